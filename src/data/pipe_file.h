@@ -1,0 +1,250 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ductora {
+
+constexpr double kCountsPerInch = 195.35;
+constexpr double kInchesPerCount = 0.005119017148707448;
+// Wall start is stored relative to a point 34 inches before the encoder's zero.
+constexpr double kWallStartOriginInches = 34.0;
+constexpr std::size_t kMaxRevolutions = 6000;
+constexpr std::size_t kWallChannelSlots = 5;  // WDM 1-4 and the merged display channel
+constexpr std::size_t kRawDisplayChannel = 4;
+constexpr std::size_t kOdChannelSlots = 2;
+constexpr std::size_t kMaxPathLength = 255;
+
+// One raw record of a channel. `reading` holds the 16-bit value: unsigned mils for
+// wall channels, signed mils for OD channels. Position and angle are filled by PlaceSamples.
+struct RawSample {
+  std::int32_t reading = 0;
+  std::uint32_t axialCount = 0;
+  std::uint32_t rotationCount = 0;
+  double position = 0.0;
+  double angle = 0.0;
+
+  friend bool operator==(const RawSample&, const RawSample&) = default;
+};
+
+// The samples of one revolution, between two 12 o'clock marks.
+using RevolutionSamples = std::vector<RawSample>;
+// At most kMaxRevolutions entries; loaders never store more.
+using RevolutionList = std::vector<RevolutionSamples>;
+
+struct WallChannel {
+  std::uint8_t channel = 0;
+  std::uint32_t sampleCount = 0;
+  double wallScale = 0.0;
+  double velocity = 0.0;
+  std::array<double, 4> parameters{};
+  RevolutionList revolutions;
+
+  void setWallScale(double scale);
+  // The channel head: everything but the revolution lists.
+  void copyHeadFrom(const WallChannel& other);
+};
+
+struct OdChannel {
+  std::uint8_t channel = 0;
+  std::uint32_t sampleCount = 0;
+  double inchesPerCount = 0.0;
+  RevolutionList revolutions;
+
+  void copyHeadFrom(const OdChannel& other);
+};
+
+struct PipeHeader {
+  // Job information 1 (block 0).
+  std::uint32_t created = 0;
+  std::string woNumber;  // 10-byte field
+  std::uint16_t kqNumber = 0;
+  std::uint8_t unitNumber = 0;
+  std::string note;  // 16-byte field, carried along unchanged
+  std::uint8_t runNumber = 0;
+  std::uint8_t startEnd = 0;
+  std::uint16_t nominalOdMils = 0;
+  double nominalOd = 0.0;
+  std::uint16_t weightHundredths = 0;
+  double weight = 0.0;
+  std::string grade;  // 10-byte field
+  std::uint16_t nominalWall = 0;
+  std::uint16_t upperWall = 0;
+  std::uint16_t lowerWall = 0;
+  std::uint8_t wallJumpSize = 0;
+  std::uint8_t range = 0;
+  // Job information 2 (block 10).
+  std::uint16_t calibrationOdMils = 0;
+  float calibrationOd = 0.0F;
+  std::uint16_t wallAngle = 0;
+  std::uint8_t rotation = 0;
+  std::uint8_t from = 0;
+  std::int16_t upperOdOffset = 0;
+  std::int16_t lowerOdOffset = 0;
+  std::uint8_t odJumpSize = 0;
+  float displayScale = 1.0F;
+
+  friend bool operator==(const PipeHeader&, const PipeHeader&) = default;
+};
+
+constexpr std::size_t kWoNumberBytes = 10;
+constexpr std::size_t kNoteBytes = 16;
+constexpr std::size_t kGradeBytes = 10;
+
+struct WallMatrix {
+  double avgEccentricity = 0.0;
+  double minEccentricity = 0.0;
+  double maxEccentricity = 0.0;
+  double avgWall = 0.0;  // inches
+  double minWall = 0.0;
+  double maxWall = 0.0;
+  double deltaX = 0.0;  // inches per row
+  std::uint32_t rows = 0;
+  float length = 0.0F;
+  double deltaY = 0.0;  // degrees per column
+  std::uint32_t columns = 0;
+  std::vector<std::uint16_t> data;  // rows x columns, mils, row-major
+  std::uint32_t removeFront = 0;    // encoder counts
+  std::uint32_t removeBack = 0;
+  std::vector<float> eccentricityPerRev;
+  std::vector<std::uint16_t> minWallPerRev;
+  std::vector<std::uint16_t> maxWallPerRev;
+  std::vector<std::uint16_t> avgWallPerRev;
+
+  bool present() const { return !data.empty(); }
+  std::uint16_t at(std::size_t row, std::size_t column) const { return data[row * columns + column]; }
+};
+
+struct OdMatrix {
+  double maxOd = 0.0;  // inches
+  double minOd = 0.0;
+  double avgOd = 0.0;
+  double maxOvality = 0.0;  // percent
+  double minOvality = 0.0;
+  double avgOvality = 0.0;
+  double deltaX = 0.0;
+  std::uint32_t rows = 0;
+  float length = 0.0F;
+  double deltaY = 0.0;
+  std::uint32_t columns = 0;
+  std::vector<std::int16_t> data;  // OD offset, mils
+  std::vector<float> ovalityPerRev;
+  std::vector<float> minOdPerRev;
+  std::vector<float> maxOdPerRev;
+  std::vector<float> avgOdPerRev;
+  std::uint32_t textureName = 0;
+
+  bool present() const { return !data.empty(); }
+  std::int16_t at(std::size_t row, std::size_t column) const { return data[row * columns + column]; }
+};
+
+struct IdMatrix {
+  double deltaX = 0.0;
+  std::uint32_t rows = 0;
+  double deltaY = 0.0;
+  std::uint32_t columns = 0;
+  double maxId = 0.0;  // inches
+  double minId = 0.0;
+  double avgId = 0.0;
+  std::vector<std::int16_t> data;  // mils
+
+  bool present() const { return !data.empty(); }
+  std::int16_t at(std::size_t row, std::size_t column) const { return data[row * columns + column]; }
+};
+
+struct CsaTable {
+  double nominalCsa = 0.0;  // square inches
+  double minCsa = 0.0;
+  double maxCsa = 0.0;
+  double avgCsa = 0.0;
+  double csaStdDev = 0.0;
+  std::uint32_t rows = 0;
+  std::vector<double> csaPerRev;
+
+  bool present() const { return !csaPerRev.empty(); }
+};
+
+struct StraightnessMatrix {
+  double deltaX = 0.0;
+  std::uint32_t rows = 0;
+  double deltaY = 0.0;
+  std::uint32_t columns = 0;
+  std::vector<std::int16_t> data;
+
+  bool present() const { return !data.empty(); }
+};
+
+// The sixteen per-revolution values (see RevolutionMetricField).
+using RevolutionMetric = std::array<float, 16>;
+
+// Index = which block kind was read or built.
+enum DataPresentIndex : std::size_t {
+  kJobInfo1Present = 0,
+  kRawWallPresent = 1,
+  kWallMatrixPresent = 2,
+  kCsaPresent = 3,
+  kWallStartPresent = 4,
+  kJobInfo2Present = 5,
+  kRawOdPresent = 6,
+  kOdMatrixPresent = 7,
+  kUnusedPresent = 8,
+  kStraightnessPresent = 9,
+};
+using DataPresentFlags = std::array<std::uint8_t, 10>;
+
+// View state values kept per pipe.
+enum ViewStateIndex : std::size_t { kCursorPosition = 0 };
+
+// One inspected pipe. Copies are deep, except that the raw revolution lists are not copied:
+// a copy carries the channel heads only (see the copy constructor).
+class PipeFile {
+ public:
+  PipeFile() = default;
+  PipeFile(const PipeFile& other);
+  PipeFile& operator=(const PipeFile& other);
+  PipeFile(PipeFile&&) noexcept = default;
+  PipeFile& operator=(PipeFile&&) noexcept = default;
+  ~PipeFile() = default;
+
+  std::string path;
+  std::uint32_t stringIndex = 0;
+  std::uint32_t wallTextureName = 0;
+  std::uint32_t wallStartCounts = 0;
+  std::array<float, 5> viewState{};
+  double wallStart = 0.0;
+  std::uint32_t burstSelection = 0;
+  PipeHeader header;
+  std::array<WallChannel, kWallChannelSlots> wallChannels{};
+  WallMatrix wallMatrix;
+  IdMatrix idMatrix;
+  CsaTable csa;
+  std::array<OdChannel, kOdChannelSlots> odChannels{};
+  OdMatrix odMatrix;
+  StraightnessMatrix straightness;
+  std::vector<RevolutionMetric> revolutionMetrics;
+  DataPresentFlags dataPresent{};
+  std::array<std::uint32_t, 5> collapseSelections{};
+  double yieldStrength = 0.0;
+
+  // Display state derived from the header: counter-clockwise rotation mirrors the
+  // circumference, "away" mirrors the length.
+  bool flipped() const { return header.rotation != 0; }
+  bool reversed() const { return header.from != 0; }
+
+  // The larger of the wall and OD matrix lengths.
+  float pipeLength() const;
+  float cursorPosition() const { return viewState[kCursorPosition]; }
+  // Moves the cursor by delta inches, clamped to [0, pipe length].
+  void moveCursor(float delta);
+
+  // Stores the count; a non-zero count also sets wallStart.
+  void setWallStartCounts(std::uint32_t counts);
+
+  // Frees every raw revolution list of every channel.
+  void freeRevolutions();
+};
+
+}  // namespace ductora

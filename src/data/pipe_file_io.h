@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "data/pipe_file.h"
+
+namespace ductora {
+
+struct PipeReadResult {
+  bool opened = false;          // false: the file could not be opened; only the flags were cleared
+  bool wallMatrixRead = false;  // a wall matrix block was read
+  bool truncated = false;       // reading stopped at a block that ran past the end of the file
+  std::string error;            // why the file could not be opened
+};
+
+// Reads a single-pipe file block by block into the record. Computes no measures: loading a
+// pipe for use (analysis) adds them.
+PipeReadResult readPipeFile(PipeFile& pipe, const std::string& path);
+
+struct SaveResult {
+  bool ok = false;
+  std::string error;
+};
+
+// Where the bytes of a save go. Tests inject one that fails part-way.
+class ByteSink {
+ public:
+  virtual ~ByteSink() = default;
+  virtual bool write(std::span<const std::uint8_t> bytes) = 0;
+};
+// Wraps the sink of the temporary file; the default passes it through.
+using SinkWrapper = std::function<std::unique_ptr<ByteSink>(ByteSink& fileSink)>;
+
+// Writes the record to path through a temporary file beside it, renamed over path only
+// when every block was written. Raw samples are reloaded from the record's own path first,
+// so saving over that same file is safe. On success the record's path becomes path.
+SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWall, bool withRawOd,
+                        const SinkWrapper& wrapSink = {});
+
+// File > Import > Straightness: a file holding one bare straightness payload.
+struct StraightnessImportResult {
+  bool ok = false;
+  std::string error;
+};
+StraightnessImportResult importStraightnessFile(PipeFile& pipe, const std::string& path);
+
+}  // namespace ductora
