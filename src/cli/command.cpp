@@ -1,0 +1,11 @@
+#include "cli/command.h"
+
+#include <iostream>
+
+namespace ductora::cli {
+
+void reportFileError(const std::string& path, const std::string& reason) {
+  std::cerr << "ductora-cli: " << path << ": " << reason << '\n';
+}
+
+}  // namespace ductora::cli

@@ -1,0 +1,33 @@
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <vector>
+
+#include "cli/command.h"
+#include "cli/info_command.h"
+
+int main(int argc, char** argv) {
+  using namespace ductora::cli;
+  CLI::App app{"ductora-cli: batch and scripting tool for pipe inspection files"};
+  app.require_subcommand(1);
+
+  std::vector<Command> commands;
+  commands.push_back(addInfoCommand(app));
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return kUsageError;
+  }
+
+  for (const auto& command : commands) {
+    if (command.app->parsed()) {
+      return command.run();
+    }
+  }
+  return kUsageError;
+}
