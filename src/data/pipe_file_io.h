@@ -15,6 +15,8 @@ struct PipeReadResult {
   bool opened = false;          // false: the file could not be opened; only the flags were cleared
   bool wallMatrixRead = false;  // a wall matrix block was read
   bool truncated = false;       // reading stopped at a block that ran past the end of the file
+  bool malformed = false;       // a nextOffset did not move forward (reading stopped there), or a
+                                // block was too short for its content (that block was skipped)
   std::string error;            // why the file could not be opened
 };
 

@@ -1,0 +1,209 @@
+#include <functional>
+#include <limits>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "data/atomic_file.h"
+#include "data/pipe_blocks.h"
+#include "data/pipe_file_io.h"
+#include "data/raw_channels.h"
+
+namespace ductora {
+
+namespace {
+
+// Scale that keeps stored OD readings (mils) unchanged.
+constexpr double kOdReloadScale = 0.001;
+
+struct PlannedBlock {
+  std::uint8_t tag = 0;
+  std::function<std::vector<std::uint8_t>()> payload;
+};
+
+bool holdsAllValues(std::uint32_t rows, std::uint32_t columns, std::size_t values) {
+  return static_cast<std::uint64_t>(rows) * columns == values;
+}
+
+// A matrix whose data disagree with its size would be written as a file that reads back as
+// garbage or not at all.
+std::optional<std::string> checkMatrices(const PipeFile& pipe) {
+  if (pipe.wallMatrix.present() &&
+      !holdsAllValues(pipe.wallMatrix.rows, pipe.wallMatrix.columns, pipe.wallMatrix.data.size())) {
+    return "the wall matrix does not hold rows x columns values";
+  }
+  if (pipe.odMatrix.present() &&
+      !holdsAllValues(pipe.odMatrix.rows, pipe.odMatrix.columns, pipe.odMatrix.data.size())) {
+    return "the OD matrix does not hold rows x columns values";
+  }
+  if (pipe.straightness.present() &&
+      !holdsAllValues(pipe.straightness.rows, pipe.straightness.columns, pipe.straightness.data.size())) {
+    return "the straightness matrix does not hold rows x columns values";
+  }
+  return std::nullopt;
+}
+
+// The target may be the very file the samples come from, so all of them are loaded before a byte
+// is written. Wall readings come back converted to each channel's current wall scale.
+void reloadRawChannels(PipeFile& pipe, bool withRawWall, bool withRawOd) {
+  if (withRawWall) {
+    for (int number = 1; number <= 4; ++number) {
+      WallChannel& channel = pipe.wallChannels[static_cast<std::size_t>(number - 1)];
+      const std::size_t loaded = LoadWallRevolutions(pipe, number, channel.wallScale);
+      if (loaded > 0 && (pipe.wallMatrix.removeFront != 0 || pipe.wallMatrix.removeBack != 0)) {
+        TrimRevolutions(channel.revolutions, pipe.wallMatrix.removeFront, pipe.wallMatrix.removeBack);
+      }
+    }
+  }
+  if (withRawOd) {
+    for (int number = 1; number <= 2; ++number) {
+      LoadOdRevolutions(pipe, number, kOdReloadScale);
+    }
+  }
+}
+
+void freeReloaded(PipeFile& pipe, bool withRawWall, bool withRawOd) {
+  if (withRawWall) {
+    for (std::size_t i = 0; i < 4; ++i) {
+      RevolutionList().swap(pipe.wallChannels[i].revolutions);
+    }
+  }
+  if (withRawOd) {
+    for (auto& channel : pipe.odChannels) {
+      RevolutionList().swap(channel.revolutions);
+    }
+  }
+}
+
+// One raw block per channel with samples, numbered from 1 in slot order.
+template <typename Channel, typename Count, typename Encode>
+std::optional<std::string> planRawBlocks(std::span<Channel> channels, std::uint8_t tag,
+                                         const std::string& kind, Count recordCount, Encode encode,
+                                         std::vector<PlannedBlock>& plan) {
+  for (std::size_t slot = 0; slot < channels.size(); ++slot) {
+    Channel& channel = channels[slot];
+    const auto number = static_cast<std::uint8_t>(slot + 1);
+    const std::uint64_t count = recordCount(channel.revolutions);
+    if (count > std::numeric_limits<std::uint32_t>::max()) {
+      return "raw " + kind + " channel " + std::to_string(number) + " holds too many samples for one block";
+    }
+    if (count > 0) {
+      plan.push_back({tag, [&channel, number, encode] {
+                        auto payload = *encode(number, channel);
+                        RevolutionList().swap(channel.revolutions);
+                        return payload;
+                      }});
+    }
+  }
+  return std::nullopt;
+}
+
+// The blocks in file order. Raw payloads are encoded when written and their lists freed then.
+// Job information, wall start and straightness are written whenever the pipe holds them, also
+// without a wall or OD matrix, so that saving never drops what was read.
+std::optional<std::string> planBlocks(PipeFile& pipe, bool withRawWall, bool withRawOd,
+                                      std::vector<PlannedBlock>& plan) {
+  const bool wall = pipe.wallMatrix.present();
+  const bool od = pipe.odMatrix.present();
+  if (wall || pipe.dataPresent[kJobInfo1Present] != 0) {
+    plan.push_back({kTagJobInfo1, [&pipe] { return encodeJobInfo1(pipe.header); }});
+  }
+  if (withRawWall) {
+    if (auto problem = planRawBlocks(std::span<WallChannel>(pipe.wallChannels).first(4), kTagRawWall, "wall",
+                                     rawWallRecordCount, encodeRawWallChannel, plan)) {
+      return problem;
+    }
+  }
+  if (wall) {
+    plan.push_back({kTagWallMatrix, [&pipe] { return encodeWallMatrix(pipe.wallMatrix); }});
+    plan.push_back({kTagCsa, [&pipe] { return encodeCsa(pipe.csa); }});
+  }
+  if (od || pipe.dataPresent[kWallStartPresent] != 0) {
+    plan.push_back({kTagWallStart, [&pipe] { return encodeWallStart(pipe.wallStartCounts); }});
+  }
+  if (od || pipe.dataPresent[kJobInfo2Present] != 0) {
+    plan.push_back({kTagJobInfo2, [&pipe] { return encodeJobInfo2(pipe.header); }});
+  }
+  if (withRawOd) {
+    if (auto problem = planRawBlocks(std::span<OdChannel>(pipe.odChannels), kTagRawOd, "OD", rawOdRecordCount,
+                                     encodeRawOdChannel, plan)) {
+      return problem;
+    }
+  }
+  if (od) {
+    plan.push_back({kTagOdMatrix, [&pipe] { return encodeOdMatrix(pipe.odMatrix); }});
+  }
+  if (pipe.straightness.present()) {
+    plan.push_back({kTagStraightness, [&pipe] { return encodeStraightness(pipe.straightness); }});
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> writeBlocks(std::vector<PlannedBlock>& plan, ByteSink& sink) {
+  std::uint64_t offset = 0;
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    const std::vector<std::uint8_t> payload = plan[i].payload();
+    const auto next = nextBlockOffset(offset, payload.size(), i + 1 == plan.size());
+    if (!next) {
+      return std::string("the pipe does not fit the 4 GiB a pipe file can address");
+    }
+    const auto head = encodeBlockHead(plan[i].tag, *next);
+    if (!sink.write(head) || !sink.write(payload)) {
+      return std::string("cannot write the file");
+    }
+    offset += kBlockHeadBytes + payload.size();
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> writeFile(PipeFile& pipe, const std::string& path, bool withRawWall,
+                                     bool withRawOd, const SinkWrapper& wrapSink) {
+  if (auto problem = checkMatrices(pipe)) {
+    return problem;
+  }
+  reloadRawChannels(pipe, withRawWall, withRawOd);
+  std::vector<PlannedBlock> plan;
+  if (auto problem = planBlocks(pipe, withRawWall, withRawOd, plan)) {
+    return problem;
+  }
+  if (plan.empty()) {
+    return std::string("nothing to save: the pipe holds no matrix and no raw data");
+  }
+  std::string error;
+  const auto file = AtomicFile::create(path, error);
+  if (!file) {
+    return error;
+  }
+  std::unique_ptr<ByteSink> wrapped = wrapSink ? wrapSink(file->sink()) : nullptr;
+  if (auto problem = writeBlocks(plan, wrapped ? *wrapped : file->sink())) {
+    return problem;
+  }
+  wrapped.reset();
+  if (!file->commit(error)) {
+    return error;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWall, bool withRawOd,
+                        const SinkWrapper& wrapSink) {
+  SaveResult result;
+  if (path.empty()) {
+    result.error = "no file name given";
+    return result;
+  }
+  withRawOd = withRawOd && pipe.odMatrix.present();
+  if (auto problem = writeFile(pipe, path, withRawWall, withRawOd, wrapSink)) {
+    result.error = *problem;
+  } else {
+    pipe.path = path;
+    result.ok = true;
+  }
+  freeReloaded(pipe, withRawWall, withRawOd);
+  return result;
+}
+
+}  // namespace ductora

@@ -1,0 +1,394 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "data/byte_codec.h"
+#include "data/pipe_blocks.h"
+#include "data/pipe_file_io.h"
+#include "data/raw_channels.h"
+#include "support/synthetic_pipe.h"
+#include "support/temp_dir.h"
+
+namespace ductora {
+namespace {
+
+using ductora::testing::readBytes;
+using ductora::testing::SyntheticPipeOptions;
+using ductora::testing::TempDir;
+using ductora::testing::writeSyntheticPipe;
+
+struct ChainEntry {
+  std::uint8_t tag;
+  std::uint32_t nextOffset;
+};
+
+// The blocks of a file as its chain declares them; fails the test when the chain is not exact.
+std::vector<std::uint8_t> tagsOfChain(const std::vector<std::uint8_t>& bytes) {
+  std::vector<std::uint8_t> tags;
+  std::size_t offset = 0;
+  while (true) {
+    EXPECT_LE(offset + kBlockHeadBytes, bytes.size());
+    if (offset + kBlockHeadBytes > bytes.size()) {
+      break;
+    }
+    tags.push_back(bytes[offset]);
+    const std::uint32_t next = loadU32(bytes.data() + offset + 1);
+    if (next == 0) {
+      break;
+    }
+    EXPECT_GT(next, offset + kBlockHeadBytes);
+    offset = next;
+  }
+  return tags;
+}
+
+// The expected size of every block, so the chain must point exactly past each one.
+void expectChainMatchesBlockSizes(const std::vector<std::uint8_t>& bytes) {
+  std::size_t offset = 0;
+  while (offset < bytes.size()) {
+    const std::uint8_t tag = bytes[offset];
+    const std::uint32_t next = loadU32(bytes.data() + offset + 1);
+    std::uint64_t payload = 0;
+    const std::uint8_t* p = bytes.data() + offset + kBlockHeadBytes;
+    switch (tag) {
+      case kTagJobInfo1:
+        payload = kJobInfo1Bytes;
+        break;
+      case kTagRawWall:
+        payload = kRawWallHeadBytes + std::uint64_t{10} * loadU32(p + 1);
+        break;
+      case kTagRawOd:
+        payload = kRawOdHeadBytes + std::uint64_t{10} * loadU32(p + 1);
+        break;
+      case kTagCsa:
+        payload = kCsaBytes;
+        break;
+      case kTagWallStart:
+        payload = kWallStartBytes;
+        break;
+      case kTagJobInfo2:
+        payload = kJobInfo2Bytes;
+        break;
+      default:
+        payload = kMatrixHeadBytes + std::uint64_t{2} * loadU32(p + 8) * loadU32(p + 20);
+        break;
+    }
+    const std::uint64_t end = offset + kBlockHeadBytes + payload;
+    if (next == 0) {
+      EXPECT_EQ(end, bytes.size());
+      return;
+    }
+    ASSERT_EQ(next, end) << "block with tag " << int{tag} << " at " << offset;
+    offset = next;
+  }
+  ADD_FAILURE() << "the chain has no last block";
+}
+
+std::vector<std::vector<RawSample>> loadWall(PipeFile& pipe, int channel) {
+  LoadWallRevolutions(pipe, channel, pipe.wallChannels[static_cast<std::size_t>(channel - 1)].wallScale);
+  return pipe.wallChannels[static_cast<std::size_t>(channel - 1)].revolutions;
+}
+
+std::vector<std::vector<RawSample>> loadOd(PipeFile& pipe, int channel) {
+  LoadOdRevolutions(pipe, channel, 0.0);
+  return pipe.odChannels[static_cast<std::size_t>(channel - 1)].revolutions;
+}
+
+PipeFile readPipe(const std::string& path) {
+  PipeFile pipe;
+  EXPECT_TRUE(readPipeFile(pipe, path).opened);
+  return pipe;
+}
+
+SyntheticPipeOptions smallPipe() {
+  SyntheticPipeOptions options;
+  options.lengthInches = 30.0;
+  options.samplesPerRev = 90;
+  return options;
+}
+
+std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  return names;
+}
+
+TEST(PipeFileSave, CompletePipeIsWrittenInBlockOrderWithAnExactChain) {
+  TempDir dir;
+  const std::string source = dir.file("source.kqvw");
+  writeSyntheticPipe(source, smallPipe());
+  PipeFile pipe = readPipe(source);
+  const std::string target = dir.file("saved.kqvw");
+  const SaveResult result = savePipeFile(pipe, target, true, true);
+  ASSERT_TRUE(result.ok) << result.error;
+  EXPECT_EQ(pipe.path, target);
+
+  const auto bytes = readBytes(target);
+  EXPECT_EQ(tagsOfChain(bytes), (std::vector<std::uint8_t>{0, 1, 1, 1, 1, 2, 3, 9, 10, 11, 11, 12, 22}));
+  expectChainMatchesBlockSizes(bytes);
+  for (const auto& channel : pipe.wallChannels) {
+    EXPECT_TRUE(channel.revolutions.empty());
+  }
+  for (const auto& channel : pipe.odChannels) {
+    EXPECT_TRUE(channel.revolutions.empty());
+  }
+
+  // Everything but the raw records reads back as it was.
+  PipeFile reread = readPipe(target);
+  EXPECT_EQ(reread.header, pipe.header);
+  EXPECT_EQ(reread.dataPresent, pipe.dataPresent);
+  EXPECT_EQ(reread.wallMatrix.data, pipe.wallMatrix.data);
+  EXPECT_EQ(reread.odMatrix.data, pipe.odMatrix.data);
+  EXPECT_EQ(reread.straightness.data, pipe.straightness.data);
+  EXPECT_EQ(reread.csa.csaStdDev, pipe.csa.csaStdDev);
+  EXPECT_EQ(reread.wallStartCounts, pipe.wallStartCounts);
+}
+
+TEST(PipeFileSave, BlocksOfAbsentDataAreLeftOut) {
+  TempDir dir;
+  const std::string source = dir.file("source.kqvw");
+  writeSyntheticPipe(source, smallPipe());
+  PipeFile pipe = readPipe(source);
+  ASSERT_EQ(pipe.dataPresent[kRawWallPresent], 1);
+
+  // A wall-only pipe that never had the OD side's blocks: without raw wall data no tag 1 is
+  // written although the file had some, and the CSA block ends the file.
+  pipe.odMatrix = OdMatrix{};
+  pipe.straightness = StraightnessMatrix{};
+  pipe.dataPresent[kWallStartPresent] = 0;
+  pipe.dataPresent[kJobInfo2Present] = 0;
+  const std::string wallOnly = dir.file("wall-only.kqvw");
+  ASSERT_TRUE(savePipeFile(pipe, wallOnly, false, true).ok);
+  auto bytes = readBytes(wallOnly);
+  EXPECT_EQ(tagsOfChain(bytes), (std::vector<std::uint8_t>{0, 2, 3}));
+  expectChainMatchesBlockSizes(bytes);
+
+  // A pipe with only an OD matrix starts with the wall start block.
+  PipeFile odOnly;
+  odOnly.odMatrix.deltaX = 0.3333333333333333;
+  odOnly.odMatrix.rows = 2;
+  odOnly.odMatrix.deltaY = 1.0;
+  odOnly.odMatrix.columns = 3;
+  odOnly.odMatrix.data = {1, 2, 3, 4, 5, 6};
+  odOnly.wallStartCounts = 7000;
+  const std::string odPath = dir.file("od-only.kqvw");
+  ASSERT_TRUE(savePipeFile(odOnly, odPath, false, true).ok);
+  bytes = readBytes(odPath);
+  EXPECT_EQ(tagsOfChain(bytes), (std::vector<std::uint8_t>{9, 10, 12}));
+  expectChainMatchesBlockSizes(bytes);
+
+  odOnly.straightness.rows = 1;
+  odOnly.straightness.columns = 1;
+  odOnly.straightness.data = {-4};
+  ASSERT_TRUE(savePipeFile(odOnly, odPath, false, true).ok);
+  EXPECT_EQ(tagsOfChain(readBytes(odPath)), (std::vector<std::uint8_t>{9, 10, 12, 22}));
+}
+
+TEST(PipeFileSave, BlocksThePipeWasReadWithAreNeverDropped) {
+  TempDir dir;
+  const std::string source = dir.file("source.kqvw");
+  SyntheticPipeOptions options = smallPipe();
+  options.withOdMatrix = false;
+  writeSyntheticPipe(source, options);
+  PipeFile wallOnly = readPipe(source);
+  wallOnly.header.rotation = 1;
+  wallOnly.header.from = 1;
+
+  // Without an OD matrix the wall start, the orientation flags of job information 2 and the
+  // straightness matrix are still saved.
+  const std::string wallPath = dir.file("wall.kqvw");
+  ASSERT_TRUE(savePipeFile(wallOnly, wallPath, false, false).ok);
+  EXPECT_EQ(tagsOfChain(readBytes(wallPath)), (std::vector<std::uint8_t>{0, 2, 3, 9, 10, 22}));
+  const PipeFile wallBack = readPipe(wallPath);
+  EXPECT_EQ(wallBack.header, wallOnly.header);
+  EXPECT_EQ(wallBack.wallStartCounts, wallOnly.wallStartCounts);
+  EXPECT_EQ(wallBack.straightness.data, wallOnly.straightness.data);
+
+  // Without a wall matrix the job information (KQ number, nominal OD, grade) is still saved.
+  writeSyntheticPipe(source, smallPipe());
+  PipeFile odOnly = readPipe(source);
+  odOnly.wallMatrix = WallMatrix{};
+  const std::string odPath = dir.file("od.kqvw");
+  ASSERT_TRUE(savePipeFile(odOnly, odPath, false, false).ok);
+  EXPECT_EQ(tagsOfChain(readBytes(odPath)), (std::vector<std::uint8_t>{0, 9, 10, 12, 22}));
+  EXPECT_EQ(readPipe(odPath).header, odOnly.header);
+}
+
+TEST(PipeFileSave, RawChannelsSurviveRepeatedSavesWithoutLoss) {
+  TempDir dir;
+  const std::string source = dir.file("source.kqvw");
+  writeSyntheticPipe(source, smallPipe());
+  const int revolutions = ductora::testing::syntheticRevolutions(smallPipe());
+
+  PipeFile original = readPipe(source);
+  std::vector<std::vector<std::vector<RawSample>>> wallBefore;
+  for (int channel = 1; channel <= 4; ++channel) {
+    wallBefore.push_back(loadWall(original, channel));
+    ASSERT_EQ(wallBefore.back().size(), static_cast<std::size_t>(revolutions));
+  }
+  const auto odBefore = loadOd(original, 2);
+  ASSERT_EQ(odBefore.size(), static_cast<std::size_t>(revolutions));
+
+  PipeFile pipe = readPipe(source);
+  for (const std::string name : {"first.kqvw", "second.kqvw"}) {
+    ASSERT_TRUE(savePipeFile(pipe, dir.file(name), true, true).ok);
+    PipeFile reread = readPipe(dir.file(name));
+    for (int channel = 1; channel <= 4; ++channel) {
+      EXPECT_EQ(loadWall(reread, channel), wallBefore[static_cast<std::size_t>(channel - 1)]) << name;
+      EXPECT_EQ(reread.wallChannels[static_cast<std::size_t>(channel - 1)].sampleCount,
+                static_cast<std::uint32_t>(revolutions * (smallPipe().samplesPerRev + 1) + 2));
+    }
+    EXPECT_EQ(loadOd(reread, 2), odBefore);
+    pipe = readPipe(dir.file(name));
+  }
+}
+
+TEST(PipeFileSave, SavingOverItsOwnFileKeepsTheRawData) {
+  TempDir dir;
+  const std::string path = dir.file("pipe.kqvw");
+  writeSyntheticPipe(path, smallPipe());
+  PipeFile pipe = readPipe(path);
+  const auto wallBefore = loadWall(pipe, 3);
+  const auto odBefore = loadOd(pipe, 1);
+  ASSERT_FALSE(wallBefore.empty());
+
+  const SaveResult result = savePipeFile(pipe, path, true, true);
+  ASSERT_TRUE(result.ok) << result.error;
+  PipeFile reread = readPipe(path);
+  EXPECT_EQ(loadWall(reread, 3), wallBefore);
+  EXPECT_EQ(loadOd(reread, 1), odBefore);
+  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"pipe.kqvw"});
+}
+
+TEST(PipeFileSave, NewWallScaleAndTrimmingAreAppliedToTheSavedSamples) {
+  TempDir dir;
+  const std::string source = dir.file("source.kqvw");
+  writeSyntheticPipe(source, smallPipe());
+  PipeFile pipe = readPipe(source);
+  const double storedScale = pipe.wallChannels[0].wallScale;
+  const auto before = loadWall(pipe, 1);
+
+  pipe.wallChannels[0].setWallScale(storedScale * 2.0);
+  pipe.wallMatrix.removeFront = 500;
+  pipe.wallMatrix.removeBack = 300;
+  const std::string target = dir.file("rescaled.kqvw");
+  ASSERT_TRUE(savePipeFile(pipe, target, true, false).ok);
+
+  PipeFile reread = readPipe(target);
+  EXPECT_EQ(reread.wallChannels[0].wallScale, storedScale * 2.0);
+  EXPECT_EQ(reread.wallMatrix.removeFront, 0U);
+  EXPECT_EQ(reread.wallMatrix.removeBack, 0U);
+  RevolutionList expected = before;
+  TrimRevolutions(expected, 500, 300);
+  ASSERT_LT(expected.size(), before.size());
+  for (auto& revolution : expected) {
+    for (RawSample& sample : revolution) {
+      sample.reading = RescaleWallReading(sample.reading, storedScale, storedScale * 2.0);
+    }
+  }
+  EXPECT_EQ(loadWall(reread, 1), expected);
+  EXPECT_EQ(tagsOfChain(readBytes(target)), (std::vector<std::uint8_t>{0, 1, 1, 1, 1, 2, 3, 9, 10, 12, 22}));
+}
+
+TEST(PipeFileSave, UnwritableTargetFailsCleanly) {
+  TempDir dir;
+  const std::string source = dir.file("source.kqvw");
+  writeSyntheticPipe(source, smallPipe());
+  PipeFile pipe = readPipe(source);
+
+  SaveResult result = savePipeFile(pipe, dir.file("no-such-folder/pipe.kqvw"), true, true);
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.error.empty());
+  EXPECT_EQ(pipe.path, source);
+  EXPECT_TRUE(pipe.wallChannels[0].revolutions.empty());
+
+  result = savePipeFile(pipe, "", true, true);
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.error.empty());
+
+  // A folder of that name cannot be replaced.
+  std::filesystem::create_directory(dir.file("taken.kqvw"));
+  result = savePipeFile(pipe, dir.file("taken.kqvw"), false, false);
+  EXPECT_FALSE(result.ok);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken.kqvw")));
+  EXPECT_EQ(pipe.path, source);
+
+  PipeFile empty;
+  result = savePipeFile(empty, dir.file("empty.kqvw"), true, true);
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("empty.kqvw")));
+}
+
+TEST(PipeFileSave, InconsistentMatrixIsRefusedBeforeWriting) {
+  TempDir dir;
+  PipeFile pipe;
+  pipe.wallMatrix.rows = 3;
+  pipe.wallMatrix.columns = 3;
+  pipe.wallMatrix.data = {1, 2, 3};
+  const SaveResult result = savePipeFile(pipe, dir.file("bad.kqvw"), false, false);
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("bad.kqvw")));
+}
+
+// Passes at most `budget` bytes on, then fails every write.
+class FailingSink final : public ByteSink {
+ public:
+  FailingSink(ByteSink& inner, std::size_t budget) : inner_(inner), budget_(budget) {}
+  bool write(std::span<const std::uint8_t> bytes) override {
+    if (bytes.size() > budget_) {
+      inner_.write(bytes.first(budget_));
+      budget_ = 0;
+      return false;
+    }
+    budget_ -= bytes.size();
+    return inner_.write(bytes);
+  }
+
+ private:
+  ByteSink& inner_;
+  std::size_t budget_;
+};
+
+TEST(PipeFileSave, FailedWritesLeaveTheOldFileUntouched) {
+  TempDir dir;
+  const std::string source = dir.file("source.kqvw");
+  SyntheticPipeOptions options = smallPipe();
+  options.lengthInches = 4.0;
+  options.samplesPerRev = 12;
+  writeSyntheticPipe(source, options);
+  const std::string target = dir.file("target.kqvw");
+  ductora::testing::writeText(target, "the old file");
+  const auto oldBytes = readBytes(target);
+
+  PipeFile probe = readPipe(source);
+  ASSERT_TRUE(savePipeFile(probe, dir.file("full.kqvw"), true, true).ok);
+  const std::size_t total = readBytes(dir.file("full.kqvw")).size();
+  std::filesystem::remove(dir.file("full.kqvw"));
+
+  for (std::size_t budget = 0; budget < total; budget += 1 + budget / 16) {
+    PipeFile pipe = readPipe(source);
+    const SaveResult result = savePipeFile(pipe, target, true, true, [budget](ByteSink& sink) {
+      return std::make_unique<FailingSink>(sink, budget);
+    });
+    ASSERT_FALSE(result.ok) << budget;
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(pipe.path, source);
+    EXPECT_EQ(readBytes(target), oldBytes);
+    const auto entries = folderEntries(dir.path());
+    ASSERT_EQ(entries.size(), 2U) << "a temporary file was left behind at budget " << budget;
+  }
+  PipeFile pipe = readPipe(source);
+  const SaveResult result = savePipeFile(pipe, target, true, true, [total](ByteSink& sink) {
+    return std::make_unique<FailingSink>(sink, total);
+  });
+  EXPECT_TRUE(result.ok) << result.error;
+  EXPECT_EQ(readBytes(target).size(), total);
+  EXPECT_EQ(pipe.path, target);
+}
+
+}  // namespace
+}  // namespace ductora

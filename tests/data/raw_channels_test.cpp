@@ -1,0 +1,251 @@
+#include "data/raw_channels.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+#include "data/byte_codec.h"
+#include "data/pipe_blocks.h"
+#include "support/block_file_builder.h"
+#include "support/temp_dir.h"
+
+namespace ductora {
+namespace {
+
+using ductora::testing::BlockFileBuilder;
+using ductora::testing::TempDir;
+
+constexpr std::int32_t M = kWallMarkerReading;
+constexpr std::int32_t OdM = kOdMarkerReading;
+
+// Raw records whose axial count is their index, so tests can tell which records were kept.
+std::vector<std::uint8_t> rawPayload(std::uint8_t tag, std::uint8_t channel, double scale,
+                                     const std::vector<std::int32_t>& readings) {
+  ByteWriter out;
+  out.u8(channel);
+  out.u32(static_cast<std::uint32_t>(readings.size()));
+  out.f64(scale);
+  if (tag == kTagRawWall) {
+    for (int i = 0; i < 4; ++i) {
+      out.f64(0.0);
+    }
+  }
+  std::uint32_t index = 0;
+  for (const std::int32_t reading : readings) {
+    out.u16(static_cast<std::uint16_t>(reading));
+    const bool marker = reading == (tag == kTagRawWall ? M : OdM);
+    out.u32(marker ? 0 : index);
+    out.u32(marker ? 0 : index * 7);
+    ++index;
+  }
+  return out.take();
+}
+
+class RawChannels : public ::testing::Test {
+ protected:
+  void write(BlockFileBuilder& file) {
+    pipe.path = dir.file("raw.kqvw");
+    ductora::testing::writeBytes(pipe.path, file.finish());
+  }
+  void writeBlock(std::uint8_t tag, std::uint8_t channel, double scale,
+                  const std::vector<std::int32_t>& readings) {
+    BlockFileBuilder file;
+    file.add(tag, rawPayload(tag, channel, scale, readings));
+    write(file);
+  }
+  const RevolutionList& wall(int number) {
+    return pipe.wallChannels[static_cast<std::size_t>(number - 1)].revolutions;
+  }
+  const RevolutionList& od(int number) {
+    return pipe.odChannels[static_cast<std::size_t>(number - 1)].revolutions;
+  }
+
+  static std::vector<std::vector<std::int32_t>> readings(const RevolutionList& revolutions) {
+    std::vector<std::vector<std::int32_t>> result;
+    for (const auto& revolution : revolutions) {
+      auto& values = result.emplace_back();
+      for (const RawSample& sample : revolution) {
+        values.push_back(sample.reading);
+      }
+    }
+    return result;
+  }
+
+  TempDir dir;
+  PipeFile pipe;
+};
+
+using Readings = std::vector<std::vector<std::int32_t>>;
+
+TEST_F(RawChannels, WallRevolutionsStartAfterTheSecondMarker) {
+  writeBlock(kTagRawWall, 2, 1.0, {400, M, 401, M, 10, 11, M, M, 12, M, 402});
+  EXPECT_EQ(LoadWallRevolutions(pipe, 2, 0.0), 2U);
+  EXPECT_EQ(readings(wall(2)), (Readings{{10, 11}, {12}}));
+  const RawSample& first = wall(2)[0][0];
+  EXPECT_EQ(first.axialCount, 4U);
+  EXPECT_EQ(first.rotationCount, 28U);
+  EXPECT_EQ(LoadWallRevolutions(pipe, 1, 0.0), 0U);  // no block for that channel
+}
+
+TEST_F(RawChannels, OdRevolutionsStartAfterTheFirstMarker) {
+  writeBlock(kTagRawOd, 1, 0.001, {-900, OdM, 5, -6, OdM, OdM, 0, OdM, 77});
+  OdLoadResult result = LoadOdRevolutions(pipe, 1, 0.0);
+  EXPECT_TRUE(result.found);
+  EXPECT_EQ(result.revolutions, 2U);
+  EXPECT_EQ(readings(od(1)), (Readings{{5, -6}, {0}}));
+
+  // A given scale replaces the stored one; the markers are recognised before conversion.
+  result = LoadOdRevolutions(pipe, 1, 0.002);
+  EXPECT_EQ(readings(od(1)), (Readings{{10, -12}, {0}}));
+  writeBlock(kTagRawOd, 1, 0.002, {OdM, -1024, OdM});
+  LoadOdRevolutions(pipe, 1, 0.0);
+  EXPECT_EQ(readings(od(1)), (Readings{{-2048}}));
+
+  result = LoadOdRevolutions(pipe, 2, 0.0);
+  EXPECT_FALSE(result.found);
+  EXPECT_EQ(result.revolutions, 0U);
+
+  writeBlock(kTagRawOd, 2, 0.001, {OdM, OdM, 3});
+  result = LoadOdRevolutions(pipe, 2, 0.0);
+  EXPECT_TRUE(result.found);
+  EXPECT_EQ(result.revolutions, 0U);
+}
+
+TEST_F(RawChannels, WallReadingsAreRescaledHalfUpAndZeroIsKept) {
+  writeBlock(kTagRawWall, 1, 2.0, {M, M, 7, 0, 2, 3, 65535, M});
+  LoadWallRevolutions(pipe, 1, 1.0);
+  // 7 -> 3.5 -> 4 (half up); 0 is kept; 2 -> 1, which reads as a 12 o'clock mark.
+  EXPECT_EQ(readings(wall(1)), (Readings{{4, 0}, {2, 32768}}));
+  LoadWallRevolutions(pipe, 1, 0.0);
+  EXPECT_EQ(readings(wall(1)), (Readings{{7, 0, 2, 3, 65535}}));
+
+  EXPECT_EQ(RescaleWallReading(5, 2.0, 3.0), 8);  // 7.5
+  EXPECT_EQ(RescaleWallReading(9, 4.0, 1.0), 2);  // 2.25
+  EXPECT_EQ(RescaleWallReading(362, 1.16, 1.16), 362);
+  EXPECT_EQ(RescaleWallReading(0, 1.0, 5.0), 0);
+  EXPECT_EQ(RescaleWallReading(1, 1.0, 5.0), 1);
+  EXPECT_EQ(RescaleWallReading(60000, 1.0, 2.0), 65535);
+  EXPECT_EQ(RescaleWallReading(300, 1.0, -2.0), 0);
+  // A stored scale of 0 (or garbage) cannot be converted from: the reading stays as stored.
+  EXPECT_EQ(RescaleWallReading(300, 0.0, 1.16), 300);
+  EXPECT_EQ(RescaleWallReading(300, std::numeric_limits<double>::quiet_NaN(), 1.16), 300);
+  EXPECT_EQ(RescaleWallReading(300, std::numeric_limits<double>::infinity(), 1.16), 300);
+  EXPECT_EQ(RescaleWallReading(300, 1e-320, 1.16), 65535);
+
+  writeBlock(kTagRawWall, 1, 0.0, {M, M, 300, 5, M});
+  LoadWallRevolutions(pipe, 1, 1.16);
+  EXPECT_EQ(readings(wall(1)), (Readings{{300, 5}}));
+}
+
+TEST_F(RawChannels, OdConversionKeepsEveryReadingAtTheThousandthScale) {
+  for (std::int32_t reading = -32768; reading <= 32767; ++reading) {
+    ASSERT_EQ(ConvertOdReading(reading, 0.001), reading);
+  }
+  EXPECT_EQ(ConvertOdReading(30000, 0.002), 32767);
+  EXPECT_EQ(ConvertOdReading(-30000, 0.002), -32768);
+  EXPECT_EQ(ConvertOdReading(7, 0.0005), 3);  // truncated toward zero
+  EXPECT_EQ(ConvertOdReading(-7, 0.0005), -3);
+  EXPECT_EQ(ConvertOdReading(5, std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+TEST_F(RawChannels, TheLastBlockOfAChannelIsUsedAndOthersAreSkipped) {
+  BlockFileBuilder file;
+  file.add(kTagRawWall, rawPayload(kTagRawWall, 1, 1.0, {M, M, 100, M}));
+  file.add(kTagRawOd, rawPayload(kTagRawOd, 1, 0.001, {OdM, 9, OdM}));
+  file.add(kTagRawWall, rawPayload(kTagRawWall, 2, 1.0, {M, M, 200, M}));
+  file.add(kTagRawWall, rawPayload(kTagRawWall, 1, 1.0, {M, M, 101, M, 102, M}));
+  write(file);
+  EXPECT_EQ(LoadWallRevolutions(pipe, 1, 0.0), 2U);
+  EXPECT_EQ(readings(wall(1)), (Readings{{101}, {102}}));
+  EXPECT_EQ(LoadWallRevolutions(pipe, 2, 0.0), 1U);
+  EXPECT_EQ(readings(wall(2)), (Readings{{200}}));
+  EXPECT_EQ(readings(od(1)), Readings{});
+  EXPECT_EQ(LoadOdRevolutions(pipe, 1, 0.0).revolutions, 1U);
+}
+
+TEST_F(RawChannels, LoadingFreesTheOldListsAndRefusesBadChannelNumbers) {
+  pipe.wallChannels[0].revolutions = {{RawSample{}}};
+  pipe.odChannels[1].revolutions = {{RawSample{}}};
+  pipe.path = dir.file("missing.kqvw");
+  EXPECT_EQ(LoadWallRevolutions(pipe, 1, 0.0), 0U);
+  EXPECT_TRUE(wall(1).empty());
+  EXPECT_FALSE(LoadOdRevolutions(pipe, 2, 0.0).found);
+  EXPECT_TRUE(od(2).empty());
+
+  writeBlock(kTagRawWall, 5, 1.0, {M, M, 100, M});
+  EXPECT_EQ(LoadWallRevolutions(pipe, 5, 0.0), 0U);
+  EXPECT_EQ(LoadWallRevolutions(pipe, 0, 0.0), 0U);
+  EXPECT_FALSE(LoadOdRevolutions(pipe, 3, 0.0).found);
+  EXPECT_TRUE(pipe.wallChannels[kRawDisplayChannel].revolutions.empty());
+}
+
+TEST_F(RawChannels, AtMostSixThousandRevolutionsAreStored) {
+  std::vector<std::int32_t> records{M, M};
+  for (int i = 0; i < 6100; ++i) {
+    records.push_back(2 + i % 1000);
+    records.push_back(M);
+  }
+  writeBlock(kTagRawWall, 3, 1.0, records);
+  EXPECT_EQ(LoadWallRevolutions(pipe, 3, 0.0), kMaxRevolutions);
+  EXPECT_EQ(wall(3).back().front().reading, 2 + 5999 % 1000);
+
+  std::vector<std::int32_t> odRecords{OdM};
+  for (int i = 0; i < 6001; ++i) {
+    odRecords.push_back(i % 100);
+    odRecords.push_back(OdM);
+  }
+  writeBlock(kTagRawOd, 1, 0.001, odRecords);
+  EXPECT_EQ(LoadOdRevolutions(pipe, 1, 0.0).revolutions, kMaxRevolutions);
+}
+
+RevolutionList axialRevolutions(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& spans) {
+  RevolutionList revolutions;
+  for (const auto& [first, last] : spans) {
+    revolutions.push_back({RawSample{300, first, 0, 0, 0}, RawSample{300, last, 0, 0, 0}});
+  }
+  return revolutions;
+}
+
+std::vector<std::uint32_t> firstCounts(const RevolutionList& revolutions) {
+  std::vector<std::uint32_t> counts;
+  for (const auto& revolution : revolutions) {
+    counts.push_back(revolution.front().axialCount);
+  }
+  return counts;
+}
+
+TEST(TrimRevolutions, KeepsRevolutionsReachingIntoTheKeptRange) {
+  const auto spans = std::vector<std::pair<std::uint32_t, std::uint32_t>>{
+      {1000, 1060}, {1065, 1125}, {1130, 1190}, {1195, 1255}, {1260, 1320}};
+  RevolutionList revolutions = axialRevolutions(spans);
+  TrimRevolutions(revolutions, 0, 0);
+  EXPECT_EQ(revolutions.size(), 5U);
+
+  // Kept: last sample beyond 1000 + 125 and first sample before 1320 - 60.
+  TrimRevolutions(revolutions, 125, 60);
+  EXPECT_EQ(firstCounts(revolutions), (std::vector<std::uint32_t>{1130, 1195}));
+
+  revolutions = axialRevolutions(spans);
+  TrimRevolutions(revolutions, 60, 0);  // 1060 is not beyond 1060
+  EXPECT_EQ(firstCounts(revolutions), (std::vector<std::uint32_t>{1065, 1130, 1195, 1260}));
+}
+
+TEST(TrimRevolutions, LongTrimsRemoveEverythingInsteadOfWrapping) {
+  const auto spans = std::vector<std::pair<std::uint32_t, std::uint32_t>>{{4294967000U, 4294967100U},
+                                                                          {4294967200U, 4294967290U}};
+  RevolutionList revolutions = axialRevolutions(spans);
+  TrimRevolutions(revolutions, 1000, 0);  // start + 1000 passes 2^32
+  EXPECT_TRUE(revolutions.empty());
+
+  revolutions = axialRevolutions({{10, 20}, {30, 40}});
+  TrimRevolutions(revolutions, 0, 100);  // end - 100 is below 0
+  EXPECT_TRUE(revolutions.empty());
+
+  RevolutionList empty;
+  TrimRevolutions(empty, 5, 5);
+  EXPECT_TRUE(empty.empty());
+}
+
+}  // namespace
+}  // namespace ductora
