@@ -1,0 +1,59 @@
+#include "analysis/id_range_queries.h"
+
+#include "analysis/matrix_extent.h"
+#include "analysis/range_scan.h"
+
+namespace ductora {
+
+namespace {
+
+struct IdRange {
+  DisplayRows mapping;
+  RowRange range;
+};
+
+IdRange OverId(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
+  const IdMatrix& id = pipe.idMatrix;
+  const DisplayRows mapping = MakeDisplayRows(pipe, id.deltaX, UsableRows(id));
+  return {mapping, NormalizeRange(from, to, mapping, RangeMapping::kEndOnly)};
+}
+
+template <typename Better>
+CellLocation FindIdCell(const PipeFile& pipe, std::int32_t from, std::int32_t to, double start,
+                        Better better) {
+  const IdMatrix& id = pipe.idMatrix;
+  const IdRange s = OverId(pipe, from, to);
+  const auto valueAt = [&id](std::int64_t r, std::int64_t c) {
+    return static_cast<double>(id.at(static_cast<std::size_t>(r), static_cast<std::size_t>(c)));
+  };
+  const ScanPick pick = PickFromStart(s.range, id.columns, start, valueAt, better);
+  return ToCellLocation(pick, s.range, s.mapping, id.columns, 1.0 / 1000.0);
+}
+
+}  // namespace
+
+CellLocation MaxIdLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
+  return FindIdCell(pipe, from, to, 0.0, Higher{});
+}
+
+CellLocation MinIdLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
+  return FindIdCell(pipe, from, to, 50000.0,
+                    [](double value, double best) { return value < best && value > 0.0; });
+}
+
+double AverageId(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
+  const IdMatrix& id = pipe.idMatrix;
+  const IdRange s = OverId(pipe, from, to);
+  double sum = 0.0;
+  std::size_t count = 0;
+  const std::size_t end = static_cast<std::size_t>(s.range.last) * id.columns;
+  for (std::size_t i = static_cast<std::size_t>(s.range.first) * id.columns; i < end; ++i) {
+    if (id.data[i] >= 1) {
+      sum += id.data[i];
+      ++count;
+    }
+  }
+  return count > 0 ? sum / (static_cast<double>(count) * 1000.0) : 0.0;
+}
+
+}  // namespace ductora

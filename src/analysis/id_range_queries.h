@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+#include "analysis/range_rows.h"
+#include "data/pipe_file.h"
+
+namespace ductora {
+
+// ID matrix cells over [from, to): the start is taken as a row, only the end is mapped (with the
+// ID matrix's pitch and rows); to = 0 reads to the last ID row. Values in inches; 0 when no cell
+// qualifies, without an ID matrix or for an empty range.
+
+// Largest cell (start 0: a strictly greater cell moves it).
+CellLocation MaxIdLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to);
+// Smallest cell above 0 (start 50 inches).
+CellLocation MinIdLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to);
+// Mean of the cells of at least one thousandth.
+double AverageId(const PipeFile& pipe, std::int32_t from, std::int32_t to);
+
+}  // namespace ductora

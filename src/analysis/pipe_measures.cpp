@@ -1,0 +1,69 @@
+#include "analysis/pipe_measures.h"
+
+#include "analysis/csa.h"
+#include "analysis/id_matrix.h"
+#include "analysis/mils.h"
+#include "analysis/od_statistics.h"
+#include "analysis/revolution_metrics.h"
+#include "analysis/wall_statistics.h"
+#include "data/pipe_file_io.h"
+
+namespace ductora {
+
+namespace {
+
+void ComputeCsaSeriesOf(PipeFile& pipe) {
+  const WallMatrix& wall = pipe.wallMatrix;
+  ComputeCsaSeries(pipe.csa, pipe.header.nominalOd, pipe.header.nominalWall / 1000.0, wall.rows, wall.columns,
+                   wall.data);
+}
+
+// Everything that combines wall and OD or reads the calibration OD through them.
+void ComputeCombinedMeasures(PipeFile& pipe) {
+  BuildIdMatrix(pipe);
+  ComputeRevolutionMetrics(pipe);
+}
+
+}  // namespace
+
+void ComputePipeMeasures(PipeFile& pipe) {
+  if (pipe.wallMatrix.present()) {
+    ComputeWallStatistics(pipe.wallMatrix);
+    ComputeCsaSeriesOf(pipe);
+  }
+  if (pipe.odMatrix.present()) {
+    ComputeOdStatistics(pipe.odMatrix, pipe.header.calibrationOd);
+  }
+  ComputeCombinedMeasures(pipe);
+}
+
+PipeReadResult LoadPipeForUse(PipeFile& pipe, const std::string& path) {
+  PipeReadResult result = readPipeFile(pipe, path);
+  if (result.opened) {
+    ComputePipeMeasures(pipe);
+  }
+  return result;
+}
+
+void SetNominalOd(PipeFile& pipe, float inches) {
+  pipe.header.nominalOdMils = TruncateToMils<std::uint16_t>(inches);
+  pipe.header.nominalOd = inches;
+  if (pipe.odMatrix.present()) {
+    ComputeOdStatistics(pipe.odMatrix, pipe.header.calibrationOd);
+  }
+  // The nominal and per-revolution areas are made from the nominal OD.
+  if (pipe.wallMatrix.present()) {
+    ComputeCsaSeriesOf(pipe);
+  }
+}
+
+void SetCalibrationOd(PipeFile& pipe, float inches) {
+  pipe.header.calibrationOd = inches;
+  pipe.header.calibrationOdMils = TruncateToMils<std::uint16_t>(inches);
+  if (pipe.odMatrix.present()) {
+    ComputeOdStatistics(pipe.odMatrix, pipe.header.calibrationOd);
+    ComputeCombinedMeasures(pipe);
+  }
+}
+
+}  // namespace ductora

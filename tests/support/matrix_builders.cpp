@@ -1,0 +1,73 @@
+#include "support/matrix_builders.h"
+
+#include <utility>
+
+namespace ductora::testing {
+
+namespace {
+
+template <typename Matrix, typename Value>
+Matrix FromFunction(std::uint32_t rows, std::uint32_t columns,
+                    const std::function<Value(std::uint32_t, std::uint32_t)>& value, double deltaX) {
+  Matrix matrix;
+  matrix.rows = rows;
+  matrix.columns = columns;
+  matrix.deltaX = deltaX;
+  matrix.deltaY = columns > 0 ? 360.0 / columns : 0.0;
+  matrix.length = rows > 0 ? static_cast<float>((rows - 1) * deltaX) : 0.0F;
+  matrix.data.reserve(static_cast<std::size_t>(rows) * columns);
+  for (std::uint32_t r = 0; r < rows; ++r) {
+    for (std::uint32_t c = 0; c < columns; ++c) {
+      matrix.data.push_back(value(r, c));
+    }
+  }
+  return matrix;
+}
+
+template <typename Matrix, typename Value>
+Matrix FromRows(const std::vector<std::vector<Value>>& rows, double deltaX) {
+  const auto columns = rows.empty() ? 0U : static_cast<std::uint32_t>(rows.front().size());
+  return FromFunction<Matrix, Value>(
+      static_cast<std::uint32_t>(rows.size()), columns,
+      [&rows](std::uint32_t r, std::uint32_t c) { return rows[r][c]; }, deltaX);
+}
+
+}  // namespace
+
+WallMatrix MakeWallMatrix(const WallRows& rows, double deltaX) {
+  return FromRows<WallMatrix, std::uint16_t>(rows, deltaX);
+}
+
+OdMatrix MakeOdMatrix(const OdRows& rows, double deltaX) {
+  return FromRows<OdMatrix, std::int16_t>(rows, deltaX);
+}
+
+WallMatrix MakeWallMatrix(std::uint32_t rows, std::uint32_t columns,
+                          const std::function<std::uint16_t(std::uint32_t, std::uint32_t)>& value,
+                          double deltaX) {
+  return FromFunction<WallMatrix, std::uint16_t>(rows, columns, value, deltaX);
+}
+
+OdMatrix MakeOdMatrix(std::uint32_t rows, std::uint32_t columns,
+                      const std::function<std::int16_t(std::uint32_t, std::uint32_t)>& value, double deltaX) {
+  return FromFunction<OdMatrix, std::int16_t>(rows, columns, value, deltaX);
+}
+
+PipeFile MakePipe(PipeSpec spec) {
+  PipeFile pipe;
+  pipe.header.nominalOd = spec.nominalOd;
+  pipe.header.nominalOdMils = static_cast<std::uint16_t>(spec.nominalOd * 1000.0F);
+  pipe.header.nominalWall = spec.nominalWall;
+  pipe.header.calibrationOd = spec.calibrationOd;
+  pipe.header.calibrationOdMils = static_cast<std::uint16_t>(spec.calibrationOd * 1000.0F);
+  pipe.header.from = spec.reversed ? 1 : 0;
+  pipe.header.rotation = spec.flipped ? 1 : 0;
+  pipe.wallStart = spec.wallStart;
+  pipe.wallMatrix = std::move(spec.wall);
+  pipe.odMatrix = std::move(spec.od);
+  pipe.dataPresent[kWallMatrixPresent] = pipe.wallMatrix.present() ? 1 : 0;
+  pipe.dataPresent[kOdMatrixPresent] = pipe.odMatrix.present() ? 1 : 0;
+  return pipe;
+}
+
+}  // namespace ductora::testing
