@@ -6,7 +6,7 @@ namespace ductora::cli {
 
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 json headerJson(const PipeHeader& h) {
   return {{"created", h.created},
@@ -127,7 +127,8 @@ json idMatrixJson(const IdMatrix& m, const PipeJsonDetail& detail) {
   if (!m.present()) {
     return nullptr;
   }
-  json j = {{"rows", m.rows}, {"columns", m.columns}, {"maxId", m.maxId}, {"minId", m.minId}, {"avgId", m.avgId}};
+  json j = {
+      {"rows", m.rows}, {"columns", m.columns}, {"maxId", m.maxId}, {"minId", m.minId}, {"avgId", m.avgId}};
   if (detail.matrices) {
     j["data"] = m.data;
   }
@@ -169,8 +170,8 @@ json pipeToJson(const PipeFile& pipe, const PipeReadResult& read, const PipeJson
   return j;
 }
 
-std::string dumpJson(const nlohmann::json& value) {
-  return value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+std::string dumpJson(const nlohmann::ordered_json& value) {
+  return value.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 }  // namespace ductora::cli

@@ -14,9 +14,10 @@ struct PipeJsonDetail {
 };
 
 // The record after opening, measures included, with the keys scripts rely on.
-nlohmann::json pipeToJson(const PipeFile& pipe, const PipeReadResult& read, const PipeJsonDetail& detail);
+nlohmann::ordered_json pipeToJson(const PipeFile& pipe, const PipeReadResult& read,
+                                  const PipeJsonDetail& detail);
 
 // Text fields come from files and may hold any bytes: invalid UTF-8 is replaced, not thrown on.
-std::string dumpJson(const nlohmann::json& value);
+std::string dumpJson(const nlohmann::ordered_json& value);
 
 }  // namespace ductora::cli

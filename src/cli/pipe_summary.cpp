@@ -32,8 +32,9 @@ std::string utcTime(std::uint32_t seconds) {
   return text.data();
 }
 
-constexpr std::array<const char*, 10> kBlockNames = {
-    "Job Info 1", "Raw Wall", "Matrix Wall", "CSA", "Wall Start", "Job Info 2", "Raw OD", "Matrix OD", "", "Straightness"};
+constexpr std::array<const char*, 10> kBlockNames = {"Job Info 1", "Raw Wall",    "Matrix Wall", "CSA",
+                                                     "Wall Start", "Job Info 2",  "Raw OD",      "Matrix OD",
+                                                     "",           "Straightness"};
 
 std::string blocksPresent(const PipeFile& pipe) {
   std::string text;
@@ -49,13 +50,14 @@ std::string blocksPresent(const PipeFile& pipe) {
 void printJob(std::ostream& out, const PipeFile& pipe) {
   const PipeHeader& h = pipe.header;
   out << format("File:          %s\n", pipe.path.c_str());
-  out << format("Job:           WO No. %s  KQ No. %u  Unit No. %u  Run No. %u  Range %u\n", h.woNumber.c_str(),
-                h.kqNumber, h.unitNumber, h.runNumber, h.range);
+  out << format("Job:           WO No. %s  KQ No. %u  Unit No. %u  Run No. %u  Range %u\n",
+                h.woNumber.c_str(), h.kqNumber, h.unitNumber, h.runNumber, h.range);
   out << "Created:       " << utcTime(h.created) << '\n';
-  out << format("Pipe:          OD %.3f\"  Wall %.3f\"  Weight %.2f#  Grade %s  Cal. OD %.3f\"\n", h.nominalOd,
-                h.nominalWall / 1000.0, h.weight, h.grade.c_str(), h.calibrationOd);
-  out << format("Orientation:   Start %s  Rotation %s  From %s  Wall Angle %u\n", h.startEnd != 0 ? "PIN" : "BOX",
-                h.rotation != 0 ? "CC" : "C", h.from != 0 ? "AWAY" : "HOME", h.wallAngle);
+  out << format("Pipe:          OD %.3f\"  Wall %.3f\"  Weight %.2f#  Grade %s  Cal. OD %.3f\"\n",
+                h.nominalOd, h.nominalWall / 1000.0, h.weight, h.grade.c_str(), h.calibrationOd);
+  out << format("Orientation:   Start %s  Rotation %s  From %s  Wall Angle %u\n",
+                h.startEnd != 0 ? "PIN" : "BOX", h.rotation != 0 ? "CC" : "C", h.from != 0 ? "AWAY" : "HOME",
+                h.wallAngle);
   out << format("Length:        %.3f\"  Wall start %.3f\"\n", pipe.pipeLength(), pipe.wallStart);
   out << "Blocks:        " << blocksPresent(pipe) << '\n';
 }
@@ -63,25 +65,26 @@ void printJob(std::ostream& out, const PipeFile& pipe) {
 void printMatrices(std::ostream& out, const PipeFile& pipe) {
   const WallMatrix& w = pipe.wallMatrix;
   if (w.present()) {
-    out << format("Wall matrix:   %u x %u  Delta X %.4f\"  Delta Y %.3f deg  Length %.3f\"\n", w.rows, w.columns,
-                  w.deltaX, w.deltaY, w.length);
+    out << format("Wall matrix:   %u x %u  Delta X %.4f\"  Delta Y %.3f deg  Length %.3f\"\n", w.rows,
+                  w.columns, w.deltaX, w.deltaY, w.length);
     out << format("  Wall:        min %.3f\"  avg %.3f\"  max %.3f\"\n", w.minWall, w.avgWall, w.maxWall);
-    out << format("  Eccentricity: min %.3f%%  avg %.3f%%  max %.3f%%\n", w.minEccentricity, w.avgEccentricity,
-                  w.maxEccentricity);
+    out << format("  Eccentricity: min %.3f%%  avg %.3f%%  max %.3f%%\n", w.minEccentricity,
+                  w.avgEccentricity, w.maxEccentricity);
   } else {
     out << "Wall matrix:   none\n";
   }
   const CsaTable& c = pipe.csa;
   if (c.present() || pipe.dataPresent[kCsaPresent] != 0) {
-    out << format("CSA:           nominal %.3f  min %.3f  avg %.3f  max %.3f  std dev %.4f sq in\n", c.nominalCsa,
-                  c.minCsa, c.avgCsa, c.maxCsa, c.csaStdDev);
+    out << format("CSA:           nominal %.3f  min %.3f  avg %.3f  max %.3f  std dev %.4f sq in\n",
+                  c.nominalCsa, c.minCsa, c.avgCsa, c.maxCsa, c.csaStdDev);
   }
   const OdMatrix& o = pipe.odMatrix;
   if (o.present()) {
-    out << format("OD matrix:     %u x %u  Delta X %.4f\"  Delta Y %.3f deg  Length %.3f\"\n", o.rows, o.columns,
-                  o.deltaX, o.deltaY, o.length);
+    out << format("OD matrix:     %u x %u  Delta X %.4f\"  Delta Y %.3f deg  Length %.3f\"\n", o.rows,
+                  o.columns, o.deltaX, o.deltaY, o.length);
     out << format("  OD:          min %.3f\"  avg %.3f\"  max %.3f\"\n", o.minOd, o.avgOd, o.maxOd);
-    out << format("  Ovality:     min %.3f%%  avg %.3f%%  max %.3f%%\n", o.minOvality, o.avgOvality, o.maxOvality);
+    out << format("  Ovality:     min %.3f%%  avg %.3f%%  max %.3f%%\n", o.minOvality, o.avgOvality,
+                  o.maxOvality);
   } else {
     out << "OD matrix:     none\n";
   }
@@ -100,13 +103,14 @@ void printChannels(std::ostream& out, const PipeFile& pipe) {
   for (std::size_t i = 0; i + 1 < kWallChannelSlots; ++i) {
     const WallChannel& c = pipe.wallChannels[i];
     if (c.channel != 0) {
-      out << format("WDM - Channel %u: %u records  Wall Scale %.4f  Velocity %.4f\n", c.channel, c.sampleCount,
-                    c.wallScale, c.velocity);
+      out << format("WDM - Channel %u: %u records  Wall Scale %.4f  Velocity %.4f\n", c.channel,
+                    c.sampleCount, c.wallScale, c.velocity);
     }
   }
   for (const OdChannel& c : pipe.odChannels) {
     if (c.channel != 0) {
-      out << format("OD channel %u:  %u records  Inches/Pixel %.6f\n", c.channel, c.sampleCount, c.inchesPerCount);
+      out << format("OD channel %u:  %u records  Inches/Pixel %.6f\n", c.channel, c.sampleCount,
+                    c.inchesPerCount);
     }
   }
 }

@@ -56,15 +56,17 @@ TEST_F(InfoCommand, JsonHasEveryKeyScriptsRelyOn) {
   ASSERT_EQ(run.exitCode, 0) << stderrText();
   const json j = json::parse(run.out);
   for (const char* key : {"path", "wallMatrixRead", "dataPresent", "length", "wallStartCounts", "wallStart",
-                          "maxDOverT", "header", "wallChannels", "odChannels", "wallMatrix", "csa", "odMatrix",
-                          "idMatrix", "straightness", "revolutionMetrics"}) {
+                          "maxDOverT", "header", "wallChannels", "odChannels", "wallMatrix", "csa",
+                          "odMatrix", "idMatrix", "straightness", "revolutionMetrics"}) {
     EXPECT_TRUE(j.contains(key)) << key;
   }
-  for (const char* key : {"created", "woNumber", "kqNumber", "unitNumber", "note", "runNumber", "startEnd",
-                          "nominalOdMils", "nominalOd", "weightHundredths", "weight", "grade", "nominalWall",
-                          "upperWall", "lowerWall", "wallJumpSize", "range", "calibrationOdMils", "calibrationOd",
-                          "wallAngle", "rotation", "from", "upperOdOffset", "lowerOdOffset", "odJumpSize",
-                          "displayScale"}) {
+  for (const char* key :
+       {"created",      "woNumber", "kqNumber",          "unitNumber",    "note",
+        "runNumber",    "startEnd", "nominalOdMils",     "nominalOd",     "weightHundredths",
+        "weight",       "grade",    "nominalWall",       "upperWall",     "lowerWall",
+        "wallJumpSize", "range",    "calibrationOdMils", "calibrationOd", "wallAngle",
+        "rotation",     "from",     "upperOdOffset",     "lowerOdOffset", "odJumpSize",
+        "displayScale"}) {
     EXPECT_TRUE(j["header"].contains(key)) << key;
   }
   EXPECT_EQ(j["path"], path);
