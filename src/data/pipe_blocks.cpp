@@ -325,4 +325,40 @@ std::optional<std::vector<std::uint8_t>> encodeRawOdChannel(std::uint8_t channel
   return out.take();
 }
 
+std::optional<std::vector<std::uint8_t>> encodeRawWallRecords(const RawWallHead& head,
+                                                              std::span<const RawRecord> records) {
+  if (records.size() > std::numeric_limits<std::uint32_t>::max()) {
+    return std::nullopt;
+  }
+  ByteWriter out;
+  out.reserve(kRawWallHeadBytes + kRawRecordBytes * records.size());
+  out.u8(head.channel);
+  out.u32(static_cast<std::uint32_t>(records.size()));
+  out.f64(head.wallScale);
+  for (const double parameter : head.parameters) {
+    out.f64(parameter);
+  }
+  for (const RawRecord& record : records) {
+    writeRecord(out, saturatedWallReading(record.reading), record.axialCount, record.rotationCount);
+  }
+  return out.take();
+}
+
+std::optional<std::vector<std::uint8_t>> encodeRawOdRecords(const RawOdHead& head,
+                                                            std::span<const RawRecord> records) {
+  if (records.size() > std::numeric_limits<std::uint32_t>::max()) {
+    return std::nullopt;
+  }
+  ByteWriter out;
+  out.reserve(kRawOdHeadBytes + kRawRecordBytes * records.size());
+  out.u8(head.channel);
+  out.u32(static_cast<std::uint32_t>(records.size()));
+  out.f64(head.inchesPerCount);
+  for (const RawRecord& record : records) {
+    writeRecord(out, static_cast<std::uint16_t>(saturatedOdReading(record.reading)), record.axialCount,
+                record.rotationCount);
+  }
+  return out.take();
+}
+
 }  // namespace ductora

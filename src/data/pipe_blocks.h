@@ -141,4 +141,12 @@ std::optional<std::vector<std::uint8_t>> encodeRawWallChannel(std::uint8_t chann
 std::optional<std::vector<std::uint8_t>> encodeRawOdChannel(std::uint8_t channelNumber,
                                                             const OdChannel& channel);
 
+// Payloads of raw blocks from records exactly as acquired, markers wherever they fell, as an
+// inspection unit writes them. The head's record count is taken from the records. Empty when
+// there are more records than a block can count.
+std::optional<std::vector<std::uint8_t>> encodeRawWallRecords(const RawWallHead& head,
+                                                              std::span<const RawRecord> records);
+std::optional<std::vector<std::uint8_t>> encodeRawOdRecords(const RawOdHead& head,
+                                                            std::span<const RawRecord> records);
+
 }  // namespace ductora

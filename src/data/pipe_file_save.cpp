@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/atomic_file.h"
+#include "data/block_file.h"
 #include "data/pipe_blocks.h"
 #include "data/pipe_file_io.h"
 #include "data/raw_channels.h"
@@ -143,16 +144,10 @@ std::optional<std::string> planBlocks(PipeFile& pipe, bool withRawWall, bool wit
 std::optional<std::string> writeBlocks(std::vector<PlannedBlock>& plan, ByteSink& sink) {
   std::uint64_t offset = 0;
   for (std::size_t i = 0; i < plan.size(); ++i) {
-    const std::vector<std::uint8_t> payload = plan[i].payload();
-    const auto next = nextBlockOffset(offset, payload.size(), i + 1 == plan.size());
-    if (!next) {
-      return std::string("the pipe does not fit the 4 GiB a pipe file can address");
+    if (auto problem =
+            writeChainedBlock(sink, offset, plan[i].tag, plan[i].payload(), i + 1 == plan.size())) {
+      return problem;
     }
-    const auto head = encodeBlockHead(plan[i].tag, *next);
-    if (!sink.write(head) || !sink.write(payload)) {
-      return std::string("cannot write the file");
-    }
-    offset += kBlockHeadBytes + payload.size();
   }
   return std::nullopt;
 }
