@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <array>
@@ -7,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "support/run_command.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"
 
@@ -15,24 +15,11 @@ namespace {
 using ductora::testing::TempDir;
 using nlohmann::json;
 
-struct RunResult {
-  int exitCode = -1;
-  std::string out;
-};
+using RunResult = ductora::testing::CommandResult;
 
-// Runs the real tool; stderr goes to a file beside stdout so both can be checked.
+// Runs the real tool; stderr goes to a file so that both streams can be checked.
 RunResult runCli(const std::string& arguments, const std::string& errPath) {
-  const std::string command = std::string(DUCTORA_CLI_PATH) + " " + arguments + " 2>" + errPath;
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  std::array<char, 4096> buffer{};
-  std::size_t n = 0;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-    result.out.append(buffer.data(), n);
-  }
-  const int status = pclose(pipe);
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+  return ductora::testing::runCommand(std::string(DUCTORA_CLI_PATH) + " " + arguments + " 2>" + errPath);
 }
 
 class InfoCommand : public ::testing::Test {

@@ -1,0 +1,115 @@
+#include "sim/truth_matrices.h"
+
+#include <cmath>
+#include <functional>
+
+namespace ductora::sim {
+
+namespace {
+
+constexpr double kOdDeltaX = 0.3333333333333333;
+constexpr double kOdDeltaY = 1.0;
+constexpr double kStraightnessDeltaX = 12.0;
+constexpr double kStraightnessDeltaY = 10.0;
+constexpr std::uint32_t kStraightnessColumns = 36;
+
+double positionOf(const Motion& motion, std::size_t sample, std::uint32_t origin) {
+  return (static_cast<double>(motion.axialCount[sample]) - origin) * kInchesPerCount;
+}
+
+// Walks the grid the way the builder does (positions and angles accumulated by addition) and asks
+// for the value at every cell: the pipe position and the angle on the pipe under the sensor.
+template <typename Value>
+std::vector<Value> sampleGrid(const Motion& motion, const Sensor& sensor, const ChannelStream& stream,
+                              double deltaX, double deltaY, TrueGrid& grid,
+                              const std::function<Value(double z, double angle)>& value) {
+  const std::vector<Turn>& turns = stream.turns;
+  grid = {};
+  if (turns.empty() || deltaX <= 0.0 || deltaY <= 0.0) {
+    return {};
+  }
+  const std::uint32_t a0 = motion.axialCount[turns.front().first];
+  const double length = positionOf(motion, turns.back().last, a0);
+  grid.rows = static_cast<std::uint32_t>(length / deltaX) + 1;
+  grid.columns = static_cast<std::uint32_t>(360.0 / deltaY);
+  grid.firstZ = (static_cast<double>(a0) - motion.encoderOrigin) * kInchesPerCount - sensor.offset;
+
+  std::vector<Value> data(static_cast<std::size_t>(grid.rows) * grid.columns);
+  std::size_t centre = 0;
+  double y = 0.0;
+  for (std::uint32_t row = 0; row < grid.rows; ++row, y += deltaX) {
+    while (centre + 1 < turns.size() && positionOf(motion, turns[centre].last, a0) < y) {
+      ++centre;
+    }
+    const Turn& turn = turns[centre];
+    const double b0 = motion.rotationCount[turn.first];
+    const double b1 = motion.rotationCount[turn.last];
+    const double z = grid.firstZ + y;
+    double a = 0.0;
+    for (std::uint32_t column = 0; column < grid.columns; ++column, a += deltaY) {
+      const double rotation = motion.rotationAtCount(b0 + a / 360.0 * (b1 - b0), turn.first, turn.last);
+      data[static_cast<std::size_t>(row) * grid.columns + column] = value(z, sensor.pipeAngle(rotation));
+    }
+  }
+  return data;
+}
+
+template <typename Matrix>
+void setGrid(Matrix& matrix, const TrueGrid& grid, double deltaX, double deltaY) {
+  matrix.deltaX = deltaX;
+  matrix.deltaY = deltaY;
+  matrix.rows = grid.rows;
+  matrix.columns = grid.columns;
+  matrix.length = grid.rows == 0 ? 0.0F : static_cast<float>((grid.rows - 1) * deltaX);
+}
+
+}  // namespace
+
+WallMatrix trueWallMatrix(const PipeModel& pipe, const Motion& motion, const Sensor& probe,
+                          const ChannelStream& stream, double deltaX, double deltaY, TrueGrid& grid) {
+  WallMatrix matrix;
+  matrix.data =
+      sampleGrid<std::uint16_t>(motion, probe, stream, deltaX, deltaY, grid, [&pipe](double z, double angle) {
+        return static_cast<std::uint16_t>(std::lround(pipe.wall(z, angle) * 1000.0));
+      });
+  setGrid(matrix, grid, deltaX, deltaY);
+  return matrix;
+}
+
+OdMatrix trueOdMatrix(const PipeModel& pipe, const Motion& motion, const Sensor& firstSensor,
+                      const ChannelStream& firstStream, double calibrationOd, int wallAngle, TrueGrid& grid) {
+  OdMatrix matrix;
+  const std::vector<std::int16_t> unrotated = sampleGrid<std::int16_t>(
+      motion, firstSensor, firstStream, kOdDeltaX, kOdDeltaY, grid, [&](double z, double angle) {
+        return static_cast<std::int16_t>(
+            std::lround((pipe.diameter(z, angle) - calibrationOd) / 2.0 * 1000.0));
+      });
+  setGrid(matrix, grid, kOdDeltaX, kOdDeltaY);
+  matrix.data.resize(unrotated.size());
+  // The builder turns every OD row by the wall angle.
+  for (std::size_t row = 0; row < grid.rows; ++row) {
+    for (std::size_t column = 0; column < grid.columns; ++column) {
+      const std::size_t target = (column + static_cast<std::size_t>(wallAngle)) % grid.columns;
+      matrix.data[row * grid.columns + target] = unrotated[row * grid.columns + column];
+    }
+  }
+  return matrix;
+}
+
+StraightnessMatrix trueStraightness(const PipeModel& pipe) {
+  StraightnessMatrix matrix;
+  matrix.deltaX = kStraightnessDeltaX;
+  matrix.deltaY = kStraightnessDeltaY;
+  matrix.rows = static_cast<std::uint32_t>(pipe.length / kStraightnessDeltaX) + 1;
+  matrix.columns = kStraightnessColumns;
+  matrix.data.resize(static_cast<std::size_t>(matrix.rows) * matrix.columns);
+  for (std::uint32_t row = 0; row < matrix.rows; ++row) {
+    for (std::uint32_t column = 0; column < matrix.columns; ++column) {
+      matrix.data[static_cast<std::size_t>(row) * matrix.columns + column] = static_cast<std::int16_t>(
+          std::lround(1000.0 * pipe.bowToward(row * kStraightnessDeltaX, column * kStraightnessDeltaY)));
+    }
+  }
+  return matrix;
+}
+
+}  // namespace ductora::sim

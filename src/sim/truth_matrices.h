@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/pipe_file.h"
+#include "sim/channel_stream.h"
+#include "sim/motion.h"
+#include "sim/pipe_model.h"
+
+namespace ductora::sim {
+
+// A matrix of the true geometry on the grid the builders make from a channel's raw samples: row r
+// at r x deltaX from the first sample of the first revolution, column c at c x deltaY of the
+// revolution's own angle scale (0 at its first sample, 360 at its last).
+struct TrueGrid {
+  double firstZ = 0.0;  // pipe position of row 0, inches from the pipe's start
+  std::uint32_t rows = 0;
+  std::uint32_t columns = 0;
+};
+
+// The wall matrix as the primary (first) probe's channel would be built, in mils.
+WallMatrix trueWallMatrix(const PipeModel& pipe, const Motion& motion, const Sensor& probe,
+                          const ChannelStream& stream, double deltaX, double deltaY, TrueGrid& grid);
+
+// The OD matrix as both OD channels would be built and rotated by the wall angle: half the
+// diameter's departure from the calibration OD, in mils.
+OdMatrix trueOdMatrix(const PipeModel& pipe, const Motion& motion, const Sensor& firstSensor,
+                      const ChannelStream& firstStream, double calibrationOd, int wallAngle, TrueGrid& grid);
+
+// The bow seen from 36 directions, one row a foot, in mils.
+StraightnessMatrix trueStraightness(const PipeModel& pipe);
+
+}  // namespace ductora::sim

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "analysis/pipe_measures.h"
+#include "data/list_file.h"
+#include "data/raw_channels.h"
+#include "sim/sim_run.h"
+#include "support/temp_dir.h"
+
+namespace ductora::sim {
+namespace {
+
+using ductora::testing::TempDir;
+using nlohmann::json;
+
+json readJson(const std::string& path) {
+  std::ifstream in(path);
+  return json::parse(in);
+}
+
+std::vector<std::string> lines(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<std::string> result;
+  for (std::string line; std::getline(in, line);) {
+    result.push_back(line);
+  }
+  return result;
+}
+
+class SimulatedFiles : public ::testing::Test {
+ protected:
+  bool run(SimOptions options) {
+    options.out = options.rdaq ? dir.file("data") : dir.path().string();
+    std::ostringstream out;
+    std::ostringstream err;
+    const bool ok = runSimulation(options, out, err);
+    EXPECT_TRUE(err.str().empty()) << err.str();
+    return ok;
+  }
+
+  TempDir dir;
+};
+
+TEST_F(SimulatedFiles, EveryBlockReadsBackAndAgreesWithTheTruth) {
+  SimOptions options;
+  options.pipes = 3;
+  options.length = 90.0;
+  options.defects = 2;
+  ASSERT_TRUE(run(options));
+
+  const ListFileResult list = readListFile(dir.file("JOB.kqstr"));
+  ASSERT_TRUE(list.ok);
+  ASSERT_EQ(list.names.size(), 3U);
+  int previousKq = -1;
+  for (std::size_t i = 0; i < list.names.size(); ++i) {
+    PipeFile pipe;
+    const PipeReadResult read = LoadPipeForUse(pipe, list.names[i]);
+    ASSERT_TRUE(read.wallMatrixRead) << list.names[i];
+    EXPECT_FALSE(read.truncated || read.malformed);
+    for (std::size_t flag = 0; flag < pipe.dataPresent.size(); ++flag) {
+      EXPECT_EQ(pipe.dataPresent[flag], flag == kUnusedPresent ? 0 : 1) << "flag " << flag;
+    }
+    // KQ numbers rise along the string.
+    EXPECT_GT(static_cast<int>(pipe.header.kqNumber), previousKq);
+    previousKq = pipe.header.kqNumber;
+
+    const std::string base = dir.file("JOB-00" + std::to_string(i + 1));
+    const json truth = readJson(base + ".truth.json");
+    EXPECT_EQ(truth["kqNumber"], pipe.header.kqNumber);
+    EXPECT_EQ(truth["parameters"]["wallStartCounts"], pipe.wallStartCounts);
+    EXPECT_EQ(truth["grid"]["wall"]["rows"], pipe.wallMatrix.rows);
+    EXPECT_EQ(truth["grid"]["wall"]["columns"], pipe.wallMatrix.columns);
+    EXPECT_EQ(truth["grid"]["od"]["rows"], pipe.odMatrix.rows);
+    EXPECT_NEAR(pipe.wallStart, truth["parameters"]["wallStart"].get<double>(), 0.01);
+    EXPECT_NEAR(pipe.pipeLength(), truth["parameters"]["length"].get<double>(), 1.0);
+
+    // One indication line a defect, after the header line.
+    const auto indications = lines(base + ".ind");
+    ASSERT_EQ(indications.size(), truth["defects"].size() + 1);
+    for (std::size_t d = 0; d < truth["defects"].size(); ++d) {
+      std::istringstream fields(indications[d + 1]);
+      int number = 0;
+      std::string channel;
+      std::string kind;
+      double feet = 0.0;
+      fields >> number >> channel >> kind >> feet;
+      EXPECT_EQ(number, static_cast<int>(d + 1));
+      EXPECT_EQ(kind, truth["defects"][d]["kind"]);
+      EXPECT_NEAR(feet * 12.0, truth["defects"][d]["position"].get<double>(), 0.01);
+    }
+
+    // Every raw channel cuts into revolutions the loaders accept.
+    for (int channel = 1; channel <= 4; ++channel) {
+      EXPECT_GT(LoadWallRevolutions(pipe, channel, pipe.wallChannels[channel - 1].wallScale), 250U);
+    }
+    for (int channel = 1; channel <= 2; ++channel) {
+      EXPECT_GT(LoadOdRevolutions(pipe, channel, 0.001).revolutions, 250U);
+    }
+  }
+}
+
+TEST_F(SimulatedFiles, IndicationsGoToTheRdaqFolderWhenAsked) {
+  SimOptions options;
+  options.rdaq = true;
+  options.length = 40.0;
+  ASSERT_TRUE(run(options));
+  EXPECT_TRUE(std::filesystem::exists(dir.file("RDAQ/JOB-001.ind")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("data/JOB-001.ind")));
+  EXPECT_TRUE(std::filesystem::exists(dir.file("data/JOB-001.kqvw")));
+}
+
+TEST_F(SimulatedFiles, WithoutRawDataOrOdSensors) {
+  SimOptions options;
+  options.length = 40.0;
+  options.raw = false;
+  options.odChannels = false;
+  ASSERT_TRUE(run(options));
+  PipeFile pipe;
+  ASSERT_TRUE(LoadPipeForUse(pipe, dir.file("JOB-001.kqvw")).wallMatrixRead);
+  EXPECT_EQ(pipe.dataPresent[kRawWallPresent], 0);
+  EXPECT_EQ(pipe.dataPresent[kRawOdPresent], 0);
+  EXPECT_FALSE(pipe.odMatrix.present());
+  EXPECT_TRUE(pipe.straightness.present());
+  EXPECT_EQ(LoadWallRevolutions(pipe, 1, 0.0), 0U);
+}
+
+TEST(SimulatorOptions, RefusesWhatNoUnitCouldScan) {
+  SimOptions options;
+  EXPECT_EQ(validateOptions(options), "");
+  options.length = 2000.0;  // 6000 turns at a third of an inch
+  EXPECT_NE(validateOptions(options), "");
+  options.pitch = 0.5;
+  EXPECT_EQ(validateOptions(options), "");
+  options.wall = 4.0;
+  EXPECT_NE(validateOptions(options), "");
+  options = SimOptions{};
+  options.job = "../escape";
+  EXPECT_NE(validateOptions(options), "");
+  options = SimOptions{};
+  options.samplesPerRev = 2;
+  EXPECT_NE(validateOptions(options), "");
+}
+
+}  // namespace
+}  // namespace ductora::sim
