@@ -3,7 +3,11 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/export_command.h"
 #include "cli/info_command.h"
+#include "cli/pressures_command.h"
+#include "cli/range_command.h"
+#include "cli/report_command.h"
 
 int main(int argc, char** argv) {
   using namespace ductora::cli;
@@ -12,6 +16,10 @@ int main(int argc, char** argv) {
 
   std::vector<Command> commands;
   commands.push_back(addInfoCommand(app));
+  commands.push_back(addPressuresCommand(app));
+  commands.push_back(addExportCommand(app));
+  commands.push_back(addRangeCommand(app));
+  commands.push_back(addReportCommand(app));
 
   try {
     app.parse(argc, argv);

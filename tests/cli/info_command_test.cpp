@@ -1,37 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "support/run_command.h"
+#include "cli_test_fixture.h"
 #include "support/synthetic_pipe.h"
-#include "support/temp_dir.h"
 
 namespace {
 
-using ductora::testing::TempDir;
 using nlohmann::json;
 
-using RunResult = ductora::testing::CommandResult;
-
-// Runs the real tool; stderr goes to a file so that both streams can be checked.
-RunResult runCli(const std::string& arguments, const std::string& errPath) {
-  return ductora::testing::runCommand(std::string(DUCTORA_CLI_PATH) + " " + arguments + " 2>" + errPath);
-}
-
-class InfoCommand : public ::testing::Test {
- protected:
-  TempDir dir;
-  std::string err = dir.file("stderr.txt");
-
-  std::string stderrText() const {
-    const auto bytes = ductora::testing::readBytes(err);
-    return {bytes.begin(), bytes.end()};
-  }
-};
+class InfoCommand : public ductora::testing::CliTest {};
 
 TEST_F(InfoCommand, JsonHasEveryKeyScriptsRelyOn) {
   const std::string path = dir.file("pipe.kqvw");
@@ -39,9 +19,9 @@ TEST_F(InfoCommand, JsonHasEveryKeyScriptsRelyOn) {
   options.lengthInches = 60.0;
   ductora::testing::writeSyntheticPipe(path, options);
 
-  const RunResult run = runCli("info " + path + " --json --series", err);
-  ASSERT_EQ(run.exitCode, 0) << stderrText();
-  const json j = json::parse(run.out);
+  const auto result = run("info " + path + " --json --series");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const json j = json::parse(result.out);
   for (const char* key : {"path", "wallMatrixRead", "dataPresent", "length", "wallStartCounts", "wallStart",
                           "maxDOverT", "header", "wallChannels", "odChannels", "wallMatrix", "csa",
                           "odMatrix", "idMatrix", "straightness", "revolutionMetrics"}) {
@@ -84,9 +64,9 @@ TEST_F(InfoCommand, MatricesAddTheValues) {
   options.withRawOd = false;
   ductora::testing::writeSyntheticPipe(path, options);
 
-  const RunResult run = runCli("info " + path + " --json --matrices", err);
-  ASSERT_EQ(run.exitCode, 0) << stderrText();
-  const json j = json::parse(run.out);
+  const auto result = run("info " + path + " --json --matrices");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const json j = json::parse(result.out);
   const json& wall = j["wallMatrix"];
   EXPECT_EQ(wall["data"].size(), wall["rows"].get<std::size_t>() * wall["columns"].get<std::size_t>());
   EXPECT_EQ(j["odMatrix"]["data"].size(),
@@ -100,11 +80,11 @@ TEST_F(InfoCommand, ReadableSummaryNamesTheJob) {
   options.lengthInches = 20.0;
   ductora::testing::writeSyntheticPipe(path, options);
 
-  const RunResult run = runCli("info " + path, err);
-  ASSERT_EQ(run.exitCode, 0) << stderrText();
-  EXPECT_NE(run.out.find("Wall matrix:"), std::string::npos);
-  EXPECT_NE(run.out.find("OD matrix:"), std::string::npos);
-  EXPECT_NE(run.out.find("KQ No."), std::string::npos);
+  const auto result = run("info " + path);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find("Wall matrix:"), std::string::npos);
+  EXPECT_NE(result.out.find("OD matrix:"), std::string::npos);
+  EXPECT_NE(result.out.find("KQ No."), std::string::npos);
 }
 
 TEST_F(InfoCommand, FileWithoutWallMatrixStillPrintsWhatItHas) {
@@ -112,9 +92,9 @@ TEST_F(InfoCommand, FileWithoutWallMatrixStillPrintsWhatItHas) {
   // One tag-9 block (wall start) and the end of the chain.
   ductora::testing::writeBytes(path, {9, 0, 0, 0, 0, 0x10, 0x27, 0, 0});
 
-  const RunResult run = runCli("info " + path + " --json", err);
-  ASSERT_EQ(run.exitCode, 0) << stderrText();
-  const json j = json::parse(run.out);
+  const auto result = run("info " + path + " --json");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const json j = json::parse(result.out);
   EXPECT_FALSE(j["wallMatrixRead"].get<bool>());
   EXPECT_TRUE(j["wallMatrix"].is_null());
   EXPECT_EQ(j["wallStartCounts"], 10000);
@@ -123,19 +103,19 @@ TEST_F(InfoCommand, FileWithoutWallMatrixStillPrintsWhatItHas) {
 
 TEST_F(InfoCommand, MissingFileIsOneLineAndExitOne) {
   const std::string path = dir.file("absent.kqvw");
-  const RunResult run = runCli("info " + path, err);
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(run.out.empty());
-  const std::string message = stderrText();
+  const auto result = run("info " + path);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_TRUE(result.out.empty());
+  const std::string message = result.err;
   EXPECT_EQ(message.rfind("ductora-cli: " + path + ": ", 0), 0U) << message;
   EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
 }
 
 TEST_F(InfoCommand, UsageErrorsExitTwo) {
-  EXPECT_EQ(runCli("info", err).exitCode, 2);
-  EXPECT_EQ(runCli("frobnicate x", err).exitCode, 2);
-  EXPECT_EQ(runCli("", err).exitCode, 2);
-  EXPECT_EQ(runCli("--help", err).exitCode, 0);
+  EXPECT_EQ(run("info").exitCode, 2);
+  EXPECT_EQ(run("frobnicate x").exitCode, 2);
+  EXPECT_EQ(run("").exitCode, 2);
+  EXPECT_EQ(run("--help").exitCode, 0);
 }
 
 }  // namespace

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "data/pipe_file.h"
+
+namespace ductora {
+
+// Which input each of the pipe's collapse selections chooses.
+enum CollapseInput : std::size_t {
+  kCollapseOd = 0,
+  kCollapseWall = 1,
+  kCollapseEccentricity = 2,
+  kCollapseOvality = 3,
+};
+
+// Choices of a collapse selection: 0 none, then maximum, minimum and average for the pipe, then
+// for the slice (the revolution's metric record).
+enum CollapseChoice : std::uint32_t {
+  kChoiceNone = 0,
+  kChoiceMaxForPipe = 1,
+  kChoiceMinForPipe = 2,
+  kChoiceAverageForPipe = 3,
+  kChoiceMaxForSlice = 4,
+  kChoiceMinForSlice = 5,
+  kChoiceAverageForSlice = 6,
+};
+
+// A revolution whose wall input is 0 plots at this pressure.
+constexpr double kNoWallPressure = -100.0;
+
+// Tamano collapse of wall row r with the inputs the pipe's collapse selections choose and the
+// pipe's yield strength. A choice outside 1-6, or a slice choice for a row without a metric
+// record, gives the input 0.
+double CollapsePressureOfRow(const PipeFile& pipe, std::int64_t row);
+// Burst pressure of wall row r by the pipe's burst selection: D/t of the row's metric record,
+// or the nominal D/t (calibration OD mils / nominal wall mils) where that is 0 or missing.
+double BurstPressureOfRow(const PipeFile& pipe, std::int64_t row);
+
+// One value per wall matrix row.
+std::vector<double> CollapseSeries(const PipeFile& pipe);
+std::vector<double> BurstSeries(const PipeFile& pipe);
+
+// The series' value at the wall row under the axial cursor; 0 outside the wall matrix.
+double CollapseAtCursor(const PipeFile& pipe, double cursor);
+double BurstAtCursor(const PipeFile& pipe, double cursor);
+
+// D/t for API collapse: average OD over average wall of the revolution under the cursor (0
+// outside either matrix), and nominal OD over nominal wall.
+double ActualDOverT(const PipeFile& pipe, double cursor);
+double NominalDOverT(const PipeFile& pipe);
+
+}  // namespace ductora

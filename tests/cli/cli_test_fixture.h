@@ -1,0 +1,29 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace ductora::testing {
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the real ductora-cli in a fresh folder, with stdout and stderr captured apart.
+class CliTest : public ::testing::Test {
+ protected:
+  CliRun run(const std::string& arguments) const;
+  // A synthetic pipe file of the given length in the folder.
+  std::string writePipe(const std::string& name, double lengthInches, std::uint32_t seed = 1,
+                        bool withOdMatrix = true) const;
+  std::string text(const std::string& path) const;
+
+  TempDir dir;
+};
+
+}  // namespace ductora::testing

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "analysis/pipe_measures.h"
+#include "analysis/range_values.h"
+#include "cli_test_fixture.h"
+
+namespace ductora::testing {
+namespace {
+
+using nlohmann::json;
+
+class RangeCommand : public CliTest {
+ protected:
+  void SetUp() override {
+    path = writePipe("pipe.kqvw", 30.0);
+    ASSERT_TRUE(LoadPipeForUse(pipe, path).opened);
+  }
+
+  std::string path;
+  PipeFile pipe;
+};
+
+TEST_F(RangeCommand, JsonHasEveryGroup) {
+  const CliRun r = run("range " + path + " --from 5 --to 20 --json");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const json j = json::parse(r.out);
+  const RangeValues v = PipeRangeValues(pipe, 5.0, 20.0);
+  EXPECT_EQ(j["fromIndex"], v.indices.from);
+  EXPECT_EQ(j["toIndex"], v.indices.to);
+  for (const char* key : {"wall", "csa", "average64", "lowWall", "eccentricity", "ovality", "od", "id"}) {
+    ASSERT_TRUE(j.contains(key)) << key;
+    EXPECT_TRUE(j[key]["min"].contains("position")) << key;
+    EXPECT_TRUE(j[key].contains("average")) << key;
+  }
+  EXPECT_TRUE(j["wall"]["min"].contains("percent"));
+  EXPECT_FALSE(j["od"]["min"].contains("percent"));
+  EXPECT_EQ(j["wall"]["min"]["value"].get<double>(), v.wall.min.value);
+  EXPECT_EQ(j["wall"]["min"]["percent"].get<double>(), v.wall.min.percent);
+  EXPECT_EQ(j["od"]["max"]["position"].get<double>(), v.od.max.position);
+  // A 7.000" pipe with walls near 0.362".
+  EXPECT_NEAR(j["od"]["average"].get<double>(), 7.0, 0.05);
+  EXPECT_NEAR(j["wall"]["average"].get<double>(), 0.362, 0.02);
+  EXPECT_LT(j["wall"]["min"]["percent"].get<double>(), 100.0);
+
+  const json swapped = json::parse(run("range " + path + " --from 20 --to 5 --json").out);
+  EXPECT_EQ(swapped["wall"], j["wall"]);
+  EXPECT_EQ(swapped["ovality"], j["ovality"]);
+}
+
+TEST_F(RangeCommand, ReadableTableInTheWindowsForms) {
+  const CliRun r = run("range " + path + " --from 5 --to 20");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  for (const char* title :
+       {"Wall Thickness", "CSA", "64 Point Average", "Low Wall", "Eccentricity", "Ovality", "OD", "ID"}) {
+    EXPECT_NE(r.out.find(title), std::string::npos) << title;
+  }
+  EXPECT_NE(r.out.find(" %)"), std::string::npos);
+  EXPECT_NE(r.out.find("''"), std::string::npos);
+}
+
+TEST_F(RangeCommand, Errors) {
+  EXPECT_EQ(run("range " + dir.file("absent.kqvw") + " --from 0 --to 1").exitCode, 1);
+  EXPECT_EQ(run("range " + path + " --from 0").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace ductora::testing

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "analysis/pipe_measures.h"
+#include "analysis/revolution_metrics.h"
+#include "cli_test_fixture.h"
+
+namespace ductora::testing {
+namespace {
+
+using nlohmann::json;
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// A string of three pipes whose second member is missing, and one more pipe named alone.
+class ReportCommand : public CliTest {
+ protected:
+  void SetUp() override {
+    first = writePipe("p1.kqvw", 20.0, 1);
+    third = writePipe("p3.kqvw", 30.0, 3);
+    fourth = writePipe("p4.kqvw", 25.0, 4);
+    list = dir.file("job.kqstr");
+    writeText(list, "p1.kqvw\np2.kqvw\np3.kqvw\n");
+  }
+
+  std::string first;
+  std::string third;
+  std::string fourth;
+  std::string list;
+};
+
+TEST_F(ReportCommand, OneRowPerReadablePipeAndExitOne) {
+  const CliRun r = run("report " + list + " " + fourth + " --format csv");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "ductora-cli: " + dir.file("p2.kqvw") + ": No such file or directory\n");
+  const std::vector<std::string> lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 4U) << r.out;
+  EXPECT_EQ(
+      lines[0],
+      "index,file,kqNumber,length,minWall,avgWall,maxWall,minCsaPercent,maxEccentricity,maxOvality,minOd,"
+      "maxOd,maxDOverT,apiBurst");
+  // The missing pipe keeps its place in the numbering.
+  EXPECT_EQ(lines[1].rfind("1," + first + ",4711,", 0), 0U) << lines[1];
+  EXPECT_EQ(lines[2].rfind("3," + third + ",", 0), 0U) << lines[2];
+  EXPECT_EQ(lines[3].rfind("4," + fourth + ",", 0), 0U) << lines[3];
+}
+
+TEST_F(ReportCommand, JsonValuesAreThePipesMeasures) {
+  const CliRun r = run("report " + list + " " + fourth + " --format json");
+  EXPECT_EQ(r.exitCode, 1);
+  const json j = json::parse(r.out);
+  ASSERT_EQ(j["pipes"].size(), 3U);
+  EXPECT_EQ(j["unreadable"], json::array({dir.file("p2.kqvw")}));
+  PipeFile pipe;
+  ASSERT_TRUE(LoadPipeForUse(pipe, third).opened);
+  const json& row = j["pipes"][1];
+  EXPECT_EQ(row["index"], 3);
+  EXPECT_EQ(row["file"], third);
+  EXPECT_EQ(row["kqNumber"], 4711);
+  EXPECT_EQ(row["length"].get<double>(), pipe.pipeLength());
+  EXPECT_EQ(row["minWall"].get<double>(), pipe.wallMatrix.minWall);
+  EXPECT_EQ(row["avgWall"].get<double>(), pipe.wallMatrix.avgWall);
+  EXPECT_EQ(row["maxWall"].get<double>(), pipe.wallMatrix.maxWall);
+  EXPECT_EQ(row["maxEccentricity"].get<double>(), pipe.wallMatrix.maxEccentricity);
+  EXPECT_EQ(row["maxOvality"].get<double>(), pipe.odMatrix.maxOvality);
+  EXPECT_EQ(row["minOd"].get<double>(), pipe.odMatrix.minOd);
+  EXPECT_EQ(row["maxOd"].get<double>(), pipe.odMatrix.maxOd);
+  EXPECT_EQ(row["maxDOverT"].get<double>(), MaxDOverT(pipe));
+  EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 110000.0 / MaxDOverT(pipe), 1e-9);
+  // Walls near the nominal 0.362": the smallest area is a little under 100 %.
+  EXPECT_GT(row["minCsaPercent"].get<double>(), 90.0);
+  EXPECT_LT(row["minCsaPercent"].get<double>(), 100.5);
+}
+
+TEST_F(ReportCommand, TableWithHeading) {
+  const CliRun r = run("report " + first + " " + third);
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 3U) << r.out;
+  EXPECT_EQ(lines[0].rfind("   #  File", 0), 0U) << lines[0];
+  EXPECT_NE(lines[0].find("API burst"), std::string::npos);
+  EXPECT_EQ(lines[1].rfind("   1  " + first, 0), 0U) << lines[1];
+  EXPECT_EQ(lines[2].rfind("   2  " + third, 0), 0U) << lines[2];
+  EXPECT_TRUE(r.err.empty()) << r.err;
+}
+
+TEST_F(ReportCommand, UnreadableFilesAreNamedAndTheRestReported) {
+  const std::string junk = dir.file("junk.kqvw");
+  writeText(junk, "not a pipe file at all");
+  const CliRun r = run("report " + dir.file("absent.kqstr") + " " + junk + " " + first + " --format csv");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("ductora-cli: " + dir.file("absent.kqstr") + ": "), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("ductora-cli: " + junk + ": holds no pipe data"), std::string::npos) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 2U);
+  EXPECT_EQ(lines[1].rfind("2," + first + ",", 0), 0U) << lines[1];
+}
+
+TEST_F(ReportCommand, CsvQuotesFileNamesThatNeedIt) {
+  const std::string odd = writePipe("a,\"b\".kqvw", 20.0);
+  const CliRun r = run("report '" + odd + "' --format csv");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find("\n1,\"" + dir.file("a,\"\"b\"\".kqvw") + "\",4711,"), std::string::npos) << r.out;
+}
+
+TEST_F(ReportCommand, UsageErrorsExitTwo) {
+  EXPECT_EQ(run("report").exitCode, 2);
+  EXPECT_EQ(run("report " + first + " --format xml").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace ductora::testing

@@ -1,0 +1,171 @@
+#include "data/text_exports.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "data/text_file.h"
+#include "support/matrix_builders.h"
+#include "support/temp_dir.h"
+
+namespace ductora {
+namespace {
+
+using testing::MakeOdMatrix;
+using testing::MakePipe;
+using testing::MakeWallMatrix;
+using testing::PipeSpec;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Three rows a third of an inch apart, four columns of 90 degrees; cell (r, c) = 100 r + c + 10.
+PipeFile WallPipe(double deltaX = 1.0 / 3) {
+  PipeSpec spec;
+  spec.wall = MakeWallMatrix(
+      3, 4, [](std::uint32_t r, std::uint32_t c) { return static_cast<std::uint16_t>(100 * r + c + 10); },
+      deltaX);
+  return MakePipe(std::move(spec));
+}
+
+TextExport LengthAtYOf(const PipeFile& pipe, double angle) { return exportLengthAtY(&pipe, angle); }
+
+TEST(LengthAtY, OneLinePerRowAtTheCursorColumn) {
+  const PipeFile pipe = WallPipe();
+  const TextExport zero = exportLengthAtY(&pipe, 0.0);
+  EXPECT_EQ(zero.status, ExportStatus::kWritten);
+  EXPECT_EQ(zero.text, "0, 10\n0.333333, 110\n0.666667, 210\n");
+  EXPECT_EQ(exportLengthAtY(&pipe, 90.0).text, "0, 11\n0.333333, 111\n0.666667, 211\n");
+  EXPECT_EQ(exportLengthAtY(&pipe, 359.9).text, "0, 13\n0.333333, 113\n0.666667, 213\n");
+}
+
+TEST(LengthAtY, GeneralNotationWithSixDigits) {
+  EXPECT_EQ(LengthAtYOf(WallPipe(12.5), 0.0).text, "0, 10\n12.5, 110\n25, 210\n");
+  EXPECT_EQ(LengthAtYOf(WallPipe(617283.5), 0.0).text, "0, 10\n617284, 110\n1.23457e+06, 210\n");
+}
+
+TEST(LengthAtY, NothingOutsideTheMatrix) {
+  const PipeFile pipe = WallPipe();
+  for (const double angle : {360.0, -90.0, 1e300, kNaN}) {
+    const TextExport result = exportLengthAtY(&pipe, angle);
+    EXPECT_EQ(result.status, ExportStatus::kOutsideMatrix) << angle;
+    EXPECT_TRUE(result.text.empty());
+  }
+  EXPECT_EQ(exportLengthAtY(nullptr, 0.0).status, ExportStatus::kNoPipe);
+  EXPECT_EQ(LengthAtYOf(PipeFile{}, 0.0).status, ExportStatus::kNoMatrix);
+}
+
+TEST(RevAtX, EveryColumnOfTheCursorRow) {
+  const PipeFile pipe = WallPipe();
+  EXPECT_EQ(exportRevAtX(&pipe, 0.0).text, "10\n11\n12\n13\n");
+  EXPECT_EQ(exportRevAtX(&pipe, 0.5).text, "110\n111\n112\n113\n");
+  EXPECT_EQ(exportRevAtX(&pipe, 0.9).text, "210\n211\n212\n213\n");
+}
+
+TEST(RevAtX, NothingOutsideTheMatrix) {
+  PipeFile pipe = WallPipe();
+  for (const double position : {1.0, -0.5, kNaN}) {
+    EXPECT_EQ(exportRevAtX(&pipe, position).status, ExportStatus::kOutsideMatrix) << position;
+  }
+  // A damaged record declaring more rows than it holds: only the held rows are read.
+  pipe.wallMatrix.rows = 9;
+  EXPECT_EQ(exportRevAtX(&pipe, 1.5).status, ExportStatus::kOutsideMatrix);
+  EXPECT_EQ(exportRevAtX(nullptr, 0.0).status, ExportStatus::kNoPipe);
+  pipe.wallMatrix.deltaX = 0.0;
+  EXPECT_EQ(exportRevAtX(&pipe, 0.0).status, ExportStatus::kOutsideMatrix);
+}
+
+// OD cells (r, c) = 10 r + c mils around a 6.000" calibration, rows 0.5" apart; a wall matrix of
+// two rows with cells 300 + 10 r + c; nominal wall 0.320".
+PipeSpec HaldenSpec(std::uint32_t odRows, std::uint32_t odColumns, std::uint32_t wallColumns = 30) {
+  PipeSpec spec;
+  spec.od = MakeOdMatrix(
+      odRows, odColumns,
+      [](std::uint32_t r, std::uint32_t c) { return static_cast<std::int16_t>(10 * r + c); }, 0.5);
+  spec.wall = MakeWallMatrix(
+      2, wallColumns,
+      [](std::uint32_t r, std::uint32_t c) { return static_cast<std::uint16_t>(300 + 10 * r + c); }, 0.5);
+  spec.calibrationOd = 6.0F;
+  spec.nominalWall = 320;
+  return spec;
+}
+
+TextExport HaldenOf(const PipeSpec& spec) {
+  const PipeFile pipe = MakePipe(spec);
+  return exportHalden(&pipe);
+}
+
+TEST(Halden, WallFromTheMatrixWhereItCoversTheRow) {
+  // Wall start 0: OD row 0 reads wall row 0; OD row 3 lies past the two wall rows.
+  const PipeFile pipe = MakePipe(HaldenSpec(4, 30));
+  const TextExport result = exportHalden(&pipe);
+  EXPECT_EQ(result.status, ExportStatus::kWritten);
+  EXPECT_EQ(result.text,
+            "2.7, 3, 0, -18\n"
+            "2.7, 3.015, 15, -18\n"
+            "2.71, 3.03, 0, -16.5\n"
+            "2.725, 3.045, 15, -16.5\n");
+}
+
+TEST(Halden, WallStartShiftsTheWallRows) {
+  PipeSpec spec = HaldenSpec(4, 30);
+  spec.wallStart = 1.0;  // k = 2 OD rows: row 0 is before the wall, row 3 reads wall row 1
+  EXPECT_EQ(HaldenOf(spec).text,
+            "2.68, 3, 0, -18\n"
+            "2.695, 3.015, 15, -18\n"
+            "2.72, 3.03, 0, -16.5\n"
+            "2.72, 3.045, 15, -16.5\n");
+  // Reversed, row 3 maps to 3 + 2, past the wall matrix: the nominal wall, nothing read beyond.
+  spec.reversed = true;
+  const std::string reversed = HaldenOf(spec).text;
+  EXPECT_NE(reversed.find("2.71, 3.03, 0, -16.5\n"), std::string::npos);
+}
+
+TEST(Halden, NominalWallWhereTheWallMatrixIsMissingOrNarrower) {
+  PipeSpec narrow = HaldenSpec(1, 30, 10);  // column 15 is beyond the wall's 10 columns
+  EXPECT_EQ(HaldenOf(narrow).text, "2.7, 3, 0, -18\n2.695, 3.015, 15, -18\n");
+  PipeSpec odOnly = HaldenSpec(1, 30);
+  odOnly.wall = {};
+  EXPECT_EQ(HaldenOf(odOnly).text, "2.68, 3, 0, -18\n2.695, 3.015, 15, -18\n");
+}
+
+TEST(Halden, TenBy360MatrixGives96Lines) {
+  const PipeFile pipe = MakePipe(HaldenSpec(10, 360));
+  const std::string text = exportHalden(&pipe).text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 96);
+  EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), "3.115, 3.435, 345, -13.5\n");
+}
+
+TEST(Halden, EmptyWithoutOdData) {
+  PipeSpec spec = HaldenSpec(4, 30);
+  spec.od = {};
+  const TextExport result = HaldenOf(spec);
+  EXPECT_EQ(result.status, ExportStatus::kNoMatrix);
+  EXPECT_TRUE(result.text.empty());
+  EXPECT_EQ(exportHalden(nullptr).status, ExportStatus::kNoPipe);
+  // Declared rows beyond the data are not read.
+  PipeFile damaged = MakePipe(HaldenSpec(4, 30));
+  damaged.odMatrix.rows = 40;
+  EXPECT_EQ(exportHalden(&damaged).text, HaldenOf(HaldenSpec(4, 30)).text);
+}
+
+TEST(WriteTextFile, WritesExactlyThePathOrLeavesItAlone) {
+  testing::TempDir dir;
+  const std::string path = dir.file("out.txt");
+  testing::writeText(path, "old contents\n");
+  ASSERT_TRUE(writeTextFile(path, "1, 2\n").ok);
+  const auto bytes = testing::readBytes(path);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "1, 2\n");
+  ASSERT_TRUE(writeTextFile(path, "").ok);
+  EXPECT_TRUE(testing::readBytes(path).empty());
+
+  const SaveResult missing = writeTextFile(dir.file("no-such-folder/out.txt"), "x");
+  EXPECT_FALSE(missing.ok);
+  EXPECT_FALSE(missing.error.empty());
+  // Nothing but the written file is left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace ductora
