@@ -8,9 +8,9 @@
 #include <nlohmann/json.hpp>
 #include <numbers>
 
-#include "data/atomic_file.h"
 #include "data/block_file.h"
 #include "data/pipe_blocks.h"
+#include "data/text_file.h"
 #include "sim/fault_rates.h"
 
 namespace ductora::sim {
@@ -22,21 +22,6 @@ using json = nlohmann::ordered_json;
 constexpr double kWallScale = 1.16;  // steel: 0.232 inch per microsecond
 constexpr std::array<double, 4> kProbeParameters = {24.0, 1.5, 12.0, 30.0};
 constexpr double kOdInchesPerCount = 0.001;
-
-SaveResult writeText(const std::string& path, const std::string& text) {
-  SaveResult result;
-  auto file = AtomicFile::create(path, result.error);
-  if (!file) {
-    return result;
-  }
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-  if (!file->sink().write(std::span(bytes, text.size()))) {
-    result.error = "cannot write the file";
-    return result;
-  }
-  result.ok = file->commit(result.error);
-  return result;
-}
 
 std::string format(const char* pattern, auto... values) {
   std::array<char, 256> buffer{};
@@ -192,7 +177,7 @@ SaveResult writeStringFile(const std::string& path, const std::vector<std::strin
   for (const std::string& name : pipeFileNames) {
     text += name + "\n";
   }
-  return writeText(path, text);
+  return writeTextFile(path, text);
 }
 
 SaveResult writeIndicationFile(const std::string& path, const SimulatedPipe& pipe) {
@@ -206,7 +191,7 @@ SaveResult writeIndicationFile(const std::string& path, const SimulatedPipe& pip
     text += format("%d  1  %s  %.3f  %.3f  %ld  %ld\n", number++, defectKindName(defect.kind), feet,
                    fromFarEnd, angle, amplitude);
   }
-  return writeText(path, text);
+  return writeTextFile(path, text);
 }
 
 SaveResult writeTruthFile(const std::string& path, const SimulatedPipe& pipe, const SimOptions& options) {
@@ -234,7 +219,7 @@ SaveResult writeTruthFile(const std::string& path, const SimulatedPipe& pipe, co
         {"od", gridJson(pipe.odGrid, pipe.odMatrix.deltaX, pipe.odMatrix.deltaY)}}},
       {"defects", defectsJson(pipe)},
       {"faults", faultsJson(pipe, options)}};
-  return writeText(path, truth.dump(1) + "\n");
+  return writeTextFile(path, truth.dump(1) + "\n");
 }
 
 std::filesystem::path rdaqFolder(const std::filesystem::path& pipeFolder) {

@@ -1,0 +1,38 @@
+#include <benchmark/benchmark.h>
+
+#include "app/app_state.h"
+#include "app/frame.h"
+#include "app/panels.h"
+#include "app/startup.h"
+#include "platform/headless/headless_platform.h"
+#include "support/synthetic_pipe.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace ductora;
+
+// The frame cycle with the pipe view and all thirteen plot panels shown, on a 1280 x 1024
+// screen, drawing offscreen. The panel bodies are still empty: this is the cost of the cycle.
+void BM_FrameAllPanels(benchmark::State& state) {
+  testing::TempDir dir;
+  const std::string path = dir.file("pipe.kqvw");
+  testing::writeSyntheticPipe(path, {});
+
+  platform::headless::HeadlessPlatform platform;
+  AppState app(platform);
+  startApp(app, path);
+  for (int id = kWallThicknessPanel; id <= kBurstPanel; ++id) {
+    if (const PlotPanel* panel = FindPlotPanel(id)) showPlot(app, panel->id, std::string(panel->menuTitle));
+  }
+  int shown = 0;
+  for (const PanelId id : kFrameOrder) shown += app.windows.isShown(id) ? 1 : 0;
+  state.counters["panels"] = shown;
+
+  for (auto _ : state) runFrame(app, 0.016);
+  state.counters["frames/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_FrameAllPanels)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

@@ -1,0 +1,171 @@
+#include "app/commands.h"
+
+#include <array>
+
+#include "app/navigation.h"
+#include "app/open_data_file.h"
+#include "app/panels.h"
+#include "app/save_pipe.h"
+#include "resources/dialog_table.h"
+#include "resources/menu_table.h"
+
+namespace ductora {
+namespace {
+
+using namespace resources;
+using platform::MessageButtons;
+using platform::MessageIcon;
+using platform::MessageResult;
+
+const platform::FileFilter kPipeFilter{"Corvix Files", "*.kqvw"};
+const platform::FileFilter kStringFilter{"Corvix String Files", "*.kqstr"};
+
+std::string askForFile(AppState& app, const platform::FileFilter& filter) {
+  return app.platform.openFileDialog("Select a data file.", filter);
+}
+
+enum class Zoom { k3D, k2D, kHalf2D };
+
+struct DrawCommand {
+  int command;
+  std::uint32_t viewMode;
+  Zoom zoom;
+};
+
+constexpr std::array<DrawCommand, 13> kDrawCommands = {{
+    {kCmdDraw2DWall2DOd, 9, Zoom::kHalf2D},
+    {kCmdDraw2DWall2DId, 14, Zoom::kHalf2D},
+    {kCmdDraw2DOd2DId, 15, Zoom::kHalf2D},
+    {kCmdDraw3DWall, 1, Zoom::k3D},
+    {kCmdDraw2DWall, 2, Zoom::kHalf2D},
+    {kCmdDraw2DWallOverlayLeft, 4, Zoom::k2D},
+    {kCmdDraw2DWallOverlayTop, 5, Zoom::k2D},
+    {kCmdDraw3DOd, 7, Zoom::k3D},
+    {kCmdDraw2DOd, 8, Zoom::kHalf2D},
+    {kCmdDraw2DOdOverlayLeft, 10, Zoom::k2D},
+    {kCmdDraw2DOdOverlayTop, 11, Zoom::k2D},
+    {kCmdDraw3DId, 13, Zoom::k3D},
+    {kCmdDraw2DId, 12, Zoom::kHalf2D},
+}};
+
+struct PlotCommand {
+  int command;
+  PanelId panel;
+  const char* menuTitle;
+};
+
+constexpr std::array<PlotCommand, 11> kPlotCommands = {{
+    {kCmdDrawSlice, kSlicePanel, "Slice"},
+    {kCmdPlotWallThickness, kWallThicknessPanel, "Wall Thickness"},
+    {kCmdPlotCsa, kCsaPanel, "CSA"},
+    {kCmdPlotLengthAtY, kLengthAtYPanel, "Wall Thickness Down Length at Y"},
+    {kCmdPlotEccentricity, kEccentricityPanel, "Eccentricity"},
+    {kCmdPlot64PointAve, kAverage64Panel, "64 Point Ave."},
+    {kCmdPlotLowWall, kLowWallPanel, "Low Wall"},
+    {kCmdPlotOdOffset, kOdOffsetPanel, "OD Offset"},
+    {kCmdPlotOvality, kOvalityPanel, "Ovality"},
+    {kCmdPlotStraightness, kStraightnessPanel, "Straightness"},
+    {kCmdPlotPipeId, kPipeIdPanel, "Pipe ID"},
+}};
+
+void chooseView(AppState& app, const DrawCommand& draw) {
+  app.windows.show(kPipeViewPanel);
+  app.viewMode = draw.viewMode;
+  if (Is3DViewMode(draw.viewMode)) initPanelGl(app, kPipeViewPanel);
+  switch (draw.zoom) {
+    case Zoom::k3D:
+      setZoom(app.pipeString, defaultDistance3D(app.pipeString));
+      break;
+    case Zoom::k2D:
+      setZoom(app.pipeString, defaultDistance2D(app.pipeString));
+      break;
+    case Zoom::kHalf2D:
+      setZoom(app.pipeString, defaultDistance2D(app.pipeString) / 2.0F);
+      break;
+  }
+}
+
+// About and Controls only close.
+void runMessageDialog(AppState& app, int resourceId) {
+  app.platform.runModalDialog(resourceId, [](platform::Dialog& dialog, const platform::DialogEvent& event) {
+    if (event.kind == platform::DialogEvent::Kind::kClose ||
+        (event.kind == platform::DialogEvent::Kind::kCommand && event.id == kIdOk)) {
+      dialog.end(kIdOk);
+    }
+  });
+}
+
+}  // namespace
+
+void mainWindowProcedure(AppState& app, const platform::WindowEvent& event) {
+  using Kind = platform::WindowEvent::Kind;
+  switch (event.kind) {
+    case Kind::kSize:
+      app.windows.setSize(kMainWindowPanel, event.a, event.b);
+      break;
+    case Kind::kClose:
+      exitSequence(app);
+      break;
+    case Kind::kActivate:
+      app.appActive = event.a == 0;
+      break;
+    case Kind::kCommand:
+      runCommand(app, event.a);
+      break;
+    default:
+      break;
+  }
+}
+
+void runCommand(AppState& app, int commandId) {
+  for (const DrawCommand& draw : kDrawCommands) {
+    if (draw.command == commandId) return chooseView(app, draw);
+  }
+  for (const PlotCommand& plot : kPlotCommands) {
+    if (plot.command == commandId) return showPlot(app, plot.panel, plot.menuTitle);
+  }
+  switch (commandId) {
+    case kCmdOpenPipe:
+      openDataFile(app, askForFile(app, kPipeFilter), false);
+      break;
+    case kCmdOpenString:
+      openDataFile(app, askForFile(app, kStringFilter), false);
+      break;
+    case kCmdAppend:
+      openDataFile(app, askForFile(app, kPipeFilter), true);
+      break;
+    case kCmdExit:
+      exitSequence(app);
+      break;
+    case kCmdMarkersStraight3D:
+      app.pipeString.viewToggle = app.pipeString.viewToggle > 0 ? 0 : 1;
+      break;
+    case kCmdControls:
+      runMessageDialog(app, kDialogControls);
+      break;
+    case kCmdAbout:
+      runMessageDialog(app, kDialogAbout);
+      break;
+    default:
+      break;
+  }
+}
+
+bool exitSequence(AppState& app) {
+  if (app.modified == 0) {
+    if (app.platform.messageBox("Are you sure want to quit?", "Notice", MessageButtons::kYesNo,
+                                MessageIcon::kWarning) != MessageResult::kYes) {
+      return false;
+    }
+  } else {
+    const MessageResult answer =
+        app.platform.messageBox("Do you want to save changes before exiting?", "Notice",
+                                MessageButtons::kYesNoCancel, MessageIcon::kWarning);
+    if (answer == MessageResult::kCancel) return false;
+    if (answer == MessageResult::kYes && !saveCurrentPipeBeforeExit(app)) return false;
+  }
+  app.quitPosted = true;
+  return true;
+}
+
+}  // namespace ductora

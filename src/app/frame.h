@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/app_state.h"
+
+namespace ductora {
+
+// One frame: navigation, every shown panel in the fixed order, the dialogs' readouts.
+void runFrame(AppState& app, double elapsedSeconds);
+// One turn of the loop: deliver waiting messages, then a frame while not minimised.
+void loopIteration(AppState& app);
+// Turns the loop until the quit message; returns the exit code.
+int runMainLoop(AppState& app);
+
+}  // namespace ductora

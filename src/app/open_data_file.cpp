@@ -1,0 +1,80 @@
+#include "app/open_data_file.h"
+
+#include "app/menu_rules.h"
+#include "app/navigation.h"
+#include "app/panels.h"
+#include "app/pending_hooks.h"
+
+namespace ductora {
+namespace {
+
+void createPipeView(AppState& app) {
+  const platform::Geometry geometry = PipeViewGeometry(
+      app.windows.width(kMainWindowPanel), app.windows.height(kMainWindowPanel), app.platform.screen().edge);
+  app.windows.create(
+      kPipeViewPanel, app.windowClassNames[kPipeViewPanel], geometry,
+      [&app](const platform::WindowEvent& event) { pipeViewProcedure(app, event); }, kMainWindowPanel, true);
+}
+
+std::uint32_t chooseViewMode(const AppState& app) {
+  if (currentHasWallData(app) && currentHasOdData(app)) return 9;
+  if (currentHasWallData(app)) return 2;
+  return 8;
+}
+
+// The string keeps a file it could not read as an empty pipe; the user is told which ones.
+void reportUnreadFiles(AppState& app, const std::string& path, const StringOpenResult& result) {
+  std::string text;
+  if (!result.ok) text += path + ": " + result.error + "\n";
+  for (const std::string& name : app.pipeString.takeFailedNames()) text += name + "\n";
+  for (const std::string& warning : result.warnings) text += warning + "\n";
+  if (text.empty()) return;
+  app.platform.messageBox("These files could not be read:\n" + text, "Warning", platform::MessageButtons::kOk,
+                          platform::MessageIcon::kWarning);
+}
+
+}  // namespace
+
+void openDataFile(AppState& app, const std::string& path, bool append) {
+  if (path.empty()) return;
+  destroyFileDialogs(app);
+  if (app.windows.window(kPipeViewPanel) != nullptr) {
+    app.windows.makeCurrent(kPipeViewPanel);
+    if (!append) {
+      app.pipeString.clear();
+      app.pipeString.reset();
+      disableFileMenuItems(app.platform.menu());
+    }
+  } else {
+    createPipeView(app);
+  }
+  if (app.windows.window(kPipeViewPanel) != nullptr) {
+    initPanelGl(app, kPipeViewPanel);
+    app.windows.focus(kPipeViewPanel);
+    app.windows.makeCurrent(kPipeViewPanel);
+  }
+
+  if (app.pleaseWait) app.pleaseWait->show();
+  const StringOpenResult opened = app.pipeString.open(path);
+  if (app.pleaseWait) app.pleaseWait->hide();
+
+  if (currentHasWallData(app)) createPanel(app, kWallThicknessPanel);
+  if (currentHasOdData(app)) createPanel(app, kOdOffsetPanel);
+  createPanel(app, kNavigatorPanel);
+  createPanel(app, kStatisticsPanel);
+  createPanel(app, kPipeDialogPanel);
+  createFileDialogs(app);
+  app.windows.lower(kPipeViewPanel);
+  initDialogControls(app);
+
+  app.documentState = kDocumentOpen;
+  app.sliceEnabled = 1;
+  if (app.viewMode == 0) app.viewMode = chooseViewMode(app);
+  setZoom(app.pipeString, HalfDefaultDistance(app.pipeString, app.viewMode));
+  setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
+  setPipeViewTitle(app);
+  enableMenuForData(app.platform.menu(), app.pipeString.current());
+  reportUnreadFiles(app, path, opened);
+}
+
+}  // namespace ductora

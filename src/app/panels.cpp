@@ -1,0 +1,101 @@
+#include "app/panels.h"
+
+#include "app/pending_hooks.h"
+
+namespace ductora {
+namespace {
+
+void recordKey(AppState& app, int code, std::uint8_t down) {
+  if (code >= 0 && code < static_cast<int>(app.keyDown.size()))
+    app.keyDown[static_cast<std::size_t>(code)] = down;
+}
+
+// What every GL window does with size, close and keys. True when the message was one of them.
+bool commonProcedure(AppState& app, PanelId id, const platform::WindowEvent& event) {
+  using Kind = platform::WindowEvent::Kind;
+  switch (event.kind) {
+    case Kind::kSize:
+      app.windows.setSize(id, event.a, event.b);
+      return true;
+    case Kind::kClose:
+      app.windows.hide(id);
+      return true;
+    case Kind::kKeyDown:
+      recordKey(app, event.a, 1);
+      return true;
+    case Kind::kKeyUp:
+      recordKey(app, event.a, 0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool currentHasWallData(const AppState& app) {
+  const PipeFile* pipe = app.pipeString.current();
+  return pipe != nullptr && pipe->wallMatrix.present();
+}
+
+bool currentHasOdData(const AppState& app) {
+  const PipeFile* pipe = app.pipeString.current();
+  return pipe != nullptr && pipe->odMatrix.present();
+}
+
+void createPanel(AppState& app, PanelId id) {
+  const PlotPanel* panel = FindPlotPanel(id);
+  if (panel == nullptr) {
+    createDialogPanel(app, id);
+    return;
+  }
+  if (app.windows.window(id) != nullptr) return;
+  if ((id == kOdOffsetPanel || id == kStraightnessPanel) && !currentHasOdData(app)) return;
+  const platform::Geometry geometry =
+      PlotPanelGeometry(*panel, app.platform.screen().width, app.windows.width(kMainWindowPanel));
+  const bool created = app.windows.create(
+      id, app.windowClassNames[panel->classIndex], geometry,
+      [&app, id](const platform::WindowEvent& event) { plotPanelProcedure(app, id, event); },
+      kMainWindowPanel, true);
+  // A panel that could not be made stays absent; its GL state would land in another context.
+  if (!created) return;
+  initPanelGl(app, id);
+  app.windows.setTitle(id, std::string(panel->title));
+}
+
+void showPlot(AppState& app, PanelId id, const std::string& menuTitle) {
+  if (app.windows.window(id) != nullptr) {
+    app.windows.setTitle(id, menuTitle);
+    app.windows.show(id);
+  } else {
+    createPanel(app, id);
+  }
+  app.windows.raise(id);
+}
+
+void setPipeViewTitle(AppState& app) {
+  const PipeFile* pipe = app.pipeString.current();
+  const std::string path = pipe == nullptr ? std::string() : pipe->path;
+  const int kq = pipe == nullptr ? 0 : pipe->header.kqNumber;
+  app.windows.setTitle(kPipeViewPanel,
+                       std::string(kPipeViewClass) + " - " + path + "(" + std::to_string(kq) + ")");
+}
+
+void plotPanelProcedure(AppState& app, PanelId id, const platform::WindowEvent& event) {
+  if (commonProcedure(app, id, event)) return;
+  using Kind = platform::WindowEvent::Kind;
+  if (event.kind == Kind::kLeftDown) {
+    app.windows.focus(id);
+    app.windows.raise(id);
+  } else if (event.kind == Kind::kRightDown) {
+    app.windows.focus(id);
+    const PlotPanel* panel = FindPlotPanel(id);
+    if (panel != nullptr && panel->helpDialog != 0) showHelpDialog(app, panel->helpDialog);
+  }
+}
+
+void pipeViewProcedure(AppState& app, const platform::WindowEvent& event) {
+  if (!commonProcedure(app, kPipeViewPanel, event)) feedPipeViewMouse(app, event);
+}
+
+}  // namespace ductora

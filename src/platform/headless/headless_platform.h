@@ -1,0 +1,97 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/headless/headless_dialog.h"
+#include "platform/headless/headless_menu.h"
+#include "platform/headless/headless_surface.h"
+#include "platform/platform.h"
+
+namespace ductora::platform::headless {
+
+struct MessageRecord {
+  std::string text;
+  std::string caption;
+  MessageButtons buttons;
+  MessageIcon icon;
+};
+
+struct FileDialogRecord {
+  std::string caption;
+  FileFilter filter;
+};
+
+// The platform without a display: windows, dialogs, the menu and message boxes live in memory,
+// GL draws into offscreen contexts, and the answers of message boxes and file dialogs are
+// scripted in advance by a test.
+class HeadlessPlatform : public Platform {
+ public:
+  explicit HeadlessPlatform(ScreenMetrics screen = {1280, 1024, 2});
+  ~HeadlessPlatform() override;
+
+  SurfaceCreation createSurface(const SurfaceSpec& spec) override;
+  std::unique_ptr<Dialog> createDialog(int resourceId, DialogProc procedure) override;
+  int runModalDialog(int resourceId, DialogProc procedure) override;
+  Menu& menu() override { return menu_; }
+  MessageResult messageBox(const std::string& text, const std::string& caption, MessageButtons buttons,
+                           MessageIcon icon) override;
+  std::string openFileDialog(const std::string& caption, const FileFilter& filter) override;
+  double nowMs() const override { return clockMs_; }
+  ScreenMetrics screen() const override { return screen_; }
+  void processEvents() override;
+
+  // Scripting. A message box with more than an OK button needs an answer queued first;
+  // a file dialog without one is cancelled.
+  void answerMessageBox(MessageResult answer) { messageAnswers_.push_back(answer); }
+  void answerFileDialog(std::string path) { fileAnswers_.push_back(std::move(path)); }
+  // The next creation of that slot fails at that step.
+  void failSurface(int slot, SurfaceStep step) { surfaceFailures_[slot] = step; }
+  // Messages that processEvents delivers, in order.
+  void post(int slot, const WindowEvent& event) { queue_.emplace_back(slot, event); }
+  void advanceClock(double ms) { clockMs_ += ms; }
+
+  // Inspection.
+  HeadlessMenu& headlessMenu() { return menu_; }
+  HeadlessSurface* surface(int slot) const;
+  // The live modeless dialog of that resource, or null.
+  HeadlessDialog* dialog(int resourceId) const;
+  const std::vector<MessageRecord>& messages() const { return messages_; }
+  const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
+  const std::vector<int>& modalDialogsRun() const { return modalRuns_; }
+  // Surfaces from bottom to top of the z-order among siblings of the main window.
+  const std::vector<int>& zOrder() const { return zOrder_; }
+  int focusedSlot() const { return focused_; }
+  // Runs inside the next modal dialog of that resource, e.g. to press a button.
+  void scriptModal(int resourceId, std::function<void(HeadlessDialog&)> script);
+
+  // Used by the surfaces and dialogs themselves.
+  void forget(HeadlessSurface& surface);
+  void forget(HeadlessDialog& dialog);
+  void raise(int slot);
+  void lower(int slot);
+  void setFocus(int slot) { focused_ = slot; }
+
+ private:
+  ScreenMetrics screen_;
+  double clockMs_ = 0.0;
+  HeadlessMenu menu_;
+  std::map<int, HeadlessSurface*> surfaces_;
+  std::vector<HeadlessDialog*> dialogs_;
+  std::map<int, SurfaceStep> surfaceFailures_;
+  std::deque<MessageResult> messageAnswers_;
+  std::deque<std::string> fileAnswers_;
+  std::deque<std::pair<int, WindowEvent>> queue_;
+  std::vector<MessageRecord> messages_;
+  std::vector<FileDialogRecord> fileDialogs_;
+  std::vector<int> modalRuns_;
+  std::map<int, std::function<void(HeadlessDialog&)>> modalScripts_;
+  std::vector<int> zOrder_;
+  int focused_ = -1;
+};
+
+}  // namespace ductora::platform::headless

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/dialog.h"
+#include "platform/menu.h"
+#include "platform/surface.h"
+
+namespace ductora::platform {
+
+enum class MessageButtons { kOk, kYesNo, kYesNoCancel };
+enum class MessageIcon { kNone, kWarning, kInformation };
+enum class MessageResult { kOk, kYes, kNo, kCancel };
+
+struct FileFilter {
+  std::string name;     // "Corvix Files"
+  std::string pattern;  // "*.kqvw"
+};
+
+struct ScreenMetrics {
+  int width = 0;
+  int height = 0;
+  int edge = 0;  // width of a sunken 3D edge
+};
+
+// Creation result: on failure, what had been built before the failing step, for the caller
+// to tear down.
+struct SurfaceCreation {
+  std::unique_ptr<Surface> surface;
+  SurfaceStep failedStep = SurfaceStep::kNone;
+};
+
+// Everything the shell asks of the windowing system.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual SurfaceCreation createSurface(const SurfaceSpec& spec) = 0;
+  // A modeless dialog from its resource table, created hidden. Null for an unknown id.
+  virtual std::unique_ptr<Dialog> createDialog(int resourceId, DialogProc procedure) = 0;
+  // Runs a modal dialog until its procedure ends it; returns the result given to end, or -1
+  // for an unknown id.
+  virtual int runModalDialog(int resourceId, DialogProc procedure) = 0;
+  virtual Menu& menu() = 0;
+  virtual MessageResult messageBox(const std::string& text, const std::string& caption,
+                                   MessageButtons buttons, MessageIcon icon) = 0;
+  // The chosen path, or "" when cancelled.
+  virtual std::string openFileDialog(const std::string& caption, const FileFilter& filter) = 0;
+  // Milliseconds of a steady clock.
+  virtual double nowMs() const = 0;
+  virtual ScreenMetrics screen() const = 0;
+  // Delivers the messages waiting, if any, to their procedures; never waits.
+  virtual void processEvents() = 0;
+};
+
+}  // namespace ductora::platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWindow>
+
+#include "platform/window_event.h"
+
+namespace ductora::platform::qt {
+
+// The native GL surface of a panel; turns its input into window messages.
+class GlWindow : public QWindow {
+ public:
+  explicit GlWindow(WindowProc procedure);
+
+  // The client size in device pixels, which GL viewports use.
+  int pixelWidth() const;
+  int pixelHeight() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void send(WindowEvent::Kind kind, int a = 0, int b = 0);
+
+  WindowProc procedure_;
+};
+
+}  // namespace ductora::platform::qt

@@ -1,0 +1,56 @@
+#include "platform/qt/main_surface.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+
+namespace ductora::platform::qt {
+
+void MainSurface::create(MainWindow& window, const SurfaceSpec& spec, SurfaceCreation& creation) {
+  creation.surface.reset(new MainSurface(window));
+  auto* made = static_cast<MainSurface*>(creation.surface.get());
+  window.setProcedure(spec.procedure);
+  window.setWindowTitle(QString::fromStdString(spec.className));
+  made->offscreen_ = std::make_unique<QOffscreenSurface>();
+  made->offscreen_->create();
+  if (!made->offscreen_->isValid()) {
+    creation.failedStep = SurfaceStep::kDeviceContext;
+    return;
+  }
+  made->context_ = std::make_unique<QOpenGLContext>();
+  if (!made->context_->create()) creation.failedStep = SurfaceStep::kContext;
+}
+
+bool MainSurface::makeCurrent() { return context_ != nullptr && context_->makeCurrent(offscreen_.get()); }
+
+Size MainSurface::clientSize() const {
+  const QWidget* viewport = window_.viewport();
+  const double ratio = window_.devicePixelRatio();
+  return {static_cast<int>(std::lround(viewport->width() * ratio)),
+          static_cast<int>(std::lround(viewport->height() * ratio))};
+}
+
+void MainSurface::show() {
+  // Without a window manager "maximised" means nothing, so take the screen's working area too.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    window_.setGeometry(screen->availableGeometry());
+  window_.showMaximized();
+}
+
+bool MainSurface::releaseContext() {
+  context_.reset();
+  return true;
+}
+
+bool MainSurface::releaseDeviceContext() {
+  offscreen_.reset();
+  return true;
+}
+
+bool MainSurface::destroyWindow() {
+  window_.setProcedure({});
+  window_.hide();
+  return true;
+}
+
+}  // namespace ductora::platform::qt

@@ -1,0 +1,38 @@
+#include "platform/qt/main_window.h"
+
+#include <QCloseEvent>
+#include <cmath>
+
+namespace ductora::platform::qt {
+
+MainWindow::MainWindow() : area_(new QMdiArea(this)) {
+  setCentralWidget(area_);
+  area_->setBackground(QBrush(Qt::darkGray));
+  area_->viewport()->installEventFilter(this);
+}
+
+void MainWindow::send(const WindowEvent& event) {
+  if (procedure_) procedure_(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The exit prompts decide; quitting ends the loop, not this window.
+  event->ignore();
+  send({WindowEvent::Kind::kClose});
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) send({WindowEvent::Kind::kActivate, isMinimized() ? 1 : 0});
+  QMainWindow::changeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == area_->viewport() && event->type() == QEvent::Resize) {
+    const double ratio = devicePixelRatio();
+    send({WindowEvent::Kind::kSize, static_cast<int>(std::lround(area_->viewport()->width() * ratio)),
+          static_cast<int>(std::lround(area_->viewport()->height() * ratio))});
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace ductora::platform::qt

@@ -1,0 +1,125 @@
+#include "platform/qt/panel_surface.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QWidget>
+
+namespace ductora::platform::qt {
+namespace {
+
+// The close box hides or keeps the panel by what its procedure decides; Qt must not close it.
+class CloseToProcedure : public QObject {
+ public:
+  CloseToProcedure(QObject* parent, WindowProc procedure)
+      : QObject(parent), procedure_(std::move(procedure)) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Close) return false;
+    event->ignore();
+    if (procedure_) procedure_({WindowEvent::Kind::kClose});
+    return true;
+  }
+
+ private:
+  WindowProc procedure_;
+};
+
+}  // namespace
+
+void PanelSurface::create(QMdiArea& area, const SurfaceSpec& spec, SurfaceCreation& creation) {
+  std::unique_ptr<PanelSurface> surface(new PanelSurface());
+  auto* glWindow = new GlWindow(spec.procedure);
+  QWidget* container = QWidget::createWindowContainer(glWindow);
+  container->setFocusPolicy(Qt::StrongFocus);
+  container->setMinimumSize(1, 1);
+  auto* subWindow = new QMdiSubWindow();
+  subWindow->setWidget(container);
+  subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+  subWindow->setWindowTitle(QString::fromStdString(spec.className));
+  subWindow->installEventFilter(new CloseToProcedure(subWindow, spec.procedure));
+  area.addSubWindow(subWindow);
+  surface->subWindow_ = subWindow;
+  surface->glWindow_ = glWindow;
+  creation.surface = std::move(surface);
+
+  auto* made = static_cast<PanelSurface*>(creation.surface.get());
+  subWindow->move(spec.geometry.x, spec.geometry.y);
+  subWindow->show();
+  // Size the client area, not the frame.
+  const QMargins margins = subWindow->contentsMargins();
+  subWindow->resize(spec.geometry.width + margins.left() + margins.right(),
+                    spec.geometry.height + margins.top() + margins.bottom());
+  if (!spec.show) subWindow->hide();
+
+  glWindow->create();
+  if (glWindow->handle() == nullptr) {
+    creation.failedStep = SurfaceStep::kDeviceContext;
+    return;
+  }
+  made->context_ = std::make_unique<QOpenGLContext>();
+  made->context_->setFormat(glWindow->requestedFormat());
+  if (!made->context_->create()) {
+    creation.failedStep = SurfaceStep::kContext;
+    return;
+  }
+  if (made->context_->format().depthBufferSize() < 16) creation.failedStep = SurfaceStep::kPixelFormat;
+}
+
+PanelSurface::~PanelSurface() {
+  context_.reset();
+  delete subWindow_.data();
+}
+
+bool PanelSurface::makeCurrent() { return context_ != nullptr && context_->makeCurrent(glWindow_); }
+
+void PanelSurface::swapBuffers() {
+  if (context_ != nullptr && glWindow_->isExposed()) context_->swapBuffers(glWindow_);
+}
+
+Size PanelSurface::clientSize() const { return {glWindow_->pixelWidth(), glWindow_->pixelHeight()}; }
+
+void PanelSurface::show() {
+  if (subWindow_) subWindow_->show();
+}
+
+void PanelSurface::hide() {
+  if (subWindow_) subWindow_->hide();
+}
+
+void PanelSurface::raise() {
+  if (subWindow_) subWindow_->raise();
+}
+
+void PanelSurface::lower() {
+  if (subWindow_) subWindow_->lower();
+}
+
+void PanelSurface::focus() {
+  if (subWindow_ && subWindow_->widget()) subWindow_->widget()->setFocus();
+}
+
+void PanelSurface::setTitle(const std::string& title) {
+  if (subWindow_) subWindow_->setWindowTitle(QString::fromStdString(title));
+}
+
+std::string PanelSurface::title() const { return subWindow_ ? subWindow_->windowTitle().toStdString() : ""; }
+
+bool PanelSurface::releaseContext() {
+  if (context_ != nullptr && QOpenGLContext::currentContext() == context_.get()) context_->doneCurrent();
+  context_.reset();
+  return true;
+}
+
+bool PanelSurface::releaseDeviceContext() {
+  if (glWindow_ != nullptr) glWindow_->destroy();
+  return true;
+}
+
+bool PanelSurface::destroyWindow() {
+  delete subWindow_.data();
+  glWindow_ = nullptr;
+  return true;
+}
+
+}  // namespace ductora::platform::qt

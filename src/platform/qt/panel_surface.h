@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <QOpenGLContext>
+#include <QPointer>
+#include <memory>
+
+#include "platform/platform.h"
+#include "platform/qt/gl_window.h"
+
+class QMdiArea;
+
+namespace ductora::platform::qt {
+
+// A panel: an MDI sub-window with caption, sizing frame and the three boxes, holding a GL
+// window with its own context.
+class PanelSurface : public Surface {
+ public:
+  // Builds the window step by step into creation; on failure creation keeps what was built.
+  static void create(QMdiArea& area, const SurfaceSpec& spec, SurfaceCreation& creation);
+  ~PanelSurface() override;
+
+  bool makeCurrent() override;
+  void swapBuffers() override;
+  Size clientSize() const override;
+  void show() override;
+  void hide() override;
+  void raise() override;
+  void lower() override;
+  void focus() override;
+  void setTitle(const std::string& title) override;
+  std::string title() const override;
+  bool releaseContext() override;
+  bool releaseDeviceContext() override;
+  bool destroyWindow() override;
+
+  QMdiSubWindow* subWindow() const { return subWindow_; }
+  GlWindow* glWindow() const { return glWindow_; }
+
+ private:
+  PanelSurface() = default;
+
+  QPointer<QMdiSubWindow> subWindow_;
+  GlWindow* glWindow_ = nullptr;  // owned by its container widget
+  std::unique_ptr<QOpenGLContext> context_;
+};
+
+}  // namespace ductora::platform::qt

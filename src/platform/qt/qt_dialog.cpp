@@ -1,0 +1,176 @@
+#include "platform/qt/qt_dialog.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "platform/qt/key_codes.h"
+
+namespace ductora::platform::qt {
+
+// Turns the dialog's close box, Escape and keys into messages for its procedure.
+class DialogWindow : public QDialog {
+ public:
+  DialogWindow(QtDialog& owner, QWidget* parent) : QDialog(parent), owner_(owner) {}
+
+  void reject() override { owner_.deliver({DialogEvent::Kind::kCommand, resources::kIdCancel}); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    event->ignore();
+    owner_.deliver({DialogEvent::Kind::kClose});
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (const int code = VirtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyDown, code});
+    if (event->key() == Qt::Key_Escape) QDialog::keyPressEvent(event);
+  }
+  void keyReleaseEvent(QKeyEvent* event) override {
+    if (event->isAutoRepeat()) return;
+    if (const int code = VirtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyUp, code});
+  }
+
+ private:
+  QtDialog& owner_;
+};
+
+namespace {
+
+QString toQString(std::string_view value) {
+  return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+}  // namespace
+
+QtDialog::QtDialog(const resources::DialogTable& table, DialogProc procedure, QWidget* owner)
+    : table_(table), procedure_(std::move(procedure)), window_(new DialogWindow(*this, owner)) {
+  window_->setWindowTitle(toQString(table.caption));
+  window_->setModal(table.modal);
+  build();
+}
+
+QtDialog::~QtDialog() { delete window_.data(); }
+
+void QtDialog::build() {
+  using resources::ControlKind;
+  auto* outer = new QVBoxLayout(window_);
+  std::map<int, QVBoxLayout*> groups;                // group number -> the box's own rows
+  std::map<std::pair<int, int>, QHBoxLayout*> rows;  // (group, row) -> row layout
+  auto rowLayout = [&](int group, int row) {
+    auto& layout = rows[{group, row}];
+    if (layout == nullptr) {
+      layout = new QHBoxLayout();
+      (group == 0 ? outer : groups.at(group))->addLayout(layout);
+    }
+    return layout;
+  };
+  for (const resources::ControlEntry& entry : table_.controls) {
+    QWidget* widget = nullptr;
+    switch (entry.kind) {
+      case ControlKind::kLabel: {
+        auto* label = new QLabel(toQString(entry.text));
+        label->setWordWrap(true);
+        widget = label;
+        break;
+      }
+      case ControlKind::kButton:
+      case ControlKind::kDefaultButton: {
+        auto* button = new QPushButton(toQString(entry.text));
+        button->setDefault(entry.kind == ControlKind::kDefaultButton);
+        const int id = entry.id;
+        QObject::connect(button, &QPushButton::clicked, button, [this, id] {
+          deliver({DialogEvent::Kind::kCommand, id});
+        });
+        widget = button;
+        break;
+      }
+      case ControlKind::kEdit:
+        widget = new QLineEdit(toQString(entry.text));
+        break;
+      case ControlKind::kCheckBox:
+        widget = new QCheckBox(toQString(entry.text));
+        break;
+      case ControlKind::kRadioButton:
+        widget = new QRadioButton(toQString(entry.text));
+        break;
+      case ControlKind::kSlider:
+        widget = new QSlider(Qt::Horizontal);
+        break;
+      case ControlKind::kListBox:
+        widget = new QListWidget();
+        break;
+      case ControlKind::kGroupBox: {
+        auto* box = new QGroupBox(toQString(entry.text));
+        groups[entry.group] = new QVBoxLayout(box);
+        widget = box;
+        // A group box stands in the row of the dialog that holds it.
+        rowLayout(0, entry.row)->addWidget(box);
+        if (entry.id != resources::kNoControlId) controls_[entry.id] = box;
+        continue;
+      }
+    }
+    rowLayout(entry.group, entry.row)->addWidget(widget);
+    if (entry.id != resources::kNoControlId) controls_[entry.id] = widget;
+  }
+}
+
+QWidget* QtDialog::control(int id) const {
+  const auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+void QtDialog::setText(int id, const std::string& value) {
+  QWidget* widget = control(id);
+  const QString qtext = QString::fromStdString(value);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    edit->setText(qtext);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(qtext);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(qtext);
+  } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+    box->setTitle(qtext);
+  }
+}
+
+std::string QtDialog::text(int id) const {
+  QWidget* widget = control(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
+  if (auto* box = qobject_cast<QGroupBox*>(widget)) return box->title().toStdString();
+  return {};
+}
+
+void QtDialog::setChecked(int id, bool checked) {
+  if (auto* button = qobject_cast<QAbstractButton*>(control(id))) button->setChecked(checked);
+}
+
+bool QtDialog::isChecked(int id) const {
+  const auto* button = qobject_cast<QAbstractButton*>(control(id));
+  return button != nullptr && button->isChecked();
+}
+
+void QtDialog::show() { window_->show(); }
+void QtDialog::hide() { window_->hide(); }
+bool QtDialog::isVisible() const { return window_->isVisible(); }
+void QtDialog::move(int x, int y) { window_->move(x, y); }
+void QtDialog::focus() { window_->activateWindow(); }
+void QtDialog::end(int result) { window_->done(result); }
+int QtDialog::exec() { return window_->exec(); }
+QDialog& QtDialog::widget() { return *window_; }
+
+void QtDialog::deliver(const DialogEvent& event) {
+  if (procedure_) procedure_(*this, event);
+}
+
+}  // namespace ductora::platform::qt

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <map>
+
+#include "platform/dialog.h"
+#include "resources/dialog_table.h"
+
+namespace ductora::platform::qt {
+
+class DialogWindow;
+
+// A dialog built from its table with Qt layouts.
+class QtDialog : public Dialog {
+ public:
+  QtDialog(const resources::DialogTable& table, DialogProc procedure, QWidget* owner);
+  ~QtDialog() override;
+  QtDialog(const QtDialog&) = delete;
+  QtDialog& operator=(const QtDialog&) = delete;
+
+  int resourceId() const override { return table_.resourceId; }
+  void setText(int id, const std::string& text) override;
+  std::string text(int id) const override;
+  void setChecked(int id, bool checked) override;
+  bool isChecked(int id) const override;
+  void show() override;
+  void hide() override;
+  bool isVisible() const override;
+  void move(int x, int y) override;
+  void focus() override;
+  void end(int result) override;
+
+  // Runs the dialog modally; returns the result given to end.
+  int exec();
+  QDialog& widget();
+  void deliver(const DialogEvent& event);
+
+ private:
+  void build();
+  QWidget* control(int id) const;
+
+  const resources::DialogTable& table_;
+  DialogProc procedure_;
+  QPointer<DialogWindow> window_;
+  std::map<int, QWidget*> controls_;
+};
+
+}  // namespace ductora::platform::qt

@@ -1,0 +1,114 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "platform/qt/main_surface.h"
+#include "platform/qt/panel_surface.h"
+#include "platform/qt/qt_dialog.h"
+#include "resources/dialog_table.h"
+
+namespace ductora::platform::qt {
+
+QtPlatform::QtPlatform() : window_(std::make_unique<MainWindow>()) {
+  menu_ = std::make_unique<QtMenu>(*window_->menuBar(), [this](int id) {
+    window_->send({WindowEvent::Kind::kCommand, id});
+  });
+}
+
+QtPlatform::~QtPlatform() = default;
+
+SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& spec) {
+  SurfaceCreation creation;
+  if (spec.parent == nullptr) {
+    MainSurface::create(*window_, spec, creation);
+    if (creation.failedStep == SurfaceStep::kNone && spec.show) {
+      creation.surface->show();
+      // Let the window take its size before panels are placed in it.
+      QCoreApplication::processEvents();
+    }
+  } else {
+    PanelSurface::create(window_->area(), spec, creation);
+  }
+  return creation;
+}
+
+std::unique_ptr<Dialog> QtPlatform::createDialog(int resourceId, DialogProc procedure) {
+  const resources::DialogTable* table = resources::FindDialog(resourceId);
+  if (table == nullptr) return nullptr;
+  return std::make_unique<QtDialog>(*table, std::move(procedure), window_.get());
+}
+
+int QtPlatform::runModalDialog(int resourceId, DialogProc procedure) {
+  const resources::DialogTable* table = resources::FindDialog(resourceId);
+  if (table == nullptr) return -1;
+  QtDialog dialog(*table, std::move(procedure), nullptr);
+  return dialog.exec();
+}
+
+MessageResult QtPlatform::messageBox(const std::string& text, const std::string& caption,
+                                     MessageButtons buttons, MessageIcon icon) {
+  QMessageBox box(window_.get());
+  box.setText(QString::fromStdString(text));
+  box.setWindowTitle(QString::fromStdString(caption));
+  switch (icon) {
+    case MessageIcon::kWarning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageIcon::kInformation:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageIcon::kNone:
+      break;
+  }
+  switch (buttons) {
+    case MessageButtons::kOk:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MessageButtons::kYesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+    case MessageButtons::kYesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return MessageResult::kYes;
+    case QMessageBox::No:
+      return MessageResult::kNo;
+    case QMessageBox::Cancel:
+      return MessageResult::kCancel;
+    default:
+      // Closing a Yes/No box without a choice is a No; a Yes/No/Cancel box, a Cancel.
+      if (buttons == MessageButtons::kYesNo) return MessageResult::kNo;
+      if (buttons == MessageButtons::kYesNoCancel) return MessageResult::kCancel;
+      return MessageResult::kOk;
+  }
+}
+
+std::string QtPlatform::openFileDialog(const std::string& caption, const FileFilter& filter) {
+  const QString filterText = QString::fromStdString(filter.name + " (" + filter.pattern + ")");
+  return QFileDialog::getOpenFileName(window_.get(), QString::fromStdString(caption), QString(), filterText)
+      .toStdString();
+}
+
+double QtPlatform::nowMs() const {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
+}
+
+ScreenMetrics QtPlatform::screen() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {1280, 1024, 2};
+  const double ratio = screen->devicePixelRatio();
+  return {static_cast<int>(screen->geometry().width() * ratio),
+          static_cast<int>(screen->geometry().height() * ratio), 2};
+}
+
+void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+}  // namespace ductora::platform::qt

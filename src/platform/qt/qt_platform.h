@@ -1,0 +1,38 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+
+#include "platform/platform.h"
+#include "platform/qt/main_window.h"
+#include "platform/qt/qt_menu.h"
+
+namespace ductora::platform::qt {
+
+// The platform on Qt Widgets. Needs a QApplication that outlives it.
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  SurfaceCreation createSurface(const SurfaceSpec& spec) override;
+  std::unique_ptr<Dialog> createDialog(int resourceId, DialogProc procedure) override;
+  int runModalDialog(int resourceId, DialogProc procedure) override;
+  Menu& menu() override { return *menu_; }
+  MessageResult messageBox(const std::string& text, const std::string& caption, MessageButtons buttons,
+                           MessageIcon icon) override;
+  std::string openFileDialog(const std::string& caption, const FileFilter& filter) override;
+  double nowMs() const override;
+  ScreenMetrics screen() const override;
+  void processEvents() override;
+
+  MainWindow& mainWindow() { return *window_; }
+  QtMenu& qtMenu() { return *menu_; }
+
+ private:
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<QtMenu> menu_;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+}  // namespace ductora::platform::qt

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+#include <string>
+
+namespace ductora::platform::qt {
+
+// The whole primary screen as it shows now.
+QImage GrabScreen();
+// False when the image cannot be written.
+bool SaveScreenshot(const std::string& path);
+
+}  // namespace ductora::platform::qt

@@ -1,0 +1,115 @@
+#include "app/open_data_file.h"
+
+#include "app/navigation.h"
+#include "resources/menu_table.h"
+#include "shell_fixture.h"
+#include "support/temp_dir.h"
+
+namespace ductora::testing {
+namespace {
+
+using namespace resources;
+
+class OpenDataFileTest : public ShellTest {
+ protected:
+  void SetUp() override { start(); }
+  bool exists(int slot) const { return app.windows.window(slot) != nullptr; }
+};
+
+TEST_F(OpenDataFileTest, AnEmptyPathChangesNothing) {
+  openDataFile(app, "", false);
+  EXPECT_EQ(surface(1), nullptr);
+  EXPECT_EQ(app.documentState, 0U);
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(OpenDataFileTest, AWallOnlyPipeGetsTheWallPanelAndThe2DWallView) {
+  openDataFile(app, pipe("wall.kqvw", PipeData::kWallOnly), false);
+  EXPECT_TRUE(exists(kPipeViewPanel));
+  EXPECT_TRUE(exists(kWallThicknessPanel));
+  EXPECT_FALSE(exists(kOdOffsetPanel));
+  EXPECT_EQ(app.viewMode, 2U);
+  EXPECT_EQ(app.documentState, kDocumentOpen);
+  EXPECT_EQ(app.sliceEnabled, 1U);
+  EXPECT_FLOAT_EQ(app.pipeString.position, 15.0F);
+  EXPECT_FLOAT_EQ(app.pipeString.depth, -30.0F);  // half of -2 x 30 inches
+  EXPECT_EQ(surface(kWallThicknessPanel)->title(), "Wall Thickness");
+}
+
+TEST_F(OpenDataFileTest, AnOdOnlyPipeGetsTheOdPanelAndThe2DOdView) {
+  openDataFile(app, pipe("od.kqvw", PipeData::kOdOnly), false);
+  EXPECT_FALSE(exists(kWallThicknessPanel));
+  EXPECT_TRUE(exists(kOdOffsetPanel));
+  EXPECT_EQ(app.viewMode, 8U);
+  EXPECT_EQ(surface(kOdOffsetPanel)->title(), "OD Offset");
+}
+
+TEST_F(OpenDataFileTest, ACompletePipeGetsBothPanelsAndTheWallAndOdView) {
+  const std::string path = pipe("full.kqvw", PipeData::kComplete, 815);
+  openDataFile(app, path, false);
+  EXPECT_TRUE(exists(kWallThicknessPanel));
+  EXPECT_TRUE(exists(kOdOffsetPanel));
+  EXPECT_EQ(app.viewMode, 9U);
+  EXPECT_EQ(surface(kPipeViewPanel)->title(), "Pipe/String - " + path + "(815)");
+  // The plot panels stay above the pipe view.
+  ASSERT_FALSE(platform.zOrder().empty());
+  EXPECT_EQ(platform.zOrder().front(), kPipeViewPanel);
+  EXPECT_EQ(platform.focusedSlot(), kPipeViewPanel);
+}
+
+TEST_F(OpenDataFileTest, AViewChosenEarlierSurvivesTheNextOpenWithAHalf3DZoom) {
+  openDataFile(app, pipe("first.kqvw", PipeData::kComplete), false);
+  command(kCmdDraw3DOd);
+  EXPECT_EQ(app.viewMode, 7U);
+  openDataFile(app, pipe("second.kqvw", PipeData::kWallOnly), false);
+  EXPECT_EQ(app.viewMode, 7U);
+  EXPECT_FLOAT_EQ(app.pipeString.depth, defaultDistance3D(app.pipeString) / 2.0F);
+  EXPECT_LT(app.pipeString.depth, 0.0F);
+  // The OD panel of the first pipe stays as it was.
+  EXPECT_TRUE(app.windows.isShown(kOdOffsetPanel));
+}
+
+TEST_F(OpenDataFileTest, APlainOpenReplacesThePipesAndAppendKeepsThem) {
+  openDataFile(app, pipe("a.kqvw", PipeData::kComplete), false);
+  openDataFile(app, pipe("b.kqvw", PipeData::kComplete), true);
+  EXPECT_EQ(app.pipeString.loadedPipes().size(), 2U);
+  openDataFile(app, pipe("c.kqvw", PipeData::kComplete), false);
+  ASSERT_EQ(app.pipeString.loadedPipes().size(), 1U);
+  EXPECT_EQ(app.pipeString.current()->path, dir.file("c.kqvw"));
+}
+
+TEST_F(OpenDataFileTest, FilesThatCannotBeReadAreNamedInAWarning) {
+  const std::string list = dir.file("job.kqstr");
+  writeText(list, pipe("good.kqvw", PipeData::kComplete) + "\n" + dir.file("missing.kqvw") + "\n");
+  openDataFile(app, list, false);
+  ASSERT_EQ(platform.messages().size(), 1U);
+  const auto& warning = platform.messages().front();
+  EXPECT_EQ(warning.caption, "Warning");
+  EXPECT_NE(warning.text.find(dir.file("missing.kqvw")), std::string::npos);
+  EXPECT_EQ(warning.text.find("good.kqvw"), std::string::npos);
+  EXPECT_EQ(app.documentState, kDocumentOpen);
+}
+
+TEST_F(OpenDataFileTest, AnUnreadableListIsReportedToo) {
+  openDataFile(app, dir.file("absent.kqstr"), false);
+  ASSERT_EQ(platform.messages().size(), 1U);
+  EXPECT_NE(platform.messages().front().text.find("absent.kqstr"), std::string::npos);
+}
+
+TEST_F(OpenDataFileTest, OpenPipeAndStringAskWithTheirFiltersAndACancelDoesNothing) {
+  command(kCmdOpenPipe);
+  platform.answerFileDialog(pipe("s.kqvw", PipeData::kWallOnly));
+  command(kCmdOpenString);
+  ASSERT_EQ(platform.fileDialogs().size(), 2U);
+  EXPECT_EQ(platform.fileDialogs()[0].caption, "Select a data file.");
+  EXPECT_EQ(platform.fileDialogs()[0].filter.name, "Corvix Files");
+  EXPECT_EQ(platform.fileDialogs()[0].filter.pattern, "*.kqvw");
+  EXPECT_EQ(platform.fileDialogs()[1].filter.name, "Corvix String Files");
+  EXPECT_EQ(platform.fileDialogs()[1].filter.pattern, "*.kqstr");
+  // The first was cancelled; the second named a pipe, which the string opens by its extension.
+  ASSERT_NE(app.pipeString.current(), nullptr);
+  EXPECT_EQ(app.pipeString.current()->path, dir.file("s.kqvw"));
+}
+
+}  // namespace
+}  // namespace ductora::testing

@@ -1,0 +1,47 @@
+#include "shell_fixture.h"
+
+#include "app/startup.h"
+#include "data/pipe_file_io.h"
+#include "support/matrix_builders.h"
+
+namespace ductora::testing {
+
+std::string WriteTestPipe(const std::string& path, PipeData data, std::uint16_t kqNumber, bool straightness) {
+  PipeSpec spec;
+  spec.nominalOd = 7.0F;
+  spec.calibrationOd = 7.0F;
+  spec.nominalWall = 362;
+  if (data != PipeData::kOdOnly) {
+    spec.wall = MakeWallMatrix(
+        31, 36, [](std::uint32_t row, std::uint32_t) { return static_cast<std::uint16_t>(350 + row % 7); });
+  }
+  if (data != PipeData::kWallOnly) {
+    spec.od = MakeOdMatrix(
+        31, 36, [](std::uint32_t, std::uint32_t column) { return static_cast<std::int16_t>(column % 5); });
+  }
+  PipeFile pipe = MakePipe(std::move(spec));
+  pipe.header.kqNumber = kqNumber;
+  if (straightness) {
+    pipe.straightness.deltaX = 1.0;
+    pipe.straightness.rows = 31;
+    pipe.straightness.deltaY = 90.0;
+    pipe.straightness.columns = 4;
+    pipe.straightness.data.assign(31 * 4, 3);
+  }
+  const SaveResult saved = savePipeFile(pipe, path, false, false);
+  EXPECT_TRUE(saved.ok) << saved.error;
+  return path;
+}
+
+ShellTest::ShellTest() : app(platform) {}
+
+std::string ShellTest::pipe(const std::string& name, PipeData data, std::uint16_t kqNumber,
+                            bool straightness) {
+  return WriteTestPipe(dir.file(name), data, kqNumber, straightness);
+}
+
+void ShellTest::start(const std::string& commandLine) { startApp(app, commandLine); }
+
+void ShellTest::command(int id) { surface(0)->send({platform::WindowEvent::Kind::kCommand, id, 0}); }
+
+}  // namespace ductora::testing
