@@ -7,6 +7,7 @@
 #include "cli/info_command.h"
 #include "cli/pressures_command.h"
 #include "cli/range_command.h"
+#include "cli/rebuild_command.h"
 #include "cli/report_command.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   commands.push_back(addExportCommand(app));
   commands.push_back(addRangeCommand(app));
   commands.push_back(addReportCommand(app));
+  commands.push_back(addRebuildCommand(app));
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,112 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "analysis/channel_correction.h"
+#include "analysis/matrix_build.h"
+#include "analysis/od_build.h"
+#include "analysis/pipe_measures.h"
+#include "analysis/wall_build.h"
+#include "data/raw_channels.h"
+#include "sim/sim_output.h"
+#include "sim/simulated_pipe.h"
+#include "support/reference_build_matrix.h"
+#include "support/temp_dir.h"
+#include "support/working_directory.h"
+
+namespace {
+
+// The machine is shared: the fastest repetition shows what the code costs, the median what it
+// costs among everything else running.
+double Fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
+
+// A simulated 40-foot pipe with typical faults (about 1430 revolutions of 360 samples per channel)
+// in a temporary folder that is also the working directory, where the wall correction appends its
+// encoder counts.
+class FortyFootPipe {
+ public:
+  FortyFootPipe() {
+    ductora::sim::SimOptions options;
+    options.length = 480.0;
+    ductora::sim::Random random(options.seed);
+    const auto simulated =
+        ductora::sim::simulatePipe(options, ductora::sim::makeJobInfo(options, random), 0, random);
+    ductora::sim::writeSimulatedPipeFile(path, simulated, true);
+    ductora::LoadPipeForUse(pipe, path);
+  }
+
+  ductora::testing::TempDir dir;
+  ductora::testing::ScopedWorkingDirectory cwd{dir.path()};
+  std::string path = dir.file("forty-foot.kqvw");
+  ductora::PipeFile pipe;
+
+  // Channel 1 loaded and corrected as the wall build does it.
+  ductora::RevolutionList correctedWallChannel() {
+    ductora::LoadWallRevolutions(pipe, 1, pipe.wallChannels[0].wallScale);
+    ductora::RevolutionList revolutions = std::move(pipe.wallChannels[0].revolutions);
+    ductora::CorrectWallChannel(revolutions, pipe.header.wallJumpSize);
+    return revolutions;
+  }
+};
+
+void BM_BuildWallMatrix(benchmark::State& state) {
+  FortyFootPipe fixture;
+  for (auto _ : state) {
+    const auto status = ductora::BuildWallMatrix(fixture.pipe, 0);
+    benchmark::DoNotOptimize(status);
+  }
+}
+BENCHMARK(BM_BuildWallMatrix)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", Fastest);
+
+void BM_BuildMatrix(benchmark::State& state) {
+  FortyFootPipe fixture;
+  ductora::RevolutionList revolutions = fixture.correctedWallChannel();
+  for (auto _ : state) {
+    auto built = ductora::BuildMatrix(revolutions, 1.0 / 3.0, 1.0, ductora::MatrixKind::kWall,
+                                      static_cast<unsigned>(state.range(0)));
+    benchmark::DoNotOptimize(built.data.data());
+  }
+}
+// The argument is the number of threads; 0 uses every core.
+BENCHMARK(BM_BuildMatrix)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", Fastest);
+
+void BM_ReferenceBuildMatrix(benchmark::State& state) {
+  FortyFootPipe fixture;
+  ductora::RevolutionList revolutions = fixture.correctedWallChannel();
+  for (auto _ : state) {
+    auto built =
+        ductora::testing::ReferenceBuildMatrix(revolutions, 1.0 / 3.0, 1.0, ductora::MatrixKind::kWall);
+    benchmark::DoNotOptimize(built.data.data());
+  }
+}
+BENCHMARK(BM_ReferenceBuildMatrix)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", Fastest);
+
+void BM_BuildOdMatrix(benchmark::State& state) {
+  FortyFootPipe fixture;
+  for (auto _ : state) {
+    const auto status = ductora::BuildOdMatrix(fixture.pipe, fixture.pipe.header.odJumpSize);
+    benchmark::DoNotOptimize(status);
+  }
+}
+BENCHMARK(BM_BuildOdMatrix)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", Fastest);
+
+}  // namespace

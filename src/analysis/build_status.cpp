@@ -1,0 +1,21 @@
+#include "analysis/build_status.h"
+
+namespace ductora {
+
+std::string_view DescribeBuildStatus(BuildStatus status) {
+  switch (status) {
+    case BuildStatus::kBuilt:
+      return "built";
+    case BuildStatus::kNoChannel:
+      return "no such channel";
+    case BuildStatus::kNoRevolutions:
+      return "the channel holds no raw revolutions";
+    case BuildStatus::kCannotMerge:
+      return "the channels are too short to be joined (13.5 inches of overlap and 5 revolutions are needed)";
+    case BuildStatus::kNoGrid:
+      return "the matrix pitches give no usable grid";
+  }
+  return "unknown";
+}
+
+}  // namespace ductora

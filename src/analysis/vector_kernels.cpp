@@ -1,0 +1,57 @@
+#include "analysis/vector_kernels.h"
+
+#include "analysis/parabola.h"
+
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+// AVX doubles the width of SSE2 and has no fused multiply-add.
+#define DUCTORA_VECTOR_CLONES __attribute__((target_clones("avx", "default")))
+#else
+#define DUCTORA_VECTOR_CLONES
+#endif
+
+namespace ductora {
+
+DUCTORA_VECTOR_CLONES
+void FillParabolaTerms(const double* __restrict at, const double* __restrict values, std::size_t count,
+                       double* __restrict t, double* __restrict t2, double* __restrict t3,
+                       double* __restrict t4, double* __restrict v, double* __restrict tv,
+                       double* __restrict t2v) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const double square = at[i] * at[i];
+    t[i] = at[i];
+    t2[i] = square;
+    t3[i] = square * at[i];
+    t4[i] = square * square;
+    v[i] = values[i];
+    tv[i] = at[i] * values[i];
+    t2v[i] = square * values[i];
+  }
+}
+
+DUCTORA_VECTOR_CLONES
+void SevenPointSums(const double* __restrict in, double* __restrict out, std::size_t count) {
+  for (std::size_t k = 3; k + 3 < count; ++k) {
+    out[k] = 0.0 + in[k - 3] + in[k - 2] + in[k - 1] + in[k] + in[k + 1] + in[k + 2] + in[k + 3];
+  }
+}
+
+DUCTORA_VECTOR_CLONES
+void AddThreeTerms(const double* __restrict a, const double* __restrict b, const double* __restrict c,
+                   double* __restrict out, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    out[i] = 0.0 + a[i] + b[i] + c[i];
+  }
+}
+
+DUCTORA_VECTOR_CLONES
+void EvaluateParabolaFits(double n, const double* __restrict t, const double* __restrict t2,
+                          const double* __restrict t3, const double* __restrict t4,
+                          const double* __restrict v, const double* __restrict tv,
+                          const double* __restrict t2v, const double* __restrict x, double* __restrict out,
+                          std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    out[i] = FitParabola(n, t[i], t2[i], t3[i], t4[i], v[i], tv[i], t2v[i]).at(x[i]);
+  }
+}
+
+}  // namespace ductora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+
+namespace ductora {
+
+// Element-wise loops of the matrix build, compiled for the widest vectors the processor has.
+// None uses fused multiply-add or reorders an operation: each element gets exactly the IEEE
+// operations a scalar loop gives it, so results never depend on the processor.
+
+// The terms of the parabola sums of every sample: t, t^2, t^2 t, t^2 t^2, v, t v, t^2 v.
+void FillParabolaTerms(const double* at, const double* values, std::size_t count, double* t, double* t2,
+                       double* t3, double* t4, double* v, double* tv, double* t2v);
+
+// out[k] = 0 + in[k - 3] + ... + in[k + 3], added in that order, for 3 <= k < count - 3.
+void SevenPointSums(const double* in, double* out, std::size_t count);
+
+// out[i] = 0 + a[i] + b[i] + c[i], added in that order.
+void AddThreeTerms(const double* a, const double* b, const double* c, double* out, std::size_t count);
+
+// out[i] = FitParabola(n, t[i], ..., t2v[i]).at(x[i]).
+void EvaluateParabolaFits(double n, const double* t, const double* t2, const double* t3, const double* t4,
+                          const double* v, const double* tv, const double* t2v, const double* x, double* out,
+                          std::size_t count);
+
+}  // namespace ductora

@@ -1,0 +1,129 @@
+#include "analysis/wall_build.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "analysis/channel_correction.h"
+#include "analysis/csa.h"
+#include "analysis/id_matrix.h"
+#include "analysis/matrix_build.h"
+#include "analysis/revolution_metrics.h"
+#include "analysis/sample_placement.h"
+#include "analysis/wall_statistics.h"
+#include "data/raw_channels.h"
+
+namespace ductora {
+
+namespace {
+
+bool IsWallChannelNumber(int number) { return number >= 1 && number <= 4; }
+
+// Loaded and trimmed as every build and every save does it.
+RevolutionList& LoadTrimmed(PipeFile& pipe, int number, double wallScale, std::uint32_t removeFront,
+                            std::uint32_t removeBack) {
+  RevolutionList& revolutions = pipe.wallChannels[static_cast<std::size_t>(number - 1)].revolutions;
+  if (LoadWallRevolutions(pipe, number, wallScale) > 0) {
+    TrimRevolutions(revolutions, removeFront, removeBack);
+  }
+  return revolutions;
+}
+
+}  // namespace
+
+bool SetWallMatrix(PipeFile& pipe, double deltaX, std::uint32_t rows, std::uint32_t columns,
+                   std::vector<std::uint16_t> data) {
+  if (data.empty() || static_cast<std::uint64_t>(rows) * columns != data.size()) {
+    return false;
+  }
+  WallMatrix& wall = pipe.wallMatrix;
+  wall.data = std::move(data);
+  wall.deltaX = deltaX;
+  wall.rows = rows;
+  wall.columns = columns;
+  wall.length = static_cast<float>((rows - 1) * deltaX);
+  ComputeCsaSeries(pipe.csa, pipe.header.nominalOd, pipe.header.nominalWall / 1000.0, rows, columns,
+                   wall.data);
+  ComputeWallStatistics(wall);
+  ComputeCsaStatistics(pipe.csa, pipe.header.nominalOd, wall.data, rows, columns);
+  // The ID matrix and the revolution records read the wall too.
+  BuildIdMatrix(pipe);
+  ComputeRevolutionMetrics(pipe);
+  pipe.dataPresent[kWallMatrixPresent] = 1;
+  pipe.dataPresent[kCsaPresent] = 1;
+  return true;
+}
+
+BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex) {
+  if (channelIndex < 0 || channelIndex > 3) {
+    return BuildStatus::kNoChannel;
+  }
+  const WallMatrix& wall = pipe.wallMatrix;
+  WallChannel& channel = pipe.wallChannels[static_cast<std::size_t>(channelIndex)];
+  RevolutionList& raw =
+      LoadTrimmed(pipe, channelIndex + 1, channel.wallScale, wall.removeFront, wall.removeBack);
+  if (raw.empty()) {
+    return BuildStatus::kNoRevolutions;
+  }
+  // The channel keeps the samples as loaded; the correction works on a copy.
+  RevolutionList corrected = raw;
+  CorrectWallChannel(corrected, pipe.header.wallJumpSize);
+  BuiltMatrix built = BuildMatrix(corrected, wall.deltaX, wall.deltaY, MatrixKind::kWall);
+  PlaceSamples(raw);
+  if (built.empty()) {
+    return BuildStatus::kNoGrid;
+  }
+  SetWallMatrix(pipe, wall.deltaX, built.rows, built.columns, std::move(built.data));
+  return BuildStatus::kBuilt;
+}
+
+BuildStatus BuildMergedWallMatrix(PipeFile& pipe, const MergedWallBuild& build,
+                                  RevolutionStartTable& starts) {
+  if (!IsWallChannelNumber(build.primary) || !IsWallChannelNumber(build.secondary)) {
+    return BuildStatus::kNoChannel;
+  }
+  const auto scaleOf = [&build](int number) {
+    return build.wallScales[static_cast<std::size_t>(number - 1)];
+  };
+  // The same channel twice loads the same samples twice: both references then see them.
+  const RevolutionList& primary =
+      LoadTrimmed(pipe, build.primary, scaleOf(build.primary), build.removeFront, build.removeBack);
+  const RevolutionList& secondary =
+      LoadTrimmed(pipe, build.secondary, scaleOf(build.secondary), build.removeFront, build.removeBack);
+  if (primary.empty() || secondary.empty()) {
+    return BuildStatus::kNoRevolutions;
+  }
+  std::optional<RevolutionList> merged = MergeChannels(primary, secondary, build.direction);
+  if (!merged) {
+    return BuildStatus::kCannotMerge;
+  }
+  RevolutionStartTable mergedStarts;
+  RecordRevolutionStarts(*merged, mergedStarts);
+  std::optional<RevolutionList> display;
+  if (build.displayRaw) {
+    PlaceSamples(*merged);
+    display = *merged;
+  }
+  CorrectWallChannel(*merged, build.jumpSize);
+  BuiltMatrix built = BuildMatrix(*merged, build.deltaX, build.deltaY, MatrixKind::kWall);
+  if (built.empty()) {
+    return BuildStatus::kNoGrid;
+  }
+
+  pipe.header.wallJumpSize = static_cast<std::uint8_t>(build.jumpSize & 0xFF);
+  for (std::size_t i = 0; i < 4; ++i) {
+    pipe.wallChannels[i].setWallScale(build.wallScales[i]);
+  }
+  WallMatrix& wall = pipe.wallMatrix;
+  wall.removeFront = build.removeFront;
+  wall.removeBack = build.removeBack;
+  wall.deltaY = build.deltaY;
+  starts = mergedStarts;
+  if (display) {
+    pipe.wallChannels[kRawDisplayChannel].revolutions = std::move(*display);
+  }
+  SetWallMatrix(pipe, build.deltaX, built.rows, built.columns, std::move(built.data));
+  return BuildStatus::kBuilt;
+}
+
+}  // namespace ductora

@@ -1,0 +1,269 @@
+#include "analysis/twelve_oclock.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+#include <sstream>
+#include <vector>
+
+#include "analysis/channel_correction.h"
+#include "support/revolution_builders.h"
+#include "support/temp_dir.h"
+#include "support/working_directory.h"
+
+namespace ductora {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using testing::Lengths;
+
+// Revolutions of the given lengths whose samples are numbered through the list, so that a test
+// can tell that splits and joins keep every sample in order.
+RevolutionList OfLengths(const std::vector<std::int32_t>& lengths) {
+  RevolutionList list;
+  std::uint32_t next = 0;
+  for (const std::int32_t length : lengths) {
+    std::vector<std::int32_t> readings(static_cast<std::size_t>(length));
+    std::iota(readings.begin(), readings.end(), static_cast<std::int32_t>(next));
+    list.push_back(testing::MakeRevolution(readings, next, next));
+    next += static_cast<std::uint32_t>(length);
+  }
+  return list;
+}
+
+std::vector<std::int32_t> AllReadings(const RevolutionList& list) {
+  std::vector<std::int32_t> readings;
+  for (const auto& revolution : list) {
+    for (const RawSample& sample : revolution) {
+      readings.push_back(sample.reading);
+    }
+  }
+  return readings;
+}
+
+std::vector<std::int32_t> Repeat(std::int32_t length, std::size_t count) {
+  return std::vector<std::int32_t>(count, length);
+}
+
+std::vector<std::int32_t> With(std::vector<std::int32_t> lengths, std::size_t index, std::int32_t length) {
+  lengths[index] = length;
+  return lengths;
+}
+
+TEST(ReferenceLength, MeanOfTheLengthsWithinOneDeviation) {
+  EXPECT_EQ(ReferenceLength(OfLengths(With(Repeat(100, 11), 5, 300))), 100);
+  EXPECT_EQ(ReferenceLength(OfLengths({99, 100, 102})), 99);  // 102 lies outside 100.3 +- 1.5
+  EXPECT_EQ(ReferenceLength(OfLengths({57})), 57);
+  EXPECT_EQ(ReferenceLength({}), 0);
+}
+
+TEST(TypicalLength, IgnoresLengthsMoreThanThirtyAway) {
+  const std::vector<std::int32_t> lengths{100, 101, 104, 131, 20, 0};
+  EXPECT_EQ(TypicalLength(lengths, 100), 101);
+  // Nothing near the reference: the reference itself.
+  EXPECT_EQ(TypicalLength(std::vector<std::int32_t>{300, 310}, 100), 100);
+}
+
+TEST(MissingMarks, ExactlyOneAndAHalfTypicalLengthsIsNotSplit) {
+  RevolutionList list = OfLengths(With(Repeat(100, 12), 4, 150));
+  SplitMissingMarks(list, MarkRepairForm::kWall);
+  EXPECT_EQ(Lengths(list), With(Repeat(100, 12), 4, 150));
+
+  list = OfLengths(With(Repeat(100, 12), 4, 151));
+  SplitMissingMarks(list, MarkRepairForm::kWall);
+  std::vector<std::int32_t> expected = Repeat(100, 13);
+  expected[5] = 51;
+  EXPECT_EQ(Lengths(list), expected);
+}
+
+TEST(MissingMarks, ThreeTurnsInOneAreSplitInTwoPasses) {
+  const RevolutionList original = OfLengths(With(Repeat(100, 12), 6, 300));
+  RevolutionList list = original;
+  SplitMissingMarks(list, MarkRepairForm::kWall);
+  EXPECT_EQ(Lengths(list), Repeat(100, 14));
+  EXPECT_EQ(AllReadings(list), AllReadings(original));
+}
+
+TEST(MissingMarks, TheOdFormCutsAlmostWholeTurnsEvenly) {
+  // 295 samples are 2.95 turns of 100: the typical length becomes 295 / 3 = 98 for the rest of the
+  // window, so the following 148 (not above 150) is split as well (above 147).
+  std::vector<std::int32_t> lengths = Repeat(100, 12);
+  lengths[0] = 295;
+  lengths[1] = 148;
+  RevolutionList list = OfLengths(lengths);
+  SplitMissingMarks(list, MarkRepairForm::kOd);
+  EXPECT_THAT(Lengths(list),
+              ElementsAreArray({98, 98, 99, 98, 50, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100}));
+
+  // The wall form keeps to the typical length.
+  list = OfLengths(lengths);
+  SplitMissingMarks(list, MarkRepairForm::kWall);
+  EXPECT_THAT(Lengths(list),
+              ElementsAreArray({100, 100, 95, 148, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100}));
+}
+
+TEST(MissingMarks, ShortListsAndAZeroTypicalLengthPassUnchanged) {
+  RevolutionList list = OfLengths({100, 400, 100});
+  SplitMissingMarks(list, MarkRepairForm::kWall);
+  EXPECT_EQ(Lengths(list), (std::vector<std::int32_t>{100, 400, 100}));
+
+  // Empty revolutions make the reference 0 and nothing lies near it: no length to split at.
+  std::vector<std::int32_t> lengths = Repeat(0, 12);
+  lengths[3] = 100;
+  list = OfLengths(lengths);
+  SplitMissingMarks(list, MarkRepairForm::kWall);
+  EXPECT_EQ(Lengths(list), lengths);
+}
+
+TEST(MissingMarks, SplittingStopsAtTheRevolutionLimit) {
+  // 90 revolutions of 60 turns among 700 normal ones would make 6100 revolutions.
+  std::vector<std::int32_t> lengths = Repeat(100, 790);
+  for (std::size_t i = 0; i < 90; ++i) {
+    lengths[5 + 8 * i] = 6000;
+  }
+  RevolutionList list = OfLengths(lengths);
+  SplitMissingMarks(list, MarkRepairForm::kWall);
+  EXPECT_EQ(list.size(), kMaxRevolutions);
+  EXPECT_EQ(Lengths(list), Repeat(100, kMaxRevolutions));
+}
+
+TEST(FalseMarks, AShortRevolutionJoinsItsShorterNeighbour) {
+  // Before it 90, after it 100: joined to the one before.
+  std::vector<std::int32_t> lengths = Repeat(100, 14);
+  lengths[4] = 90;
+  lengths[5] = 10;
+  RevolutionList list = OfLengths(lengths);
+  const std::vector<std::int32_t> readings = AllReadings(list);
+  JoinFalseMarks(list);
+  std::vector<std::int32_t> expected = Repeat(100, 12);
+  expected[4] = 100;  // 90 + 10
+  EXPECT_EQ(Lengths(list), expected);
+  // Only the last revolution is gone.
+  EXPECT_EQ(AllReadings(list), std::vector<std::int32_t>(readings.begin(), readings.end() - 100));
+}
+
+TEST(FalseMarks, OnATieTheFollowingRevolutionIsJoined) {
+  RevolutionList list = OfLengths(With(Repeat(100, 14), 5, 10));
+  JoinFalseMarks(list);
+  std::vector<std::int32_t> expected = Repeat(100, 12);
+  expected[5] = 110;
+  EXPECT_EQ(Lengths(list), expected);
+}
+
+TEST(FalseMarks, AShortFirstRevolutionOfAWindowIsSeenWithItsPredecessor) {
+  // The second window starts at the short revolution 12, which then joins revolution 11 or 13.
+  std::vector<std::int32_t> lengths = Repeat(100, 30);
+  lengths[11] = 95;
+  lengths[12] = 20;
+  RevolutionList list = OfLengths(lengths);
+  JoinFalseMarks(list);
+  EXPECT_EQ(list.size(), 28U);
+  EXPECT_EQ(Lengths(list)[11], 115);
+}
+
+TEST(FalseMarks, TheLastRevolutionIsDroppedUnlessJoined) {
+  RevolutionList list = OfLengths(Repeat(100, 24));
+  JoinFalseMarks(list);
+  EXPECT_EQ(list.size(), 23U);
+
+  // A short next-to-last revolution joins the last one, which is then kept inside the join.
+  list = OfLengths(With(Repeat(100, 24), 22, 10));
+  JoinFalseMarks(list);
+  EXPECT_EQ(list.size(), 23U);
+  EXPECT_EQ(Lengths(list).back(), 110);
+
+  // A join elsewhere in the final window sends it round again; that costs no further revolution.
+  list = OfLengths(With(Repeat(100, 24), 15, 10));
+  JoinFalseMarks(list);
+  EXPECT_EQ(list.size(), 22U);
+  EXPECT_EQ(testing::SampleCount(list), 24U * 100U - 90U - 100U);
+
+  // A short last revolution is never looked at: it is dropped like any other last one.
+  list = OfLengths(With(Repeat(100, 24), 23, 10));
+  JoinFalseMarks(list);
+  EXPECT_EQ(Lengths(list), Repeat(100, 23));
+}
+
+TEST(FalseMarks, ListsOfFewerThanTwelveRevolutionsPassUnchanged) {
+  RevolutionList list = OfLengths({100, 10, 100, 100});
+  JoinFalseMarks(list);
+  EXPECT_EQ(Lengths(list), (std::vector<std::int32_t>{100, 10, 100, 100}));
+}
+
+TEST(FalseMarks, WindowsThatGoRoundWithoutAJoinEnd) {
+  // The first window sees only one-sample turns (nothing is short); the last window, filled up
+  // from the finished list, sees the long one and steps back to the first window again. Found by
+  // fuzzing: this went round for ever.
+  RevolutionList list = OfLengths(With(Repeat(1, 13), 11, 31));
+  JoinFalseMarks(list);
+  EXPECT_EQ(Lengths(list), With(Repeat(1, 12), 11, 31));
+}
+
+TEST(FalseMarks, JoinsThatLeaveTooFewToFillAWindowEnd) {
+  // Twelve revolutions, two of them false pieces: after joining (and dropping the last) only nine
+  // remain, too few for another window.
+  std::vector<std::int32_t> lengths = Repeat(100, 12);
+  lengths[3] = 10;
+  lengths[7] = 10;
+  RevolutionList list = OfLengths(lengths);
+  JoinFalseMarks(list);
+  EXPECT_EQ(list.size(), 9U);
+  EXPECT_EQ(testing::SampleCount(list), 1020U - 100U);
+}
+
+class EncoderCounts : public ::testing::Test {
+ protected:
+  std::string fileText() const {
+    std::ifstream in(dir.file(kEncoderCountFile));
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  testing::TempDir dir;
+  testing::ScopedWorkingDirectory cwd{dir.path()};
+};
+
+TEST_F(EncoderCounts, EveryWallCorrectionAppendsABlockInTheDefaultFormat) {
+  RevolutionList list = {testing::MakeRevolution({300, 300}, 5000),
+                         testing::MakeRevolution({300, 300}, 1234567)};
+  RevolutionList again = list;
+  CorrectWallChannel(list, 30);
+  CorrectWallChannel(again, 30);
+  EXPECT_EQ(fileText(), "5000\n1.23457e+06\n5000\n1.23457e+06\n");
+}
+
+TEST_F(EncoderCounts, OdCorrectionWritesNothing) {
+  RevolutionList list = {testing::MakeRevolution({3, -4}, 5000)};
+  CorrectOdChannel(list, 30);
+  EXPECT_FALSE(std::filesystem::exists(dir.file(kEncoderCountFile)));
+}
+
+TEST_F(EncoderCounts, AFileThatCannotBeOpenedIsSkipped) {
+  std::filesystem::create_directory(dir.file(kEncoderCountFile));
+  RevolutionList list = testing::MakeRevolutions({});
+  const RevolutionList before = list;
+  CorrectWallChannel(list, 30);
+  EXPECT_EQ(list.size(), before.size() - 1);  // the correction itself went on
+}
+
+TEST(OdCorrection, AJumpSizeOfZeroRunsNoJumpPass) {
+  testing::RevolutionShape shape;
+  shape.revolutions = 3;
+  shape.samplesPerRev = 50;
+  shape.reading = [](std::size_t, std::size_t) { return -20; };
+  RevolutionList list = testing::MakeRevolutions(shape);
+  list[1][10].reading = 400;
+  RevolutionList filtered = list;
+  CorrectOdChannel(list, 0);
+  EXPECT_EQ(list[1][10].reading, 400);
+  CorrectOdChannel(filtered, 25);
+  EXPECT_EQ(filtered[1][10].reading, -20);
+}
+
+}  // namespace
+}  // namespace ductora

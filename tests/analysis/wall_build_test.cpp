@@ -1,0 +1,225 @@
+#include "analysis/wall_build.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <string>
+
+#include "analysis/matrix_fields.h"
+#include "analysis/pipe_measures.h"
+#include "analysis/wall_statistics.h"
+#include "data/pipe_file_io.h"
+#include "data/raw_channels.h"
+#include "support/synthetic_pipe.h"
+#include "support/temp_dir.h"
+#include "support/working_directory.h"
+
+namespace ductora {
+namespace {
+
+class WallBuild : public ::testing::Test {
+ protected:
+  PipeFile open(double lengthInches, bool withRawWall = true) {
+    testing::SyntheticPipeOptions options;
+    options.lengthInches = lengthInches;
+    options.withRawWall = withRawWall;
+    testing::writeSyntheticPipe(path, options);
+    PipeFile pipe;
+    LoadPipeForUse(pipe, path);
+    return pipe;
+  }
+
+  std::size_t encoderLines() const {
+    std::ifstream in(dir.file(kEncoderCountFileName));
+    std::size_t lines = 0;
+    for (std::string line; std::getline(in, line);) {
+      ++lines;
+    }
+    return lines;
+  }
+
+  static constexpr const char* kEncoderCountFileName = "EncoderCount.tab";
+  testing::TempDir dir;
+  testing::ScopedWorkingDirectory cwd{dir.path()};
+  std::string path = dir.file("pipe.kqvw");
+};
+
+// Mean absolute difference over the rows away from the ends.
+double MeanInteriorDifference(const WallMatrix& a, const WallMatrix& b) {
+  const std::uint32_t rows = std::min(a.rows, b.rows);
+  double sum = 0.0;
+  std::size_t cells = 0;
+  for (std::uint32_t row = 5; row + 5 < rows; ++row) {
+    for (std::uint32_t column = 0; column < a.columns; ++column) {
+      sum += std::abs(static_cast<double>(a.at(row, column)) - b.at(row, column));
+      ++cells;
+    }
+  }
+  return cells > 0 ? sum / static_cast<double>(cells) : 1e9;
+}
+
+TEST_F(WallBuild, OneChannelRebuildsTheMatrixAndEverythingDerivedFromIt) {
+  PipeFile pipe = open(60.0);
+  const WallMatrix stored = pipe.wallMatrix;
+  pipe.csa = CsaTable{};
+  pipe.revolutionMetrics.clear();
+  ASSERT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kBuilt);
+  const WallMatrix& wall = pipe.wallMatrix;
+  EXPECT_EQ(wall.columns, 360U);
+  EXPECT_NEAR(wall.rows, 180.0, 2.0);
+  EXPECT_FLOAT_EQ(wall.length, static_cast<float>((wall.rows - 1) * wall.deltaX));
+  // Channel 1 sees the same eccentric wall the stored matrix holds.
+  EXPECT_LT(MeanInteriorDifference(wall, stored), 2.0);
+  WallMatrix recomputed = wall;
+  ComputeWallStatistics(recomputed);
+  EXPECT_EQ(wall.avgWall, recomputed.avgWall);
+  EXPECT_EQ(pipe.csa.rows, wall.rows);
+  EXPECT_GT(pipe.csa.minCsa, 0.0);
+  EXPECT_FALSE(pipe.revolutionMetrics.empty());
+  EXPECT_TRUE(pipe.idMatrix.present());
+  EXPECT_EQ(pipe.dataPresent[kWallMatrixPresent], 1);
+  EXPECT_EQ(pipe.dataPresent[kCsaPresent], 1);
+  // The channel keeps its samples as loaded, placed for drawing.
+  const RevolutionList& kept = pipe.wallChannels[0].revolutions;
+  ASSERT_EQ(kept.size(), static_cast<std::size_t>(testing::syntheticRevolutions({.lengthInches = 60.0})));
+  EXPECT_GT(kept.back().back().position, 59.0);
+  // The correction dropped the last revolution before writing the encoder counts.
+  EXPECT_EQ(encoderLines(), kept.size() - 1);
+}
+
+TEST_F(WallBuild, StoredRemovalsTrimTheChannel) {
+  PipeFile pipe = open(60.0);
+  ASSERT_EQ(BuildWallMatrix(pipe, 1), BuildStatus::kBuilt);
+  const std::uint32_t fullRows = pipe.wallMatrix.rows;
+  pipe.wallMatrix.removeFront = CountsOfInches(10.0);
+  pipe.wallMatrix.removeBack = CountsOfInches(5.0);
+  ASSERT_EQ(BuildWallMatrix(pipe, 1), BuildStatus::kBuilt);
+  EXPECT_NEAR(pipe.wallMatrix.rows, fullRows - 45.0, 3.0);
+}
+
+TEST_F(WallBuild, AChannelWithoutSamplesLeavesTheMatrixAsItWas) {
+  PipeFile pipe = open(20.0, false);
+  const WallMatrix before = pipe.wallMatrix;
+  EXPECT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kNoRevolutions);
+  EXPECT_EQ(pipe.wallMatrix.data, before.data);
+  EXPECT_EQ(BuildWallMatrix(pipe, 4), BuildStatus::kNoChannel);
+  pipe.wallMatrix.deltaX = 0.0;
+  PipeFile withSamples = open(20.0);
+  withSamples.wallMatrix.deltaX = 0.0;
+  EXPECT_EQ(BuildWallMatrix(withSamples, 0), BuildStatus::kNoGrid);
+}
+
+TEST_F(WallBuild, ASaveCarriesTheRebuiltMatrix) {
+  PipeFile pipe = open(30.0);
+  pipe.wallMatrix.deltaY = 2.0;
+  ASSERT_EQ(BuildWallMatrix(pipe, 2), BuildStatus::kBuilt);
+  const std::string out = dir.file("out.kqvw");
+  ASSERT_TRUE(savePipeFile(pipe, out, true, true).ok);
+  PipeFile reread;
+  ASSERT_TRUE(readPipeFile(reread, out).wallMatrixRead);
+  EXPECT_EQ(reread.wallMatrix.columns, 180U);
+  EXPECT_EQ(reread.wallMatrix.data, pipe.wallMatrix.data);
+  EXPECT_EQ(reread.csa.minCsa, pipe.csa.minCsa);
+}
+
+TEST_F(WallBuild, TwoChannelsJoinedStoreTheirSettings) {
+  PipeFile pipe = open(60.0);
+  MergedWallBuild build;
+  build.primary = 1;
+  build.secondary = 3;
+  build.removeFront = CountsOfInches(2.0);
+  build.deltaX = 0.5;
+  build.deltaY = 1.5;
+  build.wallScales = {1.16, 1.2, 1.16, 1.3};
+  build.jumpSize = 300;
+  build.displayRaw = true;
+  RevolutionStartTable starts{};
+  starts.fill(99);
+  ASSERT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kBuilt);
+  EXPECT_EQ(pipe.header.wallJumpSize, 300 & 0xFF);
+  EXPECT_EQ(pipe.wallChannels[3].wallScale, 1.3);
+  EXPECT_DOUBLE_EQ(pipe.wallChannels[3].velocity, 0.26);
+  EXPECT_EQ(pipe.wallMatrix.removeFront, build.removeFront);
+  EXPECT_EQ(pipe.wallMatrix.deltaX, 0.5);
+  EXPECT_EQ(pipe.wallMatrix.deltaY, 1.5);
+  EXPECT_EQ(pipe.wallMatrix.columns, 240U);
+  // Right: the primary without its last 5 revolutions, then the secondary's last 13.5 inches
+  // (40.5 revolutions) and the 5 before them.
+  const RevolutionList& raw = pipe.wallChannels[kRawDisplayChannel].revolutions;
+  const std::size_t primaryRevolutions = pipe.wallChannels[0].revolutions.size();
+  EXPECT_NEAR(raw.size(), primaryRevolutions - 5 + 46, 1.0);
+  EXPECT_GT(raw.back().back().position, 0.0);  // placed for drawing
+  EXPECT_EQ(starts[0], raw.front().front().rotationCount);
+  EXPECT_EQ(starts[raw.size() - 1], raw.back().front().rotationCount);
+  EXPECT_EQ(starts[raw.size()], 0U);
+  EXPECT_FALSE(pipe.wallChannels[2].revolutions.empty());
+}
+
+TEST_F(WallBuild, AJoinThatCannotBeMadeChangesNothing) {
+  PipeFile pipe = open(5.0);  // shorter than the 13.5-inch overlap
+  const PipeFile before = pipe;
+  MergedWallBuild build;
+  build.primary = 2;
+  build.secondary = 4;
+  build.jumpSize = 40;
+  build.wallScales = {2.0, 2.0, 2.0, 2.0};
+  RevolutionStartTable starts{};
+  EXPECT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kCannotMerge);
+  EXPECT_EQ(pipe.header, before.header);
+  EXPECT_EQ(pipe.wallChannels[0].wallScale, before.wallChannels[0].wallScale);
+  EXPECT_EQ(pipe.wallMatrix.data, before.wallMatrix.data);
+  EXPECT_EQ(starts[0], 0U);
+  build.secondary = 5;
+  EXPECT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kNoChannel);
+}
+
+TEST_F(WallBuild, AChannelCanBeJoinedToItself) {
+  PipeFile pipe = open(40.0);
+  MergedWallBuild build;
+  build.primary = 2;
+  build.secondary = 2;
+  build.direction = AppendDirection::kLeft;
+  build.jumpSize = 30;
+  build.wallScales = {1.16, 1.16, 1.16, 1.16};
+  RevolutionStartTable starts{};
+  EXPECT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kBuilt);
+  EXPECT_GT(pipe.wallMatrix.rows, 100U);
+}
+
+TEST(WallMatrixFields, ChannelsWithSamplesBecomePrimaryAndSecondary) {
+  PipeFile pipe;
+  pipe.wallChannels[1].sampleCount = 100;
+  pipe.wallChannels[3].sampleCount = 90;
+  pipe.wallChannels[2].wallScale = 1.25;
+  pipe.wallMatrix.removeFront = 977;
+  pipe.wallMatrix.deltaX = 0.25;
+  pipe.header.wallJumpSize = 35;
+  WallMatrixFields fields = WallMatrixFieldsOf(pipe);
+  EXPECT_EQ(fields.primary, 2);
+  EXPECT_EQ(fields.secondary, 4);
+  EXPECT_EQ(fields.wallScales[2], 1.25);
+  EXPECT_EQ(fields.removeFront, 977U);  // counts, not the dialog's rounded inches
+  EXPECT_EQ(fields.deltaX, 0.25);
+  EXPECT_EQ(fields.jumpSize, 35U);
+  pipe.wallChannels[1].sampleCount = 0;
+  pipe.wallChannels[3].sampleCount = 0;
+  fields = WallMatrixFieldsOf(pipe);
+  EXPECT_EQ(fields.primary, 0);
+  EXPECT_EQ(fields.secondary, 0);
+}
+
+TEST_F(WallBuild, SetWallMatrixRefusesDataOfTheWrongSize) {
+  PipeFile pipe = open(10.0, false);
+  const WallMatrix before = pipe.wallMatrix;
+  EXPECT_FALSE(SetWallMatrix(pipe, 0.5, 3, 4, std::vector<std::uint16_t>(11, 300)));
+  EXPECT_EQ(pipe.wallMatrix.data, before.data);
+  EXPECT_TRUE(SetWallMatrix(pipe, 0.5, 3, 4, std::vector<std::uint16_t>(12, 300)));
+  EXPECT_EQ(pipe.wallMatrix.rows, 3U);
+  EXPECT_FLOAT_EQ(pipe.wallMatrix.length, 1.0F);
+  EXPECT_EQ(pipe.wallMatrix.minWallPerRev, (std::vector<std::uint16_t>{300, 300, 300}));
+  EXPECT_EQ(pipe.csa.rows, 3U);
+}
+
+}  // namespace
+}  // namespace ductora
