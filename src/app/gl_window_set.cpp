@@ -52,18 +52,18 @@ bool GlWindowSet::create(int slot, const std::string& className, const platform:
   target.width = geometry.width;
   target.height = geometry.height;
 
-  platform::SurfaceSpec spec;
-  spec.slot = slot;
-  spec.className = className;
-  spec.geometry = geometry;
-  spec.show = show;
-  spec.procedure = std::move(procedure);
+  platform::SurfaceSpec plan;
+  plan.slot = slot;
+  plan.className = className;
+  plan.geometry = geometry;
+  plan.show = show;
+  plan.procedure = std::move(procedure);
   platform::SurfaceCreation creation;
   if (parentSlot != kNoParent && window(parentSlot) == nullptr) {
     creation.failedStep = SurfaceStep::kWindow;
   } else {
-    spec.parent = window(parentSlot);
-    creation = platform_.createSurface(spec);
+    plan.parent = window(parentSlot);
+    creation = platform_.createSurface(plan);
   }
   target.surface = std::move(creation.surface);
   if (creation.failedStep != SurfaceStep::kNone) {

@@ -209,20 +209,29 @@ void applyBlock(PipeFile& pipe, BlockScanner& scanner, const BlockInfo& block, P
 }  // namespace
 
 PipeReadResult readPipeFile(PipeFile& pipe, const std::string& path) {
-  PipeReadResult result;
-  pipe.dataPresent.fill(0);
-  auto file = InputFile::open(path, result.error);
+  std::string error;
+  auto file = InputFile::open(path, error);
   if (!file) {
+    pipe.dataPresent.fill(0);
+    PipeReadResult result;
+    result.error = std::move(error);
     return result;
   }
+  PipeReadResult result = readPipeFile(pipe, *file);
+  pipe.path = path;
+  return result;
+}
+
+PipeReadResult readPipeFile(PipeFile& pipe, InputFile& file) {
+  PipeReadResult result;
+  pipe.dataPresent.fill(0);
   result.opened = true;
-  BlockScanner scanner(*file);
+  BlockScanner scanner(file);
   while (const auto block = scanner.next()) {
     applyBlock(pipe, scanner, *block, result);
   }
   result.truncated = scanner.truncated();
   result.malformed = scanner.malformed();
-  pipe.path = path;
   return result;
 }
 

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "data/input_file.h"
 #include "data/pipe_file.h"
 
 namespace ductora {
@@ -23,6 +24,8 @@ struct PipeReadResult {
 // Reads a single-pipe file block by block into the record. Computes no measures: loading a
 // pipe for use (analysis) adds them.
 PipeReadResult readPipeFile(PipeFile& pipe, const std::string& path);
+// The same from an opened source; the record's path is left as it was.
+PipeReadResult readPipeFile(PipeFile& pipe, InputFile& file);
 
 struct SaveResult {
   bool ok = false;

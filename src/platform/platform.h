@@ -36,7 +36,7 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  virtual SurfaceCreation createSurface(const SurfaceSpec& spec) = 0;
+  virtual SurfaceCreation createSurface(const SurfaceSpec& plan) = 0;
   // A modeless dialog from its resource table, created hidden. Null for an unknown id.
   virtual std::unique_ptr<Dialog> createDialog(int resourceId, DialogProc procedure) = 0;
   // Runs a modal dialog until its procedure ends it; returns the result given to end, or -1

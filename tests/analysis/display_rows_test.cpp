@@ -14,11 +14,11 @@ using testing::PipeSpec;
 
 // Five wall rows, one inch apart.
 PipeFile FiveRowPipe(double wallStart, bool reversed) {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
-  spec.wallStart = wallStart;
-  spec.reversed = reversed;
-  return MakePipe(std::move(spec));
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
+  plan.wallStart = wallStart;
+  plan.reversed = reversed;
+  return MakePipe(std::move(plan));
 }
 
 TEST(DisplayRows, WithoutWallStartTheIndexIsTheRow) {

@@ -14,11 +14,11 @@ using testing::MakeWallMatrix;
 using testing::PipeSpec;
 
 PipeFile SmallPipe() {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{100, 200, 300, 0}, {100, 100, 100, 100}});
-  spec.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}});
-  spec.calibrationOd = 5.0F;
-  return MakePipe(spec);
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{100, 200, 300, 0}, {100, 100, 100, 100}});
+  plan.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}});
+  plan.calibrationOd = 5.0F;
+  return MakePipe(plan);
 }
 
 TEST(IdMatrix, DiameterLessBothWalls) {
@@ -44,11 +44,11 @@ TEST(IdMatrix, DiameterLessBothWalls) {
 }
 
 TEST(IdMatrix, ZeroWhereEitherWallIsZero) {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{0, 100, 100, 100}, {100, 100, 0, 100}});
-  spec.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
-  spec.calibrationOd = 5.0F;
-  PipeFile pipe = MakePipe(spec);
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{0, 100, 100, 100}, {100, 100, 0, 100}});
+  plan.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
+  plan.calibrationOd = 5.0F;
+  PipeFile pipe = MakePipe(plan);
   BuildIdMatrix(pipe);
   // Pair (0, 2) has a zero wall in both rows; pair (1, 3) never does.
   for (std::size_t r = 0; r < 2; ++r) {
@@ -59,10 +59,10 @@ TEST(IdMatrix, ZeroWhereEitherWallIsZero) {
 }
 
 TEST(IdMatrix, NoValidCellGivesZeroExtremes) {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{0, 0}});
-  spec.od = MakeOdMatrix({{0, 0}});
-  PipeFile pipe = MakePipe(spec);
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{0, 0}});
+  plan.od = MakeOdMatrix({{0, 0}});
+  PipeFile pipe = MakePipe(plan);
   BuildIdMatrix(pipe);
   EXPECT_EQ(pipe.idMatrix.minId, 0.0);
   EXPECT_EQ(pipe.idMatrix.maxId, 0.0);
@@ -80,14 +80,14 @@ TEST(IdMatrix, NeedsBothMatrices) {
 // Turning row 7 into 7 x (1/3) inch and back gives 6.999..., i.e. row 6. The ID uses the row.
 TEST(IdMatrix, UsesTheOdRowItselfNotARoundTrippedPosition) {
   constexpr double kThird = 0.3333333333333333;
-  PipeSpec spec;
+  PipeSpec plan;
   // OD cell = 10 r: D(r) = 0.020 r + 5; walls 0.1 each: ID(7) = 5.14 - 0.2 = 4.94, ID(6) = 4.92.
-  spec.od = MakeOdMatrix(
+  plan.od = MakeOdMatrix(
       10, 4, [](std::uint32_t r, std::uint32_t) { return static_cast<std::int16_t>(10 * r); }, kThird);
-  spec.wall = MakeWallMatrix(
+  plan.wall = MakeWallMatrix(
       10, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; }, kThird);
-  spec.calibrationOd = 5.0F;
-  PipeFile pipe = MakePipe(spec);
+  plan.calibrationOd = 5.0F;
+  PipeFile pipe = MakePipe(plan);
   ASSERT_EQ(static_cast<int>(7 * kThird / kThird), 6);  // the rounding this guards against
   BuildIdMatrix(pipe);
   EXPECT_NEAR(pipe.idMatrix.at(7, 0), 4940, 1);
@@ -98,12 +98,12 @@ TEST(IdMatrix, ReversedRowsOutsideTheDataAreZero) {
   // Wall of 5 rows (N = 4) against 2 OD rows: OD rows 0 and 1 reverse to 4 and 3, past the OD
   // matrix, and the walls' reversed rows (4, 3) are inside: ID cells stay 0, nothing is read
   // outside either matrix.
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
-  spec.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
-  spec.calibrationOd = 5.0F;
-  spec.reversed = true;
-  PipeFile pipe = MakePipe(spec);
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
+  plan.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
+  plan.calibrationOd = 5.0F;
+  plan.reversed = true;
+  PipeFile pipe = MakePipe(plan);
   BuildIdMatrix(pipe);
   for (const std::int16_t cell : pipe.idMatrix.data) {
     EXPECT_EQ(cell, 0);
@@ -112,11 +112,11 @@ TEST(IdMatrix, ReversedRowsOutsideTheDataAreZero) {
 
 TEST(IdMatrix, NarrowWallMatrixIsGuarded) {
   // Wall of 2 columns against an OD of 4: the opposite wall (column 2) lies outside, so 0.
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{100, 100}});
-  spec.od = MakeOdMatrix({{0, 0, 0, 0}});
-  spec.calibrationOd = 5.0F;
-  PipeFile pipe = MakePipe(spec);
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{100, 100}});
+  plan.od = MakeOdMatrix({{0, 0, 0, 0}});
+  plan.calibrationOd = 5.0F;
+  PipeFile pipe = MakePipe(plan);
   BuildIdMatrix(pipe);
   EXPECT_EQ(pipe.idMatrix.at(0, 0), 0);
   EXPECT_EQ(pipe.idMatrix.at(0, 1), 0);

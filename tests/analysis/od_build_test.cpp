@@ -114,11 +114,11 @@ TEST(RotateMatrixRows, MovesEveryColumnAlongByTheShiftModuloTheColumns) {
 }
 
 PipeFile WithOdRows(std::uint32_t rows) {
-  testing::PipeSpec spec;
-  spec.od = testing::MakeOdMatrix(
+  testing::PipeSpec plan;
+  plan.od = testing::MakeOdMatrix(
       rows, 4, [](std::uint32_t r, std::uint32_t) { return static_cast<std::int16_t>(r + 1); }, kOdDeltaX);
-  spec.calibrationOd = 7.0F;
-  PipeFile pipe = testing::MakePipe(spec);
+  plan.calibrationOd = 7.0F;
+  PipeFile pipe = testing::MakePipe(plan);
   pipe.wallStart = 10.0;
   pipe.wallStartCounts = 1000;
   return pipe;

@@ -16,13 +16,13 @@ using testing::MakeWallMatrix;
 using testing::PipeSpec;
 
 PipeSpec FullSpec() {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{500, 500, 500, 500}, {400, 600, 400, 600}, {500, 500, 500, 500}});
-  spec.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}, {0, 0, 0, 0}});
-  spec.nominalOd = 5.0F;
-  spec.nominalWall = 500;
-  spec.calibrationOd = 5.0F;
-  return spec;
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{500, 500, 500, 500}, {400, 600, 400, 600}, {500, 500, 500, 500}});
+  plan.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}, {0, 0, 0, 0}});
+  plan.nominalOd = 5.0F;
+  plan.nominalWall = 500;
+  plan.calibrationOd = 5.0F;
+  return plan;
 }
 
 TEST(PipeMeasures, ComputesEveryStoredMeasure) {
@@ -41,9 +41,9 @@ TEST(PipeMeasures, ComputesEveryStoredMeasure) {
 }
 
 TEST(PipeMeasures, WallOnlyHasNoIdMatrix) {
-  PipeSpec spec = FullSpec();
-  spec.od = OdMatrix{};
-  PipeFile pipe = MakePipe(std::move(spec));
+  PipeSpec plan = FullSpec();
+  plan.od = OdMatrix{};
+  PipeFile pipe = MakePipe(std::move(plan));
   pipe.idMatrix.data = {1, 2};  // left from an earlier build
   ComputePipeMeasures(pipe);
   EXPECT_FALSE(pipe.idMatrix.present());

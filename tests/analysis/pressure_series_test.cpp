@@ -24,18 +24,18 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Four wall rows; row 3 has a zero wall, so its D/t is 0. The OD matrix has one oval row.
 PipeSpec FourRows() {
-  PipeSpec spec;
-  spec.wall =
+  PipeSpec plan;
+  plan.wall =
       MakeWallMatrix({{100, 100, 100, 100}, {100, 120, 100, 80}, {200, 200, 200, 200}, {100, 0, 100, 100}});
-  spec.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 0, 10, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}});
-  spec.nominalOd = 5.0F;
-  spec.calibrationOd = 5.0F;
-  spec.nominalWall = 100;
-  return spec;
+  plan.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 0, 10, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}});
+  plan.nominalOd = 5.0F;
+  plan.calibrationOd = 5.0F;
+  plan.nominalWall = 100;
+  return plan;
 }
 
-PipeFile Measured(PipeSpec spec) {
-  PipeFile pipe = MakePipe(std::move(spec));
+PipeFile Measured(PipeSpec plan) {
+  PipeFile pipe = MakePipe(std::move(plan));
   ComputePipeMeasures(pipe);
   pipe.yieldStrength = kYield;
   return pipe;
@@ -116,9 +116,9 @@ TEST(BurstSeries, RevolutionDOverTOrNominal) {
 }
 
 TEST(CursorRows, WallStartReversalAndInvalidCursors) {
-  PipeSpec spec = FourRows();
-  spec.wallStart = 2.0;  // k = 2 rows before the wall matrix
-  PipeFile pipe = Measured(spec);
+  PipeSpec plan = FourRows();
+  plan.wallStart = 2.0;  // k = 2 rows before the wall matrix
+  PipeFile pipe = Measured(plan);
   EXPECT_FALSE(CursorWallRow(pipe, 1.5));
   EXPECT_EQ(CursorWallRow(pipe, 2.5), 0);
   EXPECT_EQ(CursorWallRow(pipe, 5.9), 3);
@@ -141,9 +141,9 @@ TEST(CursorRows, WallStartReversalAndInvalidCursors) {
 }
 
 TEST(PressureAtCursor, ValueOfTheCursorRowOrZero) {
-  PipeSpec spec = FourRows();
-  spec.wallStart = 2.0;
-  PipeFile pipe = Measured(spec);
+  PipeSpec plan = FourRows();
+  plan.wallStart = 2.0;
+  PipeFile pipe = Measured(plan);
   Select(pipe, kChoiceMaxForSlice, kChoiceMinForSlice, kChoiceAverageForSlice, kChoiceMaxForSlice);
   pipe.burstSelection = 0;
   EXPECT_EQ(CollapseAtCursor(pipe, 1.0), 0.0);

@@ -15,10 +15,10 @@ using testing::MakeWallMatrix;
 using testing::PipeSpec;
 
 PipeSpec WallSpec() {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{100, 200, 300, 400}, {250, 250, 250, 250}, {0, 500, 100, 300}});
-  ComputeWallStatistics(spec.wall);  // minWallPerRev {100, 250, 0}, eccentricity {120, 0, 222.2}
-  return spec;
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{100, 200, 300, 400}, {250, 250, 250, 250}, {0, 500, 100, 300}});
+  ComputeWallStatistics(plan.wall);  // minWallPerRev {100, 250, 0}, eccentricity {120, 0, 222.2}
+  return plan;
 }
 
 void ExpectCell(const CellLocation& location, std::int32_t index, std::int32_t column, double value) {
@@ -72,25 +72,25 @@ TEST(WallQueries, EmptyRangeAndMissingDataGiveZero) {
 }
 
 TEST(WallQueries, ResultsAreDisplayIndicesAndColumns) {
-  PipeSpec spec = WallSpec();
-  spec.wallStart = 1.0;  // k = 1
-  const PipeFile shifted = MakePipe(spec);
+  PipeSpec plan = WallSpec();
+  plan.wallStart = 1.0;  // k = 1
+  const PipeFile shifted = MakePipe(plan);
   ExpectCell(MinWallLocation(shifted, 0, 0, 0.0), 1, 0, 0.1);
   ExpectCell(MinWallLocation(shifted, 3, 4, 0.0), 3, 2, 0.1);  // display 3 is row 2
 
-  spec.wallStart = 0.0;
-  spec.reversed = true;  // N = 2: row 2 shows as index 0
-  ExpectCell(MaxWallLocation(MakePipe(spec), 0, 0, 3000.0), 0, 1, 0.5);
+  plan.wallStart = 0.0;
+  plan.reversed = true;  // N = 2: row 2 shows as index 0
+  ExpectCell(MaxWallLocation(MakePipe(plan), 0, 0, 3000.0), 0, 1, 0.5);
 }
 
 TEST(WallQueries, FlippedColumnTenIsShownAs349) {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix(2, 360, [](std::uint32_t r, std::uint32_t c) -> std::uint16_t {
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix(2, 360, [](std::uint32_t r, std::uint32_t c) -> std::uint16_t {
     return r == 1 && c == 10 ? 300 : 500;
   });
-  ExpectCell(MinWallLocation(MakePipe(spec), 0, 0, 0.0), 1, 10, 0.3);
-  spec.flipped = true;
-  ExpectCell(MinWallLocation(MakePipe(spec), 0, 0, 0.0), 1, 349, 0.3);
+  ExpectCell(MinWallLocation(MakePipe(plan), 0, 0, 0.0), 1, 10, 0.3);
+  plan.flipped = true;
+  ExpectCell(MinWallLocation(MakePipe(plan), 0, 0, 0.0), 1, 349, 0.3);
 }
 
 TEST(RevolutionWallQueries, MinimumWallSeries) {
@@ -108,22 +108,22 @@ TEST(RevolutionWallQueries, MinimumWallSeries) {
 }
 
 TEST(RevolutionWallQueries, FirstOfEqualEntriesWins) {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{300, 300}, {200, 200}, {200, 200}});
-  ComputeWallStatistics(spec.wall);
-  EXPECT_EQ(MinRevWallLocation(MakePipe(spec), 0, 0).index, 1);
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{300, 300}, {200, 200}, {200, 200}});
+  ComputeWallStatistics(plan.wall);
+  EXPECT_EQ(MinRevWallLocation(MakePipe(plan), 0, 0).index, 1);
 }
 
 TEST(RevolutionWallQueries, EccentricityMapsOnlyTheEnd) {
-  PipeSpec spec = WallSpec();
-  const RowLocation lowest = MinEccentricity(MakePipe(spec), 0, 0);
+  PipeSpec plan = WallSpec();
+  const RowLocation lowest = MinEccentricity(MakePipe(plan), 0, 0);
   EXPECT_EQ(lowest.index, 1);
   EXPECT_EQ(lowest.value, 0.0);
-  EXPECT_NEAR(MaxEccentricity(MakePipe(spec), 0, 0).value, 222.222, 1e-3);
+  EXPECT_NEAR(MaxEccentricity(MakePipe(plan), 0, 0).value, 222.222, 1e-3);
 
   // k = 1: [0, 2) becomes rows [0, 1); row 0 shows as index 1.
-  spec.wallStart = 1.0;
-  const RowLocation shifted = MaxEccentricity(MakePipe(spec), 0, 2);
+  plan.wallStart = 1.0;
+  const RowLocation shifted = MaxEccentricity(MakePipe(plan), 0, 2);
   EXPECT_EQ(shifted.index, 1);
   EXPECT_NEAR(shifted.value, 120.0, 1e-4);
 }
@@ -155,33 +155,33 @@ TEST(CsaQueries, AreasAndPercentOfNominal) {
 }
 
 PipeSpec OdSpec() {
-  PipeSpec spec;
+  PipeSpec plan;
   // Pairs: row 0 -> 40, 60; row 1 -> 0, 0.
-  spec.od = MakeOdMatrix({{10, 20, 30, 40}, {-50, 0, 50, 0}});
-  spec.od.ovalityPerRev = {0.5F, 0.2F};
-  return spec;
+  plan.od = MakeOdMatrix({{10, 20, 30, 40}, {-50, 0, 50, 0}});
+  plan.od.ovalityPerRev = {0.5F, 0.2F};
+  return plan;
 }
 
 TEST(OdQueries, PairSums) {
-  PipeSpec spec = OdSpec();
-  const PipeFile pipe = MakePipe(spec);
+  PipeSpec plan = OdSpec();
+  const PipeFile pipe = MakePipe(plan);
   ExpectCell(MinOdLocation(pipe, 0, 0, -3000.0), 1, 0, 0.0);
   ExpectCell(MaxOdLocation(pipe, 0, 0, 3000.0), 0, 1, 60.0);
   EXPECT_EQ(MinOdValue(pipe, 0, 1, 20.0), 40.0);
   EXPECT_EQ(MaxOdValue(pipe, 0, 1, 50.0), 40.0);
   EXPECT_DOUBLE_EQ(AverageOdPair(pipe, 0, 0), 25.0);  // (40 + 60 + 0 + 0) / (2 rows x 2 pairs)
 
-  spec.flipped = true;
-  spec.reversed = true;  // N = 1: row 0 shows as index 1; column 1 of 4 mirrors to 2
-  ExpectCell(MaxOdLocation(MakePipe(spec), 0, 0, 3000.0), 1, 2, 60.0);
+  plan.flipped = true;
+  plan.reversed = true;  // N = 1: row 0 shows as index 1; column 1 of 4 mirrors to 2
+  ExpectCell(MaxOdLocation(MakePipe(plan), 0, 0, 3000.0), 1, 2, 60.0);
 }
 
 TEST(OdQueries, RowsAreNotShiftedByTheWallStart) {
-  PipeSpec spec = OdSpec();
-  spec.wall = MakeWallMatrix({{100, 100, 100, 100}, {100, 100, 100, 100}});
-  spec.wallStart = 1.0;
-  EXPECT_EQ(MaxOdValue(MakePipe(spec), 0, 1, 3000.0), 60.0);
-  EXPECT_FLOAT_EQ(static_cast<float>(MinOvality(MakePipe(spec), 1, 2, 0.0)), 0.2F);
+  PipeSpec plan = OdSpec();
+  plan.wall = MakeWallMatrix({{100, 100, 100, 100}, {100, 100, 100, 100}});
+  plan.wallStart = 1.0;
+  EXPECT_EQ(MaxOdValue(MakePipe(plan), 0, 1, 3000.0), 60.0);
+  EXPECT_FLOAT_EQ(static_cast<float>(MinOvality(MakePipe(plan), 1, 2, 0.0)), 0.2F);
 }
 
 TEST(OdQueries, Ovality) {
@@ -195,11 +195,11 @@ TEST(OdQueries, Ovality) {
 
 TEST(IdQueries, CellsOfTheIdMatrix) {
   // ID rows: {4640, 0, 4640, 0} and {4800 x 4} (see the ID matrix tests).
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{100, 200, 300, 0}, {100, 100, 100, 100}});
-  spec.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}});
-  spec.calibrationOd = 5.0F;
-  PipeFile pipe = MakePipe(spec);
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{100, 200, 300, 0}, {100, 100, 100, 100}});
+  plan.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}});
+  plan.calibrationOd = 5.0F;
+  PipeFile pipe = MakePipe(plan);
   BuildIdMatrix(pipe);
   const CellLocation largest = MaxIdLocation(pipe, 0, 0);
   EXPECT_EQ(largest.index, 1);

@@ -17,18 +17,18 @@ using testing::PipeSpec;
 // Rows 0 and 2 are round with 0.100" walls; row 1 has walls 0.090-0.110 and a +20 mil diameter
 // across columns 0/2, row 2 a -20 mil one; row 3 lies outside the range used below.
 PipeSpec Spec() {
-  PipeSpec spec;
-  spec.wall =
+  PipeSpec plan;
+  plan.wall =
       MakeWallMatrix({{100, 100, 100, 100}, {90, 100, 110, 100}, {100, 100, 100, 100}, {120, 100, 100, 80}});
-  spec.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 0, 10, 0}, {-10, 0, -10, 0}, {0, 0, 0, 0}});
-  spec.nominalOd = 5.0F;
-  spec.calibrationOd = 5.0F;
-  spec.nominalWall = 100;
-  return spec;
+  plan.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 0, 10, 0}, {-10, 0, -10, 0}, {0, 0, 0, 0}});
+  plan.nominalOd = 5.0F;
+  plan.calibrationOd = 5.0F;
+  plan.nominalWall = 100;
+  return plan;
 }
 
-PipeFile Measured(PipeSpec spec) {
-  PipeFile pipe = MakePipe(std::move(spec));
+PipeFile Measured(PipeSpec plan) {
+  PipeFile pipe = MakePipe(std::move(plan));
   ComputePipeMeasures(pipe);
   return pipe;
 }
@@ -122,10 +122,10 @@ TEST(PipeRangeValues, OnePositionHasNoPercents) {
 }
 
 TEST(PipeRangeValues, MissingDataShowsZero) {
-  PipeSpec spec = Spec();
-  spec.od = {};
-  spec.wall.deltaX = 2.0;
-  const PipeFile wallOnly = Measured(spec);
+  PipeSpec plan = Spec();
+  plan.od = {};
+  plan.wall.deltaX = 2.0;
+  const PipeFile wallOnly = Measured(plan);
   // The wall pitch makes the indices without OD data.
   const RangeValues v = PipeRangeValues(wallOnly, 1.0, 5.0);
   EXPECT_EQ(v.indices.from, 0);

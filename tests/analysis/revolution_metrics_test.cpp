@@ -13,18 +13,18 @@ using testing::MakePipe;
 using testing::MakeWallMatrix;
 using testing::PipeSpec;
 
-PipeFile MeasuredPipe(PipeSpec spec) {
-  PipeFile pipe = MakePipe(std::move(spec));
+PipeFile MeasuredPipe(PipeSpec plan) {
+  PipeFile pipe = MakePipe(std::move(plan));
   ComputePipeMeasures(pipe);
   return pipe;
 }
 
 PipeSpec SmallSpec() {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{100, 200, 300, 0}, {100, 100, 100, 100}});
-  spec.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}});
-  spec.calibrationOd = 5.0F;
-  return spec;
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{100, 200, 300, 0}, {100, 100, 100, 100}});
+  plan.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}});
+  plan.calibrationOd = 5.0F;
+  return plan;
 }
 
 TEST(RevolutionMetrics, SixteenFieldsByHand) {
@@ -66,17 +66,17 @@ TEST(RevolutionMetrics, SixteenFieldsByHand) {
 
 TEST(RevolutionMetrics, ZeroWallColumnResetsDOverTBeforeLaterColumns) {
   // Column 0 pairs walls 0 and 100 (reset), column 1 pairs 100 and 50: 5.0 / 0.05 = 100.
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{0, 100, 100, 50}});
-  spec.od = MakeOdMatrix({{0, 0, 0, 0}});
-  spec.calibrationOd = 5.0F;
-  EXPECT_NEAR(MaxDOverT(MeasuredPipe(std::move(spec))), 100.0, 1e-4);
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{0, 100, 100, 50}});
+  plan.od = MakeOdMatrix({{0, 0, 0, 0}});
+  plan.calibrationOd = 5.0F;
+  EXPECT_NEAR(MaxDOverT(MeasuredPipe(std::move(plan))), 100.0, 1e-4);
 }
 
 TEST(RevolutionMetrics, EccentricityOfLaterRowsAndAllZeroRows) {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix({{100, 100}, {100, 300}, {0, 0}});
-  const PipeFile pipe = MeasuredPipe(std::move(spec));
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix({{100, 100}, {100, 300}, {0, 0}});
+  const PipeFile pipe = MeasuredPipe(std::move(plan));
   ASSERT_EQ(pipe.revolutionMetrics.size(), 3U);  // one per wall row without OD data
   EXPECT_FLOAT_EQ(pipe.revolutionMetrics[1][kMetricEccentricity], 100.0F);  // 200 / 200
   EXPECT_EQ(pipe.revolutionMetrics[2][kMetricMinWallDifference], 0.0F);     // average 0: no ratio
@@ -86,23 +86,23 @@ TEST(RevolutionMetrics, EccentricityOfLaterRowsAndAllZeroRows) {
 TEST(RevolutionMetrics, DOverTUsesTheOdRowItself) {
   // Row 7 at 1/3 inch: D = 5 + 2 x 0.070 = 5.14 over 0.1 (row 6 would give 51.2).
   constexpr double kThird = 0.3333333333333333;
-  PipeSpec spec;
-  spec.od = MakeOdMatrix(
+  PipeSpec plan;
+  plan.od = MakeOdMatrix(
       10, 4, [](std::uint32_t r, std::uint32_t) { return static_cast<std::int16_t>(10 * r); }, kThird);
-  spec.wall = MakeWallMatrix(
+  plan.wall = MakeWallMatrix(
       10, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; }, kThird);
-  spec.calibrationOd = 5.0F;
-  const PipeFile pipe = MeasuredPipe(std::move(spec));
+  plan.calibrationOd = 5.0F;
+  const PipeFile pipe = MeasuredPipe(std::move(plan));
   EXPECT_NEAR(pipe.revolutionMetrics[7][kMetricDOverT], 51.4, 1e-4);
   EXPECT_NEAR(MaxDOverT(pipe), 5.18 / 0.1, 1e-4);
 }
 
 TEST(RevolutionMetrics, WallOutsideTheMappedRowsGivesZeroWallFields) {
   // k = 2 with reversed rows: record 1 maps to wall row 3, past the 2-row matrix.
-  PipeSpec spec = SmallSpec();
-  spec.wallStart = 2.0;
-  spec.reversed = true;
-  const PipeFile pipe = MeasuredPipe(std::move(spec));
+  PipeSpec plan = SmallSpec();
+  plan.wallStart = 2.0;
+  plan.reversed = true;
+  const PipeFile pipe = MeasuredPipe(std::move(plan));
   const RevolutionMetric& second = pipe.revolutionMetrics[1];
   EXPECT_EQ(second[kMetricMinWallDifference], 0.0F);
   EXPECT_EQ(second[kMetricMinWall], 0.0F);

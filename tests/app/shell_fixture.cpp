@@ -7,19 +7,19 @@
 namespace ductora::testing {
 
 std::string WriteTestPipe(const std::string& path, PipeData data, std::uint16_t kqNumber, bool straightness) {
-  PipeSpec spec;
-  spec.nominalOd = 7.0F;
-  spec.calibrationOd = 7.0F;
-  spec.nominalWall = 362;
+  PipeSpec plan;
+  plan.nominalOd = 7.0F;
+  plan.calibrationOd = 7.0F;
+  plan.nominalWall = 362;
   if (data != PipeData::kOdOnly) {
-    spec.wall = MakeWallMatrix(
+    plan.wall = MakeWallMatrix(
         31, 36, [](std::uint32_t row, std::uint32_t) { return static_cast<std::uint16_t>(350 + row % 7); });
   }
   if (data != PipeData::kWallOnly) {
-    spec.od = MakeOdMatrix(
+    plan.od = MakeOdMatrix(
         31, 36, [](std::uint32_t, std::uint32_t column) { return static_cast<std::int16_t>(column % 5); });
   }
-  PipeFile pipe = MakePipe(std::move(spec));
+  PipeFile pipe = MakePipe(std::move(plan));
   pipe.header.kqNumber = kqNumber;
   if (straightness) {
     pipe.straightness.deltaX = 1.0;

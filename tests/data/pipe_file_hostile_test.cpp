@@ -198,6 +198,21 @@ TEST(PipeFileHostile, UnknownTagsAreSkipped) {
   EXPECT_EQ(read.pipe.dataPresent[kUnusedPresent], 0);
 }
 
+TEST(PipeFileHostile, AMillionTinyBlocksAreReadInOnePass) {
+  // Every block is visited once and nothing of it is kept but what it sets.
+  BlockFileBuilder file;
+  for (std::uint32_t i = 0; i < 500'000; ++i) {
+    file.add(8, {});  // no block of the format
+    file.add(kTagWallStart, encodeWallStart(i));
+  }
+  file.add(kTagCsa, csaPayload());
+  const ReadOutcome read = readBytes(file.finish());
+  EXPECT_FALSE(read.result.malformed);
+  EXPECT_FALSE(read.result.truncated);
+  EXPECT_EQ(read.pipe.wallStartCounts, 499'999U);
+  EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);
+}
+
 // Random damage to a small valid file must never crash a reader or a loader.
 TEST(PipeFileHostile, DamagedFilesNeverCrashReadersOrLoaders) {
   WallChannel wall;
@@ -232,6 +247,13 @@ TEST(PipeFileHostile, DamagedFilesNeverCrashReadersOrLoaders) {
     ductora::testing::writeBytes(path, bytes);
     PipeFile pipe;
     readPipeFile(pipe, path);
+    // The same bytes from memory read the same.
+    InputFile memory = InputFile::fromBytes(bytes);
+    PipeFile fromMemory;
+    readPipeFile(fromMemory, memory);
+    EXPECT_EQ(fromMemory.dataPresent, pipe.dataPresent);
+    EXPECT_EQ(fromMemory.header, pipe.header);
+    EXPECT_EQ(fromMemory.wallMatrix.data, pipe.wallMatrix.data);
     EXPECT_LE(LoadWallRevolutions(pipe, 1, 2.0), bytes.size() / kRawRecordBytes);
     EXPECT_LE(LoadOdRevolutions(pipe, 1, 0.0).revolutions, bytes.size() / kRawRecordBytes);
     if (pipe.wallMatrix.present()) {

@@ -22,11 +22,11 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Three rows a third of an inch apart, four columns of 90 degrees; cell (r, c) = 100 r + c + 10.
 PipeFile WallPipe(double deltaX = 1.0 / 3) {
-  PipeSpec spec;
-  spec.wall = MakeWallMatrix(
+  PipeSpec plan;
+  plan.wall = MakeWallMatrix(
       3, 4, [](std::uint32_t r, std::uint32_t c) { return static_cast<std::uint16_t>(100 * r + c + 10); },
       deltaX);
-  return MakePipe(std::move(spec));
+  return MakePipe(std::move(plan));
 }
 
 TextExport LengthAtYOf(const PipeFile& pipe, double angle) { return exportLengthAtY(&pipe, angle); }
@@ -79,20 +79,20 @@ TEST(RevAtX, NothingOutsideTheMatrix) {
 // OD cells (r, c) = 10 r + c mils around a 6.000" calibration, rows 0.5" apart; a wall matrix of
 // two rows with cells 300 + 10 r + c; nominal wall 0.320".
 PipeSpec HaldenSpec(std::uint32_t odRows, std::uint32_t odColumns, std::uint32_t wallColumns = 30) {
-  PipeSpec spec;
-  spec.od = MakeOdMatrix(
+  PipeSpec plan;
+  plan.od = MakeOdMatrix(
       odRows, odColumns,
       [](std::uint32_t r, std::uint32_t c) { return static_cast<std::int16_t>(10 * r + c); }, 0.5);
-  spec.wall = MakeWallMatrix(
+  plan.wall = MakeWallMatrix(
       2, wallColumns,
       [](std::uint32_t r, std::uint32_t c) { return static_cast<std::uint16_t>(300 + 10 * r + c); }, 0.5);
-  spec.calibrationOd = 6.0F;
-  spec.nominalWall = 320;
-  return spec;
+  plan.calibrationOd = 6.0F;
+  plan.nominalWall = 320;
+  return plan;
 }
 
-TextExport HaldenOf(const PipeSpec& spec) {
-  const PipeFile pipe = MakePipe(spec);
+TextExport HaldenOf(const PipeSpec& plan) {
+  const PipeFile pipe = MakePipe(plan);
   return exportHalden(&pipe);
 }
 
@@ -109,16 +109,16 @@ TEST(Halden, WallFromTheMatrixWhereItCoversTheRow) {
 }
 
 TEST(Halden, WallStartShiftsTheWallRows) {
-  PipeSpec spec = HaldenSpec(4, 30);
-  spec.wallStart = 1.0;  // k = 2 OD rows: row 0 is before the wall, row 3 reads wall row 1
-  EXPECT_EQ(HaldenOf(spec).text,
+  PipeSpec plan = HaldenSpec(4, 30);
+  plan.wallStart = 1.0;  // k = 2 OD rows: row 0 is before the wall, row 3 reads wall row 1
+  EXPECT_EQ(HaldenOf(plan).text,
             "2.68, 3, 0, -18\n"
             "2.695, 3.015, 15, -18\n"
             "2.72, 3.03, 0, -16.5\n"
             "2.72, 3.045, 15, -16.5\n");
   // Reversed, row 3 maps to 3 + 2, past the wall matrix: the nominal wall, nothing read beyond.
-  spec.reversed = true;
-  const std::string reversed = HaldenOf(spec).text;
+  plan.reversed = true;
+  const std::string reversed = HaldenOf(plan).text;
   EXPECT_NE(reversed.find("2.71, 3.03, 0, -16.5\n"), std::string::npos);
 }
 
@@ -138,9 +138,9 @@ TEST(Halden, TenBy360MatrixGives96Lines) {
 }
 
 TEST(Halden, EmptyWithoutOdData) {
-  PipeSpec spec = HaldenSpec(4, 30);
-  spec.od = {};
-  const TextExport result = HaldenOf(spec);
+  PipeSpec plan = HaldenSpec(4, 30);
+  plan.od = {};
+  const TextExport result = HaldenOf(plan);
   EXPECT_EQ(result.status, ExportStatus::kNoMatrix);
   EXPECT_TRUE(result.text.empty());
   EXPECT_EQ(exportHalden(nullptr).status, ExportStatus::kNoPipe);

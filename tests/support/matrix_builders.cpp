@@ -53,18 +53,18 @@ OdMatrix MakeOdMatrix(std::uint32_t rows, std::uint32_t columns,
   return FromFunction<OdMatrix, std::int16_t>(rows, columns, value, deltaX);
 }
 
-PipeFile MakePipe(PipeSpec spec) {
+PipeFile MakePipe(PipeSpec plan) {
   PipeFile pipe;
-  pipe.header.nominalOd = spec.nominalOd;
-  pipe.header.nominalOdMils = static_cast<std::uint16_t>(spec.nominalOd * 1000.0F);
-  pipe.header.nominalWall = spec.nominalWall;
-  pipe.header.calibrationOd = spec.calibrationOd;
-  pipe.header.calibrationOdMils = static_cast<std::uint16_t>(spec.calibrationOd * 1000.0F);
-  pipe.header.from = spec.reversed ? 1 : 0;
-  pipe.header.rotation = spec.flipped ? 1 : 0;
-  pipe.wallStart = spec.wallStart;
-  pipe.wallMatrix = std::move(spec.wall);
-  pipe.odMatrix = std::move(spec.od);
+  pipe.header.nominalOd = plan.nominalOd;
+  pipe.header.nominalOdMils = static_cast<std::uint16_t>(plan.nominalOd * 1000.0F);
+  pipe.header.nominalWall = plan.nominalWall;
+  pipe.header.calibrationOd = plan.calibrationOd;
+  pipe.header.calibrationOdMils = static_cast<std::uint16_t>(plan.calibrationOd * 1000.0F);
+  pipe.header.from = plan.reversed ? 1 : 0;
+  pipe.header.rotation = plan.flipped ? 1 : 0;
+  pipe.wallStart = plan.wallStart;
+  pipe.wallMatrix = std::move(plan.wall);
+  pipe.odMatrix = std::move(plan.od);
   pipe.dataPresent[kWallMatrixPresent] = pipe.wallMatrix.present() ? 1 : 0;
   pipe.dataPresent[kOdMatrixPresent] = pipe.odMatrix.present() ? 1 : 0;
   return pipe;

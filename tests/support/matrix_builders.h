@@ -36,6 +36,6 @@ struct PipeSpec {
   bool reversed = false;
   bool flipped = false;
 };
-PipeFile MakePipe(PipeSpec spec);
+PipeFile MakePipe(PipeSpec plan);
 
 }  // namespace ductora::testing

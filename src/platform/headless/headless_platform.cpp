@@ -11,9 +11,9 @@ HeadlessPlatform::HeadlessPlatform(ScreenMetrics screen) : screen_(screen) {}
 
 HeadlessPlatform::~HeadlessPlatform() = default;
 
-SurfaceCreation HeadlessPlatform::createSurface(const SurfaceSpec& spec) {
+SurfaceCreation HeadlessPlatform::createSurface(const SurfaceSpec& plan) {
   SurfaceStep failAt = SurfaceStep::kNone;
-  if (const auto found = surfaceFailures_.find(spec.slot); found != surfaceFailures_.end()) {
+  if (const auto found = surfaceFailures_.find(plan.slot); found != surfaceFailures_.end()) {
     failAt = found->second;
     surfaceFailures_.erase(found);
   }
@@ -22,10 +22,10 @@ SurfaceCreation HeadlessPlatform::createSurface(const SurfaceSpec& spec) {
     creation.failedStep = failAt;
     return creation;
   }
-  auto surface = std::make_unique<HeadlessSurface>(*this, spec);
+  auto surface = std::make_unique<HeadlessSurface>(*this, plan);
   HeadlessSurface* made = surface.get();
-  surfaces_[spec.slot] = made;
-  if (spec.parent != nullptr) zOrder_.push_back(spec.slot);
+  surfaces_[plan.slot] = made;
+  if (plan.parent != nullptr) zOrder_.push_back(plan.slot);
   creation.surface = std::move(surface);
   for (const SurfaceStep step : {SurfaceStep::kDeviceContext, SurfaceStep::kPixelFormat,
                                  SurfaceStep::kSetPixelFormat, SurfaceStep::kContext}) {

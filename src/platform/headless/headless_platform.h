@@ -34,7 +34,7 @@ class HeadlessPlatform : public Platform {
   explicit HeadlessPlatform(ScreenMetrics screen = {1280, 1024, 2});
   ~HeadlessPlatform() override;
 
-  SurfaceCreation createSurface(const SurfaceSpec& spec) override;
+  SurfaceCreation createSurface(const SurfaceSpec& plan) override;
   std::unique_ptr<Dialog> createDialog(int resourceId, DialogProc procedure) override;
   int runModalDialog(int resourceId, DialogProc procedure) override;
   Menu& menu() override { return menu_; }

@@ -9,13 +9,13 @@
 
 namespace ductora::platform::headless {
 
-HeadlessSurface::HeadlessSurface(HeadlessPlatform& platform, const SurfaceSpec& spec)
+HeadlessSurface::HeadlessSurface(HeadlessPlatform& platform, const SurfaceSpec& plan)
     : platform_(platform),
-      slot_(spec.slot),
-      geometry_(spec.geometry),
-      title_(spec.className),
-      visible_(spec.show),
-      procedure_(spec.procedure) {}
+      slot_(plan.slot),
+      geometry_(plan.geometry),
+      title_(plan.className),
+      visible_(plan.show),
+      procedure_(plan.procedure) {}
 
 HeadlessSurface::~HeadlessSurface() { platform_.forget(*this); }
 

@@ -22,7 +22,7 @@ struct ReleaseFailures {
 // A window kept in memory, drawing into an offscreen context.
 class HeadlessSurface : public Surface {
  public:
-  HeadlessSurface(HeadlessPlatform& platform, const SurfaceSpec& spec);
+  HeadlessSurface(HeadlessPlatform& platform, const SurfaceSpec& plan);
   ~HeadlessSurface() override;
 
   // Creation steps the platform runs in order; each false is that step failing.

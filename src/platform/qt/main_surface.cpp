@@ -6,11 +6,11 @@
 
 namespace ductora::platform::qt {
 
-void MainSurface::create(MainWindow& window, const SurfaceSpec& spec, SurfaceCreation& creation) {
+void MainSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCreation& creation) {
   creation.surface.reset(new MainSurface(window));
   auto* made = static_cast<MainSurface*>(creation.surface.get());
-  window.setProcedure(spec.procedure);
-  window.setWindowTitle(QString::fromStdString(spec.className));
+  window.setProcedure(plan.procedure);
+  window.setWindowTitle(QString::fromStdString(plan.className));
   made->offscreen_ = std::make_unique<QOffscreenSurface>();
   made->offscreen_->create();
   if (!made->offscreen_->isValid()) {

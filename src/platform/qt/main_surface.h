@@ -12,7 +12,7 @@ namespace ductora::platform::qt {
 // Slot 0: the main window. It never draws, but keeps a context of its own like every slot.
 class MainSurface : public Surface {
  public:
-  static void create(MainWindow& window, const SurfaceSpec& spec, SurfaceCreation& creation);
+  static void create(MainWindow& window, const SurfaceSpec& plan, SurfaceCreation& creation);
 
   bool makeCurrent() override;
   void swapBuffers() override {}

@@ -27,30 +27,30 @@ class CloseToProcedure : public QObject {
 
 }  // namespace
 
-void PanelSurface::create(QMdiArea& area, const SurfaceSpec& spec, SurfaceCreation& creation) {
+void PanelSurface::create(QMdiArea& area, const SurfaceSpec& plan, SurfaceCreation& creation) {
   std::unique_ptr<PanelSurface> surface(new PanelSurface());
-  auto* glWindow = new GlWindow(spec.procedure);
+  auto* glWindow = new GlWindow(plan.procedure);
   QWidget* container = QWidget::createWindowContainer(glWindow);
   container->setFocusPolicy(Qt::StrongFocus);
   container->setMinimumSize(1, 1);
   auto* subWindow = new QMdiSubWindow();
   subWindow->setWidget(container);
   subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
-  subWindow->setWindowTitle(QString::fromStdString(spec.className));
-  subWindow->installEventFilter(new CloseToProcedure(subWindow, spec.procedure));
+  subWindow->setWindowTitle(QString::fromStdString(plan.className));
+  subWindow->installEventFilter(new CloseToProcedure(subWindow, plan.procedure));
   area.addSubWindow(subWindow);
   surface->subWindow_ = subWindow;
   surface->glWindow_ = glWindow;
   creation.surface = std::move(surface);
 
   auto* made = static_cast<PanelSurface*>(creation.surface.get());
-  subWindow->move(spec.geometry.x, spec.geometry.y);
+  subWindow->move(plan.geometry.x, plan.geometry.y);
   subWindow->show();
   // Size the client area, not the frame.
   const QMargins margins = subWindow->contentsMargins();
-  subWindow->resize(spec.geometry.width + margins.left() + margins.right(),
-                    spec.geometry.height + margins.top() + margins.bottom());
-  if (!spec.show) subWindow->hide();
+  subWindow->resize(plan.geometry.width + margins.left() + margins.right(),
+                    plan.geometry.height + margins.top() + margins.bottom());
+  if (!plan.show) subWindow->hide();
 
   glWindow->create();
   if (glWindow->handle() == nullptr) {

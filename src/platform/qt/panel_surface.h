@@ -17,7 +17,7 @@ namespace ductora::platform::qt {
 class PanelSurface : public Surface {
  public:
   // Builds the window step by step into creation; on failure creation keeps what was built.
-  static void create(QMdiArea& area, const SurfaceSpec& spec, SurfaceCreation& creation);
+  static void create(QMdiArea& area, const SurfaceSpec& plan, SurfaceCreation& creation);
   ~PanelSurface() override;
 
   bool makeCurrent() override;

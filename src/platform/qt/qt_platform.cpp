@@ -22,17 +22,17 @@ QtPlatform::QtPlatform() : window_(std::make_unique<MainWindow>()) {
 
 QtPlatform::~QtPlatform() = default;
 
-SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& spec) {
+SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& plan) {
   SurfaceCreation creation;
-  if (spec.parent == nullptr) {
-    MainSurface::create(*window_, spec, creation);
-    if (creation.failedStep == SurfaceStep::kNone && spec.show) {
+  if (plan.parent == nullptr) {
+    MainSurface::create(*window_, plan, creation);
+    if (creation.failedStep == SurfaceStep::kNone && plan.show) {
       creation.surface->show();
       // Let the window take its size before panels are placed in it.
       QCoreApplication::processEvents();
     }
   } else {
-    PanelSurface::create(window_->area(), spec, creation);
+    PanelSurface::create(window_->area(), plan, creation);
   }
   return creation;
 }

@@ -15,7 +15,7 @@ class QtPlatform : public Platform {
   QtPlatform();
   ~QtPlatform() override;
 
-  SurfaceCreation createSurface(const SurfaceSpec& spec) override;
+  SurfaceCreation createSurface(const SurfaceSpec& plan) override;
   std::unique_ptr<Dialog> createDialog(int resourceId, DialogProc procedure) override;
   int runModalDialog(int resourceId, DialogProc procedure) override;
   Menu& menu() override { return *menu_; }

@@ -1,0 +1,64 @@
+// The channel corrections and BuildMatrix on arbitrary revolution lists. The input gives the kind,
+// jump size and grid pitches, then revolutions: a length byte and six bytes a sample (reading,
+// axial count, rotation count, 16 bits each). Axial counts stay within 16 bits and the pitches
+// within limits so that one input builds at most a few hundred thousand cells.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+
+#include "analysis/channel_correction.h"
+#include "analysis/matrix_build.h"
+#include "data/pipe_file.h"
+#include "scratch_file.h"
+
+namespace {
+
+using ductora::fuzz::require;
+
+ductora::RevolutionList revolutionsFrom(FuzzedDataProvider& input, bool wall) {
+  ductora::RevolutionList revolutions;
+  while (input.remaining_bytes() > 0 && revolutions.size() < ductora::kMaxRevolutions) {
+    ductora::RevolutionSamples& revolution = revolutions.emplace_back();
+    const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(0, 80);
+    for (std::size_t i = 0; i < length && input.remaining_bytes() > 0; ++i) {
+      ductora::RawSample sample;
+      const auto reading = input.ConsumeIntegral<std::uint16_t>();
+      sample.reading = wall ? std::int32_t{reading} : std::int32_t{static_cast<std::int16_t>(reading)};
+      sample.axialCount = input.ConsumeIntegral<std::uint16_t>();
+      sample.rotationCount = input.ConsumeIntegral<std::uint16_t>();
+      revolution.push_back(sample);
+    }
+  }
+  return revolutions;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  const bool wall = input.ConsumeBool();
+  const auto jumpSize = input.ConsumeIntegralInRange<std::int32_t>(0, 70000);
+  const double deltaX = input.ConsumeFloatingPointInRange(0.25, 12.0);
+  const double deltaY = input.ConsumeFloatingPointInRange(2.0, 360.0);
+  ductora::RevolutionList revolutions = revolutionsFrom(input, wall);
+
+  if (wall) {
+    // The wall correction appends to a file in the working directory: keep it out of the way.
+    const std::filesystem::path home = std::filesystem::current_path();
+    std::filesystem::current_path(ductora::fuzz::scratchFolder());
+    ductora::CorrectWallChannel(revolutions, jumpSize);
+    std::filesystem::remove(ductora::kEncoderCountFile);
+    std::filesystem::current_path(home);
+  } else {
+    ductora::CorrectOdChannel(revolutions, jumpSize);
+  }
+  require(revolutions.size() <= ductora::kMaxRevolutions, "at most 6000 revolutions after the repair");
+
+  const ductora::BuiltMatrix matrix = ductora::BuildMatrix(
+      revolutions, deltaX, deltaY, wall ? ductora::MatrixKind::kWall : ductora::MatrixKind::kOd, 1);
+  require(matrix.data.size() == std::size_t{matrix.rows} * matrix.columns, "matrix holds rows x columns");
+  require(matrix.columns <= 180, "no more columns than the pitch allows");
+  return 0;
+}

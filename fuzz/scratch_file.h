@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace ductora::fuzz {
+
+// A folder private to this process, removed with its contents when the process ends.
+const std::string& scratchFolder();
+
+// Writes the input to a file in the scratch folder and returns its path: the loaders under test
+// read from a path, as they do in the program.
+const std::string& writeScratchFile(const std::uint8_t* data, std::size_t size);
+
+// Stops the run with a message when a property of the result does not hold.
+void require(bool holds, const char* what);
+
+}  // namespace ductora::fuzz
