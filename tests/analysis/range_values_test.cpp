@@ -16,7 +16,7 @@ using testing::PipeSpec;
 
 // Rows 0 and 2 are round with 0.100" walls; row 1 has walls 0.090-0.110 and a +20 mil diameter
 // across columns 0/2, row 2 a -20 mil one; row 3 lies outside the range used below.
-PipeSpec Spec() {
+PipeSpec SamplePipe() {
   PipeSpec plan;
   plan.wall =
       MakeWallMatrix({{100, 100, 100, 100}, {90, 100, 110, 100}, {100, 100, 100, 100}, {120, 100, 100, 80}});
@@ -40,7 +40,7 @@ void ExpectExtreme(const RangeExtreme& e, double value, double percent, double p
 }
 
 TEST(PipeRangeValues, EveryGroupByHand) {
-  const PipeFile pipe = Measured(Spec());
+  const PipeFile pipe = Measured(SamplePipe());
   // 0.5" to 3.5" over the OD pitch of 1": rows [0, 3).
   const RangeValues v = PipeRangeValues(pipe, 0.5, 3.5);
   EXPECT_EQ(v.indices.from, 0);
@@ -95,7 +95,7 @@ TEST(PipeRangeValues, EveryGroupByHand) {
 }
 
 TEST(PipeRangeValues, SwappedSlidersGiveTheSameValues) {
-  const PipeFile pipe = Measured(Spec());
+  const PipeFile pipe = Measured(SamplePipe());
   // Neither slider in row 0, which would mean "to the end".
   const RangeValues forward = PipeRangeValues(pipe, 1.5, 3.5);
   const RangeValues backward = PipeRangeValues(pipe, 3.5, 1.5);
@@ -109,7 +109,7 @@ TEST(PipeRangeValues, SwappedSlidersGiveTheSameValues) {
 }
 
 TEST(PipeRangeValues, OnePositionHasNoPercents) {
-  const PipeFile pipe = Measured(Spec());
+  const PipeFile pipe = Measured(SamplePipe());
   // Both sliders in row 1: an empty range.
   const RangeValues one = PipeRangeValues(pipe, 1.5, 1.2);
   EXPECT_EQ(one.wall.min.value, 0.0);
@@ -122,7 +122,7 @@ TEST(PipeRangeValues, OnePositionHasNoPercents) {
 }
 
 TEST(PipeRangeValues, MissingDataShowsZero) {
-  PipeSpec plan = Spec();
+  PipeSpec plan = SamplePipe();
   plan.od = {};
   plan.wall.deltaX = 2.0;
   const PipeFile wallOnly = Measured(plan);
@@ -144,7 +144,7 @@ TEST(PipeRangeValues, MissingDataShowsZero) {
 }
 
 TEST(PipeRangeValues, NonFiniteSlidersStayDefined) {
-  const PipeFile pipe = Measured(Spec());
+  const PipeFile pipe = Measured(SamplePipe());
   const RangeValues v = PipeRangeValues(pipe, std::numeric_limits<double>::quiet_NaN(), 1e300);
   EXPECT_EQ(v.indices.from, 0);
   EXPECT_EQ(v.indices.to, std::numeric_limits<std::int32_t>::max());
