@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "analysis/pipe_measures.h"
 #include "support/temp_dir.h"
 
 namespace ductora::testing {
@@ -24,6 +25,18 @@ class CliTest : public ::testing::Test {
   std::string text(const std::string& path) const;
 
   TempDir dir;
+};
+
+// A 30-inch synthetic pipe in the folder, also loaded for use, to compare the tool's output with.
+class LoadedPipeCliTest : public CliTest {
+ protected:
+  void SetUp() override {
+    path = writePipe("pipe.kqvw", 30.0);
+    ASSERT_TRUE(LoadPipeForUse(pipe, path).opened);
+  }
+
+  std::string path;
+  PipeFile pipe;
 };
 
 }  // namespace ductora::testing

@@ -13,16 +13,7 @@ namespace {
 
 using nlohmann::json;
 
-class PressuresCommand : public CliTest {
- protected:
-  void SetUp() override {
-    path = writePipe("pipe.kqvw", 30.0);
-    ASSERT_TRUE(LoadPipeForUse(pipe, path).opened);
-  }
-
-  std::string path;
-  PipeFile pipe;
-};
+class PressuresCommand : public LoadedPipeCliTest {};
 
 TEST_F(PressuresCommand, JsonAtTheLargestDOverT) {
   const CliRun r = run("pressures " + path + " --json");

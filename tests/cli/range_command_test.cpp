@@ -11,16 +11,7 @@ namespace {
 
 using nlohmann::json;
 
-class RangeCommand : public CliTest {
- protected:
-  void SetUp() override {
-    path = writePipe("pipe.kqvw", 30.0);
-    ASSERT_TRUE(LoadPipeForUse(pipe, path).opened);
-  }
-
-  std::string path;
-  PipeFile pipe;
-};
+class RangeCommand : public LoadedPipeCliTest {};
 
 TEST_F(RangeCommand, JsonHasEveryGroup) {
   const CliRun r = run("range " + path + " --from 5 --to 20 --json");
