@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/window_event.h"
+#include "resources/window_images.h"
 
 namespace ductora::platform {
 
@@ -38,6 +39,8 @@ struct SurfaceSpec {
   Surface* parent = nullptr;  // none: the main window, with the menu and maximised
   bool show = true;
   WindowProc procedure;
+  int iconId = resources::kProgramIconId;  // resource ids of the window's images
+  int cursorId = resources::kCrosshairCursorId;
 };
 
 // One window with its own GL context (double-buffered RGBA, 16-bit depth, 1 stencil bit).

@@ -2,23 +2,34 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSet>
+#include <QSlider>
 #include <QTimer>
+#include <array>
 #include <filesystem>
 #include <map>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/frame.h"
 #include "app/startup.h"
 #include "data/pipe_file_io.h"
+#include "platform/qt/panel_surface.h"
+#include "platform/qt/qt_dialog.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/screenshot.h"
+#include "platform/qt/window_pixmaps.h"
+#include "resources/dialog_table.h"
 #include "resources/menu_table.h"
+#include "resources/window_images.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 
@@ -176,6 +187,164 @@ TEST_F(GuiTest, TheExitPromptKeepsRunningOnNoAndQuitsOnYes) {
   platform.mainWindow().close();
   EXPECT_TRUE(app.quitPosted);
   EXPECT_TRUE(platform.mainWindow().isVisible());  // quitting ends the loop, not the window
+}
+
+TEST_F(GuiTest, EveryGlWindowShowsTheProgramIconAndTheCrosshair) {
+  const QImage icon =
+      platform::qt::WindowPixmap(kProgramIconId).toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(icon.size(), QSize(32, 32));
+  EXPECT_TRUE(icon.hasAlphaChannel());
+  auto shows = [&icon](const QIcon& shown) {
+    return shown.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32) == icon;
+  };
+  EXPECT_TRUE(shows(QGuiApplication::windowIcon()));
+  EXPECT_TRUE(shows(platform.mainWindow().windowIcon()));
+  auto isCrosshair = [](const QCursor& cursor) {
+    return cursor.shape() == Qt::BitmapCursor && cursor.hotSpot() == QPoint(15, 15) &&
+           cursor.pixmap().size() == QSize(32, 32);
+  };
+  EXPECT_TRUE(isCrosshair(platform.mainWindow().viewport()->cursor()));
+  int panels = 0;
+  for (int slot = 1; slot < GlWindowSet::kSlotCount; ++slot) {
+    const auto* panel = dynamic_cast<platform::qt::PanelSurface*>(app.windows.window(slot));
+    if (panel == nullptr) continue;
+    ++panels;
+    EXPECT_TRUE(shows(panel->subWindow()->windowIcon())) << slot;
+    EXPECT_TRUE(isCrosshair(panel->glWindow()->cursor())) << slot;
+  }
+  EXPECT_EQ(panels, 3);
+}
+
+// A dialog of a slider, a list and an edit, built as the program's dialogs are.
+constexpr int kTestSlider = 1146;
+constexpr int kTestList = 1184;
+constexpr int kTestEdit = 1100;
+constexpr auto kSliderListControls = std::to_array<ControlEntry>({
+    {ControlKind::kSlider, kTestSlider, "", 0},
+    {ControlKind::kListBox, kTestList, "", 1},
+    {ControlKind::kEdit, kTestEdit, "", 2},
+});
+constexpr DialogTable kSliderListDialog{900, "Sliders and lists", false, kSliderListControls};
+
+using platform::DialogEvent;
+
+// A message as the procedure saw it, with the slider position and selected line of the moment.
+struct Heard {
+  DialogEvent::Kind kind;
+  int id;
+  int position;
+  std::string selection;
+};
+
+class QtDialogTest : public ::testing::Test {
+ protected:
+  void pumpFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  void mouse(QWidget* target, QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+  }
+
+  std::vector<Heard> heard;
+  int paints = 0;
+  platform::qt::QtDialog dialog{kSliderListDialog,
+                                [this](platform::Dialog& self, const DialogEvent& event) {
+                                  if (event.kind == DialogEvent::Kind::kPaint) {
+                                    ++paints;
+                                    self.setText(kTestEdit, "12.000");  // a readout written on paint
+                                    return;
+                                  }
+                                  heard.push_back({event.kind, event.id, self.sliderPosition(kTestSlider),
+                                                   self.selectedListText(kTestList)});
+                                },
+                                nullptr};
+  QSlider* slider = dialog.widget().findChild<QSlider*>();
+  QListWidget* list = dialog.widget().findChild<QListWidget*>();
+};
+
+TEST_F(QtDialogTest, ASliderClampsQuietlyAndReportsTheUsersMovesAndRelease) {
+  ASSERT_NE(slider, nullptr);
+  EXPECT_EQ(slider->orientation(), Qt::Horizontal);
+  EXPECT_NE(slider->tickPosition(), QSlider::NoTicks);
+  dialog.setSliderRange(kTestSlider, 0, 37);
+  dialog.setSliderPosition(kTestSlider, 50);
+  EXPECT_EQ(dialog.sliderPosition(kTestSlider), 37);
+  dialog.setSliderRange(kTestSlider, 0, 20);
+  EXPECT_EQ(dialog.sliderPosition(kTestSlider), 20);
+  dialog.setSliderRange(kTestSlider, 50, 30);
+  EXPECT_EQ(dialog.sliderPosition(kTestSlider), 50);
+  dialog.setSliderTickFrequency(kTestSlider, 1);
+  dialog.setSliderPageSize(kTestSlider, 1);
+  EXPECT_EQ(slider->tickInterval(), 1);
+  EXPECT_EQ(slider->pageStep(), 1);
+  EXPECT_TRUE(heard.empty());
+
+  dialog.setSliderRange(kTestSlider, 0, 37);
+  dialog.setSliderPosition(kTestSlider, 10);
+  slider->triggerAction(QAbstractSlider::SliderPageStepAdd);  // a click beside the thumb
+  mouse(slider, QEvent::MouseButtonRelease, QPoint(2, 2));
+  ASSERT_EQ(heard.size(), 2U);
+  EXPECT_EQ(heard[0].kind, DialogEvent::Kind::kSliderMoved);
+  EXPECT_EQ(heard[0].id, kTestSlider);
+  EXPECT_EQ(heard[0].position, 11);
+  EXPECT_EQ(heard[1].kind, DialogEvent::Kind::kSliderReleased);
+  EXPECT_EQ(heard[1].id, kTestSlider);
+}
+
+TEST_F(QtDialogTest, AListKeepsItsLinesAndADoubleClickReportsTheLineClicked) {
+  ASSERT_NE(list, nullptr);
+  for (const char* line : {"first", "second", "third"}) dialog.addListLine(kTestList, line);
+  EXPECT_EQ(dialog.listLineCount(kTestList), 3);
+  EXPECT_EQ(dialog.selectedListIndex(kTestList), -1);
+  dialog.selectListLine(kTestList, 1);
+  dialog.selectListLine(kTestList, 3);  // no such line: ignored
+  EXPECT_EQ(dialog.selectedListText(kTestList), "second");
+  dialog.selectListLine(kTestList, -1);
+  EXPECT_EQ(dialog.selectedListIndex(kTestList), -1);
+  EXPECT_EQ(dialog.selectedListText(kTestList), "");
+  dialog.clearList(kTestList);
+  EXPECT_EQ(dialog.listLineCount(kTestList), 0);
+  EXPECT_EQ(dialog.selectedListIndex(kTestList), -1);
+
+  for (const char* line : {"first", "second", "third"}) dialog.addListLine(kTestList, line);
+  dialog.selectListLine(kTestList, 0);
+  dialog.show();
+  pumpFor(200);
+  const QPoint at = list->visualItemRect(list->item(2)).center();
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    mouse(list->viewport(), type, at);
+  }
+  ASSERT_EQ(heard.size(), 1U);
+  EXPECT_EQ(heard[0].kind, DialogEvent::Kind::kListDoubleClick);
+  EXPECT_EQ(heard[0].id, kTestList);
+  EXPECT_EQ(heard[0].selection, "third");
+
+  // Ids of other controls, or of none, are harmless.
+  for (const int id : {kTestSlider, kTestEdit, 4242}) {
+    dialog.addListLine(id, "stray");
+    dialog.selectListLine(id, 0);
+    EXPECT_EQ(dialog.listLineCount(id), 0);
+    EXPECT_EQ(dialog.selectedListText(id), "");
+  }
+  dialog.setSliderPosition(kTestList, 5);
+  EXPECT_EQ(dialog.sliderPosition(4242), 0);
+  EXPECT_EQ(dialog.listLineCount(kTestList), 3);
+}
+
+TEST_F(QtDialogTest, PaintIsReportedOnceDrawnAndReadoutsWrittenThenDoNotRepaintForEver) {
+  dialog.show();
+  for (int wait = 0; wait < 50 && paints == 0; ++wait) pumpFor(20);
+  ASSERT_GT(paints, 0);
+  EXPECT_EQ(dialog.text(kTestEdit), "12.000");
+  pumpFor(300);
+  const int settled = paints;
+  pumpFor(300);
+  EXPECT_EQ(paints, settled);
 }
 
 }  // namespace

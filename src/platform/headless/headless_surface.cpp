@@ -12,6 +12,8 @@ namespace ductora::platform::headless {
 HeadlessSurface::HeadlessSurface(HeadlessPlatform& platform, const SurfaceSpec& plan)
     : platform_(platform),
       slot_(plan.slot),
+      iconId_(plan.iconId),
+      cursorId_(plan.cursorId),
       geometry_(plan.geometry),
       title_(plan.className),
       visible_(plan.show),

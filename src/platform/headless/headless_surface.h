@@ -45,6 +45,8 @@ class HeadlessSurface : public Surface {
 
   // What a test reads and does.
   int slot() const { return slot_; }
+  int iconId() const { return iconId_; }
+  int cursorId() const { return cursorId_; }
   const Geometry& geometry() const { return geometry_; }
   bool isVisible() const { return visible_; }
   bool hasContext() const { return context_ != nullptr; }
@@ -60,6 +62,8 @@ class HeadlessSurface : public Surface {
  private:
   HeadlessPlatform& platform_;
   int slot_;
+  int iconId_;
+  int cursorId_;
   Geometry geometry_;
   std::string title_;
   bool visible_;

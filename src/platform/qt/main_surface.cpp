@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <cmath>
 
+#include "platform/qt/window_pixmaps.h"
+
 namespace ductora::platform::qt {
 
 void MainSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCreation& creation) {
@@ -11,6 +13,11 @@ void MainSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCre
   auto* made = static_cast<MainSurface*>(creation.surface.get());
   window.setProcedure(plan.procedure);
   window.setWindowTitle(QString::fromStdString(plan.className));
+  // The main window's icon also stands for the program, e.g. on dialogs and the task bar.
+  const QIcon icon = WindowIcon(plan.iconId);
+  window.setWindowIcon(icon);
+  QGuiApplication::setWindowIcon(icon);
+  window.viewport()->setCursor(WindowCursor(plan.cursorId));
   made->offscreen_ = std::make_unique<QOffscreenSurface>();
   made->offscreen_->create();
   if (!made->offscreen_->isValid()) {

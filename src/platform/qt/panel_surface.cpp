@@ -4,6 +4,8 @@
 #include <QMdiArea>
 #include <QWidget>
 
+#include "platform/qt/window_pixmaps.h"
+
 namespace ductora::platform::qt {
 namespace {
 
@@ -30,6 +32,7 @@ class CloseToProcedure : public QObject {
 void PanelSurface::create(QMdiArea& area, const SurfaceSpec& plan, SurfaceCreation& creation) {
   std::unique_ptr<PanelSurface> surface(new PanelSurface());
   auto* glWindow = new GlWindow(plan.procedure);
+  glWindow->setCursor(WindowCursor(plan.cursorId));
   QWidget* container = QWidget::createWindowContainer(glWindow);
   container->setFocusPolicy(Qt::StrongFocus);
   container->setMinimumSize(1, 1);
@@ -37,6 +40,7 @@ void PanelSurface::create(QMdiArea& area, const SurfaceSpec& plan, SurfaceCreati
   subWindow->setWidget(container);
   subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
   subWindow->setWindowTitle(QString::fromStdString(plan.className));
+  subWindow->setWindowIcon(WindowIcon(plan.iconId));
   subWindow->installEventFilter(new CloseToProcedure(subWindow, plan.procedure));
   area.addSubWindow(subWindow);
   surface->subWindow_ = subWindow;

@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -38,6 +40,10 @@ class DialogWindow : public QDialog {
     if (event->isAutoRepeat()) return;
     if (const int code = VirtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyUp, code});
   }
+  void paintEvent(QPaintEvent* event) override {
+    QDialog::paintEvent(event);
+    owner_.painted();
+  }
 
  private:
   QtDialog& owner_;
@@ -48,6 +54,23 @@ namespace {
 QString toQString(std::string_view value) {
   return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
 }
+
+// Reports the release of the mouse button after any press on the slider, on the thumb or
+// beside it, as a trackbar reports giving up the mouse capture.
+class DialogSlider : public QSlider {
+ public:
+  explicit DialogSlider(std::function<void()> onRelease)
+      : QSlider(Qt::Horizontal), onRelease_(std::move(onRelease)) {}
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QSlider::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton) onRelease_();
+  }
+
+ private:
+  std::function<void()> onRelease_;
+};
 
 }  // namespace
 
@@ -103,10 +126,10 @@ void QtDialog::build() {
         widget = new QRadioButton(toQString(entry.text));
         break;
       case ControlKind::kSlider:
-        widget = new QSlider(Qt::Horizontal);
+        widget = makeSlider(entry.id);
         break;
       case ControlKind::kListBox:
-        widget = new QListWidget();
+        widget = makeList(entry.id);
         break;
       case ControlKind::kGroupBox: {
         auto* box = new QGroupBox(toQString(entry.text));
@@ -121,6 +144,30 @@ void QtDialog::build() {
     rowLayout(entry.group, entry.row)->addWidget(widget);
     if (entry.id != resources::kNoControlId) controls_[entry.id] = widget;
   }
+}
+
+QWidget* QtDialog::makeSlider(int id) {
+  auto* slider = new DialogSlider([this, id] { deliver({DialogEvent::Kind::kSliderReleased, id}); });
+  // A trackbar's defaults.
+  slider->setRange(0, 100);
+  slider->setPageStep(20);
+  slider->setTickInterval(1);
+  slider->setTickPosition(QSlider::TicksBelow);
+  // Only the user's changes arrive here: setSliderRange and setSliderPosition block the signal.
+  QObject::connect(slider, &QSlider::valueChanged, slider, [this, id] {
+    deliver({DialogEvent::Kind::kSliderMoved, id});
+  });
+  return slider;
+}
+
+QWidget* QtDialog::makeList(int id) {
+  auto* list = new QListWidget();
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this, id, list](QListWidgetItem* item) {
+    list->setCurrentItem(item);
+    deliver({DialogEvent::Kind::kListDoubleClick, id});
+  });
+  return list;
 }
 
 QWidget* QtDialog::control(int id) const {
@@ -169,8 +216,86 @@ void QtDialog::end(int result) { window_->done(result); }
 int QtDialog::exec() { return window_->exec(); }
 QDialog& QtDialog::widget() { return *window_; }
 
+void QtDialog::setSliderRange(int id, int minimum, int maximum) {
+  if (auto* slider = qobject_cast<QSlider*>(control(id))) {
+    const QSignalBlocker quiet(slider);
+    slider->setRange(minimum, maximum);  // clamps the position; a maximum below the minimum becomes it
+  }
+}
+
+void QtDialog::setSliderPosition(int id, int position) {
+  if (auto* slider = qobject_cast<QSlider*>(control(id))) {
+    const QSignalBlocker quiet(slider);
+    slider->setValue(position);
+  }
+}
+
+int QtDialog::sliderPosition(int id) const {
+  const auto* slider = qobject_cast<QSlider*>(control(id));
+  return slider == nullptr ? 0 : slider->value();
+}
+
+void QtDialog::setSliderTickFrequency(int id, int frequency) {
+  if (auto* slider = qobject_cast<QSlider*>(control(id))) slider->setTickInterval(frequency);
+}
+
+void QtDialog::setSliderPageSize(int id, int pageSize) {
+  if (auto* slider = qobject_cast<QSlider*>(control(id))) slider->setPageStep(pageSize);
+}
+
+void QtDialog::clearList(int id) {
+  if (auto* list = qobject_cast<QListWidget*>(control(id))) list->clear();
+}
+
+void QtDialog::addListLine(int id, const std::string& line) {
+  if (auto* list = qobject_cast<QListWidget*>(control(id))) list->addItem(QString::fromStdString(line));
+}
+
+void QtDialog::selectListLine(int id, int index) {
+  auto* list = qobject_cast<QListWidget*>(control(id));
+  if (list == nullptr || index < -1 || index >= list->count()) return;
+  if (index == -1) {
+    list->clearSelection();
+    list->setCurrentItem(nullptr);
+  } else {
+    list->setCurrentRow(index);
+  }
+}
+
+int QtDialog::selectedListIndex(int id) const {
+  const auto* list = qobject_cast<QListWidget*>(control(id));
+  if (list == nullptr) return -1;
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.front());
+}
+
+int QtDialog::listLineCount(int id) const {
+  const auto* list = qobject_cast<QListWidget*>(control(id));
+  return list == nullptr ? 0 : list->count();
+}
+
+std::string QtDialog::listLine(int id, int index) const {
+  const auto* list = qobject_cast<QListWidget*>(control(id));
+  const QListWidgetItem* item = list == nullptr ? nullptr : list->item(index);
+  return item == nullptr ? std::string() : item->text().toStdString();
+}
+
 void QtDialog::deliver(const DialogEvent& event) {
   if (procedure_) procedure_(*this, event);
+}
+
+// After the paint, not inside it: the procedure may write controls, hide or even destroy the
+// dialog. Paints that come before the message is handled share it.
+void QtDialog::painted() {
+  if (paintPending_) return;
+  paintPending_ = true;
+  QMetaObject::invokeMethod(
+      window_,
+      [this] {
+        paintPending_ = false;
+        deliver({DialogEvent::Kind::kPaint});
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace ductora::platform::qt

@@ -31,19 +31,37 @@ class QtDialog : public Dialog {
   void focus() override;
   void end(int result) override;
 
+  void setSliderRange(int id, int minimum, int maximum) override;
+  void setSliderPosition(int id, int position) override;
+  int sliderPosition(int id) const override;
+  void setSliderTickFrequency(int id, int frequency) override;
+  void setSliderPageSize(int id, int pageSize) override;
+
+  void clearList(int id) override;
+  void addListLine(int id, const std::string& line) override;
+  void selectListLine(int id, int index) override;
+  int selectedListIndex(int id) const override;
+  int listLineCount(int id) const override;
+  std::string listLine(int id, int index) const override;
+
   // Runs the dialog modally; returns the result given to end.
   int exec();
   QDialog& widget();
   void deliver(const DialogEvent& event);
+  // The window has been drawn; the procedure hears of it once the paint is over.
+  void painted();
 
  private:
   void build();
+  QWidget* makeSlider(int id);
+  QWidget* makeList(int id);
   QWidget* control(int id) const;
 
   const resources::DialogTable& table_;
   DialogProc procedure_;
   QPointer<DialogWindow> window_;
   std::map<int, QWidget*> controls_;
+  bool paintPending_ = false;
 };
 
 }  // namespace ductora::platform::qt
