@@ -9,6 +9,7 @@
 #include "analysis/revolution_terms.h"
 #include "analysis/sample_placement.h"
 #include "analysis/term_arrays.h"
+#include "analysis/vector_kernels.h"
 
 namespace ductora {
 
@@ -62,6 +63,11 @@ class RowBuilder {
     const double* t0 = before.columnAlong().t.data();
     const double* t1 = middle.columnAlong().t.data();
     const double* t2 = after.columnAlong().t.data();
+    if (CombineCommonCells(grid_.kind == MatrixKind::kWall, axial_.data(), around.data(), t0, t1, t2, out,
+                           columns)) {
+      return;
+    }
+    // Rows at the ends of the pipe, and wild readings, take the careful way.
     for (std::size_t column = 0; column < columns; ++column) {
       // Two coincident points along the pipe determine no parabola.
       const bool coincident =

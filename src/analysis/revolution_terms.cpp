@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "analysis/column_samples.h"
 #include "analysis/vector_kernels.h"
 
 namespace ductora {
@@ -50,24 +51,10 @@ void RevolutionTerms::assign(std::size_t revolution, const RevolutionSamples& sa
   SevenPointSums(around_.tv.data(), windows_.tv.data(), count);
   SevenPointSums(around_.t2v.data(), windows_.t2v.data(), count);
 
-  // Column angles rise, so the first sample at or beyond them never moves back, whatever order the
-  // sample angles are in. Infinite angles after the last sample stop the cursor there; the usual
-  // one or two steps per column are taken without branches, both tests at once.
   const std::size_t columns = columnAngles.size();
   angles.push_back(std::numeric_limits<double>::infinity());
   angles.push_back(std::numeric_limits<double>::infinity());
-  columnSamples_.resize(columns);
-  std::size_t cursor = 0;
-  for (std::size_t c = 0; c < columns; ++c) {
-    const double a = columnAngles[c];
-    const bool first = angles[cursor] < a;
-    const bool second = angles[cursor + 1] < a;
-    cursor += static_cast<std::size_t>(first) + static_cast<std::size_t>(first && second);
-    while (angles[cursor] < a) {
-      ++cursor;
-    }
-    columnSamples_[c] = std::min(cursor, count - 1);
-  }
+  FindColumnSamples(angles, count, columnAngles, columnSamples_);
   columnPositions_.resize(columns);
   columnReadings_.resize(columns);
   for (std::size_t c = 0; c < columns; ++c) {

@@ -1,5 +1,7 @@
 #include "analysis/vector_kernels.h"
 
+#include <cmath>
+
 #include "analysis/parabola.h"
 
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
@@ -52,6 +54,37 @@ void EvaluateParabolaFits(double n, const double* __restrict t, const double* __
   for (std::size_t i = 0; i < count; ++i) {
     out[i] = FitParabola(n, t[i], t2[i], t3[i], t4[i], v[i], tv[i], t2v[i]).at(x[i]);
   }
+}
+
+DUCTORA_VECTOR_CLONES
+bool CombineCommonCells(bool wall, const double* __restrict axial, const double* __restrict around,
+                        const double* __restrict t0, const double* __restrict t1, const double* __restrict t2,
+                        std::uint16_t* __restrict out, std::size_t count) {
+  constexpr double kLimit = 2147483648.0;
+  constexpr std::int32_t kWallAgreement = 20;
+  // Masks instead of branches, so that the loop vectorises.
+  const std::int32_t wallMask = wall ? -1 : 0;
+  std::int32_t uncommon = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const double a = axial[i];
+    const double c = around[i];
+    // Within the limit truncation toward zero is the conversion itself; NaN fails the tests.
+    const bool aInRange = std::fabs(a) < kLimit;
+    const bool cInRange = std::fabs(c) < kLimit;
+    const bool distinct = (t0[i] != t1[i]) & (t1[i] != t2[i]) & (t0[i] != t2[i]);
+    uncommon |= static_cast<std::int32_t>(!(aInRange & cInRange & distinct));
+    const double safeA = aInRange ? a : 0.0;
+    const double safeC = cInRange ? c : 0.0;
+    const auto aWhole = static_cast<std::int32_t>(safeA);
+    const auto cWhole = static_cast<std::int32_t>(safeC);
+    const auto meanWhole = static_cast<std::int32_t>((safeA + safeC) * 0.5);  // exactly the halving
+    const std::int32_t d = static_cast<std::int16_t>(aWhole) - static_cast<std::int16_t>(cWhole);
+    // |d| > kWallAgreement, as one unsigned comparison.
+    const bool disagree = static_cast<std::uint32_t>(d + kWallAgreement) > 2U * kWallAgreement;
+    const std::int32_t useAround = -static_cast<std::int32_t>(disagree) & wallMask;
+    out[i] = static_cast<std::uint16_t>((cWhole & useAround) | (meanWhole & ~useAround));
+  }
+  return uncommon == 0;
 }
 
 }  // namespace ductora

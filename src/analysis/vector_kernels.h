@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 namespace ductora {
 
@@ -22,5 +23,11 @@ void AddThreeTerms(const double* a, const double* b, const double* c, double* ou
 void EvaluateParabolaFits(double n, const double* t, const double* t2, const double* t3, const double* t4,
                           const double* v, const double* tv, const double* t2v, const double* x, double* out,
                           std::size_t count);
+
+// out[i] := CombineCell(kind, axial[i], around[i]) where the axial fit stands on three distinct points
+// (t0[i], t1[i], t2[i]) and both estimates lie strictly within +-2^31. Returns false, leaving out
+// unspecified, when any cell falls outside that common case.
+bool CombineCommonCells(bool wall, const double* axial, const double* around, const double* t0,
+                        const double* t1, const double* t2, std::uint16_t* out, std::size_t count);
 
 }  // namespace ductora

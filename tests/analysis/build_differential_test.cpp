@@ -73,6 +73,31 @@ TEST_F(BuildDifferential, OdListsWithInjectedFaults) {
   }
 }
 
+// Counters that run backwards within a revolution and readings so wild that the fits leave the
+// range of whole numbers: the build leaves its shortcuts and must still agree.
+TEST_F(BuildDifferential, UnorderedAnglesAndWildReadingsAgree) {
+  RevolutionShape shape;
+  shape.revolutions = 20;
+  shape.samplesPerRev = 120;
+  shape.reading = [](std::size_t r, std::size_t s) -> std::int32_t {
+    switch ((r * 7 + s) % 13) {
+      case 0:
+        return 2140000000;
+      case 1:
+        return -2140000000;
+      default:
+        return static_cast<std::int32_t>(300 + s % 40);
+    }
+  };
+  RevolutionList revolutions = testing::MakeRevolutions(shape);
+  for (std::size_t r = 2; r < revolutions.size(); r += 3) {
+    std::swap(revolutions[r][10].rotationCount, revolutions[r][40].rotationCount);
+    std::swap(revolutions[r][70].rotationCount, revolutions[r][71].rotationCount);
+  }
+  ExpectIdenticalBuilds(revolutions, 1.0 / 3.0, 1.0, MatrixKind::kWall);
+  ExpectIdenticalBuilds(revolutions, 0.25, 2.0, MatrixKind::kOd);
+}
+
 // Few samples per revolution, revolutions of one to three samples, stalled counters and pipes of
 // one to five rows: every clamp, fallback and row copy is taken.
 TEST_F(BuildDifferential, DegenerateListsAgreeToo) {

@@ -1,0 +1,72 @@
+#include "analysis/column_samples.h"
+
+#include <algorithm>
+
+namespace ductora {
+
+namespace {
+
+// Samples spread evenly around a revolution are found from a guess, every column on its own, so
+// that no column waits for the one before.
+bool FindInRisingAngles(const std::vector<double>& angles, std::size_t count,
+                        const std::vector<double>& columnAngles, std::vector<std::size_t>& out) {
+  const double first = angles[0];
+  const double span = angles[count - 1] - first;
+  if (!(span > 0.0)) {
+    return false;
+  }
+  const double perDegree = static_cast<double>(count - 1) / span;
+  const double lastIndex = static_cast<double>(count - 1);
+  const auto end = angles.begin() + static_cast<std::ptrdiff_t>(count);
+  for (std::size_t c = 0; c < columnAngles.size(); ++c) {
+    const double a = columnAngles[c];
+    const double guess = std::clamp((a - first) * perDegree, 0.0, lastIndex);
+    // In rising angles the answer is how many samples lie below a. Those before the window all
+    // do and those after it do not, when the guess is good; the window's own are counted without
+    // one load waiting for another. The infinities end the window at the last sample.
+    const auto near = static_cast<std::size_t>(guess);
+    const std::size_t base = near >= 2 ? near - 2 : 0;
+    std::size_t j =
+        base + static_cast<std::size_t>(angles[base] < a) + static_cast<std::size_t>(angles[base + 1] < a) +
+        static_cast<std::size_t>(angles[base + 2] < a) + static_cast<std::size_t>(angles[base + 3] < a);
+    const bool found = angles[base + 4] >= a && (base == 0 || angles[base - 1] < a);
+    if (!found) {
+      j = static_cast<std::size_t>(std::lower_bound(angles.begin(), end, a) - angles.begin());
+    }
+    out[c] = std::min(j, count - 1);
+  }
+  return true;
+}
+
+// Column angles rise, so the first sample at or beyond them never moves back, whatever order the
+// sample angles are in; the usual one or two steps per column are taken without branches.
+void FindByCursor(const std::vector<double>& angles, std::size_t count,
+                  const std::vector<double>& columnAngles, std::vector<std::size_t>& out) {
+  std::size_t cursor = 0;
+  for (std::size_t c = 0; c < columnAngles.size(); ++c) {
+    const double a = columnAngles[c];
+    const bool first = angles[cursor] < a;
+    const bool second = angles[cursor + 1] < a;
+    cursor += static_cast<std::size_t>(first) + static_cast<std::size_t>(first && second);
+    while (angles[cursor] < a) {
+      ++cursor;
+    }
+    out[c] = std::min(cursor, count - 1);
+  }
+}
+
+}  // namespace
+
+void FindColumnSamples(const std::vector<double>& angles, std::size_t count,
+                       const std::vector<double>& columnAngles, std::vector<std::size_t>& out) {
+  out.resize(columnAngles.size());
+  const auto end = angles.begin() + static_cast<std::ptrdiff_t>(count);
+  // The window needs three samples besides the two infinities.
+  if (count >= 3 && std::is_sorted(angles.begin(), end) &&
+      FindInRisingAngles(angles, count, columnAngles, out)) {
+    return;
+  }
+  FindByCursor(angles, count, columnAngles, out);
+}
+
+}  // namespace ductora
