@@ -1,6 +1,7 @@
 #include "analysis/matrix_build.h"
 
 #include <algorithm>
+#include <barrier>
 #include <exception>
 #include <functional>
 #include <limits>
@@ -99,12 +100,18 @@ unsigned ThreadsFor(unsigned requested, std::size_t rows) {
   return static_cast<unsigned>(std::min<std::size_t>({available, useful, kMaxThreads}));
 }
 
-// Row bands on their own threads; each band writes only its own rows.
+// Every worker first places its share of the revolutions; once all are placed, each builds its own
+// band of rows and writes only those rows.
 void BuildBands(const Grid& grid, unsigned threads,
+                const std::function<void(std::size_t, std::size_t)>& place,
                 const std::function<std::uint16_t*(std::size_t)>& target) {
+  const std::size_t revolutions = grid.revolutions.size();
   const std::size_t rows = grid.rowPositions.size();
+  std::barrier placed(threads);
   std::vector<std::exception_ptr> failures(threads);
-  const auto band = [&](unsigned index) {
+  const auto work = [&](unsigned index) {
+    place(revolutions * index / threads, revolutions * (index + 1) / threads);
+    placed.arrive_and_wait();
     try {
       RowBuilder builder(grid);
       builder.build(rows * index / threads, rows * (index + 1) / threads, target);
@@ -115,9 +122,9 @@ void BuildBands(const Grid& grid, unsigned threads,
   std::vector<std::jthread> workers;
   workers.reserve(threads - 1);
   for (unsigned index = 1; index < threads; ++index) {
-    workers.emplace_back(band, index);
+    workers.emplace_back(work, index);
   }
-  band(0);
+  work(0);
   workers.clear();
   for (const auto& failure : failures) {
     if (failure) {
@@ -134,17 +141,20 @@ BuiltMatrix BuildMatrix(RevolutionList& revolutions, double deltaX, double delta
   if (revolutions.empty()) {
     return {};
   }
-  PlaceSamples(revolutions);
-  const double length = revolutions.back().back().position;
+  const double origin = revolutions.front().front().axialCount;
+  const double length = SamplePosition(revolutions.back().back(), origin);
   const auto shape = MatrixGridShape(length, deltaX, deltaY);
   if (!shape) {
+    PlaceSamples(revolutions);
     return {};
   }
-  Grid grid{revolutions, kind, {}, {}, {}};
-  grid.lastPositions.reserve(revolutions.size());
-  for (const RevolutionSamples& revolution : revolutions) {
-    grid.lastPositions.push_back(revolution.back().position);
-  }
+  Grid grid{revolutions, kind, std::vector<double>(revolutions.size()), {}, {}};
+  const auto place = [&](std::size_t first, std::size_t end) {
+    for (std::size_t i = first; i < end; ++i) {
+      PlaceRevolution(revolutions[i], origin);
+      grid.lastPositions[i] = revolutions[i].back().position;
+    }
+  };
   // One row has nothing to copy from: it is computed at the start of the pipe.
   grid.rowPositions = shape->rows == 1 ? std::vector<double>{0.0} : Steps(deltaX, length, shape->rows);
   grid.columnAngles = Steps(deltaY, 360.0, shape->columns);
@@ -158,7 +168,7 @@ BuiltMatrix BuildMatrix(RevolutionList& revolutions, double deltaX, double delta
   const auto target = [&](std::size_t row) {
     return row == lastIndex && shape->rows > 1 ? lastRow.data() : built.data.data() + row * shape->columns;
   };
-  BuildBands(grid, ThreadsFor(threads, grid.rowPositions.size()), target);
+  BuildBands(grid, ThreadsFor(threads, grid.rowPositions.size()), place, target);
 
   // The first rows and the last one are copies, applied in the order the rows were computed.
   const std::size_t computed = grid.rowPositions.size();

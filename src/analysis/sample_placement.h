@@ -10,4 +10,11 @@ namespace ductora {
 // single sample sits at 0.
 void PlaceSamples(RevolutionList& revolutions);
 
+// The same for one revolution of a list whose first sample has the axial count `origin`.
+void PlaceRevolution(RevolutionSamples& revolution, double origin);
+
+inline double SamplePosition(const RawSample& sample, double origin) {
+  return (sample.axialCount - origin) * kInchesPerCount;
+}
+
 }  // namespace ductora

@@ -6,7 +6,7 @@
 
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
 // AVX doubles the width of SSE2 and has no fused multiply-add.
-#define DUCTORA_VECTOR_CLONES __attribute__((target_clones("avx", "default")))
+#define DUCTORA_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx", "default")))
 #else
 #define DUCTORA_VECTOR_CLONES
 #endif
