@@ -26,6 +26,7 @@ enum class ControlKind {
   kRadioButton,
   kGroupBox,
   kSlider,
+  kVerticalSlider,
   kListBox
 };
 

@@ -14,11 +14,13 @@ using resources::ControlKind;
 constexpr int kSlider = 1146;
 constexpr int kList = 1184;
 constexpr int kEdit = 1100;
+constexpr int kUpright = 1130;
 
 constexpr auto kControls = std::to_array<resources::ControlEntry>({
     {ControlKind::kSlider, kSlider, "", 0},
     {ControlKind::kListBox, kList, "", 1},
     {ControlKind::kEdit, kEdit, "", 2},
+    {ControlKind::kVerticalSlider, kUpright, "", 2},
     {ControlKind::kDefaultButton, resources::kIdOk, "OK", 3},
 });
 constexpr resources::DialogTable kTestDialog{900, "Sliders and lists", false, kControls};
@@ -49,6 +51,7 @@ class HeadlessDialogTest : public ::testing::Test {
 };
 
 TEST_F(HeadlessDialogTest, TheSliderPositionStaysInsideTheRangeWithoutNotifying) {
+  ASSERT_NE(dialog.slider(kUpright), nullptr);  // upright or not, a slider is a slider
   const SliderState* state = dialog.slider(kSlider);
   ASSERT_NE(state, nullptr);
   EXPECT_EQ(state->minimum, 0);

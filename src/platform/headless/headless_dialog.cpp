@@ -12,7 +12,10 @@ HeadlessDialog::HeadlessDialog(const resources::DialogTable& table, DialogProc p
   for (const resources::ControlEntry& control : table.controls) {
     if (control.id == resources::kNoControlId) continue;
     texts_[control.id] = std::string(control.text);
-    if (control.kind == resources::ControlKind::kSlider) sliders_[control.id] = {};
+    if (control.kind == resources::ControlKind::kSlider ||
+        control.kind == resources::ControlKind::kVerticalSlider) {
+      sliders_[control.id] = {};
+    }
     if (control.kind == resources::ControlKind::kListBox) lists_[control.id] = {};
   }
 }

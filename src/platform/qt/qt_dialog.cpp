@@ -126,7 +126,10 @@ void QtDialog::build() {
         widget = new QRadioButton(toQString(entry.text));
         break;
       case ControlKind::kSlider:
-        widget = makeSlider(entry.id);
+        widget = makeSlider(entry.id, Qt::Horizontal);
+        break;
+      case ControlKind::kVerticalSlider:
+        widget = makeSlider(entry.id, Qt::Vertical);
         break;
       case ControlKind::kListBox:
         widget = makeList(entry.id);
@@ -146,8 +149,9 @@ void QtDialog::build() {
   }
 }
 
-QWidget* QtDialog::makeSlider(int id) {
+QWidget* QtDialog::makeSlider(int id, Qt::Orientation orientation) {
   auto* slider = new DialogSlider([this, id] { deliver({DialogEvent::Kind::kSliderReleased, id}); });
+  slider->setOrientation(orientation);
   // A trackbar's defaults.
   slider->setRange(0, 100);
   slider->setPageStep(20);

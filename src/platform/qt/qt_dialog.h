@@ -53,7 +53,7 @@ class QtDialog : public Dialog {
 
  private:
   void build();
-  QWidget* makeSlider(int id);
+  QWidget* makeSlider(int id, Qt::Orientation orientation);
   QWidget* makeList(int id);
   QWidget* control(int id) const;
 
