@@ -1,7 +1,9 @@
 // The channel corrections and BuildMatrix on arbitrary revolution lists. The input gives the kind,
 // jump size and grid pitches, then revolutions: a length byte and six bytes a sample (reading,
 // axial count, rotation count, 16 bits each). Axial counts stay within 16 bits and the pitches
-// within limits so that one input builds at most a few hundred thousand cells.
+// within limits so that one input builds at most a few hundred thousand cells. Every matrix must
+// equal, bit for bit, the one the plain reference builds from the same list, with one thread and
+// with two.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -12,6 +14,7 @@
 #include "analysis/matrix_build.h"
 #include "data/pipe_file.h"
 #include "scratch_file.h"
+#include "support/reference_build_matrix.h"
 
 namespace {
 
@@ -56,9 +59,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   require(revolutions.size() <= ductora::kMaxRevolutions, "at most 6000 revolutions after the repair");
 
-  const ductora::BuiltMatrix matrix = ductora::BuildMatrix(
-      revolutions, deltaX, deltaY, wall ? ductora::MatrixKind::kWall : ductora::MatrixKind::kOd, 1);
+  const auto kind = wall ? ductora::MatrixKind::kWall : ductora::MatrixKind::kOd;
+  ductora::RevolutionList forReference = revolutions;
+  ductora::RevolutionList forTwoThreads = revolutions;
+  const ductora::BuiltMatrix matrix = ductora::BuildMatrix(revolutions, deltaX, deltaY, kind, 1);
   require(matrix.data.size() == std::size_t{matrix.rows} * matrix.columns, "matrix holds rows x columns");
   require(matrix.columns <= 180, "no more columns than the pitch allows");
+  require(matrix == ductora::testing::ReferenceBuildMatrix(forReference, deltaX, deltaY, kind),
+          "the build equals the reference");
+  require(matrix == ductora::BuildMatrix(forTwoThreads, deltaX, deltaY, kind, 2),
+          "two threads build the same");
   return 0;
 }
