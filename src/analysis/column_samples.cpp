@@ -1,6 +1,7 @@
 #include "analysis/column_samples.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace ductora {
 
@@ -16,6 +17,10 @@ bool FindInRisingAngles(const std::vector<double>& angles, std::size_t count,
     return false;
   }
   const double perDegree = static_cast<double>(count - 1) / span;
+  // A span so small that this overflows would make the guesses NaN.
+  if (!std::isfinite(perDegree)) {
+    return false;
+  }
   const double lastIndex = static_cast<double>(count - 1);
   const auto end = angles.begin() + static_cast<std::ptrdiff_t>(count);
   for (std::size_t c = 0; c < columnAngles.size(); ++c) {

@@ -78,6 +78,7 @@ TEST(FindColumnSamples, UnevenRepeatedAndUnorderedAnglesToo) {
   ExpectColumnSamplesOf({0, 0, 0, 10, 10, 10, 200, 200, 300}, columns);
   ExpectColumnSamplesOf({5, 6, 7, 8, 9}, columns);
   ExpectColumnSamplesOf({40, 40, 40, 40}, columns);
+  ExpectColumnSamplesOf({0.0, 1e-310, 2e-310, 3e-310}, columns);
   // A counter that runs backwards leaves the angles out of order.
   ExpectColumnSamplesOf({0, 50, 20, 90, 80, 200, 150, 359, 300, 360}, columns);
   ExpectColumnSamplesOf({360, 270, 180, 90, 0}, columns);
