@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+
+#include "analysis/vector_kernels.h"
 
 namespace ductora {
 
@@ -11,6 +14,7 @@ namespace {
 // that no column waits for the one before.
 bool FindInRisingAngles(const std::vector<double>& angles, std::size_t count,
                         const std::vector<double>& columnAngles, std::vector<std::size_t>& out) {
+  constexpr std::size_t kMostForVectors = std::size_t{1} << 30;
   const double first = angles[0];
   const double span = angles[count - 1] - first;
   if (!(span > 0.0)) {
@@ -21,20 +25,23 @@ bool FindInRisingAngles(const std::vector<double>& angles, std::size_t count,
   if (!std::isfinite(perDegree)) {
     return false;
   }
+  if (count < kMostForVectors &&
+      FindSamplesNearGuesses(angles.data(), static_cast<std::int32_t>(count), first, perDegree,
+                             columnAngles.data(), columnAngles.size(), out.data())) {
+    return true;
+  }
+  // Some guess missed: each column alone, searching where its guess failed.
   const double lastIndex = static_cast<double>(count - 1);
   const auto end = angles.begin() + static_cast<std::ptrdiff_t>(count);
   for (std::size_t c = 0; c < columnAngles.size(); ++c) {
     const double a = columnAngles[c];
-    const double guess = std::clamp((a - first) * perDegree, 0.0, lastIndex);
-    // In rising angles the answer is how many samples lie below a. Those before the window all
-    // do and those after it do not, when the guess is good; the window's own are counted without
-    // one load waiting for another. The infinities end the window at the last sample.
-    const auto near = static_cast<std::size_t>(guess);
+    const auto near = static_cast<std::size_t>(std::clamp((a - first) * perDegree, 0.0, lastIndex));
     const std::size_t base = near >= 2 ? near - 2 : 0;
-    std::size_t j =
-        base + static_cast<std::size_t>(angles[base] < a) + static_cast<std::size_t>(angles[base + 1] < a) +
-        static_cast<std::size_t>(angles[base + 2] < a) + static_cast<std::size_t>(angles[base + 3] < a);
-    const bool found = angles[base + 4] >= a && (base == 0 || angles[base - 1] < a);
+    std::size_t j = base;
+    while (j < base + 4 && angles[j] < a) {
+      ++j;
+    }
+    const bool found = angles[j] >= a && (j == 0 || angles[j - 1] < a);
     if (!found) {
       j = static_cast<std::size_t>(std::lower_bound(angles.begin(), end, a) - angles.begin());
     }

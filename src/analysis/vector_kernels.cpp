@@ -57,6 +57,34 @@ void EvaluateParabolaFits(double n, const double* __restrict t, const double* __
 }
 
 DUCTORA_VECTOR_CLONES
+bool FindSamplesNearGuesses(const double* __restrict angles, std::int32_t count, double first,
+                            double perDegree, const double* __restrict columnAngles, std::size_t columns,
+                            std::size_t* __restrict out) {
+  const std::int32_t last = count - 1;
+  const double lastIndex = last;
+  // 32-bit indices and masks instead of branches, so that the loop vectorises.
+  std::int32_t missed = 0;
+  for (std::size_t c = 0; c < columns; ++c) {
+    const double a = columnAngles[c];
+    double guess = (a - first) * perDegree;
+    guess = guess < 0.0 ? 0.0 : guess;
+    guess = guess > lastIndex ? lastIndex : guess;
+    const auto near = static_cast<std::int32_t>(guess);
+    const std::int32_t base = near >= 2 ? near - 2 : 0;
+    const std::int32_t before = base >= 1 ? base - 1 : 0;
+    // In rising angles the answer is how many samples lie below a: all before the window do and
+    // none after it, when the guess is good.
+    const std::int32_t j = base + (angles[base] < a ? 1 : 0) + (angles[base + 1] < a ? 1 : 0) +
+                           (angles[base + 2] < a ? 1 : 0) + (angles[base + 3] < a ? 1 : 0);
+    const std::int32_t found =
+        (angles[base + 4] >= a ? 1 : 0) & ((base == 0 ? 1 : 0) | (angles[before] < a ? 1 : 0));
+    missed |= found ^ 1;
+    out[c] = static_cast<std::size_t>(j < last ? j : last);
+  }
+  return missed == 0;
+}
+
+DUCTORA_VECTOR_CLONES
 bool CombineCommonCells(bool wall, const double* __restrict axial, const double* __restrict around,
                         const double* __restrict t0, const double* __restrict t1, const double* __restrict t2,
                         std::uint16_t* __restrict out, std::size_t count) {

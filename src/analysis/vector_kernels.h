@@ -24,6 +24,13 @@ void EvaluateParabolaFits(double n, const double* t, const double* t2, const dou
                           const double* v, const double* tv, const double* t2v, const double* x, double* out,
                           std::size_t count);
 
+// out[c] := the first of count rising sample angles at or beyond columnAngles[c], at most count - 1,
+// counted among the four samples from two before the guess (columnAngles[c] - first) * perDegree.
+// Returns false, leaving out unspecified, when some answer lies outside its four. angles holds
+// two infinities after the count samples; 3 <= count < 2^30.
+bool FindSamplesNearGuesses(const double* angles, std::int32_t count, double first, double perDegree,
+                            const double* columnAngles, std::size_t columns, std::size_t* out);
+
 // out[i] := CombineCell(kind, axial[i], around[i]) where the axial fit stands on three distinct points
 // (t0[i], t1[i], t2[i]) and both estimates lie strictly within +-2^31. Returns false, leaving out
 // unspecified, when any cell falls outside that common case.
