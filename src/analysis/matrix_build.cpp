@@ -1,7 +1,6 @@
 #include "analysis/matrix_build.h"
 
 #include <algorithm>
-#include <barrier>
 #include <exception>
 #include <functional>
 #include <limits>
@@ -100,32 +99,25 @@ unsigned ThreadsFor(unsigned requested, std::size_t rows) {
   return static_cast<unsigned>(std::min<std::size_t>({available, useful, kMaxThreads}));
 }
 
-// Every worker first places its share of the revolutions; once all are placed, each builds its own
-// band of rows and writes only those rows.
-void BuildBands(const Grid& grid, unsigned threads,
-                const std::function<void(std::size_t, std::size_t)>& place,
-                const std::function<std::uint16_t*(std::size_t)>& target) {
-  const std::size_t revolutions = grid.revolutions.size();
-  const std::size_t rows = grid.rowPositions.size();
-  std::barrier placed(threads);
+// Runs job(0) .. job(threads - 1), each on its own thread (job 0 on this one), and passes on the
+// first failure once all have ended.
+void RunOnThreads(unsigned threads, const std::function<void(unsigned)>& job) {
   std::vector<std::exception_ptr> failures(threads);
-  const auto work = [&](unsigned index) {
-    place(revolutions * index / threads, revolutions * (index + 1) / threads);
-    placed.arrive_and_wait();
+  const auto guarded = [&](unsigned index) {
     try {
-      RowBuilder builder(grid);
-      builder.build(rows * index / threads, rows * (index + 1) / threads, target);
+      job(index);
     } catch (...) {
       failures[index] = std::current_exception();
     }
   };
-  std::vector<std::jthread> workers;
-  workers.reserve(threads - 1);
-  for (unsigned index = 1; index < threads; ++index) {
-    workers.emplace_back(work, index);
+  {
+    std::vector<std::jthread> workers;
+    workers.reserve(threads - 1);
+    for (unsigned index = 1; index < threads; ++index) {
+      workers.emplace_back(guarded, index);
+    }
+    guarded(0);
   }
-  work(0);
-  workers.clear();
   for (const auto& failure : failures) {
     if (failure) {
       std::rethrow_exception(failure);
@@ -168,10 +160,16 @@ BuiltMatrix BuildMatrix(RevolutionList& revolutions, double deltaX, double delta
   const auto target = [&](std::size_t row) {
     return row == lastIndex && shape->rows > 1 ? lastRow.data() : built.data.data() + row * shape->columns;
   };
-  BuildBands(grid, ThreadsFor(threads, grid.rowPositions.size()), place, target);
+  // All revolutions are placed before any band starts: a band reads the neighbours of its own.
+  const unsigned bands = ThreadsFor(threads, grid.rowPositions.size());
+  const std::size_t count = revolutions.size();
+  RunOnThreads(bands, [&](unsigned band) { place(count * band / bands, count * (band + 1) / bands); });
+  const std::size_t computed = grid.rowPositions.size();
+  RunOnThreads(bands, [&](unsigned band) {
+    RowBuilder(grid).build(computed * band / bands, computed * (band + 1) / bands, target);
+  });
 
   // The first rows and the last one are copies, applied in the order the rows were computed.
-  const std::size_t computed = grid.rowPositions.size();
   const auto copyRow = [&](std::size_t from, std::size_t to) {
     const std::uint16_t* source = target(from);
     std::copy(source, source + shape->columns, built.data.data() + to * shape->columns);
