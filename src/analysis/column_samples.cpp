@@ -30,21 +30,11 @@ bool FindInRisingAngles(const std::vector<double>& angles, std::size_t count,
                              columnAngles.data(), columnAngles.size(), out.data())) {
     return true;
   }
-  // Some guess missed: each column alone, searching where its guess failed.
-  const double lastIndex = static_cast<double>(count - 1);
+  // Some guess missed (samples crowded somewhere): a plain search for every column.
   const auto end = angles.begin() + static_cast<std::ptrdiff_t>(count);
   for (std::size_t c = 0; c < columnAngles.size(); ++c) {
-    const double a = columnAngles[c];
-    const auto near = static_cast<std::size_t>(std::clamp((a - first) * perDegree, 0.0, lastIndex));
-    const std::size_t base = near >= 2 ? near - 2 : 0;
-    std::size_t j = base;
-    while (j < base + 4 && angles[j] < a) {
-      ++j;
-    }
-    const bool found = angles[j] >= a && (j == 0 || angles[j - 1] < a);
-    if (!found) {
-      j = static_cast<std::size_t>(std::lower_bound(angles.begin(), end, a) - angles.begin());
-    }
+    const auto j =
+        static_cast<std::size_t>(std::lower_bound(angles.begin(), end, columnAngles[c]) - angles.begin());
     out[c] = std::min(j, count - 1);
   }
   return true;
