@@ -7,10 +7,15 @@
 
 #include "app/gl_window_set.h"
 #include "app/panel_table.h"
+#include "app/view_mode.h"
 #include "data/pipe_string.h"
 #include "platform/platform.h"
+#include "render/plot_font.h"
 
 namespace ductora {
+
+// Frames draw panels only once a file was opened.
+enum class DocumentState { kNone, kOpen };
 
 // The shell's state for one run. Created by the program's entry and passed to every
 // operation, so a test can run two.
@@ -23,7 +28,7 @@ struct AppState {
 
   // Run control
   bool appActive = true;
-  std::uint32_t documentState = 0;  // 2 once a file was opened; frames draw only then
+  DocumentState documentState = DocumentState::kNone;
   double lastTickMs = 0.0;
   double elapsedSeconds = 0.0;
   bool quitPosted = false;
@@ -32,11 +37,14 @@ struct AppState {
   GlWindowSet windows;
   std::array<std::string, kWindowClassCount> windowClassNames;
   std::unique_ptr<platform::Dialog> pleaseWait;
+  // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
+  std::uint32_t watermarkTexture = 0;
+  std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};
 
   // Main view
-  std::uint32_t viewMode = 0;
-  std::uint32_t sliceEnabled = 0;
-  std::uint8_t modified = 0;
+  ViewMode viewMode = ViewMode::kNone;
+  bool sliceEnabled = false;
+  bool modified = false;  // a dialog changed the pipe; stays set for the run (saving does not clear it)
   std::string indicationPath;
 
   // Input
@@ -45,7 +53,5 @@ struct AppState {
   // Document
   PipeString pipeString;
 };
-
-constexpr std::uint32_t kDocumentOpen = 2;
 
 }  // namespace ductora

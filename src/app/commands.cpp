@@ -28,24 +28,24 @@ enum class Zoom { k3D, k2D, kHalf2D };
 
 struct DrawCommand {
   int command;
-  std::uint32_t viewMode;
+  ViewMode viewMode;
   Zoom zoom;
 };
 
 constexpr std::array<DrawCommand, 13> kDrawCommands = {{
-    {kCmdDraw2DWall2DOd, 9, Zoom::kHalf2D},
-    {kCmdDraw2DWall2DId, 14, Zoom::kHalf2D},
-    {kCmdDraw2DOd2DId, 15, Zoom::kHalf2D},
-    {kCmdDraw3DWall, 1, Zoom::k3D},
-    {kCmdDraw2DWall, 2, Zoom::kHalf2D},
-    {kCmdDraw2DWallOverlayLeft, 4, Zoom::k2D},
-    {kCmdDraw2DWallOverlayTop, 5, Zoom::k2D},
-    {kCmdDraw3DOd, 7, Zoom::k3D},
-    {kCmdDraw2DOd, 8, Zoom::kHalf2D},
-    {kCmdDraw2DOdOverlayLeft, 10, Zoom::k2D},
-    {kCmdDraw2DOdOverlayTop, 11, Zoom::k2D},
-    {kCmdDraw3DId, 13, Zoom::k3D},
-    {kCmdDraw2DId, 12, Zoom::kHalf2D},
+    {kCmdDraw2DWall2DOd, ViewMode::k2DWall2DOd, Zoom::kHalf2D},
+    {kCmdDraw2DWall2DId, ViewMode::k2DWall2DId, Zoom::kHalf2D},
+    {kCmdDraw2DOd2DId, ViewMode::k2DOd2DId, Zoom::kHalf2D},
+    {kCmdDraw3DWall, ViewMode::k3DWall, Zoom::k3D},
+    {kCmdDraw2DWall, ViewMode::k2DWall, Zoom::kHalf2D},
+    {kCmdDraw2DWallOverlayLeft, ViewMode::k2DWallOverlayLeft, Zoom::k2D},
+    {kCmdDraw2DWallOverlayTop, ViewMode::k2DWallOverlayTop, Zoom::k2D},
+    {kCmdDraw3DOd, ViewMode::k3DOd, Zoom::k3D},
+    {kCmdDraw2DOd, ViewMode::k2DOd, Zoom::kHalf2D},
+    {kCmdDraw2DOdOverlayLeft, ViewMode::k2DOdOverlayLeft, Zoom::k2D},
+    {kCmdDraw2DOdOverlayTop, ViewMode::k2DOdOverlayTop, Zoom::k2D},
+    {kCmdDraw3DId, ViewMode::k3DId, Zoom::k3D},
+    {kCmdDraw2DId, ViewMode::k2DId, Zoom::kHalf2D},
 }};
 
 struct PlotCommand {
@@ -98,22 +98,14 @@ void runMessageDialog(AppState& app, int resourceId) {
 }  // namespace
 
 void mainWindowProcedure(AppState& app, const platform::WindowEvent& event) {
-  using Kind = platform::WindowEvent::Kind;
-  switch (event.kind) {
-    case Kind::kSize:
-      app.windows.setSize(kMainWindowPanel, event.a, event.b);
-      break;
-    case Kind::kClose:
-      exitSequence(app);
-      break;
-    case Kind::kActivate:
-      app.appActive = event.a == 0;
-      break;
-    case Kind::kCommand:
-      runCommand(app, event.a);
-      break;
-    default:
-      break;
+  if (const auto* size = std::get_if<platform::SizeEvent>(&event)) {
+    app.windows.setSize(kMainWindowPanel, size->width, size->height);
+  } else if (std::holds_alternative<platform::CloseEvent>(event)) {
+    exitSequence(app);
+  } else if (const auto* activate = std::get_if<platform::ActivateEvent>(&event)) {
+    app.appActive = !activate->minimised;
+  } else if (const auto* command = std::get_if<platform::CommandEvent>(&event)) {
+    runCommand(app, command->id);
   }
 }
 
@@ -152,7 +144,7 @@ void runCommand(AppState& app, int commandId) {
 }
 
 bool exitSequence(AppState& app) {
-  if (app.modified == 0) {
+  if (!app.modified) {
     if (app.platform.messageBox("Are you sure want to quit?", "Notice", MessageButtons::kYesNo,
                                 MessageIcon::kWarning) != MessageResult::kYes) {
       return false;

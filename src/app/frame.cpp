@@ -6,7 +6,7 @@
 namespace ductora {
 
 void runFrame(AppState& app, double elapsedSeconds) {
-  if (app.documentState == kDocumentOpen) {
+  if (app.documentState == DocumentState::kOpen) {
     navigationUpdate(app, elapsedSeconds);
     for (const PanelId id : kFrameOrder) {
       if (app.windows.isShown(id)) drawPanel(app, id);

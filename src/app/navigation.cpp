@@ -4,6 +4,13 @@
 #include <cmath>
 
 namespace ductora {
+namespace {
+
+// Half the pipe view's 45-degree field of view, 22.5 degrees with pi as the single-precision
+// 3.14159, so that the pipe's radius fills half the view height.
+const double kHalfFieldOfViewRadians = std::bit_cast<double>(std::uint64_t{0x3FD921FA00000000});
+
+}  // namespace
 
 void setZoom(PipeString& string, float zoom) { string.depth = zoom > 0.0F ? 0.0F : zoom; }
 
@@ -17,14 +24,10 @@ float defaultDistance2D(const PipeString& string) {
 float defaultDistance3D(const PipeString& string) {
   const PipeFile* pipe = string.current();
   if (pipe == nullptr) return 0.0F;
-  // Half the 45-degree field of view, with pi as the single-precision 3.14159.
-  const double halfField = std::bit_cast<double>(std::uint64_t{0x3FD921FA00000000});
-  return static_cast<float>(-(pipe->header.nominalOd / 2.0) / std::tan(halfField));
+  return static_cast<float>(-(pipe->header.nominalOd / 2.0) / std::tan(kHalfFieldOfViewRadians));
 }
 
-bool Is3DViewMode(std::uint32_t viewMode) { return viewMode == 1 || viewMode == 7 || viewMode == 13; }
-
-float HalfDefaultDistance(const PipeString& string, std::uint32_t viewMode) {
+float HalfDefaultDistance(const PipeString& string, ViewMode viewMode) {
   return (Is3DViewMode(viewMode) ? defaultDistance3D(string) : defaultDistance2D(string)) / 2.0F;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/view_mode.h"
 #include "data/pipe_string.h"
 
 namespace ductora {
@@ -15,8 +16,7 @@ float defaultDistance2D(const PipeString& string);
 // The distance at which the current pipe's nominal radius fills half the view height.
 float defaultDistance3D(const PipeString& string);
 
-bool Is3DViewMode(std::uint32_t viewMode);
 // Half the 3D or 2D default distance, by the kind of view.
-float HalfDefaultDistance(const PipeString& string, std::uint32_t viewMode);
+float HalfDefaultDistance(const PipeString& string, ViewMode viewMode);
 
 }  // namespace ductora

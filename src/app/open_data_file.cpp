@@ -16,10 +16,10 @@ void createPipeView(AppState& app) {
       [&app](const platform::WindowEvent& event) { pipeViewProcedure(app, event); }, kMainWindowPanel, true);
 }
 
-std::uint32_t chooseViewMode(const AppState& app) {
-  if (currentHasWallData(app) && currentHasOdData(app)) return 9;
-  if (currentHasWallData(app)) return 2;
-  return 8;
+ViewMode chooseViewMode(const AppState& app) {
+  if (currentHasWallData(app) && currentHasOdData(app)) return ViewMode::k2DWall2DOd;
+  if (currentHasWallData(app)) return ViewMode::k2DWall;
+  return ViewMode::k2DOd;
 }
 
 // The string keeps a file it could not read as an empty pipe; the user is told which ones.
@@ -67,9 +67,9 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   app.windows.lower(kPipeViewPanel);
   initDialogControls(app);
 
-  app.documentState = kDocumentOpen;
-  app.sliceEnabled = 1;
-  if (app.viewMode == 0) app.viewMode = chooseViewMode(app);
+  app.documentState = DocumentState::kOpen;
+  app.sliceEnabled = true;
+  if (app.viewMode == ViewMode::kNone) app.viewMode = chooseViewMode(app);
   setZoom(app.pipeString, HalfDefaultDistance(app.pipeString, app.viewMode));
   setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
   setPipeViewTitle(app);

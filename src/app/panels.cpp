@@ -5,30 +5,23 @@
 namespace ductora {
 namespace {
 
-void recordKey(AppState& app, int code, std::uint8_t down) {
-  if (code >= 0 && code < static_cast<int>(app.keyDown.size()))
-    app.keyDown[static_cast<std::size_t>(code)] = down;
+void recordKey(AppState& app, const platform::KeyEvent& key) {
+  if (key.code >= 0 && key.code < static_cast<int>(app.keyDown.size()))
+    app.keyDown[static_cast<std::size_t>(key.code)] = key.down ? 1 : 0;
 }
 
 // What every GL window does with size, close and keys. True when the message was one of them.
 bool commonProcedure(AppState& app, PanelId id, const platform::WindowEvent& event) {
-  using Kind = platform::WindowEvent::Kind;
-  switch (event.kind) {
-    case Kind::kSize:
-      app.windows.setSize(id, event.a, event.b);
-      return true;
-    case Kind::kClose:
-      app.windows.hide(id);
-      return true;
-    case Kind::kKeyDown:
-      recordKey(app, event.a, 1);
-      return true;
-    case Kind::kKeyUp:
-      recordKey(app, event.a, 0);
-      return true;
-    default:
-      return false;
+  if (const auto* size = std::get_if<platform::SizeEvent>(&event)) {
+    app.windows.setSize(id, size->width, size->height);
+  } else if (std::holds_alternative<platform::CloseEvent>(event)) {
+    app.windows.hide(id);
+  } else if (const auto* key = std::get_if<platform::KeyEvent>(&event)) {
+    recordKey(app, *key);
+  } else {
+    return false;
   }
+  return true;
 }
 
 }  // namespace
@@ -83,11 +76,12 @@ void setPipeViewTitle(AppState& app) {
 
 void plotPanelProcedure(AppState& app, PanelId id, const platform::WindowEvent& event) {
   if (commonProcedure(app, id, event)) return;
-  using Kind = platform::WindowEvent::Kind;
-  if (event.kind == Kind::kLeftDown) {
+  const auto* button = std::get_if<platform::ButtonEvent>(&event);
+  if (button == nullptr || !button->down) return;
+  if (button->button == platform::MouseButton::kLeft) {
     app.windows.focus(id);
     app.windows.raise(id);
-  } else if (event.kind == Kind::kRightDown) {
+  } else {
     app.windows.focus(id);
     const PlotPanel* panel = FindPlotPanel(id);
     if (panel != nullptr && panel->helpDialog != 0) showHelpDialog(app, panel->helpDialog);

@@ -10,9 +10,6 @@ void navigationUpdate(AppState&, double) {}
 void refreshDialogReadouts(AppState&) {}
 void feedPipeViewMouse(AppState&, const platform::WindowEvent&) {}
 void showHelpDialog(AppState&, int) {}
-void loadWatermark(AppState&) {}
-void loadPlotFont(AppState&, PanelId) {}
-void drawWatermark(AppState&) {}
 void drawPipeViewBody(AppState&) {}
 void drawPlotBody(AppState&, PanelId, int, int) {}
 

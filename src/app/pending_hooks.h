@@ -26,11 +26,7 @@ void feedPipeViewMouse(AppState& app, const platform::WindowEvent& event);
 // The help dialog a right click in a plot panel shows.
 void showHelpDialog(AppState& app, int helpDialogId);
 
-// Textures and fonts of a panel's context, loaded when its GL state is set up.
-void loadWatermark(AppState& app);
-void loadPlotFont(AppState& app, PanelId id);
-// The pictures.
-void drawWatermark(AppState& app);
+// The pictures: the pipe view's 3D and indication views, the plot panels' bodies.
 void drawPipeViewBody(AppState& app);
 void drawPlotBody(AppState& app, PanelId id, int width, int height);
 

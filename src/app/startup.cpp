@@ -27,8 +27,8 @@ std::string firstCommandLineToken(std::string_view commandLine) {
 
 void startApp(AppState& app, std::string_view commandLine) {
   app.appActive = true;
-  app.documentState = 0;
-  app.viewMode = 0;
+  app.documentState = DocumentState::kNone;
+  app.viewMode = ViewMode::kNone;
   fillWindowClassNames(app);
   const platform::ScreenMetrics screen = app.platform.screen();
   app.windows.create(

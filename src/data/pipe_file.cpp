@@ -26,7 +26,6 @@ void OdChannel::copyHeadFrom(const OdChannel& other) {
 PipeFile::PipeFile(const PipeFile& other)
     : path(other.path),
       stringIndex(other.stringIndex),
-      wallTextureName(other.wallTextureName),
       wallStartCounts(other.wallStartCounts),
       viewState(other.viewState),
       wallStart(other.wallStart),

@@ -135,7 +135,6 @@ struct OdMatrix {
   std::vector<float> minOdPerRev;
   std::vector<float> maxOdPerRev;
   std::vector<float> avgOdPerRev;
-  std::uint32_t textureName = 0;
 
   bool present() const { return !data.empty(); }
   std::int16_t at(std::size_t row, std::size_t column) const { return data[row * columns + column]; }
@@ -195,8 +194,17 @@ enum DataPresentIndex : std::size_t {
 };
 using DataPresentFlags = std::array<std::uint8_t, 10>;
 
-// View state values kept per pipe.
-enum ViewStateIndex : std::size_t { kCursorPosition = 0 };
+// Names of the pipe's map textures in the pipe view's GL context; 0 where there is none.
+struct MapTextures {
+  std::uint32_t wall = 0;
+  std::uint32_t od = 0;
+  std::uint32_t id = 0;
+
+  bool empty() const { return wall == 0 && od == 0 && id == 0; }
+};
+
+// View state values kept per pipe: its own position offset and rotations (degrees).
+enum ViewStateIndex : std::size_t { kCursorPosition = 0, kRotationX = 1, kRotationY = 2, kRotationZ = 3 };
 
 // One inspected pipe. Copies are deep, except that the raw revolution lists are not copied:
 // a copy carries the channel heads only (see the copy constructor).
@@ -211,7 +219,6 @@ class PipeFile {
 
   std::string path;
   std::uint32_t stringIndex = 0;
-  std::uint32_t wallTextureName = 0;
   std::uint32_t wallStartCounts = 0;
   std::array<float, 5> viewState{};
   double wallStart = 0.0;
@@ -228,6 +235,8 @@ class PipeFile {
   DataPresentFlags dataPresent{};
   std::array<std::uint32_t, 5> collapseSelections{};
   double yieldStrength = 0.0;
+  // A copy has none: textures belong to the one record that made them.
+  MapTextures mapTextures;
 
   // Display state derived from the header: counter-clockwise rotation mirrors the
   // circumference, "away" mirrors the length.
@@ -237,6 +246,7 @@ class PipeFile {
   // The larger of the wall and OD matrix lengths.
   float pipeLength() const;
   float cursorPosition() const { return viewState[kCursorPosition]; }
+  float rotationZ() const { return viewState[kRotationZ]; }
   // Moves the cursor by delta inches, clamped to [0, pipe length].
   void moveCursor(float delta);
 

@@ -88,7 +88,6 @@ bool readOdMatrix(PipeFile& pipe, BlockScanner& scanner, const BlockInfo& block)
     header.nominalOdMils = static_cast<std::uint16_t>(header.calibrationOd * 1000.0F);
   }
   OdMatrix matrix;
-  matrix.textureName = pipe.odMatrix.textureName;
   installMatrix(matrix, *read, decodeI16Values);
   setLength(matrix);
   pipe.odMatrix = std::move(matrix);

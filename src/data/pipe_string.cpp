@@ -297,6 +297,18 @@ void PipeString::loadAhead() {
   }
 }
 
+void PipeString::forEachPipe(const std::function<void(PipeFile&)>& visit) {
+  for (PipeFile& pipe : loaded_) {
+    visit(pipe);
+  }
+  if (overlay_) {
+    visit(*overlay_);
+  }
+  if (thirdPipe) {
+    visit(*thirdPipe);
+  }
+}
+
 void PipeString::release(PipeFile& pipe) {
   if (releaseTextures) {
     releaseTextures(pipe);

@@ -22,6 +22,9 @@ using PipeLoader = std::function<PipeReadResult(PipeFile&, const std::string&)>;
 
 enum class BrowseDirection { kPrevious, kNext };
 
+// Indices of the view's rotations.
+enum ViewAxis : std::size_t { kAxisX = 0, kAxisY = 1, kAxisZ = 2 };
+
 struct StringOpenResult {
   bool ok = false;
   std::string error;                  // why nothing was opened; the string is then unchanged
@@ -75,6 +78,8 @@ class PipeString {
   PipeFile* overlay() { return overlay_.get(); }
   const PipeFile* overlay() const { return overlay_.get(); }
   const std::list<PipeFile>& loadedPipes() const { return loaded_; }
+  // Every pipe in memory: the loaded ones, the overlay and the third pipe.
+  void forEachPipe(const std::function<void(PipeFile&)>& visit);
   const std::vector<std::string>& names() const { return names_; }
   std::uint32_t nameCount() const { return static_cast<std::uint32_t>(names_.size()); }
   std::uint32_t currentIndex() const { return currentIndex_; }
@@ -87,9 +92,9 @@ class PipeString {
   std::vector<std::string> takeFailedNames();
 
   // Navigation and view state, written freely by navigation and views.
-  float position = 0.0F;  // inches along the current pipe
-  float angle = 0.0F;     // degrees around the pipe
-  std::array<float, 3> viewValues{};
+  float position = 0.0F;              // inches along the current pipe
+  float angle = 0.0F;                 // degrees around the pipe
+  std::array<float, 3> viewValues{};  // the view's rotations about x, y and z (the roll), degrees
   float depth = 0.0F;
   std::uint8_t viewToggle = 0;
   std::array<float, kMaxIndications> indicationPositions{};

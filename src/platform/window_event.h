@@ -1,36 +1,45 @@
 #pragma once
 
 #include <functional>
+#include <variant>
 
 namespace ductora::platform {
 
-// Virtual-key codes the shell reads.
+// Virtual-key codes the shell reads; they index the shell's table of held keys.
 constexpr int kKeySpace = 32;
 constexpr int kKeyLeft = 37;
 constexpr int kKeyUp = 38;
 constexpr int kKeyRight = 39;
 constexpr int kKeyDown = 40;
 
-// A message to a window's procedure.
-struct WindowEvent {
-  enum class Kind {
-    kSize,       // a = client width, b = client height (device pixels)
-    kClose,      // the close box; the window stays until the procedure acts
-    kKeyDown,    // a = virtual-key code
-    kKeyUp,      // a = virtual-key code
-    kMouseMove,  // a = x, b = y (client coordinates)
-    kLeftDown,
-    kLeftUp,
-    kRightDown,
-    kRightUp,
-    kActivate,  // a = 1 when minimised, 0 otherwise
-    kCommand,   // a = menu item id (main window only)
-  };
-  Kind kind;
-  int a = 0;
-  int b = 0;
+// The messages a window's procedure receives.
+struct SizeEvent {  // the client area, in device pixels
+  int width = 0;
+  int height = 0;
+};
+struct CloseEvent {};  // the close box; the window stays until the procedure acts
+struct KeyEvent {
+  int code = 0;  // virtual-key code
+  bool down = true;
+};
+struct PointerMoveEvent {  // client coordinates, device pixels
+  int x = 0;
+  int y = 0;
+};
+enum class MouseButton { kLeft, kRight };
+struct ButtonEvent {
+  MouseButton button = MouseButton::kLeft;
+  bool down = true;
+};
+struct ActivateEvent {
+  bool minimised = false;
+};
+struct CommandEvent {  // a menu item chosen (main window only)
+  int id = 0;
 };
 
+using WindowEvent =
+    std::variant<SizeEvent, CloseEvent, KeyEvent, PointerMoveEvent, ButtonEvent, ActivateEvent, CommandEvent>;
 using WindowProc = std::function<void(const WindowEvent&)>;
 
 }  // namespace ductora::platform

@@ -9,12 +9,11 @@ namespace {
 
 using platform::MessageButtons;
 using platform::MessageResult;
-using platform::WindowEvent;
 
 class ExitTest : public ShellTest {
  protected:
   void SetUp() override { start(); }
-  void close() { surface(0)->send({WindowEvent::Kind::kClose, 0, 0}); }
+  void close() { surface(0)->send(platform::CloseEvent{}); }
   std::uint16_t kqOnDisk(const std::string& path) {
     PipeFile read;
     EXPECT_TRUE(readPipeFile(read, path).opened);
@@ -41,7 +40,7 @@ TEST_F(ExitTest, WithoutChangesNoKeepsRunningAndYesQuits) {
 TEST_F(ExitTest, WithChangesCancelAndNoDoNotSave) {
   const std::string path = pipe("p.kqvw", PipeData::kComplete, 100);
   openDataFile(app, path, false);
-  app.modified = 1;
+  app.modified = true;
   app.pipeString.current()->header.kqNumber = 200;
 
   platform.answerMessageBox(MessageResult::kCancel);
@@ -59,7 +58,7 @@ TEST_F(ExitTest, WithChangesCancelAndNoDoNotSave) {
 TEST_F(ExitTest, WithChangesYesSavesTheCurrentPipeThenQuits) {
   const std::string path = pipe("p.kqvw", PipeData::kComplete, 100);
   openDataFile(app, path, false);
-  app.modified = 1;
+  app.modified = true;
   app.pipeString.current()->header.kqNumber = 200;
   const int swaps = surface(1)->swapCount();
   platform.answerMessageBox(MessageResult::kYes);
@@ -73,7 +72,7 @@ TEST_F(ExitTest, WithChangesYesSavesTheCurrentPipeThenQuits) {
 TEST_F(ExitTest, AFailedSaveIsReportedAndTheProgramStays) {
   const std::string path = pipe("p.kqvw", PipeData::kComplete, 100);
   openDataFile(app, path, false);
-  app.modified = 1;
+  app.modified = true;
   app.pipeString.current()->path = dir.file("no-such-folder/p.kqvw");
   platform.answerMessageBox(MessageResult::kYes);
   command(resources::kCmdExit);

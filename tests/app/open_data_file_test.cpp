@@ -19,7 +19,7 @@ class OpenDataFileTest : public ShellTest {
 TEST_F(OpenDataFileTest, AnEmptyPathChangesNothing) {
   openDataFile(app, "", false);
   EXPECT_EQ(surface(1), nullptr);
-  EXPECT_EQ(app.documentState, 0U);
+  EXPECT_EQ(app.documentState, DocumentState::kNone);
   EXPECT_TRUE(platform.messages().empty());
 }
 
@@ -28,9 +28,9 @@ TEST_F(OpenDataFileTest, AWallOnlyPipeGetsTheWallPanelAndThe2DWallView) {
   EXPECT_TRUE(exists(kPipeViewPanel));
   EXPECT_TRUE(exists(kWallThicknessPanel));
   EXPECT_FALSE(exists(kOdOffsetPanel));
-  EXPECT_EQ(app.viewMode, 2U);
-  EXPECT_EQ(app.documentState, kDocumentOpen);
-  EXPECT_EQ(app.sliceEnabled, 1U);
+  EXPECT_EQ(app.viewMode, ViewMode::k2DWall);
+  EXPECT_EQ(app.documentState, DocumentState::kOpen);
+  EXPECT_TRUE(app.sliceEnabled);
   EXPECT_FLOAT_EQ(app.pipeString.position, 15.0F);
   EXPECT_FLOAT_EQ(app.pipeString.depth, -30.0F);  // half of -2 x 30 inches
   EXPECT_EQ(surface(kWallThicknessPanel)->title(), "Wall Thickness");
@@ -40,7 +40,7 @@ TEST_F(OpenDataFileTest, AnOdOnlyPipeGetsTheOdPanelAndThe2DOdView) {
   openDataFile(app, pipe("od.kqvw", PipeData::kOdOnly), false);
   EXPECT_FALSE(exists(kWallThicknessPanel));
   EXPECT_TRUE(exists(kOdOffsetPanel));
-  EXPECT_EQ(app.viewMode, 8U);
+  EXPECT_EQ(app.viewMode, ViewMode::k2DOd);
   EXPECT_EQ(surface(kOdOffsetPanel)->title(), "OD Offset");
 }
 
@@ -49,7 +49,7 @@ TEST_F(OpenDataFileTest, ACompletePipeGetsBothPanelsAndTheWallAndOdView) {
   openDataFile(app, path, false);
   EXPECT_TRUE(exists(kWallThicknessPanel));
   EXPECT_TRUE(exists(kOdOffsetPanel));
-  EXPECT_EQ(app.viewMode, 9U);
+  EXPECT_EQ(app.viewMode, ViewMode::k2DWall2DOd);
   EXPECT_EQ(surface(kPipeViewPanel)->title(), "Pipe/String - " + path + "(815)");
   // The plot panels stay above the pipe view.
   ASSERT_FALSE(platform.zOrder().empty());
@@ -60,9 +60,9 @@ TEST_F(OpenDataFileTest, ACompletePipeGetsBothPanelsAndTheWallAndOdView) {
 TEST_F(OpenDataFileTest, AViewChosenEarlierSurvivesTheNextOpenWithAHalf3DZoom) {
   openDataFile(app, pipe("first.kqvw", PipeData::kComplete), false);
   command(kCmdDraw3DOd);
-  EXPECT_EQ(app.viewMode, 7U);
+  EXPECT_EQ(app.viewMode, ViewMode::k3DOd);
   openDataFile(app, pipe("second.kqvw", PipeData::kWallOnly), false);
-  EXPECT_EQ(app.viewMode, 7U);
+  EXPECT_EQ(app.viewMode, ViewMode::k3DOd);
   EXPECT_FLOAT_EQ(app.pipeString.depth, defaultDistance3D(app.pipeString) / 2.0F);
   EXPECT_LT(app.pipeString.depth, 0.0F);
   // The OD panel of the first pipe stays as it was.
@@ -87,7 +87,7 @@ TEST_F(OpenDataFileTest, FilesThatCannotBeReadAreNamedInAWarning) {
   EXPECT_EQ(warning.caption, "Warning");
   EXPECT_NE(warning.text.find(dir.file("missing.kqvw")), std::string::npos);
   EXPECT_EQ(warning.text.find("good.kqvw"), std::string::npos);
-  EXPECT_EQ(app.documentState, kDocumentOpen);
+  EXPECT_EQ(app.documentState, DocumentState::kOpen);
 }
 
 TEST_F(OpenDataFileTest, AnUnreadableListIsReportedToo) {

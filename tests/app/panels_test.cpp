@@ -11,7 +11,6 @@ namespace ductora::testing {
 namespace {
 
 using namespace resources;
-using platform::WindowEvent;
 
 TEST(PanelGeometry, QuarterScreenPanelsFromTheRightEdge) {
   const int mainWidth = 1270;
@@ -46,7 +45,7 @@ class PanelTest : public ShellTest {
     surface(0)->resize(1200, 900);
     openDataFile(app, pipe("p.kqvw", PipeData::kComplete, 7, true), false);
   }
-  void send(int slot, WindowEvent::Kind kind, int a = 0) { surface(slot)->send({kind, a, 0}); }
+  void send(int slot, const platform::WindowEvent& event) { surface(slot)->send(event); }
 };
 
 TEST_F(PanelTest, PanelsArePlacedInTheResizedMainWindow) {
@@ -85,7 +84,7 @@ TEST_F(PanelTest, NothingIsDrawnBeforeTheFirstOpen) {
 TEST_F(PanelTest, ClosingHidesAndTheMenuShowsAgainUnderItsMenuTitle) {
   runCommand(app, kCmdPlotLengthAtY);
   EXPECT_EQ(surface(kLengthAtYPanel)->title(), "Length At Y");
-  send(kLengthAtYPanel, WindowEvent::Kind::kClose);
+  send(kLengthAtYPanel, platform::CloseEvent{});
   EXPECT_FALSE(app.windows.isShown(kLengthAtYPanel));
   const int swaps = surface(kLengthAtYPanel)->swapCount();
   runFrame(app, 0.0);
@@ -97,26 +96,26 @@ TEST_F(PanelTest, ClosingHidesAndTheMenuShowsAgainUnderItsMenuTitle) {
 }
 
 TEST_F(PanelTest, ChoosingADrawModeShowsAClosedPipeView) {
-  send(kPipeViewPanel, WindowEvent::Kind::kClose);
+  send(kPipeViewPanel, platform::CloseEvent{});
   EXPECT_FALSE(app.windows.isShown(kPipeViewPanel));
   runCommand(app, kCmdDraw2DWall);
   EXPECT_TRUE(app.windows.isShown(kPipeViewPanel));
-  EXPECT_EQ(app.viewMode, 2U);
+  EXPECT_EQ(app.viewMode, ViewMode::k2DWall);
 }
 
 TEST_F(PanelTest, KeysAreRecordedFromAnyPanelAndClicksRaise) {
-  send(kOdOffsetPanel, WindowEvent::Kind::kKeyDown, 39);
-  send(kPipeViewPanel, WindowEvent::Kind::kKeyDown, 32);
+  send(kOdOffsetPanel, platform::KeyEvent{platform::kKeyRight, true});
+  send(kPipeViewPanel, platform::KeyEvent{platform::kKeySpace, true});
   EXPECT_EQ(app.keyDown[39], 1);
   EXPECT_EQ(app.keyDown[32], 1);
-  send(kWallThicknessPanel, WindowEvent::Kind::kKeyUp, 39);
+  send(kWallThicknessPanel, platform::KeyEvent{platform::kKeyRight, false});
   EXPECT_EQ(app.keyDown[39], 0);
-  send(kWallThicknessPanel, WindowEvent::Kind::kKeyDown, 4000);  // out of range: ignored
+  send(kWallThicknessPanel, platform::KeyEvent{4000, true});  // out of range: ignored
 
-  send(kWallThicknessPanel, WindowEvent::Kind::kLeftDown);
+  send(kWallThicknessPanel, platform::ButtonEvent{platform::MouseButton::kLeft, true});
   EXPECT_EQ(platform.focusedSlot(), kWallThicknessPanel);
   EXPECT_EQ(platform.zOrder().back(), kWallThicknessPanel);
-  send(kOdOffsetPanel, WindowEvent::Kind::kRightDown);
+  send(kOdOffsetPanel, platform::ButtonEvent{platform::MouseButton::kRight, true});
   EXPECT_EQ(platform.focusedSlot(), kOdOffsetPanel);
 }
 

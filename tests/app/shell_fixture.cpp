@@ -42,6 +42,6 @@ std::string ShellTest::pipe(const std::string& name, PipeData data, std::uint16_
 
 void ShellTest::start(const std::string& commandLine) { startApp(app, commandLine); }
 
-void ShellTest::command(int id) { surface(0)->send({platform::WindowEvent::Kind::kCommand, id, 0}); }
+void ShellTest::command(int id) { surface(0)->send(platform::CommandEvent{id}); }
 
 }  // namespace ductora::testing

@@ -34,8 +34,8 @@ TEST_F(StartupTest, WithoutAFileOnlyTheMainWindowAndTheHiddenPleaseWaitExist) {
   ASSERT_NE(pleaseWait, nullptr);
   EXPECT_EQ(pleaseWait->caption(), "Please wait...");
   EXPECT_FALSE(pleaseWait->isVisible());
-  EXPECT_EQ(app.documentState, 0U);
-  EXPECT_EQ(app.viewMode, 0U);
+  EXPECT_EQ(app.documentState, DocumentState::kNone);
+  EXPECT_EQ(app.viewMode, ViewMode::kNone);
   EXPECT_EQ(app.windowClassNames[13], "Plot 12");
   EXPECT_EQ(app.windowClassNames[14], "Burst");
 }
@@ -57,7 +57,7 @@ TEST_F(StartupTest, AQuotedCommandLineOpensThatPathBeforeTheClockStarts) {
   const std::string path = pipe("with blank.kqvw", PipeData::kComplete);
   platform.advanceClock(500.0);
   start("\"" + path + "\" ignored");
-  EXPECT_EQ(app.documentState, kDocumentOpen);
+  EXPECT_EQ(app.documentState, DocumentState::kOpen);
   ASSERT_NE(app.pipeString.current(), nullptr);
   EXPECT_EQ(app.pipeString.current()->path, path);
   EXPECT_EQ(app.lastTickMs, 500.0);
@@ -80,14 +80,14 @@ TEST_F(StartupTest, TheLoopRunsFramesWithTheElapsedTimeAndStopsWhileMinimised) {
   const int swaps = surface(1)->swapCount();
   EXPECT_GT(swaps, 0);
 
-  platform.post(0, {platform::WindowEvent::Kind::kActivate, 1, 0});
+  platform.post(0, platform::ActivateEvent{true});
   platform.advanceClock(1000.0);
   loopIteration(app);
   EXPECT_FALSE(app.appActive);
   EXPECT_EQ(surface(1)->swapCount(), swaps);
 
   // Restored: the first frame gets the whole pause as its step.
-  platform.post(0, {platform::WindowEvent::Kind::kActivate, 0, 0});
+  platform.post(0, platform::ActivateEvent{false});
   loopIteration(app);
   EXPECT_DOUBLE_EQ(app.elapsedSeconds, 1.0);
   EXPECT_EQ(surface(1)->swapCount(), swaps + 1);
@@ -96,7 +96,7 @@ TEST_F(StartupTest, TheLoopRunsFramesWithTheElapsedTimeAndStopsWhileMinimised) {
 TEST_F(StartupTest, TheLoopEndsOnQuit) {
   start();
   platform.answerMessageBox(platform::MessageResult::kYes);
-  platform.post(0, {platform::WindowEvent::Kind::kCommand, kCmdExit, 0});
+  platform.post(0, platform::CommandEvent{kCmdExit});
   EXPECT_EQ(runMainLoop(app), 0);
   EXPECT_TRUE(app.quitPosted);
 }

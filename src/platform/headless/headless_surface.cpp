@@ -82,7 +82,7 @@ void HeadlessSurface::resize(int width, int height) {
   geometry_.height = height;
   if (context_ != nullptr) context_->resize(width, height);
   if (bufferReady_) createBuffer();
-  send({WindowEvent::Kind::kSize, width, height});
+  send(SizeEvent{width, height});
 }
 
 void HeadlessSurface::send(const WindowEvent& event) {

@@ -24,34 +24,34 @@ GlWindow::GlWindow(WindowProc procedure) : procedure_(std::move(procedure)) {
 int GlWindow::pixelWidth() const { return static_cast<int>(std::lround(width() * devicePixelRatio())); }
 int GlWindow::pixelHeight() const { return static_cast<int>(std::lround(height() * devicePixelRatio())); }
 
-void GlWindow::send(WindowEvent::Kind kind, int a, int b) {
-  if (procedure_) procedure_({kind, a, b});
+void GlWindow::send(const WindowEvent& event) {
+  if (procedure_) procedure_(event);
 }
 
 void GlWindow::keyPressEvent(QKeyEvent* event) {
-  if (const int code = VirtualKeyCode(event->key())) send(WindowEvent::Kind::kKeyDown, code);
+  if (const int code = VirtualKeyCode(event->key())) send(KeyEvent{code, true});
 }
 
 void GlWindow::keyReleaseEvent(QKeyEvent* event) {
   if (event->isAutoRepeat()) return;
-  if (const int code = VirtualKeyCode(event->key())) send(WindowEvent::Kind::kKeyUp, code);
+  if (const int code = VirtualKeyCode(event->key())) send(KeyEvent{code, false});
 }
 
 void GlWindow::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) send(WindowEvent::Kind::kLeftDown);
-  if (event->button() == Qt::RightButton) send(WindowEvent::Kind::kRightDown);
+  if (event->button() == Qt::LeftButton) send(ButtonEvent{MouseButton::kLeft, true});
+  if (event->button() == Qt::RightButton) send(ButtonEvent{MouseButton::kRight, true});
 }
 
 void GlWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) send(WindowEvent::Kind::kLeftUp);
-  if (event->button() == Qt::RightButton) send(WindowEvent::Kind::kRightUp);
+  if (event->button() == Qt::LeftButton) send(ButtonEvent{MouseButton::kLeft, false});
+  if (event->button() == Qt::RightButton) send(ButtonEvent{MouseButton::kRight, false});
 }
 
 void GlWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPointF at = event->position() * devicePixelRatio();
-  send(WindowEvent::Kind::kMouseMove, static_cast<int>(at.x()), static_cast<int>(at.y()));
+  send(PointerMoveEvent{static_cast<int>(at.x()), static_cast<int>(at.y())});
 }
 
-void GlWindow::resizeEvent(QResizeEvent*) { send(WindowEvent::Kind::kSize, pixelWidth(), pixelHeight()); }
+void GlWindow::resizeEvent(QResizeEvent*) { send(SizeEvent{pixelWidth(), pixelHeight()}); }
 
 }  // namespace ductora::platform::qt

@@ -24,7 +24,7 @@ class GlWindow : public QWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void send(WindowEvent::Kind kind, int a = 0, int b = 0);
+  void send(const WindowEvent& event);
 
   WindowProc procedure_;
 };

@@ -18,19 +18,19 @@ void MainWindow::send(const WindowEvent& event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The exit prompts decide; quitting ends the loop, not this window.
   event->ignore();
-  send({WindowEvent::Kind::kClose});
+  send(CloseEvent{});
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange) send({WindowEvent::Kind::kActivate, isMinimized() ? 1 : 0});
+  if (event->type() == QEvent::WindowStateChange) send(ActivateEvent{isMinimized()});
   QMainWindow::changeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == area_->viewport() && event->type() == QEvent::Resize) {
     const double ratio = devicePixelRatio();
-    send({WindowEvent::Kind::kSize, static_cast<int>(std::lround(area_->viewport()->width() * ratio)),
-          static_cast<int>(std::lround(area_->viewport()->height() * ratio))});
+    send(SizeEvent{static_cast<int>(std::lround(area_->viewport()->width() * ratio)),
+                   static_cast<int>(std::lround(area_->viewport()->height() * ratio))});
   }
   return QMainWindow::eventFilter(watched, event);
 }

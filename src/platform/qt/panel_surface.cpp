@@ -19,7 +19,7 @@ class CloseToProcedure : public QObject {
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() != QEvent::Close) return false;
     event->ignore();
-    if (procedure_) procedure_({WindowEvent::Kind::kClose});
+    if (procedure_) procedure_(CloseEvent{});
     return true;
   }
 

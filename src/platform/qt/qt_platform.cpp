@@ -15,9 +15,7 @@
 namespace ductora::platform::qt {
 
 QtPlatform::QtPlatform() : window_(std::make_unique<MainWindow>()) {
-  menu_ = std::make_unique<QtMenu>(*window_->menuBar(), [this](int id) {
-    window_->send({WindowEvent::Kind::kCommand, id});
-  });
+  menu_ = std::make_unique<QtMenu>(*window_->menuBar(), [this](int id) { window_->send(CommandEvent{id}); });
 }
 
 QtPlatform::~QtPlatform() = default;

@@ -1,0 +1,75 @@
+#include "app/pipe_view_draw.h"
+
+#include "app/pending_hooks.h"
+#include "render/map_textures.h"
+#include "render/map_views.h"
+#include "render/panel_gl.h"
+
+namespace ductora {
+namespace {
+
+using render::MapKind;
+using render::OverlayArrangement;
+
+// The 2D views; false for the modes drawn elsewhere.
+bool drawMapView(const PipeString& string, ViewMode mode) {
+  switch (mode) {
+    case ViewMode::k2DWall:
+      render::DrawSingleMapView(string, MapKind::kWall);
+      return true;
+    case ViewMode::k2DOd:
+      render::DrawSingleMapView(string, MapKind::kOd);
+      return true;
+    case ViewMode::k2DId:
+      render::DrawSingleMapView(string, MapKind::kId);
+      return true;
+    case ViewMode::k2DWall2DOd:
+      render::DrawMapPairView(string, MapKind::kWall, MapKind::kOd);
+      return true;
+    case ViewMode::k2DWall2DId:
+      render::DrawMapPairView(string, MapKind::kWall, MapKind::kId);
+      return true;
+    case ViewMode::k2DOd2DId:
+      render::DrawMapPairView(string, MapKind::kOd, MapKind::kId);
+      return true;
+    case ViewMode::k2DWallOverlayLeft:
+      render::DrawOverlayView(string, MapKind::kWall, OverlayArrangement::kLeft);
+      return true;
+    case ViewMode::k2DWallOverlayTop:
+      render::DrawOverlayView(string, MapKind::kWall, OverlayArrangement::kTop);
+      return true;
+    case ViewMode::k2DOdOverlayLeft:
+      render::DrawOverlayView(string, MapKind::kOd, OverlayArrangement::kLeft);
+      return true;
+    case ViewMode::k2DOdOverlayTop:
+      render::DrawOverlayView(string, MapKind::kOd, OverlayArrangement::kTop);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void drawPipeView(AppState& app) {
+  if (!app.windows.makeCurrent(kPipeViewPanel)) return;
+  render::BeginFrame(app.windows.width(kPipeViewPanel), app.windows.height(kPipeViewPanel));
+  render::DrawWatermark(app.watermarkTexture);
+  // Pipes loaded since the last frame get their textures once, here in the view's context.
+  app.pipeString.forEachPipe(render::BuildMissingMapTextures);
+  render::BeginPipeViewScene();
+  if (!drawMapView(app.pipeString, app.viewMode)) drawPipeViewBody(app);
+  render::EndPipeViewScene();
+  app.windows.swapBuffers();
+}
+
+void releasePipeTextures(AppState& app, PipeFile& pipe) {
+  if (pipe.mapTextures.empty()) return;
+  const int previous = app.windows.currentSlot();
+  if (!app.windows.makeCurrent(kPipeViewPanel)) return;
+  render::ReleaseMapTextures(pipe);
+  // Back to the panel that was drawing, if one was.
+  if (previous > kPipeViewPanel) app.windows.makeCurrent(previous);
+}
+
+}  // namespace ductora
