@@ -10,11 +10,24 @@ constexpr int kNoControlId = -1;
 // The button ids every dialog answers to.
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
+constexpr int kIdHelp = 9;
 
 enum DialogId : int {
   kDialogAbout = 105,
   kDialogPleaseWait = 110,
   kDialogControls = 111,
+  kDialogGrayScale = 112,
+  kHelpGrayScale = 202,
+};
+
+// Gray Scale: the string's limits (not used yet) and the current pipe's wall and OD limits.
+enum GrayScaleControl : int {
+  kGrayStringUpperWall = 1076,
+  kGrayStringLowerWall = 1077,
+  kGrayUpperWall = 1078,
+  kGrayLowerWall = 1079,
+  kGrayUpperOffset = 1080,
+  kGrayLowerOffset = 1081,
 };
 
 enum class ControlKind {
@@ -22,6 +35,7 @@ enum class ControlKind {
   kButton,
   kDefaultButton,
   kEdit,
+  kReadOnlyEdit,
   kCheckBox,
   kRadioButton,
   kGroupBox,

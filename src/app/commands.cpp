@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/gray_scale_dialog.h"
 #include "app/navigation.h"
 #include "app/open_data_file.h"
 #include "app/panels.h"
@@ -137,6 +138,9 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdAbout:
       runMessageDialog(app, kDialogAbout);
+      break;
+    case kCmdGrayScale:
+      runGrayScaleDialog(app);
       break;
     default:
       break;

@@ -10,6 +10,8 @@ void navigationUpdate(AppState&, double) {}
 void refreshDialogReadouts(AppState&) {}
 void feedPipeViewMouse(AppState&, const platform::WindowEvent&) {}
 void showHelpDialog(AppState&, int) {}
+void initPipeDialogSliders(AppState&) {}
+void initNavigator(AppState&) {}
 void drawPipeViewBody(AppState&) {}
 void drawPlotBody(AppState&, PanelId, int, int) {}
 

@@ -23,8 +23,12 @@ void navigationUpdate(AppState& app, double elapsedSeconds);
 void refreshDialogReadouts(AppState& app);
 // Pointer moves and buttons in the pipe view.
 void feedPipeViewMouse(AppState& app, const platform::WindowEvent& event);
-// The help dialog a right click in a plot panel shows.
+// The help dialog a right click in a plot panel or a dialog's Help button shows.
 void showHelpDialog(AppState& app, int helpDialogId);
+// The Pipe dialog's Left and Right sliders, and the Navigator's controls with its speeds at
+// their start values, after the gray scale changed.
+void initPipeDialogSliders(AppState& app);
+void initNavigator(AppState& app);
 
 // The pictures: the pipe view's 3D and indication views, the plot panels' bodies.
 void drawPipeViewBody(AppState& app);

@@ -1,5 +1,7 @@
 #include "app/pipe_view_draw.h"
 
+#include <functional>
+
 #include "app/pending_hooks.h"
 #include "render/map_textures.h"
 #include "render/map_views.h"
@@ -63,13 +65,39 @@ void drawPipeView(AppState& app) {
   app.windows.swapBuffers();
 }
 
-void releasePipeTextures(AppState& app, PipeFile& pipe) {
-  if (pipe.mapTextures.empty()) return;
+namespace {
+
+void inPipeViewContext(AppState& app, const std::function<void()>& work) {
   const int previous = app.windows.currentSlot();
   if (!app.windows.makeCurrent(kPipeViewPanel)) return;
-  render::ReleaseMapTextures(pipe);
+  work();
   // Back to the panel that was drawing, if one was.
   if (previous > kPipeViewPanel) app.windows.makeCurrent(previous);
+}
+
+}  // namespace
+
+void releasePipeTextures(AppState& app, PipeFile& pipe) {
+  if (pipe.mapTextures.empty()) return;
+  inPipeViewContext(app, [&pipe] { render::ReleaseMapTextures(pipe); });
+}
+
+void rebuildMapTexture(AppState& app, PipeFile& pipe, render::MapKind kind) {
+  // Without the pipe view there is no texture to replace; the first frame makes it.
+  if (app.windows.window(kPipeViewPanel) == nullptr) return;
+  inPipeViewContext(app, [&pipe, kind] {
+    switch (kind) {
+      case render::MapKind::kWall:
+        render::BuildWallMapTexture(pipe);
+        break;
+      case render::MapKind::kOd:
+        render::BuildOdMapTexture(pipe);
+        break;
+      case render::MapKind::kId:
+        render::BuildIdMapTexture(pipe);
+        break;
+    }
+  });
 }
 
 }  // namespace ductora

@@ -54,6 +54,8 @@ int HeadlessPlatform::runModalDialog(int resourceId, DialogProc procedure) {
   modalRuns_.push_back(resourceId);
   HeadlessDialog dialog(*table, std::move(procedure), nullptr);
   dialog.show();
+  // Showing a dialog paints it.
+  dialog.send({DialogEvent::Kind::kPaint});
   if (const auto script = modalScripts_.find(resourceId); script != modalScripts_.end()) {
     auto run = std::move(script->second);
     modalScripts_.erase(script);

@@ -34,7 +34,9 @@ class DialogWindow : public QDialog {
   }
   void keyPressEvent(QKeyEvent* event) override {
     if (const int code = VirtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyDown, code});
-    if (event->key() == Qt::Key_Escape) QDialog::keyPressEvent(event);
+    // Escape cancels and Enter presses the default button, as in any dialog.
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) QDialog::keyPressEvent(event);
   }
   void keyReleaseEvent(QKeyEvent* event) override {
     if (event->isAutoRepeat()) return;
@@ -117,8 +119,15 @@ void QtDialog::build() {
         break;
       }
       case ControlKind::kEdit:
-        widget = new QLineEdit(toQString(entry.text));
+      case ControlKind::kReadOnlyEdit: {
+        auto* edit = new QLineEdit(toQString(entry.text));
+        if (entry.kind == ControlKind::kReadOnlyEdit) {
+          edit->setReadOnly(true);
+          edit->setFocusPolicy(Qt::NoFocus);
+        }
+        widget = edit;
         break;
+      }
       case ControlKind::kCheckBox:
         widget = new QCheckBox(toQString(entry.text));
         break;

@@ -1,0 +1,132 @@
+#include "render/maps.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include "gl_test_context.h"
+#include "render/map_textures.h"
+
+namespace ductora::render {
+namespace {
+
+// A map seen flat: the pipe axis across (world x = -z, 0 to 9 inches), the circumference up
+// (-2C to +2C with C = 1), 40 pixels to the inch, the pipe's start at pixel column 40.
+class MapTest : public ::testing::Test {
+ protected:
+  static constexpr int kScale = 40;
+  static constexpr std::uint16_t kThin = 300;   // white at the pipe's limits
+  static constexpr std::uint16_t kThick = 400;  // black
+
+  void SetUp() override {
+    ASSERT_TRUE(gl.ok());
+    glViewport(0, 0, 11 * kScale, 6 * kScale);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-1.0, 10.0, -3.0, 3.0, -10.0, 10.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glRotatef(-90.0F, 0.0F, 1.0F, 0.0F);
+
+    pipe.header.nominalOd = 1.0 / kMapPi;
+    pipe.header.upperWall = kThick;
+    pipe.header.lowerWall = kThin;
+    WallMatrix& wall = pipe.wallMatrix;
+    wall.rows = 10;
+    wall.columns = 360;
+    wall.deltaX = 1.0;
+    wall.length = 9.0F;
+    wall.data.assign(std::size_t{wall.rows} * wall.columns, kThick);
+  }
+
+  // Pixel of world (x, y).
+  std::array<std::uint8_t, 3> at(float x, float y) {
+    return gl.pixel(static_cast<int>((x + 1.0F) * kScale), static_cast<int>((y + 3.0F) * kScale));
+  }
+  // Whether a one-pixel line of that colour passes within a pixel of world (x, y).
+  bool lineNear(float x, float y, const std::array<std::uint8_t, 3>& colour) {
+    const int px = static_cast<int>((x + 1.0F) * kScale);
+    const int py = static_cast<int>((y + 3.0F) * kScale);
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        if (gl.pixel(px + dx, py + dy) == colour) return true;
+      }
+    }
+    return false;
+  }
+  // The first half of the revolutions, or of every revolution's samples, thin.
+  void thinFirstRevolutions() {
+    WallMatrix& wall = pipe.wallMatrix;
+    std::fill_n(wall.data.begin(), wall.data.size() / 2, kThin);
+  }
+  void thinFirstSamples() {
+    WallMatrix& wall = pipe.wallMatrix;
+    for (std::size_t r = 0; r < wall.rows; ++r) std::fill_n(wall.data.begin() + r * wall.columns, 180, kThin);
+  }
+  void draw(const MapCursor& cursor) {
+    BuildWallMapTexture(pipe);
+    DrawWallMap(pipe, cursor);
+  }
+
+  testing::GlTestContext gl{11 * kScale, 6 * kScale};
+  PipeFile pipe;
+};
+
+constexpr std::array<std::uint8_t, 3> kRed{255, 0, 0};
+constexpr std::array<std::uint8_t, 3> kGreen{0, 255, 0};
+constexpr std::array<std::uint8_t, 3> kBlue{0, 0, 255};
+constexpr std::array<std::uint8_t, 3> kBlack{0, 0, 0};
+constexpr std::array<std::uint8_t, 3> kWhite{255, 255, 255};
+
+TEST_F(MapTest, TheLinesKeepTheirColoursOverAThickWall) {
+  draw({2.0F, 90.0F, 0.0F, true});
+  EXPECT_EQ(at(4.0F, 0.5F), kBlack);
+  EXPECT_TRUE(lineNear(0.0F, 0.5F, kRed));     // the start line at the pipe's start
+  EXPECT_TRUE(lineNear(4.0F, -1.0F, kGreen));  // 90 degrees: a quarter up from the bottom edge
+  EXPECT_TRUE(lineNear(2.0F, 0.5F, kBlue));    // X = 2 inches
+}
+
+TEST_F(MapTest, OnlyTheCurrentPipeShowsTheCursorLines) {
+  draw({2.0F, 90.0F, 0.0F, false});
+  EXPECT_FALSE(lineNear(4.0F, -1.0F, kGreen));
+  EXPECT_FALSE(lineNear(2.0F, 0.5F, kBlue));
+  EXPECT_TRUE(lineNear(0.0F, 0.5F, kRed));
+}
+
+TEST_F(MapTest, TheAngularLineWrapsAroundWithTheRoll) {
+  draw({2.0F, 0.0F, 0.0F, true});
+  EXPECT_TRUE(lineNear(4.0F, -2.0F, kGreen));  // angle 0 on the bottom edge
+  SetUp();
+  draw({2.0F, 90.0F, 0.75F, true});  // three quarters of a turn further: 360 degrees, wrapped
+  EXPECT_TRUE(lineNear(4.0F, 2.0F, kGreen));
+}
+
+TEST_F(MapTest, ReversedPipesStartAtTheFarEnd) {
+  thinFirstRevolutions();
+  draw({});
+  EXPECT_EQ(at(1.5F, 0.5F), kWhite);
+  EXPECT_EQ(at(7.5F, 0.5F), kBlack);
+  SetUp();
+  thinFirstRevolutions();
+  pipe.header.from = 1;
+  draw({});
+  EXPECT_EQ(at(1.5F, 0.5F), kBlack);
+  EXPECT_EQ(at(7.5F, 0.5F), kWhite);
+}
+
+TEST_F(MapTest, SampleZeroIsAtTheBottomEdgeAndFlippedPipesAtTheTop) {
+  thinFirstSamples();
+  draw({});
+  EXPECT_EQ(at(4.0F, -1.0F), kWhite);
+  EXPECT_EQ(at(4.0F, 1.0F), kBlack);
+  SetUp();
+  thinFirstSamples();
+  pipe.header.rotation = 1;
+  draw({});
+  EXPECT_EQ(at(4.0F, -1.0F), kBlack);
+  EXPECT_EQ(at(4.0F, 1.0F), kWhite);
+}
+
+}  // namespace
+}  // namespace ductora::render
