@@ -5,9 +5,11 @@
 #include "cli/command.h"
 #include "cli/export_command.h"
 #include "cli/info_command.h"
+#include "cli/map_command.h"
 #include "cli/pressures_command.h"
 #include "cli/range_command.h"
 #include "cli/rebuild_command.h"
+#include "cli/render_command.h"
 #include "cli/report_command.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +24,8 @@ int main(int argc, char** argv) {
   commands.push_back(addRangeCommand(app));
   commands.push_back(addReportCommand(app));
   commands.push_back(addRebuildCommand(app));
+  commands.push_back(addMapCommand(app));
+  commands.push_back(addRenderCommand(app));
 
   try {
     app.parse(argc, argv);
