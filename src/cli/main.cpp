@@ -12,6 +12,12 @@
 #include "cli/render_command.h"
 #include "cli/report_command.h"
 
+#ifdef __SANITIZE_ADDRESS__
+// Mesa's offscreen driver keeps a record for every colour buffer it has drawn into until the
+// process ends; that is not ours to free.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
+#endif
+
 int main(int argc, char** argv) {
   using namespace ductora::cli;
   CLI::App app{"ductora-cli: batch and scripting tool for pipe inspection files"};

@@ -76,7 +76,6 @@ std::optional<Failure> choosePipe(HeadlessProgram& program, std::int64_t number,
 std::optional<Failure> loadOverlay(HeadlessProgram& program, const std::string& path) {
   PipeString& string = program.app.pipeString;
   if (!string.loadOverlay(path)) return Failure{kFileError, path, whyPipeUnread(path)};
-  string.takeFailedNames();
   string.overlay()->moveCursor(string.position);
   return std::nullopt;
 }
