@@ -80,7 +80,7 @@ std::optional<Failure> loadOverlay(HeadlessProgram& program, const std::string& 
   return std::nullopt;
 }
 
-RgbPicture drawPipeView(HeadlessProgram& program, const std::optional<PictureSize>& size) {
+RgbPicture pipeViewPicture(HeadlessProgram& program, const std::optional<PictureSize>& size) {
   platform::headless::HeadlessSurface* surface = program.platform.surface(kPipeViewPanel);
   if (surface == nullptr) return {};
   if (size) surface->resize(size->width, size->height);

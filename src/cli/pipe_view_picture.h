@@ -53,6 +53,6 @@ struct PictureSize {
 
 // One frame of the program with the pipe view resized to size, or at the size the program gives
 // it on the default screen; empty when the view could not be drawn.
-RgbPicture drawPipeView(HeadlessProgram& program, const std::optional<PictureSize>& size);
+RgbPicture pipeViewPicture(HeadlessProgram& program, const std::optional<PictureSize>& size);
 
 }  // namespace ductora::cli

@@ -123,7 +123,7 @@ int runRender(const RenderOptions& o) {
   if (failure) return report(*failure);
   for (const std::string& text : program.warnings) warn(text);
 
-  const RgbPicture picture = drawPipeView(program, o.size ? parseSize(*o.size) : std::nullopt);
+  const RgbPicture picture = pipeViewPicture(program, o.size ? parseSize(*o.size) : std::nullopt);
   if (picture.bytes.empty()) return report({kFileError, o.out, "the pipe view could not be drawn"});
   const SaveResult saved =
       writePngFile(o.out, {picture.width, picture.height, PngFormat::kRgb, picture.bytes});
