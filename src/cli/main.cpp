@@ -16,6 +16,8 @@
 // Mesa's offscreen driver keeps a record for every colour buffer it has drawn into until the
 // process ends; that is not ours to free.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
+// Nor is that said on stderr, which callers read.
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 #endif
 
 int main(int argc, char** argv) {

@@ -18,6 +18,7 @@ struct Failure {
 
 // Prints the failure and gives its exit code.
 int report(const Failure& failure);
+// Prints "ductora-cli: warning: text" on one line.
 void warn(const std::string& text);
 
 // The program's shell on the headless platform, started without a file.
