@@ -25,7 +25,7 @@ TEST(IdMatrix, DiameterLessBothWalls) {
   // Row 0, c 0: D = 0.010 + 0.030 + 5 = 5.04, walls 0.1 and 0.3 -> 4.64 at columns 0 and 2.
   // Row 0, c 1: the wall at column 3 is 0 -> columns 1 and 3 stay 0.
   // Row 1: D = 5.0, walls 0.1 + 0.1 -> 4.8 everywhere.
-  // avgId = (4.64 + 4.8 + 4.8) / (2 rows x 2 pairs) = 3.56.
+  // avgId over the three pairs that hold an ID: (4.64 + 4.8 + 4.8) / 3 = 4.7467, above minId.
   PipeFile pipe = SmallPipe();
   BuildIdMatrix(pipe);
   const IdMatrix& id = pipe.idMatrix;
@@ -39,7 +39,7 @@ TEST(IdMatrix, DiameterLessBothWalls) {
   EXPECT_NEAR(id.at(1, 3), 4800, 1);
   EXPECT_NEAR(id.maxId, 4.8, 1e-6);
   EXPECT_NEAR(id.minId, 4.64, 1e-6);
-  EXPECT_NEAR(id.avgId, 3.56, 1e-6);
+  EXPECT_NEAR(id.avgId, 4.746667, 1e-5);
   EXPECT_EQ(id.deltaX, pipe.odMatrix.deltaX);
 }
 

@@ -12,7 +12,7 @@ using testing::MakeOdMatrix;
 TEST(OdStatistics, DiametersThroughOppositeColumns) {
   // Calibration 5.0. Row 0 pairs (0, 2) and (1, 3): 5 + 0.010 - 0.010 = 5.00 and 5 + 0.020 + 0 = 5.02,
   // average 5.01, ovality 0.02 / 5.01 = 0.3992 %. Row 1: both 5.0, ovality 0.
-  // Pipe averages divide by rows - 1 = 1: avgOd = 5.01 + 5.00 = 10.01.
+  // Pipe averages are means over the 2 rows: avgOd (5.01 + 5.00) / 2 = 5.005, ovality 0.1996 %.
   OdMatrix od = MakeOdMatrix({{10, 20, -10, 0}, {0, 0, 0, 0}});
   ComputeOdStatistics(od, 5.0F);
   ASSERT_EQ(od.avgOdPerRev.size(), 2U);
@@ -23,10 +23,10 @@ TEST(OdStatistics, DiametersThroughOppositeColumns) {
   EXPECT_EQ(od.ovalityPerRev[1], 0.0F);
   EXPECT_NEAR(od.maxOd, 5.02, 1e-6);
   EXPECT_NEAR(od.minOd, 5.0, 1e-6);
-  EXPECT_NEAR(od.avgOd, 10.01, 1e-5);
+  EXPECT_NEAR(od.avgOd, 5.005, 1e-5);
   EXPECT_NEAR(od.maxOvality, 0.3992, 1e-4);
   EXPECT_EQ(od.minOvality, 0.0);
-  EXPECT_NEAR(od.avgOvality, 0.3992, 1e-4);
+  EXPECT_NEAR(od.avgOvality, 0.1996, 1e-4);
 }
 
 TEST(OdStatistics, SingleRowAndZeroDiameterAreDefined) {

@@ -46,13 +46,13 @@ TEST(WallQueries, FirstCellOutsideTheThresholdDoesNotHideTheRest) {
   ExpectCell(MinWallLocation(pipe, 2, 3, 600.0), 2, 0, 0.0);
 }
 
-TEST(WallQueries, AverageDividesByCellsLessOne) {
+TEST(WallQueries, AverageIsTheMeanOfTheCells) {
   const PipeFile pipe = MakePipe(WallSpec());
-  EXPECT_NEAR(AverageWall(pipe, 0, 0), 2900.0 / 11.0 / 1000.0, 1e-12);  // 1000 + 1000 + 900 over 12 - 1
-  EXPECT_NEAR(AverageWall(pipe, 1, 2), 1000.0 / 3.0 / 1000.0, 1e-12);
+  EXPECT_NEAR(AverageWall(pipe, 0, 0), 0.241667, 1e-6);  // (1000 + 1000 + 900) / 12 cells
+  EXPECT_NEAR(AverageWall(pipe, 1, 2), 0.25, 1e-12);
   PipeSpec single;
   single.wall = MakeWallMatrix({{300}});
-  EXPECT_EQ(AverageWall(MakePipe(single), 0, 0), 0.0);
+  EXPECT_EQ(AverageWall(MakePipe(single), 0, 0), 0.3);
 }
 
 TEST(WallQueries, EmptyRangeAndMissingDataGiveZero) {

@@ -46,8 +46,8 @@ TEST(PipeRangeValues, EveryGroupByHand) {
   EXPECT_EQ(v.indices.from, 0);
   EXPECT_EQ(v.indices.to, 3);
 
-  // Cells: 1200 thousandths / (12 - 1). Wall rows show as row / 4 rows x 3" length.
-  const double averageWall = 1.2 / 11.0;
+  // Cells: 1200 thousandths / 12. Wall rows show as row / 4 rows x 3" length.
+  const double averageWall = 0.1;
   EXPECT_NEAR(v.wall.average, averageWall, 1e-9);
   ExpectExtreme(v.wall.min, 0.090, 0.090 / averageWall * 100.0, 0.75);
   ExpectExtreme(v.wall.max, 0.110, 0.110 / averageWall * 100.0, 0.75);
@@ -69,10 +69,10 @@ TEST(PipeRangeValues, EveryGroupByHand) {
   EXPECT_NEAR(v.csa.max.value, 100.0, 1e-6);
   EXPECT_NEAR(v.csa.average, (200.0 + row1Csa) / 3.0, 1e-6);
 
-  // Eccentricity per row 0, 20, 0 (row 3: 40); the average is the pipe's 60 / (4 - 1).
+  // Eccentricity per row 0, 20, 0 (row 3: 40); the average is the pipe's 60 / 4.
   ExpectExtreme(v.eccentricity.min, 0.0, 0.0, 0.0);
   ExpectExtreme(v.eccentricity.max, 20.0, 0.0, 1.0);
-  EXPECT_NEAR(v.eccentricity.average, 20.0, 1e-6);
+  EXPECT_NEAR(v.eccentricity.average, 15.0, 1e-6);
   EXPECT_FALSE(v.eccentricity.relative);
 
   // Diameters in inches: pair sums -20 and +20 thousandths on a 5.000" calibration.

@@ -31,7 +31,7 @@ TEST(RevolutionMetrics, SixteenFieldsByHand) {
   const PipeFile pipe = MeasuredPipe(SmallSpec());
   ASSERT_EQ(pipe.revolutionMetrics.size(), 2U);
   // Row 0: avg wall 150 (truncated 600 / 4); pairs |100 - 300| and |200 - 0| = 200 -> 133.33 %.
-  // Eccentricity of row 0 is not reported. Walls: min above 0 = 100, max 300, 600 / (4 - 1).
+  // Eccentricity of row 0 is not reported. Walls: min above 0 = 100, max 300, mean 600 / 4.
   // OD pairs 40, 60 (+ 5 inches); ovality 0.02 / 5.05. ID cells {4640, 0}. D/t: column 0 gives
   // 5.04 / 0.1, then column 1 has a zero wall and resets it to 0.
   const RevolutionMetric& first = pipe.revolutionMetrics[0];
@@ -40,7 +40,7 @@ TEST(RevolutionMetrics, SixteenFieldsByHand) {
   EXPECT_EQ(first[kMetricEccentricity], 0.0F);
   EXPECT_FLOAT_EQ(first[kMetricMinWall], 0.1F);
   EXPECT_FLOAT_EQ(first[kMetricMaxWall], 0.3F);
-  EXPECT_FLOAT_EQ(first[kMetricAverageWall], 0.2F);
+  EXPECT_FLOAT_EQ(first[kMetricAverageWall], 0.15F);
   EXPECT_FLOAT_EQ(first[kMetricMinOd], 5.04F);
   EXPECT_FLOAT_EQ(first[kMetricMaxOd], 5.06F);
   EXPECT_FLOAT_EQ(first[kMetricAverageOd], 5.05F);
@@ -56,7 +56,7 @@ TEST(RevolutionMetrics, SixteenFieldsByHand) {
   const RevolutionMetric& second = pipe.revolutionMetrics[1];
   EXPECT_EQ(second[kMetricMinWallDifference], 0.0F);
   EXPECT_EQ(second[kMetricEccentricity], 0.0F);
-  EXPECT_NEAR(second[kMetricAverageWall], 0.4 / 3.0, 1e-6);
+  EXPECT_FLOAT_EQ(second[kMetricAverageWall], 0.1F);
   EXPECT_FLOAT_EQ(second[kMetricMinOd], 5.0F);
   EXPECT_EQ(second[kMetricMaxOvality], 0.0F);
   EXPECT_NEAR(second[kMetricMinId], 4.8, 0.002);

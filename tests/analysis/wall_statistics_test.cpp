@@ -15,8 +15,8 @@ TEST(WallStatistics, RowsAndPipeByHand) {
   // Row 0: min 100, max 400, avg 1000 / 4 = 250, eccentricity 300 / 250 = 120 %.
   // Row 1: flat 250, eccentricity 0.
   // Row 2: min 0, max 500, avg 900 / 4 = 225, eccentricity 500 / 225 = 222.22 %.
-  // Pipe averages divide by rows - 1 = 2: wall (250 + 250 + 225) / 2 = 362.5 mils,
-  // eccentricity (120 + 0 + 222.22) / 2 = 171.11 %.
+  // Pipe averages are means over the 3 rows: wall (250 + 250 + 225) / 3 = 241.667 mils, between
+  // the thinnest and thickest row; eccentricity (120 + 0 + 222.22) / 3 = 114.07 %.
   WallMatrix wall = MakeWallMatrix({{100, 200, 300, 400}, {250, 250, 250, 250}, {0, 500, 100, 300}});
   const double avgEccentricity = ComputeWallStatistics(wall);
 
@@ -30,15 +30,15 @@ TEST(WallStatistics, RowsAndPipeByHand) {
 
   EXPECT_DOUBLE_EQ(wall.minWall, 0.0);
   EXPECT_DOUBLE_EQ(wall.maxWall, 0.5);
-  EXPECT_DOUBLE_EQ(wall.avgWall, 0.3625);
-  EXPECT_NEAR(avgEccentricity, (120.0 + 500.0 / 225.0 * 100.0) / 2.0, 1e-4);
+  EXPECT_NEAR(wall.avgWall, 0.241667, 1e-6);
+  EXPECT_NEAR(avgEccentricity, 114.0741, 1e-4);
   EXPECT_DOUBLE_EQ(wall.avgEccentricity, avgEccentricity);
   EXPECT_DOUBLE_EQ(wall.minEccentricity, 0.0);
   EXPECT_NEAR(wall.maxEccentricity, 222.222, 1e-3);
 }
 
-TEST(WallStatistics, SingleRowDividesByOne) {
-  // Avg 200, eccentricity 200 / 200 = 100 %; the rows - 1 divisor becomes 1.
+TEST(WallStatistics, ASingleRowIsItsOwnAverage) {
+  // Avg 200, eccentricity 200 / 200 = 100 %.
   WallMatrix wall = MakeWallMatrix({{100, 300}});
   EXPECT_DOUBLE_EQ(ComputeWallStatistics(wall), 100.0);
   EXPECT_DOUBLE_EQ(wall.avgWall, 0.2);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "analysis/pipe_measures.h"
@@ -47,6 +48,25 @@ TEST_P(MeasuresAgainstTruth, MinimumWallIsTheThinnestDefect) {
     thinnest = std::min(thinnest, remainingWall(model, defect));
   }
   EXPECT_NEAR(m.pipe.wallMatrix.minWall, thinnest, 0.002);
+}
+
+TEST_P(MeasuresAgainstTruth, EveryPipeAverageLiesBetweenItsExtremes) {
+  const Measured m = measure(GetParam(), 4);
+  const WallMatrix& wall = m.pipe.wallMatrix;
+  const OdMatrix& od = m.pipe.odMatrix;
+  const IdMatrix& id = m.pipe.idMatrix;
+  ASSERT_TRUE(id.present());
+  for (const auto& [low, average, high] :
+       {std::array{wall.minWall, wall.avgWall, wall.maxWall},
+        {od.minOd, od.avgOd, od.maxOd},
+        {od.minOvality, od.avgOvality, od.maxOvality},
+        {id.minId, id.avgId, id.maxId},
+        {wall.minEccentricity, wall.avgEccentricity, wall.maxEccentricity}}) {
+    EXPECT_LE(low, average);
+    EXPECT_LE(average, high);
+  }
+  // The OD data reach past the wall data, so some ID cells stay empty; they are no diameters.
+  EXPECT_NEAR(id.avgId, m.truth.model.nominalOd - 2.0 * m.truth.model.nominalWall, 0.01);
 }
 
 TEST_P(MeasuresAgainstTruth, EccentricityAndOvalityFollowTheGeometry) {
