@@ -21,9 +21,10 @@ struct Simulated {
   std::string path;
 };
 
-Simulated simulate(const ductora::testing::TempDir& dir, std::uint64_t seed, FaultLevel faults) {
+Simulated simulate(const ductora::testing::TempDir& dir, std::uint64_t seed, FaultLevel faults,
+                   double length = 120.0) {
   SimOptions options;
-  options.length = 120.0;
+  options.length = length;
   options.seed = seed;
   options.faults = faults;
   Random random(seed);
@@ -75,6 +76,26 @@ TEST_F(RebuildAgainstSimulator, FastAndReferenceBuildsAgreeOnEveryChannel) {
       const Simulated simulated = simulate(dir, seed, faults);
       EXPECT_EQ(ductora::testing::ExpectIdenticalBuildsOfPipe(simulated.path), 6)
           << faultLevelName(faults) << " seed " << seed;
+    }
+  }
+}
+
+TEST_F(RebuildAgainstSimulator, RebuildsHaveTheStoredShape) {
+  for (const FaultLevel faults : {FaultLevel::kTypical, FaultLevel::kHarsh}) {
+    for (const std::uint64_t seed : {1U, 2U, 6U}) {
+      for (const double length : {60.0, 250.0}) {
+        SCOPED_TRACE(::testing::Message()
+                     << faultLevelName(faults) << " seed " << seed << " " << length << "\"");
+        const Simulated simulated = simulate(dir, seed, faults, length);
+        PipeFile pipe;
+        ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
+        ASSERT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kBuilt);
+        EXPECT_EQ(pipe.wallMatrix.rows, simulated.truth.wallMatrix.rows);
+        EXPECT_EQ(pipe.wallMatrix.columns, simulated.truth.wallMatrix.columns);
+        ASSERT_EQ(BuildOdMatrix(pipe, pipe.header.odJumpSize), BuildStatus::kBuilt);
+        EXPECT_EQ(pipe.odMatrix.rows, simulated.truth.odMatrix.rows);
+        EXPECT_EQ(pipe.odMatrix.columns, simulated.truth.odMatrix.columns);
+      }
     }
   }
 }
