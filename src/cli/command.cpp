@@ -8,4 +8,8 @@ void reportFileError(const std::string& path, const std::string& reason) {
   std::cerr << "ductora-cli: " << path << ": " << reason << '\n';
 }
 
+void reportWarning(const std::string& path, const std::string& what) {
+  reportFileError(path, "warning: " + what);
+}
+
 }  // namespace ductora::cli

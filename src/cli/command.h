@@ -16,5 +16,7 @@ struct Command {
 
 // Prints "ductora-cli: PATH: reason" on stderr.
 void reportFileError(const std::string& path, const std::string& reason);
+// Prints "ductora-cli: PATH: warning: what" on stderr.
+void reportWarning(const std::string& path, const std::string& what);
 
 }  // namespace ductora::cli

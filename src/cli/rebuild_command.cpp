@@ -96,6 +96,9 @@ int save(PipeFile& pipe, const std::string& out) {
     reportFileError(out, saved.error);
     return kFileError;
   }
+  for (const std::string& warning : saved.warnings) {
+    reportWarning(out, warning);
+  }
   return kSuccess;
 }
 

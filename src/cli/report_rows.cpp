@@ -47,7 +47,7 @@ class ReportCollector {
       return;
     }
     for (const std::string& warning : list.warnings) {
-      std::cerr << "ductora-cli: " << path << ": warning: " << warning << '\n';
+      reportWarning(path, warning);
     }
     for (const std::string& name : list.names) {
       addPipe(name);

@@ -149,15 +149,17 @@ TEST(PipeFileSave, CompletePipeIsWrittenInBlockOrderWithAnExactChain) {
   EXPECT_EQ(reread.wallStartCounts, pipe.wallStartCounts);
 }
 
-TEST(PipeFileSave, BlocksOfAbsentDataAreLeftOut) {
+TEST(PipeFileSave, BlocksOfAbsentDataAreLeftOutButRawOdIsKeptWithoutAnOdMatrix) {
   TempDir dir;
   const std::string source = dir.file("source.kqvw");
   writeSyntheticPipe(source, smallPipe());
   PipeFile pipe = readPipe(source);
   ASSERT_EQ(pipe.dataPresent[kRawWallPresent], 1);
+  const auto odBefore = loadOd(pipe, 2);
 
   // A wall-only pipe that never had the OD side's blocks: without raw wall data no tag 1 is
-  // written although the file had some, and the CSA block ends the file.
+  // written although the file had some. Its raw OD channels are what an OD matrix can be built
+  // from, so they are kept, after the wall start and job information 2.
   pipe.odMatrix = OdMatrix{};
   pipe.straightness = StraightnessMatrix{};
   pipe.dataPresent[kWallStartPresent] = 0;
@@ -165,8 +167,14 @@ TEST(PipeFileSave, BlocksOfAbsentDataAreLeftOut) {
   const std::string wallOnly = dir.file("wall-only.kqvw");
   ASSERT_TRUE(savePipeFile(pipe, wallOnly, false, true).ok);
   auto bytes = readBytes(wallOnly);
-  EXPECT_EQ(tagsOfChain(bytes), (std::vector<std::uint8_t>{0, 2, 3}));
+  EXPECT_EQ(tagsOfChain(bytes), (std::vector<std::uint8_t>{0, 2, 3, 9, 10, 11, 11}));
   expectChainMatchesBlockSizes(bytes);
+  PipeFile reread = readPipe(wallOnly);
+  EXPECT_EQ(loadOd(reread, 2), odBefore);
+
+  // Without raw OD data the CSA block ends the file.
+  ASSERT_TRUE(savePipeFile(pipe, wallOnly, false, false).ok);
+  EXPECT_EQ(tagsOfChain(readBytes(wallOnly)), (std::vector<std::uint8_t>{0, 2, 3}));
 
   // A pipe with only an OD matrix starts with the wall start block.
   PipeFile odOnly;
@@ -246,6 +254,58 @@ TEST(PipeFileSave, RawChannelsSurviveRepeatedSavesWithoutLoss) {
     EXPECT_EQ(loadOd(reread, 2), odBefore);
     pipe = readPipe(dir.file(name));
   }
+}
+
+TEST(PipeFileSave, ChannelsLongerThanTheProgramUsesAreSavedWholeWithAWarning) {
+  // Wall channel 2 and OD channel 1 of 7000 two-sample revolutions, beside a small wall matrix.
+  constexpr std::uint32_t kRevolutions = 7000;
+  std::vector<RawRecord> wall{{kWallMarkerReading, 0, 0}, {kWallMarkerReading, 0, 0}};
+  std::vector<RawRecord> od{{kOdMarkerReading, 0, 0}};
+  for (std::uint32_t i = 0; i < kRevolutions; ++i) {
+    for (std::uint32_t sample = 0; sample < 2; ++sample) {
+      wall.push_back({static_cast<std::int32_t>(300 + i % 50), 2 * i + sample, sample});
+      od.push_back({static_cast<std::int32_t>(i % 90) - 45, 2 * i + sample, sample});
+    }
+    wall.push_back({kWallMarkerReading, 0, 0});
+    od.push_back({kOdMarkerReading, 0, 0});
+  }
+  WallMatrix matrix;
+  matrix.rows = 1;
+  matrix.columns = 2;
+  matrix.data = {300, 301};
+  ductora::testing::BlockFileBuilder file;
+  file.add(kTagRawWall, *encodeRawWallRecords({2, 0, 1.16, {}}, wall));
+  file.add(kTagWallMatrix, encodeWallMatrix(matrix));
+  file.add(kTagRawOd, *encodeRawOdRecords({1, 0, 0.001}, od));
+  TempDir dir;
+  const std::string source = dir.file("long.kqvw");
+  ductora::testing::writeBytes(source, file.finish());
+
+  PipeFile pipe = readPipe(source);
+  const std::string target = dir.file("saved.kqvw");
+  const SaveResult result = savePipeFile(pipe, target, true, true);
+  ASSERT_TRUE(result.ok) << result.error;
+  ASSERT_EQ(result.warnings.size(), 2U);
+  EXPECT_NE(result.warnings[0].find("raw wall channel 2 holds 7000 revolutions"), std::string::npos)
+      << result.warnings[0];
+  EXPECT_NE(result.warnings[1].find("raw OD channel 1 holds 7000 revolutions"), std::string::npos)
+      << result.warnings[1];
+
+  PipeFile original = readPipe(source);
+  PipeFile saved = readPipe(target);
+  EXPECT_EQ(saved.wallChannels[1].sampleCount, wall.size());
+  EXPECT_EQ(saved.odChannels[0].sampleCount, od.size());
+  for (PipeFile* copy : {&original, &saved}) {
+    ASSERT_EQ(LoadWallRevolutions(*copy, 2, 0.0, RevolutionLimit::kAll), kRevolutions);
+    ASSERT_EQ(LoadOdRevolutions(*copy, 1, 0.0, RevolutionLimit::kAll).revolutions, kRevolutions);
+  }
+  EXPECT_EQ(saved.wallChannels[1].revolutions, original.wallChannels[1].revolutions);
+  EXPECT_EQ(saved.odChannels[0].revolutions, original.odChannels[0].revolutions);
+  // For use the program still takes the first 6000.
+  EXPECT_EQ(LoadWallRevolutions(saved, 2, 0.0), kMaxRevolutions);
+
+  // A save that keeps no raw data has nothing to warn about.
+  EXPECT_TRUE(savePipeFile(saved, target, false, false).warnings.empty());
 }
 
 TEST(PipeFileSave, SavingOverItsOwnFileKeepsTheRawData) {

@@ -7,6 +7,8 @@
 #include "analysis/od_build.h"
 #include "analysis/pipe_measures.h"
 #include "analysis/wall_build.h"
+#include "data/pipe_file_io.h"
+#include "data/raw_channels.h"
 #include "sim/sim_output.h"
 #include "sim/simulated_pipe.h"
 #include "support/build_comparison.h"
@@ -21,15 +23,23 @@ struct Simulated {
   std::string path;
 };
 
-Simulated simulate(const ductora::testing::TempDir& dir, std::uint64_t seed, FaultLevel faults,
-                   double length = 120.0) {
+SimOptions optionsOf(std::uint64_t seed, FaultLevel faults, double length = 120.0) {
   SimOptions options;
   options.length = length;
   options.seed = seed;
   options.faults = faults;
-  Random random(seed);
+  return options;
+}
+
+// The unit's file; storeOd false plays a unit that keeps raw OD samples but no OD matrix.
+Simulated simulate(const ductora::testing::TempDir& dir, const SimOptions& options, bool storeOd = true) {
+  Random random(options.seed);
   Simulated simulated{simulatePipe(options, makeJobInfo(options, random), 0, random), dir.file("pipe.kqvw")};
-  EXPECT_TRUE(writeSimulatedPipeFile(simulated.path, simulated.truth, true).ok);
+  SimulatedPipe stored = simulated.truth;
+  if (!storeOd) {
+    stored.odMatrix = OdMatrix{};
+  }
+  EXPECT_TRUE(writeSimulatedPipeFile(simulated.path, stored, true).ok);
   return simulated;
 }
 
@@ -73,7 +83,7 @@ class RebuildAgainstSimulator : public ::testing::Test {
 TEST_F(RebuildAgainstSimulator, FastAndReferenceBuildsAgreeOnEveryChannel) {
   for (const FaultLevel faults : {FaultLevel::kTypical, FaultLevel::kHarsh}) {
     for (const std::uint64_t seed : {3U, 4U}) {
-      const Simulated simulated = simulate(dir, seed, faults);
+      const Simulated simulated = simulate(dir, optionsOf(seed, faults));
       EXPECT_EQ(ductora::testing::ExpectIdenticalBuildsOfPipe(simulated.path), 6)
           << faultLevelName(faults) << " seed " << seed;
     }
@@ -86,7 +96,7 @@ TEST_F(RebuildAgainstSimulator, RebuildsHaveTheStoredShape) {
       for (const double length : {60.0, 250.0}) {
         SCOPED_TRACE(::testing::Message()
                      << faultLevelName(faults) << " seed " << seed << " " << length << "\"");
-        const Simulated simulated = simulate(dir, seed, faults, length);
+        const Simulated simulated = simulate(dir, optionsOf(seed, faults, length));
         PipeFile pipe;
         ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
         ASSERT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kBuilt);
@@ -100,11 +110,56 @@ TEST_F(RebuildAgainstSimulator, RebuildsHaveTheStoredShape) {
   }
 }
 
+TEST_F(RebuildAgainstSimulator, ASaveWithoutAnOdMatrixKeepsTheSamplesOneIsBuiltFrom) {
+  const Simulated simulated = simulate(dir, optionsOf(7, FaultLevel::kTypical), false);
+  PipeFile pipe;
+  ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
+  ASSERT_FALSE(pipe.odMatrix.present());
+  const std::string saved = dir.file("saved.kqvw");
+  ASSERT_TRUE(savePipeFile(pipe, saved, true, true).ok);
+
+  PipeFile original;
+  PipeFile reread;
+  ASSERT_TRUE(LoadPipeForUse(original, simulated.path).opened);
+  ASSERT_TRUE(LoadPipeForUse(reread, saved).opened);
+  ASSERT_EQ(BuildOdMatrix(original, original.header.odJumpSize), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildOdMatrix(reread, reread.header.odJumpSize), BuildStatus::kBuilt);
+  EXPECT_EQ(reread.odMatrix.data, original.odMatrix.data);
+  EXPECT_EQ(reread.odMatrix.rows, simulated.truth.odMatrix.rows);
+}
+
+TEST_F(RebuildAgainstSimulator, ASaveKeepsEveryRevolutionOfAPipeLongerThanTheProgramUses) {
+  SimOptions options = optionsOf(8, FaultLevel::kNone, 2100.0);  // about 6300 turns
+  options.samplesPerRev = 36;
+  options.defects = 0;
+  const Simulated simulated = simulate(dir, options);
+  PipeFile pipe;
+  ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
+  const std::string saved = dir.file("saved.kqvw");
+  const SaveResult result = savePipeFile(pipe, saved, true, true);
+  ASSERT_TRUE(result.ok) << result.error;
+  EXPECT_EQ(result.warnings.size(), 6U);  // four wall and two OD channels
+
+  PipeFile original;
+  PipeFile reread;
+  ASSERT_TRUE(LoadPipeForUse(original, simulated.path).opened);
+  ASSERT_TRUE(LoadPipeForUse(reread, saved).opened);
+  for (int channel = 1; channel <= 4; ++channel) {
+    const std::size_t turns = LoadWallRevolutions(original, channel, 0.0, RevolutionLimit::kAll);
+    EXPECT_GT(turns, kMaxRevolutions);
+    EXPECT_EQ(LoadWallRevolutions(reread, channel, 0.0, RevolutionLimit::kAll), turns) << channel;
+  }
+  for (int channel = 1; channel <= 2; ++channel) {
+    const std::size_t turns = LoadOdRevolutions(original, channel, 0.0, RevolutionLimit::kAll).revolutions;
+    EXPECT_EQ(LoadOdRevolutions(reread, channel, 0.0, RevolutionLimit::kAll).revolutions, turns) << channel;
+  }
+}
+
 // Measured on 120-inch pipes with typical faults: wall mean 0.9 mils, 99th percentile 3 mils;
 // OD mean 0.6 mils, 99th percentile 2 mils. The bounds leave a margin.
 TEST_F(RebuildAgainstSimulator, RebuiltMatricesMatchTheTrueGeometry) {
   for (const std::uint64_t seed : {3U, 5U}) {
-    const Simulated simulated = simulate(dir, seed, FaultLevel::kTypical);
+    const Simulated simulated = simulate(dir, optionsOf(seed, FaultLevel::kTypical));
     PipeFile pipe;
     ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
     ASSERT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kBuilt);
