@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -30,6 +31,7 @@ struct WallOptions {
   std::uint32_t jump = 0;
   std::vector<std::string> wallScales;
   bool displayRaw = false;
+  std::string encoderLog;
   // Which of the optional settings were given.
   CLI::Option* primaryOption = nullptr;
   CLI::Option* secondaryOption = nullptr;
@@ -134,6 +136,7 @@ std::optional<MergedWallBuild> wallSettings(const WallOptions& options, const Pi
   build.jumpSize = static_cast<std::uint16_t>(jump);
   build.direction = options.left ? AppendDirection::kLeft : AppendDirection::kRight;
   build.displayRaw = options.displayRaw;
+  build.encoderLog = options.encoderLog;
   return build;
 }
 
@@ -180,13 +183,18 @@ int runWall(const WallOptions& options) {
     reportFileError(options.file, "no raw wall channel holds samples");
     return kFileError;
   }
+  // The build cannot report a log it could not append to, so it is tried first.
+  if (!options.encoderLog.empty() && !std::ofstream(options.encoderLog, std::ios::app)) {
+    reportFileError(options.encoderLog, "cannot be opened for appending");
+    return kFileError;
+  }
   BuildStatus status = BuildStatus::kBuilt;
   if (build->secondary != 0) {
     RevolutionStartTable starts{};
     status = BuildMergedWallMatrix(*pipe, *build, starts);
   } else {
     storeSettings(*pipe, *build);
-    status = BuildWallMatrix(*pipe, build->primary - 1);
+    status = BuildWallMatrix(*pipe, build->primary - 1, options.encoderLog);
   }
   if (status != BuildStatus::kBuilt) {
     reportFileError(options.file,
@@ -244,6 +252,8 @@ CLI::App* addWall(CLI::App& rebuild, WallOptions& o) {
   o.jumpOption = wall->add_option("--jump", o.jump, "Jump size in thousandths");
   wall->add_option("--wall-scale", o.wallScales, "Wall scale of channel N (repeatable)");
   wall->add_flag("--display-raw", o.displayRaw, "Keep the joined raw samples for display");
+  wall->add_option("--encoder-log", o.encoderLog,
+                   "Append the axial count at the start of every corrected revolution to this file");
   return wall;
 }
 

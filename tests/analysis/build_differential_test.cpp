@@ -7,7 +7,6 @@
 #include "support/revolution_builders.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"
-#include "support/working_directory.h"
 
 namespace ductora {
 namespace {
@@ -18,7 +17,6 @@ using testing::RevolutionShape;
 class BuildDifferential : public ::testing::Test {
  protected:
   testing::TempDir dir;
-  testing::ScopedWorkingDirectory cwd{dir.path()};
 };
 
 TEST_F(BuildDifferential, SyntheticPipesGiveIdenticalMatricesOnEveryChannel) {
@@ -48,7 +46,7 @@ TEST_F(BuildDifferential, WallListsWithInjectedFaults) {
     testing::InjectJumps(revolutions, 100, seed + 1, 250);
     RevolutionList uncorrected = revolutions;
     ExpectIdenticalBuilds(uncorrected, 1.0 / 3.0, 1.0, MatrixKind::kWall);
-    CorrectWallChannel(revolutions, 30);
+    CorrectWallChannel(revolutions, 30, "");
     ExpectIdenticalBuilds(revolutions, 1.0 / 3.0, 1.0, MatrixKind::kWall);
     ExpectIdenticalBuilds(revolutions, 0.1, 2.5, MatrixKind::kWall);
     ExpectIdenticalBuilds(revolutions, 1.25, 0.7, MatrixKind::kWall);

@@ -13,7 +13,6 @@
 #include "support/revolution_builders.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"
-#include "support/working_directory.h"
 
 namespace ductora {
 namespace {
@@ -31,7 +30,6 @@ class OdBuild : public ::testing::Test {
   }
 
   testing::TempDir dir;
-  testing::ScopedWorkingDirectory cwd{dir.path()};
   std::string path = dir.file("pipe.kqvw");
 };
 

@@ -218,36 +218,42 @@ TEST(FalseMarks, JoinsThatLeaveTooFewToFillAWindowEnd) {
 class EncoderCounts : public ::testing::Test {
  protected:
   std::string fileText() const {
-    std::ifstream in(dir.file(kEncoderCountFile));
+    std::ifstream in(log);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
   }
+  bool writtenInTheWorkingDirectory() const { return std::filesystem::exists(dir.file(kEncoderCountFile)); }
 
   testing::TempDir dir;
+  std::string log = dir.file("counts.tab");
   testing::ScopedWorkingDirectory cwd{dir.path()};
 };
 
-TEST_F(EncoderCounts, EveryWallCorrectionAppendsABlockInTheDefaultFormat) {
+TEST_F(EncoderCounts, EveryWallCorrectionAppendsABlockInTheDefaultFormatWhereAsked) {
   RevolutionList list = {testing::MakeRevolution({300, 300}, 5000),
                          testing::MakeRevolution({300, 300}, 1234567)};
   RevolutionList again = list;
-  CorrectWallChannel(list, 30);
-  CorrectWallChannel(again, 30);
+  RevolutionList unlogged = list;
+  CorrectWallChannel(list, 30, log);
+  CorrectWallChannel(again, 30, log);
+  CorrectWallChannel(unlogged, 30, "");
   EXPECT_EQ(fileText(), "5000\n1.23457e+06\n5000\n1.23457e+06\n");
+  EXPECT_EQ(unlogged, list);
+  EXPECT_FALSE(writtenInTheWorkingDirectory());
 }
 
 TEST_F(EncoderCounts, OdCorrectionWritesNothing) {
   RevolutionList list = {testing::MakeRevolution({3, -4}, 5000)};
   CorrectOdChannel(list, 30);
-  EXPECT_FALSE(std::filesystem::exists(dir.file(kEncoderCountFile)));
+  EXPECT_FALSE(writtenInTheWorkingDirectory());
 }
 
 TEST_F(EncoderCounts, AFileThatCannotBeOpenedIsSkipped) {
-  std::filesystem::create_directory(dir.file(kEncoderCountFile));
+  std::filesystem::create_directory(log);
   RevolutionList list = testing::MakeRevolutions({});
   const RevolutionList before = list;
-  CorrectWallChannel(list, 30);
+  CorrectWallChannel(list, 30, log);
   EXPECT_EQ(list.size(), before.size() - 1);  // the correction itself went on
 }
 

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "analysis/channel_correction.h"
 #include "analysis/matrix_fields.h"
 #include "analysis/pipe_measures.h"
 #include "analysis/wall_statistics.h"
@@ -31,7 +33,7 @@ class WallBuild : public ::testing::Test {
   }
 
   std::size_t encoderLines() const {
-    std::ifstream in(dir.file(kEncoderCountFileName));
+    std::ifstream in(encoderLog);
     std::size_t lines = 0;
     for (std::string line; std::getline(in, line);) {
       ++lines;
@@ -39,10 +41,10 @@ class WallBuild : public ::testing::Test {
     return lines;
   }
 
-  static constexpr const char* kEncoderCountFileName = "EncoderCount.tab";
   testing::TempDir dir;
   testing::ScopedWorkingDirectory cwd{dir.path()};
   std::string path = dir.file("pipe.kqvw");
+  std::string encoderLog = dir.file("counts.tab");
 };
 
 // Mean absolute difference over the rows away from the ends.
@@ -64,7 +66,7 @@ TEST_F(WallBuild, OneChannelRebuildsTheMatrixAndEverythingDerivedFromIt) {
   const WallMatrix stored = pipe.wallMatrix;
   pipe.csa = CsaTable{};
   pipe.revolutionMetrics.clear();
-  ASSERT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildWallMatrix(pipe, 0, encoderLog), BuildStatus::kBuilt);
   const WallMatrix& wall = pipe.wallMatrix;
   EXPECT_EQ(wall.columns, 360U);
   EXPECT_NEAR(wall.rows, 180.0, 2.0);
@@ -84,36 +86,38 @@ TEST_F(WallBuild, OneChannelRebuildsTheMatrixAndEverythingDerivedFromIt) {
   const RevolutionList& kept = pipe.wallChannels[0].revolutions;
   ASSERT_EQ(kept.size(), static_cast<std::size_t>(testing::syntheticRevolutions({.lengthInches = 60.0})));
   EXPECT_GT(kept.back().back().position, 59.0);
-  // The correction dropped the last revolution before writing the encoder counts.
+  // The correction dropped the last revolution before writing the encoder counts, and wrote
+  // them nowhere else.
   EXPECT_EQ(encoderLines(), kept.size() - 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.file(kEncoderCountFile)));
 }
 
 TEST_F(WallBuild, StoredRemovalsTrimTheChannel) {
   PipeFile pipe = open(60.0);
-  ASSERT_EQ(BuildWallMatrix(pipe, 1), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildWallMatrix(pipe, 1, ""), BuildStatus::kBuilt);
   const std::uint32_t fullRows = pipe.wallMatrix.rows;
   pipe.wallMatrix.removeFront = CountsOfInches(10.0);
   pipe.wallMatrix.removeBack = CountsOfInches(5.0);
-  ASSERT_EQ(BuildWallMatrix(pipe, 1), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildWallMatrix(pipe, 1, ""), BuildStatus::kBuilt);
   EXPECT_NEAR(pipe.wallMatrix.rows, fullRows - 45.0, 3.0);
 }
 
 TEST_F(WallBuild, AChannelWithoutSamplesLeavesTheMatrixAsItWas) {
   PipeFile pipe = open(20.0, false);
   const WallMatrix before = pipe.wallMatrix;
-  EXPECT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kNoRevolutions);
+  EXPECT_EQ(BuildWallMatrix(pipe, 0, ""), BuildStatus::kNoRevolutions);
   EXPECT_EQ(pipe.wallMatrix.data, before.data);
-  EXPECT_EQ(BuildWallMatrix(pipe, 4), BuildStatus::kNoChannel);
+  EXPECT_EQ(BuildWallMatrix(pipe, 4, ""), BuildStatus::kNoChannel);
   pipe.wallMatrix.deltaX = 0.0;
   PipeFile withSamples = open(20.0);
   withSamples.wallMatrix.deltaX = 0.0;
-  EXPECT_EQ(BuildWallMatrix(withSamples, 0), BuildStatus::kNoGrid);
+  EXPECT_EQ(BuildWallMatrix(withSamples, 0, ""), BuildStatus::kNoGrid);
 }
 
 TEST_F(WallBuild, ASaveCarriesTheRebuiltMatrix) {
   PipeFile pipe = open(30.0);
   pipe.wallMatrix.deltaY = 2.0;
-  ASSERT_EQ(BuildWallMatrix(pipe, 2), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildWallMatrix(pipe, 2, ""), BuildStatus::kBuilt);
   const std::string out = dir.file("out.kqvw");
   ASSERT_TRUE(savePipeFile(pipe, out, true, true).ok);
   PipeFile reread;

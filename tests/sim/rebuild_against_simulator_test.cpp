@@ -13,7 +13,6 @@
 #include "sim/simulated_pipe.h"
 #include "support/build_comparison.h"
 #include "support/temp_dir.h"
-#include "support/working_directory.h"
 
 namespace ductora::sim {
 namespace {
@@ -77,7 +76,6 @@ Differences compare(const std::vector<Value>& built, std::uint32_t builtRows, co
 class RebuildAgainstSimulator : public ::testing::Test {
  protected:
   ductora::testing::TempDir dir;
-  ductora::testing::ScopedWorkingDirectory workingDirectory{dir.path()};
 };
 
 TEST_F(RebuildAgainstSimulator, FastAndReferenceBuildsAgreeOnEveryChannel) {
@@ -99,7 +97,7 @@ TEST_F(RebuildAgainstSimulator, RebuildsHaveTheStoredShape) {
         const Simulated simulated = simulate(dir, optionsOf(seed, faults, length));
         PipeFile pipe;
         ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
-        ASSERT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kBuilt);
+        ASSERT_EQ(BuildWallMatrix(pipe, 0, ""), BuildStatus::kBuilt);
         EXPECT_EQ(pipe.wallMatrix.rows, simulated.truth.wallMatrix.rows);
         EXPECT_EQ(pipe.wallMatrix.columns, simulated.truth.wallMatrix.columns);
         ASSERT_EQ(BuildOdMatrix(pipe, pipe.header.odJumpSize), BuildStatus::kBuilt);
@@ -162,7 +160,7 @@ TEST_F(RebuildAgainstSimulator, RebuiltMatricesMatchTheTrueGeometry) {
     const Simulated simulated = simulate(dir, optionsOf(seed, FaultLevel::kTypical));
     PipeFile pipe;
     ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
-    ASSERT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kBuilt);
+    ASSERT_EQ(BuildWallMatrix(pipe, 0, ""), BuildStatus::kBuilt);
     const WallMatrix& truthWall = simulated.truth.wallMatrix;
     ASSERT_EQ(pipe.wallMatrix.columns, truthWall.columns);
     const Differences wall = compare(pipe.wallMatrix.data, pipe.wallMatrix.rows, truthWall.data,
