@@ -49,10 +49,7 @@ struct OdOptions {
   CLI::Option* jumpOption = nullptr;
 };
 
-int usageError(const std::string& message) {
-  std::cerr << "ductora-cli: rebuild: " << message << '\n';
-  return kUsageError;
-}
+int usageError(const std::string& message) { return reportUsageError("rebuild", message); }
 
 bool given(const CLI::Option* option) { return option != nullptr && option->count() > 0; }
 
@@ -79,8 +76,6 @@ bool applyWallScale(const std::string& text, std::array<double, 4>& scales) {
     return false;
   }
 }
-
-bool validInches(double inches) { return std::isfinite(inches) && inches >= 0.0; }
 
 std::optional<PipeFile> openPipe(const std::string& path) {
   PipeFile pipe;
@@ -153,7 +148,7 @@ void storeSettings(PipeFile& pipe, const MergedWallBuild& build) {
 }
 
 int runWall(const WallOptions& options) {
-  if (!validInches(options.removeFront) || !validInches(options.removeBack)) {
+  if (!isInches(options.removeFront) || !isInches(options.removeBack)) {
     return usageError("--remove-front and --remove-back take inches of at least 0");
   }
   if (given(options.deltaXOption) && !(options.deltaX > 0.0 && std::isfinite(options.deltaX))) {

@@ -41,17 +41,10 @@ PipeFile Measured(PipeSpec plan) {
   return pipe;
 }
 
-void Select(PipeFile& pipe, std::uint32_t od, std::uint32_t wall, std::uint32_t eccentricity,
-            std::uint32_t ovality) {
-  pipe.collapseSelections[kCollapseOd] = od;
-  pipe.collapseSelections[kCollapseWall] = wall;
-  pipe.collapseSelections[kCollapseEccentricity] = eccentricity;
-  pipe.collapseSelections[kCollapseOvality] = ovality;
-}
-
 TEST(CollapseSeries, PipeChoicesGiveOneValueForEveryRow) {
   PipeFile pipe = Measured(FourRows());
-  Select(pipe, kChoiceMinForPipe, kChoiceMaxForPipe, kChoiceAverageForPipe, kChoiceMaxForPipe);
+  SetCollapseSelections(pipe,
+                        {kChoiceMinForPipe, kChoiceMaxForPipe, kChoiceMaxForPipe, kChoiceAverageForPipe});
   const double expected = TamanoCollapse(kYield, pipe.odMatrix.minOd / pipe.wallMatrix.maxWall,
                                          pipe.odMatrix.maxOvality, pipe.wallMatrix.avgEccentricity);
   const std::vector<double> series = CollapseSeries(pipe);
@@ -61,13 +54,15 @@ TEST(CollapseSeries, PipeChoicesGiveOneValueForEveryRow) {
   }
   EXPECT_TRUE(std::isfinite(expected));
   // The smallest wall of the pipe is row 3's zero: no wall input.
-  Select(pipe, kChoiceMinForPipe, kChoiceMinForPipe, kChoiceAverageForPipe, kChoiceMaxForPipe);
+  SetCollapseSelections(pipe,
+                        {kChoiceMinForPipe, kChoiceMinForPipe, kChoiceMaxForPipe, kChoiceAverageForPipe});
   EXPECT_EQ(CollapsePressureOfRow(pipe, 0), kNoWallPressure);
 }
 
 TEST(CollapseSeries, SliceChoicesReadTheRevolutionRecord) {
   PipeFile pipe = Measured(FourRows());
-  Select(pipe, kChoiceMaxForSlice, kChoiceMinForSlice, kChoiceAverageForSlice, kChoiceMaxForSlice);
+  SetCollapseSelections(pipe,
+                        {kChoiceMaxForSlice, kChoiceMinForSlice, kChoiceMaxForSlice, kChoiceAverageForSlice});
   const std::vector<double> series = CollapseSeries(pipe);
   for (std::size_t r = 0; r < 3; ++r) {
     const RevolutionMetric& m = pipe.revolutionMetrics[r];
@@ -77,7 +72,8 @@ TEST(CollapseSeries, SliceChoicesReadTheRevolutionRecord) {
   // Row 2: flat 0.200" walls and a round 5.000" OD give D/t 25 without imperfection.
   EXPECT_NEAR(series[2], TamanoCollapse(kYield, 25.0, 0.0, 0.0), 1e-3);
   // Eccentricity choices 4 and 5 are the largest and smallest wall differences across the pipe.
-  Select(pipe, kChoiceMaxForSlice, kChoiceMinForSlice, kChoiceMaxForSlice, kChoiceMinForSlice);
+  SetCollapseSelections(pipe,
+                        {kChoiceMaxForSlice, kChoiceMinForSlice, kChoiceMinForSlice, kChoiceMaxForSlice});
   const RevolutionMetric& m = pipe.revolutionMetrics[1];
   EXPECT_DOUBLE_EQ(CollapsePressureOfRow(pipe, 1),
                    TamanoCollapse(kYield, static_cast<double>(m[kMetricMaxOd]) / m[kMetricMinWall],
@@ -86,15 +82,15 @@ TEST(CollapseSeries, SliceChoicesReadTheRevolutionRecord) {
 
 TEST(CollapseSeries, NoWallInputPlotsMinus100) {
   PipeFile pipe = Measured(FourRows());
-  Select(pipe, kChoiceMaxForPipe, kChoiceNone, kChoiceNone, kChoiceNone);
+  SetCollapseSelections(pipe, {kChoiceMaxForPipe, kChoiceNone, kChoiceNone, kChoiceNone});
   for (const double value : CollapseSeries(pipe)) {
     EXPECT_EQ(value, kNoWallPressure);
   }
   // An unknown choice reads as no input.
-  Select(pipe, kChoiceMaxForPipe, 7, kChoiceNone, kChoiceNone);
+  SetCollapseSelections(pipe, {kChoiceMaxForPipe, 7, kChoiceNone, kChoiceNone});
   EXPECT_EQ(CollapsePressureOfRow(pipe, 0), kNoWallPressure);
   // A wall row without a revolution record (more wall than OD rows) has no slice inputs.
-  Select(pipe, kChoiceMaxForPipe, kChoiceMinForSlice, kChoiceNone, kChoiceNone);
+  SetCollapseSelections(pipe, {kChoiceMaxForPipe, kChoiceMinForSlice, kChoiceNone, kChoiceNone});
   pipe.revolutionMetrics.resize(2);
   EXPECT_EQ(CollapsePressureOfRow(pipe, 3), kNoWallPressure);
   EXPECT_NE(CollapsePressureOfRow(pipe, 1), kNoWallPressure);
@@ -144,13 +140,29 @@ TEST(PressureAtCursor, ValueOfTheCursorRowOrZero) {
   PipeSpec plan = FourRows();
   plan.wallStart = 2.0;
   PipeFile pipe = Measured(plan);
-  Select(pipe, kChoiceMaxForSlice, kChoiceMinForSlice, kChoiceAverageForSlice, kChoiceMaxForSlice);
+  SetCollapseSelections(pipe,
+                        {kChoiceMaxForSlice, kChoiceMinForSlice, kChoiceMaxForSlice, kChoiceAverageForSlice});
   pipe.burstSelection = 0;
   EXPECT_EQ(CollapseAtCursor(pipe, 1.0), 0.0);
   EXPECT_EQ(CollapseAtCursor(pipe, 3.0), CollapsePressureOfRow(pipe, 1));
   EXPECT_EQ(BurstAtCursor(pipe, 1.0), 0.0);
   EXPECT_EQ(BurstAtCursor(pipe, 4.2), BurstPressureOfRow(pipe, 2));
   EXPECT_EQ(CollapseAtCursor(pipe, kNaN), 0.0);
+}
+
+TEST(BurstDOverT, MeasuredThenNominalThenNone) {
+  PipeSpec plan = FourRows();
+  EXPECT_DOUBLE_EQ(BurstDOverT(Measured(plan)).value, 62.5);  // row 1: 5.0 over its 0.080 wall
+  EXPECT_EQ(BurstDOverT(Measured(plan)).source, DOverTSource::kMeasured);
+  // Without OD data: calibration 6000 mils over the nominal 100.
+  plan.od = {};
+  plan.calibrationOd = 6.0F;
+  const PipeDOverT nominal = BurstDOverT(Measured(plan));
+  EXPECT_DOUBLE_EQ(nominal.value, 60.0);
+  EXPECT_EQ(nominal.source, DOverTSource::kNominal);
+  plan.nominalWall = 0;
+  EXPECT_EQ(BurstDOverT(Measured(plan)).source, DOverTSource::kNone);
+  EXPECT_EQ(BurstDOverT(Measured(plan)).value, 0.0);
 }
 
 TEST(ApiDOverT, AveragesUnderTheCursorAndNominal) {

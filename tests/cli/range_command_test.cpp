@@ -43,17 +43,17 @@ TEST_F(RangeCommand, JsonHasEveryGroup) {
 TEST_F(RangeCommand, ReadableTableInTheWindowsForms) {
   const CliRun r = run("range " + path + " --from 5 --to 20");
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  for (const char* title :
-       {"Wall Thickness", "CSA", "64 Point Average", "Low Wall", "Eccentricity", "Ovality", "OD", "ID"}) {
-    EXPECT_NE(r.out.find(title), std::string::npos) << title;
-  }
   EXPECT_NE(r.out.find(" %)"), std::string::npos);
   EXPECT_NE(r.out.find("''"), std::string::npos);
 }
 
 TEST_F(RangeCommand, Errors) {
   EXPECT_EQ(run("range " + dir.file("absent.kqvw") + " --from 0 --to 1").exitCode, 1);
-  EXPECT_EQ(run("range " + path + " --from 0").exitCode, 2);
+  for (const char* bounds : {"--from 0", "--from nan --to 3", "--from 1 --to inf", "--from -1 --to 3"}) {
+    const CliRun r = run("range " + path + " " + bounds);
+    EXPECT_EQ(r.exitCode, 2) << bounds;
+    EXPECT_TRUE(r.out.empty()) << bounds;
+  }
 }
 
 }  // namespace
