@@ -47,7 +47,7 @@ TEST_F(ReportCommand, OneRowPerReadablePipeAndExitOne) {
   EXPECT_EQ(
       lines[0],
       "index,file,kqNumber,length,minWall,avgWall,maxWall,minCsaPercent,maxEccentricity,maxOvality,minOd,"
-      "maxOd,maxDOverT,apiBurst");
+      "maxOd,maxDOverT,apiBurst,dOverTSource");
   // The missing pipe keeps its place in the numbering.
   EXPECT_EQ(lines[1].rfind("1," + first + ",4711,", 0), 0U) << lines[1];
   EXPECT_EQ(lines[2].rfind("3," + third + ",", 0), 0U) << lines[2];
@@ -75,6 +75,7 @@ TEST_F(ReportCommand, JsonValuesAreThePipesMeasures) {
   EXPECT_EQ(row["minOd"].get<double>(), pipe.odMatrix.minOd);
   EXPECT_EQ(row["maxOd"].get<double>(), pipe.odMatrix.maxOd);
   EXPECT_EQ(row["maxDOverT"].get<double>(), MaxDOverT(pipe));
+  EXPECT_EQ(row["dOverTSource"], "measured");
   EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 110000.0 / MaxDOverT(pipe), 1e-9);
   // Walls near the nominal 0.362": the smallest area is a little under 100 %.
   EXPECT_GT(row["minCsaPercent"].get<double>(), 90.0);
@@ -112,9 +113,39 @@ TEST_F(ReportCommand, CsvQuotesFileNamesThatNeedIt) {
   EXPECT_NE(r.out.find("\n1,\"" + dir.file("a,\"\"b\"\".kqvw") + "\",4711,"), std::string::npos) << r.out;
 }
 
+TEST_F(ReportCommand, APipeWithoutOdDataIsReportedAtTheNominalDOverTAndMarked) {
+  const std::string wallOnly = writePipe("wall-only.kqvw", 20.0, 5, false);
+  const json j = json::parse(run("report " + wallOnly + " --format json").out);
+  const json& row = j["pipes"][0];
+  EXPECT_EQ(row["dOverTSource"], "nominal");
+  EXPECT_DOUBLE_EQ(row["maxDOverT"].get<double>(), 7000.0 / 362.0);  // calibration OD / nominal wall
+  EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 110000.0 / (7000.0 / 362.0), 1e-9);
+  const std::vector<std::string> lines = Lines(run("report " + first + " " + wallOnly).out);
+  ASSERT_EQ(lines.size(), 4U);
+  EXPECT_EQ(lines[1].find('*'), std::string::npos) << lines[1];
+  EXPECT_NE(lines[2].find("19.337*"), std::string::npos) << lines[2];
+  EXPECT_EQ(lines[3].rfind("* at the nominal D/t", 0), 0U) << lines[3];
+}
+
+TEST_F(ReportCommand, AListNamingNoPipeIsAWarningAndExitOne) {
+  const std::string empty = dir.file("empty.kqstr");
+  writeText(empty, "\n");
+  const CliRun r = run("report " + empty + " " + first + " --format json");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "ductora-cli: " + empty + ": warning: names no pipe\n");
+  const json j = json::parse(r.out);
+  EXPECT_EQ(j["pipes"].size(), 1U);
+  EXPECT_EQ(j["emptyLists"], json::array({empty}));
+}
+
 TEST_F(ReportCommand, UsageErrorsExitTwo) {
-  EXPECT_EQ(run("report").exitCode, 2);
-  EXPECT_EQ(run("report " + first + " --format xml").exitCode, 2);
+  for (const std::string& arguments :
+       {std::string("report"), "report " + first + " --format xml", "report " + first + " --yield 0",
+        "report " + first + " --yield nan"}) {
+    const CliRun r = run(arguments);
+    EXPECT_EQ(r.exitCode, 2) << arguments;
+    EXPECT_TRUE(r.out.empty()) << arguments;
+  }
 }
 
 }  // namespace
