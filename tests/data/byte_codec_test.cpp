@@ -2,38 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 namespace ductora {
 namespace {
-
-TEST(ByteCodec, FieldsRoundTripLittleEndian) {
-  ByteWriter out;
-  out.u8(0xAB);
-  out.u16(0x1234);
-  out.i16(-2048);
-  out.u32(0xDEADBEEF);
-  out.f32(-1.5F);
-  out.f64(0.005119017148707448);
-  const std::vector<std::uint8_t> bytes = out.take();
-  ASSERT_EQ(bytes.size(), 1U + 2 + 2 + 4 + 4 + 8);
-  EXPECT_EQ(bytes[1], 0x34);
-  EXPECT_EQ(bytes[2], 0x12);
-  EXPECT_EQ(bytes[3], 0x00);  // -2048 is 00 F8
-  EXPECT_EQ(bytes[4], 0xF8);
-  EXPECT_EQ(bytes[5], 0xEF);
-
-  ByteReader in(bytes);
-  EXPECT_EQ(in.u8(), 0xAB);
-  EXPECT_EQ(in.u16(), 0x1234);
-  EXPECT_EQ(in.i16(), -2048);
-  EXPECT_EQ(in.u32(), 0xDEADBEEFU);
-  EXPECT_EQ(in.f32(), -1.5F);
-  EXPECT_EQ(in.f64(), 0.005119017148707448);
-  EXPECT_TRUE(in.ok());
-  EXPECT_EQ(in.remaining(), 0U);
-}
 
 TEST(ByteCodec, ReadingPastTheEndFailsForGood) {
   const std::vector<std::uint8_t> bytes{1, 2, 3};

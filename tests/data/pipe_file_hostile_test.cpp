@@ -8,6 +8,7 @@
 #include "data/pipe_file_io.h"
 #include "data/raw_channels.h"
 #include "support/block_file_builder.h"
+#include "support/block_fixtures.h"
 #include "support/temp_dir.h"
 
 namespace ductora {
@@ -30,12 +31,7 @@ ReadOutcome readBytes(const std::vector<std::uint8_t>& bytes) {
   return outcome;
 }
 
-std::vector<std::uint8_t> csaPayload() {
-  CsaTable csa;
-  csa.minCsa = 1.0;
-  csa.maxCsa = 2.0;
-  return encodeCsa(csa);
-}
+const std::vector<std::uint8_t>& csaPayload() { return ductora::testing::kCsaBytes.payload; }
 
 std::vector<std::uint8_t> matrixHead(std::uint32_t rows, std::uint32_t columns) {
   ByteWriter out;
@@ -92,7 +88,7 @@ TEST(PipeFileHostile, NextOffsetPastTheEndEndsTheScanAsTruncated) {
   const ReadOutcome read = readBytes(file.finish());
   EXPECT_TRUE(read.result.truncated);
   EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);
-  EXPECT_EQ(read.pipe.csa.maxCsa, 2.0);
+  EXPECT_EQ(read.pipe.csa.maxCsa, 5.5);
 
   // A matrix whose values are cut by the end of the file is not taken.
   BlockFileBuilder cut;
@@ -215,22 +211,8 @@ TEST(PipeFileHostile, AMillionTinyBlocksAreReadInOnePass) {
 
 // Random damage to a small valid file must never crash a reader or a loader.
 TEST(PipeFileHostile, DamagedFilesNeverCrashReadersOrLoaders) {
-  WallChannel wall;
-  wall.setWallScale(1.0);
-  wall.revolutions = {{RawSample{300, 1, 1, 0, 0}, RawSample{301, 2, 2, 0, 0}}, {RawSample{302, 3, 3, 0, 0}}};
-  OdChannel od;
-  od.revolutions = {{RawSample{4, 1, 1, 0, 0}}};
-  WallMatrix matrix;
-  matrix.rows = 2;
-  matrix.columns = 2;
-  matrix.data = {1, 2, 3, 4};
-  BlockFileBuilder file;
-  file.add(kTagJobInfo1, encodeJobInfo1(PipeHeader{}));
-  file.add(kTagRawWall, *encodeRawWallChannel(1, wall));
-  file.add(kTagWallMatrix, encodeWallMatrix(matrix));
-  file.add(kTagJobInfo2, encodeJobInfo2(PipeHeader{}));
-  file.add(kTagRawOd, *encodeRawOdChannel(1, od));
-  const std::vector<std::uint8_t> valid = file.finish();
+  const std::vector<std::uint8_t> valid =
+      ductora::testing::chainBlocks(ductora::testing::completePipeBlocks());
 
   TempDir dir;
   const std::string path = dir.file("damaged.kqvw");
@@ -254,7 +236,7 @@ TEST(PipeFileHostile, DamagedFilesNeverCrashReadersOrLoaders) {
     EXPECT_EQ(fromMemory.dataPresent, pipe.dataPresent);
     EXPECT_EQ(fromMemory.header, pipe.header);
     EXPECT_EQ(fromMemory.wallMatrix.data, pipe.wallMatrix.data);
-    EXPECT_LE(LoadWallRevolutions(pipe, 1, 2.0), bytes.size() / kRawRecordBytes);
+    EXPECT_LE(LoadWallRevolutions(pipe, 2, 2.0), bytes.size() / kRawRecordBytes);
     EXPECT_LE(LoadOdRevolutions(pipe, 1, 0.0).revolutions, bytes.size() / kRawRecordBytes);
     if (pipe.wallMatrix.present()) {
       EXPECT_EQ(pipe.wallMatrix.data.size(), std::size_t{pipe.wallMatrix.rows} * pipe.wallMatrix.columns);

@@ -215,6 +215,7 @@ TEST(PipeFileSave, ChannelsLongerThanTheProgramUsesAreSavedWholeWithAWarning) {
   EXPECT_EQ(saved.odChannels[0].revolutions, original.odChannels[0].revolutions);
   // For use the program still takes the first 6000.
   EXPECT_EQ(LoadWallRevolutions(saved, 2, 0.0), kMaxRevolutions);
+  EXPECT_EQ(LoadOdRevolutions(saved, 1, 0.0).revolutions, kMaxRevolutions);
 
   // A save that keeps no raw data has nothing to warn about.
   EXPECT_TRUE(savePipeFile(saved, target, false, false).warnings.empty());

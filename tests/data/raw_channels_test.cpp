@@ -180,25 +180,6 @@ TEST_F(RawChannels, LoadingFreesTheOldListsAndRefusesBadChannelNumbers) {
   EXPECT_TRUE(pipe.wallChannels[kRawDisplayChannel].revolutions.empty());
 }
 
-TEST_F(RawChannels, AtMostSixThousandRevolutionsAreStored) {
-  std::vector<std::int32_t> records{M, M};
-  for (int i = 0; i < 6100; ++i) {
-    records.push_back(2 + i % 1000);
-    records.push_back(M);
-  }
-  writeBlock(kTagRawWall, 3, 1.0, records);
-  EXPECT_EQ(LoadWallRevolutions(pipe, 3, 0.0), kMaxRevolutions);
-  EXPECT_EQ(wall(3).back().front().reading, 2 + 5999 % 1000);
-
-  std::vector<std::int32_t> odRecords{OdM};
-  for (int i = 0; i < 6001; ++i) {
-    odRecords.push_back(i % 100);
-    odRecords.push_back(OdM);
-  }
-  writeBlock(kTagRawOd, 1, 0.001, odRecords);
-  EXPECT_EQ(LoadOdRevolutions(pipe, 1, 0.0).revolutions, kMaxRevolutions);
-}
-
 RevolutionList axialRevolutions(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& spans) {
   RevolutionList revolutions;
   for (const auto& [first, last] : spans) {
