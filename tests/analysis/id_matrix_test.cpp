@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "analysis/pipe_sampler.h"
 #include "support/matrix_builders.h"
 
@@ -43,40 +45,6 @@ TEST(IdMatrix, DiameterLessBothWalls) {
   EXPECT_EQ(id.deltaX, pipe.odMatrix.deltaX);
 }
 
-TEST(IdMatrix, ZeroWhereEitherWallIsZero) {
-  PipeSpec plan;
-  plan.wall = MakeWallMatrix({{0, 100, 100, 100}, {100, 100, 0, 100}});
-  plan.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
-  plan.calibrationOd = 5.0F;
-  PipeFile pipe = MakePipe(plan);
-  BuildIdMatrix(pipe);
-  // Pair (0, 2) has a zero wall in both rows; pair (1, 3) never does.
-  for (std::size_t r = 0; r < 2; ++r) {
-    EXPECT_EQ(pipe.idMatrix.at(r, 0), 0);
-    EXPECT_EQ(pipe.idMatrix.at(r, 2), 0);
-    EXPECT_NEAR(pipe.idMatrix.at(r, 1), 4800, 1);
-  }
-}
-
-TEST(IdMatrix, NoValidCellGivesZeroExtremes) {
-  PipeSpec plan;
-  plan.wall = MakeWallMatrix({{0, 0}});
-  plan.od = MakeOdMatrix({{0, 0}});
-  PipeFile pipe = MakePipe(plan);
-  BuildIdMatrix(pipe);
-  EXPECT_EQ(pipe.idMatrix.minId, 0.0);
-  EXPECT_EQ(pipe.idMatrix.maxId, 0.0);
-  EXPECT_EQ(pipe.idMatrix.avgId, 0.0);
-}
-
-TEST(IdMatrix, NeedsBothMatrices) {
-  PipeFile pipe = SmallPipe();
-  BuildIdMatrix(pipe);
-  pipe.wallMatrix = WallMatrix{};
-  BuildIdMatrix(pipe);
-  EXPECT_FALSE(pipe.idMatrix.present());
-}
-
 // Turning row 7 into 7 x (1/3) inch and back gives 6.999..., i.e. row 6. The ID uses the row.
 TEST(IdMatrix, UsesTheOdRowItselfNotARoundTrippedPosition) {
   constexpr double kThird = 0.3333333333333333;
@@ -94,32 +62,27 @@ TEST(IdMatrix, UsesTheOdRowItselfNotARoundTrippedPosition) {
   EXPECT_NEAR(pipe.idMatrix.at(6, 0), 4920, 1);
 }
 
-TEST(IdMatrix, ReversedRowsOutsideTheDataAreZero) {
-  // Wall of 5 rows (N = 4) against 2 OD rows: OD rows 0 and 1 reverse to 4 and 3, past the OD
-  // matrix, and the walls' reversed rows (4, 3) are inside: ID cells stay 0, nothing is read
-  // outside either matrix.
+TEST(IdMatrix, NothingIsReadOutsideEitherMatrix) {
+  // Wall of 5 rows (N = 4) against 2 OD rows, reversed: OD rows 0 and 1 reverse to 4 and 3, past
+  // the OD matrix. A wall of 2 columns against an OD of 4 has no opposite wall. No wall: no ID.
   PipeSpec plan;
   plan.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
   plan.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
   plan.reversed = true;
-  PipeFile pipe = MakePipe(plan);
-  BuildIdMatrix(pipe);
-  for (const std::int16_t cell : pipe.idMatrix.data) {
-    EXPECT_EQ(cell, 0);
+  PipeSpec narrow = plan;
+  narrow.wall = MakeWallMatrix({{100, 100}});
+  narrow.reversed = false;
+  for (const PipeSpec& spec : {plan, narrow}) {
+    PipeFile pipe = MakePipe(spec);
+    BuildIdMatrix(pipe);
+    EXPECT_EQ(std::count(pipe.idMatrix.data.begin(), pipe.idMatrix.data.end(), 0), pipe.idMatrix.data.size());
+    EXPECT_EQ(pipe.idMatrix.minId, 0.0);
+    EXPECT_EQ(pipe.idMatrix.avgId, 0.0);
+    pipe.wallMatrix = WallMatrix{};
+    BuildIdMatrix(pipe);
+    EXPECT_FALSE(pipe.idMatrix.present());
   }
-}
-
-TEST(IdMatrix, NarrowWallMatrixIsGuarded) {
-  // Wall of 2 columns against an OD of 4: the opposite wall (column 2) lies outside, so 0.
-  PipeSpec plan;
-  plan.wall = MakeWallMatrix({{100, 100}});
-  plan.od = MakeOdMatrix({{0, 0, 0, 0}});
-  plan.calibrationOd = 5.0F;
-  PipeFile pipe = MakePipe(plan);
-  BuildIdMatrix(pipe);
-  EXPECT_EQ(pipe.idMatrix.at(0, 0), 0);
-  EXPECT_EQ(pipe.idMatrix.at(0, 1), 0);
 }
 
 }  // namespace

@@ -38,13 +38,8 @@ TEST(PipeMeasures, ComputesEveryStoredMeasure) {
   EXPECT_NEAR(pipe.odMatrix.maxOd, 5.06, 1e-6);
   EXPECT_TRUE(pipe.idMatrix.present());
   EXPECT_EQ(pipe.revolutionMetrics.size(), 3U);
-}
-
-TEST(PipeMeasures, WallOnlyHasNoIdMatrix) {
-  PipeSpec plan = FullSpec();
-  plan.od = OdMatrix{};
-  PipeFile pipe = MakePipe(std::move(plan));
-  pipe.idMatrix.data = {1, 2};  // left from an earlier build
+  // Wall only: no ID matrix, also none left from an earlier build.
+  pipe.odMatrix = OdMatrix{};
   ComputePipeMeasures(pipe);
   EXPECT_FALSE(pipe.idMatrix.present());
   EXPECT_EQ(pipe.revolutionMetrics.size(), 3U);
@@ -75,16 +70,12 @@ TEST(PipeMeasures, CalibrationOdSetterRecomputesWhatReadsIt) {
   EXPECT_FLOAT_EQ(pipe.revolutionMetrics[1][kMetricMinOd], 6.0F);
 }
 
-TEST(PipeMeasures, LoadingAMissingFileComputesNothing) {
+TEST(PipeMeasures, LoadingAPipeAddsItsMeasures) {
   testing::TempDir dir;
-  PipeFile pipe = MakePipe(FullSpec());
-  const PipeReadResult result = LoadPipeForUse(pipe, dir.file("absent.kqvw"));
-  EXPECT_FALSE(result.opened);
-  EXPECT_TRUE(pipe.revolutionMetrics.empty());
-}
+  PipeFile missing = MakePipe(FullSpec());
+  EXPECT_FALSE(LoadPipeForUse(missing, dir.file("absent.kqvw")).opened);
+  EXPECT_TRUE(missing.revolutionMetrics.empty());
 
-TEST(PipeMeasures, LoadingASavedPipeAddsItsMeasures) {
-  testing::TempDir dir;
   const std::string path = dir.file("measured.kqvw");
   PipeFile saved = MakePipe(FullSpec());
   ASSERT_TRUE(savePipeFile(saved, path, false, false).ok);

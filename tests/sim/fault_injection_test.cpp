@@ -23,14 +23,6 @@ SimulatedPipe harshPipe(std::uint64_t seed) {
   return simulatePipe(options, job, 0, random);
 }
 
-std::map<std::string, int> countFaults(const ChannelStream& stream) {
-  std::map<std::string, int> counts;
-  for (const FaultEvent& event : stream.faults) {
-    ++counts[event.kind];
-  }
-  return counts;
-}
-
 // A count of rare independent events lies within a few standard deviations of its expectation.
 void expectAboutRate(int count, double opportunities, double rate, const char* kind) {
   const double expected = opportunities * rate;
@@ -42,32 +34,19 @@ TEST(FaultInjection, EveryKindAppearsAtItsConfiguredRate) {
   const FaultRates rates = faultRatesFor(FaultLevel::kHarsh);
   std::map<std::string, int> counts;
   FaultOpportunities total;
-  FaultOpportunities wallTotal;
-  for (const ChannelStream& stream : pipe.scan.wall) {
-    for (const auto& [kind, count] : countFaults(stream)) {
-      counts[kind] += count;
-    }
-    wallTotal.samples += stream.opportunities.samples;
-  }
-  for (const ChannelStream& stream : pipe.scan.od) {
-    for (const auto& [kind, count] : countFaults(stream)) {
-      counts[kind] += count;
-    }
-  }
-  for (const ChannelStream& stream : pipe.scan.wall) {
+  const auto add = [&](const ChannelStream& stream) {
+    for (const FaultEvent& event : stream.faults) ++counts[event.kind];
     total.marks += stream.opportunities.marks;
     total.revolutions += stream.opportunities.revolutions;
     total.samples += stream.opportunities.samples;
-  }
-  for (const ChannelStream& stream : pipe.scan.od) {
-    total.marks += stream.opportunities.marks;
-    total.revolutions += stream.opportunities.revolutions;
-    total.samples += stream.opportunities.samples;
-  }
+  };
+  std::for_each(pipe.scan.wall.begin(), pipe.scan.wall.end(), add);
+  const std::size_t wallSamples = total.samples;
+  std::for_each(pipe.scan.od.begin(), pipe.scan.od.end(), add);
   expectAboutRate(counts["missedMark"], total.marks, rates.missedMark, "missed marks");
   expectAboutRate(counts["falseMark"], total.revolutions, rates.falseMark, "false marks");
   expectAboutRate(counts["jump"], total.samples, rates.jump, "jumps");
-  expectAboutRate(counts["zeroReading"], wallTotal.samples, rates.zeroReading, "drop-outs");
+  expectAboutRate(counts["zeroReading"], wallSamples, rates.zeroReading, "drop-outs");
 }
 
 TEST(FaultInjection, TheFaultsAreInTheRecordedData) {
