@@ -97,10 +97,7 @@ TEST(RevolutionStarts, AnglesFromTheStartCountsOfTheRevolutions) {
   EXPECT_EQ(AngleOfRotationCount(starts, 1019), 324);
   EXPECT_EQ(AngleOfRotationCount(starts, 1020), 0);  // no entry above: past the last start
   EXPECT_EQ(AngleOfRotationCount(starts, 999), 0);   // before the first revolution
-}
-
-TEST(RevolutionStarts, AShorterBuildLeavesNothingOfALongerOne) {
-  RevolutionStartTable starts{};
+  // A shorter build leaves nothing of a longer one.
   RecordRevolutionStarts(Channel(10, 0, 0, 1000), starts);
   RecordRevolutionStarts(Channel(2, 0, 0, 0), starts);
   EXPECT_EQ(starts[2], 0U);

@@ -61,13 +61,6 @@ TEST_F(OdBuild, HalfTheDifferenceOfBothChannelsRotatedByTheWallAngle) {
   EXPECT_EQ(pipe.odChannels[0].revolutions.size(), 0U);  // freed after the build
 }
 
-TEST_F(OdBuild, AWallAngleOfZeroLeavesTheRowsAsBuilt) {
-  PipeFile pipe = open(20.0);
-  pipe.header.wallAngle = 0;
-  ASSERT_EQ(BuildOdMatrix(pipe, 25), BuildStatus::kBuilt);
-  ExpectOvality(pipe.odMatrix, 0);
-}
-
 TEST_F(OdBuild, WithoutRawOdDataTheMatrixStaysAsItWas) {
   PipeFile pipe = open(20.0, false);
   const OdMatrix before = pipe.odMatrix;

@@ -114,19 +114,6 @@ TEST_F(WallBuild, AChannelWithoutSamplesLeavesTheMatrixAsItWas) {
   EXPECT_EQ(BuildWallMatrix(withSamples, 0, ""), BuildStatus::kNoGrid);
 }
 
-TEST_F(WallBuild, ASaveCarriesTheRebuiltMatrix) {
-  PipeFile pipe = open(30.0);
-  pipe.wallMatrix.deltaY = 2.0;
-  ASSERT_EQ(BuildWallMatrix(pipe, 2, ""), BuildStatus::kBuilt);
-  const std::string out = dir.file("out.kqvw");
-  ASSERT_TRUE(savePipeFile(pipe, out, true, true).ok);
-  PipeFile reread;
-  ASSERT_TRUE(readPipeFile(reread, out).wallMatrixRead);
-  EXPECT_EQ(reread.wallMatrix.columns, 180U);
-  EXPECT_EQ(reread.wallMatrix.data, pipe.wallMatrix.data);
-  EXPECT_EQ(reread.csa.minCsa, pipe.csa.minCsa);
-}
-
 TEST_F(WallBuild, TwoChannelsJoinedStoreTheirSettings) {
   PipeFile pipe = open(60.0);
   MergedWallBuild build;
@@ -176,19 +163,6 @@ TEST_F(WallBuild, AJoinThatCannotBeMadeChangesNothing) {
   EXPECT_EQ(starts[0], 0U);
   build.secondary = 5;
   EXPECT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kNoChannel);
-}
-
-TEST_F(WallBuild, AChannelCanBeJoinedToItself) {
-  PipeFile pipe = open(40.0);
-  MergedWallBuild build;
-  build.primary = 2;
-  build.secondary = 2;
-  build.direction = AppendDirection::kLeft;
-  build.jumpSize = 30;
-  build.wallScales = {1.16, 1.16, 1.16, 1.16};
-  RevolutionStartTable starts{};
-  EXPECT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kBuilt);
-  EXPECT_GT(pipe.wallMatrix.rows, 100U);
 }
 
 TEST(WallMatrixFields, ChannelsWithSamplesBecomePrimaryAndSecondary) {

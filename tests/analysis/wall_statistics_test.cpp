@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "support/matrix_builders.h"
 
 namespace ductora {

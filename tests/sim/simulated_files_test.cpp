@@ -141,7 +141,8 @@ TEST(SimulatorDeterminism, SameSeedSameBytesOtherSeedOtherBytes) {
     std::ostringstream ignored;
     ASSERT_TRUE(runSimulation(options, ignored, ignored));
   }
-  for (const char* name : {"JOB-001.kqvw", "JOB-002.kqvw", "JOB-001.ind", "JOB-002.truth.json", "JOB.kqstr"}) {
+  for (const char* name :
+       {"JOB-001.kqvw", "JOB-002.kqvw", "JOB-001.ind", "JOB-002.truth.json", "JOB.kqstr"}) {
     EXPECT_EQ(readBytes(dirs[0].file(name)), readBytes(dirs[1].file(name))) << name;
   }
   EXPECT_NE(readBytes(dirs[0].file("JOB-001.kqvw")), readBytes(dirs[2].file("JOB-001.kqvw")));
