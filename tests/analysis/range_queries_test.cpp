@@ -36,11 +36,7 @@ TEST(WallQueries, ExtremesWithinThresholds) {
   ExpectCell(MaxWallLocation(pipe, 0, 0, 450.0), 0, 3, 0.4);
   EXPECT_DOUBLE_EQ(MinWallValue(pipe, 2, 0, 0.0), 0.1);
   EXPECT_DOUBLE_EQ(MaxWallValue(pipe, 0, 1, 3000.0), 0.4);
-}
-
-TEST(WallQueries, FirstCellOutsideTheThresholdDoesNotHideTheRest) {
-  // Row 2 starts with a 0 reading; the smallest wall above 0 is 100 at column 2.
-  const PipeFile pipe = MakePipe(WallSpec());
+  // Row 2 starts with a 0 reading: a first cell outside the threshold does not hide the rest.
   ExpectCell(MinWallLocation(pipe, 2, 3, 0.0), 2, 2, 0.1);
   // Nothing above 600: the candidate stays at the range's first cell.
   ExpectCell(MinWallLocation(pipe, 2, 3, 600.0), 2, 0, 0.0);
@@ -81,10 +77,9 @@ TEST(WallQueries, ResultsAreDisplayIndicesAndColumns) {
   plan.wallStart = 0.0;
   plan.reversed = true;  // N = 2: row 2 shows as index 0
   ExpectCell(MaxWallLocation(MakePipe(plan), 0, 0, 3000.0), 0, 1, 0.5);
-}
 
-TEST(WallQueries, FlippedColumnTenIsShownAs349) {
-  PipeSpec plan;
+  // Flipped, column 10 shows as 349.
+  plan = PipeSpec{};
   plan.wall = MakeWallMatrix(2, 360, [](std::uint32_t r, std::uint32_t c) -> std::uint16_t {
     return r == 1 && c == 10 ? 300 : 500;
   });
@@ -105,9 +100,7 @@ TEST(RevolutionWallQueries, MinimumWallSeries) {
   EXPECT_DOUBLE_EQ(MaxRevWallValue(pipe, 0, 0), 0.25);
   EXPECT_NEAR(AverageRevWall(pipe, 0, 0), 0.35 / 3.0, 1e-12);
   EXPECT_NEAR(AverageRevWall(pipe, 3, 1), 0.25 / 2.0, 1e-12);  // swapped to [1, 3)
-}
-
-TEST(RevolutionWallQueries, FirstOfEqualEntriesWins) {
+  // The first of equal entries wins.
   PipeSpec plan;
   plan.wall = MakeWallMatrix({{300, 300}, {200, 200}, {200, 200}});
   ComputeWallStatistics(plan.wall);
@@ -162,7 +155,7 @@ PipeSpec OdSpec() {
   return plan;
 }
 
-TEST(OdQueries, PairSums) {
+TEST(OdQueries, PairSumsOfDisplayRowsNotShiftedByTheWallStart) {
   PipeSpec plan = OdSpec();
   const PipeFile pipe = MakePipe(plan);
   ExpectCell(MinOdLocation(pipe, 0, 0, -3000.0), 1, 0, 0.0);
@@ -174,10 +167,9 @@ TEST(OdQueries, PairSums) {
   plan.flipped = true;
   plan.reversed = true;  // N = 1: row 0 shows as index 1; column 1 of 4 mirrors to 2
   ExpectCell(MaxOdLocation(MakePipe(plan), 0, 0, 3000.0), 1, 2, 60.0);
-}
 
-TEST(OdQueries, RowsAreNotShiftedByTheWallStart) {
-  PipeSpec plan = OdSpec();
+  // OD rows are not shifted by the wall start.
+  plan = OdSpec();
   plan.wall = MakeWallMatrix({{100, 100, 100, 100}, {100, 100, 100, 100}});
   plan.wallStart = 1.0;
   EXPECT_EQ(MaxOdValue(MakePipe(plan), 0, 1, 3000.0), 60.0);

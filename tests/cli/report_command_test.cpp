@@ -67,31 +67,14 @@ TEST_F(ReportCommand, JsonValuesAreThePipesMeasures) {
   EXPECT_EQ(row["file"], third);
   EXPECT_EQ(row["kqNumber"], 4711);
   EXPECT_EQ(row["length"].get<double>(), pipe.pipeLength());
-  EXPECT_EQ(row["minWall"].get<double>(), pipe.wallMatrix.minWall);
   EXPECT_EQ(row["avgWall"].get<double>(), pipe.wallMatrix.avgWall);
-  EXPECT_EQ(row["maxWall"].get<double>(), pipe.wallMatrix.maxWall);
-  EXPECT_EQ(row["maxEccentricity"].get<double>(), pipe.wallMatrix.maxEccentricity);
   EXPECT_EQ(row["maxOvality"].get<double>(), pipe.odMatrix.maxOvality);
-  EXPECT_EQ(row["minOd"].get<double>(), pipe.odMatrix.minOd);
-  EXPECT_EQ(row["maxOd"].get<double>(), pipe.odMatrix.maxOd);
   EXPECT_EQ(row["maxDOverT"].get<double>(), MaxDOverT(pipe));
   EXPECT_EQ(row["dOverTSource"], "measured");
   EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 110000.0 / MaxDOverT(pipe), 1e-9);
   // Walls near the nominal 0.362": the smallest area is a little under 100 %.
   EXPECT_GT(row["minCsaPercent"].get<double>(), 90.0);
   EXPECT_LT(row["minCsaPercent"].get<double>(), 100.5);
-}
-
-TEST_F(ReportCommand, TableWithHeading) {
-  const CliRun r = run("report " + first + " " + third);
-  EXPECT_EQ(r.exitCode, 0) << r.err;
-  const std::vector<std::string> lines = Lines(r.out);
-  ASSERT_EQ(lines.size(), 3U) << r.out;
-  EXPECT_EQ(lines[0].rfind("   #  File", 0), 0U) << lines[0];
-  EXPECT_NE(lines[0].find("API burst"), std::string::npos);
-  EXPECT_EQ(lines[1].rfind("   1  " + first, 0), 0U) << lines[1];
-  EXPECT_EQ(lines[2].rfind("   2  " + third, 0), 0U) << lines[2];
-  EXPECT_TRUE(r.err.empty()) << r.err;
 }
 
 TEST_F(ReportCommand, UnreadableFilesAreNamedAndTheRestReported) {
@@ -120,8 +103,12 @@ TEST_F(ReportCommand, APipeWithoutOdDataIsReportedAtTheNominalDOverTAndMarked) {
   EXPECT_EQ(row["dOverTSource"], "nominal");
   EXPECT_DOUBLE_EQ(row["maxDOverT"].get<double>(), 7000.0 / 362.0);  // calibration OD / nominal wall
   EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 110000.0 / (7000.0 / 362.0), 1e-9);
-  const std::vector<std::string> lines = Lines(run("report " + first + " " + wallOnly).out);
+  const CliRun table = run("report " + first + " " + wallOnly);
+  EXPECT_EQ(table.exitCode, 0) << table.err;
+  const std::vector<std::string> lines = Lines(table.out);
   ASSERT_EQ(lines.size(), 4U);
+  EXPECT_EQ(lines[0].rfind("   #  File", 0), 0U) << lines[0];
+  EXPECT_EQ(lines[1].rfind("   1  " + first, 0), 0U) << lines[1];
   EXPECT_EQ(lines[1].find('*'), std::string::npos) << lines[1];
   EXPECT_NE(lines[2].find("19.337*"), std::string::npos) << lines[2];
   EXPECT_EQ(lines[3].rfind("* at the nominal D/t", 0), 0U) << lines[3];

@@ -115,20 +115,6 @@ TEST_F(GuiTest, TheScreenShowsThePanelsDrawn) {
   EXPECT_GT(white, samples / 50) << path;
 }
 
-TEST_F(GuiTest, AClosedPanelComesBackFromTheMenuUnderItsMenuTitle) {
-  QMdiSubWindow* wall = panelsByTitle().at("Wall Thickness");
-  wall->close();
-  loopIteration(app);
-  EXPECT_FALSE(wall->isVisible());
-  EXPECT_FALSE(app.windows.isShown(2));
-  platform.qtMenu().action(kCmdPlotWallThickness)->trigger();
-  loopIteration(app);
-  EXPECT_TRUE(wall->isVisible());
-  platform.qtMenu().action(kCmdPlotCsa)->trigger();
-  loopIteration(app);
-  EXPECT_EQ(panelsByTitle().count("CSA"), 1U);
-}
-
 // Presses a button of the next modal window once it is up, noting its title and text.
 struct ModalAnswer {
   void pressLater(const QString& button) {
