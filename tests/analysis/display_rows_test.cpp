@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/pipe_sampler.h"
 #include "analysis/range_rows.h"
 #include "support/matrix_builders.h"
 
 namespace ductora {
 namespace {
 
+using testing::MakeOdMatrix;
 using testing::MakePipe;
 using testing::MakeWallMatrix;
 using testing::PipeSpec;
@@ -107,6 +109,92 @@ TEST(NormalizeRange, MapsTheEndsAsAsked) {
   // End mapped below the start: empty, not reversed.
   EXPECT_TRUE(NormalizeRange(4, 5, rows, RangeMapping::kEndOnly).empty());
   ExpectRange(NormalizeRange(3, 5, rows, RangeMapping::kNone), 3, 5);
+}
+
+// Wall cell (r, c) = 100 r + c + 1, so every read names its cell.
+WallMatrix NumberedWall(std::uint32_t rows, std::uint32_t columns) {
+  return MakeWallMatrix(rows, columns, [](std::uint32_t r, std::uint32_t c) {
+    return static_cast<std::uint16_t>(100 * r + c + 1);
+  });
+}
+
+TEST(WallAt, ReadsTheMappedCell) {
+  PipeSpec plan;
+  plan.wall = NumberedWall(3, 4);
+  const PipeFile pipe = MakePipe(plan);
+  EXPECT_EQ(WallAt(pipe, 1, 2), 103);
+  EXPECT_EQ(WallAt(pipe, 3, 0), 0);   // past the last row
+  EXPECT_EQ(WallAt(pipe, 0, 4), 0);   // past the last column
+  EXPECT_EQ(WallAt(pipe, -1, 0), 0);  // before the first row
+
+  plan.flipped = true;
+  EXPECT_EQ(WallAt(MakePipe(plan), 1, 0), 104);  // column 0 mirrors to 3
+}
+
+TEST(WallAt, WallStartLeavesRowsBeforeTheMatrixEmpty) {
+  // k = 1: display row 0 lies before the matrix, 1..3 are rows 0..2, 4 is past it.
+  PipeSpec plan;
+  plan.wall = NumberedWall(3, 4);
+  plan.wallStart = 1.0;
+  const PipeFile pipe = MakePipe(plan);
+  EXPECT_EQ(WallAt(pipe, 0, 0), 0);
+  EXPECT_EQ(WallAt(pipe, 1, 0), 1);
+  EXPECT_EQ(WallAt(pipe, 3, 0), 201);
+  EXPECT_EQ(WallAt(pipe, 4, 0), 0);
+}
+
+// The reversed mapping (index + k, then N - row) leaves the matrix; every such read is 0.
+TEST(WallAt, ReversedRowsOutsideTheMatrixReadZero) {
+  // R = 3, k = 1, N = 2: display 1 -> 2 -> row 0; display 2 -> 3 -> -1; display 3 -> 4 -> -2.
+  PipeSpec plan;
+  plan.wall = NumberedWall(3, 4);
+  plan.wallStart = 1.0;
+  plan.reversed = true;
+  const PipeFile shifted = MakePipe(plan);
+  EXPECT_EQ(WallAt(shifted, 1, 1), 2);
+  EXPECT_EQ(WallAt(shifted, 2, 1), 0);
+  EXPECT_EQ(WallAt(shifted, 3, 1), 0);
+
+  // A longer OD matrix makes N = 5: wall display rows 0..2 reverse to rows 5..3, past R = 3.
+  plan.wallStart = 0.0;
+  plan.od = MakeOdMatrix(6, 4, [](std::uint32_t, std::uint32_t) -> std::int16_t { return 0; });
+  const PipeFile longOd = MakePipe(plan);
+  for (std::int32_t row = 0; row < 3; ++row) {
+    EXPECT_EQ(WallAt(longOd, row, 0), 0) << row;
+  }
+}
+
+TEST(OdDiameterAt, SumsOppositeColumnsAndCalibration) {
+  // Row 1 = {10, 20, 30, 40}: angle 1 pairs columns 1 and 3 -> 0.020 + 0.040 + 5.
+  PipeSpec plan;
+  plan.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 20, 30, 40}}, 0.5);
+  plan.calibrationOd = 5.0F;
+  const PipeFile pipe = MakePipe(plan);
+  EXPECT_FLOAT_EQ(OdDiameterAt(pipe, 0.5, 1.0), 5.06F);
+  EXPECT_FLOAT_EQ(OdDiameterAt(pipe, 0.7, 3.9), 5.06F);  // truncated row 1, column 3
+  EXPECT_FLOAT_EQ(OdDiameterAt(pipe, 0.5, 5.0), 5.06F);  // angles wrap around the matrix
+  EXPECT_FLOAT_EQ(OdDiameterAt(pipe, 9.0, 1.0), 5.0F);   // past the end reads row 0
+
+  plan.flipped = true;  // columns 1, 3 mirror to 2, 0
+  EXPECT_FLOAT_EQ(OdDiameterAt(MakePipe(plan), 0.5, 1.0), 5.04F);
+  plan.flipped = false;
+  plan.reversed = true;  // row 1 reverses to N - 1 = 0
+  EXPECT_FLOAT_EQ(OdDiameterAt(MakePipe(plan), 0.5, 1.0), 5.0F);
+
+  EXPECT_EQ(OdDiameterAt(PipeFile{}, 0.5, 1.0), 0.0F);
+}
+
+TEST(OdDiameterAt, ReversedRowPastTheOdMatrixReadsZero) {
+  // Wall of 5 rows makes N = 4; OD row 0 reverses to row 4 of a 2-row matrix.
+  PipeSpec plan;
+  plan.od = MakeOdMatrix({{10, 20, 30, 40}, {10, 20, 30, 40}});
+  plan.wall = NumberedWall(5, 4);
+  plan.calibrationOd = 5.0F;
+  plan.reversed = true;
+  const PipeFile pipe = MakePipe(plan);
+  EXPECT_EQ(OdDiameterAt(pipe, 0.0, 0.0), 0.0F);
+  EXPECT_FALSE(PipeSampler(pipe).OdDiameterAtRow(0, 0).has_value());
+  EXPECT_TRUE(PipeSampler(pipe).OdDiameterAtRow(3, 0).has_value());
 }
 
 }  // namespace
