@@ -187,23 +187,6 @@ TEST(IdMatrix, DiameterLessBothWalls) {
   EXPECT_EQ(id.deltaX, pipe.odMatrix.deltaX);
 }
 
-// Turning row 7 into 7 x (1/3) inch and back gives 6.999..., i.e. row 6. The ID uses the row.
-TEST(IdMatrix, UsesTheOdRowItselfNotARoundTrippedPosition) {
-  constexpr double kThird = 0.3333333333333333;
-  PipeSpec plan;
-  // OD cell = 10 r: D(r) = 0.020 r + 5; walls 0.1 each: ID(7) = 5.14 - 0.2 = 4.94, ID(6) = 4.92.
-  plan.od = MakeOdMatrix(
-      10, 4, [](std::uint32_t r, std::uint32_t) { return static_cast<std::int16_t>(10 * r); }, kThird);
-  plan.wall = MakeWallMatrix(
-      10, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; }, kThird);
-  plan.calibrationOd = 5.0F;
-  PipeFile pipe = MakePipe(plan);
-  ASSERT_EQ(static_cast<int>(7 * kThird / kThird), 6);  // the rounding this guards against
-  BuildIdMatrix(pipe);
-  EXPECT_NEAR(pipe.idMatrix.at(7, 0), 4940, 1);
-  EXPECT_NEAR(pipe.idMatrix.at(6, 0), 4920, 1);
-}
-
 TEST(IdMatrix, NothingIsReadOutsideEitherMatrix) {
   // Wall of 5 rows (N = 4) against 2 OD rows, reversed: OD rows 0 and 1 reverse to 4 and 3, past
   // the OD matrix. A wall of 2 columns against an OD of 4 has no opposite wall. No wall: no ID.
@@ -301,14 +284,8 @@ TEST(PipeMeasures, LoadingAPipeAddsItsMeasures) {
   EXPECT_EQ(loaded.revolutionMetrics.size(), 3U);
 }
 
-PipeFile MeasuredPipe(PipeSpec plan) {
-  PipeFile pipe = MakePipe(std::move(plan));
-  ComputePipeMeasures(pipe);
-  return pipe;
-}
-
 TEST(RevolutionMetrics, SixteenFieldsByHand) {
-  const PipeFile pipe = MeasuredPipe(SmallSpec());
+  const PipeFile pipe = testing::MakeMeasuredPipe(SmallSpec());
   ASSERT_EQ(pipe.revolutionMetrics.size(), 2U);
   // Row 0: avg wall 150 (truncated 600 / 4); pairs |100 - 300| and |200 - 0| = 200 -> 133.33 %.
   // Eccentricity of row 0 is not reported. Walls: min above 0 = 100, max 300, mean 600 / 4.
@@ -350,29 +327,35 @@ TEST(RevolutionMetrics, ZeroWallColumnResetsDOverTBeforeLaterColumns) {
   plan.wall = MakeWallMatrix({{0, 100, 100, 50}});
   plan.od = MakeOdMatrix({{0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
-  EXPECT_NEAR(MaxDOverT(MeasuredPipe(std::move(plan))), 100.0, 1e-4);
+  EXPECT_NEAR(MaxDOverT(testing::MakeMeasuredPipe(std::move(plan))), 100.0, 1e-4);
 }
 
 TEST(RevolutionMetrics, EccentricityOfLaterRowsAndAllZeroRows) {
   PipeSpec plan;
   plan.wall = MakeWallMatrix({{100, 100}, {100, 300}, {0, 0}});
-  const PipeFile pipe = MeasuredPipe(std::move(plan));
+  const PipeFile pipe = testing::MakeMeasuredPipe(std::move(plan));
   ASSERT_EQ(pipe.revolutionMetrics.size(), 3U);  // one per wall row without OD data
   EXPECT_FLOAT_EQ(pipe.revolutionMetrics[1][kMetricEccentricity], 100.0F);  // 200 / 200
   EXPECT_EQ(pipe.revolutionMetrics[2][kMetricMinWallDifference], 0.0F);     // average 0: no ratio
   EXPECT_EQ(pipe.revolutionMetrics[2][kMetricDOverT], 0.0F);
 }
 
-TEST(RevolutionMetrics, DOverTUsesTheOdRowItself) {
-  // Row 7 at 1/3 inch: D = 5 + 2 x 0.070 = 5.14 over 0.1 (row 6 would give 51.2).
+// Turning row 7 into 7 x (1/3) inch and back gives 6.999..., i.e. row 6: the ID and D/t use the
+// OD row itself.
+TEST(IdMatrix, IdAndDOverTUseTheOdRowItself) {
   constexpr double kThird = 0.3333333333333333;
+  ASSERT_EQ(static_cast<int>(7 * kThird / kThird), 6);  // the rounding this guards against
   PipeSpec plan;
+  // OD cell = 10 r: D(r) = 0.020 r + 5; walls 0.1 each: ID(7) = 5.14 - 0.2 = 4.94, ID(6) = 4.92.
   plan.od = MakeOdMatrix(
       10, 4, [](std::uint32_t r, std::uint32_t) { return static_cast<std::int16_t>(10 * r); }, kThird);
   plan.wall = MakeWallMatrix(
       10, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; }, kThird);
   plan.calibrationOd = 5.0F;
-  const PipeFile pipe = MeasuredPipe(std::move(plan));
+  const PipeFile pipe = testing::MakeMeasuredPipe(std::move(plan));
+  EXPECT_NEAR(pipe.idMatrix.at(7, 0), 4940, 1);
+  EXPECT_NEAR(pipe.idMatrix.at(6, 0), 4920, 1);
+  // D = 5.14 over 0.1 (row 6 would give 51.2).
   EXPECT_NEAR(pipe.revolutionMetrics[7][kMetricDOverT], 51.4, 1e-4);
   EXPECT_NEAR(MaxDOverT(pipe), 5.18 / 0.1, 1e-4);
 }
@@ -382,7 +365,7 @@ TEST(RevolutionMetrics, WallOutsideTheMappedRowsGivesZeroWallFields) {
   PipeSpec plan = SmallSpec();
   plan.wallStart = 2.0;
   plan.reversed = true;
-  const PipeFile pipe = MeasuredPipe(std::move(plan));
+  const PipeFile pipe = testing::MakeMeasuredPipe(std::move(plan));
   const RevolutionMetric& second = pipe.revolutionMetrics[1];
   EXPECT_EQ(second[kMetricMinWallDifference], 0.0F);
   EXPECT_EQ(second[kMetricMinWall], 0.0F);

@@ -143,8 +143,7 @@ PipeSpec FourRows() {
 }
 
 PipeFile Measured(PipeSpec plan) {
-  PipeFile pipe = MakePipe(std::move(plan));
-  ComputePipeMeasures(pipe);
+  PipeFile pipe = testing::MakeMeasuredPipe(std::move(plan));
   pipe.yieldStrength = kYield;
   return pipe;
 }

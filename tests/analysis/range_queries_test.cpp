@@ -229,12 +229,6 @@ PipeSpec SamplePipe() {
   return plan;
 }
 
-PipeFile Measured(PipeSpec plan) {
-  PipeFile pipe = MakePipe(std::move(plan));
-  ComputePipeMeasures(pipe);
-  return pipe;
-}
-
 void ExpectExtreme(const RangeExtreme& e, double value, double percent, double position) {
   EXPECT_NEAR(e.value, value, 1e-6);
   EXPECT_NEAR(e.percent, percent, 1e-3);
@@ -242,7 +236,7 @@ void ExpectExtreme(const RangeExtreme& e, double value, double percent, double p
 }
 
 TEST(PipeRangeValues, EveryGroupByHand) {
-  const PipeFile pipe = Measured(SamplePipe());
+  const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
   // 0.5" to 3.5" over the OD pitch of 1": rows [0, 3).
   const RangeValues v = PipeRangeValues(pipe, 0.5, 3.5);
   EXPECT_EQ(v.indices.from, 0);
@@ -297,7 +291,7 @@ TEST(PipeRangeValues, EveryGroupByHand) {
 }
 
 TEST(PipeRangeValues, SwappedSlidersGiveTheSameValues) {
-  const PipeFile pipe = Measured(SamplePipe());
+  const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
   // Neither slider in row 0, which would mean "to the end".
   const RangeValues forward = PipeRangeValues(pipe, 1.5, 3.5);
   const RangeValues backward = PipeRangeValues(pipe, 3.5, 1.5);
@@ -311,7 +305,7 @@ TEST(PipeRangeValues, SwappedSlidersGiveTheSameValues) {
 }
 
 TEST(PipeRangeValues, OnePositionHasNoPercents) {
-  const PipeFile pipe = Measured(SamplePipe());
+  const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
   // Both sliders in row 1: an empty range.
   const RangeValues one = PipeRangeValues(pipe, 1.5, 1.2);
   EXPECT_EQ(one.wall.min.value, 0.0);
@@ -327,7 +321,7 @@ TEST(PipeRangeValues, MissingDataShowsZero) {
   PipeSpec plan = SamplePipe();
   plan.od = {};
   plan.wall.deltaX = 2.0;
-  const PipeFile wallOnly = Measured(plan);
+  const PipeFile wallOnly = testing::MakeMeasuredPipe(plan);
   // The wall pitch makes the indices without OD data.
   const RangeValues v = PipeRangeValues(wallOnly, 1.0, 5.0);
   EXPECT_EQ(v.indices.from, 0);
@@ -346,7 +340,7 @@ TEST(PipeRangeValues, MissingDataShowsZero) {
 }
 
 TEST(PipeRangeValues, NonFiniteSlidersStayDefined) {
-  const PipeFile pipe = Measured(SamplePipe());
+  const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
   const RangeValues v = PipeRangeValues(pipe, std::numeric_limits<double>::quiet_NaN(), 1e300);
   EXPECT_EQ(v.indices.from, 0);
   EXPECT_EQ(v.indices.to, std::numeric_limits<std::int32_t>::max());

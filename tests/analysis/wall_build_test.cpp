@@ -34,10 +34,11 @@ using testing::RevolutionShape;
 
 class WallBuild : public ::testing::Test {
  protected:
-  PipeFile open(double lengthInches, bool withRawWall = true) {
+  PipeFile open(double lengthInches, bool withRawWall = true, bool withRawOd = true) {
     testing::SyntheticPipeOptions options;
     options.lengthInches = lengthInches;
     options.withRawWall = withRawWall;
+    options.withRawOd = withRawOd;
     testing::writeSyntheticPipe(path, options);
     PipeFile pipe;
     LoadPipeForUse(pipe, path);
@@ -304,21 +305,7 @@ TEST(RevolutionStarts, AnglesFromTheStartCountsOfTheRevolutions) {
   EXPECT_EQ(AngleOfRotationCount(starts, 15), 0);
 }
 
-class OdBuild : public ::testing::Test {
- protected:
-  PipeFile open(double lengthInches, bool withRawOd = true) {
-    testing::SyntheticPipeOptions options;
-    options.lengthInches = lengthInches;
-    options.withRawOd = withRawOd;
-    testing::writeSyntheticPipe(path, options);
-    PipeFile pipe;
-    LoadPipeForUse(pipe, path);
-    return pipe;
-  }
-
-  testing::TempDir dir;
-  std::string path = dir.file("pipe.kqvw");
-};
+using OdBuild = WallBuild;
 
 // The synthetic channels read +ovality and -ovality, so half their difference is the ovality,
 // 20 cos 2a, rotated by the wall angle.
@@ -349,7 +336,7 @@ TEST_F(OdBuild, HalfTheDifferenceOfBothChannelsRotatedByTheWallAngle) {
 }
 
 TEST_F(OdBuild, WithoutRawOdDataTheMatrixStaysAsItWas) {
-  PipeFile pipe = open(20.0, false);
+  PipeFile pipe = open(20.0, true, false);
   const OdMatrix before = pipe.odMatrix;
   EXPECT_EQ(BuildOdMatrix(pipe, 25), BuildStatus::kNoRevolutions);
   EXPECT_EQ(pipe.odMatrix.data, before.data);
