@@ -43,29 +43,32 @@ TEST_F(BlockBytes, PayloadsHaveTheSizesOfTheLayout) {
 
 TEST_F(BlockBytes, TheReaderDecodesEveryField) {
   PipeFile pipe = read(chainBlocks(completePipeBlocks()));
-  const PipeHeader& h = pipe.header;
-  EXPECT_EQ(h.created, 305419896U);
-  EXPECT_EQ(h.woNumber, "WO-77");
-  EXPECT_EQ(h.kqNumber, 4711);
-  EXPECT_EQ(h.unitNumber, 3);
-  EXPECT_EQ(h.note, "sim");
-  EXPECT_EQ(h.runNumber, 2);
-  EXPECT_EQ(h.startEnd, 1);
-  EXPECT_EQ(h.nominalOd, 7.0);
-  EXPECT_EQ(h.weight, 26.0);
-  EXPECT_EQ(h.grade, "L80");
-  EXPECT_EQ(h.nominalWall, 362);
-  EXPECT_EQ(h.upperWall, 416);
-  EXPECT_EQ(h.lowerWall, 290);
-  EXPECT_EQ(h.wallJumpSize, 60);
-  EXPECT_EQ(h.range, 3);
-  EXPECT_EQ(h.calibrationOd, 7.01F);
-  EXPECT_EQ(h.wallAngle, 135);
-  EXPECT_EQ(h.rotation, 1);
-  EXPECT_EQ(h.from, 0);
-  EXPECT_EQ(h.upperOdOffset, 40);
-  EXPECT_EQ(h.lowerOdOffset, -40);
-  EXPECT_EQ(h.odJumpSize, 25);
+  const PipeHeader expected{.created = 305419896,
+                            .woNumber = "WO-77",
+                            .kqNumber = 4711,
+                            .unitNumber = 3,
+                            .note = "sim",
+                            .runNumber = 2,
+                            .startEnd = 1,
+                            .nominalOdMils = 7000,
+                            .nominalOd = 7.0,
+                            .weightHundredths = 2600,
+                            .weight = 26.0,
+                            .grade = "L80",
+                            .nominalWall = 362,
+                            .upperWall = 416,
+                            .lowerWall = 290,
+                            .wallJumpSize = 60,
+                            .range = 3,
+                            .calibrationOdMils = 7010,
+                            .calibrationOd = 7.01F,
+                            .wallAngle = 135,
+                            .rotation = 1,
+                            .from = 0,
+                            .upperOdOffset = 40,
+                            .lowerOdOffset = -40,
+                            .odJumpSize = 25};
+  EXPECT_EQ(pipe.header, expected);
   EXPECT_EQ(pipe.dataPresent, (DataPresentFlags{1, 1, 1, 1, 1, 1, 1, 1, 0, 1}));
 
   const WallChannel& wall = pipe.wallChannels[1];

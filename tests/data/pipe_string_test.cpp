@@ -448,9 +448,13 @@ TEST_F(ListFileTest, BlankLinesAndCarriageReturnsAreSkipped) {
   const ListFileResult empty = readText("\n\r\n");
   EXPECT_TRUE(empty.ok);
   EXPECT_TRUE(empty.names.empty());
+  EXPECT_EQ(readText(std::string(100'000, '\n') + "far.kqvw\n").names, inDir({"far.kqvw"}));
+  // Absolute names are kept as written.
+  EXPECT_EQ(readText("/data/job/p1.kqvw\nsub/p2.kqvw\n").names,
+            (Names{"/data/job/p1.kqvw", dir.file("sub/p2.kqvw")}));
 }
 
-TEST_F(ListFileTest, LongLinesAreSkippedWholeAndReported) {
+TEST_F(ListFileTest, LongLinesAndNulBytesAreSkippedWholeAndReported) {
   const std::string longest(kMaxPathLength, 'x');
   const std::string tooLong(kMaxPathLength + 1, 'y');
   const std::string huge(1'000'000, 'z');
@@ -461,19 +465,17 @@ TEST_F(ListFileTest, LongLinesAreSkippedWholeAndReported) {
   EXPECT_EQ(result.warnings, (Names{"line 3 is longer than 255 characters, skipped",
                                     "line 4 is longer than 255 characters, skipped",
                                     "line 6 is longer than 255 characters, skipped"}));
-}
 
-TEST_F(ListFileTest, NulBytesAndManyBadLinesAreReportedBriefly) {
+  // NUL bytes too; many bad lines are reported briefly.
   std::string text = std::string("a\0b\n", 4) + "ok\n";
   for (int i = 0; i < 30; ++i) {
     text += std::string(300, 'q') + "\n";
   }
-  const ListFileResult result = readText(text);
-  ASSERT_TRUE(result.ok);
-  EXPECT_EQ(result.names, inDir({"ok"}));
-  ASSERT_EQ(result.warnings.size(), 11U);
-  EXPECT_EQ(result.warnings.front(), "line 1 holds a NUL byte, skipped");
-  EXPECT_EQ(result.warnings.back(), "21 more lines were skipped");
+  const ListFileResult bad = readText(text);
+  EXPECT_EQ(bad.names, inDir({"ok"}));
+  ASSERT_EQ(bad.warnings.size(), 11U);
+  EXPECT_EQ(bad.warnings.front(), "line 1 holds a NUL byte, skipped");
+  EXPECT_EQ(bad.warnings.back(), "21 more lines were skipped");
 }
 
 TEST_F(ListFileTest, OnlyTheFirst2000NamesAreUsed) {
@@ -489,28 +491,13 @@ TEST_F(ListFileTest, OnlyTheFirst2000NamesAreUsed) {
   EXPECT_EQ(many.warnings, (Names{"only the first 2000 names are used"}));
 }
 
-TEST_F(ListFileTest, ManyBlankLinesDoNotCount) {
-  const ListFileResult result = readText(std::string(100'000, '\n') + "far.kqvw\n");
-  ASSERT_TRUE(result.ok);
-  EXPECT_EQ(result.names, inDir({"far.kqvw"}));
-}
-
-TEST_F(ListFileTest, AbsoluteNamesAreKeptAsWritten) {
-  const ListFileResult result = readText("/data/job/p1.kqvw\nsub/p2.kqvw\n");
-  ASSERT_TRUE(result.ok);
-  EXPECT_EQ(result.names, (Names{"/data/job/p1.kqvw", dir.file("sub/p2.kqvw")}));
-}
-
 TEST_F(ListFileTest, UnreadableFileGivesAnErrorAndNoNames) {
-  const ListFileResult missing = readListFile(dir.file("missing.kqstr"));
-  EXPECT_FALSE(missing.ok);
-  EXPECT_TRUE(missing.names.empty());
-  EXPECT_NE(missing.error.find("missing.kqstr"), std::string::npos);
-
-  const ListFileResult folder = readListFile(dir.path().string());
-  EXPECT_FALSE(folder.ok);
-  EXPECT_TRUE(folder.names.empty());
-  EXPECT_FALSE(folder.error.empty());
+  EXPECT_NE(readListFile(dir.file("missing.kqstr")).error.find("missing.kqstr"), std::string::npos);
+  for (const std::string& path : {dir.file("missing.kqstr"), dir.path().string()}) {
+    const ListFileResult unreadable = readListFile(path);
+    EXPECT_FALSE(unreadable.ok);
+    EXPECT_TRUE(unreadable.names.empty());
+  }
 }
 
 }  // namespace
