@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <random>
 #include <vector>
 
 #include "data/byte_codec.h"
@@ -420,41 +419,6 @@ TEST(PipeFileHostile, AMillionTinyBlocksAreReadInOnePass) {
   EXPECT_FALSE(read.result.truncated);
   EXPECT_EQ(read.pipe.wallStartCounts, 499'999U);
   EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);
-}
-
-// Random damage to a small valid file must never crash a reader or a loader.
-TEST(PipeFileHostile, DamagedFilesNeverCrashReadersOrLoaders) {
-  const std::vector<std::uint8_t> valid =
-      ductora::testing::chainBlocks(ductora::testing::completePipeBlocks());
-
-  TempDir dir;
-  const std::string path = dir.file("damaged.kqvw");
-  std::mt19937 random(12345);
-  for (int round = 0; round < 600; ++round) {
-    std::vector<std::uint8_t> bytes = valid;
-    const int changes = 1 + static_cast<int>(random() % 4);
-    for (int i = 0; i < changes; ++i) {
-      bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
-    }
-    if (round % 3 == 0) {
-      bytes.resize(random() % bytes.size());
-    }
-    ductora::testing::writeBytes(path, bytes);
-    PipeFile pipe;
-    readPipeFile(pipe, path);
-    // The same bytes from memory read the same.
-    InputFile memory = InputFile::fromBytes(bytes);
-    PipeFile fromMemory;
-    readPipeFile(fromMemory, memory);
-    EXPECT_EQ(fromMemory.dataPresent, pipe.dataPresent);
-    EXPECT_EQ(fromMemory.header, pipe.header);
-    EXPECT_EQ(fromMemory.wallMatrix.data, pipe.wallMatrix.data);
-    EXPECT_LE(LoadWallRevolutions(pipe, 2, 2.0), bytes.size() / kRawRecordBytes);
-    EXPECT_LE(LoadOdRevolutions(pipe, 1, 0.0).revolutions, bytes.size() / kRawRecordBytes);
-    if (pipe.wallMatrix.present()) {
-      EXPECT_EQ(pipe.wallMatrix.data.size(), std::size_t{pipe.wallMatrix.rows} * pipe.wallMatrix.columns);
-    }
-  }
 }
 
 }  // namespace

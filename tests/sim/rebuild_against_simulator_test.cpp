@@ -185,16 +185,11 @@ struct Measured {
 };
 
 Measured measure(std::uint64_t seed, int defects) {
-  SimOptions options;
-  options.length = 240.0;
+  SimOptions options = optionsOf(seed, FaultLevel::kTypical, 240.0);
   options.defects = defects;
-  options.seed = seed;
-  Random random(seed);
-  Measured measured{simulatePipe(options, makeJobInfo(options, random), 0, random), {}};
-  ductora::testing::TempDir dir;
-  const std::string path = dir.file("pipe.kqvw");
-  EXPECT_TRUE(writeSimulatedPipeFile(path, measured.truth, false).ok);
-  EXPECT_TRUE(LoadPipeForUse(measured.pipe, path).wallMatrixRead);
+  const ductora::testing::TempDir dir;
+  Measured measured{simulate(dir, options).truth, {}};
+  EXPECT_TRUE(LoadPipeForUse(measured.pipe, dir.file("pipe.kqvw")).wallMatrixRead);
   return measured;
 }
 
