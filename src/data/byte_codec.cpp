@@ -31,7 +31,6 @@ std::uint32_t ByteReader::u32() {
   return p != nullptr ? loadU32(p) : 0;
 }
 
-
 double ByteReader::f64() {
   const std::uint8_t* p = take(8);
   return std::bit_cast<double>(p != nullptr ? loadU64(p) : std::uint64_t{0});

@@ -23,33 +23,29 @@ PipeFile FiveRowPipe(double wallStart, bool reversed) {
   return MakePipe(std::move(plan));
 }
 
-TEST(DisplayRows, WithoutWallStartTheIndexIsTheRow) {
-  const DisplayRows rows = WallDisplayRows(FiveRowPipe(0.0, false));
-  EXPECT_EQ(rows.offset, 0);
-  for (std::int64_t index = 0; index < 5; ++index) {
-    EXPECT_EQ(rows.RowOf(index), index);
-    EXPECT_EQ(rows.IndexOf(index), index);
-  }
-  EXPECT_EQ(rows.RowOf(9), 5);  // past the end: R
-}
-
 TEST(DisplayRows, WallStartShiftsTheDisplayByWholeRows) {
+  const DisplayRows plain = WallDisplayRows(FiveRowPipe(0.0, false));
+  EXPECT_EQ(plain.offset, 0);
+  for (std::int64_t index = 0; index < 5; ++index) {
+    EXPECT_EQ(plain.RowOf(index), index);
+    EXPECT_EQ(plain.IndexOf(index), index);
+  }
+  EXPECT_EQ(plain.RowOf(9), 5);  // past the end: R
   // k = trunc(2.5 / 1.0) = 2: indices 0..1 map to row 0, 2..6 to rows 0..4, 7 and on to R = 5.
-  const DisplayRows rows = WallDisplayRows(FiveRowPipe(2.5, false));
-  EXPECT_EQ(rows.offset, 2);
-  EXPECT_EQ(rows.RowOf(0), 0);
-  EXPECT_EQ(rows.RowOf(1), 0);
-  EXPECT_EQ(rows.RowOf(3), 1);
-  EXPECT_EQ(rows.RowOf(6), 4);
-  EXPECT_EQ(rows.RowOf(7), 5);
-  EXPECT_EQ(rows.IndexOf(1), 3);
-}
-
-TEST(DisplayRows, NegativeWallStartMovesRowsTheOtherWay) {
-  const DisplayRows rows = WallDisplayRows(FiveRowPipe(-2.5, false));
-  EXPECT_EQ(rows.offset, -2);
-  EXPECT_EQ(rows.RowOf(0), 2);
-  EXPECT_EQ(rows.RowOf(3), 5);
+  const DisplayRows shifted = WallDisplayRows(FiveRowPipe(2.5, false));
+  EXPECT_EQ(shifted.offset, 2);
+  EXPECT_EQ(shifted.RowOf(1), 0);
+  EXPECT_EQ(shifted.RowOf(3), 1);
+  EXPECT_EQ(shifted.RowOf(6), 4);
+  EXPECT_EQ(shifted.RowOf(7), 5);
+  EXPECT_EQ(shifted.IndexOf(1), 3);
+  // A negative wall start moves rows the other way; a zero pitch gives no offset.
+  const DisplayRows negative = WallDisplayRows(FiveRowPipe(-2.5, false));
+  EXPECT_EQ(negative.offset, -2);
+  EXPECT_EQ(negative.RowOf(0), 2);
+  PipeFile flat = FiveRowPipe(2.5, false);
+  flat.wallMatrix.deltaX = 0.0;
+  EXPECT_EQ(WallDisplayRows(flat).offset, 0);
 }
 
 TEST(DisplayRows, ReversedAddsTheOffsetAndCanPassTheLastRow) {
@@ -61,12 +57,6 @@ TEST(DisplayRows, ReversedAddsTheOffsetAndCanPassTheLastRow) {
   EXPECT_EQ(rows.RowOf(7), 5);
   // Results: row 1 -> 1 + 2 = 3 -> N - 3 = 1.
   EXPECT_EQ(rows.IndexOf(1), 1);
-}
-
-TEST(DisplayRows, ZeroPitchGivesNoOffset) {
-  PipeFile pipe = FiveRowPipe(2.5, false);
-  pipe.wallMatrix.deltaX = 0.0;
-  EXPECT_EQ(WallDisplayRows(pipe).offset, 0);
 }
 
 DisplayRows Plain(std::int64_t offset, std::int64_t rows, bool reversed = false) {
@@ -83,16 +73,13 @@ void ExpectRange(RowRange range, std::int64_t first, std::int64_t last) {
   EXPECT_EQ(range.last, last);
 }
 
-TEST(NormalizeRange, SwapsAndRunsToTheEnd) {
+TEST(NormalizeRange, SwapsRunsToTheEndAndStaysInsideTheData) {
   const DisplayRows rows = Plain(0, 10);
   ExpectRange(NormalizeRange(5, 2, rows, RangeMapping::kBothEnds), 2, 5);
   ExpectRange(NormalizeRange(2, 5, rows, RangeMapping::kBothEnds), 2, 5);
   ExpectRange(NormalizeRange(3, 0, rows, RangeMapping::kBothEnds), 3, 10);
   ExpectRange(NormalizeRange(0, 0, rows, RangeMapping::kBothEnds), 0, 10);
-}
-
-TEST(NormalizeRange, StaysInsideTheData) {
-  const DisplayRows rows = Plain(0, 10);
+  // Ranges stay inside the data.
   EXPECT_TRUE(NormalizeRange(12, 15, rows, RangeMapping::kNone).empty());
   ExpectRange(NormalizeRange(-4, 3, rows, RangeMapping::kNone), 0, 3);
   ExpectRange(NormalizeRange(8, 40, rows, RangeMapping::kNone), 8, 10);

@@ -1,5 +1,3 @@
-
-
 #include "app/open_data_file.h"
 
 #include "app/commands.h"

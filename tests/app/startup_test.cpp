@@ -1,5 +1,3 @@
-
-
 #include "app/startup.h"
 
 #include "app/frame.h"
@@ -54,14 +52,6 @@ TEST_F(StartupTest, AQuotedCommandLineOpensThatPathBeforeTheClockStarts) {
   EXPECT_EQ(app.pipeString.current()->path, path);
   EXPECT_EQ(app.lastTickMs, 500.0);
   EXPECT_FALSE(platform.dialog(kDialogPleaseWait)->isVisible());
-}
-
-TEST_F(StartupTest, ThePleaseWaitDialogClosesOnOk) {
-  start();
-  auto* pleaseWait = platform.dialog(kDialogPleaseWait);
-  pleaseWait->show();
-  pleaseWait->send({platform::DialogEvent::Kind::kCommand, kIdOk});
-  EXPECT_FALSE(pleaseWait->isVisible());
 }
 
 TEST_F(StartupTest, TheLoopRunsFramesWithTheElapsedTimeAndStopsWhileMinimised) {

@@ -136,16 +136,9 @@ TEST_F(RangeCommand, Errors) {
   }
 }
 
-class ExportCommand : public CliTest {
+class ExportCommand : public LoadedPipeCliTest {
  protected:
-  void SetUp() override {
-    path = writePipe("pipe.kqvw", 24.0);
-    ASSERT_TRUE(LoadPipeForUse(pipe, path).opened);
-  }
-
-  std::string path;
   std::string out = dir.file("export.txt");
-  PipeFile pipe;
 };
 
 TEST_F(ExportCommand, WritesTheExportsByteForByte) {
@@ -169,13 +162,16 @@ TEST_F(ExportCommand, WritesTheExportsByteForByte) {
   EXPECT_EQ(static_cast<std::size_t>(std::count(halden.begin(), halden.end(), '\n')), rows * 24);
 }
 
-TEST_F(ExportCommand, CursorOutsideTheMatrixIsAUsageErrorAndWritesNothing) {
+TEST_F(ExportCommand, CursorsOutsideTheMatrixAndBadArgumentsAreUsageErrorsAndWriteNothing) {
   CliRun r = run("export length-at-y " + path + " --angle 400 -o " + out);
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_NE(r.err.find("--angle 400 lies outside the wall matrix"), std::string::npos) << r.err;
   EXPECT_FALSE(std::filesystem::exists(out));
-  r = run("export rev-at-x " + path + " --position -3 -o " + out);
-  EXPECT_EQ(r.exitCode, 2);
+  for (const std::string& arguments :
+       {"rev-at-x " + path + " --position -3 -o " + out, std::string(), "halden " + path,
+        "length-at-y " + path + " -o " + out, "sideways " + path + " -o " + out}) {
+    EXPECT_EQ(run("export " + arguments).exitCode, 2) << arguments;
+  }
   EXPECT_FALSE(std::filesystem::exists(out));
 }
 
@@ -198,13 +194,6 @@ TEST_F(ExportCommand, FileErrorsExitOne) {
   writeBytes(empty, {9, 0, 0, 0, 0, 0x10, 0x27, 0, 0});
   EXPECT_EQ(run("export rev-at-x " + empty + " --position 0 -o " + out).exitCode, 1);
   EXPECT_FALSE(std::filesystem::exists(out));
-}
-
-TEST_F(ExportCommand, UsageErrorsExitTwo) {
-  EXPECT_EQ(run("export").exitCode, 2);
-  EXPECT_EQ(run("export halden " + path).exitCode, 2);
-  EXPECT_EQ(run("export length-at-y " + path + " -o " + out).exitCode, 2);
-  EXPECT_EQ(run("export sideways " + path + " -o " + out).exitCode, 2);
 }
 
 }  // namespace
