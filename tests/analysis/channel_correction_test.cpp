@@ -53,18 +53,13 @@ TEST(Gathering, BeforeTakesTwoEarlierRevolutionsThenTheSamplesAlreadyPassed) {
   EXPECT_EQ(GatherBefore(list, 0, 0), Neighbourhood{});
   // Sample indices outside a revolution are skipped, not wrapped into the next one.
   EXPECT_EQ(GatherBefore(list, 1, 0), Slots({100, 101, 102}));
-}
-
-TEST(Gathering, AfterIsTheMirrorImage) {
-  const RevolutionList list = Numbered(4, 8);
+  // After is the mirror image.
   EXPECT_EQ(GatherAfter(list, 1, 3), Slots({204, 205, 301, 302, 303, 304, 305, 401, 402, 403, 404, 405}));
   EXPECT_EQ(GatherAfter(list, 3, 7), Neighbourhood{});
-}
-
-TEST(Gathering, UsesTheSameIndexInShorterNeighbours) {
-  RevolutionList list = Numbered(3, 8);
-  list[0].resize(2);
-  EXPECT_EQ(GatherBefore(list, 2, 3), Slots({101, 201, 202, 203, 204, 205, 301, 302}));
+  // The same index in shorter neighbours.
+  RevolutionList shorter = Numbered(3, 8);
+  shorter[0].resize(2);
+  EXPECT_EQ(GatherBefore(shorter, 2, 3), Slots({101, 201, 202, 203, 204, 205, 301, 302}));
 }
 
 TEST(Prediction, MeanOfTheSlotsWithinOneDeviation) {
@@ -76,16 +71,11 @@ TEST(Prediction, MeanOfTheSlotsWithinOneDeviation) {
   EXPECT_EQ(PredictReading(Slots({-10, -12, -15})), -11);
   // The truncation is toward zero: -10.5 gives -10.
   EXPECT_EQ(PredictReading(Slots({-10, -11})), -10);
-}
-
-TEST(Prediction, FewerThanTwoUsableValuesPredictZero) {
+  // Fewer than two usable values predict zero.
   EXPECT_EQ(PredictReading(Neighbourhood{}), 0);
   EXPECT_EQ(PredictReading(Slots({362})), 0);
   EXPECT_EQ(PredictReading(Slots({362, 4000, 5000})), 0);
-}
-
-TEST(Prediction, ValuesOf4000AndMoreCountOnlyWhenInsideTheBounds) {
-  // Usable: 3900 and 3999 (mean 3949.5, deviation 70); 4010 lies inside and joins the mean,
+  // Values of 4000 and more count only when inside the bounds. Usable: 3900 and 3999 (mean 3949.5, deviation 70); 4010 lies inside and joins the mean,
   // 9000 does not.
   EXPECT_EQ(PredictReading(Slots({3900, 3999, 4010, 9000})), (3900 + 3999 + 4010) / 3);
 }
@@ -97,13 +87,11 @@ TEST(ZeroPass, ReplacesDropoutsFromTheSamplesBefore) {
   ZeroPass(list);
   EXPECT_EQ(list[2][5].reading, 300);
   EXPECT_EQ(list[2][6].reading, 300);
-}
-
-TEST(ZeroPass, TheVeryFirstSampleHasNoNeighboursAndStaysZero) {
-  RevolutionList list = Constant(2, 10, 300);
-  list[0][0].reading = 0;
-  ZeroPass(list);
-  EXPECT_EQ(list[0][0].reading, 0);
+  // The very first sample has no neighbours and stays zero.
+  RevolutionList first = Constant(2, 10, 300);
+  first[0][0].reading = 0;
+  ZeroPass(first);
+  EXPECT_EQ(first[0][0].reading, 0);
 }
 
 TEST(JumpPasses, ForwardReplacesAJumpButLeavesTheFirstRevolution) {

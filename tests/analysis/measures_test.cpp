@@ -97,7 +97,7 @@ TEST(OdStatistics, ZeroDiametersAndSingleColumnsAreDefined) {
 
 constexpr double kNominalOd = 5.0;
 
-TEST(CsaSeries, NominalAndPerRowAreas) {
+TEST(CsaSeries, NominalAndPerRowAreasOfTheRowsHeld) {
   // Nominal: pi 0.5 (5 - 0.5) = 2.25 pi. Row [500, 500]: 2.25 pi.
   // Row [400, 600]: pi (0.4 * 4.6 + 0.6 * 4.4) / 2 = 2.24 pi.
   const WallMatrix wall = MakeWallMatrix({{500, 500}, {400, 600}});
@@ -108,10 +108,7 @@ TEST(CsaSeries, NominalAndPerRowAreas) {
   ASSERT_EQ(csa.csaPerRev.size(), 2U);
   EXPECT_NEAR(csa.csaPerRev[0], 2.25 * kPi, 1e-12);
   EXPECT_NEAR(csa.csaPerRev[1], 2.24 * kPi, 1e-12);
-}
-
-TEST(CsaSeries, ShortDataGivesFewerRows) {
-  CsaTable csa;
+  // Short data give fewer rows.
   const std::vector<std::uint16_t> data{500, 500, 400};
   ComputeCsaSeries(csa, kNominalOd, 0.5, 2, 2, data);
   EXPECT_EQ(csa.csaPerRev.size(), 1U);
@@ -133,7 +130,7 @@ TEST(CsaStatistics, ByHand) {
   EXPECT_NEAR(csa.csaStdDev, f * std::sqrt(2e8), 1e-12);
 }
 
-TEST(CsaStatistics, OneRowAndUniformRowsHaveNoSpread) {
+TEST(CsaStatistics, OneRowAndUniformRowsHaveNoSpreadAndNoDataGivesZeros) {
   CsaTable csa;
   const WallMatrix one = MakeWallMatrix({{500, 400}});
   ComputeCsaStatistics(csa, kNominalOd, one.data, one.rows, one.columns);
@@ -145,11 +142,7 @@ TEST(CsaStatistics, OneRowAndUniformRowsHaveNoSpread) {
   ComputeCsaStatistics(csa, 7.0, uniform.data, uniform.rows, uniform.columns);
   EXPECT_EQ(csa.csaStdDev, 0.0);
   EXPECT_DOUBLE_EQ(csa.minCsa, csa.maxCsa);
-}
-
-TEST(CsaStatistics, NoDataGivesZeros) {
-  CsaTable csa;
-  csa.avgCsa = 3.0;
+  // No data: zeros.
   EXPECT_EQ(ComputeCsaStatistics(csa, kNominalOd, {}, 4, 360), 0.0);
   EXPECT_EQ(csa.avgCsa, 0.0);
 }
@@ -321,19 +314,17 @@ TEST(RevolutionMetrics, SixteenFieldsByHand) {
   EXPECT_DOUBLE_EQ(MaxDOverT(pipe), 50.0);
 }
 
-TEST(RevolutionMetrics, ZeroWallColumnResetsDOverTBeforeLaterColumns) {
+TEST(RevolutionMetrics, ZeroWallsResetDOverTAndGiveNoRatios) {
   // Column 0 pairs walls 0 and 100 (reset), column 1 pairs 100 and 50: 5.0 / 0.05 = 100.
   PipeSpec plan;
   plan.wall = MakeWallMatrix({{0, 100, 100, 50}});
   plan.od = MakeOdMatrix({{0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
   EXPECT_NEAR(MaxDOverT(testing::MakeMeasuredPipe(std::move(plan))), 100.0, 1e-4);
-}
-
-TEST(RevolutionMetrics, EccentricityOfLaterRowsAndAllZeroRows) {
-  PipeSpec plan;
-  plan.wall = MakeWallMatrix({{100, 100}, {100, 300}, {0, 0}});
-  const PipeFile pipe = testing::MakeMeasuredPipe(std::move(plan));
+  // Later rows have an eccentricity; an all-zero row has no ratios.
+  PipeSpec walls;
+  walls.wall = MakeWallMatrix({{100, 100}, {100, 300}, {0, 0}});
+  const PipeFile pipe = testing::MakeMeasuredPipe(std::move(walls));
   ASSERT_EQ(pipe.revolutionMetrics.size(), 3U);  // one per wall row without OD data
   EXPECT_FLOAT_EQ(pipe.revolutionMetrics[1][kMetricEccentricity], 100.0F);  // 200 / 200
   EXPECT_EQ(pipe.revolutionMetrics[2][kMetricMinWallDifference], 0.0F);     // average 0: no ratio
@@ -360,7 +351,7 @@ TEST(IdMatrix, IdAndDOverTUseTheOdRowItself) {
   EXPECT_NEAR(MaxDOverT(pipe), 5.18 / 0.1, 1e-4);
 }
 
-TEST(RevolutionMetrics, WallOutsideTheMappedRowsGivesZeroWallFields) {
+TEST(RevolutionMetrics, WallOutsideTheMappedRowsGivesZeroWallFieldsAndNoMatrixNoRecords) {
   // k = 2 with reversed rows: record 1 maps to wall row 3, past the 2-row matrix.
   PipeSpec plan = SmallSpec();
   plan.wallStart = 2.0;
@@ -370,13 +361,11 @@ TEST(RevolutionMetrics, WallOutsideTheMappedRowsGivesZeroWallFields) {
   EXPECT_EQ(second[kMetricMinWallDifference], 0.0F);
   EXPECT_EQ(second[kMetricMinWall], 0.0F);
   EXPECT_EQ(second[kMetricDOverT], 0.0F);
-}
-
-TEST(RevolutionMetrics, NoneWithoutMatrices) {
-  PipeFile pipe;
-  ComputePipeMeasures(pipe);
-  EXPECT_TRUE(pipe.revolutionMetrics.empty());
-  EXPECT_EQ(MaxDOverT(pipe), 0.0);
+  // None without matrices.
+  PipeFile empty;
+  ComputePipeMeasures(empty);
+  EXPECT_TRUE(empty.revolutionMetrics.empty());
+  EXPECT_EQ(MaxDOverT(empty), 0.0);
 }
 
 }  // namespace
