@@ -75,8 +75,8 @@ TEST(Prediction, MeanOfTheSlotsWithinOneDeviation) {
   EXPECT_EQ(PredictReading(Neighbourhood{}), 0);
   EXPECT_EQ(PredictReading(Slots({362})), 0);
   EXPECT_EQ(PredictReading(Slots({362, 4000, 5000})), 0);
-  // Values of 4000 and more count only when inside the bounds. Usable: 3900 and 3999 (mean 3949.5, deviation 70); 4010 lies inside and joins the mean,
-  // 9000 does not.
+  // Values of 4000 and more count only when inside the bounds. Usable: 3900 and 3999 (mean 3949.5, deviation
+  // 70); 4010 lies inside and joins the mean, 9000 does not.
   EXPECT_EQ(PredictReading(Slots({3900, 3999, 4010, 9000})), (3900 + 3999 + 4010) / 3);
 }
 

@@ -23,7 +23,7 @@ PipeFile FiveRowPipe(double wallStart, bool reversed) {
   return MakePipe(std::move(plan));
 }
 
-TEST(DisplayRows, WallStartShiftsTheDisplayByWholeRows) {
+TEST(DisplayRows, WallStartShiftsTheDisplayByWholeRowsAndReversedAddsTheOffsetAndCanPassTheLastRow) {
   const DisplayRows plain = WallDisplayRows(FiveRowPipe(0.0, false));
   EXPECT_EQ(plain.offset, 0);
   for (std::int64_t index = 0; index < 5; ++index) {
@@ -46,9 +46,7 @@ TEST(DisplayRows, WallStartShiftsTheDisplayByWholeRows) {
   PipeFile flat = FiveRowPipe(2.5, false);
   flat.wallMatrix.deltaX = 0.0;
   EXPECT_EQ(WallDisplayRows(flat).offset, 0);
-}
-
-TEST(DisplayRows, ReversedAddsTheOffsetAndCanPassTheLastRow) {
+  // Reversed adds the offset and can pass the last row.
   // k = 2, R = 5, N = 4: index < 7 maps to index + 2 (up to 8), later ones to 5.
   const DisplayRows rows = WallDisplayRows(FiveRowPipe(2.5, true));
   EXPECT_EQ(rows.RowOf(0), 2);

@@ -247,7 +247,7 @@ TEST(PipeMeasures, NominalOdSetterRecomputesTheAreas) {
   EXPECT_EQ(pipe.header.nominalOdMils, 65535);
 }
 
-TEST(PipeMeasures, CalibrationOdSetterRecomputesWhatReadsIt) {
+TEST(PipeMeasures, CalibrationOdSetterRecomputesWhatReadsItAndLoadingAPipeAddsItsMeasures) {
   PipeFile pipe = MakePipe(FullSpec());
   ComputePipeMeasures(pipe);
   const std::int16_t idBefore = pipe.idMatrix.at(1, 0);
@@ -256,9 +256,7 @@ TEST(PipeMeasures, CalibrationOdSetterRecomputesWhatReadsIt) {
   EXPECT_NEAR(pipe.odMatrix.minOd, 6.0, 1e-6);
   EXPECT_NEAR(pipe.idMatrix.at(1, 0) - idBefore, 1000, 1);
   EXPECT_FLOAT_EQ(pipe.revolutionMetrics[1][kMetricMinOd], 6.0F);
-}
-
-TEST(PipeMeasures, LoadingAPipeAddsItsMeasures) {
+  // Loading a pipe adds its measures.
   testing::TempDir dir;
   PipeFile missing = MakePipe(FullSpec());
   EXPECT_FALSE(LoadPipeForUse(missing, dir.file("absent.kqvw")).opened);

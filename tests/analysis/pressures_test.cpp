@@ -30,7 +30,7 @@ std::string Shown(double value) {
   return text;
 }
 
-TEST(BurstPressure, FourteenFormulasAtDOverT20) {
+TEST(BurstPressure, FourteenFormulasAtDOverT20AndDOverTOf1Or2GivesInfinitiesAndNaN) {
   // r = 20, Y = 110000: 2Y = 220000, r - 1 = 19, r - 2 = 18, r^2 = 400.
   const std::string expected[kBurstFormulaCount] = {
       "9625.000",   // 0.875 x 220000 / 20
@@ -51,18 +51,14 @@ TEST(BurstPressure, FourteenFormulasAtDOverT20) {
   for (std::uint32_t i = 0; i < kBurstFormulaCount; ++i) {
     EXPECT_EQ(Shown(BurstPressure(kYield, 20.0, i)), expected[i]) << kBurstFormulas[i].name;
   }
-}
-
-TEST(BurstPressure, PlasticFailureAndUnknownFormulasAreZeroAndYieldIsTakenAsGiven) {
+  // Plastic failure and unknown formulas are zero and yield is taken as given.
   for (const double x : {0.0, 1.0, 2.0, 20.0, std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_EQ(Shown(BurstPressure(kYield, x, 10)), "0.000");
     EXPECT_EQ(BurstPressure(kYield, x, kBurstFormulaCount), 0.0);
   }
   // No thousands rule for burst: Y = 110 stays 110 psi.
   EXPECT_EQ(Shown(BurstPressure(110.0, 20.0, 0)), "9.625");
-}
-
-TEST(BurstPressure, DOverTOf1Or2GivesInfinitiesAndNaN) {
+  // D over t of1 or2 gives infinities and na n.
   EXPECT_TRUE(std::isinf(BurstPressure(kYield, 2.0, 6)));   // 2Y / 0
   EXPECT_TRUE(std::isinf(BurstPressure(kYield, 2.0, 9)));   // ln(2 / 0)
   EXPECT_TRUE(std::isinf(BurstPressure(kYield, 1.0, 12)));  // 2Y / 0
@@ -72,7 +68,7 @@ TEST(BurstPressure, DOverTOf1Or2GivesInfinitiesAndNaN) {
   EXPECT_EQ(Shown(BurstPressure(kYield, 2.0, 6)), "inf");
 }
 
-TEST(ApiCollapse, EachRegimeByHand) {
+TEST(ApiCollapse, EachRegimeByHandAndYieldBelow1000MeansThousandsOfPsi) {
   // Yp = 110000: A = 2.8762 + 0.117469 + 0.25774... - 0.07071... = 3.1806924, B = 0.0819029.
   // x = 10: yield collapse 2 Yp 9 / 100 = 19800 is the smallest.
   EXPECT_EQ(Shown(ApiCollapse(kYield, 10.0)), "19800.000");
@@ -80,18 +76,14 @@ TEST(ApiCollapse, EachRegimeByHand) {
   EXPECT_EQ(Shown(ApiCollapse(kYield, 20.0)), "8484.489");
   // x = 50, beyond 1.1 x the boundary: elastic 4.695e7 / (49^2 x 50) / 0.7125.
   EXPECT_EQ(Shown(ApiCollapse(kYield, 50.0)), "548.894");
-}
-
-TEST(ApiCollapse, YieldBelow1000MeansThousandsOfPsi) {
+  // Yield below1000 means thousands of psi.
   for (const double x : {10.0, 20.0, 25.0, 50.0}) {
     EXPECT_EQ(ApiCollapse(110.0, x), ApiCollapse(110000.0, x)) << x;
     EXPECT_EQ(ApiCollapse(999.0, x), ApiCollapse(999000.0, x)) << x;
   }
   EXPECT_NE(ApiCollapse(1000.0, 10.0), ApiCollapse(1000000.0, 10.0));
   EXPECT_EQ(PlasticElasticBoundary(110.0), PlasticElasticBoundary(110000.0));
-}
-
-TEST(ApiCollapse, BoundaryLiesWherePlasticMeetsElastic) {
+  // Boundary lies where plastic meets elastic.
   const double boundary = PlasticElasticBoundary(kYield);
   EXPECT_NEAR(boundary, 21.266, 1e-3);
   // The search stops within a unit of D/t; the two pressures are close there.
@@ -104,7 +96,7 @@ TEST(ApiCollapse, BoundaryLiesWherePlasticMeetsElastic) {
   EXPECT_GT(PlasticElasticBoundary(55000.0), boundary);
 }
 
-TEST(TamanoCollapse, WithoutImperfectionTheSmallerOfElasticAndYield) {
+TEST(TamanoCollapse, WithoutImperfectionTheSmallerOfElasticAndYieldAndImperfectionLowersThePressure) {
   // x = 20, Y = 110000: Py = 220000 x 19 / 400 x (1 + 1.47 / 19) = 11258.5,
   // Pe = 6e7 / (1 - 0.0784) x 1.08 / (361 x 20) = 9738.573; H = -0.18 x 5000 / 110000 < 0.
   EXPECT_NEAR(TamanoCollapse(kYield, 20.0, 0.0, 0.0), 9738.573407, 1e-6);
@@ -112,9 +104,7 @@ TEST(TamanoCollapse, WithoutImperfectionTheSmallerOfElasticAndYield) {
   EXPECT_NEAR(TamanoCollapse(110.0, 20.0, 0.0, 0.0), 11.2585, 1e-9);
   // Imperfection that still leaves H <= 0 changes nothing: 0.071 x 0.05 + 0.0022 < 0.00818.
   EXPECT_NEAR(TamanoCollapse(kYield, 20.0, 0.05, 1.0), 9738.573407, 1e-6);
-}
-
-TEST(TamanoCollapse, ImperfectionLowersThePressure) {
+  // Imperfection lowers the pressure.
   // u = 1 %: H = 0.071 - 0.0081818 = 0.0628182; Q = (Pe - Py)^2 / 4 + Pe Py H.
   EXPECT_NEAR(TamanoCollapse(kYield, 20.0, 1.0, 0.0), 7766.314483, 1e-5);
   EXPECT_LT(TamanoCollapse(kYield, 20.0, 1.0, 10.0), TamanoCollapse(kYield, 20.0, 1.0, 0.0));

@@ -59,7 +59,7 @@ TEST(WallQueries, AverageIsTheMeanOfTheCells) {
   EXPECT_EQ(AverageWall(MakePipe(single), 0, 0), 0.3);
 }
 
-TEST(WallQueries, EmptyRangeAndMissingDataGiveZero) {
+TEST(WallQueries, EmptyRangeAndMissingDataGiveZeroAndResultsAreDisplayIndicesAndColumns) {
   const PipeFile pipe = MakePipe(WallSpec());
   EXPECT_EQ(AverageWall(pipe, 1, 1), 0.0);
   EXPECT_EQ(MinWallValue(pipe, 1, 1, 0.0), 0.0);
@@ -73,9 +73,7 @@ TEST(WallQueries, EmptyRangeAndMissingDataGiveZero) {
   EXPECT_EQ(MaxOvality(empty, 0, 0, 0.0), 0.0);
   EXPECT_EQ(AverageId(empty, 0, 0), 0.0);
   EXPECT_EQ(MaxEccentricity(empty, 0, 0).value, 0.0);
-}
-
-TEST(WallQueries, ResultsAreDisplayIndicesAndColumns) {
+  // Results are display indices and columns.
   PipeSpec plan = WallSpec();
   plan.wallStart = 1.0;  // k = 1
   const PipeFile shifted = MakePipe(plan);
@@ -304,7 +302,7 @@ TEST(PipeRangeValues, SwappedSlidersGiveTheSameValues) {
   EXPECT_EQ(backward.id.average, forward.id.average);
 }
 
-TEST(PipeRangeValues, OnePositionHasNoPercents) {
+TEST(PipeRangeValues, OnePositionHasNoPercentsAndMissingDataShowsZero) {
   const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
   // Both sliders in row 1: an empty range.
   const RangeValues one = PipeRangeValues(pipe, 1.5, 1.2);
@@ -315,9 +313,7 @@ TEST(PipeRangeValues, OnePositionHasNoPercents) {
   EXPECT_NEAR(first.wall.min.value, 0.08, 1e-9);
   EXPECT_EQ(first.wall.min.percent, 0.0);
   EXPECT_EQ(first.lowWall.max.percent, 0.0);
-}
-
-TEST(PipeRangeValues, MissingDataShowsZero) {
+  // Missing data shows zero.
   PipeSpec plan = SamplePipe();
   plan.od = {};
   plan.wall.deltaX = 2.0;
@@ -416,7 +412,7 @@ TEST(Average64, MidLengthSeriesKeepsWindowsInside) {
   EXPECT_DOUBLE_EQ(smoothed[99], 0.099);
 }
 
-TEST(Average64, ShortSeriesAveragesEverything) {
+TEST(Average64, ShortSeriesAveragesEverythingAndQueriesReadTheSmoothedSeries) {
   // Fewer than 64 rows: every window is the whole series; the last entry stays raw.
   const std::vector<double> smoothed = MinWallAverage64(WithMinWall({100, 200, 600}));
   EXPECT_DOUBLE_EQ(smoothed[0], 0.3);
@@ -424,9 +420,7 @@ TEST(Average64, ShortSeriesAveragesEverything) {
   EXPECT_DOUBLE_EQ(smoothed[2], 0.6);
   EXPECT_EQ(MinWallAverage64(WithMinWall({250})), std::vector<double>{0.25});
   EXPECT_TRUE(MinWallAverage64(WithMinWall({})).empty());
-}
-
-TEST(Average64, QueriesReadTheSmoothedSeries) {
+  // Queries read the smoothed series.
   PipeFile pipe;
   pipe.wallMatrix = WithMinWall({100, 200, 600});  // smoothed {0.3, 0.3, 0.6}
   EXPECT_DOUBLE_EQ(Min64Value(pipe, 0, 0), 0.3);

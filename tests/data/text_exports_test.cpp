@@ -37,16 +37,14 @@ PipeFile WallPipe(double deltaX = 1.0 / 3) {
 
 TextExport LengthAtYOf(const PipeFile& pipe, double angle) { return exportLengthAtY(&pipe, angle); }
 
-TEST(LengthAtY, OneLinePerRowAtTheCursorColumn) {
+TEST(LengthAtY, OneLinePerRowAtTheCursorColumnAndGeneralNotationWithSixDigits) {
   const PipeFile pipe = WallPipe();
   const TextExport zero = exportLengthAtY(&pipe, 0.0);
   EXPECT_EQ(zero.status, ExportStatus::kWritten);
   EXPECT_EQ(zero.text, "0, 10\n0.333333, 110\n0.666667, 210\n");
   EXPECT_EQ(exportLengthAtY(&pipe, 90.0).text, "0, 11\n0.333333, 111\n0.666667, 211\n");
   EXPECT_EQ(exportLengthAtY(&pipe, 359.9).text, "0, 13\n0.333333, 113\n0.666667, 213\n");
-}
-
-TEST(LengthAtY, GeneralNotationWithSixDigits) {
+  // General notation with six digits.
   EXPECT_EQ(LengthAtYOf(WallPipe(12.5), 0.0).text, "0, 10\n12.5, 110\n25, 210\n");
   EXPECT_EQ(LengthAtYOf(WallPipe(617283.5), 0.0).text, "0, 10\n617284, 110\n1.23457e+06, 210\n");
 }
@@ -102,7 +100,7 @@ TextExport HaldenOf(const PipeSpec& plan) {
   return exportHalden(&pipe);
 }
 
-TEST(Halden, WallFromTheMatrixWhereItCoversTheRow) {
+TEST(Halden, WallFromTheMatrixWhereItCoversTheRowAndWallStartShiftsTheWallRows) {
   // Wall start 0: OD row 0 reads wall row 0; OD row 3 lies past the two wall rows.
   const PipeFile pipe = MakePipe(HaldenSpec(4, 30));
   const TextExport result = exportHalden(&pipe);
@@ -112,9 +110,7 @@ TEST(Halden, WallFromTheMatrixWhereItCoversTheRow) {
             "2.7, 3.015, 15, -18\n"
             "2.71, 3.03, 0, -16.5\n"
             "2.725, 3.045, 15, -16.5\n");
-}
-
-TEST(Halden, WallStartShiftsTheWallRows) {
+  // Wall start shifts the wall rows.
   PipeSpec plan = HaldenSpec(4, 30);
   plan.wallStart = 1.0;  // k = 2 OD rows: row 0 is before the wall, row 3 reads wall row 1
   EXPECT_EQ(HaldenOf(plan).text,
@@ -126,9 +122,7 @@ TEST(Halden, WallStartShiftsTheWallRows) {
   plan.reversed = true;
   const std::string reversed = HaldenOf(plan).text;
   EXPECT_NE(reversed.find("2.71, 3.03, 0, -16.5\n"), std::string::npos);
-}
-
-TEST(Halden, NominalWallWhereTheWallMatrixIsMissingOrNarrower) {
+  // Nominal wall where the wall matrix is missing or narrower.
   PipeSpec narrow = HaldenSpec(1, 30, 10);  // column 15 is beyond the wall's 10 columns
   EXPECT_EQ(HaldenOf(narrow).text, "2.7, 3, 0, -18\n2.695, 3.015, 15, -18\n");
   PipeSpec odOnly = HaldenSpec(1, 30);
@@ -136,14 +130,12 @@ TEST(Halden, NominalWallWhereTheWallMatrixIsMissingOrNarrower) {
   EXPECT_EQ(HaldenOf(odOnly).text, "2.68, 3, 0, -18\n2.695, 3.015, 15, -18\n");
 }
 
-TEST(Halden, TenBy360MatrixGives96Lines) {
+TEST(Halden, TenBy360MatrixGives96LinesAndEmptyWithoutOdData) {
   const PipeFile pipe = MakePipe(HaldenSpec(10, 360));
   const std::string text = exportHalden(&pipe).text;
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 96);
   EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), "3.115, 3.435, 345, -13.5\n");
-}
-
-TEST(Halden, EmptyWithoutOdData) {
+  // Empty without OD data.
   PipeSpec plan = HaldenSpec(4, 30);
   plan.od = {};
   const TextExport result = HaldenOf(plan);
