@@ -48,17 +48,17 @@ struct Differences {
   double p99 = 0.0;
 };
 
-// Absolute differences over the rows both matrices hold, without the two copied rows at the start
-// and the last two, which the builder fills from their neighbours.
-template <typename Value>
-Differences compare(const std::vector<Value>& built, std::uint32_t builtRows, const std::vector<Value>& truth,
-                    std::uint32_t truthRows, std::uint32_t columns) {
+// Absolute differences of two matrices of one shape, without the two copied rows at the start and
+// the last two, which the builder fills from their neighbours.
+template <typename Matrix>
+Differences compare(const Matrix& built, const Matrix& truth) {
   std::vector<double> differences;
-  const std::uint32_t rows = std::min(builtRows, truthRows);
+  const std::uint32_t rows = built.rows;
+  const std::uint32_t columns = built.columns;
   for (std::uint32_t row = 3; row + 2 < rows; ++row) {
     for (std::uint32_t column = 0; column < columns; ++column) {
       const std::size_t cell = static_cast<std::size_t>(row) * columns + column;
-      differences.push_back(std::abs(static_cast<double>(built[cell]) - static_cast<double>(truth[cell])));
+      differences.push_back(std::abs(static_cast<double>(built.data[cell]) - truth.data[cell]));
     }
   }
   Differences result;
@@ -89,7 +89,9 @@ TEST_F(RebuildAgainstSimulator, FastAndReferenceBuildsAgreeOnEveryChannel) {
   }
 }
 
-TEST_F(RebuildAgainstSimulator, RebuildsHaveTheStoredShape) {
+// Measured on 120-inch pipes with typical faults: wall mean 0.9 mils, 99th percentile 3 mils; OD
+// mean 0.6 mils, 99th percentile 2 mils. The bounds leave a margin.
+TEST_F(RebuildAgainstSimulator, RebuildsHaveTheStoredShapeAndMatchTheTrueGeometry) {
   for (const FaultLevel faults : {FaultLevel::kTypical, FaultLevel::kHarsh}) {
     for (const std::uint64_t seed : {1U, 2U, 6U}) {
       for (const double length : {60.0, 250.0}) {
@@ -99,11 +101,19 @@ TEST_F(RebuildAgainstSimulator, RebuildsHaveTheStoredShape) {
         PipeFile pipe;
         ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
         ASSERT_EQ(BuildWallMatrix(pipe, 0, ""), BuildStatus::kBuilt);
-        EXPECT_EQ(pipe.wallMatrix.rows, simulated.truth.wallMatrix.rows);
-        EXPECT_EQ(pipe.wallMatrix.columns, simulated.truth.wallMatrix.columns);
+        ASSERT_EQ(pipe.wallMatrix.rows, simulated.truth.wallMatrix.rows);
+        ASSERT_EQ(pipe.wallMatrix.columns, simulated.truth.wallMatrix.columns);
         ASSERT_EQ(BuildOdMatrix(pipe, pipe.header.odJumpSize), BuildStatus::kBuilt);
-        EXPECT_EQ(pipe.odMatrix.rows, simulated.truth.odMatrix.rows);
-        EXPECT_EQ(pipe.odMatrix.columns, simulated.truth.odMatrix.columns);
+        ASSERT_EQ(pipe.odMatrix.rows, simulated.truth.odMatrix.rows);
+        ASSERT_EQ(pipe.odMatrix.columns, simulated.truth.odMatrix.columns);
+        if (faults == FaultLevel::kTypical) {
+          const Differences wall = compare(pipe.wallMatrix, simulated.truth.wallMatrix);
+          const Differences od = compare(pipe.odMatrix, simulated.truth.odMatrix);
+          EXPECT_LE(wall.mean, 1.5);
+          EXPECT_LE(wall.p99, 5.0);
+          EXPECT_LE(od.mean, 1.2);
+          EXPECT_LE(od.p99, 4.0);
+        }
       }
     }
   }
@@ -154,31 +164,6 @@ TEST_F(RebuildAgainstSimulator, ASaveKeepsEveryRevolutionOfAPipeLongerThanThePro
   }
 }
 
-// Measured on 120-inch pipes with typical faults: wall mean 0.9 mils, 99th percentile 3 mils;
-// OD mean 0.6 mils, 99th percentile 2 mils. The bounds leave a margin.
-TEST_F(RebuildAgainstSimulator, RebuiltMatricesMatchTheTrueGeometry) {
-  for (const std::uint64_t seed : {3U, 5U}) {
-    const Simulated simulated = simulate(dir, optionsOf(seed, FaultLevel::kTypical));
-    PipeFile pipe;
-    ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
-    ASSERT_EQ(BuildWallMatrix(pipe, 0, ""), BuildStatus::kBuilt);
-    const WallMatrix& truthWall = simulated.truth.wallMatrix;
-    ASSERT_EQ(pipe.wallMatrix.columns, truthWall.columns);
-    const Differences wall = compare(pipe.wallMatrix.data, pipe.wallMatrix.rows, truthWall.data,
-                                     truthWall.rows, truthWall.columns);
-    EXPECT_LE(wall.mean, 1.5) << "seed " << seed;
-    EXPECT_LE(wall.p99, 5.0) << "seed " << seed;
-
-    ASSERT_EQ(BuildOdMatrix(pipe, pipe.header.odJumpSize), BuildStatus::kBuilt);
-    const OdMatrix& truthOd = simulated.truth.odMatrix;
-    ASSERT_EQ(pipe.odMatrix.columns, truthOd.columns);
-    const Differences od =
-        compare(pipe.odMatrix.data, pipe.odMatrix.rows, truthOd.data, truthOd.rows, truthOd.columns);
-    EXPECT_LE(od.mean, 1.2) << "seed " << seed;
-    EXPECT_LE(od.p99, 4.0) << "seed " << seed;
-  }
-}
-
 struct Measured {
   SimulatedPipe truth;
   PipeFile pipe;
@@ -191,12 +176,6 @@ Measured measure(std::uint64_t seed, int defects) {
   Measured measured{simulate(dir, options).truth, {}};
   EXPECT_TRUE(LoadPipeForUse(measured.pipe, dir.file("pipe.kqvw")).wallMatrixRead);
   return measured;
-}
-
-bool nearDefect(const PipeModel& model, double z) {
-  return std::any_of(model.defects.begin(), model.defects.end(), [z](const Defect& defect) {
-    return std::abs(z - defect.position) < defect.length / 2 + 0.5;
-  });
 }
 
 class MeasuresAgainstTruth : public ::testing::TestWithParam<std::uint64_t> {};
@@ -229,44 +208,6 @@ TEST_P(MeasuresAgainstTruth, EveryPipeAverageLiesBetweenItsExtremes) {
   }
   // The OD data reach past the wall data, so some ID cells stay empty; they are no diameters.
   EXPECT_NEAR(id.avgId, m.truth.model.nominalOd - 2.0 * m.truth.model.nominalWall, 0.01);
-}
-
-TEST_P(MeasuresAgainstTruth, EccentricityAndOvalityFollowTheGeometry) {
-  const Measured m = measure(GetParam(), 2);
-  const PipeModel& model = m.truth.model;
-  // Walls are stored in whole mils, so a row's thickest-minus-thinnest is known to a mil: a row's
-  // eccentricity to 5 % or that mil, the average over the sound rows to 5 %.
-  const WallMatrix& wall = m.pipe.wallMatrix;
-  const double wallResolution = 0.001 / model.nominalWall * 100.0;
-  int compared = 0;
-  double measuredSum = 0.0;
-  double expectedSum = 0.0;
-  for (std::uint32_t row = 0; row < wall.rows; ++row) {
-    const double z = m.truth.wallGrid.firstZ + row * wall.deltaX;
-    if (!nearDefect(model, z)) {
-      const double expected = model.eccentricityPercent(z);
-      EXPECT_NEAR(wall.eccentricityPerRev[row], expected, std::max(0.05 * expected, wallResolution))
-          << "row " << row;
-      measuredSum += wall.eccentricityPerRev[row];
-      expectedSum += expected;
-      ++compared;
-    }
-  }
-  EXPECT_GT(compared, 500);
-  EXPECT_NEAR(measuredSum / compared, expectedSum / compared, 0.05 * expectedSum / compared);
-
-  // OD cells hold half the diameter in whole mils, so a diameter is known to 2 mils: a row's
-  // ovality to that much, the pipe's average to 5 %.
-  const OdMatrix& od = m.pipe.odMatrix;
-  const double resolution = 0.002 / model.nominalOd * 100.0;
-  double sum = 0.0;
-  for (std::uint32_t row = 0; row < od.rows; ++row) {
-    const double expected = model.ovalityPercent(m.truth.odGrid.firstZ + row * od.deltaX);
-    EXPECT_NEAR(od.ovalityPerRev[row], expected, std::max(0.05 * expected, resolution)) << "row " << row;
-    sum += expected;
-  }
-  const double average = sum / od.rows;
-  EXPECT_NEAR(od.avgOvality, average, 0.05 * average);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, MeasuresAgainstTruth, ::testing::Values(1U, 2U, 3U));
