@@ -29,16 +29,16 @@ class BlockBytes : public ::testing::Test {
 };
 
 TEST_F(BlockBytes, PayloadsHaveTheSizesOfTheLayout) {
-  EXPECT_EQ(kJobInfo1Bytes.payload.size(), 57U);
-  EXPECT_EQ(kRawWallBytes.payload.size(), 45U + 10 * 7);
-  EXPECT_EQ(kWallMatrixBytes.payload.size(), 24U + 2 * 2 * 2);
-  EXPECT_EQ(kCsaBytes.payload.size(), 32U);
-  EXPECT_EQ(kWallStartBytes.payload.size(), 4U);
-  EXPECT_EQ(kJobInfo2LongBytes.payload.size(), 11U);
-  EXPECT_EQ(kJobInfo2ShortBytes.payload.size(), 9U);
-  EXPECT_EQ(kRawOdBytes.payload.size(), 13U + 10 * 4);
-  EXPECT_EQ(kOdMatrixBytes.payload.size(), 24U + 2 * 1 * 2);
-  EXPECT_EQ(kStraightnessBytes.payload.size(), 24U + 2 * 1 * 2);
+  EXPECT_EQ(kJobInfo1Block.payload.size(), 57U);
+  EXPECT_EQ(kRawWallBlock.payload.size(), 45U + 10 * 7);
+  EXPECT_EQ(kWallMatrixBlock.payload.size(), 24U + 2 * 2 * 2);
+  EXPECT_EQ(kCsaBlock.payload.size(), 32U);
+  EXPECT_EQ(kWallStartBlock.payload.size(), 4U);
+  EXPECT_EQ(kJobInfo2LongBlock.payload.size(), 11U);
+  EXPECT_EQ(kJobInfo2ShortBlock.payload.size(), 9U);
+  EXPECT_EQ(kRawOdBlock.payload.size(), 13U + 10 * 4);
+  EXPECT_EQ(kOdMatrixBlock.payload.size(), 24U + 2 * 1 * 2);
+  EXPECT_EQ(kStraightnessBlock.payload.size(), 24U + 2 * 1 * 2);
 }
 
 TEST_F(BlockBytes, TheReaderDecodesEveryField) {
@@ -99,7 +99,7 @@ TEST_F(BlockBytes, TheReaderDecodesEveryField) {
 
 TEST_F(BlockBytes, TheWriterGivesBackEveryByte) {
   // The short job information 2 is read with wall angle 135 and written in the long form.
-  for (const BlockFixture& jobInfo2 : {kJobInfo2LongBytes, kJobInfo2ShortBytes}) {
+  for (const BlockFixture& jobInfo2 : {kJobInfo2LongBlock, kJobInfo2ShortBlock}) {
     PipeFile pipe = read(chainBlocks(completePipeBlocks(jobInfo2)));
     const std::string saved = dir.file("saved.kqvw");
     ASSERT_TRUE(savePipeFile(pipe, saved, true, true).ok);
@@ -123,7 +123,7 @@ PipeFile readFile(const std::vector<BlockFixture>& blocks, PipeReadResult* resul
 
 // The fixture's job information 1 with KQ 999 and no nominal OD.
 BlockFixture jobInfo1WithoutNominalOd() {
-  BlockFixture block = kJobInfo1Bytes;
+  BlockFixture block = kJobInfo1Block;
   block.payload[14] = 0xE7;  // KQ 999
   block.payload[15] = 0x03;
   block.payload[35] = block.payload[36] = 0;  // nominal OD
@@ -131,18 +131,18 @@ BlockFixture jobInfo1WithoutNominalOd() {
 }
 
 TEST(PipeFileRead, AShortJobInfo2RunningToTheEndOfTheFileIsTheShortForm) {
-  const PipeFile pipe = readFile({kJobInfo2ShortBytes});
+  const PipeFile pipe = readFile({kJobInfo2ShortBlock});
   EXPECT_EQ(pipe.header.wallAngle, kShortFormWallAngle);
   EXPECT_EQ(pipe.header.calibrationOd, 7.01F);
   EXPECT_EQ(pipe.header.odJumpSize, 25);
 }
 
 TEST(PipeFileRead, BlocksComeInAnyOrderAndLaterOnesReplaceEarlier) {
-  BlockFixture wide = kWallMatrixBytes;
+  BlockFixture wide = kWallMatrixBlock;
   wide.payload[8] = 1;   // 1 row
   wide.payload[20] = 4;  // 4 columns: the same values
   PipeReadResult result;
-  const PipeFile pipe = readFile({kStraightnessBytes, kWallMatrixBytes, kJobInfo1Bytes, kOdMatrixBytes, wide,
+  const PipeFile pipe = readFile({kStraightnessBlock, kWallMatrixBlock, kJobInfo1Block, kOdMatrixBlock, wide,
                                   jobInfo1WithoutNominalOd()},
                                  &result);
   EXPECT_TRUE(result.wallMatrixRead);
@@ -156,20 +156,20 @@ TEST(PipeFileRead, BlocksComeInAnyOrderAndLaterOnesReplaceEarlier) {
 
 TEST(PipeFileRead, OdMatrixTakesTheCalibrationOdWhenNominalOdIsZero) {
   // Without job information 1, or with a nominal OD of 0: the calibration OD read before it.
-  for (const auto& blocks : {std::vector{kJobInfo2LongBytes, kOdMatrixBytes},
-                             {jobInfo1WithoutNominalOd(), kJobInfo2LongBytes, kOdMatrixBytes}}) {
+  for (const auto& blocks : {std::vector{kJobInfo2LongBlock, kOdMatrixBlock},
+                             {jobInfo1WithoutNominalOd(), kJobInfo2LongBlock, kOdMatrixBlock}}) {
     const PipeFile pipe = readFile(blocks);
     EXPECT_EQ(pipe.header.nominalOd, static_cast<double>(7.01F));
     EXPECT_EQ(pipe.header.nominalOdMils, 7010);
   }
   // A nominal OD is kept, and a calibration OD read after the OD matrix does not count.
-  EXPECT_EQ(readFile({kJobInfo1Bytes, kJobInfo2LongBytes, kOdMatrixBytes}).header.nominalOdMils, 7000);
-  EXPECT_EQ(readFile({kOdMatrixBytes, kJobInfo2LongBytes}).header.nominalOdMils, 0);
+  EXPECT_EQ(readFile({kJobInfo1Block, kJobInfo2LongBlock, kOdMatrixBlock}).header.nominalOdMils, 7000);
+  EXPECT_EQ(readFile({kOdMatrixBlock, kJobInfo2LongBlock}).header.nominalOdMils, 0);
 }
 
 TEST(PipeFileRead, ChannelNumbersOutOfRangeSetTheFlagButFillNothing) {
-  BlockFixture wall = kRawWallBytes;
-  BlockFixture od = kRawOdBytes;
+  BlockFixture wall = kRawWallBlock;
+  BlockFixture od = kRawOdBlock;
   wall.payload[0] = 5;
   od.payload[0] = 3;
   PipeFile pipe = readFile({wall, od});
@@ -187,17 +187,17 @@ TEST(PipeFileRead, ChannelNumbersOutOfRangeSetTheFlagButFillNothing) {
 }
 
 TEST(PipeFileRead, WallStartOfZeroKeepsThePreviousWallStart) {
-  const PipeFile pipe = readFile({kWallStartBytes, {9, {0, 0, 0, 0}}});
+  const PipeFile pipe = readFile({kWallStartBlock, {9, {0, 0, 0, 0}}});
   EXPECT_EQ(pipe.wallStartCounts, 0U);
   EXPECT_DOUBLE_EQ(pipe.wallStart, 10000 * kInchesPerCount - 34.0);
 }
 
 TEST(PipeFileRead, MatrixWithoutRowsOrColumnsIsNoMatrix) {
   for (const std::size_t sizeField : {8U, 20U}) {
-    BlockFixture empty = kWallMatrixBytes;
+    BlockFixture empty = kWallMatrixBlock;
     empty.payload[sizeField] = 0;
     PipeReadResult result;
-    const PipeFile pipe = readFile({kWallMatrixBytes, empty}, &result);
+    const PipeFile pipe = readFile({kWallMatrixBlock, empty}, &result);
     EXPECT_FALSE(result.wallMatrixRead);
     EXPECT_EQ(pipe.dataPresent[kWallMatrixPresent], 1);
     EXPECT_FALSE(pipe.wallMatrix.present());
@@ -221,7 +221,7 @@ TEST(PipeFileRead, UnreadableFileClearsOnlyTheFlagsAndOneWithoutWallMatrixKeepsW
     EXPECT_EQ(pipe.header.kqNumber, 5);
   }
   const std::string path = dir.file("od-only.kqvw");
-  writeBytes(path, chainBlocks({kOdMatrixBytes}));
+  writeBytes(path, chainBlocks({kOdMatrixBlock}));
   const PipeReadResult result = readPipeFile(pipe, path);
   EXPECT_TRUE(result.opened);
   EXPECT_FALSE(result.wallMatrixRead);

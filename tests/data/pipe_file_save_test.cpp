@@ -16,32 +16,14 @@
 namespace ductora {
 namespace {
 
+using ductora::testing::BlockFixture;
+using ductora::testing::Bytes;
 using ductora::testing::chainBlocks;
 using ductora::testing::completePipeBlocks;
 using ductora::testing::readBytes;
 using ductora::testing::SyntheticPipeOptions;
 using ductora::testing::TempDir;
 using ductora::testing::writeSyntheticPipe;
-
-// The blocks of a file as its chain declares them; fails the test when the chain is not exact.
-std::vector<std::uint8_t> tagsOfChain(const std::vector<std::uint8_t>& bytes) {
-  std::vector<std::uint8_t> tags;
-  std::size_t offset = 0;
-  while (true) {
-    EXPECT_LE(offset + kBlockHeadBytes, bytes.size());
-    if (offset + kBlockHeadBytes > bytes.size()) {
-      break;
-    }
-    tags.push_back(bytes[offset]);
-    const std::uint32_t next = loadU32(bytes.data() + offset + 1);
-    if (next == 0) {
-      break;
-    }
-    EXPECT_GT(next, offset + kBlockHeadBytes);
-    offset = next;
-  }
-  return tags;
-}
 
 std::vector<std::vector<RawSample>> loadWall(PipeFile& pipe, int channel) {
   LoadWallRevolutions(pipe, channel, pipe.wallChannels[static_cast<std::size_t>(channel - 1)].wallScale);
@@ -74,71 +56,39 @@ std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
   return names;
 }
 
-TEST(PipeFileSave, BlocksOfAbsentDataAreLeftOutButRawOdIsKeptWithoutAnOdMatrix) {
+// The file a save of the blocks read gives.
+std::vector<std::uint8_t> savedOf(const std::vector<BlockFixture>& blocks, bool withRawWall, bool withRawOd) {
   TempDir dir;
-  const std::string source = dir.file("source.kqvw");
-  writeSyntheticPipe(source, smallPipe());
-  PipeFile pipe = readPipe(source);
-  ASSERT_EQ(pipe.dataPresent[kRawWallPresent], 1);
-  const auto odBefore = loadOd(pipe, 2);
-
-  // A wall-only pipe that never had the OD side's blocks: without raw wall data no tag 1 is
-  // written although the file had some. Its raw OD channels are what an OD matrix can be built
-  // from, so they are kept, after the wall start and job information 2.
-  pipe.odMatrix = OdMatrix{};
-  pipe.straightness = StraightnessMatrix{};
-  pipe.dataPresent[kWallStartPresent] = 0;
-  pipe.dataPresent[kJobInfo2Present] = 0;
-  const std::string wallOnly = dir.file("wall-only.kqvw");
-  ASSERT_TRUE(savePipeFile(pipe, wallOnly, false, true).ok);
-  EXPECT_EQ(tagsOfChain(readBytes(wallOnly)), (std::vector<std::uint8_t>{0, 2, 3, 9, 10, 11, 11}));
-  PipeFile reread = readPipe(wallOnly);
-  EXPECT_EQ(loadOd(reread, 2), odBefore);
-
-  // Without raw OD data the CSA block ends the file.
-  ASSERT_TRUE(savePipeFile(pipe, wallOnly, false, false).ok);
-  EXPECT_EQ(tagsOfChain(readBytes(wallOnly)), (std::vector<std::uint8_t>{0, 2, 3}));
-
-  // A pipe with only an OD matrix starts with the wall start block.
-  const std::string odPath = dir.file("od-only.kqvw");
-  for (const auto& [blocks, tags] :
-       {std::pair{std::vector{ductora::testing::kOdMatrixBytes}, std::vector<std::uint8_t>{9, 10, 12}},
-        {{ductora::testing::kOdMatrixBytes, ductora::testing::kStraightnessBytes}, {9, 10, 12, 22}}}) {
-    ductora::testing::writeBytes(odPath, chainBlocks(blocks));
-    PipeFile odOnly = readPipe(odPath);
-    ASSERT_TRUE(savePipeFile(odOnly, odPath, false, true).ok);
-    EXPECT_EQ(tagsOfChain(readBytes(odPath)), tags);
-  }
+  const std::string path = dir.file("pipe.kqvw");
+  ductora::testing::writeBytes(path, chainBlocks(blocks));
+  PipeFile pipe = readPipe(path);
+  EXPECT_TRUE(savePipeFile(pipe, path, withRawWall, withRawOd).ok);
+  return readBytes(path);
 }
 
-TEST(PipeFileSave, BlocksThePipeWasReadWithAreNeverDropped) {
-  TempDir dir;
-  const std::string source = dir.file("source.kqvw");
-  SyntheticPipeOptions options = smallPipe();
-  options.withOdMatrix = false;
-  writeSyntheticPipe(source, options);
-  PipeFile wallOnly = readPipe(source);
-  wallOnly.header.rotation = 1;
-  wallOnly.header.from = 1;
-
-  // Without an OD matrix the wall start, the orientation flags of job information 2 and the
-  // straightness matrix are still saved.
-  const std::string wallPath = dir.file("wall.kqvw");
-  ASSERT_TRUE(savePipeFile(wallOnly, wallPath, false, false).ok);
-  EXPECT_EQ(tagsOfChain(readBytes(wallPath)), (std::vector<std::uint8_t>{0, 2, 3, 9, 10, 22}));
-  const PipeFile wallBack = readPipe(wallPath);
-  EXPECT_EQ(wallBack.header, wallOnly.header);
-  EXPECT_EQ(wallBack.wallStartCounts, wallOnly.wallStartCounts);
-  EXPECT_EQ(wallBack.straightness.data, wallOnly.straightness.data);
-
-  // Without a wall matrix the job information (KQ number, nominal OD, grade) is still saved.
-  writeSyntheticPipe(source, smallPipe());
-  PipeFile odOnly = readPipe(source);
-  odOnly.wallMatrix = WallMatrix{};
-  const std::string odPath = dir.file("od.kqvw");
-  ASSERT_TRUE(savePipeFile(odOnly, odPath, false, false).ok);
-  EXPECT_EQ(tagsOfChain(readBytes(odPath)), (std::vector<std::uint8_t>{0, 9, 10, 12, 22}));
-  EXPECT_EQ(readPipe(odPath).header, odOnly.header);
+TEST(PipeFileSave, BlocksOfAbsentDataAreLeftOutAndBlocksReadAreNeverDropped) {
+  using namespace ductora::testing;
+  // Without raw data asked for no raw block is written; a wall-only pipe ends with its CSA block.
+  EXPECT_EQ(savedOf({kJobInfo1Block, kRawWallBlock, kWallMatrixBlock, kCsaBlock}, false, false),
+            chainBlocks({kJobInfo1Block, kWallMatrixBlock, kCsaBlock}));
+  // Its raw OD channels are what an OD matrix can be built from: kept, after a wall start and job
+  // information 2 (the record's, zero here).
+  EXPECT_EQ(
+      savedOf({kJobInfo1Block, kWallMatrixBlock, kCsaBlock, kRawOdBlock}, true, true),
+      chainBlocks(
+          {kJobInfo1Block, kWallMatrixBlock, kCsaBlock, {9, Bytes(4, 0)}, {10, Bytes(11, 0)}, kRawOdBlock}));
+  // A pipe with only an OD matrix starts with the wall start block.
+  EXPECT_EQ(savedOf({kOdMatrixBlock}, true, true),
+            chainBlocks({{9, Bytes(4, 0)}, {10, Bytes(11, 0)}, kOdMatrixBlock}));
+  // Blocks read are written without the matrix that would otherwise bring them: the wall start,
+  // the orientation flags and the straightness of a wall-only pipe, the job information of an
+  // OD-only one.
+  for (const std::vector<BlockFixture>& blocks :
+       {std::vector{kJobInfo1Block, kWallMatrixBlock, kCsaBlock, kWallStartBlock, kJobInfo2LongBlock,
+                    kStraightnessBlock},
+        {kJobInfo1Block, kWallStartBlock, kJobInfo2LongBlock, kOdMatrixBlock, kStraightnessBlock}}) {
+    EXPECT_EQ(savedOf(blocks, true, true), chainBlocks(blocks));
+  }
 }
 
 TEST(PipeFileSave, RawChannelsSurviveRepeatedSavesOverTheirOwnFile) {
@@ -248,7 +198,7 @@ TEST(PipeFileSave, NewWallScaleAndTrimmingAreAppliedToTheSavedSamples) {
     }
   }
   EXPECT_EQ(loadWall(reread, 1), expected);
-  EXPECT_EQ(tagsOfChain(readBytes(target)), (std::vector<std::uint8_t>{0, 1, 1, 1, 1, 2, 3, 9, 10, 12, 22}));
+  EXPECT_EQ(reread.dataPresent[kRawOdPresent], 0);  // not asked for
 }
 
 TEST(PipeFileSave, UnwritableTargetFailsCleanly) {

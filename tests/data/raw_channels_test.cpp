@@ -243,7 +243,7 @@ ReadOutcome readBytes(const std::vector<std::uint8_t>& bytes) {
   return outcome;
 }
 
-const std::vector<std::uint8_t>& csaPayload() { return ductora::testing::kCsaBytes.payload; }
+const std::vector<std::uint8_t>& csaPayload() { return ductora::testing::kCsaBlock.payload; }
 
 std::vector<std::uint8_t> matrixHead(std::uint32_t rows, std::uint32_t columns) {
   ByteWriter out;

@@ -29,7 +29,7 @@ Bytes chainBlocks(const std::vector<BlockFixture>& blocks) {
   return file;
 }
 
-const BlockFixture kJobInfo1Bytes{0, concat({
+const BlockFixture kJobInfo1Block{0, concat({
                                          {0x78, 0x56, 0x34, 0x12},                  // created 305419896
                                          {'W', 'O', '-', '7', '7', 0, 0, 0, 0, 0},  // WO number
                                          {0x67, 0x12},                              // KQ 4711
@@ -44,7 +44,7 @@ const BlockFixture kJobInfo1Bytes{0, concat({
                                      })};
 
 // Channel 2: a lead-in marker, then two revolutions each followed by a marker.
-const BlockFixture kRawWallBytes{1, concat({
+const BlockFixture kRawWallBlock{1, concat({
                                         {0x02, 0x07, 0x00, 0x00, 0x00},              // channel 2, 7 records
                                         {0, 0, 0, 0, 0, 0, 0xF8, 0x3F},              // wall scale 1.5
                                         {0, 0, 0, 0, 0, 0, 0x38, 0x40},              // parameter 24.0
@@ -60,7 +60,7 @@ const BlockFixture kRawWallBytes{1, concat({
                                         kWallMarker,                                 // third
                                     })};
 
-const BlockFixture kWallMatrixBytes{
+const BlockFixture kWallMatrixBlock{
     2, concat({
            {0, 0, 0, 0, 0, 0, 0xE0, 0x3F},                    // delta X 0.5
            {0x02, 0, 0, 0},                                   // 2 rows
@@ -69,26 +69,26 @@ const BlockFixture kWallMatrixBytes{
            {0x6A, 0x01, 0x68, 0x01, 0x00, 0x00, 0xFF, 0xFF},  // 362 360 / 0 65535
        })};
 
-const BlockFixture kCsaBytes{3, concat({
+const BlockFixture kCsaBlock{3, concat({
                                     {0, 0, 0, 0, 0, 0, 0x12, 0x40},  // minimum 4.5
                                     {0, 0, 0, 0, 0, 0, 0x16, 0x40},  // maximum 5.5
                                     {0, 0, 0, 0, 0, 0, 0x14, 0x40},  // average 5.0
                                     {0, 0, 0, 0, 0, 0, 0xC0, 0x3F},  // deviation 0.125
                                 })};
 
-const BlockFixture kWallStartBytes{9, {0x10, 0x27, 0x00, 0x00}};  // 10000 counts
+const BlockFixture kWallStartBlock{9, {0x10, 0x27, 0x00, 0x00}};  // 10000 counts
 
-const BlockFixture kJobInfo2LongBytes{10,
+const BlockFixture kJobInfo2LongBlock{10,
                                       {0x62, 0x1B,  // calibration OD 7010
                                        0x87, 0x00,  // wall angle 135
                                        0x01, 0x00,  // rotation 1, from 0
                                        0x28, 0x00,  // upper offset 40
                                        0xD8, 0xFF,  // lower offset -40
                                        0x19}};      // OD jump 25
-const BlockFixture kJobInfo2ShortBytes{10, {0x62, 0x1B, 0x01, 0x00, 0x28, 0x00, 0xD8, 0xFF, 0x19}};
+const BlockFixture kJobInfo2ShortBlock{10, {0x62, 0x1B, 0x01, 0x00, 0x28, 0x00, 0xD8, 0xFF, 0x19}};
 
 // Channel 1: a marker, then one revolution followed by a marker.
-const BlockFixture kRawOdBytes{11,
+const BlockFixture kRawOdBlock{11,
                                concat({
                                    {0x01, 0x04, 0x00, 0x00, 0x00},                    // channel 1, 4 records
                                    {0xFC, 0xA9, 0xF1, 0xD2, 0x4D, 0x62, 0x50, 0x3F},  // 0.001 inch per count
@@ -98,7 +98,7 @@ const BlockFixture kRawOdBytes{11,
                                    kOdMarker,                                         // second
                                })};
 
-const BlockFixture kOdMatrixBytes{12, concat({
+const BlockFixture kOdMatrixBlock{12, concat({
                                           {0x55, 0x55, 0x55, 0x55, 0x55, 0x55, 0xD5, 0x3F},  // delta X 1/3
                                           {0x01, 0, 0, 0},                                   // 1 row
                                           {0, 0, 0, 0, 0, 0x80, 0x66, 0x40},                 // delta Y 180.0
@@ -106,7 +106,7 @@ const BlockFixture kOdMatrixBytes{12, concat({
                                           {0xFB, 0xFF, 0x07, 0x00},                          // -5 7
                                       })};
 
-const BlockFixture kStraightnessBytes{22, concat({
+const BlockFixture kStraightnessBlock{22, concat({
                                               {0, 0, 0, 0, 0, 0, 0x28, 0x40},     // delta X 12.0
                                               {0x01, 0, 0, 0},                    // 1 row
                                               {0, 0, 0, 0, 0, 0x80, 0x66, 0x40},  // delta Y 180.0
@@ -115,8 +115,8 @@ const BlockFixture kStraightnessBytes{22, concat({
                                           })};
 
 std::vector<BlockFixture> completePipeBlocks(const BlockFixture& jobInfo2) {
-  return {kJobInfo1Bytes, kRawWallBytes, kWallMatrixBytes, kCsaBytes,         kWallStartBytes,
-          jobInfo2,       kRawOdBytes,   kOdMatrixBytes,   kStraightnessBytes};
+  return {kJobInfo1Block, kRawWallBlock, kWallMatrixBlock, kCsaBlock,         kWallStartBlock,
+          jobInfo2,       kRawOdBlock,   kOdMatrixBlock,   kStraightnessBlock};
 }
 
 }  // namespace ductora::testing
