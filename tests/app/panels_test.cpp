@@ -1,12 +1,8 @@
 #include "app/panels.h"
 
-#include <gtest/gtest.h>
-
 #include "app/commands.h"
 #include "app/frame.h"
-#include "app/gl_window_set.h"
 #include "app/open_data_file.h"
-#include "platform/headless/headless_platform.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
@@ -14,19 +10,30 @@
 namespace ductora::testing {
 namespace {
 
-using platform::SurfaceStep;
-using platform::WindowEvent;
-using platform::headless::HeadlessPlatform;
-
 using namespace resources;
+using platform::WindowEvent;
 
-TEST(PanelGeometry, QuarterScreenPanelsFromTheRightEdgeAndThePipeViewBeside) {
+TEST(PanelGeometry, QuarterScreenPanelsFromTheRightEdge) {
+  const int mainWidth = 1270;
+  const auto wall = PlotPanelGeometry(*FindPlotPanel(kWallThicknessPanel), 1280, mainWidth);
+  EXPECT_EQ(wall.x, mainWidth - 330);
+  EXPECT_EQ(wall.y, 20);
+  EXPECT_EQ(wall.width, 320);
+  EXPECT_EQ(wall.height, 240);
+  EXPECT_EQ(PlotPanelGeometry(*FindPlotPanel(kCsaPanel), 1280, mainWidth).x, mainWidth - 665);
+  EXPECT_EQ(PlotPanelGeometry(*FindPlotPanel(kEccentricityPanel), 1280, mainWidth).x, mainWidth - 329);
+  EXPECT_EQ(PlotPanelGeometry(*FindPlotPanel(kOvalityPanel), 1280, mainWidth).x, mainWidth - 1000);
+  EXPECT_EQ(PlotPanelGeometry(*FindPlotPanel(kOdOffsetPanel), 1280, mainWidth).y, 200);
   // 0.25 x 1366 = 341.5 and 0.1875 x 1366 = 256.125 are truncated.
   const auto odd = PlotPanelGeometry(*FindPlotPanel(kLowWallPanel), 1366, 1366);
   EXPECT_EQ(odd.width, 341);
   EXPECT_EQ(odd.height, 256);
   EXPECT_EQ(odd.x, 1366 - 351);
+}
+
+TEST(PanelGeometry, ThePipeViewFillsThreeQuartersOfTheWidthInHeight) {
   const auto view = PipeViewGeometry(1280, 1024, 2);
+  EXPECT_EQ(view.x, 0);
   EXPECT_EQ(view.y, 512 - 480);
   EXPECT_EQ(view.width, 1272);
   EXPECT_EQ(view.height, 952);
@@ -137,88 +144,6 @@ TEST_F(PanelTest, AboutAndControlsRunModallyAndCloseOnOk) {
   runCommand(app, kCmdAbout);
   runCommand(app, kCmdControls);
   EXPECT_EQ(platform.modalDialogsRun(), (std::vector<int>{kDialogAbout, kDialogControls}));
-}
-
-class GlWindowSetTest : public ::testing::Test {
- protected:
-  bool create(int slot, int parent = GlWindowSet::kNoParent) {
-    return windows.create(slot, "Plot 1", {10, 20, 64, 48}, {}, parent, true);
-  }
-  std::string lastMessage() const {
-    return platform.messages().empty() ? std::string() : platform.messages().back().text;
-  }
-
-  HeadlessPlatform platform;
-  GlWindowSet windows{platform};
-};
-
-TEST_F(GlWindowSetTest, CreatesAShownSlotWithTheRequestedClientSizeUpTo18) {
-  ASSERT_TRUE(create(0));
-  ASSERT_NE(windows.window(0), nullptr);
-  EXPECT_TRUE(windows.isShown(0));
-  EXPECT_EQ(windows.width(0), 64);
-  EXPECT_EQ(windows.height(0), 48);
-  EXPECT_EQ(windows.window(0)->title(), "Plot 1");
-  windows.hide(0);
-  EXPECT_FALSE(windows.isShown(0));
-  EXPECT_FALSE(platform.surface(0)->isVisible());
-  windows.show(0);
-  EXPECT_TRUE(platform.surface(0)->isVisible());
-  // Slots above 18 are refused without a message.
-  EXPECT_FALSE(create(19));
-  EXPECT_EQ(windows.window(19), nullptr);
-  EXPECT_TRUE(platform.messages().empty());
-}
-
-TEST_F(GlWindowSetTest, EachFailingStepReportsItsMessageAndLeavesTheSlotEmpty) {
-  const std::vector<std::pair<SurfaceStep, std::string>> steps = {
-      {SurfaceStep::kRegisterClass, "Failed to register the window class."},
-      {SurfaceStep::kPixelFormat, "Can't find a suitable pixel format."},
-      {SurfaceStep::kContext, "Can't create a GL rendering context."},
-  };
-  for (const auto& [step, text] : steps) {
-    SCOPED_TRACE(text);
-    platform.failSurface(3, step);
-    EXPECT_FALSE(create(3));
-    EXPECT_EQ(windows.window(3), nullptr);
-    EXPECT_FALSE(windows.isShown(3));
-    EXPECT_EQ(platform.surface(3), nullptr);  // whatever was built was torn down
-    ASSERT_FALSE(platform.messages().empty());
-    EXPECT_EQ(platform.messages().back().caption, "ERROR");
-    EXPECT_EQ(platform.messages().back().text, text);
-  }
-  // The slot can be created again.
-  EXPECT_TRUE(create(3));
-  EXPECT_NE(windows.window(3), nullptr);
-}
-
-TEST_F(GlWindowSetTest, AChildOfAMissingParentFailsAsWindowCreation) {
-  EXPECT_FALSE(create(2, 0));
-  EXPECT_EQ(lastMessage(), "Window creation error.");
-  ASSERT_TRUE(create(0));
-  EXPECT_TRUE(create(2, 0));
-}
-
-TEST_F(GlWindowSetTest, MakeCurrentOfAMissingContextKeepsThePreviousSlotForSwaps) {
-  ASSERT_TRUE(create(1));
-  ASSERT_TRUE(windows.makeCurrent(1));
-  EXPECT_FALSE(windows.makeCurrent(4));
-  EXPECT_EQ(lastMessage(), "Can't activate the GL rendering context.");
-  EXPECT_EQ(windows.currentSlot(), 1);
-  windows.swapBuffers();
-  EXPECT_EQ(platform.surface(1)->swapCount(), 1);
-}
-
-TEST_F(GlWindowSetTest, KillReportsEveryReleaseThatFailsAndEmptiesTheSlot) {
-  ASSERT_TRUE(create(5));
-  platform.surface(5)->releaseFailures = {true, true, true};
-  windows.kill(5);
-  ASSERT_EQ(platform.messages().size(), 3U);
-  EXPECT_EQ(platform.messages()[0].text, "Release Rendering Context Failed.");
-  EXPECT_EQ(platform.messages()[1].text, "Release Device Context Failed.");
-  EXPECT_EQ(platform.messages()[2].text, "Could not release hWnd.");
-  for (const auto& message : platform.messages()) EXPECT_EQ(message.caption, "SHUTDOWN ERROR");
-  EXPECT_EQ(windows.window(5), nullptr);
 }
 
 }  // namespace

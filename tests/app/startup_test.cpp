@@ -1,15 +1,12 @@
 #include "app/startup.h"
 
 #include "app/frame.h"
-#include "app/open_data_file.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
 
 namespace ductora::testing {
 namespace {
-
-using StartupTest = ShellTest;
 
 using namespace resources;
 
@@ -21,6 +18,8 @@ TEST(CommandLineToken, QuotedPathsAndUnquotedLines) {
   EXPECT_EQ(firstCommandLineToken("/a.kqvw\"/b.kqvw\""), "/a.kqvw");
   EXPECT_EQ(firstCommandLineToken("\"\""), "");
 }
+
+using StartupTest = ShellTest;
 
 TEST_F(StartupTest, WithoutAFileOnlyTheMainWindowAndTheHiddenPleaseWaitExist) {
   start();
@@ -37,10 +36,6 @@ TEST_F(StartupTest, WithoutAFileOnlyTheMainWindowAndTheHiddenPleaseWaitExist) {
   EXPECT_FALSE(pleaseWait->isVisible());
   EXPECT_EQ(app.documentState, 0U);
   EXPECT_EQ(app.viewMode, 0U);
-  // Only what needs no file starts enabled.
-  EXPECT_TRUE(menuEnabled(kCmdOpenPipe));
-  EXPECT_FALSE(menuEnabled(kCmdSave));
-  EXPECT_FALSE(menuEnabled(kCmdPlotWallThickness));
 }
 
 TEST_F(StartupTest, AQuotedCommandLineOpensThatPathBeforeTheClockStarts) {
@@ -52,6 +47,14 @@ TEST_F(StartupTest, AQuotedCommandLineOpensThatPathBeforeTheClockStarts) {
   EXPECT_EQ(app.pipeString.current()->path, path);
   EXPECT_EQ(app.lastTickMs, 500.0);
   EXPECT_FALSE(platform.dialog(kDialogPleaseWait)->isVisible());
+}
+
+TEST_F(StartupTest, ThePleaseWaitDialogClosesOnOk) {
+  start();
+  auto* pleaseWait = platform.dialog(kDialogPleaseWait);
+  pleaseWait->show();
+  pleaseWait->send({platform::DialogEvent::Kind::kCommand, kIdOk});
+  EXPECT_FALSE(pleaseWait->isVisible());
 }
 
 TEST_F(StartupTest, TheLoopRunsFramesWithTheElapsedTimeAndStopsWhileMinimised) {
@@ -81,67 +84,6 @@ TEST_F(StartupTest, TheLoopEndsOnQuit) {
   platform.post(0, {platform::WindowEvent::Kind::kCommand, kCmdExit, 0});
   EXPECT_EQ(runMainLoop(app), 0);
   EXPECT_TRUE(app.quitPosted);
-}
-
-using namespace resources;
-
-// One item of each rule: needs a wall matrix, an OD matrix, both, straightness, or any pipe.
-const std::vector<int> kWallItems = {kCmdPlotWallThickness, kCmdDraw2DWall};
-const std::vector<int> kOdItems = {kCmdPlotOdOffset, kCmdDrawSlice};
-const std::vector<int> kBothItems = {kCmdDraw2DWall2DOd, kCmdPlotBurst};
-const std::vector<int> kAlwaysItems = {kCmdNavigator, kCmdSave};
-const std::vector<int> kStraightnessItems = {kCmdPlotStraightness, kCmdClipFront};
-
-class MenuStateTest : public ShellTest {
- protected:
-  void SetUp() override { start(); }
-  void expect(const std::vector<int>& items, bool enabled) {
-    for (int id : items) EXPECT_EQ(menuEnabled(id), enabled) << platform.menu().text(id);
-  }
-};
-
-TEST_F(MenuStateTest, AWallOnlyPipeEnablesTheWallItems) {
-  openDataFile(app, pipe("w.kqvw", PipeData::kWallOnly), false);
-  expect(kWallItems, true);
-  expect(kAlwaysItems, true);
-  expect(kOdItems, false);
-  expect(kBothItems, false);
-  expect(kStraightnessItems, false);
-}
-
-TEST_F(MenuStateTest, ACompletePipeWithStraightnessEnablesEverything) {
-  openDataFile(app, pipe("c.kqvw", PipeData::kComplete, 1, true), false);
-  for (const MenuEntry& entry : MainMenu()) {
-    if (entry.kind == MenuEntryKind::kItem) {
-      EXPECT_TRUE(menuEnabled(entry.id)) << entry.text;
-    }
-  }
-}
-
-TEST_F(MenuStateTest, AppendNeverDisablesWhatAnEarlierLoadEnabled) {
-  openDataFile(app, pipe("c.kqvw", PipeData::kComplete, 1, true), false);
-  openDataFile(app, pipe("o.kqvw", PipeData::kOdOnly), true);
-  expect(kWallItems, true);
-  expect(kBothItems, true);
-  expect(kStraightnessItems, true);
-}
-
-TEST_F(MenuStateTest, AppendEnablesByTheCurrentPipeWhichStaysTheFirst) {
-  openDataFile(app, pipe("o.kqvw", PipeData::kOdOnly), false);
-  openDataFile(app, pipe("w.kqvw", PipeData::kWallOnly), true);
-  ASSERT_EQ(app.pipeString.loadedPipes().size(), 2U);
-  EXPECT_EQ(app.pipeString.current()->path, dir.file("o.kqvw"));
-  expect(kOdItems, true);
-  expect(kWallItems, false);
-}
-
-TEST_F(MenuStateTest, AReplacingOpenDisablesWhatTheNewPipeDoesNotAllow) {
-  openDataFile(app, pipe("c.kqvw", PipeData::kComplete), false);
-  openDataFile(app, pipe("o.kqvw", PipeData::kOdOnly), false);
-  expect(kWallItems, false);
-  expect(kOdItems, true);
-  expect(kBothItems, false);
-  EXPECT_TRUE(menuEnabled(kCmdExit));
 }
 
 }  // namespace
