@@ -219,24 +219,6 @@ TEST_F(BuildDifferential, WallListsWithInjectedFaults) {
   }
 }
 
-TEST_F(BuildDifferential, OdListsWithInjectedFaults) {
-  for (const std::uint32_t seed : {5U, 17U}) {
-    SCOPED_TRACE("seed " + std::to_string(seed));
-    RevolutionShape shape;
-    shape.revolutions = 50;
-    shape.seed = seed;
-    shape.reading = [](std::size_t r, std::size_t s) {
-      return static_cast<std::int32_t>((s % 180) / 3) - 30 + static_cast<std::int32_t>(r % 3);
-    };
-    RevolutionList revolutions = testing::MakeRevolutions(shape);
-    testing::InjectMissedMark(revolutions, 12);
-    testing::InjectFalseMark(revolutions, 33, 100);
-    testing::InjectJumps(revolutions, 80, seed, -400);
-    CorrectOdChannel(revolutions, 25);
-    ExpectIdenticalBuilds(revolutions, 1.0 / 3.0, 1.0, MatrixKind::kOd);
-  }
-}
-
 // Counters that run backwards within a revolution and readings so wild that the fits leave the
 // range of whole numbers: the build leaves its shortcuts and must still agree.
 TEST_F(BuildDifferential, UnorderedAnglesAndWildReadingsAgree) {

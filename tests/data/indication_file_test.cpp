@@ -101,33 +101,6 @@ TEST_F(IndicationFileTest, RecordsNumberedOutsideTheArraysAreIgnored) {
   EXPECT_EQ(records.positionsInches[1], 30.0F);
 }
 
-TEST_F(IndicationFileTest, HugeFilesStayWithinTheLimits) {
-  // 4000 records, all stored at index 0..2999 at most; the list stops at 3000 lines.
-  std::string text = kHeader;
-  for (int i = 1; i <= 4000; ++i) {
-    text += std::to_string(1 + i % 3000) + " 1 Pit 1 x 2 3\n";
-  }
-  const IndicationRecords records = readIndicationRecords(write(text));
-  EXPECT_EQ(records.count, kMaxIndications);
-  EXPECT_EQ(records.ignored, 0U);
-  const IndicationListResult list = readIndicationList(dir.file("p7.ind"));
-  EXPECT_EQ(list.lines.size(), kMaxIndications);
-  EXPECT_TRUE(list.stoppedEarly);
-
-  // A field of a million characters is cut to the field length.
-  const std::string huge(1'000'000, 'w');
-  const IndicationListResult cut =
-      readIndicationList(write(std::string(kHeader) + "1 " + huge + " Pit 1 x 2 3\n"));
-  ASSERT_EQ(cut.lines.size(), 1U);
-  EXPECT_NE(cut.lines[0].find(std::string(kMaxIndicationFieldLength, 'w') + " "), std::string::npos);
-  EXPECT_LT(cut.lines[0].size(), 7 * kMaxIndicationFieldLength + 100);
-  // As a number it is no number: a position of a million digits stops the reading.
-  EXPECT_EQ(
-      readIndicationRecords(write(std::string(kHeader) + "1 a b " + std::string(1'000'000, '1') + " x 2 3\n"))
-          .count,
-      0U);
-}
-
 TEST_F(IndicationFileTest, TheRdaqFolderBesideThePipesFolderIsLookedAtFirst) {
   const std::filesystem::path job = dir.path() / "J1";
   std::filesystem::create_directories(job / "data");

@@ -406,20 +406,5 @@ TEST(PipeFileHostile, UnknownTagsAreSkipped) {
   EXPECT_EQ(read.pipe.dataPresent[kUnusedPresent], 0);
 }
 
-TEST(PipeFileHostile, AMillionTinyBlocksAreReadInOnePass) {
-  // Every block is visited once and nothing of it is kept but what it sets.
-  BlockFileBuilder file;
-  for (std::uint32_t i = 0; i < 500'000; ++i) {
-    file.add(8, {});  // no block of the format
-    file.add(kTagWallStart, encodeWallStart(i));
-  }
-  file.add(kTagCsa, csaPayload());
-  const ReadOutcome read = readBytes(file.finish());
-  EXPECT_FALSE(read.result.malformed);
-  EXPECT_FALSE(read.result.truncated);
-  EXPECT_EQ(read.pipe.wallStartCounts, 499'999U);
-  EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);
-}
-
 }  // namespace
 }  // namespace ductora
