@@ -21,15 +21,13 @@ inline std::uint64_t loadU64(const std::uint8_t* p) {
   return static_cast<std::uint64_t>(loadU32(p)) | (static_cast<std::uint64_t>(loadU32(p + 4)) << 32);
 }
 
-// Decodes fields from a bounded span. A read that would run past the end consumes nothing,
-// yields 0 (or empty text) and leaves the reader failed for good, so a caller may read a whole
-// fixed layout and check ok() once.
+// Decodes fields from a bounded span. A read that would run past the end consumes nothing and
+// yields 0 (or empty text), and every later read fails too: callers check sizes first, this is the
+// net under them.
 class ByteReader {
  public:
   explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
-  bool ok() const { return ok_; }
-  std::size_t position() const { return position_; }
   std::size_t remaining() const { return bytes_.size() - position_; }
 
   std::uint8_t u8();
