@@ -321,20 +321,6 @@ TEST_F(PipeStringTest, AppendingPipesExtendsTheString) {
   EXPECT_EQ(string.current()->path, "late.dat");
 }
 
-TEST_F(PipeStringTest, StringHoldsAtMost2000Names) {
-  openString(1990);
-  const StringOpenResult result = string.open(writeList(range(0, 19)));
-  ASSERT_TRUE(result.ok);
-  EXPECT_EQ(string.nameCount(), kMaxStringNames);
-  EXPECT_EQ(result.warnings, (Names{"only the first 2000 names of the string are used"}));
-  EXPECT_FALSE(string.open(pipeName(0)).ok);
-  EXPECT_FALSE(string.open(writeList({0})).ok);
-  EXPECT_EQ(string.nameCount(), kMaxStringNames);
-  ASSERT_TRUE(string.jumpTo(2000));
-  expectWindow(string, range(1995, 1999), 1999);
-  EXPECT_EQ(string.current()->path, dir.file(pipeName(9)));
-}
-
 TEST_F(PipeStringTest, OverlayLengthAndTextureRelease) {
   Names released;
   string.releaseTextures = [&released](PipeFile& pipe) { released.push_back(pipe.path); };

@@ -243,8 +243,6 @@ ReadOutcome readBytes(const std::vector<std::uint8_t>& bytes) {
   return outcome;
 }
 
-const std::vector<std::uint8_t>& csaPayload() { return ductora::testing::kCsaBlock.payload; }
-
 std::vector<std::uint8_t> matrixHead(std::uint32_t rows, std::uint32_t columns) {
   ByteWriter out;
   out.f64(0.5);
@@ -264,22 +262,13 @@ std::vector<std::uint8_t> rawWallHead(std::uint8_t channel, std::uint32_t record
   return out.take();
 }
 
-TEST(PipeFileHostile, EmptyFileReadsAsAnEmptyPipe) {
-  const ReadOutcome read = readBytes({});
-  EXPECT_TRUE(read.result.opened);
-  EXPECT_FALSE(read.result.wallMatrixRead);
-  EXPECT_FALSE(read.result.truncated);
-  EXPECT_FALSE(read.result.malformed);
-  EXPECT_EQ(read.pipe.dataPresent, DataPresentFlags{});
-}
-
 TEST(PipeFileHostile, NextOffsetThatDoesNotMoveForwardEndsTheScan) {
   // First block fine, second block's nextOffset points backwards, onto itself, or into its head.
   for (const std::uint32_t offsetFromSecond : {0U, 2U, 4U}) {
     BlockFileBuilder file;
     file.add(kTagWallStart, encodeWallStart(500));
     const auto second = static_cast<std::uint32_t>(file.size());
-    file.addWithNext(kTagCsa, second + offsetFromSecond, csaPayload());
+    file.addWithNext(kTagCsa, second + offsetFromSecond, ductora::testing::kCsaBlock.payload);
     file.add(kTagJobInfo2, encodeJobInfo2(PipeHeader{}));
     const ReadOutcome read = readBytes(file.finish());
     EXPECT_TRUE(read.result.malformed);
@@ -289,14 +278,14 @@ TEST(PipeFileHostile, NextOffsetThatDoesNotMoveForwardEndsTheScan) {
   }
   BlockFileBuilder backwards;
   backwards.add(kTagWallStart, encodeWallStart(500));
-  backwards.addWithNext(kTagCsa, 3, csaPayload());
+  backwards.addWithNext(kTagCsa, 3, ductora::testing::kCsaBlock.payload);
   EXPECT_TRUE(readBytes(backwards.finish()).result.malformed);
 }
 
 TEST(PipeFileHostile, NextOffsetPastTheEndEndsTheScanAsTruncated) {
   BlockFileBuilder file;
   file.add(kTagWallStart, encodeWallStart(500));
-  file.addWithNext(kTagCsa, 1000000, csaPayload());  // its content is all there
+  file.addWithNext(kTagCsa, 1000000, ductora::testing::kCsaBlock.payload);  // its content is all there
   const ReadOutcome read = readBytes(file.finish());
   EXPECT_TRUE(read.result.truncated);
   EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);
@@ -322,7 +311,7 @@ TEST(PipeFileHostile, MatrixClaimingGigabytesInATinyFileIsRefused) {
       auto payload = matrixHead(rows, columns);
       payload.resize(payload.size() + 8);
       file.add(tag, payload);
-      file.add(kTagCsa, csaPayload());
+      file.add(kTagCsa, ductora::testing::kCsaBlock.payload);
       const ReadOutcome read = readBytes(file.finish());
       EXPECT_TRUE(read.result.malformed);
       EXPECT_FALSE(read.pipe.wallMatrix.present());
@@ -338,7 +327,7 @@ TEST(PipeFileHostile, RawRecordCountBeyondTheBytesIsRefused) {
   payload.resize(payload.size() + 30);  // three records
   BlockFileBuilder file;
   file.add(kTagRawWall, payload);
-  file.add(kTagCsa, csaPayload());
+  file.add(kTagCsa, ductora::testing::kCsaBlock.payload);
   TempDir dir;
   const std::string path = dir.file("raw.kqvw");
   ductora::testing::writeBytes(path, file.finish());
@@ -381,7 +370,7 @@ TEST(PipeFileHostile, BlockTooShortForItsContentIsSkipped) {
   BlockFileBuilder file;
   file.add(kTagJobInfo1, std::vector<std::uint8_t>(20, 0x41));
   file.add(kTagJobInfo2, std::vector<std::uint8_t>(10, 0));  // neither form
-  file.add(kTagCsa, csaPayload());
+  file.add(kTagCsa, ductora::testing::kCsaBlock.payload);
   const ReadOutcome read = readBytes(file.finish());
   EXPECT_TRUE(read.result.malformed);
   EXPECT_FALSE(read.result.truncated);
@@ -396,7 +385,7 @@ TEST(PipeFileHostile, UnknownTagsAreSkipped) {
   file.add(kTagWallStart, encodeWallStart(700));
   file.add(8, {});
   file.add(200, std::vector<std::uint8_t>(3, 1));
-  file.add(kTagCsa, csaPayload());
+  file.add(kTagCsa, ductora::testing::kCsaBlock.payload);
   file.add(255, std::vector<std::uint8_t>(1, 9));
   const ReadOutcome read = readBytes(file.finish());
   EXPECT_FALSE(read.result.malformed);

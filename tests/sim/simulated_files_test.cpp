@@ -100,18 +100,10 @@ TEST_F(SimulatedFiles, EveryBlockReadsBackAndAgreesWithTheTruth) {
       EXPECT_EQ(kind, truth["defects"][d]["kind"]);
       EXPECT_NEAR(feet * 12.0, truth["defects"][d]["position"].get<double>(), 0.01);
     }
-
-    // Every raw channel cuts into revolutions the loaders accept.
-    for (int channel = 1; channel <= 4; ++channel) {
-      EXPECT_GT(LoadWallRevolutions(pipe, channel, pipe.wallChannels[channel - 1].wallScale), 250U);
-    }
-    for (int channel = 1; channel <= 2; ++channel) {
-      EXPECT_GT(LoadOdRevolutions(pipe, channel, 0.001).revolutions, 250U);
-    }
   }
 }
 
-TEST_F(SimulatedFiles, IndicationsGoToTheRdaqFolderWhenAsked) {
+TEST_F(SimulatedFiles, IndicationsGoToTheRdaqFolderWhenAskedRawDataAndOdWhenAsked) {
   SimOptions options;
   options.rdaq = true;
   options.length = 40.0;
@@ -119,11 +111,8 @@ TEST_F(SimulatedFiles, IndicationsGoToTheRdaqFolderWhenAsked) {
   EXPECT_TRUE(std::filesystem::exists(dir.file("RDAQ/JOB-001.ind")));
   EXPECT_FALSE(std::filesystem::exists(dir.file("data/JOB-001.ind")));
   EXPECT_TRUE(std::filesystem::exists(dir.file("data/JOB-001.kqvw")));
-}
-
-TEST_F(SimulatedFiles, WithoutRawDataOrOdSensors) {
-  SimOptions options;
-  options.length = 40.0;
+  // Without raw data or OD sensors.
+  options.rdaq = false;
   options.raw = false;
   options.odChannels = false;
   ASSERT_TRUE(run(options));
@@ -241,19 +230,6 @@ TEST(FaultInjection, TheFaultsAreInTheRecordedData) {
             stream.turns.size() - static_cast<std::size_t>(missed) + static_cast<std::size_t>(extra));
   EXPECT_EQ(static_cast<std::size_t>(markers),
             stream.turns.size() + 2 - static_cast<std::size_t>(missed) + static_cast<std::size_t>(extra));
-}
-
-TEST(FaultInjection, NoneMeansCleanData) {
-  SimOptions options;
-  options.length = 60.0;
-  options.faults = FaultLevel::kNone;
-  Random random(5);
-  const SimulatedPipe pipe = simulatePipe(options, makeJobInfo(options, random), 0, random);
-  for (const ChannelStream& stream : pipe.scan.wall) {
-    EXPECT_TRUE(stream.faults.empty());
-    EXPECT_TRUE(std::none_of(stream.records.begin(), stream.records.end(),
-                             [](const RawRecord& record) { return record.reading == 0; }));
-  }
 }
 
 }  // namespace
