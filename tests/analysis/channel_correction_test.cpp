@@ -94,7 +94,7 @@ TEST(ZeroPass, ReplacesDropoutsFromTheSamplesBefore) {
   EXPECT_EQ(first[0][0].reading, 0);
 }
 
-TEST(JumpPasses, ForwardReplacesAJumpButLeavesTheFirstRevolution) {
+TEST(JumpPasses, ForwardAndBackwardPassesReplaceChangesLargerThanTheJumpSize) {
   RevolutionList list = Constant(3, 20, 300);
   list[0][10].reading = 500;
   list[2][10].reading = 500;
@@ -103,19 +103,15 @@ TEST(JumpPasses, ForwardReplacesAJumpButLeavesTheFirstRevolution) {
   EXPECT_EQ(list[2][10].reading, 300);
   // The replacement took part in the next comparison: nothing else changed.
   EXPECT_EQ(list[2][11].reading, 300);
-}
-
-TEST(JumpPasses, BackwardReachesTheFirstRevolution) {
-  RevolutionList list = Constant(3, 20, 300);
+  // Backward reaches the first revolution.
+  list = Constant(3, 20, 300);
   list[0][10].reading = 500;
   BackwardJumpPass(list, 30);
   // Sample 9 differs from its successor first; the predictions from after restore both.
   EXPECT_EQ(list[0][9].reading, 300);
   EXPECT_EQ(list[0][10].reading, 300);
-}
-
-TEST(JumpPasses, AChangeOfExactlyTheJumpSizeIsNoJump) {
-  RevolutionList list = Constant(3, 20, 300);
+  // A change of exactly the jump size is no jump.
+  list = Constant(3, 20, 300);
   list[1][10].reading = 330;
   ForwardJumpPass(list, 30);
   EXPECT_EQ(list[1][10].reading, 330);
@@ -264,7 +260,7 @@ TEST(FalseMarks, OnATieTheFollowingRevolutionIsJoined) {
   EXPECT_EQ(Lengths(list), expected);
 }
 
-TEST(FalseMarks, AShortFirstRevolutionOfAWindowIsSeenWithItsPredecessor) {
+TEST(FalseMarks, AShortFirstRevolutionIsSeenWithItsPredecessorTheLastIsDroppedShortListsPass) {
   // The second window starts at the short revolution 12, which then joins revolution 11 or 13.
   std::vector<std::int32_t> lengths = Repeat(100, 30);
   lengths[11] = 95;
@@ -273,10 +269,8 @@ TEST(FalseMarks, AShortFirstRevolutionOfAWindowIsSeenWithItsPredecessor) {
   JoinFalseMarks(list);
   EXPECT_EQ(list.size(), 28U);
   EXPECT_EQ(Lengths(list)[11], 115);
-}
-
-TEST(FalseMarks, TheLastRevolutionIsDroppedUnlessJoined) {
-  RevolutionList list = OfLengths(Repeat(100, 24));
+  // The last revolution is dropped unless joined.
+  list = OfLengths(Repeat(100, 24));
   JoinFalseMarks(list);
   EXPECT_EQ(list.size(), 23U);
 
@@ -296,10 +290,8 @@ TEST(FalseMarks, TheLastRevolutionIsDroppedUnlessJoined) {
   list = OfLengths(With(Repeat(100, 24), 23, 10));
   JoinFalseMarks(list);
   EXPECT_EQ(Lengths(list), Repeat(100, 23));
-}
-
-TEST(FalseMarks, ListsOfFewerThanTwelveRevolutionsPassUnchanged) {
-  RevolutionList list = OfLengths({100, 10, 100, 100});
+  // Lists of fewer than twelve revolutions pass unchanged.
+  list = OfLengths({100, 10, 100, 100});
   JoinFalseMarks(list);
   EXPECT_EQ(Lengths(list), (std::vector<std::int32_t>{100, 10, 100, 100}));
 }

@@ -169,18 +169,5 @@ TEST(OdDiameterAt, SumsOppositeColumnsAndCalibration) {
   EXPECT_EQ(OdDiameterAt(PipeFile{}, 0.5, 1.0), 0.0F);
 }
 
-TEST(OdDiameterAt, ReversedRowPastTheOdMatrixReadsZero) {
-  // Wall of 5 rows makes N = 4; OD row 0 reverses to row 4 of a 2-row matrix.
-  PipeSpec plan;
-  plan.od = MakeOdMatrix({{10, 20, 30, 40}, {10, 20, 30, 40}});
-  plan.wall = NumberedWall(5, 4);
-  plan.calibrationOd = 5.0F;
-  plan.reversed = true;
-  const PipeFile pipe = MakePipe(plan);
-  EXPECT_EQ(OdDiameterAt(pipe, 0.0, 0.0), 0.0F);
-  EXPECT_FALSE(PipeSampler(pipe).OdDiameterAtRow(0, 0).has_value());
-  EXPECT_TRUE(PipeSampler(pipe).OdDiameterAtRow(3, 0).has_value());
-}
-
 }  // namespace
 }  // namespace ductora

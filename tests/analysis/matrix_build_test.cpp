@@ -52,7 +52,7 @@ TEST(FitParabola, RecoversAParabolaFromThreeAndFromSevenPoints) {
   }
 }
 
-TEST(PlaceSamples, PositionsFromTheFirstSampleAndAnglesWithinEachRevolution) {
+TEST(PlaceSamples, PositionsFromTheFirstSampleAnglesWithinEachRevolutionOrBySample) {
   RevolutionList list = {testing::MakeRevolution({1, 2, 3}, 1000, 50),
                          testing::MakeRevolution({4, 5}, 1195, 70)};
   list[0][1].rotationCount = 51;
@@ -63,10 +63,8 @@ TEST(PlaceSamples, PositionsFromTheFirstSampleAndAnglesWithinEachRevolution) {
   EXPECT_DOUBLE_EQ(list[0][1].angle, 90.0);
   EXPECT_DOUBLE_EQ(list[0][2].angle, 360.0);
   EXPECT_DOUBLE_EQ(list[1][1].angle, 360.0);
-}
-
-TEST(PlaceSamples, RevolutionsWithoutCounterMovementAreSpreadBySample) {
-  RevolutionList list = {testing::MakeRevolution({7}, 0, 9), testing::MakeRevolution({1, 2, 3}, 5, 9)};
+  // Revolutions without counter movement are spread by sample.
+  list = {testing::MakeRevolution({7}, 0, 9), testing::MakeRevolution({1, 2, 3}, 5, 9)};
   for (RawSample& sample : list[1]) sample.rotationCount = 9;
   PlaceSamples(list);
   EXPECT_EQ(list[0][0].angle, 0.0);

@@ -233,7 +233,7 @@ TEST(PipeMeasures, ComputesEveryStoredMeasure) {
   EXPECT_EQ(pipe.revolutionMetrics.size(), 3U);
 }
 
-TEST(PipeMeasures, NominalOdSetterRecomputesTheAreas) {
+TEST(PipeMeasures, OdSettersRecomputeWhatReadsThemAndLoadingAPipeAddsItsMeasures) {
   PipeFile pipe = MakePipe(FullSpec());
   ComputePipeMeasures(pipe);
   SetNominalOd(pipe, 1.9F);
@@ -245,10 +245,8 @@ TEST(PipeMeasures, NominalOdSetterRecomputesTheAreas) {
   EXPECT_EQ(pipe.header.nominalOdMils, 0);
   SetNominalOd(pipe, 100.0F);
   EXPECT_EQ(pipe.header.nominalOdMils, 65535);
-}
-
-TEST(PipeMeasures, CalibrationOdSetterRecomputesWhatReadsItAndLoadingAPipeAddsItsMeasures) {
-  PipeFile pipe = MakePipe(FullSpec());
+  // Calibration od setter recomputes what reads it and loading a pipe adds its measures.
+  pipe = MakePipe(FullSpec());
   ComputePipeMeasures(pipe);
   const std::int16_t idBefore = pipe.idMatrix.at(1, 0);
   SetCalibrationOd(pipe, 6.0F);

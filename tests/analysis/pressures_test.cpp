@@ -156,7 +156,7 @@ TEST(CollapseSeries, PipeChoicesGiveOneValueForEveryRow) {
   EXPECT_EQ(CollapsePressureOfRow(pipe, 0), kNoWallPressure);
 }
 
-TEST(CollapseSeries, SliceChoicesReadTheRevolutionRecord) {
+TEST(CollapseSeries, SliceChoicesReadTheRevolutionRecordNoWallInputPlotsMinus100) {
   PipeFile pipe = Measured(FourRows());
   SetCollapseSelections(pipe,
                         {kChoiceMaxForSlice, kChoiceMinForSlice, kChoiceMaxForSlice, kChoiceAverageForSlice});
@@ -175,10 +175,8 @@ TEST(CollapseSeries, SliceChoicesReadTheRevolutionRecord) {
   EXPECT_DOUBLE_EQ(CollapsePressureOfRow(pipe, 1),
                    TamanoCollapse(kYield, static_cast<double>(m[kMetricMaxOd]) / m[kMetricMinWall],
                                   m[kMetricMinOvality], m[kMetricMaxWallDifference]));
-}
-
-TEST(CollapseSeries, NoWallInputPlotsMinus100) {
-  PipeFile pipe = Measured(FourRows());
+  // No wall input plots minus100.
+  pipe = Measured(FourRows());
   SetCollapseSelections(pipe, {kChoiceMaxForPipe, kChoiceNone, kChoiceNone, kChoiceNone});
   for (const double value : CollapseSeries(pipe)) {
     EXPECT_EQ(value, kNoWallPressure);
@@ -247,7 +245,7 @@ TEST(PressureAtCursor, ValueOfTheCursorRowOrZero) {
   EXPECT_EQ(CollapseAtCursor(pipe, kNaN), 0.0);
 }
 
-TEST(BurstDOverT, MeasuredThenNominalThenNone) {
+TEST(DOverT, BurstMeasuredThenNominalThenNoneApiUnderTheCursorAndNominal) {
   PipeSpec plan = FourRows();
   EXPECT_DOUBLE_EQ(BurstDOverT(Measured(plan)).value, 62.5);  // row 1: 5.0 over its 0.080 wall
   EXPECT_EQ(BurstDOverT(Measured(plan)).source, DOverTSource::kMeasured);
@@ -260,9 +258,7 @@ TEST(BurstDOverT, MeasuredThenNominalThenNone) {
   plan.nominalWall = 0;
   EXPECT_EQ(BurstDOverT(Measured(plan)).source, DOverTSource::kNone);
   EXPECT_EQ(BurstDOverT(Measured(plan)).value, 0.0);
-}
-
-TEST(ApiDOverT, AveragesUnderTheCursorAndNominal) {
+  // API collapse D/t: averages under the cursor, and nominal.
   PipeFile pipe = Measured(FourRows());
   // Row 1: average OD (5.02 + 5.0) / 2, average wall 400 / 4 = 100 thousandths.
   EXPECT_NEAR(ActualDOverT(pipe, 1.5), 5.01 / 0.1, 1e-4);

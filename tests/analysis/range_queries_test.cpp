@@ -288,20 +288,6 @@ TEST(PipeRangeValues, EveryGroupByHand) {
   EXPECT_NEAR(v.id.average, 4.8, 0.002);
 }
 
-TEST(PipeRangeValues, SwappedSlidersGiveTheSameValues) {
-  const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
-  // Neither slider in row 0, which would mean "to the end".
-  const RangeValues forward = PipeRangeValues(pipe, 1.5, 3.5);
-  const RangeValues backward = PipeRangeValues(pipe, 3.5, 1.5);
-  EXPECT_NE(forward.wall.min.value, 0.0);
-  EXPECT_EQ(backward.wall.min.value, forward.wall.min.value);
-  EXPECT_EQ(backward.wall.max.percent, forward.wall.max.percent);
-  EXPECT_EQ(backward.csa.average, forward.csa.average);
-  EXPECT_EQ(backward.od.min.position, forward.od.min.position);
-  EXPECT_EQ(backward.ovality.max.value, forward.ovality.max.value);
-  EXPECT_EQ(backward.id.average, forward.id.average);
-}
-
 TEST(PipeRangeValues, OnePositionHasNoPercentsAndMissingDataShowsZero) {
   const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
   // Both sliders in row 1: an empty range.

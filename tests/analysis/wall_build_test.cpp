@@ -389,7 +389,7 @@ PipeFile WithOdRows(std::uint32_t rows) {
   return pipe;
 }
 
-TEST(OdLength, PadsAddRowsOfZeroAtEitherEnd) {
+TEST(OdLength, PadsAndCutsChangeRowsAndTheWallStartButKeepOneRow) {
   PipeFile pipe = WithOdRows(10);
   PadOdStart(pipe, 12.0);  // (12.1) / (1/3) = 36 rows
   ASSERT_EQ(pipe.odMatrix.rows, 46U);
@@ -401,11 +401,9 @@ TEST(OdLength, PadsAddRowsOfZeroAtEitherEnd) {
   EXPECT_EQ(pipe.odMatrix.at(46, 3), 0);
   EXPECT_FLOAT_EQ(pipe.odMatrix.length, static_cast<float>(99 * kOdDeltaX));
   EXPECT_EQ(pipe.odMatrix.ovalityPerRev.size(), 100U);
-}
-
-TEST(OdLength, CutsDropRowsAndMoveTheWallStart) {
-  PipeFile pipe = WithOdRows(31);  // 10 inches
-  CutOdEnd(pipe, 8.0);             // (10 - 8) / (1/3) = 6 rows
+  // Cuts drop rows and move the wall start.
+  pipe = WithOdRows(31);  // 10 inches
+  CutOdEnd(pipe, 8.0);    // (10 - 8) / (1/3) = 6 rows
   ASSERT_EQ(pipe.odMatrix.rows, 25U);
   CutOdStart(pipe, 1.0);  // (1.1) / (1/3) = 3 rows
   ASSERT_EQ(pipe.odMatrix.rows, 22U);
@@ -413,10 +411,8 @@ TEST(OdLength, CutsDropRowsAndMoveTheWallStart) {
   EXPECT_DOUBLE_EQ(pipe.wallStart, 10.0 - static_cast<double>(1.0F + 0.1F));
   EXPECT_EQ(pipe.wallStartCounts, 1000U - 214U);  // 1.1 x 195.35 = 214.9
   EXPECT_FLOAT_EQ(pipe.odMatrix.length, static_cast<float>(21 * kOdDeltaX));
-}
-
-TEST(OdLength, CutsKeepOneRowAndNothingHappensWithoutOdData) {
-  PipeFile pipe = WithOdRows(10);
+  // Cuts keep one row and nothing happens without OD data.
+  pipe = WithOdRows(10);
   CutOdStart(pipe, 100.0);
   EXPECT_EQ(pipe.odMatrix.rows, 1U);
   EXPECT_EQ(pipe.wallStartCounts, 0U);  // held at 0 rather than wrapping

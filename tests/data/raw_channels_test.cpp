@@ -197,7 +197,7 @@ std::vector<std::uint32_t> firstCounts(const RevolutionList& revolutions) {
   return counts;
 }
 
-TEST(TrimRevolutions, KeepsRevolutionsReachingIntoTheKeptRange) {
+TEST(TrimRevolutions, KeepsRevolutionsReachingIntoTheKeptRangeWithoutWrapping) {
   const auto spans = std::vector<std::pair<std::uint32_t, std::uint32_t>>{
       {1000, 1060}, {1065, 1125}, {1130, 1190}, {1195, 1255}, {1260, 1320}};
   RevolutionList revolutions = axialRevolutions(spans);
@@ -211,12 +211,9 @@ TEST(TrimRevolutions, KeepsRevolutionsReachingIntoTheKeptRange) {
   revolutions = axialRevolutions(spans);
   TrimRevolutions(revolutions, 60, 0);  // 1060 is not beyond 1060
   EXPECT_EQ(firstCounts(revolutions), (std::vector<std::uint32_t>{1065, 1130, 1195, 1260}));
-}
 
-TEST(TrimRevolutions, LongTrimsRemoveEverythingInsteadOfWrapping) {
-  const auto spans = std::vector<std::pair<std::uint32_t, std::uint32_t>>{{4294967000U, 4294967100U},
-                                                                          {4294967200U, 4294967290U}};
-  RevolutionList revolutions = axialRevolutions(spans);
+  // Long trims remove everything instead of wrapping.
+  revolutions = axialRevolutions({{4294967000U, 4294967100U}, {4294967200U, 4294967290U}});
   TrimRevolutions(revolutions, 1000, 0);  // start + 1000 passes 2^32
   EXPECT_TRUE(revolutions.empty());
 

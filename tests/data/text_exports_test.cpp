@@ -38,7 +38,7 @@ PipeFile WallPipe(double deltaX = 1.0 / 3) {
 
 TextExport LengthAtYOf(const PipeFile& pipe, double angle) { return exportLengthAtY(&pipe, angle); }
 
-TEST(LengthAtY, OneLinePerRowAtTheCursorColumnAndGeneralNotationWithSixDigits) {
+TEST(LengthAtY, OneLinePerRowAtTheCursorColumnInGeneralNotationNothingOutside) {
   const PipeFile pipe = WallPipe();
   const TextExport zero = exportLengthAtY(&pipe, 0.0);
   EXPECT_EQ(zero.status, ExportStatus::kWritten);
@@ -48,10 +48,7 @@ TEST(LengthAtY, OneLinePerRowAtTheCursorColumnAndGeneralNotationWithSixDigits) {
   // General notation with six digits.
   EXPECT_EQ(LengthAtYOf(WallPipe(12.5), 0.0).text, "0, 10\n12.5, 110\n25, 210\n");
   EXPECT_EQ(LengthAtYOf(WallPipe(617283.5), 0.0).text, "0, 10\n617284, 110\n1.23457e+06, 210\n");
-}
-
-TEST(LengthAtY, NothingOutsideTheMatrix) {
-  const PipeFile pipe = WallPipe();
+  // Nothing outside the matrix.
   for (const double angle : {360.0, -90.0, 1e300, kNaN}) {
     const TextExport result = exportLengthAtY(&pipe, angle);
     EXPECT_EQ(result.status, ExportStatus::kOutsideMatrix) << angle;
@@ -61,15 +58,11 @@ TEST(LengthAtY, NothingOutsideTheMatrix) {
   EXPECT_EQ(LengthAtYOf(PipeFile{}, 0.0).status, ExportStatus::kNoMatrix);
 }
 
-TEST(RevAtX, EveryColumnOfTheCursorRow) {
-  const PipeFile pipe = WallPipe();
+TEST(RevAtX, EveryColumnOfTheCursorRowAndNothingOutsideTheMatrix) {
+  PipeFile pipe = WallPipe();
   EXPECT_EQ(exportRevAtX(&pipe, 0.0).text, "10\n11\n12\n13\n");
   EXPECT_EQ(exportRevAtX(&pipe, 0.5).text, "110\n111\n112\n113\n");
   EXPECT_EQ(exportRevAtX(&pipe, 0.9).text, "210\n211\n212\n213\n");
-}
-
-TEST(RevAtX, NothingOutsideTheMatrix) {
-  PipeFile pipe = WallPipe();
   for (const double position : {1.0, -0.5, kNaN}) {
     EXPECT_EQ(exportRevAtX(&pipe, position).status, ExportStatus::kOutsideMatrix) << position;
   }

@@ -170,32 +170,6 @@ SimulatedPipe harshPipe(std::uint64_t seed) {
   return simulatePipe(options, job, 0, random);
 }
 
-// A count of rare independent events lies within a few standard deviations of its expectation.
-void expectAboutRate(int count, double opportunities, double rate, const char* kind) {
-  const double expected = opportunities * rate;
-  EXPECT_NEAR(count, expected, 4.0 * std::sqrt(expected) + 1.0) << kind;
-}
-
-TEST(FaultInjection, EveryKindAppearsAtItsConfiguredRate) {
-  const SimulatedPipe pipe = harshPipe(11);
-  const FaultRates rates = faultRatesFor(FaultLevel::kHarsh);
-  std::map<std::string, int> counts;
-  FaultOpportunities total;
-  const auto add = [&](const ChannelStream& stream) {
-    for (const FaultEvent& event : stream.faults) ++counts[event.kind];
-    total.marks += stream.opportunities.marks;
-    total.revolutions += stream.opportunities.revolutions;
-    total.samples += stream.opportunities.samples;
-  };
-  std::for_each(pipe.scan.wall.begin(), pipe.scan.wall.end(), add);
-  const std::size_t wallSamples = total.samples;
-  std::for_each(pipe.scan.od.begin(), pipe.scan.od.end(), add);
-  expectAboutRate(counts["missedMark"], total.marks, rates.missedMark, "missed marks");
-  expectAboutRate(counts["falseMark"], total.revolutions, rates.falseMark, "false marks");
-  expectAboutRate(counts["jump"], total.samples, rates.jump, "jumps");
-  expectAboutRate(counts["zeroReading"], wallSamples, rates.zeroReading, "drop-outs");
-}
-
 TEST(FaultInjection, TheFaultsAreInTheRecordedData) {
   const SimulatedPipe pipe = harshPipe(12);
   const ChannelStream& stream = pipe.scan.wall[0];

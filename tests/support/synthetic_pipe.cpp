@@ -51,28 +51,17 @@ struct Geometry {
 
 PipeHeader makeHeader(const SyntheticPipeOptions& options) {
   PipeHeader header;
-  header.created = 1700000000;
-  header.woNumber = "WO-4711";
   header.kqNumber = 4711;
-  header.unitNumber = 3;
-  header.note = "synthetic";
-  header.runNumber = 1;
-  header.startEnd = 1;
   header.nominalOdMils = static_cast<std::uint16_t>(std::lround(options.nominalOd * 1000.0));
   header.nominalOd = header.nominalOdMils / 1000.0;
-  header.weightHundredths = 2900;
-  header.weight = 29.0;
   header.grade = "L80";
   header.nominalWall = options.nominalWall;
   header.upperWall = static_cast<std::uint16_t>(options.nominalWall + 40);
   header.lowerWall = static_cast<std::uint16_t>(options.nominalWall - 40);
   header.wallJumpSize = 30;
-  header.range = 3;
   header.calibrationOdMils = header.nominalOdMils;
   header.calibrationOd = static_cast<float>(header.calibrationOdMils) / 1000.0F;
   header.wallAngle = 135;
-  header.upperOdOffset = 30;
-  header.lowerOdOffset = -30;
   header.odJumpSize = 25;
   return header;
 }
