@@ -103,7 +103,7 @@ WallMatrix NumberedWall(std::uint32_t rows, std::uint32_t columns) {
   });
 }
 
-TEST(WallAt, ReadsTheMappedCell) {
+TEST(WallAt, ReadsTheMappedCellAndRowsBeforeTheMatrixAreEmpty) {
   PipeSpec plan;
   plan.wall = NumberedWall(3, 4);
   const PipeFile pipe = MakePipe(plan);
@@ -114,18 +114,15 @@ TEST(WallAt, ReadsTheMappedCell) {
 
   plan.flipped = true;
   EXPECT_EQ(WallAt(MakePipe(plan), 1, 0), 104);  // column 0 mirrors to 3
-}
 
-TEST(WallAt, WallStartLeavesRowsBeforeTheMatrixEmpty) {
   // k = 1: display row 0 lies before the matrix, 1..3 are rows 0..2, 4 is past it.
-  PipeSpec plan;
-  plan.wall = NumberedWall(3, 4);
+  plan.flipped = false;
   plan.wallStart = 1.0;
-  const PipeFile pipe = MakePipe(plan);
-  EXPECT_EQ(WallAt(pipe, 0, 0), 0);
-  EXPECT_EQ(WallAt(pipe, 1, 0), 1);
-  EXPECT_EQ(WallAt(pipe, 3, 0), 201);
-  EXPECT_EQ(WallAt(pipe, 4, 0), 0);
+  const PipeFile shifted = MakePipe(plan);
+  EXPECT_EQ(WallAt(shifted, 0, 0), 0);
+  EXPECT_EQ(WallAt(shifted, 1, 0), 1);
+  EXPECT_EQ(WallAt(shifted, 3, 0), 201);
+  EXPECT_EQ(WallAt(shifted, 4, 0), 0);
 }
 
 // The reversed mapping (index + k, then N - row) leaves the matrix; every such read is 0.

@@ -173,19 +173,16 @@ TEST(BuildMatrix, CoincidentAxialPointsLeaveTheCircumferentialValue) {
   }
 }
 
-TEST(BuildMatrix, RevolutionsOfOneSampleAndEmptyOnesAreHandled) {
+TEST(BuildMatrix, RevolutionsOfOneSampleAndEmptyOnesAreHandledNoSamplesGiveNothing) {
   RevolutionList list = MakeRevolutions(Flat(362));
   list[4].resize(1);
   list[5].clear();
   const BuiltMatrix m = BuildMatrix(list, 1.0 / 3.0, 1.0, MatrixKind::kWall);
   EXPECT_EQ(list.size(), 11U);  // the empty revolution is gone
   ExpectAllNear(m, 362);
-}
-
-TEST(BuildMatrix, NoSamplesOrNoGridGiveNothing) {
+  // No samples or no grid give nothing.
   RevolutionList empty;
   EXPECT_TRUE(BuildMatrix(empty, 1.0 / 3.0, 1.0, MatrixKind::kWall).empty());
-  RevolutionList list = MakeRevolutions(Flat(362));
   EXPECT_TRUE(BuildMatrix(list, 0.0, 1.0, MatrixKind::kWall).empty());
   EXPECT_TRUE(BuildMatrix(list, 1.0 / 3.0, 400.0, MatrixKind::kWall).empty());
 }

@@ -62,7 +62,7 @@ TEST(WallStatistics, DegenerateMatricesGiveDefinedValues) {
   EXPECT_EQ(wall.avgWall, 0.0);
 }
 
-TEST(OdStatistics, DiametersThroughOppositeColumns) {
+TEST(OdStatistics, DiametersThroughOppositeColumnsAndDefinedWithoutDiameters) {
   // Calibration 5.0. Row 0 pairs (0, 2) and (1, 3): 5 + 0.010 - 0.010 = 5.00 and 5 + 0.020 + 0 = 5.02,
   // average 5.01, ovality 0.02 / 5.01 = 0.3992 %. Row 1: both 5.0, ovality 0.
   // Pipe averages are means over the 2 rows: avgOd (5.01 + 5.00) / 2 = 5.005, ovality 0.1996 %.
@@ -80,11 +80,9 @@ TEST(OdStatistics, DiametersThroughOppositeColumns) {
   EXPECT_NEAR(od.maxOvality, 0.3992, 1e-4);
   EXPECT_EQ(od.minOvality, 0.0);
   EXPECT_NEAR(od.avgOvality, 0.1996, 1e-4);
-}
 
-TEST(OdStatistics, ZeroDiametersAndSingleColumnsAreDefined) {
   // Calibration 0 with zero offsets: every diameter 0, ovality defined as 0.
-  OdMatrix od = MakeOdMatrix({{0, 0, 0, 0}});
+  od = MakeOdMatrix({{0, 0, 0, 0}});
   ComputeOdStatistics(od, 0.0F);
   EXPECT_EQ(od.ovalityPerRev[0], 0.0F);
   EXPECT_EQ(od.avgOd, 0.0);

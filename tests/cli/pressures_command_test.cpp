@@ -30,10 +30,8 @@ TEST_F(PressuresCommand, JsonAtTheLargestDOverT) {
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const json j = json::parse(r.out);
   const double maxDOverT = MaxDOverT(pipe);
-  EXPECT_GT(maxDOverT, 15.0);
   EXPECT_EQ(j["maxDOverT"].get<double>(), maxDOverT);
   EXPECT_EQ(j["dOverTSource"], "measured");
-  EXPECT_EQ(j["yield"].get<double>(), kYield);
   ASSERT_EQ(j["burst"].size(), kBurstFormulaCount);
   EXPECT_NEAR(j["burst"][kApi]["pressure"].get<double>(), 0.875 * 2.0 * kYield / maxDOverT, 1e-9);
 

@@ -142,7 +142,6 @@ TEST_F(InfoCommand, JsonHasTheKeysScriptsRelyOn) {
   EXPECT_TRUE(j["wallMatrixRead"].get<bool>());
   EXPECT_EQ(j["dataPresent"].size(), 10U);
   EXPECT_EQ(j["wallChannels"].size(), 4U);
-  EXPECT_EQ(j["odChannels"].size(), 2U);
 
   const json& wall = j["wallMatrix"];
   const auto rows = wall["rows"].get<std::size_t>();

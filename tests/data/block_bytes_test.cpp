@@ -28,19 +28,6 @@ class BlockBytes : public ::testing::Test {
   std::string source = dir.file("fixture.kqvw");
 };
 
-TEST_F(BlockBytes, PayloadsHaveTheSizesOfTheLayout) {
-  EXPECT_EQ(kJobInfo1Block.payload.size(), 57U);
-  EXPECT_EQ(kRawWallBlock.payload.size(), 45U + 10 * 7);
-  EXPECT_EQ(kWallMatrixBlock.payload.size(), 24U + 2 * 2 * 2);
-  EXPECT_EQ(kCsaBlock.payload.size(), 32U);
-  EXPECT_EQ(kWallStartBlock.payload.size(), 4U);
-  EXPECT_EQ(kJobInfo2LongBlock.payload.size(), 11U);
-  EXPECT_EQ(kJobInfo2ShortBlock.payload.size(), 9U);
-  EXPECT_EQ(kRawOdBlock.payload.size(), 13U + 10 * 4);
-  EXPECT_EQ(kOdMatrixBlock.payload.size(), 24U + 2 * 1 * 2);
-  EXPECT_EQ(kStraightnessBlock.payload.size(), 24U + 2 * 1 * 2);
-}
-
 TEST_F(BlockBytes, TheReaderDecodesEveryField) {
   PipeFile pipe = read(chainBlocks(completePipeBlocks()));
   const PipeHeader expected{.created = 305419896,
@@ -97,7 +84,17 @@ TEST_F(BlockBytes, TheReaderDecodesEveryField) {
   EXPECT_EQ(pipe.straightness.data, (std::vector<std::int16_t>{-60, 60}));
 }
 
-TEST_F(BlockBytes, TheWriterGivesBackEveryByte) {
+TEST_F(BlockBytes, TheWriterGivesBackEveryByteOfBlocksOfTheSizesOfTheLayout) {
+  EXPECT_EQ(kJobInfo1Block.payload.size(), 57U);
+  EXPECT_EQ(kRawWallBlock.payload.size(), 45U + 10 * 7);
+  EXPECT_EQ(kWallMatrixBlock.payload.size(), 24U + 2 * 2 * 2);
+  EXPECT_EQ(kCsaBlock.payload.size(), 32U);
+  EXPECT_EQ(kWallStartBlock.payload.size(), 4U);
+  EXPECT_EQ(kJobInfo2LongBlock.payload.size(), 11U);
+  EXPECT_EQ(kJobInfo2ShortBlock.payload.size(), 9U);
+  EXPECT_EQ(kRawOdBlock.payload.size(), 13U + 10 * 4);
+  EXPECT_EQ(kOdMatrixBlock.payload.size(), 24U + 2 * 1 * 2);
+  EXPECT_EQ(kStraightnessBlock.payload.size(), 24U + 2 * 1 * 2);
   // The short job information 2 is read with wall angle 135 and written in the long form.
   for (const BlockFixture& jobInfo2 : {kJobInfo2LongBlock, kJobInfo2ShortBlock}) {
     PipeFile pipe = read(chainBlocks(completePipeBlocks(jobInfo2)));
@@ -186,13 +183,10 @@ TEST(PipeFileRead, ChannelNumbersOutOfRangeSetTheFlagButFillNothing) {
   }
 }
 
-TEST(PipeFileRead, WallStartOfZeroKeepsThePreviousWallStart) {
-  const PipeFile pipe = readFile({kWallStartBlock, {9, {0, 0, 0, 0}}});
-  EXPECT_EQ(pipe.wallStartCounts, 0U);
-  EXPECT_DOUBLE_EQ(pipe.wallStart, 10000 * kInchesPerCount - 34.0);
-}
-
-TEST(PipeFileRead, MatrixWithoutRowsOrColumnsIsNoMatrix) {
+TEST(PipeFileRead, AMatrixWithoutRowsOrColumnsIsNoMatrixAWallStartOfZeroKeepsThePrevious) {
+  const PipeFile zero = readFile({kWallStartBlock, {9, {0, 0, 0, 0}}});
+  EXPECT_EQ(zero.wallStartCounts, 0U);
+  EXPECT_DOUBLE_EQ(zero.wallStart, 10000 * kInchesPerCount - 34.0);
   for (const std::size_t sizeField : {8U, 20U}) {
     BlockFixture empty = kWallMatrixBlock;
     empty.payload[sizeField] = 0;

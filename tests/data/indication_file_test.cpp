@@ -37,7 +37,7 @@ std::string line(const Lines& f, const std::string& inches) {
          pad(f[3], 23) + "  " + pad(f[4], 20) + "  " + pad(f[5], 20);
 }
 
-TEST_F(IndicationFileTest, ListShowsEveryRecordWithThePositionInInches) {
+TEST_F(IndicationFileTest, ListShowsEveryRecordWithThePositionInInchesAcrossShortLines) {
   const IndicationListResult list = readIndicationList(
       write(std::string(kHeader) + "1 2 Pit 1.5 0.0 90 35\n2\t1 Gouge -0.25 x 270 60\r\n"));
   ASSERT_TRUE(list.opened);
@@ -52,9 +52,8 @@ TEST_F(IndicationFileTest, ListShowsEveryRecordWithThePositionInInches) {
 
   EXPECT_FALSE(readIndicationList(dir.file("missing.ind")).opened);
   EXPECT_FALSE(readIndicationList(dir.path().string()).opened);
-}
 
-TEST_F(IndicationFileTest, AShortLineTakesItsMissingFieldsFromTheNextLine) {
+  // A short line takes its missing fields from the next line.
   const std::string path = write(std::string(kHeader) + "3 4 Corrosion\n 12 1.0 45 20\n4 1 Pit 2 a 30.5 c\n");
   EXPECT_EQ(readIndicationList(path).lines, (Lines{line({"3", "4", "Corrosion", "1.0", "45", "20"}, "144.00"),
                                                    line({"4", "1", "Pit", "a", "30.5", "c"}, "24.00")}));

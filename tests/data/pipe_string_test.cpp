@@ -464,7 +464,7 @@ TEST_F(ListFileTest, LongLinesAndNulBytesAreSkippedWholeAndReported) {
   EXPECT_EQ(bad.warnings.back(), "21 more lines were skipped");
 }
 
-TEST_F(ListFileTest, OnlyTheFirst2000NamesAreUsed) {
+TEST_F(ListFileTest, OnlyTheFirst2000NamesAreUsedAndAnUnreadableFileGivesNone) {
   const ListFileResult exact = readText(numberedLines(kMaxStringNames) + "\n\n\r\n");
   ASSERT_TRUE(exact.ok);
   EXPECT_EQ(exact.names.size(), kMaxStringNames);
@@ -475,9 +475,7 @@ TEST_F(ListFileTest, OnlyTheFirst2000NamesAreUsed) {
   ASSERT_EQ(many.names.size(), kMaxStringNames);
   EXPECT_EQ(many.names.back(), dir.file("p1999.kqvw"));
   EXPECT_EQ(many.warnings, (Names{"only the first 2000 names are used"}));
-}
-
-TEST_F(ListFileTest, UnreadableFileGivesAnErrorAndNoNames) {
+  // An unreadable file gives an error and no names.
   EXPECT_NE(readListFile(dir.file("missing.kqstr")).error.find("missing.kqstr"), std::string::npos);
   for (const std::string& path : {dir.file("missing.kqstr"), dir.path().string()}) {
     const ListFileResult unreadable = readListFile(path);

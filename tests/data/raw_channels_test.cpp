@@ -259,7 +259,7 @@ std::vector<std::uint8_t> rawWallHead(std::uint8_t channel, std::uint32_t record
   return out.take();
 }
 
-TEST(PipeFileHostile, NextOffsetThatDoesNotMoveForwardEndsTheScan) {
+TEST(PipeFileHostile, NextOffsetsThatDoNotMoveForwardOrPassTheEndEndTheScan) {
   // First block fine, second block's nextOffset points backwards, onto itself, or into its head.
   for (const std::uint32_t offsetFromSecond : {0U, 2U, 4U}) {
     BlockFileBuilder file;
@@ -277,15 +277,13 @@ TEST(PipeFileHostile, NextOffsetThatDoesNotMoveForwardEndsTheScan) {
   backwards.add(kTagWallStart, encodeWallStart(500));
   backwards.addWithNext(kTagCsa, 3, ductora::testing::kCsaBlock.payload);
   EXPECT_TRUE(readBytes(backwards.finish()).result.malformed);
-}
 
-TEST(PipeFileHostile, NextOffsetPastTheEndEndsTheScanAsTruncated) {
-  BlockFileBuilder file;
-  file.add(kTagWallStart, encodeWallStart(500));
-  file.addWithNext(kTagCsa, 1000000, ductora::testing::kCsaBlock.payload);  // its content is all there
-  const ReadOutcome read = readBytes(file.finish());
+  // One past the end ends the scan as truncated; the block's content is all there.
+  BlockFileBuilder past;
+  past.add(kTagWallStart, encodeWallStart(500));
+  past.addWithNext(kTagCsa, 1000000, ductora::testing::kCsaBlock.payload);
+  const ReadOutcome read = readBytes(past.finish());
   EXPECT_TRUE(read.result.truncated);
-  EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);
   EXPECT_EQ(read.pipe.csa.maxCsa, 5.5);
 
   // A matrix whose values are cut by the end of the file is not taken.
@@ -363,7 +361,7 @@ TEST(PipeFileHostile, TruncatedBlocksEndReading) {
   EXPECT_EQ(headRead.pipe.dataPresent[kWallStartPresent], 1);
 }
 
-TEST(PipeFileHostile, BlockTooShortForItsContentIsSkipped) {
+TEST(PipeFileHostile, BlocksTooShortForTheirContentAndUnknownTagsAreSkipped) {
   BlockFileBuilder file;
   file.add(kTagJobInfo1, std::vector<std::uint8_t>(20, 0x41));
   file.add(kTagJobInfo2, std::vector<std::uint8_t>(10, 0));  // neither form
@@ -374,22 +372,20 @@ TEST(PipeFileHostile, BlockTooShortForItsContentIsSkipped) {
   EXPECT_EQ(read.pipe.dataPresent[kJobInfo1Present], 0);
   EXPECT_EQ(read.pipe.dataPresent[kJobInfo2Present], 0);
   EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);
-}
 
-TEST(PipeFileHostile, UnknownTagsAreSkipped) {
-  BlockFileBuilder file;
-  file.add(5, std::vector<std::uint8_t>(13, 0xFF));
-  file.add(kTagWallStart, encodeWallStart(700));
-  file.add(8, {});
-  file.add(200, std::vector<std::uint8_t>(3, 1));
-  file.add(kTagCsa, ductora::testing::kCsaBlock.payload);
-  file.add(255, std::vector<std::uint8_t>(1, 9));
-  const ReadOutcome read = readBytes(file.finish());
-  EXPECT_FALSE(read.result.malformed);
-  EXPECT_FALSE(read.result.truncated);
-  EXPECT_EQ(read.pipe.wallStartCounts, 700U);
-  EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);
-  EXPECT_EQ(read.pipe.dataPresent[kUnusedPresent], 0);
+  // Unknown tags are skipped.
+  BlockFileBuilder unknown;
+  unknown.add(5, std::vector<std::uint8_t>(13, 0xFF));
+  unknown.add(kTagWallStart, encodeWallStart(700));
+  unknown.add(8, {});
+  unknown.add(200, std::vector<std::uint8_t>(3, 1));
+  unknown.add(kTagCsa, ductora::testing::kCsaBlock.payload);
+  unknown.add(255, std::vector<std::uint8_t>(1, 9));
+  const ReadOutcome skipped = readBytes(unknown.finish());
+  EXPECT_FALSE(skipped.result.malformed || skipped.result.truncated);
+  EXPECT_EQ(skipped.pipe.wallStartCounts, 700U);
+  EXPECT_EQ(skipped.pipe.dataPresent[kCsaPresent], 1);
+  EXPECT_EQ(skipped.pipe.dataPresent[kUnusedPresent], 0);
 }
 
 }  // namespace

@@ -11,8 +11,6 @@
 #include <QSet>
 #include <QSlider>
 #include <QTimer>
-#include <array>
-#include <filesystem>
 #include <map>
 #include <vector>
 
@@ -226,7 +224,6 @@ TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {
     if (event.kind != platform::DialogEvent::Kind::kPaint) heard.push_back(event);
   });
   auto* slider = qobject_cast<QSlider*>(driver.qtDialog().control(kContractSlider));
-  EXPECT_EQ(slider->orientation(), Qt::Horizontal);
   EXPECT_NE(slider->tickPosition(), QSlider::NoTicks);
   EXPECT_EQ(qobject_cast<QSlider*>(driver.qtDialog().control(kContractUprightSlider))->orientation(),
             Qt::Vertical);
