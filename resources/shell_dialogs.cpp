@@ -1,5 +1,7 @@
 #include "shell_dialogs.h"
 
+#include "bitmaps.h"
+
 namespace ductora::resources {
 namespace {
 
@@ -44,6 +46,7 @@ constexpr auto kGotoControls = std::to_array<ControlEntry>({
 });
 
 constexpr auto kGotoHelpControls = std::to_array<ControlEntry>({
+    {K::kPicture, kGotoHelpBitmapId, "", 0},
     {K::kGroupBox, kNoControlId, "Overview", 1, 1},
     {K::kLabel, kNoControlId,
      "X is the position along the pipe in inches, Y the angle around it in degrees. Type a value and press "
@@ -55,12 +58,11 @@ constexpr auto kGotoHelpControls = std::to_array<ControlEntry>({
 });
 
 constexpr auto kDataDisplayHelpControls = std::to_array<ControlEntry>({
+    {K::kPicture, kDataDisplayHelpBitmapId, "", 0},
     {K::kLabel, kNoControlId,
-     "This dialog is used to manipulate the Wall or OD values of the pipe.   You can change the column to "
-     "the "
-     "left or right by the selection of the start and end point position. The change is reflected on the "
-     "pipe "
-     "image as you change the values.",
+     "This dialog is used to manipulate the Wall or OD values of the pipe.   You can change the column "
+     "to the left or right by the selection of the start and end point position. The change is "
+     "reflected on the pipe image as you change the values.",
      1},
     {K::kDefaultButton, kIdOk, "OK", 2},
     {K::kButton, kIdCancel, "Cancel", 2},
@@ -133,21 +135,18 @@ constexpr auto kInfoHelp = Text(
     "enabled.");
 constexpr auto kIndicationHelp =
     Paragraphs("The Indication dialog lists the indications found on the pipe by the inspection unit.",
-               "Switch the circles on to mark every indication on the wall image. Double-click a line to "
-               "move the cursor "
-               "to that indication.");
+               "Switch the circles on to mark every indication on the wall image. Double-click a line "
+               "to move the cursor to that indication.");
 constexpr auto kModifyMatrixHelp = Text(
-    "The Modify Matrix dialog allows users to reclaculate wall scale and change the display of wall "
-    "thickness "
-    "images. ");
+    "The Modify Matrix dialog allows users to reclaculate wall scale and change the display of "
+    "wall thickness images. ");
 constexpr auto kOdMatrixHelp =
     Help("OD Matrix",
          "The OD Matrix dialog builds the OD image again from the raw OD channels of the pipe, with "
          "the jump size entered.");
 constexpr auto kGrayScaleHelp = Text(
-    "Users can change the gray scale of the wall thickness image from the Gray Scale dialog. Change the "
-    "Lower "
-    "Wall and Upper Wall value to meet your preference. ");
+    "Users can change the gray scale of the wall thickness image from the Gray Scale dialog. "
+    "Change the Lower Wall and Upper Wall value to meet your preference. ");
 
 constexpr auto kShellDialogs = std::to_array<DialogTable>({
     {kDialogNavigator, "Navigator", false, kNavigatorControls},

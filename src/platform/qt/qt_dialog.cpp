@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,6 +21,7 @@
 #include <algorithm>
 
 #include "platform/qt/key_codes.h"
+#include "resources/bitmaps.h"
 
 namespace ductora::platform::qt {
 
@@ -182,6 +184,9 @@ void QtDialog::build() {
       case ControlKind::kListBox:
         widget = makeList(entry.id);
         break;
+      case ControlKind::kPicture:
+        widget = makePicture(entry.id);
+        break;
       case ControlKind::kGroupBox: {
         auto* box = new QGroupBox(toQString(entry.text));
         groups[entry.group] = new QVBoxLayout(box);
@@ -211,6 +216,16 @@ QWidget* QtDialog::makeSlider(int id, Qt::Orientation orientation) {
     deliver({DialogEvent::Kind::kSliderMoved, id});
   });
   return slider;
+}
+
+QWidget* QtDialog::makePicture(int bitmapId) {
+  auto* label = new QLabel();
+  if (const std::optional<resources::Bitmap> bitmap = resources::LoadBitmap(bitmapId)) {
+    const QImage image(bitmap->rgb.data(), bitmap->width, bitmap->height, bitmap->width * 3,
+                       QImage::Format_RGB888);
+    label->setPixmap(QPixmap::fromImage(image));  // a deep copy: the bitmap's bytes go with it
+  }
+  return label;
 }
 
 QWidget* QtDialog::makeList(int id) {
