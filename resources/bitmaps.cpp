@@ -9,6 +9,8 @@ namespace ductora::resources {
 // The PNG files of bitmaps/, compiled in by embed_file.cmake.
 extern const std::span<const unsigned char> kWatermarkPng;
 extern const std::span<const unsigned char> kPlotFontPng;
+extern const std::span<const unsigned char> kGotoHelpPng;
+extern const std::span<const unsigned char> kDataDisplayHelpPng;
 
 namespace {
 
@@ -21,6 +23,10 @@ std::span<const unsigned char> EmbeddedPng(int id) {
       return kWatermarkPng;
     case kPlotFontBitmapId:
       return kPlotFontPng;
+    case kGotoHelpBitmapId:
+      return kGotoHelpPng;
+    case kDataDisplayHelpBitmapId:
+      return kDataDisplayHelpPng;
     default:
       return {};
   }

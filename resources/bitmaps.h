@@ -8,6 +8,9 @@ namespace ductora::resources {
 
 constexpr int kWatermarkBitmapId = 136;
 constexpr int kPlotFontBitmapId = 143;
+// The pictures of the Goto and Data Display help windows.
+constexpr int kGotoHelpBitmapId = 184;
+constexpr int kDataDisplayHelpBitmapId = 175;
 
 // A decoded picture: 8-bit RGB, rows top to bottom, tightly packed (width x height x 3 bytes).
 struct Bitmap {

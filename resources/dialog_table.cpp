@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "shell_dialogs.h"
+
 namespace ductora::resources {
 namespace {
 
@@ -77,6 +79,9 @@ constexpr auto kDialogs = std::to_array<DialogTable>({
 
 const DialogTable* FindDialog(int resourceId) {
   for (const DialogTable& table : kDialogs) {
+    if (table.resourceId == resourceId) return &table;
+  }
+  for (const DialogTable& table : ShellDialogs()) {
     if (table.resourceId == resourceId) return &table;
   }
   return nullptr;

@@ -41,7 +41,8 @@ enum class ControlKind {
   kGroupBox,
   kSlider,
   kVerticalSlider,
-  kListBox
+  kListBox,
+  kPicture  // shows the bitmap resource whose id is the entry's id
 };
 
 // Controls sharing a row stand side by side in table order; rows run top to bottom. A control

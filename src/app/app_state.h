@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/gl_window_set.h"
+#include "app/mouse_tracker.h"
 #include "app/panel_table.h"
 #include "app/view_mode.h"
 #include "data/pipe_string.h"
@@ -37,6 +39,11 @@ struct AppState {
   GlWindowSet windows;
   std::array<std::string, kWindowClassCount> windowClassNames;
   std::unique_ptr<platform::Dialog> pleaseWait;
+  std::unique_ptr<platform::Dialog> navigator;  // created at the first open, then kept
+  std::string navigatorCounter;                 // what its counter shows; frames write only changes
+  // Re-created hidden with every open.
+  std::unique_ptr<platform::Dialog> gotoDialog;
+  std::vector<std::unique_ptr<platform::Dialog>> helpDialogs;
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;
   std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};
@@ -49,6 +56,7 @@ struct AppState {
 
   // Input
   std::array<std::uint8_t, 256> keyDown{};
+  MouseTracker mouse;
 
   // Document
   PipeString pipeString;

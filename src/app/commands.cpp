@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "app/goto_dialog.h"
 #include "app/gray_scale_dialog.h"
+#include "app/input_recording.h"
 #include "app/navigation.h"
 #include "app/open_data_file.h"
 #include "app/panels.h"
@@ -105,6 +107,8 @@ void mainWindowProcedure(AppState& app, const platform::WindowEvent& event) {
     exitSequence(app);
   } else if (const auto* activate = std::get_if<platform::ActivateEvent>(&event)) {
     app.appActive = !activate->minimised;
+  } else if (std::holds_alternative<platform::FocusLostEvent>(event)) {
+    releaseHeldInput(app);
   } else if (const auto* command = std::get_if<platform::CommandEvent>(&event)) {
     runCommand(app, command->id);
   }
@@ -141,6 +145,12 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdGrayScale:
       runGrayScaleDialog(app);
+      break;
+    case kCmdGoto:
+      showGotoDialog(app);
+      break;
+    case kCmdNavigator:
+      if (app.navigator) app.navigator->show();
       break;
     default:
       break;

@@ -1,5 +1,7 @@
 #include "app/frame.h"
 
+#include "app/navigation_update.h"
+#include "app/navigator_dialog.h"
 #include "app/panels.h"
 #include "app/pending_hooks.h"
 
@@ -11,6 +13,7 @@ void runFrame(AppState& app, double elapsedSeconds) {
     for (const PanelId id : kFrameOrder) {
       if (app.windows.isShown(id)) drawPanel(app, id);
     }
+    refreshNavigator(app);
     refreshDialogReadouts(app);
   }
   // Work done between frames, such as textures made by dialogs, belongs to the pipe view.

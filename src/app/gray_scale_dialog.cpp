@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "app/help_dialogs.h"
+#include "app/navigator_dialog.h"
 #include "app/pending_hooks.h"
 #include "app/pipe_view_draw.h"
 #include "resources/dialog_table.h"

@@ -2,6 +2,7 @@
 
 #include "app/menu_rules.h"
 #include "app/navigation.h"
+#include "app/navigator_dialog.h"
 #include "app/panels.h"
 #include "app/pending_hooks.h"
 
@@ -65,7 +66,8 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   createPanel(app, kPipeDialogPanel);
   createFileDialogs(app);
   app.windows.lower(kPipeViewPanel);
-  initDialogControls(app);
+  initStatisticsSliders(app);
+  initNavigator(app);
 
   app.documentState = DocumentState::kOpen;
   app.sliceEnabled = true;

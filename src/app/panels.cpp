@@ -1,14 +1,12 @@
 #include "app/panels.h"
 
+#include "app/help_dialogs.h"
+#include "app/input_recording.h"
+#include "app/navigator_dialog.h"
 #include "app/pending_hooks.h"
 
 namespace ductora {
 namespace {
-
-void recordKey(AppState& app, const platform::KeyEvent& key) {
-  if (key.code >= 0 && key.code < static_cast<int>(app.keyDown.size()))
-    app.keyDown[static_cast<std::size_t>(key.code)] = key.down ? 1 : 0;
-}
 
 // What every GL window does with size, close and keys. True when the message was one of them.
 bool commonProcedure(AppState& app, PanelId id, const platform::WindowEvent& event) {
@@ -17,7 +15,7 @@ bool commonProcedure(AppState& app, PanelId id, const platform::WindowEvent& eve
   } else if (std::holds_alternative<platform::CloseEvent>(event)) {
     app.windows.hide(id);
   } else if (const auto* key = std::get_if<platform::KeyEvent>(&event)) {
-    recordKey(app, *key);
+    recordKey(app, key->code, key->down);
   } else {
     return false;
   }
@@ -39,7 +37,11 @@ bool currentHasOdData(const AppState& app) {
 void createPanel(AppState& app, PanelId id) {
   const PlotPanel* panel = FindPlotPanel(id);
   if (panel == nullptr) {
-    createDialogPanel(app, id);
+    if (id == kNavigatorPanel) {
+      createNavigator(app);
+    } else {
+      createDialogPanel(app, id);
+    }
     return;
   }
   if (app.windows.window(id) != nullptr) return;

@@ -1,17 +1,15 @@
 #include "app/pending_hooks.h"
 
+#include "app/help_dialogs.h"
+
 namespace ductora {
 
-void destroyFileDialogs(AppState&) {}
-void createFileDialogs(AppState&) {}
+void destroyFileDialogs(AppState& app) { destroyGotoAndHelpDialogs(app); }
+void createFileDialogs(AppState& app) { createGotoAndHelpDialogs(app); }
 void createDialogPanel(AppState&, PanelId) {}
-void initDialogControls(AppState&) {}
-void navigationUpdate(AppState&, double) {}
+void initStatisticsSliders(AppState&) {}
 void refreshDialogReadouts(AppState&) {}
-void feedPipeViewMouse(AppState&, const platform::WindowEvent&) {}
-void showHelpDialog(AppState&, int) {}
 void initPipeDialogSliders(AppState&) {}
-void initNavigator(AppState&) {}
 void drawPipeViewBody(AppState&) {}
 void drawPlotBody(AppState&, PanelId, int, int) {}
 

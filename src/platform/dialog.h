@@ -65,6 +65,9 @@ class Dialog {
   void setInt(int id, int value) { setText(id, std::to_string(value)); }
   // The leading decimal number of the text; text that is not a number gives 0.
   int intValue(int id) const;
+  // The leading decimal number of the text, fraction and exponent included, whatever the
+  // locale; text that is not a finite number gives 0.
+  double numberValue(int id) const;
   // "" when no line is selected.
   std::string selectedListText(int id) const { return listLine(id, selectedListIndex(id)); }
 };

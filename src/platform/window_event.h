@@ -34,12 +34,14 @@ struct ButtonEvent {
 struct ActivateEvent {
   bool minimised = false;
 };
+// The program lost the keyboard to another program (main window only).
+struct FocusLostEvent {};
 struct CommandEvent {  // a menu item chosen (main window only)
   int id = 0;
 };
 
-using WindowEvent =
-    std::variant<SizeEvent, CloseEvent, KeyEvent, PointerMoveEvent, ButtonEvent, ActivateEvent, CommandEvent>;
+using WindowEvent = std::variant<SizeEvent, CloseEvent, KeyEvent, PointerMoveEvent, ButtonEvent,
+                                 ActivateEvent, FocusLostEvent, CommandEvent>;
 using WindowProc = std::function<void(const WindowEvent&)>;
 
 }  // namespace ductora::platform

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -129,6 +130,16 @@ TEST(WatermarkBitmap, IsLightMarksOnBlack) {
     EXPECT_EQ(Red(*watermark, x, y), 0) << x << "," << y;
   const auto light = std::ranges::count_if(watermark->rgb, [](std::uint8_t v) { return v >= 192; });
   EXPECT_GT(light, static_cast<std::ptrdiff_t>(watermark->rgb.size() / 20));
+}
+
+TEST(BitmapResources, TheHelpPicturesHaveTheirSizes) {
+  for (const auto& [id, width, height] : {std::tuple{resources::kGotoHelpBitmapId, 491, 416},
+                                          std::tuple{resources::kDataDisplayHelpBitmapId, 652, 490}}) {
+    const auto picture = LoadBitmap(id);
+    ASSERT_TRUE(picture) << id;
+    EXPECT_EQ(picture->width, width);
+    EXPECT_EQ(picture->height, height);
+  }
 }
 
 TEST(BitmapResources, AnIdWithoutAPictureGivesNothing) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,6 +27,7 @@
 #include "platform/qt/window_pixmaps.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
+#include "resources/shell_dialogs.h"
 #include "resources/window_images.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -218,6 +220,83 @@ class QtDriver {
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Qt, DialogContract, QtDriver);
+
+void sendTo(QWindow* window, QEvent&& event) { QGuiApplication::sendEvent(window, &event); }
+
+void key(QWindow* window, int qtKey, bool down) {
+  sendTo(window, QKeyEvent(down ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier));
+}
+
+void pointer(QWindow* window, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+  sendTo(window, QMouseEvent(type, at, window->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
+}
+
+// Clicks OK in the modal dialog about to open, noting its title.
+struct ModalOk {
+  void pressLater() {
+    QTimer::singleShot(200, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr) return;
+      title = modal->windowTitle();
+      for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+        if (button->text() == "OK") button->click();
+      }
+    });
+  }
+  QString title;
+};
+
+TEST_F(GuiTest, TheArrowsWalkTheStringAndTheLeftButtonTurnsThe3DPipe) {
+  auto* view = dynamic_cast<platform::qt::PanelSurface*>(app.windows.window(kPipeViewPanel));
+  ASSERT_NE(view, nullptr);
+  QWindow* glWindow = view->glWindow();
+  key(glWindow, Qt::Key_Space, true);
+  key(glWindow, Qt::Key_Right, true);
+  const double end = platform.nowMs() + 10000.0;
+  while (view->title().find("GUI-002") == std::string::npos && platform.nowMs() < end) loopIteration(app);
+  key(glWindow, Qt::Key_Right, false);
+  key(glWindow, Qt::Key_Space, false);
+  EXPECT_NE(view->title().find("GUI-002"), std::string::npos) << view->title();
+  EXPECT_EQ(app.pipeString.currentIndex(), 1U);
+
+  platform.qtMenu().action(kCmdDraw3DWall)->trigger();
+  pointer(glWindow, QEvent::MouseMove, {100, 100}, Qt::NoButton);
+  pointer(glWindow, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+  pointer(glWindow, QEvent::MouseMove, {130, 150}, Qt::LeftButton);
+  loopIteration(app);
+  pointer(glWindow, QEvent::MouseButtonRelease, {130, 150}, Qt::NoButton);
+  EXPECT_EQ(app.pipeString.viewValues[kAxisX], 50.0F);
+  EXPECT_EQ(app.pipeString.viewValues[kAxisY], 30.0F);
+}
+
+TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {
+  auto& navigator = dynamic_cast<platform::qt::QtDialog&>(*app.navigator).widget();
+  EXPECT_TRUE(navigator.isVisible());
+  navigator.close();
+  EXPECT_FALSE(navigator.isVisible());
+  platform.qtMenu().action(kCmdNavigator)->trigger();
+  EXPECT_TRUE(navigator.isVisible());
+
+  auto& go = dynamic_cast<platform::qt::QtDialog&>(*app.gotoDialog);
+  platform.qtMenu().action(kCmdGoto)->trigger();
+  for (int wait = 0; wait < 50 && go.text(kGotoX).empty(); ++wait) pumpFor(20);
+  EXPECT_TRUE(go.widget().isVisible());
+  char x[32];
+  std::snprintf(x, sizeof x, "%.3f", static_cast<double>(app.pipeString.position));
+  EXPECT_EQ(go.text(kGotoX), x);  // written when drawn
+  go.deliver({platform::DialogEvent::Kind::kCommand, kIdOk});
+  EXPECT_FALSE(go.widget().isVisible());
+
+  ModalOk about;
+  about.pressLater();
+  platform.qtMenu().action(kCmdAbout)->trigger();
+  EXPECT_EQ(about.title, "About Ductora");
+  ModalOk controls;
+  controls.pressLater();
+  platform.qtMenu().action(kCmdControls)->trigger();
+  EXPECT_EQ(controls.title, "Controls");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
 
 TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {
   std::vector<platform::DialogEvent> heard;

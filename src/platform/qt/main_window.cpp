@@ -1,5 +1,6 @@
 #include "platform/qt/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <cmath>
 
@@ -9,6 +10,10 @@ MainWindow::MainWindow() : area_(new QMdiArea(this)) {
   setCentralWidget(area_);
   area_->setBackground(QBrush(Qt::darkGray));
   area_->viewport()->installEventFilter(this);
+  // Keys and buttons let go in another program are never reported to this one.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive) send(FocusLostEvent{});
+  });
 }
 
 void MainWindow::send(const WindowEvent& event) {

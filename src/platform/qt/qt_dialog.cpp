@@ -10,13 +10,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/qt/key_codes.h"
+#include "resources/bitmaps.h"
 
 namespace ductora::platform::qt {
 
@@ -46,6 +51,31 @@ class DialogWindow : public QDialog {
     QDialog::paintEvent(event);
     owner_.painted();
   }
+  // Our dialogs come out larger than the tables' original layouts, so one placed near the
+  // screen's edge (the Navigator in the corner) is pulled back until the whole of it shows.
+  void showEvent(QShowEvent* event) override {
+    QDialog::showEvent(event);
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) return;
+    const QRect room = shownOn->availableGeometry();
+    const int titleHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QPoint at(std::max(room.left(), std::min(x(), room.right() + 1 - width())),
+                    std::max(room.top(), std::min(y(), room.bottom() + 1 - height() - titleHeight)));
+    if (at != pos()) move(at);
+  }
+  // Keys pressed on a control are the dialog's too (the arrows keep moving the view while a
+  // button has the focus), and the control still gets them. A key the control passes on comes
+  // again through keyPressEvent, as a repeated key does.
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool down = event->type() == QEvent::KeyPress;
+      const int code = VirtualKeyCode(key->key());
+      if (code != 0 && (down || !key->isAutoRepeat()))
+        owner_.deliver({down ? DialogEvent::Kind::kKeyDown : DialogEvent::Kind::kKeyUp, code});
+    }
+    return false;
+  }
 
  private:
   QtDialog& owner_;
@@ -55,6 +85,17 @@ namespace {
 
 QString toQString(std::string_view value) {
   return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+// Frames read the Navigator's speeds every time: short plain texts come out without a heap copy.
+std::string toStdString(const QString& value) {
+  std::string text(static_cast<std::size_t>(value.size()), '\0');
+  for (qsizetype i = 0; i < value.size(); ++i) {
+    const char16_t code = value[i].unicode();
+    if (code >= 0x80) return value.toStdString();
+    text[static_cast<std::size_t>(i)] = static_cast<char>(code);
+  }
+  return text;
 }
 
 // Reports the release of the mouse button after any press on the slider, on the thumb or
@@ -143,6 +184,9 @@ void QtDialog::build() {
       case ControlKind::kListBox:
         widget = makeList(entry.id);
         break;
+      case ControlKind::kPicture:
+        widget = makePicture(entry.id);
+        break;
       case ControlKind::kGroupBox: {
         auto* box = new QGroupBox(toQString(entry.text));
         groups[entry.group] = new QVBoxLayout(box);
@@ -154,6 +198,7 @@ void QtDialog::build() {
       }
     }
     rowLayout(entry.group, entry.row)->addWidget(widget);
+    widget->installEventFilter(window_);
     if (entry.id != resources::kNoControlId) controls_[entry.id] = widget;
   }
 }
@@ -171,6 +216,16 @@ QWidget* QtDialog::makeSlider(int id, Qt::Orientation orientation) {
     deliver({DialogEvent::Kind::kSliderMoved, id});
   });
   return slider;
+}
+
+QWidget* QtDialog::makePicture(int bitmapId) {
+  auto* label = new QLabel();
+  if (const std::optional<resources::Bitmap> bitmap = resources::LoadBitmap(bitmapId)) {
+    const QImage image(bitmap->rgb.data(), bitmap->width, bitmap->height, bitmap->width * 3,
+                       QImage::Format_RGB888);
+    label->setPixmap(QPixmap::fromImage(image));  // a deep copy: the bitmap's bytes go with it
+  }
+  return label;
 }
 
 QWidget* QtDialog::makeList(int id) {
@@ -204,10 +259,10 @@ void QtDialog::setText(int id, const std::string& value) {
 
 std::string QtDialog::text(int id) const {
   QWidget* widget = control(id);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
-  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
-  if (auto* box = qobject_cast<QGroupBox*>(widget)) return box->title().toStdString();
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return toStdString(edit->text());
+  if (auto* label = qobject_cast<QLabel*>(widget)) return toStdString(label->text());
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return toStdString(button->text());
+  if (auto* box = qobject_cast<QGroupBox*>(widget)) return toStdString(box->title());
   return {};
 }
 

@@ -57,6 +57,7 @@ class QtDialog : public Dialog {
   void build();
   QWidget* makeSlider(int id, Qt::Orientation orientation);
   QWidget* makeList(int id);
+  QWidget* makePicture(int bitmapId);
 
   const resources::DialogTable& table_;
   DialogProc procedure_;

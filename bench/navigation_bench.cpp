@@ -1,0 +1,89 @@
+#include <benchmark/benchmark.h>
+
+#include "app/app_state.h"
+#include "app/navigation.h"
+#include "app/navigation_update.h"
+#include "app/startup.h"
+#include "platform/headless/headless_platform.h"
+#include "render/map_textures.h"
+#include "resources/shell_dialogs.h"
+#include "support/synthetic_pipe.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace ductora;
+
+constexpr int kNames = 2000;
+
+// The program on a string of 2000 names of 40-foot pipes with raw data, taken in turn from
+// three files (each step reads its pipe from disk, whatever its name).
+class FortyFootString {
+ public:
+  FortyFootString() {
+    std::string names;
+    for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+      testing::SyntheticPipeOptions options;
+      options.seed = seed;
+      testing::writeSyntheticPipe(dir.file("pipe" + std::to_string(seed) + ".kqvw"), options);
+    }
+    for (int name = 0; name < kNames; ++name)
+      names += dir.file("pipe" + std::to_string(name % 3 + 1) + ".kqvw") + "\n";
+    testing::writeText(dir.file("string.kqstr"), names);
+    startApp(app, dir.file("string.kqstr"));
+    buildTextures();
+  }
+
+  // What the next frame does before drawing: the new pipes' map textures.
+  void buildTextures() {
+    app.windows.makeCurrent(kPipeViewPanel);
+    app.pipeString.forEachPipe(render::BuildMissingMapTextures);
+  }
+
+  testing::TempDir dir;
+  platform::headless::HeadlessPlatform platform;
+  AppState app{platform};
+};
+
+// The right arrow held over the end of a pipe: one frame's navigation carries X into the next
+// pipe, the window of nine slides by one (a pipe read with its measures, one dropped), and the
+// follow-up and the new pipe's textures come after.
+void BM_StepToNextPipe(benchmark::State& state) {
+  FortyFootString string;
+  AppState& app = string.app;
+  app.keyDown[platform::kKeyRight] = 1;
+  // Past the window's first fill, so every step reads a pipe and drops one.
+  app.pipeString.jumpTo(10);
+  string.buildTextures();
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (app.pipeString.currentIndex() + 5 >= kNames) {
+      app.pipeString.jumpTo(10);
+      string.buildTextures();
+    }
+    setX(app.pipeString, app.pipeString.currentLength() - 0.5F);
+    state.ResumeTiming();
+    navigationUpdate(app, 0.1);  // 1.2 inches at 12 per second
+    string.buildTextures();
+  }
+  state.counters["loaded"] = static_cast<double>(app.pipeString.loadedPipes().size());
+}
+BENCHMARK(BM_StepToNextPipe)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The Navigator's Jump between two pipes far apart: nine pipes read afresh with their textures.
+void BM_JumpFarAway(benchmark::State& state) {
+  FortyFootString string;
+  AppState& app = string.app;
+  platform::Dialog& navigator = *app.navigator;
+  bool far = false;
+  for (auto _ : state) {
+    navigator.setText(resources::kNavJumpNumber, far ? "1500" : "100");
+    far = !far;
+    string.platform.dialog(resources::kDialogNavigator)
+        ->send({platform::DialogEvent::Kind::kCommand, resources::kNavJump});
+    string.buildTextures();
+  }
+}
+BENCHMARK(BM_JumpFarAway)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
