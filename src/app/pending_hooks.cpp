@@ -13,6 +13,5 @@ void showHelpDialog(AppState&, int) {}
 void initPipeDialogSliders(AppState&) {}
 void initNavigator(AppState&) {}
 void drawPipeViewBody(AppState&) {}
-void drawPlotBody(AppState&, PanelId, int, int) {}
 
 }  // namespace ductora

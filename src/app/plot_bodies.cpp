@@ -1,0 +1,49 @@
+#include "app/plot_bodies.h"
+
+#include <array>
+#include <optional>
+
+#include "render/line_plot_panels.h"
+
+namespace ductora {
+namespace {
+
+using render::LinePlotPanel;
+
+struct LinePlotOfPanel {
+  PanelId id;
+  LinePlotPanel plot;
+};
+
+constexpr std::array<LinePlotOfPanel, 12> kLinePlots = {{
+    {kWallThicknessPanel, LinePlotPanel::kWallThickness},
+    {kCsaPanel, LinePlotPanel::kCsa},
+    {kLengthAtYPanel, LinePlotPanel::kLengthAtY},
+    {kEccentricityPanel, LinePlotPanel::kEccentricity},
+    {kAverage64Panel, LinePlotPanel::kAverage64},
+    {kLowWallPanel, LinePlotPanel::kLowWall},
+    {kOdOffsetPanel, LinePlotPanel::kOdOffset},
+    {kOvalityPanel, LinePlotPanel::kOvality},
+    {kStraightnessPanel, LinePlotPanel::kStraightness},
+    {kPipeIdPanel, LinePlotPanel::kPipeId},
+    {kCollapsePanel, LinePlotPanel::kCollapse},
+    {kBurstPanel, LinePlotPanel::kBurst},
+}};
+
+std::optional<LinePlotPanel> linePlotOf(PanelId id) {
+  for (const LinePlotOfPanel& entry : kLinePlots) {
+    if (entry.id == id) return entry.plot;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void drawPlotBody(AppState& app, PanelId id, int width, int height) {
+  const std::optional<LinePlotPanel> plot = linePlotOf(id);
+  if (!plot) return;
+  render::PlotFont& font = app.plotFonts[static_cast<std::size_t>(id)];
+  render::DrawLinePlotPanel(*plot, &font, {0, 0, width, height}, app.pipeString);
+}
+
+}  // namespace ductora

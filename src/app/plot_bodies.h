@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/app_state.h"
+
+namespace ductora {
+
+// A plot panel's picture inside its frame, over the whole panel of width x height: the line plots
+// of the current pipe; Collapse and Burst also show their pressures in their dialogs.
+void drawPlotBody(AppState& app, PanelId id, int width, int height);
+
+}  // namespace ductora
