@@ -37,6 +37,8 @@ struct AppState {
   GlWindowSet windows;
   std::array<std::string, kWindowClassCount> windowClassNames;
   std::unique_ptr<platform::Dialog> pleaseWait;
+  std::unique_ptr<platform::Dialog> collapseDialog;  // Collapse Pressure, re-created with every open
+  std::unique_ptr<platform::Dialog> burstDialog;
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;
   std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};
@@ -52,6 +54,9 @@ struct AppState {
 
   // Document
   PipeString pipeString;
+  // The Collapse Pressure dialog's choices (0 none, 1-6), kept for the run in the order of its
+  // groups: OD, wall, ovality, eccentricity. "Plot" hands them to the current pipe.
+  std::array<std::uint32_t, 4> collapseChoices{};
 };
 
 }  // namespace ductora

@@ -142,6 +142,12 @@ void runCommand(AppState& app, int commandId) {
     case kCmdGrayScale:
       runGrayScaleDialog(app);
       break;
+    case kCmdPlotCollapse:
+      if (app.collapseDialog) app.collapseDialog->show();
+      break;
+    case kCmdPlotBurst:
+      if (app.burstDialog) app.burstDialog->show();
+      break;
     default:
       break;
   }

@@ -1,9 +1,11 @@
 #include "app/pending_hooks.h"
 
+#include "app/pressure_dialogs.h"
+
 namespace ductora {
 
-void destroyFileDialogs(AppState&) {}
-void createFileDialogs(AppState&) {}
+void destroyFileDialogs(AppState& app) { destroyPressureDialogs(app); }
+void createFileDialogs(AppState& app) { createPressureDialogs(app); }
 void createDialogPanel(AppState&, PanelId) {}
 void initDialogControls(AppState&) {}
 void navigationUpdate(AppState&, double) {}

@@ -9,7 +9,8 @@ namespace ductora {
 // navigation, the pictures. Each is called at its place in the sequence and does nothing yet.
 
 // Ends Data Display and destroys the previous file's modeless dialogs: Indication, Data
-// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst.
+// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst. Only the pressure
+// dialogs exist so far.
 void destroyFileDialogs(AppState& app);
 // Creates them again, hidden, with the pressure dialogs' default texts.
 void createFileDialogs(AppState& app);

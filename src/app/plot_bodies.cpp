@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "app/pressure_dialogs.h"
 #include "render/line_plot_panels.h"
 
 namespace ductora {
@@ -42,8 +43,15 @@ std::optional<LinePlotPanel> linePlotOf(PanelId id) {
 void drawPlotBody(AppState& app, PanelId id, int width, int height) {
   const std::optional<LinePlotPanel> plot = linePlotOf(id);
   if (!plot) return;
+  const bool pressures = id == kCollapsePanel || id == kBurstPanel;
+  // The yield is stored before drawing, so a plot never shows the yield of an earlier frame or,
+  // after a change of pipe, none at all.
+  const double yield = pressures ? pressureYield(app) : 0.0;
+  if (PipeFile* pipe = app.pipeString.current(); pipe != nullptr && pressures) pipe->yieldStrength = yield;
   render::PlotFont& font = app.plotFonts[static_cast<std::size_t>(id)];
-  render::DrawLinePlotPanel(*plot, &font, {0, 0, width, height}, app.pipeString);
+  const double atCursor = render::DrawLinePlotPanel(*plot, &font, {0, 0, width, height}, app.pipeString);
+  if (id == kCollapsePanel) showCollapseResults(app, atCursor, yield);
+  if (id == kBurstPanel) showBurstResults(app, yield);
 }
 
 }  // namespace ductora
