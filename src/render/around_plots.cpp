@@ -24,11 +24,12 @@ std::vector<float> AroundSeries(std::uint32_t n, std::uint32_t start, Value valu
   return series;
 }
 
-// An around plot of a pipe's own cursor: flipped pipes run backwards and mirror the angle.
+// An around plot of n samples of a pipe read from its rotation on; a mirrored plot runs backwards
+// and mirrors the cursor angle.
 PlotFrame FrameOf(const PlotRect& rect, const PipeFile& pipe, const PlotCursor& cursor, std::uint32_t n,
-                  bool overlay) {
-  PlotFrame frame = AngleFrame(rect, n, pipe.flipped());
-  const float angle = pipe.flipped() ? 359.0F - cursor.angle : cursor.angle;
+                  bool mirrored, bool overlay) {
+  PlotFrame frame = AngleFrame(rect, n, mirrored);
+  const float angle = mirrored ? 359.0F - cursor.angle : cursor.angle;
   frame.xLine = AngleCursorLine(angle, pipe.rotationZ(), n);
   frame.yStep = 0.010F;
   frame.seriesColour = overlay ? kPlotBlack : kPlotBlue;
@@ -46,7 +47,7 @@ void DrawWallAroundPlot(PlotFont* font, const PlotRect& rect, const PipeFile& pi
   const std::vector<float> series = AroundSeries(n, RotationStart(pipe.rotationZ(), n), [&](std::uint32_t k) {
     return static_cast<float>(wall.at(*row, k)) / 1000.0F;
   });
-  PlotFrame frame = FrameOf(rect, pipe, cursor, n, overlay);
+  PlotFrame frame = FrameOf(rect, pipe, cursor, n, pipe.flipped(), overlay);
   frame.yLine = static_cast<float>(pipe.header.nominalWall) / 1000.0F;
   frame.yTitle = "WALL";
   DrawLinePlot(font, frame, WallRange(pipe.header), std::span<const float>(series));
@@ -66,7 +67,7 @@ void DrawOdAroundPlot(PlotFont* font, const PlotRect& rect, const PipeFile& pipe
     return static_cast<float>(od.at(*row, k)) / 1000.0F +
            static_cast<float>(od.at(*row, opposite)) / 1000.0F + calibration;
   });
-  PlotFrame frame = FrameOf(rect, pipe, cursor, n, overlay);
+  PlotFrame frame = FrameOf(rect, pipe, cursor, n, pipe.flipped(), overlay);
   frame.yLine = static_cast<float>(pipe.header.nominalOd);
   frame.yTitle = "OD";
   DrawLinePlot(font, frame, OdRange(pipe.header, calibration), std::span<const float>(series));
@@ -80,10 +81,7 @@ void DrawIdAroundPlot(PlotFont* font, const PlotRect& rect, const PipeFile& pipe
   const std::vector<float> series = AroundSeries(n, RotationStart(pipe.rotationZ(), n), [&](std::uint32_t k) {
     return static_cast<float>(id.at(*row, k)) / 1000.0F;
   });
-  PlotFrame frame = AngleFrame(rect, n, false);
-  frame.xLine = AngleCursorLine(cursor.angle, pipe.rotationZ(), n);
-  frame.yStep = 0.010F;
-  frame.seriesColour = kPlotBlue;
+  PlotFrame frame = FrameOf(rect, pipe, cursor, n, false, false);
   frame.yTitle = "ID";
   DrawLinePlot(font, frame, OdRange(pipe.header, AverageId(pipe, 0, 0)), std::span<const float>(series));
 }
