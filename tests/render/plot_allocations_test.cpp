@@ -15,14 +15,23 @@ namespace {
 std::atomic<long> gAllocations{0};
 }  // namespace
 
-// Counts every allocation of this test program; only the test below reads the count.
+// Counts every allocation of this test program; only the test below reads the count. Arrays go
+// the same way, so every block is freed as it was allocated.
 void* operator new(std::size_t size) {
   ++gAllocations;
   if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
   throw std::bad_alloc();
 }
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  ++gAllocations;
+  return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace ductora::render {
 namespace {
