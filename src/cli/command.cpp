@@ -8,4 +8,9 @@ void reportFileError(const std::string& path, const std::string& reason) {
   std::cerr << "ductora-cli: " << path << ": " << reason << '\n';
 }
 
+int reportUsageError(const std::string& command, const std::string& message) {
+  std::cerr << "ductora-cli: " << command << ": " << message << '\n';
+  return kUsageError;
+}
+
 }  // namespace ductora::cli

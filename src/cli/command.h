@@ -16,5 +16,7 @@ struct Command {
 
 // Prints "ductora-cli: PATH: reason" on stderr.
 void reportFileError(const std::string& path, const std::string& reason);
+// Prints "ductora-cli: COMMAND: message" on stderr and gives the usage error's exit code.
+int reportUsageError(const std::string& command, const std::string& message);
 
 }  // namespace ductora::cli

@@ -5,10 +5,20 @@
 #include "cli/command.h"
 #include "cli/export_command.h"
 #include "cli/info_command.h"
+#include "cli/map_command.h"
 #include "cli/pressures_command.h"
 #include "cli/range_command.h"
 #include "cli/rebuild_command.h"
+#include "cli/render_command.h"
 #include "cli/report_command.h"
+
+#ifdef __SANITIZE_ADDRESS__
+// Mesa's offscreen driver keeps a record for every colour buffer it has drawn into until the
+// process ends; that is not ours to free.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
+// Nor is that said on stderr, which callers read.
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
+#endif
 
 int main(int argc, char** argv) {
   using namespace ductora::cli;
@@ -22,6 +32,8 @@ int main(int argc, char** argv) {
   commands.push_back(addRangeCommand(app));
   commands.push_back(addReportCommand(app));
   commands.push_back(addRebuildCommand(app));
+  commands.push_back(addMapCommand(app));
+  commands.push_back(addRenderCommand(app));
 
   try {
     app.parse(argc, argv);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/headless/osmesa_context.h"
 #include "platform/surface.h"
@@ -54,6 +55,8 @@ class HeadlessSurface : public Surface {
   int swapCount() const { return swapCount_; }
   // RGBA of the last swapped frame at (x, y), y counted from the top.
   std::array<std::uint8_t, 4> pixel(int x, int y) const;
+  // The whole last swapped frame: RGBA, bottom row first, width x height of the geometry.
+  const std::vector<std::uint8_t>& frame() const { return frontBuffer_; }
   // Resizes the client area and sends the size message, as a user dragging the frame.
   void resize(int width, int height);
   void send(const WindowEvent& event);

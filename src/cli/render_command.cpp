@@ -1,0 +1,162 @@
+#include "cli/render_command.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "app/navigation.h"
+#include "cli/number_text.h"
+#include "cli/pipe_view_picture.h"
+#include "cli/png_file.h"
+#include "resources/menu_table.h"
+
+namespace ductora::cli {
+
+namespace {
+
+using namespace resources;
+
+// Far above any screen, and small enough that the picture's buffers stay within a few hundred MB.
+constexpr int kMaxSide = 8192;
+
+// A view is the View > Draw item the program would be given; its menu item says whether the
+// current pipe's data allow it.
+struct ViewRow {
+  const char* name;
+  int command;
+  const char* needs;
+};
+
+constexpr std::array<ViewRow, 10> kViews = {{
+    {"2d-wall", kCmdDraw2DWall, "a wall matrix"},
+    {"2d-od", kCmdDraw2DOd, "an OD matrix"},
+    {"2d-id", kCmdDraw2DId, "wall and OD matrices"},
+    {"2d-wall-2d-od", kCmdDraw2DWall2DOd, "wall and OD matrices"},
+    {"2d-wall-2d-id", kCmdDraw2DWall2DId, "wall and OD matrices"},
+    {"2d-od-2d-id", kCmdDraw2DOd2DId, "wall and OD matrices"},
+    {"2d-wall-overlay-left", kCmdDraw2DWallOverlayLeft, "a wall matrix"},
+    {"2d-wall-overlay-top", kCmdDraw2DWallOverlayTop, "a wall matrix"},
+    {"2d-od-overlay-left", kCmdDraw2DOdOverlayLeft, "an OD matrix"},
+    {"2d-od-overlay-top", kCmdDraw2DOdOverlayTop, "an OD matrix"},
+}};
+
+struct RenderOptions {
+  std::string file;
+  std::string view;
+  std::string out;
+  std::optional<std::string> size;
+  std::optional<std::int64_t> pipe;
+  std::optional<double> x;
+  std::optional<double> y;
+  std::optional<double> zoom;
+  std::optional<double> roll;
+  std::optional<std::string> overlay;
+};
+
+// "WIDTHxHEIGHT", each side 1 to kMaxSide pixels.
+std::optional<PictureSize> parseSize(const std::string& text) {
+  PictureSize size;
+  const char* const end = text.data() + text.size();
+  const auto [afterWidth, widthError] = std::from_chars(text.data(), end, size.width);
+  if (widthError != std::errc() || afterWidth == end || *afterWidth != 'x') return std::nullopt;
+  const auto [afterHeight, heightError] = std::from_chars(afterWidth + 1, end, size.height);
+  if (heightError != std::errc() || afterHeight != end) return std::nullopt;
+  const auto fits = [](int side) { return side >= 1 && side <= kMaxSide; };
+  if (!fits(size.width) || !fits(size.height)) return std::nullopt;
+  return size;
+}
+
+// NaN fails every comparison, so it is refused with the values out of range.
+std::optional<std::string> optionProblem(const RenderOptions& o) {
+  if (o.size && !parseSize(*o.size)) {
+    return "--size takes WIDTHxHEIGHT, each side 1.." + std::to_string(kMaxSide) + " pixels";
+  }
+  if (o.pipe && *o.pipe < 1) return "--pipe counts from 1";
+  if (o.x && !(std::isfinite(*o.x) && *o.x >= 0.0)) return "--x takes inches of at least 0";
+  if (o.y && !(*o.y >= 0.0 && *o.y < 360.0)) return "--y takes degrees from 0 up to 360";
+  if (o.zoom && !(std::isfinite(*o.zoom) && *o.zoom <= 0.0)) return "--zoom takes a distance of at most 0";
+  if (o.roll && !(*o.roll >= 0.0 && *o.roll <= 359.0)) return "--roll takes degrees from 0 to 359";
+  return std::nullopt;
+}
+
+// The cursor where the program puts it on opening, or where asked within the current pipe.
+std::optional<Failure> placeCursor(PipeString& string, const RenderOptions& o) {
+  const float length = string.current()->pipeLength();
+  if (o.x && *o.x > length) {
+    return Failure{kUsageError, "render",
+                   "--x " + fixed(*o.x) + " lies beyond the current pipe (" + fixed(length) + " inches)"};
+  }
+  setX(string, o.x ? static_cast<float>(*o.x) : string.currentLength() / 2.0F);
+  if (o.y) string.angle = static_cast<float>(*o.y);
+  return std::nullopt;
+}
+
+std::optional<Failure> chooseView(HeadlessProgram& program, const RenderOptions& o) {
+  // The option's check admits only names of the table.
+  const ViewRow& view =
+      *std::find_if(kViews.begin(), kViews.end(), [&o](const ViewRow& row) { return o.view == row.name; });
+  if (!program.platform.menu().isEnabled(view.command)) {
+    return Failure{kFileError, program.app.pipeString.current()->path,
+                   std::string("view ") + view.name + " needs " + view.needs};
+  }
+  runCommand(program.app, view.command);
+  PipeString& string = program.app.pipeString;
+  if (o.zoom) setZoom(string, static_cast<float>(*o.zoom));
+  if (o.roll) string.viewValues[kAxisZ] = static_cast<float>(*o.roll);
+  return std::nullopt;
+}
+
+int runRender(const RenderOptions& o) {
+  if (const auto problem = optionProblem(o)) return reportUsageError("render", *problem);
+  HeadlessProgram program;
+  std::optional<Failure> failure = openFile(program, o.file);
+  if (!failure && o.pipe) failure = choosePipe(program, *o.pipe, o.file);
+  if (!failure) failure = placeCursor(program.app.pipeString, o);
+  if (!failure && o.overlay) failure = loadOverlay(program, *o.overlay);
+  if (!failure) failure = chooseView(program, o);
+  if (failure) return report(*failure);
+  for (const std::string& text : program.warnings) warn(text);
+
+  const RgbPicture picture = pipeViewPicture(program, o.size ? parseSize(*o.size) : std::nullopt);
+  if (picture.bytes.empty()) return report({kFileError, o.out, "the pipe view could not be drawn"});
+  const SaveResult saved =
+      writePngFile(o.out, {picture.width, picture.height, PngFormat::kRgb, picture.bytes});
+  if (!saved.ok) return report({kFileError, o.out, saved.error});
+  return kSuccess;
+}
+
+std::vector<std::string> viewNames() {
+  std::vector<std::string> names;
+  for (const ViewRow& view : kViews) names.emplace_back(view.name);
+  return names;
+}
+
+}  // namespace
+
+Command addRenderCommand(CLI::App& app) {
+  auto options = std::make_shared<RenderOptions>();
+  CLI::App* command = app.add_subcommand("render", "The pipe view drawn as the program draws it, as a PNG");
+  command->add_option("FILE", options->file, "Pipe (.kqvw) or string (.kqstr) file")->required();
+  command->add_option("--view", options->view, "The View > Draw choice")
+      ->required()
+      ->check(CLI::IsMember(viewNames()));
+  command->add_option("-o,--output", options->out, "PNG file to write (8-bit RGB)")->required();
+  command->add_option("--size", options->size,
+                      "WIDTHxHEIGHT of the pipe view, each side at most " + std::to_string(kMaxSide) +
+                          " (default 1272x952, the view on a 1280 x 1024 screen)");
+  command->add_option("--pipe", options->pipe, "Pipe N of a string, counted from 1 (default 1)");
+  command->add_option("--x", options->x, "Inches along the current pipe (default: its middle)");
+  command->add_option("--y", options->y, "Degrees around the pipe, 0 up to 360 (default 0)");
+  command->add_option("--zoom", options->zoom, "View distance, at most 0 (default: the view's own)");
+  command->add_option("--roll", options->roll, "The view's rotation about the pipe axis, 0 to 359 degrees");
+  command->add_option("--overlay", options->overlay, "Pipe file to load as File > Overlay does");
+  return {command, [options] { return runRender(*options); }};
+}
+
+}  // namespace ductora::cli
