@@ -77,7 +77,11 @@ void DrawOverlayView(const PipeString& string, MapKind kind, OverlayArrangement 
       glScalef(1.0F, 1.0F, -1.0F);
     }
     Tint();
+    // In the Left arrangement the overlay lies in the plane of the string's maps: an equal depth
+    // must not hide it behind them.
+    glDepthFunc(GL_LEQUAL);
     DrawMap(*overlay, kind, {overlay->cursorPosition(), OverlayAngle(string), Scroll(string), true});
+    glDepthFunc(GL_LESS);
     glPopMatrix();
   };
   DrawChain(string, AdvanceLength, drawSlot, drawOverlay);
