@@ -13,7 +13,6 @@
 #include "sim/simulated_pipe.h"
 #include "support/reference_build_matrix.h"
 #include "support/temp_dir.h"
-#include "support/working_directory.h"
 
 namespace {
 
@@ -22,8 +21,7 @@ namespace {
 double Fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
 
 // A simulated 40-foot pipe with typical faults (about 1430 revolutions of 360 samples per channel)
-// in a temporary folder that is also the working directory, where the wall correction appends its
-// encoder counts.
+// in a temporary folder.
 class FortyFootPipe {
  public:
   FortyFootPipe() {
@@ -37,7 +35,6 @@ class FortyFootPipe {
   }
 
   ductora::testing::TempDir dir;
-  ductora::testing::ScopedWorkingDirectory cwd{dir.path()};
   std::string path = dir.file("forty-foot.kqvw");
   ductora::PipeFile pipe;
 
@@ -45,7 +42,7 @@ class FortyFootPipe {
   ductora::RevolutionList correctedWallChannel() {
     ductora::LoadWallRevolutions(pipe, 1, pipe.wallChannels[0].wallScale);
     ductora::RevolutionList revolutions = std::move(pipe.wallChannels[0].revolutions);
-    ductora::CorrectWallChannel(revolutions, pipe.header.wallJumpSize);
+    ductora::CorrectWallChannel(revolutions, pipe.header.wallJumpSize, "");
     return revolutions;
   }
 };
@@ -53,7 +50,7 @@ class FortyFootPipe {
 void BM_BuildWallMatrix(benchmark::State& state) {
   FortyFootPipe fixture;
   for (auto _ : state) {
-    const auto status = ductora::BuildWallMatrix(fixture.pipe, 0);
+    const auto status = ductora::BuildWallMatrix(fixture.pipe, 0, "");
     benchmark::DoNotOptimize(status);
   }
 }

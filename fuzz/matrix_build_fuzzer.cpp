@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 
 #include "analysis/channel_correction.h"
 #include "analysis/matrix_build.h"
@@ -48,12 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ductora::RevolutionList revolutions = revolutionsFrom(input, wall);
 
   if (wall) {
-    // The wall correction appends to a file in the working directory: keep it out of the way.
-    const std::filesystem::path home = std::filesystem::current_path();
-    std::filesystem::current_path(ductora::fuzz::scratchFolder());
-    ductora::CorrectWallChannel(revolutions, jumpSize);
-    std::filesystem::remove(ductora::kEncoderCountFile);
-    std::filesystem::current_path(home);
+    ductora::CorrectWallChannel(revolutions, jumpSize, "");
   } else {
     ductora::CorrectOdChannel(revolutions, jumpSize);
   }

@@ -15,7 +15,6 @@ class ScratchFolder {
  public:
   ScratchFolder()
       : folder_(std::filesystem::temp_directory_path() / ("ductora-fuzz-" + std::to_string(::getpid()))),
-        folderName_(folder_.string()),
         input_((folder_ / "input").string()) {
     std::filesystem::create_directories(folder_);
   }
@@ -26,7 +25,6 @@ class ScratchFolder {
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  const std::string& folder() const { return folderName_; }
   const std::string& write(const std::uint8_t* data, std::size_t size) {
     std::ofstream out(input_, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
@@ -37,7 +35,6 @@ class ScratchFolder {
 
  private:
   std::filesystem::path folder_;
-  std::string folderName_;
   std::string input_;
 };
 
@@ -47,8 +44,6 @@ ScratchFolder& scratch() {
 }
 
 }  // namespace
-
-const std::string& scratchFolder() { return scratch().folder(); }
 
 const std::string& writeScratchFile(const std::uint8_t* data, std::size_t size) {
   return scratch().write(data, size);

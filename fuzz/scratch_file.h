@@ -6,10 +6,8 @@
 
 namespace ductora::fuzz {
 
-// A folder private to this process, removed with its contents when the process ends.
-const std::string& scratchFolder();
-
-// Writes the input to a file in the scratch folder and returns its path: the loaders under test
+// Writes the input to a file in a folder private to this process (removed with its contents when
+// the process ends) and returns its path: the loaders under test
 // read from a path, as they do in the program.
 const std::string& writeScratchFile(const std::uint8_t* data, std::size_t size);
 

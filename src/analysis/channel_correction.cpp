@@ -7,13 +7,15 @@
 
 namespace ductora {
 
-void CorrectWallChannel(RevolutionList& revolutions, std::int32_t jumpSize) {
+void CorrectWallChannel(RevolutionList& revolutions, std::int32_t jumpSize, const std::string& encoderLog) {
   SplitMissingMarks(revolutions, MarkRepairForm::kWall);
   JoinFalseMarks(revolutions);
   ZeroPass(revolutions);
   ForwardJumpPass(revolutions, jumpSize);
   BackwardJumpPass(revolutions, jumpSize);
-  AppendEncoderCounts(revolutions, kEncoderCountFile);
+  if (!encoderLog.empty()) {
+    AppendEncoderCounts(revolutions, encoderLog);
+  }
 }
 
 void CorrectOdChannel(RevolutionList& revolutions, std::int32_t jumpSize) {

@@ -7,12 +7,13 @@
 
 namespace ductora {
 
-// Appended to in the working directory after every wall channel correction.
+// Where the program appends the encoder counts of every wall channel correction: its working
+// directory.
 inline constexpr const char* kEncoderCountFile = "EncoderCount.tab";
 
 // Missing and false 12 o'clock marks repaired, zero readings and jumps replaced, then the axial
-// count at the start of every revolution appended to kEncoderCountFile.
-void CorrectWallChannel(RevolutionList& revolutions, std::int32_t jumpSize);
+// count at the start of every revolution appended to encoderLog; an empty path writes nothing.
+void CorrectWallChannel(RevolutionList& revolutions, std::int32_t jumpSize, const std::string& encoderLog);
 // The OD form of the mark repair, then the jump passes unless jumpSize is 0 (0 is a valid OD
 // reading, so there is no zero pass).
 void CorrectOdChannel(RevolutionList& revolutions, std::int32_t jumpSize);

@@ -26,7 +26,7 @@ void BuildIdMatrix(PipeFile& pipe) {
   double maxId = 0.0;
   double minId = 50000.0;
   double sum = 0.0;
-  bool anyCell = false;
+  std::int64_t diameters = 0;
   for (std::int64_t r = 0; r < rows; ++r) {
     std::int16_t* cells = id.data.data() + r * columns;
     const std::int16_t* odRow = sampler.OdRow(r);
@@ -46,13 +46,14 @@ void BuildIdMatrix(PipeFile& pipe) {
       maxId = std::max(maxId, static_cast<double>(inside));
       minId = std::min(minId, static_cast<double>(inside));
       sum += inside;
-      anyCell = true;
+      ++diameters;
       cells[c] = cells[c + half] = TruncateToMils<std::int16_t>(inside);
     }
   }
   id.maxId = maxId;
-  id.minId = anyCell ? minId : 0.0;
-  id.avgId = rows * half > 0 ? sum / static_cast<double>(rows * half) : 0.0;
+  id.minId = diameters > 0 ? minId : 0.0;
+  // Over the diameters that hold an ID: cells without a wall on both sides are no inside diameter.
+  id.avgId = diameters > 0 ? sum / static_cast<double>(diameters) : 0.0;
 }
 
 }  // namespace ductora

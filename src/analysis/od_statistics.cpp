@@ -65,13 +65,13 @@ void ComputeOdStatistics(OdMatrix& od, float calibrationOd) {
     minOvality = std::min(minOvality, static_cast<double>(ovality));
     ovalitySum += ovality;
   }
-  const double divisor = rows > 1 ? static_cast<double>(rows - 1) : 1.0;
+  // Means over every row, as the wall's are.
   od.maxOd = maxOd;
   od.minOd = minOd;
-  od.avgOd = averageSum / divisor;
+  od.avgOd = averageSum / rows;
   od.maxOvality = maxOvality;
   od.minOvality = minOvality;
-  od.avgOvality = ovalitySum / divisor;
+  od.avgOvality = ovalitySum / rows;
 }
 
 }  // namespace ductora

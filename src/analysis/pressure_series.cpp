@@ -1,6 +1,7 @@
 #include "analysis/pressure_series.h"
 
 #include <array>
+#include <cmath>
 
 #include "analysis/cursor_rows.h"
 #include "analysis/matrix_extent.h"
@@ -60,6 +61,13 @@ std::vector<double> SeriesOf(const PipeFile& pipe, OfRow ofRow) {
 
 }  // namespace
 
+void SetCollapseSelections(PipeFile& pipe, const CollapseChoices& choices) {
+  pipe.collapseSelections[kCollapseOd] = choices.od;
+  pipe.collapseSelections[kCollapseWall] = choices.wall;
+  pipe.collapseSelections[kCollapseEccentricity] = choices.eccentricity;
+  pipe.collapseSelections[kCollapseOvality] = choices.ovality;
+}
+
 double CollapsePressureOfRow(const PipeFile& pipe, std::int64_t row) {
   const std::array<InputSource, 4> sources = InputSources(pipe);
   const RevolutionMetric* record = RecordOf(pipe, row);
@@ -78,7 +86,7 @@ double BurstPressureOfRow(const PipeFile& pipe, std::int64_t row) {
   const RevolutionMetric* record = RecordOf(pipe, row);
   double x = record != nullptr ? static_cast<double>((*record)[kMetricDOverT]) : 0.0;
   if (x == 0.0) {
-    x = static_cast<double>(pipe.header.calibrationOdMils) / static_cast<double>(pipe.header.nominalWall);
+    x = NominalBurstDOverT(pipe);
   }
   return BurstPressure(pipe.yieldStrength, x, pipe.burstSelection);
 }
@@ -113,6 +121,20 @@ double ActualDOverT(const PipeFile& pipe, double cursor) {
 
 double NominalDOverT(const PipeFile& pipe) {
   return pipe.header.nominalOd / (static_cast<double>(pipe.header.nominalWall) / 1000.0);
+}
+
+double NominalBurstDOverT(const PipeFile& pipe) {
+  return static_cast<double>(pipe.header.calibrationOdMils) / static_cast<double>(pipe.header.nominalWall);
+}
+
+PipeDOverT BurstDOverT(const PipeFile& pipe) {
+  if (const double measured = MaxDOverT(pipe); measured > 0.0) {
+    return {measured, DOverTSource::kMeasured};
+  }
+  if (const double nominal = NominalBurstDOverT(pipe); nominal > 0.0 && std::isfinite(nominal)) {
+    return {nominal, DOverTSource::kNominal};
+  }
+  return {};
 }
 
 }  // namespace ductora

@@ -27,6 +27,17 @@ enum CollapseChoice : std::uint32_t {
   kChoiceAverageForSlice = 6,
 };
 
+// The Collapse Pressure dialog's four choices (CollapseChoice values), in the order of its option
+// groups.
+struct CollapseChoices {
+  std::uint32_t od = kChoiceNone;
+  std::uint32_t wall = kChoiceNone;
+  std::uint32_t ovality = kChoiceNone;
+  std::uint32_t eccentricity = kChoiceNone;
+};
+// "Plot": the choices become the pipe's collapse selections, which the collapse series read.
+void SetCollapseSelections(PipeFile& pipe, const CollapseChoices& choices);
+
 // A revolution whose wall input is 0 plots at this pressure.
 constexpr double kNoWallPressure = -100.0;
 
@@ -50,5 +61,18 @@ double BurstAtCursor(const PipeFile& pipe, double cursor);
 // outside either matrix), and nominal OD over nominal wall.
 double ActualDOverT(const PipeFile& pipe, double cursor);
 double NominalDOverT(const PipeFile& pipe);
+
+// The burst plot's D/t where a revolution has none: calibration OD mils over nominal wall mils.
+double NominalBurstDOverT(const PipeFile& pipe);
+
+enum class DOverTSource { kMeasured, kNominal, kNone };
+struct PipeDOverT {
+  double value = 0.0;
+  DOverTSource source = DOverTSource::kNone;
+};
+// The D/t the pipe's burst pressures are given at: its largest measured D/t, or for a pipe that
+// has none (no OD and wall data side by side) the nominal burst D/t, as the burst plot falls back
+// to it. kNone (value 0) when that is not a positive finite number either.
+PipeDOverT BurstDOverT(const PipeFile& pipe);
 
 }  // namespace ductora

@@ -13,7 +13,6 @@ namespace ductora {
 
 namespace {
 
-constexpr std::size_t kWindow = 12;
 constexpr std::int32_t kTolerance = 30;
 
 std::int32_t LengthOf(const RevolutionSamples& revolution) {
@@ -22,9 +21,9 @@ std::int32_t LengthOf(const RevolutionSamples& revolution) {
 
 using WorkList = std::deque<RevolutionSamples>;
 
-// Takes up to kWindow revolutions from the front of the work list.
+// Takes up to kMarkRepairWindow revolutions from the front of the work list.
 std::vector<RevolutionSamples> TakeWindow(WorkList& work) {
-  const std::size_t n = std::min(kWindow, work.size());
+  const std::size_t n = std::min(kMarkRepairWindow, work.size());
   std::vector<RevolutionSamples> window(
       std::make_move_iterator(work.begin()),
       std::make_move_iterator(work.begin() + static_cast<std::ptrdiff_t>(n)));
@@ -122,11 +121,11 @@ void SplitMissingMarks(RevolutionList& revolutions, MarkRepairForm form) {
   finished.reserve(revolutions.size());
   while (!work.empty()) {
     std::vector<RevolutionSamples> window = TakeWindow(work);
-    std::array<std::int32_t, kWindow> lengths{};
+    std::array<std::int32_t, kMarkRepairWindow> lengths{};
     for (std::size_t i = 0; i < window.size(); ++i) {
       lengths[i] = LengthOf(window[i]);
     }
-    const std::int32_t typical = window.size() < kWindow ? 0 : TypicalLength(lengths, reference);
+    const std::int32_t typical = window.size() < kMarkRepairWindow ? 0 : TypicalLength(lengths, reference);
     std::vector<RevolutionSamples> output;
     if (typical > 0 && SplitWindow(window, typical, form, output)) {
       PushFront(work, output);
@@ -144,7 +143,7 @@ void SplitMissingMarks(RevolutionList& revolutions, MarkRepairForm form) {
 }
 
 void JoinFalseMarks(RevolutionList& revolutions) {
-  if (revolutions.size() < kWindow) {
+  if (revolutions.size() < kMarkRepairWindow) {
     return;
   }
   const std::int32_t reference = ReferenceLength(revolutions);
@@ -159,14 +158,14 @@ void JoinFalseMarks(RevolutionList& revolutions) {
   std::set<std::pair<std::size_t, std::size_t>> stepsWithoutJoin;
   while (!work.empty()) {
     // Joins can leave too few revolutions to fill a window: the rest is kept as it is.
-    if (work.size() + finished.size() < kWindow) {
+    if (work.size() + finished.size() < kMarkRepairWindow) {
       finished.insert(finished.end(), std::make_move_iterator(work.begin()),
                       std::make_move_iterator(work.end()));
       break;
     }
     std::vector<RevolutionSamples> w = TakeWindow(work);
     const std::pair<std::size_t, std::size_t> place{finished.size(), work.size() + w.size()};
-    if (w.size() < kWindow) {
+    if (w.size() < kMarkRepairWindow) {
       PushFront(work, w);
       if (!stepsWithoutJoin.insert(place).second) {
         // The windows went round without a join and came back here: they are final as they are,
@@ -179,18 +178,19 @@ void JoinFalseMarks(RevolutionList& revolutions) {
         break;
       }
       // The last window is filled up from the end of the finished list.
-      const auto borrowed = static_cast<std::ptrdiff_t>(kWindow - w.size());
+      const auto borrowed = static_cast<std::ptrdiff_t>(kMarkRepairWindow - w.size());
       work.insert(work.begin(), std::make_move_iterator(finished.end() - borrowed),
                   std::make_move_iterator(finished.end()));
       finished.erase(finished.end() - borrowed, finished.end());
       continue;
     }
     // Lengths follow the joins: a joined revolution takes the place (and length) of its second part.
-    std::array<std::int32_t, kWindow> lengths{};
-    for (std::size_t i = 0; i < kWindow; ++i) {
+    std::array<std::int32_t, kMarkRepairWindow> lengths{};
+    for (std::size_t i = 0; i < kMarkRepairWindow; ++i) {
       lengths[i] = LengthOf(w[i]);
     }
-    const std::int32_t half = TypicalLength(std::span(lengths).subspan(1, kWindow - 2), reference) / 2;
+    const std::int32_t half =
+        TypicalLength(std::span(lengths).subspan(1, kMarkRepairWindow - 2), reference) / 2;
     const auto isShort = [half](std::int32_t length) { return length < half; };
 
     // Stepping back is done once from each place between joins, so the windows cannot go round
@@ -207,7 +207,7 @@ void JoinFalseMarks(RevolutionList& revolutions) {
     bool joined = false;
     bool firstConsumed = false;
     bool lastConsumed = false;
-    for (std::size_t i = 1; i + 1 < kWindow;) {
+    for (std::size_t i = 1; i + 1 < kMarkRepairWindow;) {
       if (!isShort(lengths[i])) {
         output.push_back(std::move(w[i]));
         ++i;
@@ -217,7 +217,7 @@ void JoinFalseMarks(RevolutionList& revolutions) {
       if (lengths[i - 1] >= lengths[i + 1]) {
         output.push_back(Joined(std::move(w[i]), w[i + 1]));
         lengths[i + 1] = LengthOf(output.back());
-        lastConsumed = i + 1 == kWindow - 1;
+        lastConsumed = i + 1 == kMarkRepairWindow - 1;
         i += 2;
       } else {
         // The predecessor is the revolution appended last, or w[0] before anything is appended.
@@ -238,8 +238,8 @@ void JoinFalseMarks(RevolutionList& revolutions) {
       output.insert(output.begin(), std::move(w[0]));
     }
     if (!lastConsumed) {
-      RevolutionSamples& last = w[kWindow - 1];
-      if (!work.empty() && isShort(lengths[kWindow - 1])) {
+      RevolutionSamples& last = w[kMarkRepairWindow - 1];
+      if (!work.empty() && isShort(lengths[kMarkRepairWindow - 1])) {
         work.push_front(std::move(last));
         work.push_front(std::move(output.back()));
         output.pop_back();

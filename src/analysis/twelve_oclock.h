@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -14,6 +15,9 @@ std::int32_t ReferenceLength(const RevolutionList& revolutions);
 // The truncated mean of the lengths within 30 samples of reference, when that mean is itself
 // within 30 samples of it; otherwise the reference.
 std::int32_t TypicalLength(std::span<const std::int32_t> lengths, std::int32_t reference);
+
+// Revolutions the mark repair looks at together.
+constexpr std::size_t kMarkRepairWindow = 12;
 
 enum class MarkRepairForm { kWall, kOd };
 

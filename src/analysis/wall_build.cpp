@@ -54,7 +54,7 @@ bool SetWallMatrix(PipeFile& pipe, double deltaX, std::uint32_t rows, std::uint3
   return true;
 }
 
-BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex) {
+BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex, const std::string& encoderLog) {
   if (channelIndex < 0 || channelIndex > 3) {
     return BuildStatus::kNoChannel;
   }
@@ -67,7 +67,7 @@ BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex) {
   }
   // The channel keeps the samples as loaded; the correction works on a copy.
   RevolutionList corrected = raw;
-  CorrectWallChannel(corrected, pipe.header.wallJumpSize);
+  CorrectWallChannel(corrected, pipe.header.wallJumpSize, encoderLog);
   BuiltMatrix built = BuildMatrix(corrected, wall.deltaX, wall.deltaY, MatrixKind::kWall);
   PlaceSamples(raw);
   if (built.empty()) {
@@ -104,7 +104,7 @@ BuildStatus BuildMergedWallMatrix(PipeFile& pipe, const MergedWallBuild& build,
     PlaceSamples(*merged);
     display = *merged;
   }
-  CorrectWallChannel(*merged, build.jumpSize);
+  CorrectWallChannel(*merged, build.jumpSize, build.encoderLog);
   BuiltMatrix built = BuildMatrix(*merged, build.deltaX, build.deltaY, MatrixKind::kWall);
   if (built.empty()) {
     return BuildStatus::kNoGrid;

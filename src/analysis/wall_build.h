@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "analysis/build_status.h"
@@ -12,10 +13,11 @@
 
 namespace ductora {
 
-// One channel (index 0..3) with the pipe's stored settings: load, trim, correct, build, install,
-// recompute the measures. The channel keeps its uncorrected, trimmed and placed samples for the
-// channel drawings. Anything but kBuilt leaves the matrix as it was.
-BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex);
+// One channel (index 0..3) with the pipe's stored settings: load, trim, correct (appending the
+// encoder counts to encoderLog unless it is empty), build, install, recompute the measures. The
+// channel keeps its uncorrected, trimmed and placed samples for the channel drawings. Anything but
+// kBuilt leaves the matrix as it was.
+BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex, const std::string& encoderLog);
 
 // The settings of a two-channel build; channels are numbered 1..4.
 struct MergedWallBuild {
@@ -29,6 +31,7 @@ struct MergedWallBuild {
   std::uint16_t jumpSize = 0;
   bool displayRaw = false;
   AppendDirection direction = AppendDirection::kRight;
+  std::string encoderLog;  // where the encoder counts are appended; empty: nowhere
 };
 
 // Two channels joined end to end. On success the settings are stored in the pipe (the jump size's

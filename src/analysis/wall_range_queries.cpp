@@ -42,14 +42,14 @@ double AverageWall(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const RowRange range = NormalizeRange(from, to, WallDisplayRows(pipe), RangeMapping::kBothEnds);
   const std::size_t begin = static_cast<std::size_t>(range.first) * wall.columns;
   const std::size_t end = static_cast<std::size_t>(range.last) * wall.columns;
-  if (end - begin < 2) {
+  if (end == begin) {
     return 0.0;
   }
   double sum = 0.0;
   for (std::size_t i = begin; i < end; ++i) {
     sum += wall.data[i];
   }
-  return sum / static_cast<double>(end - begin - 1) / 1000.0;
+  return sum / static_cast<double>(end - begin) / 1000.0;
 }
 
 }  // namespace ductora

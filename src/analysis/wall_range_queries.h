@@ -17,7 +17,7 @@ CellLocation MinWallLocation(const PipeFile& pipe, std::int32_t from, std::int32
 CellLocation MaxWallLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold);
 double MinWallValue(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold);
 double MaxWallValue(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold);
-// Sum of the cells / (cells - 1) / 1000; 0 for a single cell.
+// Mean of the cells / 1000; 0 for an empty range.
 double AverageWall(const PipeFile& pipe, std::int32_t from, std::int32_t to);
 
 }  // namespace ductora

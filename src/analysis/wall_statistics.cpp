@@ -61,11 +61,11 @@ double ComputeWallStatistics(WallMatrix& wall) {
     minEccentricity = std::min(minEccentricity, eccentricity);
     maxEccentricity = std::max(maxEccentricity, eccentricity);
   }
-  const double divisor = rows > 1 ? static_cast<double>(rows - 1) : 1.0;
+  // Means over every row: dividing by rows - 1 put the average above the largest row.
   wall.minWall = minWall / 1000.0;
   wall.maxWall = maxWall / 1000.0;
-  wall.avgWall = averageSum / divisor / 1000.0;
-  wall.avgEccentricity = eccentricitySum / divisor;
+  wall.avgWall = averageSum / rows / 1000.0;
+  wall.avgEccentricity = eccentricitySum / rows;
   wall.minEccentricity = minEccentricity;
   wall.maxEccentricity = maxEccentricity;
   return wall.avgEccentricity;

@@ -5,8 +5,8 @@
 namespace ductora {
 
 // Fills the wall matrix's per-revolution series (min, max, truncated average wall, eccentricity)
-// and its pipe statistics; returns avgEccentricity. Pipe averages divide by rows - 1 (by 1 for a
-// single row). Without data the series are emptied, the statistics zeroed and 0 returned.
+// and its pipe statistics; returns avgEccentricity. Pipe averages are means over the rows.
+// Without data the series are emptied, the statistics zeroed and 0 returned.
 double ComputeWallStatistics(WallMatrix& wall);
 
 }  // namespace ductora

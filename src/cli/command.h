@@ -16,7 +16,14 @@ struct Command {
 
 // Prints "ductora-cli: PATH: reason" on stderr.
 void reportFileError(const std::string& path, const std::string& reason);
-// Prints "ductora-cli: COMMAND: message" on stderr and gives the usage error's exit code.
+// Prints "ductora-cli: PATH: warning: what" on stderr.
+void reportWarning(const std::string& path, const std::string& what);
+// Prints "ductora-cli: COMMAND: message" on stderr; returns kUsageError.
 int reportUsageError(const std::string& command, const std::string& message);
+
+// Inches along a pipe: finite and not negative.
+bool isInches(double value);
+// A yield strength: a positive finite number of psi.
+bool isYield(double value);
 
 }  // namespace ductora::cli

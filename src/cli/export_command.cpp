@@ -47,8 +47,7 @@ int runExport(const ExportKind& kind, const ExportOptions& options, const Export
         return kFileError;
       }
       // Without its matrix the Halden export is an empty file.
-      std::cerr << "ductora-cli: " << options.file << ": warning: no " << kind.matrix << ", " << options.out
-                << " is empty\n";
+      reportWarning(options.file, std::string("no ") + kind.matrix + ", " + options.out + " is empty");
       break;
     case ExportStatus::kWritten:
     case ExportStatus::kNoPipe:

@@ -25,7 +25,7 @@ int runInfo(const InfoOptions& options) {
     return kFileError;
   }
   if (result.truncated) {
-    std::cerr << "ductora-cli: " << options.file << ": warning: the file ends inside a block\n";
+    reportWarning(options.file, "the file ends inside a block");
   }
   if (options.json) {
     std::cout << dumpJson(pipeToJson(pipe, result, options.detail)) << '\n';

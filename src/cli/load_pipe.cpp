@@ -1,7 +1,5 @@
 #include "cli/load_pipe.h"
 
-#include <iostream>
-
 #include "analysis/pipe_measures.h"
 #include "cli/command.h"
 
@@ -14,7 +12,7 @@ bool loadPipe(PipeFile& pipe, const std::string& path) {
     return false;
   }
   if (result.truncated) {
-    std::cerr << "ductora-cli: " << path << ": warning: the file ends inside a block\n";
+    reportWarning(path, "the file ends inside a block");
   }
   return true;
 }

@@ -88,6 +88,9 @@ void printRange(std::ostream& out, const RangeOptions& options, const RangeValue
 }
 
 int runRange(const RangeOptions& options) {
+  if (!isInches(options.from) || !isInches(options.to)) {
+    return reportUsageError("range", "--from and --to take inches along the pipe, at least 0");
+  }
   PipeFile pipe;
   if (!loadPipe(pipe, options.file)) {
     return kFileError;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -30,6 +31,7 @@ struct WallOptions {
   std::uint32_t jump = 0;
   std::vector<std::string> wallScales;
   bool displayRaw = false;
+  std::string encoderLog;
   // Which of the optional settings were given.
   CLI::Option* primaryOption = nullptr;
   CLI::Option* secondaryOption = nullptr;
@@ -47,10 +49,7 @@ struct OdOptions {
   CLI::Option* jumpOption = nullptr;
 };
 
-int usageError(const std::string& message) {
-  std::cerr << "ductora-cli: rebuild: " << message << '\n';
-  return kUsageError;
-}
+int usageError(const std::string& message) { return reportUsageError("rebuild", message); }
 
 bool given(const CLI::Option* option) { return option != nullptr && option->count() > 0; }
 
@@ -78,8 +77,6 @@ bool applyWallScale(const std::string& text, std::array<double, 4>& scales) {
   }
 }
 
-bool validInches(double inches) { return std::isfinite(inches) && inches >= 0.0; }
-
 std::optional<PipeFile> openPipe(const std::string& path) {
   PipeFile pipe;
   const PipeReadResult result = LoadPipeForUse(pipe, path);
@@ -95,6 +92,9 @@ int save(PipeFile& pipe, const std::string& out) {
   if (!saved.ok) {
     reportFileError(out, saved.error);
     return kFileError;
+  }
+  for (const std::string& warning : saved.warnings) {
+    reportWarning(out, warning);
   }
   return kSuccess;
 }
@@ -131,6 +131,7 @@ std::optional<MergedWallBuild> wallSettings(const WallOptions& options, const Pi
   build.jumpSize = static_cast<std::uint16_t>(jump);
   build.direction = options.left ? AppendDirection::kLeft : AppendDirection::kRight;
   build.displayRaw = options.displayRaw;
+  build.encoderLog = options.encoderLog;
   return build;
 }
 
@@ -147,7 +148,7 @@ void storeSettings(PipeFile& pipe, const MergedWallBuild& build) {
 }
 
 int runWall(const WallOptions& options) {
-  if (!validInches(options.removeFront) || !validInches(options.removeBack)) {
+  if (!isInches(options.removeFront) || !isInches(options.removeBack)) {
     return usageError("--remove-front and --remove-back take inches of at least 0");
   }
   if (given(options.deltaXOption) && !(options.deltaX > 0.0 && std::isfinite(options.deltaX))) {
@@ -177,13 +178,18 @@ int runWall(const WallOptions& options) {
     reportFileError(options.file, "no raw wall channel holds samples");
     return kFileError;
   }
+  // The build cannot report a log it could not append to, so it is tried first.
+  if (!options.encoderLog.empty() && !std::ofstream(options.encoderLog, std::ios::app)) {
+    reportFileError(options.encoderLog, "cannot be opened for appending");
+    return kFileError;
+  }
   BuildStatus status = BuildStatus::kBuilt;
   if (build->secondary != 0) {
     RevolutionStartTable starts{};
     status = BuildMergedWallMatrix(*pipe, *build, starts);
   } else {
     storeSettings(*pipe, *build);
-    status = BuildWallMatrix(*pipe, build->primary - 1);
+    status = BuildWallMatrix(*pipe, build->primary - 1, options.encoderLog);
   }
   if (status != BuildStatus::kBuilt) {
     reportFileError(options.file,
@@ -241,6 +247,8 @@ CLI::App* addWall(CLI::App& rebuild, WallOptions& o) {
   o.jumpOption = wall->add_option("--jump", o.jump, "Jump size in thousandths");
   wall->add_option("--wall-scale", o.wallScales, "Wall scale of channel N (repeatable)");
   wall->add_flag("--display-raw", o.displayRaw, "Keep the joined raw samples for display");
+  wall->add_option("--encoder-log", o.encoderLog,
+                   "Append the axial count at the start of every corrected revolution to this file");
   return wall;
 }
 

@@ -22,6 +22,9 @@ struct ReportOptions {
 };
 
 int runReport(const ReportOptions& options) {
+  if (!isYield(options.yield)) {
+    return reportUsageError("report", "--yield takes a positive number of psi");
+  }
   const Report report = collectReport(options.files, options.yield);
   switch (options.format) {
     case ReportFormat::kTable:
@@ -34,7 +37,7 @@ int runReport(const ReportOptions& options) {
       std::cout << dumpJson(reportJson(report, options.yield)) << '\n';
       break;
   }
-  return report.unreadable.empty() ? kSuccess : kFileError;
+  return report.unreadable.empty() && report.emptyLists.empty() ? kSuccess : kFileError;
 }
 
 }  // namespace

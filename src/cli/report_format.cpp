@@ -5,6 +5,7 @@
 #include <iomanip>
 #include <string>
 
+#include "cli/d_over_t_source.h"
 #include "cli/number_text.h"
 
 namespace ductora::cli {
@@ -13,11 +14,13 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// The measured columns after index, file and KQ number: JSON key, table heading, value.
+// The measured columns after index, file and KQ number: JSON key, table heading, value, and
+// whether the table marks it when it comes from the nominal D/t.
 struct MeasureColumn {
   const char* key;
   const char* heading;
   double ReportRow::*value;
+  bool fromDOverT = false;
 };
 
 constexpr std::array<MeasureColumn, 11> kMeasureColumns = {{
@@ -30,10 +33,11 @@ constexpr std::array<MeasureColumn, 11> kMeasureColumns = {{
     {"maxOvality", "Max oval %", &ReportRow::maxOvality},
     {"minOd", "Min OD", &ReportRow::minOd},
     {"maxOd", "Max OD", &ReportRow::maxOd},
-    {"maxDOverT", "Max D/t", &ReportRow::maxDOverT},
-    {"apiBurst", "API burst", &ReportRow::apiBurst},
+    {"maxDOverT", "Max D/t", &ReportRow::maxDOverT, true},
+    {"apiBurst", "API burst", &ReportRow::apiBurst, true},
 }};
 
+constexpr const char* kNominalMark = "*";
 constexpr int kIndexWidth = 4;
 constexpr int kKqWidth = 6;
 constexpr int kMeasureWidth = 12;
@@ -70,10 +74,17 @@ void printReportTable(std::ostream& out, const Report& report) {
   for (const ReportRow& row : report.rows) {
     out << std::right << std::setw(kIndexWidth) << row.index << "  " << std::left << std::setw(fileColumn)
         << row.file << std::right << std::setw(kKqWidth) << row.kqNumber;
+    const bool nominal = row.dOverTSource == DOverTSource::kNominal;
     for (const MeasureColumn& column : kMeasureColumns) {
-      out << std::setw(kMeasureWidth) << fixed(row.*column.value);
+      out << std::setw(kMeasureWidth)
+          << fixed(row.*column.value) + (nominal && column.fromDOverT ? kNominalMark : "");
     }
     out << '\n';
+  }
+  if (std::any_of(report.rows.begin(), report.rows.end(),
+                  [](const ReportRow& row) { return row.dOverTSource == DOverTSource::kNominal; })) {
+    out << kNominalMark
+        << " at the nominal D/t (calibration OD / nominal wall): the pipe has no measured D/t\n";
   }
 }
 
@@ -82,13 +93,13 @@ void printReportCsv(std::ostream& out, const Report& report) {
   for (const MeasureColumn& column : kMeasureColumns) {
     out << ',' << column.key;
   }
-  out << '\n';
+  out << ",dOverTSource\n";
   for (const ReportRow& row : report.rows) {
     out << row.index << ',' << csvField(row.file) << ',' << row.kqNumber;
     for (const MeasureColumn& column : kMeasureColumns) {
       out << ',' << fixed(row.*column.value);
     }
-    out << '\n';
+    out << ',' << dOverTSourceName(row.dOverTSource) << '\n';
   }
 }
 
@@ -99,9 +110,13 @@ json reportJson(const Report& report, double yield) {
     for (const MeasureColumn& column : kMeasureColumns) {
       j[column.key] = row.*column.value;
     }
+    j["dOverTSource"] = dOverTSourceName(row.dOverTSource);
     pipes.push_back(std::move(j));
   }
-  return {{"yield", yield}, {"pipes", std::move(pipes)}, {"unreadable", report.unreadable}};
+  return {{"yield", yield},
+          {"pipes", std::move(pipes)},
+          {"unreadable", report.unreadable},
+          {"emptyLists", report.emptyLists}};
 }
 
 }  // namespace ductora::cli

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <iostream>
+#include <limits>
 #include <utility>
 
 #include "analysis/csa_range_queries.h"
 #include "analysis/pressures.h"
-#include "analysis/revolution_metrics.h"
 #include "cli/command.h"
 #include "cli/load_pipe.h"
 #include "data/list_file.h"
@@ -47,7 +47,11 @@ class ReportCollector {
       return;
     }
     for (const std::string& warning : list.warnings) {
-      std::cerr << "ductora-cli: " << path << ": warning: " << warning << '\n';
+      reportWarning(path, warning);
+    }
+    if (list.names.empty()) {
+      reportWarning(path, "names no pipe");
+      report_.emptyLists.push_back(path);
     }
     for (const std::string& name : list.names) {
       addPipe(name);
@@ -66,7 +70,10 @@ class ReportCollector {
       report_.unreadable.push_back(path);
       return;
     }
-    report_.rows.push_back(makeReportRow(pipe, index, path, yield_));
+    const ReportRow& row = report_.rows.emplace_back(makeReportRow(pipe, index, path, yield_));
+    if (row.dOverTSource == DOverTSource::kNone) {
+      reportWarning(path, "no D/t: no OD and wall data, and no calibration OD and nominal wall");
+    }
   }
 
   double yield_;
@@ -90,7 +97,10 @@ ReportRow makeReportRow(const PipeFile& pipe, std::uint32_t index, const std::st
   row.maxOvality = pipe.odMatrix.maxOvality;
   row.minOd = pipe.odMatrix.minOd;
   row.maxOd = pipe.odMatrix.maxOd;
-  row.maxDOverT = MaxDOverT(pipe);
+  const PipeDOverT dOverT = BurstDOverT(pipe);
+  row.dOverTSource = dOverT.source;
+  row.maxDOverT =
+      dOverT.source == DOverTSource::kNone ? std::numeric_limits<double>::quiet_NaN() : dOverT.value;
   row.apiBurst = BurstPressure(yield, row.maxDOverT, kApiBurst);
   return row;
 }

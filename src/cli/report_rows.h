@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/pressure_series.h"
 #include "data/pipe_file.h"
 
 namespace ductora::cli {
@@ -23,7 +24,8 @@ struct ReportRow {
   double maxOvality = 0.0;
   double minOd = 0.0;
   double maxOd = 0.0;
-  double maxDOverT = 0.0;
+  double maxDOverT = 0.0;  // NaN when the pipe gives none
+  DOverTSource dOverTSource = DOverTSource::kMeasured;
   double apiBurst = 0.0;  // the API burst formula at maxDOverT
 };
 
@@ -32,11 +34,12 @@ ReportRow makeReportRow(const PipeFile& pipe, std::uint32_t index, const std::st
 struct Report {
   std::vector<ReportRow> rows;
   std::vector<std::string> unreadable;  // pipe and list files that could not be read
+  std::vector<std::string> emptyLists;  // list files that name no pipe
 };
 
 // Every pipe of the given pipe and list files (".kqstr" in the name), in order. Each file that
-// cannot be read is named on stderr and skipped; an unreadable pipe keeps its place in the
-// numbering.
+// cannot be read, and each list that names no pipe, is named on stderr and skipped; an unreadable
+// pipe keeps its place in the numbering.
 Report collectReport(const std::vector<std::string>& files, double yield);
 
 }  // namespace ductora::cli

@@ -31,8 +31,6 @@ std::uint32_t ByteReader::u32() {
   return p != nullptr ? loadU32(p) : 0;
 }
 
-float ByteReader::f32() { return std::bit_cast<float>(u32()); }
-
 double ByteReader::f64() {
   const std::uint8_t* p = take(8);
   return std::bit_cast<double>(p != nullptr ? loadU64(p) : std::uint64_t{0});
@@ -46,8 +44,6 @@ std::string ByteReader::text(std::size_t width) {
   const std::uint8_t* end = std::find(p, p + width, std::uint8_t{0});
   return std::string(p, end);
 }
-
-void ByteReader::skip(std::size_t count) { take(count); }
 
 void ByteWriter::u16(std::uint16_t value) {
   bytes_.push_back(static_cast<std::uint8_t>(value));

@@ -21,26 +21,22 @@ inline std::uint64_t loadU64(const std::uint8_t* p) {
   return static_cast<std::uint64_t>(loadU32(p)) | (static_cast<std::uint64_t>(loadU32(p + 4)) << 32);
 }
 
-// Decodes fields from a bounded span. A read that would run past the end consumes nothing,
-// yields 0 (or empty text) and leaves the reader failed for good, so a caller may read a whole
-// fixed layout and check ok() once.
+// Decodes fields from a bounded span. A read that would run past the end consumes nothing and
+// yields 0 (or empty text), and every later read fails too: callers check sizes first, this is the
+// net under them.
 class ByteReader {
  public:
   explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
-  bool ok() const { return ok_; }
-  std::size_t position() const { return position_; }
   std::size_t remaining() const { return bytes_.size() - position_; }
 
   std::uint8_t u8();
   std::uint16_t u16();
   std::int16_t i16();
   std::uint32_t u32();
-  float f32();
   double f64();
   // A fixed-width field holding a NUL-terminated string; without a NUL the whole field is the text.
   std::string text(std::size_t width);
-  void skip(std::size_t count);
 
  private:
   // The next count bytes, or nullptr (and failed) when fewer remain.
@@ -59,12 +55,10 @@ class ByteWriter {
   void u16(std::uint16_t value);
   void i16(std::int16_t value) { u16(static_cast<std::uint16_t>(value)); }
   void u32(std::uint32_t value);
-  void f32(float value) { u32(std::bit_cast<std::uint32_t>(value)); }
   void f64(double value);
   // Writes min(text size, width) bytes and pads the field with zeros.
   void text(std::string_view text, std::size_t width);
 
-  const std::vector<std::uint8_t>& bytes() const { return bytes_; }
   std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
  private:

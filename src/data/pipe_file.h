@@ -32,7 +32,7 @@ struct RawSample {
 
 // The samples of one revolution, between two 12 o'clock marks.
 using RevolutionSamples = std::vector<RawSample>;
-// At most kMaxRevolutions entries; loaders never store more.
+// At most kMaxRevolutions entries for use; a list loaded for saving holds every revolution.
 using RevolutionList = std::vector<RevolutionSamples>;
 
 struct WallChannel {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "data/input_file.h"
 #include "data/pipe_file.h"
@@ -30,6 +31,8 @@ PipeReadResult readPipeFile(PipeFile& pipe, InputFile& file);
 struct SaveResult {
   bool ok = false;
   std::string error;
+  // What the user should know about a save that went through, one sentence each.
+  std::vector<std::string> warnings;
 };
 
 // Where the bytes of a save go. Tests inject one that fails part-way.
@@ -43,7 +46,9 @@ using SinkWrapper = std::function<std::unique_ptr<ByteSink>(ByteSink& fileSink)>
 
 // Writes the record to path through a temporary file beside it, renamed over path only
 // when every block was written. Raw samples are reloaded from the record's own path first,
-// so saving over that same file is safe. On success the record's path becomes path.
+// so saving over that same file is safe; every revolution is kept, also beyond the
+// kMaxRevolutions the program uses (a warning says so). Raw OD channels are kept without an OD
+// matrix too: they are what one is built from. On success the record's path becomes path.
 SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWall, bool withRawOd,
                         const SinkWrapper& wrapSink = {});
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -45,23 +46,43 @@ std::optional<std::string> checkMatrices(const PipeFile& pipe) {
   return std::nullopt;
 }
 
+// Saving keeps every revolution, but the user should know that the program uses only the first
+// kMaxRevolutions of a longer channel.
+template <typename Channel>
+void noteLongChannels(std::span<const Channel> channels, const std::string& kind,
+                      std::vector<std::string>& warnings) {
+  for (std::size_t slot = 0; slot < channels.size(); ++slot) {
+    const std::size_t revolutions = channels[slot].revolutions.size();
+    if (revolutions > kMaxRevolutions) {
+      warnings.push_back("raw " + kind + " channel " + std::to_string(slot + 1) + " holds " +
+                         std::to_string(revolutions) +
+                         " revolutions: all are saved, but the program uses only the first " +
+                         std::to_string(kMaxRevolutions));
+    }
+  }
+}
+
 // The target may be the very file the samples come from, so all of them are loaded before a byte
 // is written. Wall readings come back converted to each channel's current wall scale.
-void reloadRawChannels(PipeFile& pipe, bool withRawWall, bool withRawOd) {
+std::vector<std::string> reloadRawChannels(PipeFile& pipe, bool withRawWall, bool withRawOd) {
+  std::vector<std::string> warnings;
   if (withRawWall) {
     for (int number = 1; number <= 4; ++number) {
       WallChannel& channel = pipe.wallChannels[static_cast<std::size_t>(number - 1)];
-      const std::size_t loaded = LoadWallRevolutions(pipe, number, channel.wallScale);
+      const std::size_t loaded = LoadWallRevolutions(pipe, number, channel.wallScale, RevolutionLimit::kAll);
       if (loaded > 0 && (pipe.wallMatrix.removeFront != 0 || pipe.wallMatrix.removeBack != 0)) {
         TrimRevolutions(channel.revolutions, pipe.wallMatrix.removeFront, pipe.wallMatrix.removeBack);
       }
     }
+    noteLongChannels(std::span<const WallChannel>(pipe.wallChannels).first(4), "wall", warnings);
   }
   if (withRawOd) {
     for (int number = 1; number <= 2; ++number) {
-      LoadOdRevolutions(pipe, number, kOdReloadScale);
+      LoadOdRevolutions(pipe, number, kOdReloadScale, RevolutionLimit::kAll);
     }
+    noteLongChannels(std::span<const OdChannel>(pipe.odChannels), "OD", warnings);
   }
+  return warnings;
 }
 
 void freeReloaded(PipeFile& pipe, bool withRawWall, bool withRawOd) {
@@ -100,13 +121,19 @@ std::optional<std::string> planRawBlocks(std::span<Channel> channels, std::uint8
   return std::nullopt;
 }
 
+bool holdsRawOd(const PipeFile& pipe) {
+  return std::any_of(pipe.odChannels.begin(), pipe.odChannels.end(),
+                     [](const OdChannel& channel) { return rawOdRecordCount(channel.revolutions) > 0; });
+}
+
 // The blocks in file order. Raw payloads are encoded when written and their lists freed then.
 // Job information, wall start and straightness are written whenever the pipe holds them, also
-// without a wall or OD matrix, so that saving never drops what was read.
+// without a wall or OD matrix, so that saving never drops what was read; raw OD channels, the
+// only data an OD matrix can be built from, come after the wall start and job information 2.
 std::optional<std::string> planBlocks(PipeFile& pipe, bool withRawWall, bool withRawOd,
                                       std::vector<PlannedBlock>& plan) {
   const bool wall = pipe.wallMatrix.present();
-  const bool od = pipe.odMatrix.present();
+  const bool odSide = pipe.odMatrix.present() || (withRawOd && holdsRawOd(pipe));
   if (wall || pipe.dataPresent[kJobInfo1Present] != 0) {
     plan.push_back({kTagJobInfo1, [&pipe] { return encodeJobInfo1(pipe.header); }});
   }
@@ -120,10 +147,10 @@ std::optional<std::string> planBlocks(PipeFile& pipe, bool withRawWall, bool wit
     plan.push_back({kTagWallMatrix, [&pipe] { return encodeWallMatrix(pipe.wallMatrix); }});
     plan.push_back({kTagCsa, [&pipe] { return encodeCsa(pipe.csa); }});
   }
-  if (od || pipe.dataPresent[kWallStartPresent] != 0) {
+  if (odSide || pipe.dataPresent[kWallStartPresent] != 0) {
     plan.push_back({kTagWallStart, [&pipe] { return encodeWallStart(pipe.wallStartCounts); }});
   }
-  if (od || pipe.dataPresent[kJobInfo2Present] != 0) {
+  if (odSide || pipe.dataPresent[kJobInfo2Present] != 0) {
     plan.push_back({kTagJobInfo2, [&pipe] { return encodeJobInfo2(pipe.header); }});
   }
   if (withRawOd) {
@@ -132,7 +159,7 @@ std::optional<std::string> planBlocks(PipeFile& pipe, bool withRawWall, bool wit
       return problem;
     }
   }
-  if (od) {
+  if (pipe.odMatrix.present()) {
     plan.push_back({kTagOdMatrix, [&pipe] { return encodeOdMatrix(pipe.odMatrix); }});
   }
   if (pipe.straightness.present()) {
@@ -153,11 +180,12 @@ std::optional<std::string> writeBlocks(std::vector<PlannedBlock>& plan, ByteSink
 }
 
 std::optional<std::string> writeFile(PipeFile& pipe, const std::string& path, bool withRawWall,
-                                     bool withRawOd, const SinkWrapper& wrapSink) {
+                                     bool withRawOd, const SinkWrapper& wrapSink,
+                                     std::vector<std::string>& warnings) {
   if (auto problem = checkMatrices(pipe)) {
     return problem;
   }
-  reloadRawChannels(pipe, withRawWall, withRawOd);
+  warnings = reloadRawChannels(pipe, withRawWall, withRawOd);
   std::vector<PlannedBlock> plan;
   if (auto problem = planBlocks(pipe, withRawWall, withRawOd, plan)) {
     return problem;
@@ -190,12 +218,13 @@ SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWal
     result.error = "no file name given";
     return result;
   }
-  withRawOd = withRawOd && pipe.odMatrix.present();
-  if (auto problem = writeFile(pipe, path, withRawWall, withRawOd, wrapSink)) {
+  std::vector<std::string> warnings;
+  if (auto problem = writeFile(pipe, path, withRawWall, withRawOd, wrapSink, warnings)) {
     result.error = *problem;
   } else {
     pipe.path = path;
     result.ok = true;
+    result.warnings = std::move(warnings);
   }
   freeReloaded(pipe, withRawWall, withRawOd);
   return result;

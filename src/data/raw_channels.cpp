@@ -54,14 +54,15 @@ std::optional<ChannelBlock> readChannelBlock(const std::string& path, std::uint8
 // discard what came before them; samples after the last marker belong to no revolution. Readings
 // are converted once, then every revolution is allocated at its exact size.
 template <typename Decode, typename Convert, typename IsMarker>
-void cutRevolutions(const std::vector<std::uint8_t>& records, int leadInMarks, RevolutionList& revolutions,
-                    Decode decode, Convert convert, IsMarker isMarker) {
+void cutRevolutions(const std::vector<std::uint8_t>& records, int leadInMarks, RevolutionLimit limit,
+                    RevolutionList& revolutions, Decode decode, Convert convert, IsMarker isMarker) {
   const std::size_t count = records.size() / kRawRecordBytes;
+  const std::size_t most = limit == RevolutionLimit::kAll ? count : kMaxRevolutions;
   std::vector<std::int32_t> readings(count);
   std::vector<std::pair<std::size_t, std::size_t>> spans;  // [first, end) record indices
   std::size_t first = 0;
   int marks = 0;
-  for (std::size_t i = 0; i < count && spans.size() < kMaxRevolutions; ++i) {
+  for (std::size_t i = 0; i < count && spans.size() < most; ++i) {
     const std::int32_t stored = decode(records.data() + i * kRawRecordBytes).reading;
     readings[i] = convert(stored);
     if (!isMarker(stored, readings[i])) {
@@ -118,7 +119,7 @@ std::int32_t ConvertOdReading(std::int32_t reading, double inchesPerCount) {
   return static_cast<std::int32_t>(std::clamp(mils, -32768.0, 32767.0));
 }
 
-std::size_t LoadWallRevolutions(PipeFile& pipe, int channelNumber, double wallScale) {
+std::size_t LoadWallRevolutions(PipeFile& pipe, int channelNumber, double wallScale, RevolutionLimit limit) {
   if (channelNumber < 1 || channelNumber > 4) {
     return 0;
   }
@@ -130,7 +131,7 @@ std::size_t LoadWallRevolutions(PipeFile& pipe, int channelNumber, double wallSc
   }
   const double storedScale = decodeRawWallHead(block->head)->wallScale;
   cutRevolutions(
-      block->records, 2, revolutions, decodeWallRecord,
+      block->records, 2, limit, revolutions, decodeWallRecord,
       [storedScale, wallScale](std::int32_t reading) {
         return RescaleWallReading(reading, storedScale, wallScale);
       },
@@ -139,7 +140,8 @@ std::size_t LoadWallRevolutions(PipeFile& pipe, int channelNumber, double wallSc
   return revolutions.size();
 }
 
-OdLoadResult LoadOdRevolutions(PipeFile& pipe, int channelNumber, double inchesPerCount) {
+OdLoadResult LoadOdRevolutions(PipeFile& pipe, int channelNumber, double inchesPerCount,
+                               RevolutionLimit limit) {
   if (channelNumber < 1 || channelNumber > 2) {
     return {};
   }
@@ -151,7 +153,7 @@ OdLoadResult LoadOdRevolutions(PipeFile& pipe, int channelNumber, double inchesP
   }
   const double scale = inchesPerCount != 0.0 ? inchesPerCount : decodeRawOdHead(block->head)->inchesPerCount;
   cutRevolutions(
-      block->records, 1, revolutions, decodeOdRecord,
+      block->records, 1, limit, revolutions, decodeOdRecord,
       [scale](std::int32_t reading) { return ConvertOdReading(reading, scale); },
       [](std::int32_t stored, std::int32_t) { return stored == kOdMarkerReading; });
   return {true, revolutions.size()};

@@ -9,13 +9,16 @@ namespace ductora {
 
 // Loading raw channel samples back from the pipe's own file (pipe.path), cut into revolutions at
 // the 12 o'clock markers. When a file holds several blocks of one channel the last intact one is
-// used, as the reader keeps the last channel head. At most kMaxRevolutions revolutions are stored;
-// the rest of a longer stream is not read.
+// used, as the reader keeps the last channel head. For use, at most kMaxRevolutions revolutions
+// are stored and the rest of a longer stream is not read; saving asks for every revolution.
+
+enum class RevolutionLimit { kProgram, kAll };
 
 // Fills wall channel channelNumber (1..4) and returns its revolution count. Readings above 1 are
 // converted to wallScale when it is not 0 (see RescaleWallReading). Samples up to the block's
 // second marker and after its last marker belong to no revolution.
-std::size_t LoadWallRevolutions(PipeFile& pipe, int channelNumber, double wallScale);
+std::size_t LoadWallRevolutions(PipeFile& pipe, int channelNumber, double wallScale,
+                                RevolutionLimit limit = RevolutionLimit::kProgram);
 
 struct OdLoadResult {
   bool found = false;  // the channel's block is in the file
@@ -24,7 +27,8 @@ struct OdLoadResult {
 
 // Fills OD channel channelNumber (1..2). inchesPerCount replaces the stored scale when not 0.
 // Samples before the first marker and after the last one belong to no revolution.
-OdLoadResult LoadOdRevolutions(PipeFile& pipe, int channelNumber, double inchesPerCount);
+OdLoadResult LoadOdRevolutions(PipeFile& pipe, int channelNumber, double inchesPerCount,
+                               RevolutionLimit limit = RevolutionLimit::kProgram);
 
 // Keeps the revolutions whose last sample lies beyond start + removeFront and whose first sample
 // lies before end - removeBack (axial counts of the first and last sample of the list).

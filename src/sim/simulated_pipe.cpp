@@ -91,7 +91,7 @@ SimulatedPipe simulatePipe(const SimOptions& options, const JobInfo& job, int in
   ComputeCsaStatistics(pipe.csa, pipe.header.nominalOd, pipe.wallMatrix.data, pipe.wallMatrix.rows,
                        pipe.wallMatrix.columns);
   if (options.odChannels) {
-    pipe.odMatrix = trueOdMatrix(pipe.model, pipe.scan.motion, pipe.scan.layout.odSensors[0], pipe.scan.od[0],
+    pipe.odMatrix = trueOdMatrix(pipe.model, pipe.scan.motion, pipe.scan.layout.odSensors[0], pipe.scan.od,
                                  pipe.header.calibrationOd, kWallAngle, pipe.odGrid);
   }
   pipe.straightness = trueStraightness(pipe.model);

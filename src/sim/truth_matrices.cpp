@@ -1,7 +1,11 @@
 #include "sim/truth_matrices.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <span>
+
+#include "analysis/twelve_oclock.h"
 
 namespace ductora::sim {
 
@@ -17,23 +21,39 @@ double positionOf(const Motion& motion, std::size_t sample, std::uint32_t origin
   return (static_cast<double>(motion.axialCount[sample]) - origin) * kInchesPerCount;
 }
 
+// The turns a build keeps: the false-mark repair drops a channel's last revolution once the
+// channel fills a window of them.
+std::span<const Turn> builtTurns(const ChannelStream& stream) {
+  const std::span<const Turn> turns(stream.turns);
+  return turns.size() >= kMarkRepairWindow ? turns.first(turns.size() - 1) : turns;
+}
+
+// The rows a build of the channel gives: one per deltaX over its kept turns, and the first.
+std::uint32_t builtRows(const Motion& motion, const ChannelStream& stream, double deltaX) {
+  const std::span<const Turn> turns = builtTurns(stream);
+  if (turns.empty()) {
+    return 0;
+  }
+  const std::uint32_t a0 = motion.axialCount[turns.front().first];
+  return static_cast<std::uint32_t>(positionOf(motion, turns.back().last, a0) / deltaX) + 1;
+}
+
 // Walks the grid the way the builder does (positions and angles accumulated by addition) and asks
-// for the value at every cell: the pipe position and the angle on the pipe under the sensor.
+// for the value at every cell: the pipe position and the angle on the pipe under the sensor, for
+// the given number of rows.
 template <typename Value>
 std::vector<Value> sampleGrid(const Motion& motion, const Sensor& sensor, const ChannelStream& stream,
-                              double deltaX, double deltaY, TrueGrid& grid,
+                              double deltaX, double deltaY, std::uint32_t rows, TrueGrid& grid,
                               const std::function<Value(double z, double angle)>& value) {
-  const std::vector<Turn>& turns = stream.turns;
+  const std::span<const Turn> turns = builtTurns(stream);
   grid = {};
   if (turns.empty() || deltaX <= 0.0 || deltaY <= 0.0) {
     return {};
   }
   const std::uint32_t a0 = motion.axialCount[turns.front().first];
-  const double length = positionOf(motion, turns.back().last, a0);
-  grid.rows = static_cast<std::uint32_t>(length / deltaX) + 1;
+  grid.rows = rows;
   grid.columns = static_cast<std::uint32_t>(360.0 / deltaY);
   grid.firstZ = (static_cast<double>(a0) - motion.encoderOrigin) * kInchesPerCount - sensor.offset;
-
   std::vector<Value> data(static_cast<std::size_t>(grid.rows) * grid.columns);
   std::size_t centre = 0;
   double y = 0.0;
@@ -68,8 +88,9 @@ void setGrid(Matrix& matrix, const TrueGrid& grid, double deltaX, double deltaY)
 WallMatrix trueWallMatrix(const PipeModel& pipe, const Motion& motion, const Sensor& probe,
                           const ChannelStream& stream, double deltaX, double deltaY, TrueGrid& grid) {
   WallMatrix matrix;
-  matrix.data =
-      sampleGrid<std::uint16_t>(motion, probe, stream, deltaX, deltaY, grid, [&pipe](double z, double angle) {
+  matrix.data = sampleGrid<std::uint16_t>(
+      motion, probe, stream, deltaX, deltaY, builtRows(motion, stream, deltaX), grid,
+      [&pipe](double z, double angle) {
         return static_cast<std::uint16_t>(std::lround(pipe.wall(z, angle) * 1000.0));
       });
   setGrid(matrix, grid, deltaX, deltaY);
@@ -77,10 +98,14 @@ WallMatrix trueWallMatrix(const PipeModel& pipe, const Motion& motion, const Sen
 }
 
 OdMatrix trueOdMatrix(const PipeModel& pipe, const Motion& motion, const Sensor& firstSensor,
-                      const ChannelStream& firstStream, double calibrationOd, int wallAngle, TrueGrid& grid) {
+                      const std::array<ChannelStream, 2>& streams, double calibrationOd, int wallAngle,
+                      TrueGrid& grid) {
   OdMatrix matrix;
+  // The builder takes the difference over the rows both channels give.
+  const std::uint32_t rows =
+      std::min(builtRows(motion, streams[0], kOdDeltaX), builtRows(motion, streams[1], kOdDeltaX));
   const std::vector<std::int16_t> unrotated = sampleGrid<std::int16_t>(
-      motion, firstSensor, firstStream, kOdDeltaX, kOdDeltaY, grid, [&](double z, double angle) {
+      motion, firstSensor, streams[0], kOdDeltaX, kOdDeltaY, rows, grid, [&](double z, double angle) {
         return static_cast<std::int16_t>(
             std::lround((pipe.diameter(z, angle) - calibrationOd) / 2.0 * 1000.0));
       });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "data/pipe_file.h"
 #include "sim/channel_stream.h"
 #include "sim/motion.h"
@@ -9,7 +11,8 @@ namespace ductora::sim {
 
 // A matrix of the true geometry on the grid the builders make from a channel's raw samples: row r
 // at r x deltaX from the first sample of the first revolution, column c at c x deltaY of the
-// revolution's own angle scale (0 at its first sample, 360 at its last).
+// revolution's own angle scale (0 at its first sample, 360 at its last); as many rows as a build
+// gives, which ends at the channel's last revolution but one (the mark repair drops the last).
 struct TrueGrid {
   double firstZ = 0.0;  // pipe position of row 0, inches from the pipe's start
   std::uint32_t rows = 0;
@@ -21,9 +24,10 @@ WallMatrix trueWallMatrix(const PipeModel& pipe, const Motion& motion, const Sen
                           const ChannelStream& stream, double deltaX, double deltaY, TrueGrid& grid);
 
 // The OD matrix as both OD channels would be built and rotated by the wall angle: half the
-// diameter's departure from the calibration OD, in mils.
+// diameter's departure from the calibration OD, in mils, on the first channel's grid.
 OdMatrix trueOdMatrix(const PipeModel& pipe, const Motion& motion, const Sensor& firstSensor,
-                      const ChannelStream& firstStream, double calibrationOd, int wallAngle, TrueGrid& grid);
+                      const std::array<ChannelStream, 2>& streams, double calibrationOd, int wallAngle,
+                      TrueGrid& grid);
 
 // The bow seen from 36 directions, one row a foot, in mils.
 StraightnessMatrix trueStraightness(const PipeModel& pipe);

@@ -3,17 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
+#include "analysis/channel_correction.h"
 #include "analysis/matrix_cells.h"
 #include "analysis/parabola.h"
 #include "analysis/sample_placement.h"
+#include "support/build_comparison.h"
 #include "support/revolution_builders.h"
+#include "support/synthetic_pipe.h"
+#include "support/temp_dir.h"
 
 namespace ductora {
 namespace {
 
+using testing::ExpectIdenticalBuilds;
 using testing::MakeRevolutions;
 using testing::RevolutionShape;
 
@@ -46,7 +52,7 @@ TEST(FitParabola, RecoversAParabolaFromThreeAndFromSevenPoints) {
   }
 }
 
-TEST(PlaceSamples, PositionsFromTheFirstSampleAndAnglesWithinEachRevolution) {
+TEST(PlaceSamples, PositionsFromTheFirstSampleAnglesWithinEachRevolutionOrBySample) {
   RevolutionList list = {testing::MakeRevolution({1, 2, 3}, 1000, 50),
                          testing::MakeRevolution({4, 5}, 1195, 70)};
   list[0][1].rotationCount = 51;
@@ -57,42 +63,33 @@ TEST(PlaceSamples, PositionsFromTheFirstSampleAndAnglesWithinEachRevolution) {
   EXPECT_DOUBLE_EQ(list[0][1].angle, 90.0);
   EXPECT_DOUBLE_EQ(list[0][2].angle, 360.0);
   EXPECT_DOUBLE_EQ(list[1][1].angle, 360.0);
-}
-
-TEST(PlaceSamples, RevolutionsWithoutCounterMovementAreSpreadBySample) {
-  RevolutionList list = {testing::MakeRevolution({7}, 0, 9), testing::MakeRevolution({1, 2, 3}, 5, 9)};
-  for (RawSample& sample : list[1]) {
-    sample.rotationCount = 9;
-  }
+  // Revolutions without counter movement are spread by sample.
+  list = {testing::MakeRevolution({7}, 0, 9), testing::MakeRevolution({1, 2, 3}, 5, 9)};
+  for (RawSample& sample : list[1]) sample.rotationCount = 9;
   PlaceSamples(list);
   EXPECT_EQ(list[0][0].angle, 0.0);
   EXPECT_EQ(list[1][1].angle, 180.0);
-  EXPECT_EQ(list[1][2].angle, 360.0);
 }
 
-TEST(MatrixCells, LowSixteenBitsTruncatesAndWraps) {
+TEST(MatrixCells, TruncatedToSixteenBitsAndCombined) {
   EXPECT_EQ(LowSixteenBits(361.99), 361);
   EXPECT_EQ(LowSixteenBits(-1.5), 65535);
   EXPECT_EQ(LowSixteenBits(70000.7), 70000 - 65536);
   EXPECT_EQ(LowSixteenBits(1e20), static_cast<std::uint16_t>(std::fmod(1e20, 65536.0)));
   EXPECT_EQ(LowSixteenBits(kNaN), 0);
   EXPECT_EQ(LowSixteenBits(std::numeric_limits<double>::infinity()), 0);
-}
-
-TEST(MatrixCells, WallTakesTheCircumferentialValueWhenTheEstimatesDisagree) {
+  // The wall takes the circumferential value when the estimates disagree.
   EXPECT_EQ(CombineCell(MatrixKind::kWall, 340.9, 360.9), 350);  // d = 20: the mean
   EXPECT_EQ(CombineCell(MatrixKind::kWall, 339.9, 360.9), 360);  // d = -21
   EXPECT_EQ(CombineCell(MatrixKind::kOd, -10.0, 30.0), 10);      // OD has no such test
   EXPECT_EQ(static_cast<std::int16_t>(CombineCell(MatrixKind::kOd, -3.0, -4.0)), -3);
-}
-
-TEST(MatrixCells, AnUndeterminedEstimateIsLeftOut) {
+  // An undetermined estimate is left out.
   EXPECT_EQ(CombineCell(MatrixKind::kWall, kNaN, 362.7), 362);
   EXPECT_EQ(CombineCell(MatrixKind::kWall, 362.7, std::numeric_limits<double>::infinity()), 362);
   EXPECT_EQ(CombineCell(MatrixKind::kOd, kNaN, kNaN), 0);
 }
 
-TEST(MatrixGrid, ShapeFromLengthAndPitches) {
+TEST(MatrixGrid, ShapeFromLengthAndPitchesOrNone) {
   const auto shape = MatrixGridShape(100.0, 1.0 / 3.0, 1.0);
   ASSERT_TRUE(shape);
   EXPECT_EQ(shape->rows, 301U);
@@ -100,9 +97,7 @@ TEST(MatrixGrid, ShapeFromLengthAndPitches) {
   EXPECT_EQ(MatrixGridShape(0.2, 1.0 / 3.0, 0.7)->columns, 514U);
   EXPECT_EQ(MatrixGridShape(0.0, 1.0 / 3.0, 1.0)->rows, 1U);
   EXPECT_EQ(MatrixGridShape(-5.0, 1.0 / 3.0, 1.0)->rows, 1U);
-}
-
-TEST(MatrixGrid, PitchesThatGiveNoSensibleGridAreRefused) {
+  // Pitches that give no sensible grid are refused.
   EXPECT_FALSE(MatrixGridShape(100.0, 0.0, 1.0));
   EXPECT_FALSE(MatrixGridShape(100.0, -1.0, 1.0));
   EXPECT_FALSE(MatrixGridShape(100.0, kNaN, 1.0));
@@ -178,33 +173,99 @@ TEST(BuildMatrix, CoincidentAxialPointsLeaveTheCircumferentialValue) {
   }
 }
 
-TEST(BuildMatrix, RevolutionsOfOneSampleAndEmptyOnesAreHandled) {
+TEST(BuildMatrix, RevolutionsOfOneSampleAndEmptyOnesAreHandledNoSamplesGiveNothing) {
   RevolutionList list = MakeRevolutions(Flat(362));
   list[4].resize(1);
   list[5].clear();
   const BuiltMatrix m = BuildMatrix(list, 1.0 / 3.0, 1.0, MatrixKind::kWall);
   EXPECT_EQ(list.size(), 11U);  // the empty revolution is gone
   ExpectAllNear(m, 362);
-}
-
-TEST(BuildMatrix, NoSamplesOrNoGridGiveNothing) {
+  // No samples or no grid give nothing.
   RevolutionList empty;
   EXPECT_TRUE(BuildMatrix(empty, 1.0 / 3.0, 1.0, MatrixKind::kWall).empty());
-  RevolutionList list = MakeRevolutions(Flat(362));
   EXPECT_TRUE(BuildMatrix(list, 0.0, 1.0, MatrixKind::kWall).empty());
   EXPECT_TRUE(BuildMatrix(list, 1.0 / 3.0, 400.0, MatrixKind::kWall).empty());
 }
 
-TEST(BuildMatrix, TheResultDoesNotDependOnTheNumberOfThreads) {
+class BuildDifferential : public ::testing::Test {
+ protected:
+  testing::TempDir dir;
+};
+
+TEST_F(BuildDifferential, WallListsWithInjectedFaults) {
+  for (const std::uint32_t seed : {3U, 11U, 29U}) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    RevolutionShape shape;
+    shape.revolutions = 60;
+    shape.seed = seed;
+    RevolutionList revolutions = testing::MakeRevolutions(shape);
+    testing::InjectMissedMark(revolutions, 10 + seed % 5);
+    testing::InjectMissedMark(revolutions, 30);
+    testing::InjectFalseMark(revolutions, 20, 40 + seed);
+    testing::InjectFalseMark(revolutions, 45, 300);
+    testing::InjectReadings(revolutions, 200, seed, 0);
+    testing::InjectJumps(revolutions, 100, seed + 1, 250);
+    RevolutionList uncorrected = revolutions;
+    ExpectIdenticalBuilds(uncorrected, 1.0 / 3.0, 1.0, MatrixKind::kWall);
+    CorrectWallChannel(revolutions, 30, "");
+    ExpectIdenticalBuilds(revolutions, 1.0 / 3.0, 1.0, MatrixKind::kWall);
+    ExpectIdenticalBuilds(revolutions, 0.1, 2.5, MatrixKind::kWall);
+    ExpectIdenticalBuilds(revolutions, 1.25, 0.7, MatrixKind::kWall);
+  }
+}
+
+// Counters that run backwards within a revolution and readings so wild that the fits leave the
+// range of whole numbers: the build leaves its shortcuts and must still agree.
+TEST_F(BuildDifferential, UnorderedAnglesAndWildReadingsAgree) {
   RevolutionShape shape;
-  shape.revolutions = 300;
-  shape.samplesPerRev = 90;
-  RevolutionList list = MakeRevolutions(shape);
-  RevolutionList copy = list;
-  const BuiltMatrix one = BuildMatrix(list, 0.1, 1.0, MatrixKind::kOd, 1);
-  for (const unsigned threads : {2U, 5U, 16U}) {
-    RevolutionList again = copy;
-    EXPECT_EQ(BuildMatrix(again, 0.1, 1.0, MatrixKind::kOd, threads), one) << threads;
+  shape.revolutions = 20;
+  shape.samplesPerRev = 120;
+  shape.reading = [](std::size_t r, std::size_t s) -> std::int32_t {
+    switch ((r * 7 + s) % 13) {
+      case 0:
+        return 2140000000;
+      case 1:
+        return -2140000000;
+      default:
+        return static_cast<std::int32_t>(300 + s % 40);
+    }
+  };
+  RevolutionList revolutions = testing::MakeRevolutions(shape);
+  for (std::size_t r = 2; r < revolutions.size(); r += 3) {
+    std::swap(revolutions[r][10].rotationCount, revolutions[r][40].rotationCount);
+    std::swap(revolutions[r][70].rotationCount, revolutions[r][71].rotationCount);
+  }
+  ExpectIdenticalBuilds(revolutions, 1.0 / 3.0, 1.0, MatrixKind::kWall);
+  ExpectIdenticalBuilds(revolutions, 0.25, 2.0, MatrixKind::kOd);
+}
+
+// Few samples per revolution, revolutions of one to three samples, stalled counters and pipes of
+// one to five rows: every clamp, fallback and row copy is taken.
+TEST_F(BuildDifferential, DegenerateListsAgreeToo) {
+  RevolutionShape shape;
+  shape.revolutions = 6;
+  shape.samplesPerRev = 5;
+  shape.pitchInches = 0.2;
+  RevolutionList sparse = testing::MakeRevolutions(shape);
+  ExpectIdenticalBuilds(sparse, 1.0 / 3.0, 1.0, MatrixKind::kWall);
+  ExpectIdenticalBuilds(sparse, 0.05, 10.0, MatrixKind::kOd);
+
+  RevolutionList tiny = sparse;
+  tiny[2].resize(1);
+  tiny[3].resize(2);
+  tiny[4].resize(3);
+  for (RawSample& sample : tiny[1]) {
+    sample.rotationCount = 77;
+  }
+  ExpectIdenticalBuilds(tiny, 0.05, 7.0, MatrixKind::kWall);
+
+  for (std::size_t revolutions = 1; revolutions <= 6; ++revolutions) {
+    shape.revolutions = revolutions;
+    shape.samplesPerRev = 40;
+    for (const double deltaX : {0.1, 0.2, 0.25, 0.5, 1.0}) {
+      SCOPED_TRACE("revolutions " + std::to_string(revolutions) + ", deltaX " + std::to_string(deltaX));
+      ExpectIdenticalBuilds(testing::MakeRevolutions(shape), deltaX, 3.0, MatrixKind::kWall);
+    }
   }
 }
 

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <random>
+
+#include "analysis/average64.h"
 #include "analysis/id_matrix.h"
+#include "analysis/od_range_queries.h"
+#include "analysis/pipe_measures.h"
+#include "analysis/range_values.h"
 #include "analysis/wall_statistics.h"
 #include "support/matrix_builders.h"
 
@@ -36,26 +43,22 @@ TEST(WallQueries, ExtremesWithinThresholds) {
   ExpectCell(MaxWallLocation(pipe, 0, 0, 450.0), 0, 3, 0.4);
   EXPECT_DOUBLE_EQ(MinWallValue(pipe, 2, 0, 0.0), 0.1);
   EXPECT_DOUBLE_EQ(MaxWallValue(pipe, 0, 1, 3000.0), 0.4);
-}
-
-TEST(WallQueries, FirstCellOutsideTheThresholdDoesNotHideTheRest) {
-  // Row 2 starts with a 0 reading; the smallest wall above 0 is 100 at column 2.
-  const PipeFile pipe = MakePipe(WallSpec());
+  // Row 2 starts with a 0 reading: a first cell outside the threshold does not hide the rest.
   ExpectCell(MinWallLocation(pipe, 2, 3, 0.0), 2, 2, 0.1);
   // Nothing above 600: the candidate stays at the range's first cell.
   ExpectCell(MinWallLocation(pipe, 2, 3, 600.0), 2, 0, 0.0);
 }
 
-TEST(WallQueries, AverageDividesByCellsLessOne) {
+TEST(WallQueries, AverageIsTheMeanOfTheCells) {
   const PipeFile pipe = MakePipe(WallSpec());
-  EXPECT_NEAR(AverageWall(pipe, 0, 0), 2900.0 / 11.0 / 1000.0, 1e-12);  // 1000 + 1000 + 900 over 12 - 1
-  EXPECT_NEAR(AverageWall(pipe, 1, 2), 1000.0 / 3.0 / 1000.0, 1e-12);
+  EXPECT_NEAR(AverageWall(pipe, 0, 0), 0.241667, 1e-6);  // (1000 + 1000 + 900) / 12 cells
+  EXPECT_NEAR(AverageWall(pipe, 1, 2), 0.25, 1e-12);
   PipeSpec single;
   single.wall = MakeWallMatrix({{300}});
-  EXPECT_EQ(AverageWall(MakePipe(single), 0, 0), 0.0);
+  EXPECT_EQ(AverageWall(MakePipe(single), 0, 0), 0.3);
 }
 
-TEST(WallQueries, EmptyRangeAndMissingDataGiveZero) {
+TEST(WallQueries, EmptyRangeAndMissingDataGiveZeroAndResultsAreDisplayIndicesAndColumns) {
   const PipeFile pipe = MakePipe(WallSpec());
   EXPECT_EQ(AverageWall(pipe, 1, 1), 0.0);
   EXPECT_EQ(MinWallValue(pipe, 1, 1, 0.0), 0.0);
@@ -69,9 +72,7 @@ TEST(WallQueries, EmptyRangeAndMissingDataGiveZero) {
   EXPECT_EQ(MaxOvality(empty, 0, 0, 0.0), 0.0);
   EXPECT_EQ(AverageId(empty, 0, 0), 0.0);
   EXPECT_EQ(MaxEccentricity(empty, 0, 0).value, 0.0);
-}
-
-TEST(WallQueries, ResultsAreDisplayIndicesAndColumns) {
+  // Results are display indices and columns.
   PipeSpec plan = WallSpec();
   plan.wallStart = 1.0;  // k = 1
   const PipeFile shifted = MakePipe(plan);
@@ -81,10 +82,9 @@ TEST(WallQueries, ResultsAreDisplayIndicesAndColumns) {
   plan.wallStart = 0.0;
   plan.reversed = true;  // N = 2: row 2 shows as index 0
   ExpectCell(MaxWallLocation(MakePipe(plan), 0, 0, 3000.0), 0, 1, 0.5);
-}
 
-TEST(WallQueries, FlippedColumnTenIsShownAs349) {
-  PipeSpec plan;
+  // Flipped, column 10 shows as 349.
+  plan = PipeSpec{};
   plan.wall = MakeWallMatrix(2, 360, [](std::uint32_t r, std::uint32_t c) -> std::uint16_t {
     return r == 1 && c == 10 ? 300 : 500;
   });
@@ -105,9 +105,7 @@ TEST(RevolutionWallQueries, MinimumWallSeries) {
   EXPECT_DOUBLE_EQ(MaxRevWallValue(pipe, 0, 0), 0.25);
   EXPECT_NEAR(AverageRevWall(pipe, 0, 0), 0.35 / 3.0, 1e-12);
   EXPECT_NEAR(AverageRevWall(pipe, 3, 1), 0.25 / 2.0, 1e-12);  // swapped to [1, 3)
-}
-
-TEST(RevolutionWallQueries, FirstOfEqualEntriesWins) {
+  // The first of equal entries wins.
   PipeSpec plan;
   plan.wall = MakeWallMatrix({{300, 300}, {200, 200}, {200, 200}});
   ComputeWallStatistics(plan.wall);
@@ -162,7 +160,7 @@ PipeSpec OdSpec() {
   return plan;
 }
 
-TEST(OdQueries, PairSums) {
+TEST(OdQueries, PairSumsOfDisplayRowsNotShiftedByTheWallStart) {
   PipeSpec plan = OdSpec();
   const PipeFile pipe = MakePipe(plan);
   ExpectCell(MinOdLocation(pipe, 0, 0, -3000.0), 1, 0, 0.0);
@@ -174,10 +172,9 @@ TEST(OdQueries, PairSums) {
   plan.flipped = true;
   plan.reversed = true;  // N = 1: row 0 shows as index 1; column 1 of 4 mirrors to 2
   ExpectCell(MaxOdLocation(MakePipe(plan), 0, 0, 3000.0), 1, 2, 60.0);
-}
 
-TEST(OdQueries, RowsAreNotShiftedByTheWallStart) {
-  PipeSpec plan = OdSpec();
+  // OD rows are not shifted by the wall start.
+  plan = OdSpec();
   plan.wall = MakeWallMatrix({{100, 100, 100, 100}, {100, 100, 100, 100}});
   plan.wallStart = 1.0;
   EXPECT_EQ(MaxOdValue(MakePipe(plan), 0, 1, 3000.0), 60.0);
@@ -214,6 +211,209 @@ TEST(IdQueries, CellsOfTheIdMatrix) {
   pipe.idMatrix.data.assign(pipe.idMatrix.data.size(), 0);
   EXPECT_EQ(MinIdLocation(pipe, 0, 0).value, 0.0);
   EXPECT_EQ(AverageId(pipe, 0, 0), 0.0);
+}
+
+// Rows 0 and 2 are round with 0.100" walls; row 1 has walls 0.090-0.110 and a +20 mil diameter
+// across columns 0/2, row 2 a -20 mil one; row 3 lies outside the range used below.
+PipeSpec SamplePipe() {
+  PipeSpec plan;
+  plan.wall =
+      MakeWallMatrix({{100, 100, 100, 100}, {90, 100, 110, 100}, {100, 100, 100, 100}, {120, 100, 100, 80}});
+  plan.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 0, 10, 0}, {-10, 0, -10, 0}, {0, 0, 0, 0}});
+  plan.nominalOd = 5.0F;
+  plan.calibrationOd = 5.0F;
+  plan.nominalWall = 100;
+  return plan;
+}
+
+void ExpectExtreme(const RangeExtreme& e, double value, double percent, double position) {
+  EXPECT_NEAR(e.value, value, 1e-6);
+  EXPECT_NEAR(e.percent, percent, 1e-3);
+  EXPECT_NEAR(e.position, position, 1e-6);
+}
+
+TEST(PipeRangeValues, EveryGroupByHand) {
+  const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
+  // 0.5" to 3.5" over the OD pitch of 1": rows [0, 3).
+  const RangeValues v = PipeRangeValues(pipe, 0.5, 3.5);
+  EXPECT_EQ(v.indices.from, 0);
+  EXPECT_EQ(v.indices.to, 3);
+
+  // Cells: 1200 thousandths / 12. Wall rows show as row / 4 rows x 3" length.
+  const double averageWall = 0.1;
+  EXPECT_NEAR(v.wall.average, averageWall, 1e-9);
+  ExpectExtreme(v.wall.min, 0.090, 0.090 / averageWall * 100.0, 0.75);
+  ExpectExtreme(v.wall.max, 0.110, 0.110 / averageWall * 100.0, 0.75);
+  EXPECT_TRUE(v.wall.relative);
+
+  // Low wall: minWallPerRev 100, 90, 100.
+  EXPECT_NEAR(v.lowWall.average, 0.29 / 3.0, 1e-9);
+  ExpectExtreme(v.lowWall.min, 0.090, 0.090 / (0.29 / 3.0) * 100.0, 0.75);
+  ExpectExtreme(v.lowWall.max, 0.100, 0.100 / (0.29 / 3.0) * 100.0, 0.0);
+
+  // Fewer than 64 rows: every window is the whole series (0.1 + 0.09 + 0.1 + 0.08) / 4.
+  EXPECT_NEAR(v.average64.average, 0.0925, 1e-9);
+  ExpectExtreme(v.average64.min, 0.0925, 100.0, 0.0);
+
+  // Row 1's area: pi (0.09 x 4.91 + 2 x 0.1 x 4.9 + 0.11 x 4.89) / 4 against pi x 0.1 x 4.9.
+  const double row1Csa = (0.09 * 4.91 + 0.98 + 0.11 * 4.89) / 4.0 / 0.49 * 100.0;
+  EXPECT_NEAR(v.csa.min.value, row1Csa, 1e-6);
+  EXPECT_NEAR(v.csa.min.position, 0.75, 1e-9);
+  EXPECT_NEAR(v.csa.max.value, 100.0, 1e-6);
+  EXPECT_NEAR(v.csa.average, (200.0 + row1Csa) / 3.0, 1e-6);
+
+  // Eccentricity per row 0, 20, 0 (row 3: 40); the average is the pipe's 60 / 4.
+  ExpectExtreme(v.eccentricity.min, 0.0, 0.0, 0.0);
+  ExpectExtreme(v.eccentricity.max, 20.0, 0.0, 1.0);
+  EXPECT_NEAR(v.eccentricity.average, 15.0, 1e-6);
+  EXPECT_FALSE(v.eccentricity.relative);
+
+  // Diameters in inches: pair sums -20 and +20 thousandths on a 5.000" calibration.
+  ExpectExtreme(v.od.min, 4.98, 0.0, 2.0);
+  ExpectExtreme(v.od.max, 5.02, 0.0, 1.0);
+  EXPECT_NEAR(v.od.average, 5.0, 1e-9);
+
+  EXPECT_NEAR(v.ovality.min.value, 0.0, 1e-6);
+  EXPECT_NEAR(v.ovality.max.value, 0.02 / 4.99 * 100.0, 1e-4);
+  EXPECT_NEAR(v.ovality.max.position, 2.0, 1e-9);
+  EXPECT_NEAR(v.ovality.min.value, MinOvality(pipe, 0, 3, -3000.0), 1e-12);
+  EXPECT_NEAR(v.ovality.max.value, MaxOvality(pipe, 0, 3, 3000.0), 1e-12);
+
+  // ID = diameter - both walls: 4.82 at row 1, 4.78 at row 2, 4.8 elsewhere.
+  EXPECT_NEAR(v.id.max.value, 4.82, 0.002);
+  EXPECT_NEAR(v.id.max.position, 1.0, 1e-9);
+  EXPECT_NEAR(v.id.min.value, 4.78, 0.002);
+  EXPECT_NEAR(v.id.min.position, 2.0, 1e-9);
+  EXPECT_NEAR(v.id.average, 4.8, 0.002);
+}
+
+TEST(PipeRangeValues, OnePositionHasNoPercentsAndMissingDataShowsZero) {
+  const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
+  // Both sliders in row 1: an empty range.
+  const RangeValues one = PipeRangeValues(pipe, 1.5, 1.2);
+  EXPECT_EQ(one.wall.min.value, 0.0);
+  EXPECT_EQ(one.wall.min.percent, 0.0);
+  // Both in row 0: to = 0 reads the whole pipe, still without percents.
+  const RangeValues first = PipeRangeValues(pipe, 0.2, 0.2);
+  EXPECT_NEAR(first.wall.min.value, 0.08, 1e-9);
+  EXPECT_EQ(first.wall.min.percent, 0.0);
+  EXPECT_EQ(first.lowWall.max.percent, 0.0);
+  // Missing data shows zero.
+  PipeSpec plan = SamplePipe();
+  plan.od = {};
+  plan.wall.deltaX = 2.0;
+  const PipeFile wallOnly = testing::MakeMeasuredPipe(plan);
+  // The wall pitch makes the indices without OD data.
+  const RangeValues v = PipeRangeValues(wallOnly, 1.0, 5.0);
+  EXPECT_EQ(v.indices.from, 0);
+  EXPECT_EQ(v.indices.to, 2);
+  EXPECT_NEAR(v.wall.min.value, 0.09, 1e-9);
+  EXPECT_EQ(v.od.min.value, 0.0);
+  EXPECT_EQ(v.od.average, 0.0);
+  EXPECT_EQ(v.ovality.max.value, 0.0);
+  EXPECT_EQ(v.id.max.value, 0.0);
+
+  const RangeValues none = PipeRangeValues(PipeFile{}, 0.0, 100.0);
+  EXPECT_EQ(none.wall.min.value, 0.0);
+  EXPECT_EQ(none.wall.min.percent, 0.0);
+  EXPECT_EQ(none.csa.average, 0.0);
+  EXPECT_EQ(none.eccentricity.max.value, 0.0);
+}
+
+TEST(PipeRangeValues, NonFiniteSlidersStayDefined) {
+  const PipeFile pipe = testing::MakeMeasuredPipe(SamplePipe());
+  const RangeValues v = PipeRangeValues(pipe, std::numeric_limits<double>::quiet_NaN(), 1e300);
+  EXPECT_EQ(v.indices.from, 0);
+  EXPECT_EQ(v.indices.to, std::numeric_limits<std::int32_t>::max());
+  EXPECT_NEAR(v.wall.min.value, 0.08, 1e-9);
+}
+
+// The smoothing exactly as described, for series of at least 127 rows.
+std::vector<double> ReferenceAverage64(const std::vector<std::uint16_t>& minWall) {
+  const int rows = static_cast<int>(minWall.size());
+  std::vector<double> s(minWall.size());
+  for (int i = 0; i < rows; ++i) {
+    s[i] = minWall[i] / 1000.0;
+  }
+  const auto mean = [&s](int first) {
+    double sum = 0.0;
+    for (int j = first; j < first + 64; ++j) {
+      sum += s[j];
+    }
+    return sum / 64.0;
+  };
+  std::vector<double> b(64);
+  for (int i = rows - 1; i >= rows - 64; --i) {
+    b[rows - 1 - i] = mean(i - 63);
+  }
+  for (int i = 0; i <= rows - 65; ++i) {
+    s[i] = mean(i);
+  }
+  for (int j = 0; j < 64; ++j) {
+    s[rows - 65 + j] = b[j];
+  }
+  return s;
+}
+
+WallMatrix WithMinWall(std::vector<std::uint16_t> series) {
+  WallMatrix wall;
+  wall.deltaX = 1.0;
+  wall.minWallPerRev = std::move(series);
+  return wall;
+}
+
+std::vector<std::uint16_t> Ramp(std::size_t rows) {
+  std::vector<std::uint16_t> series(rows);
+  std::iota(series.begin(), series.end(), std::uint16_t{0});
+  return series;
+}
+
+TEST(Average64, LongSeriesMatchesTheDescribedProcedure) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> wall(150, 450);
+  for (const std::size_t rows : {127U, 128U, 300U, 1440U}) {
+    std::vector<std::uint16_t> series(rows);
+    for (auto& value : series) {
+      value = static_cast<std::uint16_t>(wall(random));
+    }
+    const std::vector<double> expected = ReferenceAverage64(series);
+    const std::vector<double> smoothed = MinWallAverage64(WithMinWall(series));
+    ASSERT_EQ(smoothed.size(), rows);
+    for (std::size_t i = 0; i < rows; ++i) {
+      EXPECT_NEAR(smoothed[i], expected[i], 1e-12) << "rows " << rows << " entry " << i;
+    }
+  }
+}
+
+TEST(Average64, MidLengthSeriesKeepsWindowsInside) {
+  // 100 rows of s[i] = i mils: a window starting at a averages a + 31.5. Forward windows for
+  // i < 35; backward ones start at 71 - i, held at 0 once that is negative; the last is raw.
+  const std::vector<double> smoothed = MinWallAverage64(WithMinWall(Ramp(100)));
+  EXPECT_DOUBLE_EQ(smoothed[0], 0.0315);
+  EXPECT_DOUBLE_EQ(smoothed[34], 0.0655);
+  EXPECT_DOUBLE_EQ(smoothed[35], 0.0675);  // window 36..99
+  EXPECT_DOUBLE_EQ(smoothed[71], 0.0315);  // window 0..63
+  EXPECT_DOUBLE_EQ(smoothed[98], 0.0315);
+  EXPECT_DOUBLE_EQ(smoothed[99], 0.099);
+}
+
+TEST(Average64, ShortSeriesAveragesEverythingAndQueriesReadTheSmoothedSeries) {
+  // Fewer than 64 rows: every window is the whole series; the last entry stays raw.
+  const std::vector<double> smoothed = MinWallAverage64(WithMinWall({100, 200, 600}));
+  EXPECT_DOUBLE_EQ(smoothed[0], 0.3);
+  EXPECT_DOUBLE_EQ(smoothed[1], 0.3);
+  EXPECT_DOUBLE_EQ(smoothed[2], 0.6);
+  EXPECT_EQ(MinWallAverage64(WithMinWall({250})), std::vector<double>{0.25});
+  EXPECT_TRUE(MinWallAverage64(WithMinWall({})).empty());
+  // Queries read the smoothed series.
+  PipeFile pipe;
+  pipe.wallMatrix = WithMinWall({100, 200, 600});  // smoothed {0.3, 0.3, 0.6}
+  EXPECT_DOUBLE_EQ(Min64Value(pipe, 0, 0), 0.3);
+  EXPECT_DOUBLE_EQ(Max64Value(pipe, 0, 0), 0.6);
+  EXPECT_EQ(Min64Location(pipe, 0, 0).index, 0);
+  EXPECT_EQ(Max64Location(pipe, 0, 0).index, 2);
+  EXPECT_DOUBLE_EQ(Average64(pipe, 0, 0), 0.4);
+  EXPECT_DOUBLE_EQ(Average64(pipe, 2, 1), 0.3);
 }
 
 }  // namespace

@@ -3,14 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <limits>
+#include <numbers>
 #include <string>
 
+#include "analysis/channel_correction.h"
+#include "analysis/channel_merge.h"
 #include "analysis/matrix_fields.h"
+#include "analysis/od_build.h"
 #include "analysis/pipe_measures.h"
+#include "analysis/revolution_starts.h"
 #include "analysis/wall_statistics.h"
+#include "data/pipe_blocks.h"
 #include "data/pipe_file_io.h"
 #include "data/raw_channels.h"
+#include "support/block_file_builder.h"
+#include "support/matrix_builders.h"
+#include "support/revolution_builders.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"
 #include "support/working_directory.h"
@@ -18,12 +29,16 @@
 namespace ductora {
 namespace {
 
+using testing::MakeRevolutions;
+using testing::RevolutionShape;
+
 class WallBuild : public ::testing::Test {
  protected:
-  PipeFile open(double lengthInches, bool withRawWall = true) {
+  PipeFile open(double lengthInches, bool withRawWall = true, bool withRawOd = true) {
     testing::SyntheticPipeOptions options;
     options.lengthInches = lengthInches;
     options.withRawWall = withRawWall;
+    options.withRawOd = withRawOd;
     testing::writeSyntheticPipe(path, options);
     PipeFile pipe;
     LoadPipeForUse(pipe, path);
@@ -31,7 +46,7 @@ class WallBuild : public ::testing::Test {
   }
 
   std::size_t encoderLines() const {
-    std::ifstream in(dir.file(kEncoderCountFileName));
+    std::ifstream in(encoderLog);
     std::size_t lines = 0;
     for (std::string line; std::getline(in, line);) {
       ++lines;
@@ -39,10 +54,10 @@ class WallBuild : public ::testing::Test {
     return lines;
   }
 
-  static constexpr const char* kEncoderCountFileName = "EncoderCount.tab";
   testing::TempDir dir;
   testing::ScopedWorkingDirectory cwd{dir.path()};
   std::string path = dir.file("pipe.kqvw");
+  std::string encoderLog = dir.file("counts.tab");
 };
 
 // Mean absolute difference over the rows away from the ends.
@@ -64,7 +79,7 @@ TEST_F(WallBuild, OneChannelRebuildsTheMatrixAndEverythingDerivedFromIt) {
   const WallMatrix stored = pipe.wallMatrix;
   pipe.csa = CsaTable{};
   pipe.revolutionMetrics.clear();
-  ASSERT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildWallMatrix(pipe, 0, encoderLog), BuildStatus::kBuilt);
   const WallMatrix& wall = pipe.wallMatrix;
   EXPECT_EQ(wall.columns, 360U);
   EXPECT_NEAR(wall.rows, 180.0, 2.0);
@@ -84,43 +99,32 @@ TEST_F(WallBuild, OneChannelRebuildsTheMatrixAndEverythingDerivedFromIt) {
   const RevolutionList& kept = pipe.wallChannels[0].revolutions;
   ASSERT_EQ(kept.size(), static_cast<std::size_t>(testing::syntheticRevolutions({.lengthInches = 60.0})));
   EXPECT_GT(kept.back().back().position, 59.0);
-  // The correction dropped the last revolution before writing the encoder counts.
+  // The correction dropped the last revolution before writing the encoder counts, and wrote
+  // them nowhere else.
   EXPECT_EQ(encoderLines(), kept.size() - 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.file(kEncoderCountFile)));
 }
 
 TEST_F(WallBuild, StoredRemovalsTrimTheChannel) {
   PipeFile pipe = open(60.0);
-  ASSERT_EQ(BuildWallMatrix(pipe, 1), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildWallMatrix(pipe, 1, ""), BuildStatus::kBuilt);
   const std::uint32_t fullRows = pipe.wallMatrix.rows;
   pipe.wallMatrix.removeFront = CountsOfInches(10.0);
   pipe.wallMatrix.removeBack = CountsOfInches(5.0);
-  ASSERT_EQ(BuildWallMatrix(pipe, 1), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildWallMatrix(pipe, 1, ""), BuildStatus::kBuilt);
   EXPECT_NEAR(pipe.wallMatrix.rows, fullRows - 45.0, 3.0);
 }
 
 TEST_F(WallBuild, AChannelWithoutSamplesLeavesTheMatrixAsItWas) {
   PipeFile pipe = open(20.0, false);
   const WallMatrix before = pipe.wallMatrix;
-  EXPECT_EQ(BuildWallMatrix(pipe, 0), BuildStatus::kNoRevolutions);
+  EXPECT_EQ(BuildWallMatrix(pipe, 0, ""), BuildStatus::kNoRevolutions);
   EXPECT_EQ(pipe.wallMatrix.data, before.data);
-  EXPECT_EQ(BuildWallMatrix(pipe, 4), BuildStatus::kNoChannel);
+  EXPECT_EQ(BuildWallMatrix(pipe, 4, ""), BuildStatus::kNoChannel);
   pipe.wallMatrix.deltaX = 0.0;
   PipeFile withSamples = open(20.0);
   withSamples.wallMatrix.deltaX = 0.0;
-  EXPECT_EQ(BuildWallMatrix(withSamples, 0), BuildStatus::kNoGrid);
-}
-
-TEST_F(WallBuild, ASaveCarriesTheRebuiltMatrix) {
-  PipeFile pipe = open(30.0);
-  pipe.wallMatrix.deltaY = 2.0;
-  ASSERT_EQ(BuildWallMatrix(pipe, 2), BuildStatus::kBuilt);
-  const std::string out = dir.file("out.kqvw");
-  ASSERT_TRUE(savePipeFile(pipe, out, true, true).ok);
-  PipeFile reread;
-  ASSERT_TRUE(readPipeFile(reread, out).wallMatrixRead);
-  EXPECT_EQ(reread.wallMatrix.columns, 180U);
-  EXPECT_EQ(reread.wallMatrix.data, pipe.wallMatrix.data);
-  EXPECT_EQ(reread.csa.minCsa, pipe.csa.minCsa);
+  EXPECT_EQ(BuildWallMatrix(withSamples, 0, ""), BuildStatus::kNoGrid);
 }
 
 TEST_F(WallBuild, TwoChannelsJoinedStoreTheirSettings) {
@@ -174,19 +178,6 @@ TEST_F(WallBuild, AJoinThatCannotBeMadeChangesNothing) {
   EXPECT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kNoChannel);
 }
 
-TEST_F(WallBuild, AChannelCanBeJoinedToItself) {
-  PipeFile pipe = open(40.0);
-  MergedWallBuild build;
-  build.primary = 2;
-  build.secondary = 2;
-  build.direction = AppendDirection::kLeft;
-  build.jumpSize = 30;
-  build.wallScales = {1.16, 1.16, 1.16, 1.16};
-  RevolutionStartTable starts{};
-  EXPECT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kBuilt);
-  EXPECT_GT(pipe.wallMatrix.rows, 100U);
-}
-
 TEST(WallMatrixFields, ChannelsWithSamplesBecomePrimaryAndSecondary) {
   PipeFile pipe;
   pipe.wallChannels[1].sampleCount = 100;
@@ -219,6 +210,226 @@ TEST_F(WallBuild, SetWallMatrixRefusesDataOfTheWrongSize) {
   EXPECT_FLOAT_EQ(pipe.wallMatrix.length, 1.0F);
   EXPECT_EQ(pipe.wallMatrix.minWallPerRev, (std::vector<std::uint16_t>{300, 300, 300}));
   EXPECT_EQ(pipe.csa.rows, 3U);
+}
+
+// Revolutions of 10 samples, one inch apart (195 counts), readings telling the channel (primary
+// 1000 + revolution, secondary 2000 + revolution).
+RevolutionList Channel(std::size_t revolutions, std::int32_t base, std::uint32_t axialStart,
+                       std::uint32_t rotationStart) {
+  RevolutionShape shape;
+  shape.revolutions = revolutions;
+  shape.samplesPerRev = 10;
+  shape.pitchInches = 1.0;
+  shape.axialStart = axialStart;
+  shape.rotationStep = 1;
+  shape.reading = [base](std::size_t r, std::size_t) { return base + static_cast<std::int32_t>(r); };
+  RevolutionList list = MakeRevolutions(shape);
+  for (RevolutionSamples& revolution : list) {
+    for (RawSample& sample : revolution) {
+      sample.rotationCount += rotationStart;
+    }
+  }
+  return list;
+}
+
+TEST(MergeChannels, LeftPutsTheSecondaryInFrontOfThePrimary) {
+  const RevolutionList a = Channel(20, 1000, 50000, 7000);
+  const RevolutionList b = Channel(30, 2000, 100, 300);
+  const auto merged = MergeChannels(a, b, AppendDirection::kLeft);
+  ASSERT_TRUE(merged);
+  // B[k] is the first revolution ending 13.5 inches past B's start: k = 13.
+  const std::size_t k = 13;
+  ASSERT_EQ(merged->size(), a.size() + k + 1);
+  EXPECT_EQ(merged->at(k + 5), b[k + 5]);              // the first k + 6 of B as they are
+  EXPECT_EQ(merged->at(k + 6).front().reading, 1005);  // then A from its sixth revolution
+  // A's counts continue from the end of B[k].
+  const RawSample& moved = merged->at(k + 6).front();
+  EXPECT_EQ(moved.axialCount, b[k].back().axialCount + (a[5].front().axialCount - a[0].front().axialCount));
+  EXPECT_EQ(moved.rotationCount,
+            b[k].back().rotationCount + (a[5].front().rotationCount - a[0].front().rotationCount));
+  EXPECT_EQ(a, Channel(20, 1000, 50000, 7000));  // the sources are not changed
+}
+
+TEST(MergeChannels, RightAppendsTheSecondaryFromFiveBeforeItsLastOverlap) {
+  const RevolutionList a = Channel(20, 1000, 100, 300);
+  const RevolutionList b = Channel(30, 2000, 90000, 5);
+  const auto merged = MergeChannels(a, b, AppendDirection::kRight);
+  ASSERT_TRUE(merged);
+  // Going down, B[15] is the first revolution ending 13.5 inches before B's end: s = 16.
+  const std::size_t s = 16;
+  ASSERT_EQ(merged->size(), a.size() + b.size() - s);
+  EXPECT_EQ(merged->at(a.size() - 6), a[a.size() - 6]);  // A without its last 5
+  EXPECT_EQ(merged->at(a.size() - 5).front().reading, 2000 + static_cast<std::int32_t>(s - 5));
+  // Counts continue from A's end; those before B[s] wrap below it, as unsigned counts do.
+  const RawSample& atS = merged->at(a.size()).front();
+  EXPECT_EQ(atS.axialCount, a.back().back().axialCount);
+  const RawSample& before = merged->at(a.size() - 5).front();
+  EXPECT_EQ(before.axialCount,
+            a.back().back().axialCount - (b[s].front().axialCount - b[s - 5].front().axialCount));
+}
+
+TEST(MergeChannels, ChannelsTooShortForTheOverlapAreRefused) {
+  const RevolutionList a = Channel(20, 1000, 100, 0);
+  // 13.5 inches need 14 revolutions of B plus 5 more for Left.
+  EXPECT_FALSE(MergeChannels(a, Channel(18, 2000, 0, 0), AppendDirection::kLeft));
+  EXPECT_TRUE(MergeChannels(a, Channel(19, 2000, 0, 0), AppendDirection::kLeft));
+  EXPECT_FALSE(MergeChannels(a, Channel(18, 2000, 0, 0), AppendDirection::kRight));
+  EXPECT_TRUE(MergeChannels(a, Channel(19, 2000, 0, 0), AppendDirection::kRight));
+  // A needs more than the 5 revolutions either direction drops.
+  EXPECT_FALSE(MergeChannels(Channel(5, 1000, 0, 0), Channel(40, 2000, 0, 0), AppendDirection::kLeft));
+  EXPECT_FALSE(MergeChannels(Channel(5, 1000, 0, 0), Channel(40, 2000, 0, 0), AppendDirection::kRight));
+  EXPECT_FALSE(MergeChannels(a, {}, AppendDirection::kRight));
+}
+
+TEST(MergeChannels, TheJoinedListHoldsAtMostTheRevolutionLimit) {
+  const RevolutionList a = Channel(kMaxRevolutions, 1000, 0, 0);
+  const RevolutionList b = Channel(500, 2000, 0, 0);
+  EXPECT_EQ(MergeChannels(a, b, AppendDirection::kRight)->size(), kMaxRevolutions);
+  EXPECT_EQ(MergeChannels(a, b, AppendDirection::kLeft)->size(), kMaxRevolutions);
+}
+
+TEST(RevolutionStarts, AnglesFromTheStartCountsOfTheRevolutions) {
+  RevolutionStartTable starts{};
+  EXPECT_EQ(AngleOfRotationCount(starts, 12345), 0);  // empty table
+  RecordRevolutionStarts(Channel(3, 0, 0, 1000), starts);
+  ASSERT_EQ(starts[1], 1010U);
+  EXPECT_EQ(AngleOfRotationCount(starts, 1000), 0);
+  EXPECT_EQ(AngleOfRotationCount(starts, 1005), 180);
+  EXPECT_EQ(AngleOfRotationCount(starts, 1019), 324);
+  EXPECT_EQ(AngleOfRotationCount(starts, 1020), 0);  // no entry above: past the last start
+  EXPECT_EQ(AngleOfRotationCount(starts, 999), 0);   // before the first revolution
+  // A shorter build leaves nothing of a longer one.
+  RecordRevolutionStarts(Channel(10, 0, 0, 1000), starts);
+  RecordRevolutionStarts(Channel(2, 0, 0, 0), starts);
+  EXPECT_EQ(starts[2], 0U);
+  EXPECT_EQ(AngleOfRotationCount(starts, 15), 0);
+}
+
+using OdBuild = WallBuild;
+
+// The synthetic channels read +ovality and -ovality, so half their difference is the ovality,
+// 20 cos 2a, rotated by the wall angle.
+void ExpectOvality(const OdMatrix& od, std::uint32_t wallAngle) {
+  for (std::uint32_t row = 5; row + 5 < od.rows; row += 7) {
+    for (std::uint32_t column = 0; column < od.columns; column += 15) {
+      const double angle = (static_cast<double>(column) - wallAngle) * std::numbers::pi / 180.0;
+      EXPECT_NEAR(od.at(row, column), 20.0 * std::cos(2.0 * angle), 3.0) << row << ", " << column;
+    }
+  }
+}
+
+TEST_F(OdBuild, HalfTheDifferenceOfBothChannelsRotatedByTheWallAngle) {
+  PipeFile pipe = open(40.0);
+  pipe.odMatrix.deltaX = 0.25;
+  pipe.idMatrix = IdMatrix{};
+  ASSERT_EQ(BuildOdMatrix(pipe, pipe.header.odJumpSize), BuildStatus::kBuilt);
+  const OdMatrix& od = pipe.odMatrix;
+  EXPECT_EQ(od.deltaX, 0.3333333333333333);
+  EXPECT_EQ(od.deltaY, 1.0);
+  EXPECT_EQ(od.columns, 360U);
+  EXPECT_NEAR(od.rows, 120.0, 2.0);
+  EXPECT_FLOAT_EQ(od.length, static_cast<float>((od.rows - 1) * od.deltaX));
+  ExpectOvality(od, pipe.header.wallAngle);
+  EXPECT_EQ(od.ovalityPerRev.size(), od.rows);
+  EXPECT_TRUE(pipe.idMatrix.present());
+  EXPECT_EQ(pipe.odChannels[0].revolutions.size(), 0U);  // freed after the build
+}
+
+TEST_F(OdBuild, WithoutRawOdDataTheMatrixStaysAsItWas) {
+  PipeFile pipe = open(20.0, true, false);
+  const OdMatrix before = pipe.odMatrix;
+  EXPECT_EQ(BuildOdMatrix(pipe, 25), BuildStatus::kNoRevolutions);
+  EXPECT_EQ(pipe.odMatrix.data, before.data);
+  EXPECT_EQ(pipe.odMatrix.deltaX, before.deltaX);
+}
+
+TEST_F(OdBuild, ChannelsOfDifferentLengthsAreComparedOverTheRowsBothHave) {
+  testing::RevolutionShape shape;
+  shape.revolutions = 60;
+  shape.reading = [](std::size_t, std::size_t) { return 10; };
+  testing::BlockFileBuilder file;
+  PipeHeader header;
+  file.add(kTagJobInfo2, encodeJobInfo2(header));
+  for (const std::uint8_t number : {1, 2}) {
+    OdChannel channel;
+    channel.inchesPerCount = 0.001;
+    channel.revolutions = testing::MakeRevolutions(shape);
+    file.add(kTagRawOd, *encodeRawOdChannel(number, channel));
+    shape.revolutions = 30;
+    shape.reading = [](std::size_t, std::size_t) { return -4; };
+  }
+  testing::writeBytes(path, file.finish());
+  PipeFile pipe;
+  readPipeFile(pipe, path);
+  ASSERT_EQ(BuildOdMatrix(pipe, 0), BuildStatus::kBuilt);
+  EXPECT_NEAR(pipe.odMatrix.rows, 30.0, 2.0);  // the shorter channel's rows
+  for (const std::int16_t cell : pipe.odMatrix.data) {
+    ASSERT_NEAR(cell, 7, 1);  // (10 - -4) / 2
+  }
+}
+
+TEST(RotateMatrixRows, MovesEveryColumnAlongByTheShiftModuloTheColumns) {
+  std::vector<std::int16_t> data{1, 2, 3, 4, 5, 6, 7, 8};
+  RotateMatrixRows(data, 2, 4, 1);
+  EXPECT_EQ(data, (std::vector<std::int16_t>{4, 1, 2, 3, 8, 5, 6, 7}));
+  RotateMatrixRows(data, 2, 4, 0);
+  EXPECT_EQ(data, (std::vector<std::int16_t>{4, 1, 2, 3, 8, 5, 6, 7}));
+  RotateMatrixRows(data, 2, 4, 7);  // 7 columns is 3
+  EXPECT_EQ(data, (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+PipeFile WithOdRows(std::uint32_t rows) {
+  testing::PipeSpec plan;
+  plan.od = testing::MakeOdMatrix(
+      rows, 4, [](std::uint32_t r, std::uint32_t) { return static_cast<std::int16_t>(r + 1); }, kOdDeltaX);
+  plan.calibrationOd = 7.0F;
+  PipeFile pipe = testing::MakePipe(plan);
+  pipe.wallStart = 10.0;
+  pipe.wallStartCounts = 1000;
+  return pipe;
+}
+
+TEST(OdLength, PadsAndCutsChangeRowsAndTheWallStartButKeepOneRow) {
+  PipeFile pipe = WithOdRows(10);
+  PadOdStart(pipe, 12.0);  // (12.1) / (1/3) = 36 rows
+  ASSERT_EQ(pipe.odMatrix.rows, 46U);
+  EXPECT_EQ(pipe.odMatrix.at(35, 0), 0);
+  EXPECT_EQ(pipe.odMatrix.at(36, 0), 1);
+  PadOdEnd(pipe, 18.0);  // 54 rows
+  ASSERT_EQ(pipe.odMatrix.rows, 100U);
+  EXPECT_EQ(pipe.odMatrix.at(45, 3), 10);
+  EXPECT_EQ(pipe.odMatrix.at(46, 3), 0);
+  EXPECT_FLOAT_EQ(pipe.odMatrix.length, static_cast<float>(99 * kOdDeltaX));
+  EXPECT_EQ(pipe.odMatrix.ovalityPerRev.size(), 100U);
+  // Cuts drop rows and move the wall start.
+  pipe = WithOdRows(31);  // 10 inches
+  CutOdEnd(pipe, 8.0);    // (10 - 8) / (1/3) = 6 rows
+  ASSERT_EQ(pipe.odMatrix.rows, 25U);
+  CutOdStart(pipe, 1.0);  // (1.1) / (1/3) = 3 rows
+  ASSERT_EQ(pipe.odMatrix.rows, 22U);
+  EXPECT_EQ(pipe.odMatrix.at(0, 0), 4);
+  EXPECT_DOUBLE_EQ(pipe.wallStart, 10.0 - static_cast<double>(1.0F + 0.1F));
+  EXPECT_EQ(pipe.wallStartCounts, 1000U - 214U);  // 1.1 x 195.35 = 214.9
+  EXPECT_FLOAT_EQ(pipe.odMatrix.length, static_cast<float>(21 * kOdDeltaX));
+  // Cuts keep one row and nothing happens without OD data.
+  pipe = WithOdRows(10);
+  CutOdStart(pipe, 100.0);
+  EXPECT_EQ(pipe.odMatrix.rows, 1U);
+  EXPECT_EQ(pipe.wallStartCounts, 0U);  // held at 0 rather than wrapping
+  pipe = WithOdRows(10);
+  CutOdEnd(pipe, -50.0);
+  EXPECT_EQ(pipe.odMatrix.rows, 1U);
+
+  pipe = WithOdRows(10);
+  CutOdStart(pipe, std::numeric_limits<double>::infinity());
+  CutOdEnd(pipe, std::numeric_limits<double>::quiet_NaN());
+  EXPECT_EQ(pipe.odMatrix.rows, 10U);
+
+  PipeFile empty;
+  PadOdStart(empty, 12.0);
+  CutOdStart(empty, 1.0);
+  EXPECT_FALSE(empty.odMatrix.present());
+  EXPECT_EQ(empty.wallStart, 0.0);
 }
 
 }  // namespace

@@ -7,31 +7,12 @@ namespace {
 
 using namespace resources;
 
-const std::vector<int> kWallItems = {kCmdPlotWallThickness,
-                                     kCmdPlotCsa,
-                                     kCmdPlotLengthAtY,
-                                     kCmdPlotEccentricity,
-                                     kCmdPlot64PointAve,
-                                     kCmdPlotLowWall,
-                                     kCmdGrayScale,
-                                     kCmdWallMatrix,
-                                     kCmdDraw3DWall,
-                                     kCmdDraw2DWall,
-                                     kCmdDraw2DWallOverlayLeft,
-                                     kCmdDraw2DWallOverlayTop,
-                                     kCmdIndications,
-                                     kCmdChannels};
-const std::vector<int> kOdItems = {
-    kCmdDrawSlice, kCmdPlotOdOffset, kCmdPlotOvality,         kCmdDraw3DOd,
-    kCmdDraw2DOd,  kCmdOdMatrix,     kCmdDraw2DOdOverlayLeft, kCmdDraw2DOdOverlayTop};
-const std::vector<int> kBothItems = {kCmdDraw2DWall2DOd, kCmdDraw2DWall2DId, kCmdDraw2DOd2DId,
-                                     kCmdDraw3DId,       kCmdDraw2DId,       kCmdPlotCollapse,
-                                     kCmdPlotBurst,      kCmdPlotPipeId};
-const std::vector<int> kAlwaysItems = {kCmdNavigator,       kCmdInfo,         kCmdPipe, kCmdStatistics,
-                                       kCmdAppend,          kCmdOverlay,      kCmdSave, kCmdSaveAs,
-                                       kCmdExportLengthAtY, kCmdExportRevAtX, kCmdGoto, kCmdData};
-const std::vector<int> kStraightnessItems = {kCmdPlotStraightness, kCmdMarkersStraight3D, kCmdExtendFront,
-                                             kCmdExtendBack,       kCmdClipBack,          kCmdClipFront};
+// One item of each rule: needs a wall matrix, an OD matrix, both, straightness, or any pipe.
+const std::vector<int> kWallItems = {kCmdPlotWallThickness, kCmdDraw2DWall};
+const std::vector<int> kOdItems = {kCmdPlotOdOffset, kCmdDrawSlice};
+const std::vector<int> kBothItems = {kCmdDraw2DWall2DOd, kCmdPlotBurst};
+const std::vector<int> kAlwaysItems = {kCmdNavigator, kCmdSave};
+const std::vector<int> kStraightnessItems = {kCmdPlotStraightness, kCmdClipFront};
 
 class MenuStateTest : public ShellTest {
  protected:

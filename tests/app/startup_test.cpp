@@ -36,21 +36,6 @@ TEST_F(StartupTest, WithoutAFileOnlyTheMainWindowAndTheHiddenPleaseWaitExist) {
   EXPECT_FALSE(pleaseWait->isVisible());
   EXPECT_EQ(app.documentState, DocumentState::kNone);
   EXPECT_EQ(app.viewMode, ViewMode::kNone);
-  EXPECT_EQ(app.windowClassNames[13], "Plot 12");
-  EXPECT_EQ(app.windowClassNames[14], "Burst");
-}
-
-TEST_F(StartupTest, OnlyTheItemsThatNeedNoFileStartEnabled) {
-  start();
-  int enabled = 0;
-  for (const MenuEntry& entry : MainMenu()) {
-    if (entry.kind == MenuEntryKind::kItem && menuEnabled(entry.id)) ++enabled;
-  }
-  EXPECT_EQ(enabled, 7);
-  for (int id : {kCmdOpenPipe, kCmdOpenString, kCmdImportStraightness, kCmdExportHalden, kCmdExit,
-                 kCmdControls, kCmdAbout}) {
-    EXPECT_TRUE(menuEnabled(id)) << id;
-  }
 }
 
 TEST_F(StartupTest, AQuotedCommandLineOpensThatPathBeforeTheClockStarts) {

@@ -7,7 +7,8 @@ namespace ductora::testing {
 
 CliRun CliTest::run(const std::string& arguments) const {
   const std::string errPath = dir.file("stderr.txt");
-  const CommandResult result = runCommand(std::string(DUCTORA_CLI_PATH) + " " + arguments + " 2>" + errPath);
+  const CommandResult result = runCommand("cd '" + dir.path().string() + "' && " + DUCTORA_CLI_PATH + " " +
+                                          arguments + " 2>'" + errPath + "'");
   return {result.exitCode, result.out, text(errPath)};
 }
 

@@ -15,7 +15,8 @@ struct CliRun {
   std::string err;
 };
 
-// Runs the real ductora-cli in a fresh folder, with stdout and stderr captured apart.
+// Runs the real ductora-cli in a fresh folder, which is also its working directory, with stdout and
+// stderr captured apart.
 class CliTest : public ::testing::Test {
  protected:
   CliRun run(const std::string& arguments) const;

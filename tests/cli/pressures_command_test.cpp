@@ -1,17 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
 #include "analysis/pipe_measures.h"
 #include "analysis/pressure_series.h"
 #include "analysis/pressures.h"
+#include "analysis/range_values.h"
 #include "analysis/revolution_metrics.h"
 #include "cli_test_fixture.h"
+#include "data/text_exports.h"
 
 namespace ductora::testing {
 namespace {
 
 using nlohmann::json;
+
+constexpr double kYield = 110000.0;
+constexpr std::size_t kApi = 0;
+constexpr std::size_t kBarlow = 4;
 
 class PressuresCommand : public LoadedPipeCliTest {};
 
@@ -20,63 +30,168 @@ TEST_F(PressuresCommand, JsonAtTheLargestDOverT) {
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const json j = json::parse(r.out);
   const double maxDOverT = MaxDOverT(pipe);
-  EXPECT_GT(maxDOverT, 15.0);
   EXPECT_EQ(j["maxDOverT"].get<double>(), maxDOverT);
-  EXPECT_EQ(j["yield"].get<double>(), 110000.0);
+  EXPECT_EQ(j["dOverTSource"], "measured");
   ASSERT_EQ(j["burst"].size(), kBurstFormulaCount);
-  EXPECT_EQ(j["burst"][0]["name"], "API");
-  EXPECT_NEAR(j["burst"][0]["pressure"].get<double>(), 0.875 * 2.0 * 110000.0 / maxDOverT, 1e-9);
-  EXPECT_EQ(j["burst"][9]["name"], "Tresca");
-  EXPECT_EQ(j["burst"][9]["variant"], "Fully Plastic");
-  EXPECT_EQ(j["burst"][10]["pressure"].get<double>(), 0.0);
+  EXPECT_NEAR(j["burst"][kApi]["pressure"].get<double>(), 0.875 * 2.0 * kYield / maxDOverT, 1e-9);
 
   // Nominal: 7.000" over 0.362"; actual: the middle of the pipe by default.
   const json& nominal = j["apiCollapse"]["nominal"];
   EXPECT_NEAR(nominal["dOverT"].get<double>(), 7.0 / 0.362, 1e-9);
-  EXPECT_EQ(nominal["pressure"].get<double>(), ApiCollapse(110000.0, 7.0 / 0.362));
+  EXPECT_EQ(nominal["pressure"].get<double>(), ApiCollapse(kYield, 7.0 / 0.362));
   const double middle = pipe.pipeLength() / 2.0;
   EXPECT_EQ(j["position"].get<double>(), middle);
   EXPECT_EQ(j["apiCollapse"]["actual"]["dOverT"].get<double>(), ActualDOverT(pipe, middle));
   EXPECT_GT(j["apiCollapse"]["actual"]["dOverT"].get<double>(), 15.0);
+
+  // Tamano by default from the pipe's averages, the yield taken as given.
+  const json& tamano = j["tamanoCollapse"];
+  EXPECT_EQ(tamano["od"], kChoiceAverageForPipe);
+  EXPECT_EQ(tamano["eccentricity"], kChoiceAverageForPipe);
+  EXPECT_NEAR(tamano["pressure"].get<double>(),
+              TamanoCollapse(kYield, pipe.odMatrix.avgOd / pipe.wallMatrix.avgWall, pipe.odMatrix.avgOvality,
+                             pipe.wallMatrix.avgEccentricity),
+              1e-6);
+}
+
+TEST_F(PressuresCommand, TamanoTakesTheDialogsChoices) {
+  // OD the pipe's largest, wall its smallest, no ovality or eccentricity.
+  json j = json::parse(run("pressures " + path + " --json --collapse 1,2,0,0 --position 10").out);
+  EXPECT_NEAR(j["tamanoCollapse"]["pressure"].get<double>(),
+              TamanoCollapse(kYield, pipe.odMatrix.maxOd / pipe.wallMatrix.minWall, 0.0, 0.0), 1e-6);
+  EXPECT_EQ(j["tamanoCollapse"]["wall"], kChoiceMinForPipe);
+  // Without a wall input there is no pressure.
+  const CliRun r = run("pressures " + path + " --collapse 3,0,3,3");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find("none: no OD or wall input here"), std::string::npos) << r.out;
 }
 
 TEST_F(PressuresCommand, YieldInThousandsOnlyForApiCollapse) {
   const json low = json::parse(run("pressures " + path + " --json --yield 110").out);
   const json full = json::parse(run("pressures " + path + " --json --yield 110000").out);
   EXPECT_EQ(low["apiCollapse"]["nominal"]["pressure"], full["apiCollapse"]["nominal"]["pressure"]);
-  EXPECT_NEAR(low["burst"][4]["pressure"].get<double>() * 1000.0, full["burst"][4]["pressure"].get<double>(),
-              1e-6);
+  EXPECT_NEAR(low["burst"][kBarlow]["pressure"].get<double>() * 1000.0,
+              full["burst"][kBarlow]["pressure"].get<double>(), 1e-6);
 }
 
-TEST_F(PressuresCommand, OutsideThePipeTheActualCollapseIsUndefined) {
-  const CliRun r = run("pressures " + path + " --position 500");
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  // D/t 0 outside the matrix: yield collapse 2 Yp (0 - 1) / 0.
-  EXPECT_NE(r.out.find("Actual (D/t 0.000)"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("-inf"), std::string::npos) << r.out;
-  const json j = json::parse(run("pressures " + path + " --json --position 500").out);
+TEST_F(PressuresCommand, WithoutOdDataTheNominalDOverTIsUsedAndSaid) {
+  const std::string wallOnly = writePipe("wall-only.kqvw", 30.0, 1, false);
+  const json j = json::parse(run("pressures " + wallOnly + " --json").out);
+  // Calibration OD 7000 mils over the nominal 362.
+  const double nominal = 7000.0 / 362.0;
+  EXPECT_EQ(j["dOverTSource"], "nominal");
+  EXPECT_DOUBLE_EQ(j["maxDOverT"].get<double>(), nominal);
+  EXPECT_NEAR(j["burst"][kApi]["pressure"].get<double>(), 0.875 * 2.0 * kYield / nominal, 1e-9);
   EXPECT_TRUE(j["apiCollapse"]["actual"]["pressure"].is_null());
+  const CliRun r = run("pressures " + wallOnly);
+  EXPECT_NE(r.out.find("19.337 (nominal"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("inf"), std::string::npos) << r.out;
 }
 
-TEST_F(PressuresCommand, ReadableFormNamesEveryFormula) {
-  const CliRun r = run("pressures " + path + " --position 10");
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  for (const char* label : {"Max D/T:", "Tresca (Incipient Yield)", "Tresca (Fully Plastic)", "Lame'",
-                            "Hill's Burst Limit", "Klever-Stewart"}) {
-    EXPECT_NE(r.out.find(label), std::string::npos) << label;
+TEST_F(PressuresCommand, NonsenseIsRefusedWithAUsageError) {
+  for (const std::string& arguments :
+       std::vector<std::string>{"", " --position 500", " --position -1", " --position nan", " --yield 0",
+                                " --yield -5", " --yield nan", " --yield inf", " --yield lots",
+                                " --collapse 1,2,3", " --collapse 7,0,0,0", " --collapse 3,3,3,3,"}) {
+    const CliRun r = run("pressures " + (arguments.empty() ? "" : path + arguments));
+    EXPECT_EQ(r.exitCode, 2) << arguments;
+    EXPECT_TRUE(r.out.empty()) << arguments;
+    EXPECT_FALSE(r.err.empty()) << arguments;
   }
-  const std::size_t plastic = r.out.find("Plastic Failure Pressure");
-  ASSERT_NE(plastic, std::string::npos);
-  const std::string line = r.out.substr(plastic, r.out.find('\n', plastic) - plastic);
-  EXPECT_EQ(line.substr(line.size() - 6), " 0.000") << line;
-}
-
-TEST_F(PressuresCommand, FileAndUsageErrors) {
+  EXPECT_NE(run("pressures " + path + " --position 500").err.find("lies outside the wall data"),
+            std::string::npos);
   const CliRun missing = run("pressures " + dir.file("absent.kqvw"));
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.err.rfind("ductora-cli: " + dir.file("absent.kqvw") + ": ", 0), 0U) << missing.err;
-  EXPECT_EQ(run("pressures").exitCode, 2);
-  EXPECT_EQ(run("pressures " + path + " --yield lots").exitCode, 2);
+}
+
+class RangeCommand : public LoadedPipeCliTest {};
+
+TEST_F(RangeCommand, JsonHoldsThePipeWindowsValues) {
+  const CliRun r = run("range " + path + " --from 5 --to 20 --json");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const json j = json::parse(r.out);
+  const RangeValues v = PipeRangeValues(pipe, 5.0, 20.0);
+  EXPECT_EQ(j["fromIndex"], v.indices.from);
+  EXPECT_EQ(j["toIndex"], v.indices.to);
+  EXPECT_TRUE(j["wall"]["min"].contains("percent"));
+  EXPECT_FALSE(j["od"]["min"].contains("percent"));
+  EXPECT_EQ(j["wall"]["min"]["value"].get<double>(), v.wall.min.value);
+  EXPECT_EQ(j["wall"]["min"]["percent"].get<double>(), v.wall.min.percent);
+  EXPECT_EQ(j["od"]["max"]["position"].get<double>(), v.od.max.position);
+  // A 7.000" pipe with walls near 0.362".
+  EXPECT_NEAR(j["od"]["average"].get<double>(), 7.0, 0.05);
+  EXPECT_NEAR(j["wall"]["average"].get<double>(), 0.362, 0.02);
+  EXPECT_LT(j["wall"]["min"]["percent"].get<double>(), 100.0);
+}
+
+TEST_F(RangeCommand, Errors) {
+  EXPECT_EQ(run("range " + dir.file("absent.kqvw") + " --from 0 --to 1").exitCode, 1);
+  for (const char* bounds : {"--from 0", "--from nan --to 3", "--from 1 --to inf", "--from -1 --to 3"}) {
+    const CliRun r = run("range " + path + " " + bounds);
+    EXPECT_EQ(r.exitCode, 2) << bounds;
+    EXPECT_TRUE(r.out.empty()) << bounds;
+  }
+}
+
+class ExportCommand : public LoadedPipeCliTest {
+ protected:
+  std::string out = dir.file("export.txt");
+};
+
+TEST_F(ExportCommand, WritesTheExportsByteForByte) {
+  CliRun r = run("export length-at-y " + path + " --angle 90 -o " + out);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::string lengthAtY = text(out);
+  EXPECT_EQ(lengthAtY, exportLengthAtY(&pipe, 90.0).text);
+  EXPECT_EQ(static_cast<std::uint32_t>(std::count(lengthAtY.begin(), lengthAtY.end(), '\n')),
+            pipe.wallMatrix.rows);
+  EXPECT_EQ(lengthAtY.rfind("0, ", 0), 0U);
+
+  r = run("export rev-at-x " + path + " --position 10 -o " + out);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(text(out), exportRevAtX(&pipe, 10.0).text);
+
+  r = run("export halden " + path + " --output " + out);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::string halden = text(out);
+  EXPECT_EQ(halden, exportHalden(&pipe).text);
+  const std::size_t rows = (pipe.odMatrix.rows + 2) / 3;
+  EXPECT_EQ(static_cast<std::size_t>(std::count(halden.begin(), halden.end(), '\n')), rows * 24);
+}
+
+TEST_F(ExportCommand, CursorsOutsideTheMatrixAndBadArgumentsAreUsageErrorsAndWriteNothing) {
+  CliRun r = run("export length-at-y " + path + " --angle 400 -o " + out);
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_NE(r.err.find("--angle 400 lies outside the wall matrix"), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(out));
+  for (const std::string& arguments :
+       {"rev-at-x " + path + " --position -3 -o " + out, std::string(), "halden " + path,
+        "length-at-y " + path + " -o " + out, "sideways " + path + " -o " + out}) {
+    EXPECT_EQ(run("export " + arguments).exitCode, 2) << arguments;
+  }
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(ExportCommand, HaldenWithoutOdMatrixIsAnEmptyFile) {
+  const std::string wallOnly = writePipe("wall-only.kqvw", 20.0, 1, false);
+  writeText(out, "previous\n");
+  const CliRun r = run("export halden " + wallOnly + " -o " + out);
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_TRUE(text(out).empty());
+  EXPECT_NE(r.err.find("warning: no OD matrix"), std::string::npos) << r.err;
+}
+
+TEST_F(ExportCommand, FileErrorsExitOne) {
+  EXPECT_EQ(run("export halden " + dir.file("absent.kqvw") + " -o " + out).exitCode, 1);
+  const CliRun r = run("export halden " + path + " -o " + dir.file("no-folder/out.txt"));
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err.rfind("ductora-cli: " + dir.file("no-folder/out.txt") + ": ", 0), 0U) << r.err;
+  // A file without a wall matrix has nothing for the wall exports.
+  const std::string empty = dir.file("empty.kqvw");
+  writeBytes(empty, {9, 0, 0, 0, 0, 0x10, 0x27, 0, 0});
+  EXPECT_EQ(run("export rev-at-x " + empty + " --position 0 -o " + out).exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 }  // namespace

@@ -1,71 +1,36 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "analysis/channel_correction.h"
+#include "cli_test_fixture.h"
 #include "support/synthetic_pipe.h"
-#include "support/temp_dir.h"
 
+namespace ductora::testing {
 namespace {
 
-using ductora::testing::TempDir;
 using nlohmann::json;
 
-struct RunResult {
-  int exitCode = -1;
-  std::string out;
-};
-
-class RebuildCommand : public ::testing::Test {
+class RebuildCommand : public CliTest {
  protected:
-  void SetUp() override {
-    ductora::testing::SyntheticPipeOptions options;
-    options.lengthInches = 40.0;
-    ductora::testing::writeSyntheticPipe(pipe, options);
-  }
-
-  // Runs the real tool inside the temporary folder, where EncoderCount.tab is written.
-  RunResult run(const std::string& arguments) const {
-    const std::string command =
-        "cd '" + dir.path().string() + "' && " + DUCTORA_CLI_PATH + " " + arguments + " 2>'" + err + "'";
-    RunResult result;
-    FILE* stream = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), stream)) > 0) {
-      result.out.append(buffer.data(), n);
-    }
-    const int status = pclose(stream);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-  }
-
   json info(const std::string& path) const {
-    const RunResult result = run("info --json --matrices " + path);
-    EXPECT_EQ(result.exitCode, 0) << stderrText();
+    const CliRun result = run("info --json --matrices " + path);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
     return json::parse(result.out);
   }
 
-  std::string stderrText() const {
-    const auto bytes = ductora::testing::readBytes(err);
-    return {bytes.begin(), bytes.end()};
-  }
-
-  TempDir dir;
-  std::string err = dir.file("stderr.txt");
-  std::string pipe = dir.file("pipe.kqvw");
+  std::string pipe = writePipe("pipe.kqvw", 40.0);
   std::string out = dir.file("out.kqvw");
 };
 
 TEST_F(RebuildCommand, WallFromOneChannelWithTheStoredSettings) {
   const json before = info(pipe);
-  const RunResult result = run("rebuild wall " + pipe + " -o " + out);
-  ASSERT_EQ(result.exitCode, 0) << stderrText();
+  const CliRun result = run("rebuild wall " + pipe + " -o " + out);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_NE(result.out.find("written to"), std::string::npos);
   const json after = info(out);
   EXPECT_EQ(after["wallMatrix"]["columns"], 360);
@@ -75,14 +40,32 @@ TEST_F(RebuildCommand, WallFromOneChannelWithTheStoredSettings) {
   // The raw channels went along with the rebuilt matrix, and the source is untouched.
   EXPECT_EQ(after["dataPresent"][1], 1);
   EXPECT_EQ(info(pipe)["wallMatrix"]["data"], before["wallMatrix"]["data"]);
-  EXPECT_TRUE(std::filesystem::exists(dir.file("EncoderCount.tab")));
+  // Nothing lands in the working directory unasked.
+  EXPECT_FALSE(std::filesystem::exists(dir.file(kEncoderCountFile)));
+}
+
+TEST_F(RebuildCommand, EncoderCountsAreAppendedWhereAsked) {
+  const std::string log = dir.file("counts.tab");
+  for (int build = 1; build <= 2; ++build) {
+    ASSERT_EQ(run("rebuild wall " + pipe + " -o " + out + " --encoder-log " + log).exitCode, 0);
+  }
+  // One line per corrected revolution (the mark repair drops the last) for each build.
+  const int revolutions = syntheticRevolutions({.lengthInches = 40.0});
+  const std::string counts = text(log);
+  EXPECT_EQ(std::count(counts.begin(), counts.end(), '\n'), 2 * (revolutions - 1));
+  EXPECT_FALSE(std::filesystem::exists(dir.file(kEncoderCountFile)));
+
+  const CliRun unwritable =
+      run("rebuild wall " + pipe + " -o " + out + " --encoder-log " + dir.path().string());
+  EXPECT_EQ(unwritable.exitCode, 1);
+  EXPECT_NE(unwritable.err.find("cannot be opened for appending"), std::string::npos) << unwritable.err;
 }
 
 TEST_F(RebuildCommand, WallOptionsAreApplied) {
-  const RunResult result = run("rebuild wall " + pipe + " -o " + out +
-                               " --primary 2 --remove-front 12 --delta-x 0.5 --delta-y 2 --jump 40 "
-                               "--wall-scale 2=1.2 --wall-scale 4=0.9");
-  ASSERT_EQ(result.exitCode, 0) << stderrText();
+  const CliRun result = run("rebuild wall " + pipe + " -o " + out +
+                            " --primary 2 --remove-front 12 --delta-x 0.5 --delta-y 2 --jump 40 "
+                            "--wall-scale 2=1.2 --wall-scale 4=0.9");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
   const json after = info(out);
   EXPECT_EQ(after["wallMatrix"]["columns"], 180);
   EXPECT_EQ(after["wallMatrix"]["deltaX"], 0.5);
@@ -94,23 +77,20 @@ TEST_F(RebuildCommand, WallOptionsAreApplied) {
   EXPECT_NEAR(after["wallMatrix"]["length"].get<double>(), 40.0 - 12.0, 1.0);
 }
 
-TEST_F(RebuildCommand, WallFromTwoChannelsJoined) {
-  const RunResult result = run("rebuild wall " + pipe + " -o " + out + " --secondary 3 --left --display-raw");
-  ASSERT_EQ(result.exitCode, 0) << stderrText();
+TEST_F(RebuildCommand, WallFromTwoChannelsJoinedAndOdWithAJumpSize) {
+  const CliRun result = run("rebuild wall " + pipe + " -o " + out + " --secondary 3 --left --display-raw");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
   const json after = info(out);
   // Left: 13.5 inches and 5 revolutions of the secondary, then the primary from its sixth.
   EXPECT_NEAR(after["wallMatrix"]["length"].get<double>(), 40.0 + 13.5, 1.0);
-}
 
-TEST_F(RebuildCommand, OdWithAJumpSize) {
-  const RunResult result = run("rebuild od " + pipe + " -o " + out + " --jump 12");
-  ASSERT_EQ(result.exitCode, 0) << stderrText();
-  const json after = info(out);
-  EXPECT_EQ(after["header"]["odJumpSize"], 12);
-  EXPECT_EQ(after["odMatrix"]["columns"], 360);
-  EXPECT_NEAR(after["odMatrix"]["rows"].get<double>(), 120.0, 2.0);
-  EXPECT_NEAR(after["odMatrix"]["maxOvality"].get<double>(),
-              info(pipe)["odMatrix"]["maxOvality"].get<double>(), 0.2);
+  // The OD matrix with a jump size.
+  ASSERT_EQ(run("rebuild od " + pipe + " -o " + out + " --jump 12").exitCode, 0);
+  const json od = info(out);
+  EXPECT_EQ(od["header"]["odJumpSize"], 12);
+  EXPECT_NEAR(od["odMatrix"]["rows"].get<double>(), 120.0, 2.0);
+  EXPECT_NEAR(od["odMatrix"]["maxOvality"].get<double>(), info(pipe)["odMatrix"]["maxOvality"].get<double>(),
+              0.2);
 }
 
 TEST_F(RebuildCommand, UsageErrors) {
@@ -129,28 +109,31 @@ TEST_F(RebuildCommand, UsageErrors) {
 }
 
 TEST_F(RebuildCommand, FileErrors) {
-  RunResult result = run("rebuild wall " + dir.file("missing.kqvw") + " -o " + out);
+  CliRun result = run("rebuild wall " + dir.file("missing.kqvw") + " -o " + out);
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(stderrText().find("ductora-cli: " + dir.file("missing.kqvw") + ": "), std::string::npos);
+  EXPECT_NE(result.err.find("ductora-cli: " + dir.file("missing.kqvw") + ": "), std::string::npos);
 
-  ductora::testing::SyntheticPipeOptions options;
+  SyntheticPipeOptions options;
   options.lengthInches = 10.0;
   options.withRawWall = false;
   options.withRawOd = false;
   const std::string bare = dir.file("bare.kqvw");
-  ductora::testing::writeSyntheticPipe(bare, options);
-  EXPECT_EQ(run("rebuild wall " + bare + " -o " + out + " --primary 1").exitCode, 1);
-  EXPECT_NE(stderrText().find("cannot rebuild the wall matrix"), std::string::npos);
+  writeSyntheticPipe(bare, options);
+  result = run("rebuild wall " + bare + " -o " + out + " --primary 1");
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("cannot rebuild the wall matrix"), std::string::npos);
   EXPECT_EQ(run("rebuild od " + bare + " -o " + out).exitCode, 1);
   // Joining channels too short for the overlap.
   options.lengthInches = 5.0;
   options.withRawWall = true;
   const std::string shortPipe = dir.file("short.kqvw");
-  ductora::testing::writeSyntheticPipe(shortPipe, options);
-  EXPECT_EQ(run("rebuild wall " + shortPipe + " -o " + out + " --secondary 2").exitCode, 1);
-  EXPECT_NE(stderrText().find("too short to be joined"), std::string::npos);
+  writeSyntheticPipe(shortPipe, options);
+  result = run("rebuild wall " + shortPipe + " -o " + out + " --secondary 2");
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("too short to be joined"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(out));
   EXPECT_EQ(run("rebuild wall " + pipe + " -o " + dir.file("no/such/folder/out.kqvw")).exitCode, 1);
 }
 
 }  // namespace
+}  // namespace ductora::testing

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <string>
 
 #include "analysis/pipe_measures.h"
 #include "analysis/revolution_metrics.h"
@@ -38,28 +40,40 @@ class ReportCommand : public CliTest {
   std::string list;
 };
 
-TEST_F(ReportCommand, OneRowPerReadablePipeAndExitOne) {
-  const CliRun r = run("report " + list + " " + fourth + " --format csv");
+TEST_F(ReportCommand, UnreadableFilesAndListsNamingNoPipeAreNamedTheRestReportedExitOne) {
+  const std::string junk = dir.file("junk.kqvw");
+  writeText(junk, "not a pipe file at all");
+  const std::string empty = dir.file("empty.kqstr");
+  writeText(empty, "\n");
+  const CliRun r = run("report " + list + " " + empty + " " + junk + " " + dir.file("absent.kqstr") + " " +
+                       fourth + " --format csv");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "ductora-cli: " + dir.file("p2.kqvw") + ": No such file or directory\n");
+  for (const std::string& named :
+       {dir.file("p2.kqvw") + ": No such file or directory", empty + ": warning: names no pipe",
+        junk + ": holds no pipe data", dir.file("absent.kqstr") + ": "}) {
+    EXPECT_NE(r.err.find("ductora-cli: " + named), std::string::npos) << r.err;
+  }
   const std::vector<std::string> lines = Lines(r.out);
   ASSERT_EQ(lines.size(), 4U) << r.out;
   EXPECT_EQ(
       lines[0],
       "index,file,kqNumber,length,minWall,avgWall,maxWall,minCsaPercent,maxEccentricity,maxOvality,minOd,"
-      "maxOd,maxDOverT,apiBurst");
-  // The missing pipe keeps its place in the numbering.
+      "maxOd,maxDOverT,apiBurst,dOverTSource");
+  // Unreadable pipes keep their place in the numbering.
   EXPECT_EQ(lines[1].rfind("1," + first + ",4711,", 0), 0U) << lines[1];
   EXPECT_EQ(lines[2].rfind("3," + third + ",", 0), 0U) << lines[2];
-  EXPECT_EQ(lines[3].rfind("4," + fourth + ",", 0), 0U) << lines[3];
+  EXPECT_EQ(lines[3].rfind("5," + fourth + ",", 0), 0U) << lines[3];
 }
 
 TEST_F(ReportCommand, JsonValuesAreThePipesMeasures) {
-  const CliRun r = run("report " + list + " " + fourth + " --format json");
+  const std::string empty = dir.file("empty.kqstr");
+  writeText(empty, "\n");
+  const CliRun r = run("report " + list + " " + empty + " " + fourth + " --format json");
   EXPECT_EQ(r.exitCode, 1);
   const json j = json::parse(r.out);
   ASSERT_EQ(j["pipes"].size(), 3U);
   EXPECT_EQ(j["unreadable"], json::array({dir.file("p2.kqvw")}));
+  EXPECT_EQ(j["emptyLists"], json::array({empty}));
   PipeFile pipe;
   ASSERT_TRUE(LoadPipeForUse(pipe, third).opened);
   const json& row = j["pipes"][1];
@@ -67,42 +81,14 @@ TEST_F(ReportCommand, JsonValuesAreThePipesMeasures) {
   EXPECT_EQ(row["file"], third);
   EXPECT_EQ(row["kqNumber"], 4711);
   EXPECT_EQ(row["length"].get<double>(), pipe.pipeLength());
-  EXPECT_EQ(row["minWall"].get<double>(), pipe.wallMatrix.minWall);
   EXPECT_EQ(row["avgWall"].get<double>(), pipe.wallMatrix.avgWall);
-  EXPECT_EQ(row["maxWall"].get<double>(), pipe.wallMatrix.maxWall);
-  EXPECT_EQ(row["maxEccentricity"].get<double>(), pipe.wallMatrix.maxEccentricity);
   EXPECT_EQ(row["maxOvality"].get<double>(), pipe.odMatrix.maxOvality);
-  EXPECT_EQ(row["minOd"].get<double>(), pipe.odMatrix.minOd);
-  EXPECT_EQ(row["maxOd"].get<double>(), pipe.odMatrix.maxOd);
   EXPECT_EQ(row["maxDOverT"].get<double>(), MaxDOverT(pipe));
+  EXPECT_EQ(row["dOverTSource"], "measured");
   EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 110000.0 / MaxDOverT(pipe), 1e-9);
   // Walls near the nominal 0.362": the smallest area is a little under 100 %.
   EXPECT_GT(row["minCsaPercent"].get<double>(), 90.0);
   EXPECT_LT(row["minCsaPercent"].get<double>(), 100.5);
-}
-
-TEST_F(ReportCommand, TableWithHeading) {
-  const CliRun r = run("report " + first + " " + third);
-  EXPECT_EQ(r.exitCode, 0) << r.err;
-  const std::vector<std::string> lines = Lines(r.out);
-  ASSERT_EQ(lines.size(), 3U) << r.out;
-  EXPECT_EQ(lines[0].rfind("   #  File", 0), 0U) << lines[0];
-  EXPECT_NE(lines[0].find("API burst"), std::string::npos);
-  EXPECT_EQ(lines[1].rfind("   1  " + first, 0), 0U) << lines[1];
-  EXPECT_EQ(lines[2].rfind("   2  " + third, 0), 0U) << lines[2];
-  EXPECT_TRUE(r.err.empty()) << r.err;
-}
-
-TEST_F(ReportCommand, UnreadableFilesAreNamedAndTheRestReported) {
-  const std::string junk = dir.file("junk.kqvw");
-  writeText(junk, "not a pipe file at all");
-  const CliRun r = run("report " + dir.file("absent.kqstr") + " " + junk + " " + first + " --format csv");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("ductora-cli: " + dir.file("absent.kqstr") + ": "), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("ductora-cli: " + junk + ": holds no pipe data"), std::string::npos) << r.err;
-  const std::vector<std::string> lines = Lines(r.out);
-  ASSERT_EQ(lines.size(), 2U);
-  EXPECT_EQ(lines[1].rfind("2," + first + ",", 0), 0U) << lines[1];
 }
 
 TEST_F(ReportCommand, CsvQuotesFileNamesThatNeedIt) {
@@ -112,9 +98,97 @@ TEST_F(ReportCommand, CsvQuotesFileNamesThatNeedIt) {
   EXPECT_NE(r.out.find("\n1,\"" + dir.file("a,\"\"b\"\".kqvw") + "\",4711,"), std::string::npos) << r.out;
 }
 
+TEST_F(ReportCommand, APipeWithoutOdDataIsReportedAtTheNominalDOverTAndMarked) {
+  const std::string wallOnly = writePipe("wall-only.kqvw", 20.0, 5, false);
+  const json j = json::parse(run("report " + wallOnly + " --format json").out);
+  const json& row = j["pipes"][0];
+  EXPECT_EQ(row["dOverTSource"], "nominal");
+  EXPECT_DOUBLE_EQ(row["maxDOverT"].get<double>(), 7000.0 / 362.0);  // calibration OD / nominal wall
+  EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 110000.0 / (7000.0 / 362.0), 1e-9);
+  const CliRun table = run("report " + first + " " + wallOnly);
+  EXPECT_EQ(table.exitCode, 0) << table.err;
+  const std::vector<std::string> lines = Lines(table.out);
+  ASSERT_EQ(lines.size(), 4U);
+  EXPECT_EQ(lines[0].rfind("   #  File", 0), 0U) << lines[0];
+  EXPECT_EQ(lines[1].rfind("   1  " + first, 0), 0U) << lines[1];
+  EXPECT_EQ(lines[1].find('*'), std::string::npos) << lines[1];
+  EXPECT_NE(lines[2].find("19.337*"), std::string::npos) << lines[2];
+  EXPECT_EQ(lines[3].rfind("* at the nominal D/t", 0), 0U) << lines[3];
+}
+
 TEST_F(ReportCommand, UsageErrorsExitTwo) {
-  EXPECT_EQ(run("report").exitCode, 2);
-  EXPECT_EQ(run("report " + first + " --format xml").exitCode, 2);
+  for (const std::string& arguments :
+       {std::string("report"), "report " + first + " --format xml", "report " + first + " --yield 0",
+        "report " + first + " --yield nan"}) {
+    const CliRun r = run(arguments);
+    EXPECT_EQ(r.exitCode, 2) << arguments;
+    EXPECT_TRUE(r.out.empty()) << arguments;
+  }
+}
+
+class InfoCommand : public CliTest {};
+
+TEST_F(InfoCommand, JsonHasTheKeysScriptsRelyOn) {
+  const std::string path = writePipe("pipe.kqvw", 60.0);
+  const CliRun result = run("info " + path + " --json --series");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const json j = json::parse(result.out);
+  for (const char* key : {"path", "wallMatrixRead", "dataPresent", "length", "wallStartCounts", "wallStart",
+                          "maxDOverT", "header", "wallChannels", "odChannels", "wallMatrix", "csa",
+                          "odMatrix", "idMatrix", "straightness", "revolutionMetrics"}) {
+    EXPECT_TRUE(j.contains(key)) << key;
+  }
+  EXPECT_EQ(j["path"], path);
+  EXPECT_TRUE(j["wallMatrixRead"].get<bool>());
+  EXPECT_EQ(j["dataPresent"].size(), 10U);
+  EXPECT_EQ(j["wallChannels"].size(), 4U);
+
+  const json& wall = j["wallMatrix"];
+  const auto rows = wall["rows"].get<std::size_t>();
+  EXPECT_NEAR(wall["length"].get<double>(), (rows - 1) * wall["deltaX"].get<double>(), 1e-3);
+  EXPECT_EQ(wall["minWallPerRev"].size(), rows);
+  EXPECT_FALSE(wall.contains("data"));
+  EXPECT_EQ(j["revolutionMetrics"].size(), j["odMatrix"]["rows"].get<std::size_t>());
+  EXPECT_EQ(j["revolutionMetrics"][0].size(), 16U);
+}
+
+TEST_F(InfoCommand, MatricesAddTheValuesAndTheReadableFormNamesTheJob) {
+  const std::string path = writePipe("pipe.kqvw", 20.0);
+  const json j = json::parse(run("info " + path + " --json --matrices").out);
+  for (const char* key : {"wallMatrix", "odMatrix"}) {
+    EXPECT_EQ(j[key]["data"].size(),
+              j[key]["rows"].get<std::size_t>() * j[key]["columns"].get<std::size_t>());
+  }
+  EXPECT_FALSE(j.contains("revolutionMetrics"));
+
+  const CliRun result = run("info " + path);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find("Wall matrix:"), std::string::npos);
+  EXPECT_NE(result.out.find("KQ No."), std::string::npos);
+}
+
+TEST_F(InfoCommand, FileWithoutWallMatrixStillPrintsWhatItHas) {
+  const std::string path = dir.file("od-only.kqvw");
+  // One tag-9 block (wall start) and the end of the chain.
+  writeBytes(path, {9, 0, 0, 0, 0, 0x10, 0x27, 0, 0});
+  const CliRun result = run("info " + path + " --json");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const json j = json::parse(result.out);
+  EXPECT_FALSE(j["wallMatrixRead"].get<bool>());
+  EXPECT_TRUE(j["wallMatrix"].is_null());
+  EXPECT_EQ(j["wallStartCounts"], 10000);
+}
+
+TEST_F(InfoCommand, MissingFileIsOneLineAndExitOneUsageErrorsExitTwo) {
+  const std::string path = dir.file("absent.kqvw");
+  const CliRun result = run("info " + path);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_TRUE(result.out.empty());
+  EXPECT_EQ(result.err.rfind("ductora-cli: " + path + ": ", 0), 0U) << result.err;
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+  for (const char* arguments : {"info", "frobnicate x", ""})
+    EXPECT_EQ(run(arguments).exitCode, 2) << arguments;
+  EXPECT_EQ(run("--help").exitCode, 0);
 }
 
 }  // namespace

@@ -9,83 +9,21 @@
 #include "data/pipe_file_io.h"
 #include "data/raw_channels.h"
 #include "support/block_file_builder.h"
+#include "support/block_fixtures.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"
 
 namespace ductora {
 namespace {
 
+using ductora::testing::BlockFixture;
+using ductora::testing::Bytes;
+using ductora::testing::chainBlocks;
+using ductora::testing::completePipeBlocks;
 using ductora::testing::readBytes;
 using ductora::testing::SyntheticPipeOptions;
 using ductora::testing::TempDir;
 using ductora::testing::writeSyntheticPipe;
-
-struct ChainEntry {
-  std::uint8_t tag;
-  std::uint32_t nextOffset;
-};
-
-// The blocks of a file as its chain declares them; fails the test when the chain is not exact.
-std::vector<std::uint8_t> tagsOfChain(const std::vector<std::uint8_t>& bytes) {
-  std::vector<std::uint8_t> tags;
-  std::size_t offset = 0;
-  while (true) {
-    EXPECT_LE(offset + kBlockHeadBytes, bytes.size());
-    if (offset + kBlockHeadBytes > bytes.size()) {
-      break;
-    }
-    tags.push_back(bytes[offset]);
-    const std::uint32_t next = loadU32(bytes.data() + offset + 1);
-    if (next == 0) {
-      break;
-    }
-    EXPECT_GT(next, offset + kBlockHeadBytes);
-    offset = next;
-  }
-  return tags;
-}
-
-// The expected size of every block, so the chain must point exactly past each one.
-void expectChainMatchesBlockSizes(const std::vector<std::uint8_t>& bytes) {
-  std::size_t offset = 0;
-  while (offset < bytes.size()) {
-    const std::uint8_t tag = bytes[offset];
-    const std::uint32_t next = loadU32(bytes.data() + offset + 1);
-    std::uint64_t payload = 0;
-    const std::uint8_t* p = bytes.data() + offset + kBlockHeadBytes;
-    switch (tag) {
-      case kTagJobInfo1:
-        payload = kJobInfo1Bytes;
-        break;
-      case kTagRawWall:
-        payload = kRawWallHeadBytes + std::uint64_t{10} * loadU32(p + 1);
-        break;
-      case kTagRawOd:
-        payload = kRawOdHeadBytes + std::uint64_t{10} * loadU32(p + 1);
-        break;
-      case kTagCsa:
-        payload = kCsaBytes;
-        break;
-      case kTagWallStart:
-        payload = kWallStartBytes;
-        break;
-      case kTagJobInfo2:
-        payload = kJobInfo2Bytes;
-        break;
-      default:
-        payload = kMatrixHeadBytes + std::uint64_t{2} * loadU32(p + 8) * loadU32(p + 20);
-        break;
-    }
-    const std::uint64_t end = offset + kBlockHeadBytes + payload;
-    if (next == 0) {
-      EXPECT_EQ(end, bytes.size());
-      return;
-    }
-    ASSERT_EQ(next, end) << "block with tag " << int{tag} << " at " << offset;
-    offset = next;
-  }
-  ADD_FAILURE() << "the chain has no last block";
-}
 
 std::vector<std::vector<RawSample>> loadWall(PipeFile& pipe, int channel) {
   LoadWallRevolutions(pipe, channel, pipe.wallChannels[static_cast<std::size_t>(channel - 1)].wallScale);
@@ -118,151 +56,117 @@ std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
   return names;
 }
 
-TEST(PipeFileSave, CompletePipeIsWrittenInBlockOrderWithAnExactChain) {
+// The file a save of the blocks read gives.
+std::vector<std::uint8_t> savedOf(const std::vector<BlockFixture>& blocks, bool withRawWall, bool withRawOd) {
   TempDir dir;
-  const std::string source = dir.file("source.kqvw");
-  writeSyntheticPipe(source, smallPipe());
+  const std::string path = dir.file("pipe.kqvw");
+  ductora::testing::writeBytes(path, chainBlocks(blocks));
+  PipeFile pipe = readPipe(path);
+  EXPECT_TRUE(savePipeFile(pipe, path, withRawWall, withRawOd).ok);
+  return readBytes(path);
+}
+
+TEST(PipeFileSave, BlocksOfAbsentDataAreLeftOutAndBlocksReadAreNeverDropped) {
+  using namespace ductora::testing;
+  // Without raw data asked for no raw block is written; a wall-only pipe ends with its CSA block.
+  EXPECT_EQ(savedOf({kJobInfo1Block, kRawWallBlock, kWallMatrixBlock, kCsaBlock}, false, false),
+            chainBlocks({kJobInfo1Block, kWallMatrixBlock, kCsaBlock}));
+  // Its raw OD channels are what an OD matrix can be built from: kept, after a wall start and job
+  // information 2 (the record's, zero here).
+  EXPECT_EQ(
+      savedOf({kJobInfo1Block, kWallMatrixBlock, kCsaBlock, kRawOdBlock}, true, true),
+      chainBlocks(
+          {kJobInfo1Block, kWallMatrixBlock, kCsaBlock, {9, Bytes(4, 0)}, {10, Bytes(11, 0)}, kRawOdBlock}));
+  // A pipe with only an OD matrix starts with the wall start block.
+  EXPECT_EQ(savedOf({kOdMatrixBlock}, true, true),
+            chainBlocks({{9, Bytes(4, 0)}, {10, Bytes(11, 0)}, kOdMatrixBlock}));
+  // Blocks read are written without the matrix that would otherwise bring them: the wall start,
+  // the orientation flags and the straightness of a wall-only pipe, the job information of an
+  // OD-only one.
+  for (const std::vector<BlockFixture>& blocks :
+       {std::vector{kJobInfo1Block, kWallMatrixBlock, kCsaBlock, kWallStartBlock, kJobInfo2LongBlock,
+                    kStraightnessBlock},
+        {kJobInfo1Block, kWallStartBlock, kJobInfo2LongBlock, kOdMatrixBlock, kStraightnessBlock}}) {
+    EXPECT_EQ(savedOf(blocks, true, true), chainBlocks(blocks));
+  }
+}
+
+TEST(PipeFileSave, RawChannelsSurviveRepeatedSavesOverTheirOwnFile) {
+  TempDir dir;
+  const std::string path = dir.file("pipe.kqvw");
+  writeSyntheticPipe(path, smallPipe());
+  const auto revolutions = static_cast<std::size_t>(ductora::testing::syntheticRevolutions(smallPipe()));
+  PipeFile original = readPipe(path);
+  std::vector<RevolutionList> wallBefore;
+  for (int channel = 1; channel <= 4; ++channel) {
+    wallBefore.push_back(loadWall(original, channel));
+    ASSERT_EQ(wallBefore.back().size(), revolutions);
+  }
+  const auto odBefore = loadOd(original, 2);
+  ASSERT_EQ(odBefore.size(), revolutions);
+
+  for (int save = 1; save <= 2; ++save) {
+    PipeFile pipe = readPipe(path);
+    ASSERT_TRUE(savePipeFile(pipe, path, true, true).ok);
+    EXPECT_TRUE(pipe.wallChannels[0].revolutions.empty());  // freed once written
+    PipeFile reread = readPipe(path);
+    for (int channel = 1; channel <= 4; ++channel) {
+      EXPECT_EQ(loadWall(reread, channel), wallBefore[static_cast<std::size_t>(channel - 1)]) << save;
+    }
+    EXPECT_EQ(loadOd(reread, 2), odBefore) << save;
+  }
+  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"pipe.kqvw"});
+}
+
+TEST(PipeFileSave, ChannelsLongerThanTheProgramUsesAreSavedWholeWithAWarning) {
+  // Wall channel 2 and OD channel 1 of 7000 two-sample revolutions, beside a small wall matrix.
+  constexpr std::uint32_t kRevolutions = 7000;
+  std::vector<RawRecord> wall{{kWallMarkerReading, 0, 0}, {kWallMarkerReading, 0, 0}};
+  std::vector<RawRecord> od{{kOdMarkerReading, 0, 0}};
+  for (std::uint32_t i = 0; i < kRevolutions; ++i) {
+    for (std::uint32_t sample = 0; sample < 2; ++sample) {
+      wall.push_back({static_cast<std::int32_t>(300 + i % 50), 2 * i + sample, sample});
+      od.push_back({static_cast<std::int32_t>(i % 90) - 45, 2 * i + sample, sample});
+    }
+    wall.push_back({kWallMarkerReading, 0, 0});
+    od.push_back({kOdMarkerReading, 0, 0});
+  }
+  WallMatrix matrix;
+  matrix.rows = 1;
+  matrix.columns = 2;
+  matrix.data = {300, 301};
+  ductora::testing::BlockFileBuilder file;
+  file.add(kTagRawWall, *encodeRawWallRecords({2, 0, 1.16, {}}, wall));
+  file.add(kTagWallMatrix, encodeWallMatrix(matrix));
+  file.add(kTagRawOd, *encodeRawOdRecords({1, 0, 0.001}, od));
+  TempDir dir;
+  const std::string source = dir.file("long.kqvw");
+  ductora::testing::writeBytes(source, file.finish());
+
   PipeFile pipe = readPipe(source);
   const std::string target = dir.file("saved.kqvw");
   const SaveResult result = savePipeFile(pipe, target, true, true);
   ASSERT_TRUE(result.ok) << result.error;
-  EXPECT_EQ(pipe.path, target);
-
-  const auto bytes = readBytes(target);
-  EXPECT_EQ(tagsOfChain(bytes), (std::vector<std::uint8_t>{0, 1, 1, 1, 1, 2, 3, 9, 10, 11, 11, 12, 22}));
-  expectChainMatchesBlockSizes(bytes);
-  for (const auto& channel : pipe.wallChannels) {
-    EXPECT_TRUE(channel.revolutions.empty());
-  }
-  for (const auto& channel : pipe.odChannels) {
-    EXPECT_TRUE(channel.revolutions.empty());
-  }
-
-  // Everything but the raw records reads back as it was.
-  PipeFile reread = readPipe(target);
-  EXPECT_EQ(reread.header, pipe.header);
-  EXPECT_EQ(reread.dataPresent, pipe.dataPresent);
-  EXPECT_EQ(reread.wallMatrix.data, pipe.wallMatrix.data);
-  EXPECT_EQ(reread.odMatrix.data, pipe.odMatrix.data);
-  EXPECT_EQ(reread.straightness.data, pipe.straightness.data);
-  EXPECT_EQ(reread.csa.csaStdDev, pipe.csa.csaStdDev);
-  EXPECT_EQ(reread.wallStartCounts, pipe.wallStartCounts);
-}
-
-TEST(PipeFileSave, BlocksOfAbsentDataAreLeftOut) {
-  TempDir dir;
-  const std::string source = dir.file("source.kqvw");
-  writeSyntheticPipe(source, smallPipe());
-  PipeFile pipe = readPipe(source);
-  ASSERT_EQ(pipe.dataPresent[kRawWallPresent], 1);
-
-  // A wall-only pipe that never had the OD side's blocks: without raw wall data no tag 1 is
-  // written although the file had some, and the CSA block ends the file.
-  pipe.odMatrix = OdMatrix{};
-  pipe.straightness = StraightnessMatrix{};
-  pipe.dataPresent[kWallStartPresent] = 0;
-  pipe.dataPresent[kJobInfo2Present] = 0;
-  const std::string wallOnly = dir.file("wall-only.kqvw");
-  ASSERT_TRUE(savePipeFile(pipe, wallOnly, false, true).ok);
-  auto bytes = readBytes(wallOnly);
-  EXPECT_EQ(tagsOfChain(bytes), (std::vector<std::uint8_t>{0, 2, 3}));
-  expectChainMatchesBlockSizes(bytes);
-
-  // A pipe with only an OD matrix starts with the wall start block.
-  PipeFile odOnly;
-  odOnly.odMatrix.deltaX = 0.3333333333333333;
-  odOnly.odMatrix.rows = 2;
-  odOnly.odMatrix.deltaY = 1.0;
-  odOnly.odMatrix.columns = 3;
-  odOnly.odMatrix.data = {1, 2, 3, 4, 5, 6};
-  odOnly.wallStartCounts = 7000;
-  const std::string odPath = dir.file("od-only.kqvw");
-  ASSERT_TRUE(savePipeFile(odOnly, odPath, false, true).ok);
-  bytes = readBytes(odPath);
-  EXPECT_EQ(tagsOfChain(bytes), (std::vector<std::uint8_t>{9, 10, 12}));
-  expectChainMatchesBlockSizes(bytes);
-
-  odOnly.straightness.rows = 1;
-  odOnly.straightness.columns = 1;
-  odOnly.straightness.data = {-4};
-  ASSERT_TRUE(savePipeFile(odOnly, odPath, false, true).ok);
-  EXPECT_EQ(tagsOfChain(readBytes(odPath)), (std::vector<std::uint8_t>{9, 10, 12, 22}));
-}
-
-TEST(PipeFileSave, BlocksThePipeWasReadWithAreNeverDropped) {
-  TempDir dir;
-  const std::string source = dir.file("source.kqvw");
-  SyntheticPipeOptions options = smallPipe();
-  options.withOdMatrix = false;
-  writeSyntheticPipe(source, options);
-  PipeFile wallOnly = readPipe(source);
-  wallOnly.header.rotation = 1;
-  wallOnly.header.from = 1;
-
-  // Without an OD matrix the wall start, the orientation flags of job information 2 and the
-  // straightness matrix are still saved.
-  const std::string wallPath = dir.file("wall.kqvw");
-  ASSERT_TRUE(savePipeFile(wallOnly, wallPath, false, false).ok);
-  EXPECT_EQ(tagsOfChain(readBytes(wallPath)), (std::vector<std::uint8_t>{0, 2, 3, 9, 10, 22}));
-  const PipeFile wallBack = readPipe(wallPath);
-  EXPECT_EQ(wallBack.header, wallOnly.header);
-  EXPECT_EQ(wallBack.wallStartCounts, wallOnly.wallStartCounts);
-  EXPECT_EQ(wallBack.straightness.data, wallOnly.straightness.data);
-
-  // Without a wall matrix the job information (KQ number, nominal OD, grade) is still saved.
-  writeSyntheticPipe(source, smallPipe());
-  PipeFile odOnly = readPipe(source);
-  odOnly.wallMatrix = WallMatrix{};
-  const std::string odPath = dir.file("od.kqvw");
-  ASSERT_TRUE(savePipeFile(odOnly, odPath, false, false).ok);
-  EXPECT_EQ(tagsOfChain(readBytes(odPath)), (std::vector<std::uint8_t>{0, 9, 10, 12, 22}));
-  EXPECT_EQ(readPipe(odPath).header, odOnly.header);
-}
-
-TEST(PipeFileSave, RawChannelsSurviveRepeatedSavesWithoutLoss) {
-  TempDir dir;
-  const std::string source = dir.file("source.kqvw");
-  writeSyntheticPipe(source, smallPipe());
-  const int revolutions = ductora::testing::syntheticRevolutions(smallPipe());
+  ASSERT_EQ(result.warnings.size(), 2U);
+  EXPECT_NE(result.warnings[0].find("raw wall channel 2 holds 7000 revolutions"), std::string::npos)
+      << result.warnings[0];
+  EXPECT_NE(result.warnings[1].find("raw OD channel 1 holds 7000 revolutions"), std::string::npos)
+      << result.warnings[1];
 
   PipeFile original = readPipe(source);
-  std::vector<std::vector<std::vector<RawSample>>> wallBefore;
-  for (int channel = 1; channel <= 4; ++channel) {
-    wallBefore.push_back(loadWall(original, channel));
-    ASSERT_EQ(wallBefore.back().size(), static_cast<std::size_t>(revolutions));
+  PipeFile saved = readPipe(target);
+  for (PipeFile* copy : {&original, &saved}) {
+    ASSERT_EQ(LoadWallRevolutions(*copy, 2, 0.0, RevolutionLimit::kAll), kRevolutions);
+    ASSERT_EQ(LoadOdRevolutions(*copy, 1, 0.0, RevolutionLimit::kAll).revolutions, kRevolutions);
   }
-  const auto odBefore = loadOd(original, 2);
-  ASSERT_EQ(odBefore.size(), static_cast<std::size_t>(revolutions));
+  EXPECT_EQ(saved.wallChannels[1].revolutions, original.wallChannels[1].revolutions);
+  EXPECT_EQ(saved.odChannels[0].revolutions, original.odChannels[0].revolutions);
+  // For use the program still takes the first 6000.
+  EXPECT_EQ(LoadWallRevolutions(saved, 2, 0.0), kMaxRevolutions);
+  EXPECT_EQ(LoadOdRevolutions(saved, 1, 0.0).revolutions, kMaxRevolutions);
 
-  PipeFile pipe = readPipe(source);
-  for (const std::string name : {"first.kqvw", "second.kqvw"}) {
-    ASSERT_TRUE(savePipeFile(pipe, dir.file(name), true, true).ok);
-    PipeFile reread = readPipe(dir.file(name));
-    for (int channel = 1; channel <= 4; ++channel) {
-      EXPECT_EQ(loadWall(reread, channel), wallBefore[static_cast<std::size_t>(channel - 1)]) << name;
-      EXPECT_EQ(reread.wallChannels[static_cast<std::size_t>(channel - 1)].sampleCount,
-                static_cast<std::uint32_t>(revolutions * (smallPipe().samplesPerRev + 1) + 2));
-    }
-    EXPECT_EQ(loadOd(reread, 2), odBefore);
-    pipe = readPipe(dir.file(name));
-  }
-}
-
-TEST(PipeFileSave, SavingOverItsOwnFileKeepsTheRawData) {
-  TempDir dir;
-  const std::string path = dir.file("pipe.kqvw");
-  writeSyntheticPipe(path, smallPipe());
-  PipeFile pipe = readPipe(path);
-  const auto wallBefore = loadWall(pipe, 3);
-  const auto odBefore = loadOd(pipe, 1);
-  ASSERT_FALSE(wallBefore.empty());
-
-  const SaveResult result = savePipeFile(pipe, path, true, true);
-  ASSERT_TRUE(result.ok) << result.error;
-  PipeFile reread = readPipe(path);
-  EXPECT_EQ(loadWall(reread, 3), wallBefore);
-  EXPECT_EQ(loadOd(reread, 1), odBefore);
-  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"pipe.kqvw"});
+  // A save that keeps no raw data has nothing to warn about.
+  EXPECT_TRUE(savePipeFile(saved, target, false, false).warnings.empty());
 }
 
 TEST(PipeFileSave, NewWallScaleAndTrimmingAreAppliedToTheSavedSamples) {
@@ -292,10 +196,10 @@ TEST(PipeFileSave, NewWallScaleAndTrimmingAreAppliedToTheSavedSamples) {
     }
   }
   EXPECT_EQ(loadWall(reread, 1), expected);
-  EXPECT_EQ(tagsOfChain(readBytes(target)), (std::vector<std::uint8_t>{0, 1, 1, 1, 1, 2, 3, 9, 10, 12, 22}));
+  EXPECT_EQ(reread.dataPresent[kRawOdPresent], 0);  // not asked for
 }
 
-TEST(PipeFileSave, UnwritableTargetFailsCleanly) {
+TEST(PipeFileSave, UnwritableTargetsAndInconsistentMatricesFailCleanly) {
   TempDir dir;
   const std::string source = dir.file("source.kqvw");
   writeSyntheticPipe(source, smallPipe());
@@ -322,16 +226,12 @@ TEST(PipeFileSave, UnwritableTargetFailsCleanly) {
   result = savePipeFile(empty, dir.file("empty.kqvw"), true, true);
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(std::filesystem::exists(dir.file("empty.kqvw")));
-}
-
-TEST(PipeFileSave, InconsistentMatrixIsRefusedBeforeWriting) {
-  TempDir dir;
-  PipeFile pipe;
-  pipe.wallMatrix.rows = 3;
-  pipe.wallMatrix.columns = 3;
-  pipe.wallMatrix.data = {1, 2, 3};
-  const SaveResult result = savePipeFile(pipe, dir.file("bad.kqvw"), false, false);
-  EXPECT_FALSE(result.ok);
+  // A matrix whose data disagree with its size is refused before anything is written.
+  PipeFile bad;
+  bad.wallMatrix.rows = 3;
+  bad.wallMatrix.columns = 3;
+  bad.wallMatrix.data = {1, 2, 3};
+  EXPECT_FALSE(savePipeFile(bad, dir.file("bad.kqvw"), false, false).ok);
   EXPECT_FALSE(std::filesystem::exists(dir.file("bad.kqvw")));
 }
 
@@ -354,81 +254,16 @@ class FailingSink final : public ByteSink {
   std::size_t budget_;
 };
 
-// A pipe of every block kind, a few hundred bytes long, so a save can be cut after each byte.
-std::vector<std::uint8_t> smallestCompletePipe() {
-  PipeHeader header;
-  header.kqNumber = 17;
-  header.grade = "L80";
-  header.nominalWall = 362;
-  header.calibrationOdMils = 7000;
-  WallChannel wall;
-  wall.setWallScale(1.16);
-  wall.revolutions = {{RawSample{300, 10, 1, 0, 0}, RawSample{310, 11, 2, 0, 0}},
-                      {RawSample{320, 12, 3, 0, 0}}};
-  OdChannel od;
-  od.inchesPerCount = 0.001;
-  od.revolutions = {{RawSample{-4, 10, 1, 0, 0}, RawSample{5, 11, 2, 0, 0}}};
-  WallMatrix wallMatrix;
-  wallMatrix.deltaX = 0.5;
-  wallMatrix.rows = 2;
-  wallMatrix.deltaY = 90.0;
-  wallMatrix.columns = 3;
-  wallMatrix.data = {360, 361, 362, 363, 364, 365};
-  OdMatrix odMatrix;
-  odMatrix.deltaX = 0.5;
-  odMatrix.rows = 1;
-  odMatrix.deltaY = 180.0;
-  odMatrix.columns = 2;
-  odMatrix.data = {-3, 4};
-  StraightnessMatrix straightness;
-  straightness.rows = 1;
-  straightness.columns = 1;
-  straightness.data = {-7};
-  CsaTable csa;
-  csa.minCsa = 1.0;
-  csa.maxCsa = 2.0;
-
-  ductora::testing::BlockFileBuilder file;
-  file.add(kTagJobInfo1, encodeJobInfo1(header));
-  file.add(kTagRawWall, *encodeRawWallChannel(1, wall));
-  file.add(kTagWallMatrix, encodeWallMatrix(wallMatrix));
-  file.add(kTagCsa, encodeCsa(csa));
-  file.add(kTagWallStart, encodeWallStart(900));
-  file.add(kTagJobInfo2, encodeJobInfo2(header));
-  file.add(kTagRawOd, *encodeRawOdChannel(2, od));
-  file.add(kTagOdMatrix, encodeOdMatrix(odMatrix));
-  file.add(kTagStraightness, encodeStraightness(straightness));
-  return file.finish();
-}
-
-void expectSameRecord(PipeFile& saved, PipeFile& original) {
-  EXPECT_EQ(saved.header, original.header);
-  EXPECT_EQ(saved.dataPresent, original.dataPresent);
-  EXPECT_EQ(saved.wallMatrix.data, original.wallMatrix.data);
-  EXPECT_EQ(saved.wallMatrix.deltaX, original.wallMatrix.deltaX);
-  EXPECT_EQ(saved.wallMatrix.deltaY, original.wallMatrix.deltaY);
-  EXPECT_EQ(saved.odMatrix.data, original.odMatrix.data);
-  EXPECT_EQ(saved.straightness.data, original.straightness.data);
-  EXPECT_EQ(saved.csa.minCsa, original.csa.minCsa);
-  EXPECT_EQ(saved.csa.maxCsa, original.csa.maxCsa);
-  EXPECT_EQ(saved.wallStartCounts, original.wallStartCounts);
-  EXPECT_EQ(loadWall(saved, 1), loadWall(original, 1));
-  EXPECT_EQ(loadOd(saved, 2), loadOd(original, 2));
-}
-
 TEST(PipeFileSave, AWriteFailingAfterAnyByteLeavesTheOldFileUntouched) {
   TempDir dir;
   const std::string source = dir.file("source.kqvw");
-  ductora::testing::writeBytes(source, smallestCompletePipe());
+  // Every block kind, a few hundred bytes, so a save can be cut after each byte.
+  const auto complete = chainBlocks(completePipeBlocks());
+  ductora::testing::writeBytes(source, complete);
   const std::string target = dir.file("target.kqvw");
   ductora::testing::writeText(target, "the old file");
   const auto oldBytes = readBytes(target);
-
-  PipeFile probe = readPipe(source);
-  ASSERT_TRUE(savePipeFile(probe, dir.file("full.kqvw"), true, true).ok);
-  const std::size_t total = readBytes(dir.file("full.kqvw")).size();
-  std::filesystem::remove(dir.file("full.kqvw"));
-  ASSERT_LT(total, 1000U);
+  const std::size_t total = complete.size();
 
   for (std::size_t budget = 0; budget < total; ++budget) {
     PipeFile pipe = readPipe(source);
@@ -447,12 +282,8 @@ TEST(PipeFileSave, AWriteFailingAfterAnyByteLeavesTheOldFileUntouched) {
     return std::make_unique<FailingSink>(sink, total);
   });
   ASSERT_TRUE(result.ok) << result.error;
-  EXPECT_EQ(readBytes(target).size(), total);
+  EXPECT_EQ(readBytes(target), complete);
   EXPECT_EQ(pipe.path, target);
-
-  PipeFile saved = readPipe(target);
-  PipeFile original = readPipe(source);
-  expectSameRecord(saved, original);
 }
 
 }  // namespace

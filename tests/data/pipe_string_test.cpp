@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "data/list_file.h"
+#include "data/pipe_file.h"
 #include "support/temp_dir.h"
 
 namespace ductora {
@@ -146,21 +148,6 @@ TEST_F(PipeStringTest, SevenNamesLoadTwoMoreThenDropTheHead) {
   EXPECT_EQ(string.position, 0.0F);
 }
 
-TEST_F(PipeStringTest, FourNamesOrFewerNeverDrop) {
-  openString(4);
-  for (std::uint32_t i = 1; i < 4; ++i) {
-    EXPECT_EQ(string.nextPipe(), 1);
-    expectWindow(string, range(0, 3), i);
-  }
-  for (std::uint32_t i = 3; i > 0; --i) {
-    EXPECT_EQ(string.moveBy(-1.0F - string.position), -1);
-    expectWindow(string, range(0, 3), i - 1);
-    EXPECT_EQ(string.position, lengthOf(i - 1));
-  }
-  EXPECT_EQ(string.previousPipe(), 0);
-  EXPECT_EQ(string.position, 0.0F);
-}
-
 TEST_F(PipeStringTest, WindowSlidesBothWaysOverALongString) {
   openString(20);
   const auto window = [](std::uint32_t i) { return range(i < 4 ? 0 : i - 4, i + 4 < 20 ? i + 4 : 19); };
@@ -202,14 +189,14 @@ TEST_F(PipeStringTest, JumpLoadsTheWindowAroundThePipe) {
   expectWindow(string, range(2, 10), 6);
   EXPECT_EQ(string.position, 0.0F);
 
-  ASSERT_TRUE(string.jumpTo(0));
-  expectWindow(string, range(0, 4), 0);
-  ASSERT_TRUE(string.jumpTo(std::numeric_limits<std::int64_t>::min()));
-  expectWindow(string, range(0, 4), 0);
-  ASSERT_TRUE(string.jumpTo(21));
-  expectWindow(string, range(15, 19), 19);
-  ASSERT_TRUE(string.jumpTo(std::numeric_limits<std::int64_t>::max()));
-  expectWindow(string, range(15, 19), 19);
+  for (const std::int64_t first : {std::int64_t{0}, std::numeric_limits<std::int64_t>::min()}) {
+    ASSERT_TRUE(string.jumpTo(first));
+    expectWindow(string, range(0, 4), 0);
+  }
+  for (const std::int64_t last : {std::int64_t{21}, std::numeric_limits<std::int64_t>::max()}) {
+    ASSERT_TRUE(string.jumpTo(last));
+    expectWindow(string, range(15, 19), 19);
+  }
   EXPECT_EQ(string.nameCount(), 20U);
 }
 
@@ -277,17 +264,14 @@ TEST_F(PipeStringTest, OpenDecidesByWhatTheNameContains) {
 
   ASSERT_TRUE(string.open(oddList).ok);
   expectWindow(string, range(0, 2), 0);
-  for (const std::string refused : {"x.KQVW", "x.Dat", "notes.txt", ""}) {
+  for (const std::string& refused :
+       {std::string("x.KQVW"), std::string("x.Dat"), std::string("notes.txt"), std::string(),
+        std::string(kMaxPathLength, 'x') + ".kqvw", writeListText("\n\r\n")}) {
     const StringOpenResult result = string.open(refused);
     EXPECT_FALSE(result.ok) << refused;
     EXPECT_FALSE(result.error.empty());
   }
-  const StringOpenResult tooLong = string.open(std::string(kMaxPathLength, 'x') + ".kqvw");
-  EXPECT_FALSE(tooLong.ok);
-  const StringOpenResult missingList = string.open(dir.file("none.kqstr"));
-  EXPECT_FALSE(missingList.ok);
-  EXPECT_NE(missingList.error.find("none.kqstr"), std::string::npos);
-  EXPECT_FALSE(string.open(writeListText("\n\r\n")).ok);
+  EXPECT_NE(string.open(dir.file("none.kqstr")).error.find("none.kqstr"), std::string::npos);
   expectWindow(string, range(0, 2), 0);
   EXPECT_EQ(string.nameCount(), 3U);
 
@@ -335,20 +319,6 @@ TEST_F(PipeStringTest, AppendingPipesExtendsTheString) {
   ASSERT_TRUE(string.jumpTo(10));
   expectWindow(string, range(5, 9), 9);
   EXPECT_EQ(string.current()->path, "late.dat");
-}
-
-TEST_F(PipeStringTest, StringHoldsAtMost2000Names) {
-  openString(1990);
-  const StringOpenResult result = string.open(writeList(range(0, 19)));
-  ASSERT_TRUE(result.ok);
-  EXPECT_EQ(string.nameCount(), kMaxStringNames);
-  EXPECT_EQ(result.warnings, (Names{"only the first 2000 names of the string are used"}));
-  EXPECT_FALSE(string.open(pipeName(0)).ok);
-  EXPECT_FALSE(string.open(writeList({0})).ok);
-  EXPECT_EQ(string.nameCount(), kMaxStringNames);
-  ASSERT_TRUE(string.jumpTo(2000));
-  expectWindow(string, range(1995, 1999), 1999);
-  EXPECT_EQ(string.current()->path, dir.file(pipeName(9)));
 }
 
 TEST_F(PipeStringTest, OverlayLengthAndTextureRelease) {
@@ -423,6 +393,95 @@ TEST_F(PipeStringTest, BrowseFolderFollowsNameOrder) {
   EXPECT_EQ(neighbour("c.kqvw", BrowseDirection::kPrevious), dir.file("b.kqvw"));
   EXPECT_EQ(neighbour("a.dat", BrowseDirection::kNext), std::nullopt);
   EXPECT_EQ(neighbour("gone.kqvw", BrowseDirection::kNext), std::nullopt);
+}
+
+class ListFileTest : public ::testing::Test {
+ protected:
+  ListFileResult readText(const std::string& text) {
+    const std::string path = dir.file("string.kqstr");
+    testing::writeText(path, text);
+    return readListFile(path);
+  }
+
+  // Relative names come back resolved against the list file's folder.
+  Names inDir(const Names& names) const {
+    Names resolved;
+    for (const std::string& name : names) {
+      resolved.push_back(dir.file(name));
+    }
+    return resolved;
+  }
+
+  testing::TempDir dir;
+};
+
+std::string numberedLines(std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) {
+    text += "p" + std::to_string(i) + ".kqvw\n";
+  }
+  return text;
+}
+
+TEST_F(ListFileTest, BlankLinesAndCarriageReturnsAreSkipped) {
+  const ListFileResult result = readText(
+      "\xEF\xBB\xBF"
+      "a.kqvw\r\n\r\n\n  \t\r\nb c.kqvw\n\r\nlast.kqvw");
+  ASSERT_TRUE(result.ok);
+  EXPECT_EQ(result.names, inDir({"a.kqvw", "b c.kqvw", "last.kqvw"}));
+  EXPECT_TRUE(result.warnings.empty());
+
+  const ListFileResult empty = readText("\n\r\n");
+  EXPECT_TRUE(empty.ok);
+  EXPECT_TRUE(empty.names.empty());
+  EXPECT_EQ(readText(std::string(100'000, '\n') + "far.kqvw\n").names, inDir({"far.kqvw"}));
+  // Absolute names are kept as written.
+  EXPECT_EQ(readText("/data/job/p1.kqvw\nsub/p2.kqvw\n").names,
+            (Names{"/data/job/p1.kqvw", dir.file("sub/p2.kqvw")}));
+}
+
+TEST_F(ListFileTest, LongLinesAndNulBytesAreSkippedWholeAndReported) {
+  const std::string longest(kMaxPathLength, 'x');
+  const std::string tooLong(kMaxPathLength + 1, 'y');
+  const std::string huge(1'000'000, 'z');
+  const ListFileResult result =
+      readText("a\n" + longest + "\r\n" + tooLong + "\n" + huge + "\r\nb\n" + tooLong + "\r");
+  ASSERT_TRUE(result.ok);
+  EXPECT_EQ(result.names, inDir({"a", longest, "b"}));
+  EXPECT_EQ(result.warnings, (Names{"line 3 is longer than 255 characters, skipped",
+                                    "line 4 is longer than 255 characters, skipped",
+                                    "line 6 is longer than 255 characters, skipped"}));
+
+  // NUL bytes too; many bad lines are reported briefly.
+  std::string text = std::string("a\0b\n", 4) + "ok\n";
+  for (int i = 0; i < 30; ++i) {
+    text += std::string(300, 'q') + "\n";
+  }
+  const ListFileResult bad = readText(text);
+  EXPECT_EQ(bad.names, inDir({"ok"}));
+  ASSERT_EQ(bad.warnings.size(), 11U);
+  EXPECT_EQ(bad.warnings.front(), "line 1 holds a NUL byte, skipped");
+  EXPECT_EQ(bad.warnings.back(), "21 more lines were skipped");
+}
+
+TEST_F(ListFileTest, OnlyTheFirst2000NamesAreUsedAndAnUnreadableFileGivesNone) {
+  const ListFileResult exact = readText(numberedLines(kMaxStringNames) + "\n\n\r\n");
+  ASSERT_TRUE(exact.ok);
+  EXPECT_EQ(exact.names.size(), kMaxStringNames);
+  EXPECT_TRUE(exact.warnings.empty());
+
+  const ListFileResult many = readText(numberedLines(100'000));
+  ASSERT_TRUE(many.ok);
+  ASSERT_EQ(many.names.size(), kMaxStringNames);
+  EXPECT_EQ(many.names.back(), dir.file("p1999.kqvw"));
+  EXPECT_EQ(many.warnings, (Names{"only the first 2000 names are used"}));
+  // An unreadable file gives an error and no names.
+  EXPECT_NE(readListFile(dir.file("missing.kqstr")).error.find("missing.kqstr"), std::string::npos);
+  for (const std::string& path : {dir.file("missing.kqstr"), dir.path().string()}) {
+    const ListFileResult unreadable = readListFile(path);
+    EXPECT_FALSE(unreadable.ok);
+    EXPECT_TRUE(unreadable.names.empty());
+  }
 }
 
 }  // namespace

@@ -7,12 +7,15 @@
 
 #include "data/byte_codec.h"
 #include "data/pipe_blocks.h"
+#include "data/pipe_file_io.h"
 #include "support/block_file_builder.h"
+#include "support/block_fixtures.h"
 #include "support/temp_dir.h"
 
 namespace ductora {
 namespace {
 
+using Readings = std::vector<std::vector<std::int32_t>>;
 using ductora::testing::BlockFileBuilder;
 using ductora::testing::TempDir;
 
@@ -75,8 +78,6 @@ class RawChannels : public ::testing::Test {
   TempDir dir;
   PipeFile pipe;
 };
-
-using Readings = std::vector<std::vector<std::int32_t>>;
 
 TEST_F(RawChannels, WallRevolutionsStartAfterTheSecondMarker) {
   writeBlock(kTagRawWall, 2, 1.0, {400, M, 401, M, 10, 11, M, M, 12, M, 402});
@@ -180,25 +181,6 @@ TEST_F(RawChannels, LoadingFreesTheOldListsAndRefusesBadChannelNumbers) {
   EXPECT_TRUE(pipe.wallChannels[kRawDisplayChannel].revolutions.empty());
 }
 
-TEST_F(RawChannels, AtMostSixThousandRevolutionsAreStored) {
-  std::vector<std::int32_t> records{M, M};
-  for (int i = 0; i < 6100; ++i) {
-    records.push_back(2 + i % 1000);
-    records.push_back(M);
-  }
-  writeBlock(kTagRawWall, 3, 1.0, records);
-  EXPECT_EQ(LoadWallRevolutions(pipe, 3, 0.0), kMaxRevolutions);
-  EXPECT_EQ(wall(3).back().front().reading, 2 + 5999 % 1000);
-
-  std::vector<std::int32_t> odRecords{OdM};
-  for (int i = 0; i < 6001; ++i) {
-    odRecords.push_back(i % 100);
-    odRecords.push_back(OdM);
-  }
-  writeBlock(kTagRawOd, 1, 0.001, odRecords);
-  EXPECT_EQ(LoadOdRevolutions(pipe, 1, 0.0).revolutions, kMaxRevolutions);
-}
-
 RevolutionList axialRevolutions(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& spans) {
   RevolutionList revolutions;
   for (const auto& [first, last] : spans) {
@@ -215,7 +197,7 @@ std::vector<std::uint32_t> firstCounts(const RevolutionList& revolutions) {
   return counts;
 }
 
-TEST(TrimRevolutions, KeepsRevolutionsReachingIntoTheKeptRange) {
+TEST(TrimRevolutions, KeepsRevolutionsReachingIntoTheKeptRangeWithoutWrapping) {
   const auto spans = std::vector<std::pair<std::uint32_t, std::uint32_t>>{
       {1000, 1060}, {1065, 1125}, {1130, 1190}, {1195, 1255}, {1260, 1320}};
   RevolutionList revolutions = axialRevolutions(spans);
@@ -229,12 +211,9 @@ TEST(TrimRevolutions, KeepsRevolutionsReachingIntoTheKeptRange) {
   revolutions = axialRevolutions(spans);
   TrimRevolutions(revolutions, 60, 0);  // 1060 is not beyond 1060
   EXPECT_EQ(firstCounts(revolutions), (std::vector<std::uint32_t>{1065, 1130, 1195, 1260}));
-}
 
-TEST(TrimRevolutions, LongTrimsRemoveEverythingInsteadOfWrapping) {
-  const auto spans = std::vector<std::pair<std::uint32_t, std::uint32_t>>{{4294967000U, 4294967100U},
-                                                                          {4294967200U, 4294967290U}};
-  RevolutionList revolutions = axialRevolutions(spans);
+  // Long trims remove everything instead of wrapping.
+  revolutions = axialRevolutions({{4294967000U, 4294967100U}, {4294967200U, 4294967290U}});
   TrimRevolutions(revolutions, 1000, 0);  // start + 1000 passes 2^32
   EXPECT_TRUE(revolutions.empty());
 
@@ -245,6 +224,168 @@ TEST(TrimRevolutions, LongTrimsRemoveEverythingInsteadOfWrapping) {
   RevolutionList empty;
   TrimRevolutions(empty, 5, 5);
   EXPECT_TRUE(empty.empty());
+}
+
+struct ReadOutcome {
+  PipeReadResult result;
+  PipeFile pipe;
+};
+
+ReadOutcome readBytes(const std::vector<std::uint8_t>& bytes) {
+  TempDir dir;
+  const std::string path = dir.file("hostile.kqvw");
+  ductora::testing::writeBytes(path, bytes);
+  ReadOutcome outcome;
+  outcome.result = readPipeFile(outcome.pipe, path);
+  return outcome;
+}
+
+std::vector<std::uint8_t> matrixHead(std::uint32_t rows, std::uint32_t columns) {
+  ByteWriter out;
+  out.f64(0.5);
+  out.u32(rows);
+  out.f64(1.0);
+  out.u32(columns);
+  return out.take();
+}
+
+std::vector<std::uint8_t> rawWallHead(std::uint8_t channel, std::uint32_t records) {
+  ByteWriter out;
+  out.u8(channel);
+  out.u32(records);
+  for (int i = 0; i < 5; ++i) {
+    out.f64(1.0);
+  }
+  return out.take();
+}
+
+TEST(PipeFileHostile, NextOffsetsThatDoNotMoveForwardOrPassTheEndEndTheScan) {
+  // First block fine, second block's nextOffset points backwards, onto itself, or into its head.
+  for (const std::uint32_t offsetFromSecond : {0U, 2U, 4U}) {
+    BlockFileBuilder file;
+    file.add(kTagWallStart, encodeWallStart(500));
+    const auto second = static_cast<std::uint32_t>(file.size());
+    file.addWithNext(kTagCsa, second + offsetFromSecond, ductora::testing::kCsaBlock.payload);
+    file.add(kTagJobInfo2, encodeJobInfo2(PipeHeader{}));
+    const ReadOutcome read = readBytes(file.finish());
+    EXPECT_TRUE(read.result.malformed);
+    EXPECT_EQ(read.pipe.dataPresent[kWallStartPresent], 1);
+    EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 0);
+    EXPECT_EQ(read.pipe.dataPresent[kJobInfo2Present], 0);
+  }
+  BlockFileBuilder backwards;
+  backwards.add(kTagWallStart, encodeWallStart(500));
+  backwards.addWithNext(kTagCsa, 3, ductora::testing::kCsaBlock.payload);
+  EXPECT_TRUE(readBytes(backwards.finish()).result.malformed);
+
+  // One past the end ends the scan as truncated; the block's content is all there.
+  BlockFileBuilder past;
+  past.add(kTagWallStart, encodeWallStart(500));
+  past.addWithNext(kTagCsa, 1000000, ductora::testing::kCsaBlock.payload);
+  const ReadOutcome read = readBytes(past.finish());
+  EXPECT_TRUE(read.result.truncated);
+  EXPECT_EQ(read.pipe.csa.maxCsa, 5.5);
+
+  // A matrix whose values are cut by the end of the file is not taken.
+  BlockFileBuilder cut;
+  auto payload = matrixHead(2, 2);
+  payload.resize(payload.size() + 6);
+  cut.addWithNext(kTagWallMatrix, 1000, payload);
+  const ReadOutcome cutRead = readBytes(cut.finish());
+  EXPECT_TRUE(cutRead.result.truncated);
+  EXPECT_FALSE(cutRead.result.wallMatrixRead);
+  EXPECT_EQ(cutRead.pipe.dataPresent[kWallMatrixPresent], 0);
+}
+
+TEST(PipeFileHostile, MatrixClaimingGigabytesInATinyFileIsRefused) {
+  const std::vector<std::pair<std::uint32_t, std::uint32_t>> shapes = {
+      {65536, 65536}, {0xFFFFFFFFU, 0xFFFFFFFFU}, {0x80000000U, 2}, {1, 0x80000001U}};
+  for (const auto& [rows, columns] : shapes) {
+    for (const std::uint8_t tag : {kTagWallMatrix, kTagOdMatrix, kTagStraightness}) {
+      BlockFileBuilder file;
+      auto payload = matrixHead(rows, columns);
+      payload.resize(payload.size() + 8);
+      file.add(tag, payload);
+      file.add(kTagCsa, ductora::testing::kCsaBlock.payload);
+      const ReadOutcome read = readBytes(file.finish());
+      EXPECT_TRUE(read.result.malformed);
+      EXPECT_FALSE(read.pipe.wallMatrix.present());
+      EXPECT_FALSE(read.pipe.odMatrix.present());
+      EXPECT_FALSE(read.pipe.straightness.present());
+      EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);  // the chain goes on
+    }
+  }
+}
+
+TEST(PipeFileHostile, RawRecordCountBeyondTheBytesIsRefused) {
+  auto payload = rawWallHead(1, 1000000000);
+  payload.resize(payload.size() + 30);  // three records
+  BlockFileBuilder file;
+  file.add(kTagRawWall, payload);
+  file.add(kTagCsa, ductora::testing::kCsaBlock.payload);
+  TempDir dir;
+  const std::string path = dir.file("raw.kqvw");
+  ductora::testing::writeBytes(path, file.finish());
+  PipeFile pipe;
+  const PipeReadResult result = readPipeFile(pipe, path);
+  EXPECT_TRUE(result.malformed);
+  EXPECT_EQ(pipe.dataPresent[kRawWallPresent], 0);
+  EXPECT_EQ(pipe.wallChannels[0].sampleCount, 0U);
+  EXPECT_EQ(pipe.dataPresent[kCsaPresent], 1);
+  EXPECT_EQ(LoadWallRevolutions(pipe, 1, 0.0), 0U);
+
+  // The same as the last block: cut by the end of the file.
+  BlockFileBuilder last;
+  last.add(kTagRawWall, payload);
+  const ReadOutcome read = readBytes(last.finish());
+  EXPECT_TRUE(read.result.truncated);
+  EXPECT_EQ(read.pipe.dataPresent[kRawWallPresent], 0);
+}
+
+TEST(PipeFileHostile, TruncatedBlocksEndReading) {
+  BlockFileBuilder file;
+  file.add(kTagWallStart, encodeWallStart(500));
+  file.add(kTagJobInfo1, encodeJobInfo1(PipeHeader{}));
+  std::vector<std::uint8_t> bytes = file.finish();
+  bytes.resize(bytes.size() - 20);
+  const ReadOutcome read = readBytes(bytes);
+  EXPECT_TRUE(read.result.truncated);
+  EXPECT_EQ(read.pipe.dataPresent[kWallStartPresent], 1);
+  EXPECT_EQ(read.pipe.dataPresent[kJobInfo1Present], 0);
+
+  // A chain that leads to a head cut by the end of the file.
+  std::vector<std::uint8_t> headCut = BlockFileBuilder().add(kTagWallStart, encodeWallStart(5)).chained();
+  headCut.insert(headCut.end(), {kTagCsa, 0, 0});
+  const ReadOutcome headRead = readBytes(headCut);
+  EXPECT_TRUE(headRead.result.truncated);
+  EXPECT_EQ(headRead.pipe.dataPresent[kWallStartPresent], 1);
+}
+
+TEST(PipeFileHostile, BlocksTooShortForTheirContentAndUnknownTagsAreSkipped) {
+  BlockFileBuilder file;
+  file.add(kTagJobInfo1, std::vector<std::uint8_t>(20, 0x41));
+  file.add(kTagJobInfo2, std::vector<std::uint8_t>(10, 0));  // neither form
+  file.add(kTagCsa, ductora::testing::kCsaBlock.payload);
+  const ReadOutcome read = readBytes(file.finish());
+  EXPECT_TRUE(read.result.malformed);
+  EXPECT_FALSE(read.result.truncated);
+  EXPECT_EQ(read.pipe.dataPresent[kJobInfo1Present], 0);
+  EXPECT_EQ(read.pipe.dataPresent[kJobInfo2Present], 0);
+  EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 1);
+
+  // Unknown tags are skipped.
+  BlockFileBuilder unknown;
+  unknown.add(5, std::vector<std::uint8_t>(13, 0xFF));
+  unknown.add(kTagWallStart, encodeWallStart(700));
+  unknown.add(8, {});
+  unknown.add(200, std::vector<std::uint8_t>(3, 1));
+  unknown.add(kTagCsa, ductora::testing::kCsaBlock.payload);
+  unknown.add(255, std::vector<std::uint8_t>(1, 9));
+  const ReadOutcome skipped = readBytes(unknown.finish());
+  EXPECT_FALSE(skipped.result.malformed || skipped.result.truncated);
+  EXPECT_EQ(skipped.pipe.wallStartCounts, 700U);
+  EXPECT_EQ(skipped.pipe.dataPresent[kCsaPresent], 1);
+  EXPECT_EQ(skipped.pipe.dataPresent[kUnusedPresent], 0);
 }
 
 }  // namespace

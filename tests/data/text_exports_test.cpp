@@ -5,14 +5,21 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <vector>
 
+#include "data/byte_codec.h"
+#include "data/pipe_blocks.h"
+#include "data/pipe_file_io.h"
 #include "data/text_file.h"
+#include "support/block_fixtures.h"
 #include "support/matrix_builders.h"
 #include "support/temp_dir.h"
 
 namespace ductora {
 namespace {
 
+using ductora::testing::TempDir;
+using ductora::testing::writeBytes;
 using testing::MakeOdMatrix;
 using testing::MakePipe;
 using testing::MakeWallMatrix;
@@ -31,22 +38,17 @@ PipeFile WallPipe(double deltaX = 1.0 / 3) {
 
 TextExport LengthAtYOf(const PipeFile& pipe, double angle) { return exportLengthAtY(&pipe, angle); }
 
-TEST(LengthAtY, OneLinePerRowAtTheCursorColumn) {
+TEST(LengthAtY, OneLinePerRowAtTheCursorColumnInGeneralNotationNothingOutside) {
   const PipeFile pipe = WallPipe();
   const TextExport zero = exportLengthAtY(&pipe, 0.0);
   EXPECT_EQ(zero.status, ExportStatus::kWritten);
   EXPECT_EQ(zero.text, "0, 10\n0.333333, 110\n0.666667, 210\n");
   EXPECT_EQ(exportLengthAtY(&pipe, 90.0).text, "0, 11\n0.333333, 111\n0.666667, 211\n");
   EXPECT_EQ(exportLengthAtY(&pipe, 359.9).text, "0, 13\n0.333333, 113\n0.666667, 213\n");
-}
-
-TEST(LengthAtY, GeneralNotationWithSixDigits) {
+  // General notation with six digits.
   EXPECT_EQ(LengthAtYOf(WallPipe(12.5), 0.0).text, "0, 10\n12.5, 110\n25, 210\n");
   EXPECT_EQ(LengthAtYOf(WallPipe(617283.5), 0.0).text, "0, 10\n617284, 110\n1.23457e+06, 210\n");
-}
-
-TEST(LengthAtY, NothingOutsideTheMatrix) {
-  const PipeFile pipe = WallPipe();
+  // Nothing outside the matrix.
   for (const double angle : {360.0, -90.0, 1e300, kNaN}) {
     const TextExport result = exportLengthAtY(&pipe, angle);
     EXPECT_EQ(result.status, ExportStatus::kOutsideMatrix) << angle;
@@ -56,15 +58,11 @@ TEST(LengthAtY, NothingOutsideTheMatrix) {
   EXPECT_EQ(LengthAtYOf(PipeFile{}, 0.0).status, ExportStatus::kNoMatrix);
 }
 
-TEST(RevAtX, EveryColumnOfTheCursorRow) {
-  const PipeFile pipe = WallPipe();
+TEST(RevAtX, EveryColumnOfTheCursorRowAndNothingOutsideTheMatrix) {
+  PipeFile pipe = WallPipe();
   EXPECT_EQ(exportRevAtX(&pipe, 0.0).text, "10\n11\n12\n13\n");
   EXPECT_EQ(exportRevAtX(&pipe, 0.5).text, "110\n111\n112\n113\n");
   EXPECT_EQ(exportRevAtX(&pipe, 0.9).text, "210\n211\n212\n213\n");
-}
-
-TEST(RevAtX, NothingOutsideTheMatrix) {
-  PipeFile pipe = WallPipe();
   for (const double position : {1.0, -0.5, kNaN}) {
     EXPECT_EQ(exportRevAtX(&pipe, position).status, ExportStatus::kOutsideMatrix) << position;
   }
@@ -96,7 +94,7 @@ TextExport HaldenOf(const PipeSpec& plan) {
   return exportHalden(&pipe);
 }
 
-TEST(Halden, WallFromTheMatrixWhereItCoversTheRow) {
+TEST(Halden, WallFromTheMatrixWhereItCoversTheRowAndWallStartShiftsTheWallRows) {
   // Wall start 0: OD row 0 reads wall row 0; OD row 3 lies past the two wall rows.
   const PipeFile pipe = MakePipe(HaldenSpec(4, 30));
   const TextExport result = exportHalden(&pipe);
@@ -106,9 +104,7 @@ TEST(Halden, WallFromTheMatrixWhereItCoversTheRow) {
             "2.7, 3.015, 15, -18\n"
             "2.71, 3.03, 0, -16.5\n"
             "2.725, 3.045, 15, -16.5\n");
-}
-
-TEST(Halden, WallStartShiftsTheWallRows) {
+  // Wall start shifts the wall rows.
   PipeSpec plan = HaldenSpec(4, 30);
   plan.wallStart = 1.0;  // k = 2 OD rows: row 0 is before the wall, row 3 reads wall row 1
   EXPECT_EQ(HaldenOf(plan).text,
@@ -120,9 +116,7 @@ TEST(Halden, WallStartShiftsTheWallRows) {
   plan.reversed = true;
   const std::string reversed = HaldenOf(plan).text;
   EXPECT_NE(reversed.find("2.71, 3.03, 0, -16.5\n"), std::string::npos);
-}
-
-TEST(Halden, NominalWallWhereTheWallMatrixIsMissingOrNarrower) {
+  // Nominal wall where the wall matrix is missing or narrower.
   PipeSpec narrow = HaldenSpec(1, 30, 10);  // column 15 is beyond the wall's 10 columns
   EXPECT_EQ(HaldenOf(narrow).text, "2.7, 3, 0, -18\n2.695, 3.015, 15, -18\n");
   PipeSpec odOnly = HaldenSpec(1, 30);
@@ -130,14 +124,12 @@ TEST(Halden, NominalWallWhereTheWallMatrixIsMissingOrNarrower) {
   EXPECT_EQ(HaldenOf(odOnly).text, "2.68, 3, 0, -18\n2.695, 3.015, 15, -18\n");
 }
 
-TEST(Halden, TenBy360MatrixGives96Lines) {
+TEST(Halden, TenBy360MatrixGives96LinesAndEmptyWithoutOdData) {
   const PipeFile pipe = MakePipe(HaldenSpec(10, 360));
   const std::string text = exportHalden(&pipe).text;
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 96);
   EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), "3.115, 3.435, 345, -13.5\n");
-}
-
-TEST(Halden, EmptyWithoutOdData) {
+  // Empty without OD data.
   PipeSpec plan = HaldenSpec(4, 30);
   plan.od = {};
   const TextExport result = HaldenOf(plan);
@@ -150,21 +142,75 @@ TEST(Halden, EmptyWithoutOdData) {
   EXPECT_EQ(exportHalden(&damaged).text, HaldenOf(HaldenSpec(4, 30)).text);
 }
 
-TEST(WriteTextFile, WritesExactlyThePathOrLeavesItAlone) {
-  testing::TempDir dir;
-  const std::string path = dir.file("out.txt");
-  testing::writeText(path, "old contents\n");
-  ASSERT_TRUE(writeTextFile(path, "1, 2\n").ok);
-  const auto bytes = testing::readBytes(path);
-  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "1, 2\n");
-  ASSERT_TRUE(writeTextFile(path, "").ok);
-  EXPECT_TRUE(testing::readBytes(path).empty());
+std::vector<std::uint8_t> straightnessFile(std::uint32_t rows, std::uint32_t columns, std::size_t values) {
+  ByteWriter out;
+  out.f64(24.0);
+  out.u32(rows);
+  out.f64(10.0);
+  out.u32(columns);
+  for (std::size_t i = 0; i < values; ++i) {
+    out.i16(static_cast<std::int16_t>(i) - 3);
+  }
+  return out.take();
+}
 
-  const SaveResult missing = writeTextFile(dir.file("no-such-folder/out.txt"), "x");
-  EXPECT_FALSE(missing.ok);
-  EXPECT_FALSE(missing.error.empty());
-  // Nothing but the written file is left behind.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+TEST(StraightnessImport, BarePayloadReplacesTheMatrix) {
+  TempDir dir;
+  const std::string path = dir.file("bow.str");
+  writeBytes(path, testing::kStraightnessBlock.payload);
+  PipeFile pipe;
+  pipe.straightness.rows = 9;
+  pipe.straightness.columns = 1;
+  pipe.straightness.data = std::vector<std::int16_t>(9, 1);
+  const StraightnessImportResult result = importStraightnessFile(pipe, path);
+  ASSERT_TRUE(result.ok) << result.error;
+  EXPECT_EQ(pipe.dataPresent[kStraightnessPresent], 1);
+  EXPECT_EQ(pipe.straightness.deltaX, 12.0);
+  EXPECT_EQ(pipe.straightness.deltaY, 180.0);
+  EXPECT_EQ(pipe.straightness.columns, 2U);
+  EXPECT_EQ(pipe.straightness.data, (std::vector<std::int16_t>{-60, 60}));
+}
+
+TEST(StraightnessImport, BadFilesAreRefusedAndChangeNothing) {
+  TempDir dir;
+  const std::vector<std::vector<std::uint8_t>> bad = {
+      {},                                           // empty
+      std::vector<std::uint8_t>(23, 0),             // head cut short
+      straightnessFile(2, 3, 5),                    // one value missing
+      straightnessFile(0x10000, 0x10000, 4),        // gigabytes announced
+      straightnessFile(0xFFFFFFFF, 0xFFFFFFFF, 4),  // would overflow a 64-bit byte count
+      straightnessFile(0, 36, 0),                   // nothing to import
+  };
+  for (std::size_t i = 0; i < bad.size(); ++i) {
+    const std::string path = dir.file("bad" + std::to_string(i));
+    writeBytes(path, bad[i]);
+    PipeFile pipe;
+    const StraightnessImportResult result = importStraightnessFile(pipe, path);
+    EXPECT_FALSE(result.ok) << i;
+    EXPECT_FALSE(result.error.empty()) << i;
+    EXPECT_FALSE(pipe.straightness.present()) << i;
+    EXPECT_EQ(pipe.dataPresent[kStraightnessPresent], 0) << i;
+  }
+  PipeFile pipe;
+  EXPECT_FALSE(importStraightnessFile(pipe, dir.file("missing")).ok);
+}
+
+TEST(ByteCodec, TextFieldsStopAtTheFirstNulAndArePadded) {
+  ByteWriter out;
+  out.text("L80", 10);
+  out.text("0123456789AB", 10);  // too long: cut to the field, no terminator
+  out.text("", 4);
+  const std::vector<std::uint8_t> bytes = out.take();
+  ASSERT_EQ(bytes.size(), 24U);
+  EXPECT_EQ(bytes[3], 0);
+  EXPECT_EQ(bytes[9], 0);
+
+  std::vector<std::uint8_t> withTail = bytes;
+  withTail[5] = 'x';  // bytes after the terminator are ignored
+  ByteReader in(withTail);
+  EXPECT_EQ(in.text(10), "L80");
+  EXPECT_EQ(in.text(10), "0123456789");
+  EXPECT_EQ(in.text(4), "");
 }
 
 }  // namespace

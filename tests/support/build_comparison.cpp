@@ -47,7 +47,7 @@ int ExpectIdenticalBuildsOfPipe(const std::string& path) {
       continue;
     }
     TrimRevolutions(channel.revolutions, pipe.wallMatrix.removeFront, pipe.wallMatrix.removeBack);
-    CorrectWallChannel(channel.revolutions, pipe.header.wallJumpSize);
+    CorrectWallChannel(channel.revolutions, pipe.header.wallJumpSize, "");
     SCOPED_TRACE("wall channel " + std::to_string(number));
     ExpectIdenticalBuilds(channel.revolutions, pipe.wallMatrix.deltaX, pipe.wallMatrix.deltaY,
                           MatrixKind::kWall);

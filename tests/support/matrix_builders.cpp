@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "analysis/pipe_measures.h"
+
 namespace ductora::testing {
 
 namespace {
@@ -67,6 +69,12 @@ PipeFile MakePipe(PipeSpec plan) {
   pipe.odMatrix = std::move(plan.od);
   pipe.dataPresent[kWallMatrixPresent] = pipe.wallMatrix.present() ? 1 : 0;
   pipe.dataPresent[kOdMatrixPresent] = pipe.odMatrix.present() ? 1 : 0;
+  return pipe;
+}
+
+PipeFile MakeMeasuredPipe(PipeSpec plan) {
+  PipeFile pipe = MakePipe(std::move(plan));
+  ComputePipeMeasures(pipe);
   return pipe;
 }
 

@@ -37,5 +37,7 @@ struct PipeSpec {
   bool flipped = false;
 };
 PipeFile MakePipe(PipeSpec plan);
+// The same with every stored measure computed, as loading a pipe gives it.
+PipeFile MakeMeasuredPipe(PipeSpec plan);
 
 }  // namespace ductora::testing

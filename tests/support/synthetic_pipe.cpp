@@ -7,6 +7,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "analysis/csa.h"
 #include "data/pipe_blocks.h"
 #include "data/pipe_file.h"
 #include "support/block_file_builder.h"
@@ -50,28 +51,17 @@ struct Geometry {
 
 PipeHeader makeHeader(const SyntheticPipeOptions& options) {
   PipeHeader header;
-  header.created = 1700000000;
-  header.woNumber = "WO-4711";
   header.kqNumber = 4711;
-  header.unitNumber = 3;
-  header.note = "synthetic";
-  header.runNumber = 1;
-  header.startEnd = 1;
   header.nominalOdMils = static_cast<std::uint16_t>(std::lround(options.nominalOd * 1000.0));
   header.nominalOd = header.nominalOdMils / 1000.0;
-  header.weightHundredths = 2900;
-  header.weight = 29.0;
   header.grade = "L80";
   header.nominalWall = options.nominalWall;
   header.upperWall = static_cast<std::uint16_t>(options.nominalWall + 40);
   header.lowerWall = static_cast<std::uint16_t>(options.nominalWall - 40);
   header.wallJumpSize = 30;
-  header.range = 3;
   header.calibrationOdMils = header.nominalOdMils;
   header.calibrationOd = static_cast<float>(header.calibrationOdMils) / 1000.0F;
   header.wallAngle = 135;
-  header.upperOdOffset = 30;
-  header.lowerOdOffset = -30;
   header.odJumpSize = 25;
   return header;
 }
@@ -144,35 +134,6 @@ WallMatrix makeWallMatrix(const Geometry& geometry, Noise& noise) {
   return matrix;
 }
 
-CsaTable makeCsa(const WallMatrix& matrix, double od) {
-  CsaTable csa;
-  std::vector<double> areas;
-  for (std::uint32_t row = 0; row < matrix.rows; ++row) {
-    double sum = 0.0;
-    for (std::uint32_t column = 0; column < matrix.columns; ++column) {
-      sum += matrix.at(row, column);
-    }
-    const double wall = sum / matrix.columns / 1000.0;
-    const double id = od - 2.0 * wall;
-    areas.push_back(std::numbers::pi / 4.0 * (od * od - id * id));
-  }
-  const auto [low, high] = std::minmax_element(areas.begin(), areas.end());
-  double sum = 0.0;
-  for (const double area : areas) {
-    sum += area;
-  }
-  const double mean = sum / static_cast<double>(areas.size());
-  double squares = 0.0;
-  for (const double area : areas) {
-    squares += (area - mean) * (area - mean);
-  }
-  csa.minCsa = *low;
-  csa.maxCsa = *high;
-  csa.avgCsa = mean;
-  csa.csaStdDev = std::sqrt(squares / static_cast<double>(areas.size()));
-  return csa;
-}
-
 OdMatrix makeOdMatrix(const Geometry& geometry, Noise& noise) {
   OdMatrix matrix;
   matrix.deltaX = 0.3333333333333333;
@@ -227,7 +188,9 @@ void writeSyntheticPipe(const std::string& path, const SyntheticPipeOptions& opt
   }
   const WallMatrix wall = makeWallMatrix(geometry, noise);
   file.add(kTagWallMatrix, encodeWallMatrix(wall));
-  file.add(kTagCsa, encodeCsa(makeCsa(wall, options.nominalOd)));
+  CsaTable csa;
+  ComputeCsaStatistics(csa, options.nominalOd, wall.data, wall.rows, wall.columns);
+  file.add(kTagCsa, encodeCsa(csa));
   file.add(kTagWallStart, encodeWallStart(static_cast<std::uint32_t>(std::lround(35.5 * kCountsPerInch))));
   file.add(kTagJobInfo2, encodeJobInfo2(header));
   if (options.withRawOd) {

@@ -50,12 +50,13 @@ class QtDialog : public Dialog {
   void deliver(const DialogEvent& event);
   // The window has been drawn; the procedure hears of it once the paint is over.
   void painted();
+  // The widget of a control id; null for none.
+  QWidget* control(int id) const;
 
  private:
   void build();
   QWidget* makeSlider(int id, Qt::Orientation orientation);
   QWidget* makeList(int id);
-  QWidget* control(int id) const;
 
   const resources::DialogTable& table_;
   DialogProc procedure_;

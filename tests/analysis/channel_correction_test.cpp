@@ -1,4 +1,4 @@
-#include "analysis/twelve_oclock.h"
+#include "analysis/channel_correction.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,7 +9,8 @@
 #include <sstream>
 #include <vector>
 
-#include "analysis/channel_correction.h"
+#include "analysis/channel_filter.h"
+#include "analysis/twelve_oclock.h"
 #include "support/revolution_builders.h"
 #include "support/temp_dir.h"
 #include "support/working_directory.h"
@@ -20,6 +21,111 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using testing::Lengths;
+using testing::MakeRevolution;
+
+// Revolutions whose reading tells where it is: 100 x (revolution + 1) + sample.
+RevolutionList Numbered(std::size_t revolutions, std::size_t samples) {
+  RevolutionList list;
+  for (std::size_t i = 0; i < revolutions; ++i) {
+    std::vector<std::int32_t> readings;
+    for (std::size_t j = 0; j < samples; ++j) {
+      readings.push_back(static_cast<std::int32_t>(100 * (i + 1) + j));
+    }
+    list.push_back(MakeRevolution(readings));
+  }
+  return list;
+}
+
+RevolutionList Constant(std::size_t revolutions, std::size_t samples, std::int32_t reading) {
+  return RevolutionList(revolutions, MakeRevolution(std::vector<std::int32_t>(samples, reading)));
+}
+
+Neighbourhood Slots(std::initializer_list<std::int32_t> values) {
+  Neighbourhood slots{};
+  std::copy(values.begin(), values.end(), slots.begin());
+  return slots;
+}
+
+TEST(Gathering, BeforeTakesTwoEarlierRevolutionsThenTheSamplesAlreadyPassed) {
+  const RevolutionList list = Numbered(4, 8);
+  EXPECT_EQ(GatherBefore(list, 2, 3), Slots({101, 102, 103, 104, 105, 201, 202, 203, 204, 205, 301, 302}));
+  // At the start of the list and of the revolution nothing has been passed yet.
+  EXPECT_EQ(GatherBefore(list, 0, 0), Neighbourhood{});
+  // Sample indices outside a revolution are skipped, not wrapped into the next one.
+  EXPECT_EQ(GatherBefore(list, 1, 0), Slots({100, 101, 102}));
+  // After is the mirror image.
+  EXPECT_EQ(GatherAfter(list, 1, 3), Slots({204, 205, 301, 302, 303, 304, 305, 401, 402, 403, 404, 405}));
+  EXPECT_EQ(GatherAfter(list, 3, 7), Neighbourhood{});
+  // The same index in shorter neighbours.
+  RevolutionList shorter = Numbered(3, 8);
+  shorter[0].resize(2);
+  EXPECT_EQ(GatherBefore(shorter, 2, 3), Slots({101, 201, 202, 203, 204, 205, 301, 302}));
+}
+
+TEST(Prediction, MeanOfTheSlotsWithinOneDeviation) {
+  // mean 521.5, deviation about 319: the outlier goes, the mean of the rest is truncated.
+  EXPECT_EQ(PredictReading(Slots({360, 362, 365, 1000})), 362);
+  // Values equal to a bound stay: {10, 20} has mean 15 and deviation 7.07, so all stay.
+  EXPECT_EQ(PredictReading(Slots({10, 20})), 15);
+  // OD offsets may be negative: -15 lies outside mean -12.3 +- 2.5, and -11 is the mean of the rest.
+  EXPECT_EQ(PredictReading(Slots({-10, -12, -15})), -11);
+  // The truncation is toward zero: -10.5 gives -10.
+  EXPECT_EQ(PredictReading(Slots({-10, -11})), -10);
+  // Fewer than two usable values predict zero.
+  EXPECT_EQ(PredictReading(Neighbourhood{}), 0);
+  EXPECT_EQ(PredictReading(Slots({362})), 0);
+  EXPECT_EQ(PredictReading(Slots({362, 4000, 5000})), 0);
+  // Values of 4000 and more count only when inside the bounds. Usable: 3900 and 3999 (mean 3949.5, deviation
+  // 70); 4010 lies inside and joins the mean, 9000 does not.
+  EXPECT_EQ(PredictReading(Slots({3900, 3999, 4010, 9000})), (3900 + 3999 + 4010) / 3);
+}
+
+TEST(ZeroPass, ReplacesDropoutsFromTheSamplesBefore) {
+  RevolutionList list = Constant(3, 20, 300);
+  list[2][5].reading = 0;
+  list[2][6].reading = 0;  // predicted from the replacement of the one before
+  ZeroPass(list);
+  EXPECT_EQ(list[2][5].reading, 300);
+  EXPECT_EQ(list[2][6].reading, 300);
+  // The very first sample has no neighbours and stays zero.
+  RevolutionList first = Constant(2, 10, 300);
+  first[0][0].reading = 0;
+  ZeroPass(first);
+  EXPECT_EQ(first[0][0].reading, 0);
+}
+
+TEST(JumpPasses, ForwardAndBackwardPassesReplaceChangesLargerThanTheJumpSize) {
+  RevolutionList list = Constant(3, 20, 300);
+  list[0][10].reading = 500;
+  list[2][10].reading = 500;
+  ForwardJumpPass(list, 30);
+  EXPECT_EQ(list[0][10].reading, 500);
+  EXPECT_EQ(list[2][10].reading, 300);
+  // The replacement took part in the next comparison: nothing else changed.
+  EXPECT_EQ(list[2][11].reading, 300);
+  // Backward reaches the first revolution.
+  list = Constant(3, 20, 300);
+  list[0][10].reading = 500;
+  BackwardJumpPass(list, 30);
+  // Sample 9 differs from its successor first; the predictions from after restore both.
+  EXPECT_EQ(list[0][9].reading, 300);
+  EXPECT_EQ(list[0][10].reading, 300);
+  // A change of exactly the jump size is no jump.
+  list = Constant(3, 20, 300);
+  list[1][10].reading = 330;
+  ForwardJumpPass(list, 30);
+  EXPECT_EQ(list[1][10].reading, 330);
+  ForwardJumpPass(list, 0);  // a jump size of 0 makes every change a jump
+  EXPECT_EQ(list[1][10].reading, 300);
+}
+
+TEST(JumpPasses, DifferencesAreTakenInSixteenBits) {
+  // 65535 after 0 is a difference of -1 in the 16-bit registers: no jump.
+  RevolutionList list = Constant(3, 20, 0);
+  list[1][10].reading = 65535;
+  ForwardJumpPass(list, 30);
+  EXPECT_EQ(list[1][10].reading, 65535);
+}
 
 // Revolutions of the given lengths whose samples are numbered through the list, so that a test
 // can tell that splits and joins keep every sample in order.
@@ -154,7 +260,7 @@ TEST(FalseMarks, OnATieTheFollowingRevolutionIsJoined) {
   EXPECT_EQ(Lengths(list), expected);
 }
 
-TEST(FalseMarks, AShortFirstRevolutionOfAWindowIsSeenWithItsPredecessor) {
+TEST(FalseMarks, AShortFirstRevolutionIsSeenWithItsPredecessorTheLastIsDroppedShortListsPass) {
   // The second window starts at the short revolution 12, which then joins revolution 11 or 13.
   std::vector<std::int32_t> lengths = Repeat(100, 30);
   lengths[11] = 95;
@@ -163,10 +269,8 @@ TEST(FalseMarks, AShortFirstRevolutionOfAWindowIsSeenWithItsPredecessor) {
   JoinFalseMarks(list);
   EXPECT_EQ(list.size(), 28U);
   EXPECT_EQ(Lengths(list)[11], 115);
-}
-
-TEST(FalseMarks, TheLastRevolutionIsDroppedUnlessJoined) {
-  RevolutionList list = OfLengths(Repeat(100, 24));
+  // The last revolution is dropped unless joined.
+  list = OfLengths(Repeat(100, 24));
   JoinFalseMarks(list);
   EXPECT_EQ(list.size(), 23U);
 
@@ -186,10 +290,8 @@ TEST(FalseMarks, TheLastRevolutionIsDroppedUnlessJoined) {
   list = OfLengths(With(Repeat(100, 24), 23, 10));
   JoinFalseMarks(list);
   EXPECT_EQ(Lengths(list), Repeat(100, 23));
-}
-
-TEST(FalseMarks, ListsOfFewerThanTwelveRevolutionsPassUnchanged) {
-  RevolutionList list = OfLengths({100, 10, 100, 100});
+  // Lists of fewer than twelve revolutions pass unchanged.
+  list = OfLengths({100, 10, 100, 100});
   JoinFalseMarks(list);
   EXPECT_EQ(Lengths(list), (std::vector<std::int32_t>{100, 10, 100, 100}));
 }
@@ -218,36 +320,39 @@ TEST(FalseMarks, JoinsThatLeaveTooFewToFillAWindowEnd) {
 class EncoderCounts : public ::testing::Test {
  protected:
   std::string fileText() const {
-    std::ifstream in(dir.file(kEncoderCountFile));
+    std::ifstream in(log);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
   }
+  bool writtenInTheWorkingDirectory() const { return std::filesystem::exists(dir.file(kEncoderCountFile)); }
 
   testing::TempDir dir;
+  std::string log = dir.file("counts.tab");
   testing::ScopedWorkingDirectory cwd{dir.path()};
 };
 
-TEST_F(EncoderCounts, EveryWallCorrectionAppendsABlockInTheDefaultFormat) {
+TEST_F(EncoderCounts, EveryWallCorrectionAppendsABlockInTheDefaultFormatWhereAsked) {
   RevolutionList list = {testing::MakeRevolution({300, 300}, 5000),
                          testing::MakeRevolution({300, 300}, 1234567)};
   RevolutionList again = list;
-  CorrectWallChannel(list, 30);
-  CorrectWallChannel(again, 30);
+  RevolutionList unlogged = list;
+  CorrectWallChannel(list, 30, log);
+  CorrectWallChannel(again, 30, log);
+  CorrectWallChannel(unlogged, 30, "");
   EXPECT_EQ(fileText(), "5000\n1.23457e+06\n5000\n1.23457e+06\n");
-}
-
-TEST_F(EncoderCounts, OdCorrectionWritesNothing) {
-  RevolutionList list = {testing::MakeRevolution({3, -4}, 5000)};
-  CorrectOdChannel(list, 30);
-  EXPECT_FALSE(std::filesystem::exists(dir.file(kEncoderCountFile)));
+  EXPECT_EQ(unlogged, list);
+  // An OD correction writes none.
+  RevolutionList od = {testing::MakeRevolution({3, -4}, 5000)};
+  CorrectOdChannel(od, 30);
+  EXPECT_FALSE(writtenInTheWorkingDirectory());
 }
 
 TEST_F(EncoderCounts, AFileThatCannotBeOpenedIsSkipped) {
-  std::filesystem::create_directory(dir.file(kEncoderCountFile));
+  std::filesystem::create_directory(log);
   RevolutionList list = testing::MakeRevolutions({});
   const RevolutionList before = list;
-  CorrectWallChannel(list, 30);
+  CorrectWallChannel(list, 30, log);
   EXPECT_EQ(list.size(), before.size() - 1);  // the correction itself went on
 }
 
