@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/pressure_series.h"
 #include "app/gl_window_set.h"
 #include "app/panel_table.h"
 #include "app/view_mode.h"
@@ -54,9 +55,8 @@ struct AppState {
 
   // Document
   PipeString pipeString;
-  // The Collapse Pressure dialog's choices (0 none, 1-6), kept for the run in the order of its
-  // groups: OD, wall, ovality, eccentricity. "Plot" hands them to the current pipe.
-  std::array<std::uint32_t, 4> collapseChoices{};
+  // The Collapse Pressure dialog's choices, kept for the run; "Plot" hands them to the current pipe.
+  CollapseChoices collapseChoices;
 };
 
 }  // namespace ductora

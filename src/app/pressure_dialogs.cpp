@@ -7,7 +7,6 @@
 
 #include "analysis/pressure_series.h"
 #include "analysis/pressures.h"
-#include "analysis/revolution_metrics.h"
 #include "app/panels.h"
 #include "resources/dialog_table.h"
 
@@ -17,12 +16,17 @@ namespace {
 using namespace resources;
 using Kind = platform::DialogEvent::Kind;
 
-// The option groups in the order of AppState::collapseChoices, and where each choice goes among
-// the pipe's collapse selections.
-constexpr std::array<int, 4> kChoiceGroups = {kCollapseFirstOd, kCollapseFirstWall, kCollapseFirstOvality,
-                                              kCollapseFirstEccentricity};
-constexpr std::array<std::size_t, 4> kSelectionOfGroup = {kCollapseOd, kCollapseWall, kCollapseOvality,
-                                                          kCollapseEccentricity};
+// Each option group's first button and the choice it sets.
+struct ChoiceGroup {
+  int firstOption;
+  std::uint32_t CollapseChoices::*choice;
+};
+constexpr std::array<ChoiceGroup, 4> kChoiceGroups = {{
+    {kCollapseFirstOd, &CollapseChoices::od},
+    {kCollapseFirstWall, &CollapseChoices::wall},
+    {kCollapseFirstOvality, &CollapseChoices::ovality},
+    {kCollapseFirstEccentricity, &CollapseChoices::eccentricity},
+}};
 
 std::string fixed3(double value) {
   char text[64];
@@ -42,18 +46,15 @@ double leadingNumber(const std::string& text) {
 void collapseProcedure(AppState& app, platform::Dialog& dialog, const platform::DialogEvent& event) {
   if (event.kind == Kind::kClose) return dialog.hide();
   if (event.kind != Kind::kCommand) return;
-  for (std::size_t group = 0; group < kChoiceGroups.size(); ++group) {
-    const int choice = event.id - kChoiceGroups[group] + 1;
+  for (const ChoiceGroup& group : kChoiceGroups) {
+    const int choice = event.id - group.firstOption + 1;
     if (choice >= 1 && choice <= kCollapseChoiceCount) {
-      app.collapseChoices[group] = static_cast<std::uint32_t>(choice);
+      app.collapseChoices.*group.choice = static_cast<std::uint32_t>(choice);
       return;
     }
   }
   if (event.id == kCollapsePlot) {
-    if (PipeFile* pipe = app.pipeString.current()) {
-      for (std::size_t group = 0; group < kChoiceGroups.size(); ++group)
-        pipe->collapseSelections[kSelectionOfGroup[group]] = app.collapseChoices[group];
-    }
+    if (PipeFile* pipe = app.pipeString.current()) SetCollapseSelections(*pipe, app.collapseChoices);
     showPlot(app, kCollapsePanel, "Collapse");
   } else if (event.id == kIdCancel) {
     dialog.hide();
@@ -86,9 +87,9 @@ void createPressureDialogs(AppState& app) {
     dialog->setText(kCollapseResidualStress, "5000");
     dialog->setText(kCollapseYoungsModulus, "30000000");
     dialog->setText(kCollapsePoissonsRatio, ".28");
-    for (std::size_t group = 0; group < kChoiceGroups.size(); ++group) {
-      const std::uint32_t choice = app.collapseChoices[group];
-      if (choice > 0) dialog->setChecked(kChoiceGroups[group] + static_cast<int>(choice) - 1, true);
+    for (const ChoiceGroup& group : kChoiceGroups) {
+      const std::uint32_t choice = app.collapseChoices.*group.choice;
+      if (choice > 0) dialog->setChecked(group.firstOption + static_cast<int>(choice) - 1, true);
     }
   }
   app.burstDialog = app.platform.createDialog(
@@ -128,17 +129,12 @@ void showCollapseResults(AppState& app, double tamano, double yield) {
 void showBurstResults(AppState& app, double yield) {
   if (!app.burstDialog) return;
   const PipeFile* pipe = app.pipeString.current();
-  double dOverT = pipe == nullptr ? 0.0 : MaxDOverT(*pipe);
-  bool nominal = false;
-  if (pipe != nullptr && dOverT == 0.0) {
-    const double fallback = static_cast<double>(pipe->header.calibrationOdMils) / pipe->header.nominalWall;
-    nominal = fallback > 0.0 && std::isfinite(fallback);
-    if (nominal) dOverT = fallback;
-  }
-  app.burstDialog->setText(kBurstMaxDOverT, fixed3(dOverT) + (nominal ? " (nominal)" : ""));
+  const PipeDOverT dOverT = pipe == nullptr ? PipeDOverT{} : BurstDOverT(*pipe);
+  const bool nominal = dOverT.source == DOverTSource::kNominal;
+  app.burstDialog->setText(kBurstMaxDOverT, fixed3(dOverT.value) + (nominal ? " (nominal)" : ""));
   for (std::uint32_t formula = 0; formula < kBurstFormulaCount; ++formula) {
     app.burstDialog->setText(kBurstFirstField + static_cast<int>(formula),
-                             fixed3(BurstPressure(yield, dOverT, formula)));
+                             fixed3(BurstPressure(yield, dOverT.value, formula)));
   }
 }
 

@@ -1,7 +1,9 @@
 #include "cli/panel_choice.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <utility>
 
 #include "app/commands.h"
 #include "cli/command.h"
@@ -75,11 +77,12 @@ std::optional<Failure> choosePanel(HeadlessProgram& program, const std::string& 
   collapse->setText(kCollapseYield, numberText(settings.yield));
   runCommand(program.app, panel.command);
   if (panel.panel == kCollapsePanel) {
-    const std::array<int, 4> groups = {kCollapseFirstOd, kCollapseFirstWall, kCollapseFirstOvality,
-                                       kCollapseFirstEccentricity};
-    for (std::size_t group = 0; group < groups.size(); ++group) {
-      const std::uint32_t choice = settings.collapse[group];
-      if (choice > 0) choose(*collapse, groups[group] + static_cast<int>(choice) - 1);
+    const CollapseChoices& choices = settings.collapse;
+    for (const auto& [firstOption, choice] : {std::pair{kCollapseFirstOd, choices.od},
+                                              {kCollapseFirstWall, choices.wall},
+                                              {kCollapseFirstOvality, choices.ovality},
+                                              {kCollapseFirstEccentricity, choices.eccentricity}}) {
+      if (choice > 0) choose(*collapse, firstOption + static_cast<int>(choice) - 1);
     }
     click(*collapse, kCollapsePlot);
   } else if (panel.panel == kBurstPanel) {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "analysis/pressure_series.h"
 #include "cli/pipe_view_picture.h"
 
 namespace ductora::cli {
@@ -14,8 +14,8 @@ constexpr std::uint32_t kLastBurstFormula = 13;
 
 // What the Collapse Pressure and Burst dialogs are given before their panels draw.
 struct PressureSettings {
-  double yield = 110000.0;                            // typed as "Yield"
-  std::array<std::uint32_t, 4> collapse{3, 3, 3, 3};  // OD, wall, ovality, eccentricity choices
+  double yield = 110000.0;   // typed as "Yield"
+  CollapseChoices collapse;  // none chosen, as the program starts
   std::uint32_t burstFormula = 0;
 };
 

@@ -11,6 +11,7 @@
 
 #include "app/commands.h"
 #include "app/navigation.h"
+#include "cli/collapse_option.h"
 #include "cli/number_text.h"
 #include "cli/panel_choice.h"
 #include "cli/pipe_view_picture.h"
@@ -61,6 +62,7 @@ struct RenderOptions {
   std::optional<double> pipeRotation;
   std::optional<std::string> overlay;
   std::optional<double> yield;
+  std::optional<std::string> collapse;
   std::optional<std::int64_t> burstFormula;
 };
 
@@ -92,6 +94,9 @@ std::optional<std::string> optionProblem(const RenderOptions& o) {
     return "--pipe-rotation takes degrees from 0 to 359";
   }
   if (o.yield && !(std::isfinite(*o.yield) && *o.yield > 0.0)) return "--yield takes psi above 0";
+  if (o.collapse && !parseCollapseChoices(*o.collapse)) {
+    return "--collapse takes four choices 0-6: OD,WALL,OVALITY,ECCENTRICITY";
+  }
   if (o.burstFormula && !(*o.burstFormula >= 0 && *o.burstFormula <= kLastBurstFormula)) {
     return "--burst-formula takes 0.." + std::to_string(kLastBurstFormula);
   }
@@ -129,6 +134,7 @@ std::optional<Failure> chooseView(HeadlessProgram& program, const RenderOptions&
 PressureSettings pressureSettings(const RenderOptions& o) {
   PressureSettings settings;
   if (o.yield) settings.yield = *o.yield;
+  settings.collapse = *parseCollapseChoices(o.collapse.value_or(kDefaultCollapseChoices));
   if (o.burstFormula) settings.burstFormula = static_cast<std::uint32_t>(*o.burstFormula);
   return settings;
 }
@@ -192,6 +198,11 @@ Command addRenderCommand(CLI::App& app) {
   command
       ->add_option("--yield", options->yield,
                    "Yield strength typed in Collapse Pressure, psi (default 110000)")
+      ->excludes(view);
+  command
+      ->add_option("--collapse", options->collapse,
+                   "The Collapse Pressure dialog's choices OD,WALL,OVALITY,ECCENTRICITY, each 0-6 (default " +
+                       std::string(kDefaultCollapseChoices) + ", the pipe averages)")
       ->excludes(view);
   command
       ->add_option(

@@ -149,6 +149,7 @@ TEST_F(PictureCommands, RenderPanelDrawsOnePanelWithItsSettings) {
   EXPECT_EQ(picture("--panel csa --size 200x150")->width, 200);
   EXPECT_NE(picture("--panel burst")->pixels, picture("--panel burst --burst-formula 6")->pixels);
   EXPECT_NE(picture("--panel burst")->pixels, picture("--panel burst --yield 80000")->pixels);
+  EXPECT_NE(picture("--panel collapse")->pixels, picture("--panel collapse --collapse 6,6,6,6")->pixels);
   EXPECT_NE(picture("--panel wall-thickness")->pixels,
             picture("--panel wall-thickness --pipe-rotation 90")->pixels);
 }
@@ -166,7 +167,8 @@ TEST_F(PictureCommands, PanelsThePipeCannotShowAndPanelUsageErrors) {
        {"--panel slices", "--panel csa --view 2d-wall", "--panel csa --zoom -10", "--panel csa --roll 10",
         "--view 2d-wall --yield 1000", "--view 2d-wall --burst-formula 1", "--panel burst --burst-formula 14",
         "--panel burst --burst-formula -1", "--panel burst --yield 0", "--panel burst --yield nan",
-        "--panel csa --pipe-rotation 360"}) {
+        "--panel csa --pipe-rotation 360", "--panel collapse --collapse 7,0,0,0",
+        "--panel collapse --collapse 3,3,3", "--view 2d-wall --collapse 3,3,3,3"}) {
     EXPECT_EQ(run("render " + path + " -o " + out + " " + options).exitCode, 2) << options;
   }
   EXPECT_EQ(text(out), "previous\n");
