@@ -17,6 +17,8 @@ enum DialogId : int {
   kDialogPleaseWait = 110,
   kDialogControls = 111,
   kDialogGrayScale = 112,
+  kDialogCollapsePressure = 165,
+  kDialogBurst = 203,
   kHelpGrayScale = 202,
 };
 
@@ -28,6 +30,34 @@ enum GrayScaleControl : int {
   kGrayLowerWall = 1079,
   kGrayUpperOffset = 1080,
   kGrayLowerOffset = 1081,
+};
+
+// Collapse Pressure: four groups of six option buttons (maximum, minimum and average for the pipe,
+// then for the slice), the material fields and the three collapse pressures.
+enum CollapsePressureControl : int {
+  kCollapseFirstOd = 1155,            // .. 1160
+  kCollapseFirstWall = 1162,          // .. 1167
+  kCollapseFirstOvality = 1171,       // .. 1176
+  kCollapseFirstEccentricity = 1177,  // .. 1182
+  kCollapseApiActual = 1168,
+  kCollapseApiNominal = 1169,
+  kCollapseTamano = 1170,
+  kCollapsePlot = 1183,
+  kCollapseAxialStress = 1188,
+  kCollapseResidualStress = 1189,
+  kCollapseYoungsModulus = 1190,
+  kCollapsePoissonsRatio = 1191,
+  kCollapseYield = 1217,
+};
+constexpr int kCollapseChoiceCount = 6;
+
+// Burst: one option button and one field per formula, in the formulas' order.
+enum BurstControl : int {
+  kBurstFirstField = 1190,  // .. 1203
+  kBurstMaxDOverT = 1204,
+  kBurstFirstOption = 1237,  // .. 1250
+  kBurstDisplay = 1251,
+  kBurstYieldStrength = 1252,
 };
 
 enum class ControlKind {

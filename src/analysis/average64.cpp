@@ -38,18 +38,23 @@ ScanPick Pick(const SmoothedRange& s, double start, Better better) {
 std::vector<double> MinWallAverage64(const WallMatrix& wall) {
   const auto& source = wall.minWallPerRev;
   const auto rows = static_cast<std::int64_t>(source.size());
-  // Whole thousandths sum exactly; one prefix pass makes every window O(1).
-  std::vector<std::int64_t> prefix(source.size() + 1, 0);
-  for (std::size_t i = 0; i < source.size(); ++i) {
-    prefix[i + 1] = prefix[i] + source[i];
-  }
   std::vector<double> smoothed(source.size());
+  // The window slides one row at a time, forward and then back, so its sum is kept by adding and
+  // dropping rows at its ends; whole thousandths sum exactly, and the plot that draws this every
+  // frame allocates nothing beyond the series.
+  std::int64_t windowFirst = 0;
+  std::int64_t windowEnd = 0;
+  std::int64_t sum = 0;
+  const auto at = [&source](std::int64_t row) { return std::int64_t{source[static_cast<std::size_t>(row)]}; };
   for (std::int64_t i = 0; i + 1 < rows; ++i) {
     const std::int64_t first = WindowStart(i, rows);
-    const std::int64_t last = std::min(first + kAverageWindow, rows);
-    const auto sum =
-        static_cast<double>(prefix[static_cast<std::size_t>(last)] - prefix[static_cast<std::size_t>(first)]);
-    smoothed[static_cast<std::size_t>(i)] = sum / 1000.0 / static_cast<double>(last - first);
+    const std::int64_t end = std::min(first + kAverageWindow, rows);
+    while (windowEnd < end) sum += at(windowEnd++);
+    while (windowFirst > first) sum += at(--windowFirst);
+    while (windowEnd > end) sum -= at(--windowEnd);
+    while (windowFirst < first) sum -= at(windowFirst++);
+    smoothed[static_cast<std::size_t>(i)] =
+        static_cast<double>(sum) / 1000.0 / static_cast<double>(end - first);
   }
   if (rows > 0) {
     smoothed.back() = source.back() / 1000.0;

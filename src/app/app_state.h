@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/pressure_series.h"
 #include "app/gl_window_set.h"
 #include "app/mouse_tracker.h"
 #include "app/panel_table.h"
@@ -44,6 +45,8 @@ struct AppState {
   // Re-created hidden with every open.
   std::unique_ptr<platform::Dialog> gotoDialog;
   std::vector<std::unique_ptr<platform::Dialog>> helpDialogs;
+  std::unique_ptr<platform::Dialog> collapseDialog;  // Collapse Pressure, re-created with every open
+  std::unique_ptr<platform::Dialog> burstDialog;
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;
   std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};
@@ -60,6 +63,8 @@ struct AppState {
 
   // Document
   PipeString pipeString;
+  // The Collapse Pressure dialog's choices, kept for the run; "Plot" hands them to the current pipe.
+  CollapseChoices collapseChoices;
 };
 
 }  // namespace ductora

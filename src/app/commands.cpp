@@ -152,6 +152,12 @@ void runCommand(AppState& app, int commandId) {
     case kCmdNavigator:
       if (app.navigator) app.navigator->show();
       break;
+    case kCmdPlotCollapse:
+      if (app.collapseDialog) app.collapseDialog->show();
+      break;
+    case kCmdPlotBurst:
+      if (app.burstDialog) app.burstDialog->show();
+      break;
     default:
       break;
   }

@@ -3,6 +3,7 @@
 #include "app/panels.h"
 #include "app/pending_hooks.h"
 #include "app/pipe_view_draw.h"
+#include "app/plot_bodies.h"
 #include "render/bitmap_texture.h"
 #include "render/gl_texture.h"
 #include "resources/bitmaps.h"

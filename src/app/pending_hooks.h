@@ -10,8 +10,8 @@ namespace ductora {
 // beyond what is listed.
 
 // Ends Data Display and destroys the previous file's modeless dialogs: Indication, Data
-// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst. Goto and the
-// help dialogs so far.
+// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst. Goto, the help
+// dialogs and the pressure dialogs so far.
 void destroyFileDialogs(AppState& app);
 // Creates them again, hidden, with the pressure dialogs' default texts.
 void createFileDialogs(AppState& app);
@@ -24,8 +24,7 @@ void refreshDialogReadouts(AppState& app);
 // The Pipe dialog's Left and Right sliders.
 void initPipeDialogSliders(AppState& app);
 
-// The pictures: the pipe view's 3D and indication views, the plot panels' bodies.
+// The pictures: the pipe view's 3D and indication views.
 void drawPipeViewBody(AppState& app);
-void drawPlotBody(AppState& app, PanelId id, int width, int height);
 
 }  // namespace ductora

@@ -52,8 +52,9 @@ struct PictureSize {
   int height = 0;
 };
 
-// One frame of the program with the pipe view resized to size, or at the size the program gives
-// it on the default screen; empty when the view could not be drawn.
-RgbPicture pipeViewPicture(HeadlessProgram& program, const std::optional<PictureSize>& size);
+// One frame of the program with the window of that slot (the pipe view or a plot panel) resized
+// to size, or at the size the program gives it on the default screen: that window's picture.
+// Empty when it could not be drawn.
+RgbPicture windowPicture(HeadlessProgram& program, int slot, const std::optional<PictureSize>& size);
 
 }  // namespace ductora::cli

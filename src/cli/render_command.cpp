@@ -11,7 +11,9 @@
 
 #include "app/commands.h"
 #include "app/navigation.h"
+#include "cli/collapse_option.h"
 #include "cli/number_text.h"
+#include "cli/panel_choice.h"
 #include "cli/pipe_view_picture.h"
 #include "cli/png_file.h"
 #include "resources/menu_table.h"
@@ -48,7 +50,8 @@ constexpr std::array<ViewRow, 10> kViews = {{
 
 struct RenderOptions {
   std::string file;
-  std::string view;
+  std::optional<std::string> view;
+  std::optional<std::string> panel;
   std::string out;
   std::optional<std::string> size;
   std::optional<std::int64_t> pipe;
@@ -56,7 +59,11 @@ struct RenderOptions {
   std::optional<double> y;
   std::optional<double> zoom;
   std::optional<double> roll;
+  std::optional<double> pipeRotation;
   std::optional<std::string> overlay;
+  std::optional<double> yield;
+  std::optional<std::string> collapse;
+  std::optional<std::int64_t> burstFormula;
 };
 
 // "WIDTHxHEIGHT", each side 1 to kMaxSide pixels.
@@ -74,6 +81,7 @@ std::optional<PictureSize> parseSize(const std::string& text) {
 
 // NaN fails every comparison, so it is refused with the values out of range.
 std::optional<std::string> optionProblem(const RenderOptions& o) {
+  if (!o.view && !o.panel) return "give --view or --panel";
   if (o.size && !parseSize(*o.size)) {
     return "--size takes WIDTHxHEIGHT, each side 1.." + std::to_string(kMaxSide) + " pixels";
   }
@@ -82,6 +90,16 @@ std::optional<std::string> optionProblem(const RenderOptions& o) {
   if (o.y && !(*o.y >= 0.0 && *o.y < 360.0)) return "--y takes degrees from 0 up to 360";
   if (o.zoom && !(std::isfinite(*o.zoom) && *o.zoom <= 0.0)) return "--zoom takes a distance of at most 0";
   if (o.roll && !(*o.roll >= 0.0 && *o.roll <= 359.0)) return "--roll takes degrees from 0 to 359";
+  if (o.pipeRotation && !(*o.pipeRotation >= 0.0 && *o.pipeRotation <= 359.0)) {
+    return "--pipe-rotation takes degrees from 0 to 359";
+  }
+  if (o.yield && !(std::isfinite(*o.yield) && *o.yield > 0.0)) return "--yield takes psi above 0";
+  if (o.collapse && !parseCollapseChoices(*o.collapse)) {
+    return "--collapse takes four choices 0-6: OD,WALL,OVALITY,ECCENTRICITY";
+  }
+  if (o.burstFormula && !(*o.burstFormula >= 0 && *o.burstFormula <= kLastBurstFormula)) {
+    return "--burst-formula takes 0.." + std::to_string(kLastBurstFormula);
+  }
   return std::nullopt;
 }
 
@@ -94,13 +112,14 @@ std::optional<Failure> placeCursor(PipeString& string, const RenderOptions& o) {
   }
   setX(string, o.x ? static_cast<float>(*o.x) : string.currentLength() / 2.0F);
   if (o.y) string.angle = static_cast<float>(*o.y);
+  if (o.pipeRotation) string.current()->viewState[kRotationZ] = static_cast<float>(*o.pipeRotation);
   return std::nullopt;
 }
 
 std::optional<Failure> chooseView(HeadlessProgram& program, const RenderOptions& o) {
   // The option's check admits only names of the table.
   const ViewRow& view =
-      *std::find_if(kViews.begin(), kViews.end(), [&o](const ViewRow& row) { return o.view == row.name; });
+      *std::find_if(kViews.begin(), kViews.end(), [&o](const ViewRow& row) { return *o.view == row.name; });
   if (!program.platform.menu().isEnabled(view.command)) {
     return Failure{kFileError, program.app.pipeString.current()->path,
                    std::string("view ") + view.name + " needs " + view.needs};
@@ -112,6 +131,14 @@ std::optional<Failure> chooseView(HeadlessProgram& program, const RenderOptions&
   return std::nullopt;
 }
 
+PressureSettings pressureSettings(const RenderOptions& o) {
+  PressureSettings settings;
+  if (o.yield) settings.yield = *o.yield;
+  settings.collapse = *parseCollapseChoices(o.collapse.value_or(kDefaultCollapseChoices));
+  if (o.burstFormula) settings.burstFormula = static_cast<std::uint32_t>(*o.burstFormula);
+  return settings;
+}
+
 int runRender(const RenderOptions& o) {
   if (const auto problem = optionProblem(o)) return reportUsageError("render", *problem);
   HeadlessProgram program;
@@ -119,12 +146,17 @@ int runRender(const RenderOptions& o) {
   if (!failure && o.pipe) failure = choosePipe(program, *o.pipe, o.file);
   if (!failure) failure = placeCursor(program.app.pipeString, o);
   if (!failure && o.overlay) failure = loadOverlay(program, *o.overlay);
-  if (!failure) failure = chooseView(program, o);
+  int slot = kPipeViewPanel;
+  if (!failure && o.view) failure = chooseView(program, o);
+  if (!failure && o.panel) failure = choosePanel(program, *o.panel, pressureSettings(o), slot);
   if (failure) return report(*failure);
   for (const std::string& text : program.warnings) warn(text);
 
-  const RgbPicture picture = pipeViewPicture(program, o.size ? parseSize(*o.size) : std::nullopt);
-  if (picture.bytes.empty()) return report({kFileError, o.out, "the pipe view could not be drawn"});
+  const RgbPicture picture = windowPicture(program, slot, o.size ? parseSize(*o.size) : std::nullopt);
+  if (picture.bytes.empty()) {
+    return report(
+        {kFileError, o.out, o.view ? "the pipe view could not be drawn" : "the panel could not be drawn"});
+  }
   const SaveResult saved =
       writePngFile(o.out, {picture.width, picture.height, PngFormat::kRgb, picture.bytes});
   if (!saved.ok) return report({kFileError, o.out, saved.error});
@@ -141,21 +173,42 @@ std::vector<std::string> viewNames() {
 
 Command addRenderCommand(CLI::App& app) {
   auto options = std::make_shared<RenderOptions>();
-  CLI::App* command = app.add_subcommand("render", "The pipe view drawn as the program draws it, as a PNG");
+  CLI::App* command =
+      app.add_subcommand("render", "The pipe view or a plot panel drawn as the program draws it, as a PNG");
   command->add_option("FILE", options->file, "Pipe (.kqvw) or string (.kqstr) file")->required();
-  command->add_option("--view", options->view, "The View > Draw choice")
-      ->required()
-      ->check(CLI::IsMember(viewNames()));
+  CLI::Option* view = command->add_option("--view", options->view, "The View > Draw choice")
+                          ->check(CLI::IsMember(viewNames()));
+  CLI::Option* panel = command->add_option("--panel", options->panel, "The View > Plot panel")
+                           ->check(CLI::IsMember(panelNames()))
+                           ->excludes(view);
   command->add_option("-o,--output", options->out, "PNG file to write (8-bit RGB)")->required();
   command->add_option("--size", options->size,
-                      "WIDTHxHEIGHT of the pipe view, each side at most " + std::to_string(kMaxSide) +
-                          " (default 1272x952, the view on a 1280 x 1024 screen)");
+                      "WIDTHxHEIGHT of the picture, each side at most " + std::to_string(kMaxSide) +
+                          " (default as on a 1280 x 1024 screen: 1272x952 for a view, 320x240 for a panel)");
   command->add_option("--pipe", options->pipe, "Pipe N of a string, counted from 1 (default 1)");
   command->add_option("--x", options->x, "Inches along the current pipe (default: its middle)");
   command->add_option("--y", options->y, "Degrees around the pipe, 0 up to 360 (default 0)");
-  command->add_option("--zoom", options->zoom, "View distance, at most 0 (default: the view's own)");
-  command->add_option("--roll", options->roll, "The view's rotation about the pipe axis, 0 to 359 degrees");
+  command->add_option("--pipe-rotation", options->pipeRotation,
+                      "The current pipe's own rotation about its axis, 0 to 359 degrees (default 0)");
   command->add_option("--overlay", options->overlay, "Pipe file to load as File > Overlay does");
+  command->add_option("--zoom", options->zoom, "View distance, at most 0 (default: the view's own)")
+      ->excludes(panel);
+  command->add_option("--roll", options->roll, "The view's rotation about the pipe axis, 0 to 359 degrees")
+      ->excludes(panel);
+  command
+      ->add_option("--yield", options->yield,
+                   "Yield strength typed in Collapse Pressure, psi (default 110000)")
+      ->excludes(view);
+  command
+      ->add_option("--collapse", options->collapse,
+                   "The Collapse Pressure dialog's choices OD,WALL,OVALITY,ECCENTRICITY, each 0-6 (default " +
+                       std::string(kDefaultCollapseChoices) + ", the pipe averages)")
+      ->excludes(view);
+  command
+      ->add_option(
+          "--burst-formula", options->burstFormula,
+          "The Burst dialog's formula, 0.." + std::to_string(kLastBurstFormula) + " (default 0, API)")
+      ->excludes(view);
   return {command, [options] { return runRender(*options); }};
 }
 

@@ -42,13 +42,22 @@ void DrawGrid(const PlotFrame& frame) {
   glEnd();
 }
 
+// A sample without a finite value (an infinite or undefined pressure) leaves a gap in the line:
+// a vertex there would send the rasteriser anywhere.
 template <typename Sample>
 void DrawSeries(const PlotFrame& frame, std::span<const Sample> samples) {
   if (samples.empty()) return;
   Colour(frame.seriesColour);
   glBegin(GL_LINE_STRIP);
-  for (std::size_t i = 0; i < samples.size(); ++i)
-    glVertex2f(static_cast<float>(i), static_cast<float>(samples[i]));
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    const auto value = static_cast<float>(samples[i]);
+    if (std::isfinite(value)) {
+      glVertex2f(static_cast<float>(i), value);
+    } else {
+      glEnd();
+      glBegin(GL_LINE_STRIP);
+    }
+  }
   glEnd();
 }
 

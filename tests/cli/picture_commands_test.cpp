@@ -133,5 +133,46 @@ TEST_F(PictureCommands, UnreadableFilesExitOneNamingThem) {
   EXPECT_EQ(r.err.rfind("ductora-cli: " + absent + ": ", 0), 0U) << r.err;
 }
 
+// A panel is drawn at the size it has on a 1280-pixel screen, on its white; the pressure options
+// reach its plot.
+TEST_F(PictureCommands, RenderPanelDrawsOnePanelWithItsSettings) {
+  const auto picture = [&](const std::string& options) {
+    const CliRun r = run("render " + path + " " + options + " -o " + out);
+    EXPECT_EQ(r.exitCode, 0) << options << r.err;
+    return readPng(out);
+  };
+  const auto wall = picture("--panel wall-thickness");
+  ASSERT_TRUE(wall);
+  EXPECT_EQ(wall->width, 320);
+  EXPECT_EQ(wall->height, 240);
+  EXPECT_EQ(wall->pixels[3 * 320 * 239], 255);  // bottom left, below the title: the panel's white
+  EXPECT_EQ(picture("--panel csa --size 200x150")->width, 200);
+  EXPECT_NE(picture("--panel burst")->pixels, picture("--panel burst --burst-formula 6")->pixels);
+  EXPECT_NE(picture("--panel burst")->pixels, picture("--panel burst --yield 80000")->pixels);
+  EXPECT_NE(picture("--panel collapse")->pixels, picture("--panel collapse --collapse 6,6,6,6")->pixels);
+  EXPECT_NE(picture("--panel wall-thickness")->pixels,
+            picture("--panel wall-thickness --pipe-rotation 90")->pixels);
+}
+
+TEST_F(PictureCommands, PanelsThePipeCannotShowAndPanelUsageErrors) {
+  const std::string wallOnly = writePipe("wall-only.kqvw", 20.0, 1, false);
+  writeText(out, "previous\n");
+  for (const char* panel : {"od-offset", "ovality", "pipe-id", "collapse", "burst"}) {
+    const CliRun r = run("render " + wallOnly + " --panel " + panel + " -o " + out);
+    EXPECT_EQ(r.exitCode, 1) << panel;
+    EXPECT_EQ(r.err.rfind("ductora-cli: " + wallOnly + ": panel " + panel + " needs ", 0), 0U) << r.err;
+  }
+  EXPECT_EQ(text(out), "previous\n");
+  for (const char* options :
+       {"--panel slices", "--panel csa --view 2d-wall", "--panel csa --zoom -10", "--panel csa --roll 10",
+        "--view 2d-wall --yield 1000", "--view 2d-wall --burst-formula 1", "--panel burst --burst-formula 14",
+        "--panel burst --burst-formula -1", "--panel burst --yield 0", "--panel burst --yield nan",
+        "--panel csa --pipe-rotation 360", "--panel collapse --collapse 7,0,0,0",
+        "--panel collapse --collapse 3,3,3", "--view 2d-wall --collapse 3,3,3,3"}) {
+    EXPECT_EQ(run("render " + path + " -o " + out + " " + options).exitCode, 2) << options;
+  }
+  EXPECT_EQ(text(out), "previous\n");
+}
+
 }  // namespace
 }  // namespace ductora::testing

@@ -170,11 +170,18 @@ void QtDialog::build() {
         break;
       }
       case ControlKind::kCheckBox:
-        widget = new QCheckBox(toQString(entry.text));
+      case ControlKind::kRadioButton: {
+        // A click reaches the procedure as a command, as a button's does.
+        QAbstractButton* button = entry.kind == ControlKind::kCheckBox
+                                      ? static_cast<QAbstractButton*>(new QCheckBox(toQString(entry.text)))
+                                      : new QRadioButton(toQString(entry.text));
+        const int id = entry.id;
+        QObject::connect(button, &QAbstractButton::clicked, button, [this, id] {
+          deliver({DialogEvent::Kind::kCommand, id});
+        });
+        widget = button;
         break;
-      case ControlKind::kRadioButton:
-        widget = new QRadioButton(toQString(entry.text));
-        break;
+      }
       case ControlKind::kSlider:
         widget = makeSlider(entry.id, Qt::Horizontal);
         break;

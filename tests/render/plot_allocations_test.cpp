@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "analysis/pipe_measures.h"
+#include "gl_test_context.h"
+#include "render/line_plot_panels.h"
+#include "render/panel_gl.h"
+#include "support/synthetic_pipe.h"
+#include "support/temp_dir.h"
+
+namespace {
+std::atomic<long> gAllocations{0};
+}  // namespace
+
+// Counts every allocation of this test program; only the test below reads the count. Arrays go
+// the same way, so every block is freed as it was allocated.
+void* operator new(std::size_t size) {
+  ++gAllocations;
+  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  ++gAllocations;
+  return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace ductora::render {
+namespace {
+
+// Drawing a panel of a full pipe allocates its series and nothing else: one block per panel here,
+// where there are no raw samples and no overlay.
+TEST(PlotAllocations, EachPanelAllocatesOnlyItsSeries) {
+  testing::TempDir dir;
+  const std::string path = dir.file("pipe.kqvw");
+  testing::writeSyntheticPipe(path, {.lengthInches = 120.0});
+  PipeString string(LoadPipeForUse);
+  ASSERT_TRUE(string.open(path).ok);
+  string.position = 60.0F;
+  string.current()->collapseSelections = {3, 3, 3, 3, 0};
+  string.current()->yieldStrength = 110000.0;
+  testing::GlTestContext gl(320, 240);
+  ASSERT_TRUE(gl.ok());
+  InitPlotPanelGl(kPlotWhite);
+  const auto draw = [&string](int panel) {
+    BeginPlotPanel(320, 240, true, kPlotWhite);
+    DrawLinePlotPanel(static_cast<LinePlotPanel>(panel), nullptr, {0, 0, 320, 240}, string);
+    glFinish();
+  };
+  // The GL driver builds its own code on first use; that is not the plots' doing.
+  for (int panel = 0; panel <= static_cast<int>(LinePlotPanel::kBurst); ++panel) draw(panel);
+  for (int panel = 0; panel <= static_cast<int>(LinePlotPanel::kBurst); ++panel) {
+    const long before = gAllocations;
+    draw(panel);
+    EXPECT_LE(gAllocations - before, 1) << panel;
+  }
+}
+
+}  // namespace
+}  // namespace ductora::render
