@@ -12,7 +12,6 @@ void feedPipeViewMouse(AppState&, const platform::WindowEvent&) {}
 void showHelpDialog(AppState&, int) {}
 void initPipeDialogSliders(AppState&) {}
 void initNavigator(AppState&) {}
-void drawPipeViewBody(AppState&) {}
 void drawPlotBody(AppState&, PanelId, int, int) {}
 
 }  // namespace ductora

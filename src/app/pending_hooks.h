@@ -30,8 +30,7 @@ void showHelpDialog(AppState& app, int helpDialogId);
 void initPipeDialogSliders(AppState& app);
 void initNavigator(AppState& app);
 
-// The pictures: the pipe view's 3D and indication views, the plot panels' bodies.
-void drawPipeViewBody(AppState& app);
+// The pictures: the plot panels' bodies.
 void drawPlotBody(AppState& app, PanelId id, int width, int height);
 
 }  // namespace ductora
