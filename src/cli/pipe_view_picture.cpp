@@ -80,8 +80,8 @@ std::optional<Failure> loadOverlay(HeadlessProgram& program, const std::string& 
   return std::nullopt;
 }
 
-RgbPicture pipeViewPicture(HeadlessProgram& program, const std::optional<PictureSize>& size) {
-  platform::headless::HeadlessSurface* surface = program.platform.surface(kPipeViewPanel);
+RgbPicture panelPicture(HeadlessProgram& program, PanelId panel, const std::optional<PictureSize>& size) {
+  platform::headless::HeadlessSurface* surface = program.platform.surface(panel);
   if (surface == nullptr) return {};
   if (size) surface->resize(size->width, size->height);
   const int width = surface->geometry().width;

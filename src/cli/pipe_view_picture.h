@@ -52,8 +52,8 @@ struct PictureSize {
   int height = 0;
 };
 
-// One frame of the program with the pipe view resized to size, or at the size the program gives
-// it on the default screen; empty when the view could not be drawn.
-RgbPicture pipeViewPicture(HeadlessProgram& program, const std::optional<PictureSize>& size);
+// One frame of the program with the panel (the pipe view or a shown plot panel) resized to size,
+// or at the size the program gives it on the default screen; empty when it could not be drawn.
+RgbPicture panelPicture(HeadlessProgram& program, PanelId panel, const std::optional<PictureSize>& size);
 
 }  // namespace ductora::cli
