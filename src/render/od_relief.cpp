@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "render/view_volume.h"
 
@@ -60,19 +61,41 @@ ReliefMesh BuildReliefMesh(const PipeFile& pipe) {
 void DrawReliefMesh(const ReliefMesh& mesh) {
   if (mesh.empty()) return;
   const ViewVolume volume = ViewVolume::Current();
+  const std::size_t columns = mesh.columns;
+  std::vector<std::optional<WindowPoint>> window(2 * columns);  // the strip's two rows
+  std::vector<std::uint32_t> triangles;
+  triangles.reserve(6 * columns);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  const auto stripLength = static_cast<GLsizei>(mesh.stripIndices.size());
   for (std::size_t r = 0; r + 1 < mesh.rows; ++r) {
-    const float* first = mesh.vertices.data() + r * mesh.columns * 3;
+    const float* first = mesh.vertices.data() + r * columns * 3;
     const float reach = std::max(mesh.rowReach[r], mesh.rowReach[r + 1]);
     const float z0 = first[2];
-    const float z1 = first[mesh.columns * 3 + 2];
+    const float z1 = first[columns * 3 + 2];
     if (volume.BoxOutside({-reach, -reach, std::min(z0, z1)}, {reach, reach, std::max(z0, z1)})) continue;
-    // Each strip starts the arrays at its first row, so one index list serves them all.
+
+    // The strip's triangles in the order and corner order the strip gives them, less those that
+    // cover no pixel centre: far away they are many and tiny.
+    for (std::size_t i = 0; i < 2 * columns; ++i) window[i] = volume.Window(first + 3 * i);
+    triangles.clear();
+    const auto keep = [&](std::uint32_t a, std::uint32_t b, std::uint32_t c) {
+      if (MayCoverPixelCentre(window[a], window[b], window[c])) triangles.insert(triangles.end(), {a, b, c});
+    };
+    for (std::uint32_t k = 0; k + 1 < columns; ++k) {
+      const auto upper = static_cast<std::uint32_t>(columns) + k;
+      keep(k, upper, k + 1);
+      keep(k + 1, upper, upper + 1);
+    }
+    if (triangles.empty()) continue;
+    // Each strip starts the arrays at its first row, so one list of indices serves them all.
     glVertexPointer(3, GL_FLOAT, 0, first);
-    glTexCoordPointer(2, GL_FLOAT, 0, mesh.texCoords.data() + r * mesh.columns * 2);
-    glDrawElements(GL_TRIANGLE_STRIP, stripLength, GL_UNSIGNED_INT, mesh.stripIndices.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, mesh.texCoords.data() + r * columns * 2);
+    if (triangles.size() == 6 * (columns - 1)) {
+      glDrawElements(GL_TRIANGLE_STRIP, static_cast<GLsizei>(mesh.stripIndices.size()), GL_UNSIGNED_INT,
+                     mesh.stripIndices.data());
+    } else {
+      glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT, triangles.data());
+    }
   }
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);

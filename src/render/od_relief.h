@@ -28,8 +28,8 @@ struct ReliefMesh {
 // Empty without an OdMatrix of at least two revolutions.
 ReliefMesh BuildReliefMesh(const PipeFile& pipe);
 
-// The strips in the current transform, textured with what is bound; strips wholly outside the
-// view are left out.
+// The strips in the current transform, textured with what is bound. What can give no pixel is
+// left out: strips wholly outside the view and triangles that cover no pixel centre.
 void DrawReliefMesh(const ReliefMesh& mesh);
 
 }  // namespace ductora::render

@@ -2,13 +2,30 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace ductora::render {
+namespace {
+
+// Far beyond the differences between our projection and the GL's, in pixels, and below the
+// GL's own sub-pixel steps of 1/256 for the corners it snaps.
+constexpr double kWindowMargin = 1.0 / 32.0;
+
+// Whether [low, high] holds a pixel centre, a half-integer.
+bool HoldsCentre(double low, double high) {
+  return std::ceil(low - kWindowMargin - 0.5) <= high + kWindowMargin - 0.5;
+}
+
+}  // namespace
 
 ViewVolume ViewVolume::Current() {
   std::array<GLdouble, 16> projection{};
   std::array<GLdouble, 16> modelView{};
+  std::array<GLint, 4> viewport{};
   glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
   glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
+  glGetIntegerv(GL_VIEWPORT, viewport.data());
   ViewVolume volume;
   for (int column = 0; column < 4; ++column) {
     for (int row = 0; row < 4; ++row) {
@@ -17,6 +34,7 @@ ViewVolume ViewVolume::Current() {
       volume.clip_[column * 4 + row] = sum;
     }
   }
+  std::copy(viewport.begin(), viewport.end(), volume.viewport_.begin());
   return volume;
 }
 
@@ -38,6 +56,25 @@ bool ViewVolume::BoxOutside(const std::array<float, 3>& low, const std::array<fl
     if (common == 0) return false;
   }
   return true;
+}
+
+std::optional<WindowPoint> ViewVolume::Window(const float* xyz) const {
+  const double x = xyz[0];
+  const double y = xyz[1];
+  const double z = xyz[2];
+  const double w = clip_[3] * x + clip_[7] * y + clip_[11] * z + clip_[15];
+  if (!(w > 0.0)) return std::nullopt;
+  const double cx = clip_[0] * x + clip_[4] * y + clip_[8] * z + clip_[12];
+  const double cy = clip_[1] * x + clip_[5] * y + clip_[9] * z + clip_[13];
+  return WindowPoint{viewport_[0] + (cx / w + 1.0) * viewport_[2] / 2.0,
+                     viewport_[1] + (cy / w + 1.0) * viewport_[3] / 2.0};
+}
+
+bool MayCoverPixelCentre(const std::optional<WindowPoint>& a, const std::optional<WindowPoint>& b,
+                         const std::optional<WindowPoint>& c) {
+  if (!a || !b || !c) return true;
+  return HoldsCentre(std::min({a->x, b->x, c->x}), std::max({a->x, b->x, c->x})) &&
+         HoldsCentre(std::min({a->y, b->y, c->y}), std::max({a->y, b->y, c->y}));
 }
 
 }  // namespace ductora::render

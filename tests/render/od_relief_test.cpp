@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "gl_feedback.h"
 #include "gl_test_context.h"
 #include "render/map_textures.h"
 #include "test_pipes.h"
@@ -60,8 +61,8 @@ std::vector<Strip> MeshStrips(const ReliefMesh& mesh) {
   return strips;
 }
 
-PipeFile ReliefPipe(std::uint32_t columns, bool flipped) {
-  PipeFile pipe = testing::TestPipe(40.0F);
+PipeFile ReliefPipe(std::uint32_t columns, bool flipped, float revolutions = 40.0F) {
+  PipeFile pipe = testing::TestPipe(revolutions);
   OdMatrix& od = pipe.odMatrix;
   od.columns = columns;
   od.deltaX = 1.0 / 3.0;
@@ -95,12 +96,13 @@ TEST(ReliefMeshTest, NeedsTwoRevolutions) {
   EXPECT_TRUE(BuildReliefMesh(pipe).empty());
 }
 
-// Seen from inside, from the side and from afar, where most strips lie outside the view, the
-// arrays give the very pixels of the relief drawn vertex by vertex.
+// Seen from inside, where the far strips' triangles are too small to cover a pixel centre, and
+// turned, where most strips lie outside the view, the arrays give the very pixels of the relief
+// drawn vertex by vertex.
 TEST(ReliefMeshTest, DrawsTheSamePixelsAsTheDescribedRelief) {
   testing::GlTestContext gl(320, 240);
   ASSERT_TRUE(gl.ok());
-  PipeFile pipe = ReliefPipe(36, false);
+  PipeFile pipe = ReliefPipe(36, false, 400.0F);
   BuildOdMapTexture(pipe);
   const ReliefMesh mesh = BuildReliefMesh(pipe);
   glEnable(GL_DEPTH_TEST);
@@ -114,7 +116,7 @@ TEST(ReliefMeshTest, DrawsTheSamePixelsAsTheDescribedRelief) {
     float distance, pitch, along;
   };
   for (const Camera camera :
-       {Camera{-3.0F, 0.0F, 5.0F}, Camera{-10.0F, 60.0F, 20.0F}, Camera{-6.0F, 90.0F, 30.0F}}) {
+       {Camera{-6.0F, 90.0F, 30.0F}, Camera{-10.0F, 60.0F, 20.0F}, Camera{-3.0F, 0.0F, 5.0F}}) {
     const auto frame = [&](const std::function<void()>& relief) {
       glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
       glLoadIdentity();
@@ -137,6 +139,17 @@ TEST(ReliefMeshTest, DrawsTheSamePixelsAsTheDescribedRelief) {
     });
     EXPECT_TRUE(frame([&] { DrawReliefMesh(mesh); }) == described) << camera.pitch;
   }
+  // From inside (the last camera), fewer triangles reach the GL.
+  const auto triangles = [](const std::function<void()>& relief) {
+    return testing::Feedback(relief).size() / 3;
+  };
+  EXPECT_LT(triangles([&] { DrawReliefMesh(mesh); }), triangles([&] {
+              for (const Strip& strip : DescribedRelief(pipe)) {
+                glBegin(GL_TRIANGLE_STRIP);
+                for (const ReliefVertex& v : strip) glVertex3f(v.x, v.y, v.z);
+                glEnd();
+              }
+            }));
 }
 
 }  // namespace
