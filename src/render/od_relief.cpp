@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "render/view_volume.h"
 
@@ -62,7 +61,8 @@ void DrawReliefMesh(const ReliefMesh& mesh) {
   if (mesh.empty()) return;
   const ViewVolume volume = ViewVolume::Current();
   const std::size_t columns = mesh.columns;
-  std::vector<std::optional<WindowPoint>> window(2 * columns);  // the strip's two rows
+  std::vector<CentreSpan> spans(2 * columns);  // the strip's two rows
+  std::size_t projectedRow = mesh.rows;        // the row whose spans the upper half holds
   std::vector<std::uint32_t> triangles;
   triangles.reserve(6 * columns);
   glEnableClientState(GL_VERTEX_ARRAY);
@@ -76,10 +76,16 @@ void DrawReliefMesh(const ReliefMesh& mesh) {
 
     // The strip's triangles in the order and corner order the strip gives them, less those that
     // cover no pixel centre: far away they are many and tiny.
-    for (std::size_t i = 0; i < 2 * columns; ++i) window[i] = volume.Window(first + 3 * i);
+    if (projectedRow == r) {
+      std::copy(spans.begin() + static_cast<std::ptrdiff_t>(columns), spans.end(), spans.begin());
+    } else {
+      for (std::size_t i = 0; i < columns; ++i) spans[i] = volume.Span(first + 3 * i);
+    }
+    for (std::size_t i = columns; i < 2 * columns; ++i) spans[i] = volume.Span(first + 3 * i);
+    projectedRow = r + 1;
     triangles.clear();
     const auto keep = [&](std::uint32_t a, std::uint32_t b, std::uint32_t c) {
-      if (MayCoverPixelCentre(window[a], window[b], window[c])) triangles.insert(triangles.end(), {a, b, c});
+      if (MayCoverPixelCentre(spans[a], spans[b], spans[c])) triangles.insert(triangles.end(), {a, b, c});
     };
     for (std::uint32_t k = 0; k + 1 < columns; ++k) {
       const auto upper = static_cast<std::uint32_t>(columns) + k;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 namespace ductora::render {
 namespace {
@@ -11,10 +13,14 @@ namespace {
 // Far beyond the differences between our projection and the GL's, in pixels, and below the
 // GL's own sub-pixel steps of 1/256 for the corners it snaps.
 constexpr double kWindowMargin = 1.0 / 32.0;
+// Window coordinates are clamped here, far outside any window, to fit the spans.
+constexpr double kFarOutside = 1e8;
 
-// Whether [low, high] holds a pixel centre, a half-integer.
-bool HoldsCentre(double low, double high) {
-  return std::ceil(low - kWindowMargin - 0.5) <= high + kWindowMargin - 0.5;
+// Pixel centres, at half-integers, within the margin of a window coordinate.
+std::pair<std::int32_t, std::int32_t> CentresNear(double at) {
+  const double centred = std::clamp(at - 0.5, -kFarOutside, kFarOutside);
+  return {static_cast<std::int32_t>(std::ceil(centred - kWindowMargin)),
+          static_cast<std::int32_t>(std::floor(centred + kWindowMargin))};
 }
 
 }  // namespace
@@ -58,23 +64,20 @@ bool ViewVolume::BoxOutside(const std::array<float, 3>& low, const std::array<fl
   return true;
 }
 
-std::optional<WindowPoint> ViewVolume::Window(const float* xyz) const {
+CentreSpan ViewVolume::Span(const float* xyz) const {
   const double x = xyz[0];
   const double y = xyz[1];
   const double z = xyz[2];
   const double w = clip_[3] * x + clip_[7] * y + clip_[11] * z + clip_[15];
-  if (!(w > 0.0)) return std::nullopt;
+  if (!(w > 0.0)) {
+    constexpr std::int32_t kAll = std::numeric_limits<std::int32_t>::max() / 2;
+    return {-kAll, kAll, -kAll, kAll};
+  }
   const double cx = clip_[0] * x + clip_[4] * y + clip_[8] * z + clip_[12];
   const double cy = clip_[1] * x + clip_[5] * y + clip_[9] * z + clip_[13];
-  return WindowPoint{viewport_[0] + (cx / w + 1.0) * viewport_[2] / 2.0,
-                     viewport_[1] + (cy / w + 1.0) * viewport_[3] / 2.0};
-}
-
-bool MayCoverPixelCentre(const std::optional<WindowPoint>& a, const std::optional<WindowPoint>& b,
-                         const std::optional<WindowPoint>& c) {
-  if (!a || !b || !c) return true;
-  return HoldsCentre(std::min({a->x, b->x, c->x}), std::max({a->x, b->x, c->x})) &&
-         HoldsCentre(std::min({a->y, b->y, c->y}), std::max({a->y, b->y, c->y}));
+  const auto [xLow, xHigh] = CentresNear(viewport_[0] + (cx / w + 1.0) * viewport_[2] / 2.0);
+  const auto [yLow, yHigh] = CentresNear(viewport_[1] + (cy / w + 1.0) * viewport_[3] / 2.0);
+  return {xLow, xHigh, yLow, yHigh};
 }
 
 }  // namespace ductora::render
