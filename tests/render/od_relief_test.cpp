@@ -90,12 +90,6 @@ TEST(ReliefMeshTest, MagnificationZeroIsAPlainCylinder) {
   }
 }
 
-TEST(ReliefMeshTest, NeedsTwoRevolutions) {
-  PipeFile pipe = ReliefPipe(36, false);
-  pipe.odMatrix.rows = 1;
-  EXPECT_TRUE(BuildReliefMesh(pipe).empty());
-}
-
 // Seen from inside, where the far strips' triangles are too small to cover a pixel centre, and
 // turned, where most strips lie outside the view, the arrays give the very pixels of the relief
 // drawn vertex by vertex.
