@@ -4,6 +4,7 @@
 #include "app/pending_hooks.h"
 #include "app/pipe_view_draw.h"
 #include "app/plot_bodies.h"
+#include "app/slice_body.h"
 #include "render/bitmap_texture.h"
 #include "render/gl_texture.h"
 #include "resources/bitmaps.h"
@@ -19,7 +20,11 @@ void drawPlot(AppState& app, const PlotPanel& panel) {
   if (panel.pixelProjection) font.wrapWidth = static_cast<std::uint32_t>(width);
   render::BeginPlotPanel(width, height, panel.pixelProjection,
                          panel.id == kSlicePanel ? render::kViewBlue : render::kPlotWhite);
-  if (panel.id != kSlicePanel || app.sliceEnabled) drawPlotBody(app, panel.id, width, height);
+  if (panel.id != kSlicePanel) {
+    drawPlotBody(app, panel.id, width, height);
+  } else if (app.sliceEnabled) {
+    drawSliceBody(app);
+  }
   render::EndPlotPanel();
   app.windows.swapBuffers();
 }

@@ -17,6 +17,5 @@ void createDialogPanel(AppState&, PanelId) {}
 void initStatisticsSliders(AppState&) {}
 void refreshDialogReadouts(AppState&) {}
 void initPipeDialogSliders(AppState&) {}
-void drawPipeViewBody(AppState&) {}
 
 }  // namespace ductora

@@ -6,7 +6,7 @@
 namespace ductora {
 
 // Where the shell calls pieces that arrive with later work: the per-file dialogs, the
-// readouts, the pictures. Each is called at its place in the sequence and does nothing yet
+// readouts. Each is called at its place in the sequence and does nothing yet
 // beyond what is listed.
 
 // Ends Data Display and destroys the previous file's modeless dialogs: Indication, Data
@@ -24,7 +24,5 @@ void refreshDialogReadouts(AppState& app);
 // The Pipe dialog's Left and Right sliders.
 void initPipeDialogSliders(AppState& app);
 
-// The pictures: the pipe view's 3D and indication views.
-void drawPipeViewBody(AppState& app);
 
 }  // namespace ductora

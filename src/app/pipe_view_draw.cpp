@@ -2,10 +2,11 @@
 
 #include <functional>
 
-#include "app/pending_hooks.h"
+#include "render/indication_circles.h"
 #include "render/map_textures.h"
 #include "render/map_views.h"
 #include "render/panel_gl.h"
+#include "render/pipe_3d.h"
 
 namespace ductora {
 namespace {
@@ -13,41 +14,53 @@ namespace {
 using render::MapKind;
 using render::OverlayArrangement;
 
-// The 2D views; false for the modes drawn elsewhere.
-bool drawMapView(const PipeString& string, ViewMode mode) {
-  switch (mode) {
+void drawModeView(const AppState& app) {
+  const PipeString& string = app.pipeString;
+  switch (app.viewMode) {
+    case ViewMode::k3DWall:
+      render::Draw3DWallView(string);
+      return;
+    case ViewMode::k3DOd:
+      render::Draw3DOdView(string);
+      return;
+    case ViewMode::k3DId:
+      render::Draw3DIdView(string);
+      return;
+    case ViewMode::kIndications:
+      render::DrawIndicationView(string, app.indicationPath);
+      return;
     case ViewMode::k2DWall:
       render::DrawSingleMapView(string, MapKind::kWall);
-      return true;
+      return;
     case ViewMode::k2DOd:
       render::DrawSingleMapView(string, MapKind::kOd);
-      return true;
+      return;
     case ViewMode::k2DId:
       render::DrawSingleMapView(string, MapKind::kId);
-      return true;
+      return;
     case ViewMode::k2DWall2DOd:
       render::DrawMapPairView(string, MapKind::kWall, MapKind::kOd);
-      return true;
+      return;
     case ViewMode::k2DWall2DId:
       render::DrawMapPairView(string, MapKind::kWall, MapKind::kId);
-      return true;
+      return;
     case ViewMode::k2DOd2DId:
       render::DrawMapPairView(string, MapKind::kOd, MapKind::kId);
-      return true;
+      return;
     case ViewMode::k2DWallOverlayLeft:
       render::DrawOverlayView(string, MapKind::kWall, OverlayArrangement::kLeft);
-      return true;
+      return;
     case ViewMode::k2DWallOverlayTop:
       render::DrawOverlayView(string, MapKind::kWall, OverlayArrangement::kTop);
-      return true;
+      return;
     case ViewMode::k2DOdOverlayLeft:
       render::DrawOverlayView(string, MapKind::kOd, OverlayArrangement::kLeft);
-      return true;
+      return;
     case ViewMode::k2DOdOverlayTop:
       render::DrawOverlayView(string, MapKind::kOd, OverlayArrangement::kTop);
-      return true;
-    default:
-      return false;
+      return;
+    case ViewMode::kNone:
+      return;
   }
 }
 
@@ -60,7 +73,7 @@ void drawPipeView(AppState& app) {
   // Pipes loaded since the last frame get their textures once, here in the view's context.
   app.pipeString.forEachPipe(render::BuildMissingMapTextures);
   render::BeginPipeViewScene();
-  if (!drawMapView(app.pipeString, app.viewMode)) drawPipeViewBody(app);
+  drawModeView(app);
   render::EndPipeViewScene();
   app.windows.swapBuffers();
 }

@@ -15,14 +15,17 @@ namespace {
 
 using namespace resources;
 
+// A panel is the View menu item that brings it up and what it draws from; its menu item says
+// whether the current pipe's data allow it, unless the row says otherwise.
 struct PanelRow {
   const char* name;
   PanelId panel;
   int command;
   const char* needs;
+  bool (*canDraw)(const PipeFile&) = nullptr;
 };
 
-constexpr std::array<PanelRow, 12> kPanels = {{
+constexpr std::array<PanelRow, 13> kPanels = {{
     {"wall-thickness", kWallThicknessPanel, kCmdPlotWallThickness, "a wall matrix"},
     {"csa", kCsaPanel, kCmdPlotCsa, "a wall matrix"},
     {"length-at-y", kLengthAtYPanel, kCmdPlotLengthAtY, "a wall matrix"},
@@ -35,6 +38,10 @@ constexpr std::array<PanelRow, 12> kPanels = {{
     {"pipe-id", kPipeIdPanel, kCmdPlotPipeId, "wall and OD matrices"},
     {"collapse", kCollapsePanel, kCmdPlotCollapse, "wall and OD matrices"},
     {"burst", kBurstPanel, kCmdPlotBurst, "wall and OD matrices"},
+    // Once shown, the slice goes on drawing whatever pipe the string moves to, so it is drawn for
+    // any pipe it can draw, though its menu item needs OD data.
+    {"slice", kSlicePanel, kCmdDrawSlice, "wall or OD data",
+     [](const PipeFile& pipe) { return pipe.wallMatrix.present() || pipe.odMatrix.present(); }},
 }};
 
 // The shortest text that reads back as the same number.
@@ -66,9 +73,9 @@ std::optional<Failure> choosePanel(HeadlessProgram& program, const std::string& 
   // The option's check admits only names of the table.
   const PanelRow& panel = *std::find_if(kPanels.begin(), kPanels.end(),
                                         [&name](const PanelRow& row) { return name == row.name; });
-  if (!program.platform.menu().isEnabled(panel.command)) {
-    return Failure{kFileError, program.app.pipeString.current()->path,
-                   std::string("panel ") + panel.name + " needs " + panel.needs};
+  const PipeFile& current = *program.app.pipeString.current();
+  if (panel.canDraw ? !panel.canDraw(current) : !program.platform.menu().isEnabled(panel.command)) {
+    return Failure{kFileError, current.path, std::string("panel ") + panel.name + " needs " + panel.needs};
   }
   platform::headless::HeadlessDialog* collapse = program.platform.dialog(kDialogCollapsePressure);
   platform::headless::HeadlessDialog* burst = program.platform.dialog(kDialogBurst);

@@ -19,7 +19,7 @@ struct PressureSettings {
   std::uint32_t burstFormula = 0;
 };
 
-// The names of the line-plot panels, as `render --panel` takes them.
+// The names of the panels, as `render --panel` takes them.
 std::vector<std::string> panelNames();
 
 // Brings up the named panel as the program would: its View > Plot item, or for Collapse and Burst

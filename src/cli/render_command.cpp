@@ -16,6 +16,7 @@
 #include "cli/panel_choice.h"
 #include "cli/pipe_view_picture.h"
 #include "cli/png_file.h"
+#include "data/indication_file.h"
 #include "resources/menu_table.h"
 
 namespace ductora::cli {
@@ -35,7 +36,7 @@ struct ViewRow {
   const char* needs;
 };
 
-constexpr std::array<ViewRow, 10> kViews = {{
+constexpr std::array<ViewRow, 14> kViews = {{
     {"2d-wall", kCmdDraw2DWall, "a wall matrix"},
     {"2d-od", kCmdDraw2DOd, "an OD matrix"},
     {"2d-id", kCmdDraw2DId, "wall and OD matrices"},
@@ -46,7 +47,25 @@ constexpr std::array<ViewRow, 10> kViews = {{
     {"2d-wall-overlay-top", kCmdDraw2DWallOverlayTop, "a wall matrix"},
     {"2d-od-overlay-left", kCmdDraw2DOdOverlayLeft, "an OD matrix"},
     {"2d-od-overlay-top", kCmdDraw2DOdOverlayTop, "an OD matrix"},
+    {"3d-wall", kCmdDraw3DWall, "a wall matrix"},
+    {"3d-od", kCmdDraw3DOd, "an OD matrix"},
+    {"3d-id", kCmdDraw3DId, "wall and OD matrices"},
+    // The Indication dialog's ON; its menu item, View > Indications, says whether it can be had.
+    {"indications", kCmdIndications, "a wall matrix"},
 }};
+
+template <typename Row, std::size_t N>
+const Row& rowNamed(const std::array<Row, N>& rows, const std::string& name) {
+  // The options' checks admit only names of the tables.
+  return *std::find_if(rows.begin(), rows.end(), [&name](const Row& row) { return name == row.name; });
+}
+
+template <typename Row, std::size_t N>
+std::vector<std::string> namesOf(const std::array<Row, N>& rows) {
+  std::vector<std::string> names;
+  for (const Row& row : rows) names.emplace_back(row.name);
+  return names;
+}
 
 struct RenderOptions {
   std::string file;
@@ -60,11 +79,17 @@ struct RenderOptions {
   std::optional<double> zoom;
   std::optional<double> roll;
   std::optional<double> pipeRotation;
+  std::optional<std::vector<double>> rotate;
+  std::optional<double> magnify;
+  bool straight = false;
   std::optional<std::string> overlay;
   std::optional<double> yield;
   std::optional<std::string> collapse;
   std::optional<std::int64_t> burstFormula;
 };
+
+// A view rotation as the program keeps it.
+bool isRotation(double degrees) { return degrees >= 0.0 && degrees <= 359.0; }
 
 // "WIDTHxHEIGHT", each side 1 to kMaxSide pixels.
 std::optional<PictureSize> parseSize(const std::string& text) {
@@ -89,10 +114,13 @@ std::optional<std::string> optionProblem(const RenderOptions& o) {
   if (o.x && !(std::isfinite(*o.x) && *o.x >= 0.0)) return "--x takes inches of at least 0";
   if (o.y && !(*o.y >= 0.0 && *o.y < 360.0)) return "--y takes degrees from 0 up to 360";
   if (o.zoom && !(std::isfinite(*o.zoom) && *o.zoom <= 0.0)) return "--zoom takes a distance of at most 0";
-  if (o.roll && !(*o.roll >= 0.0 && *o.roll <= 359.0)) return "--roll takes degrees from 0 to 359";
-  if (o.pipeRotation && !(*o.pipeRotation >= 0.0 && *o.pipeRotation <= 359.0)) {
-    return "--pipe-rotation takes degrees from 0 to 359";
+  if (o.roll && !isRotation(*o.roll)) return "--roll takes degrees from 0 to 359";
+  if (o.pipeRotation && !isRotation(*o.pipeRotation)) return "--pipe-rotation takes degrees from 0 to 359";
+  if (o.rotate && !std::all_of(o.rotate->begin(), o.rotate->end(), isRotation)) {
+    return "--rotate takes X,Y,Z in degrees from 0 to 359";
   }
+  if (o.magnify && !(std::isfinite(*o.magnify) && *o.magnify >= 0.0))
+    return "--magnify takes a scale of at least 0";
   if (o.yield && !(std::isfinite(*o.yield) && *o.yield > 0.0)) return "--yield takes psi above 0";
   if (o.collapse && !parseCollapseChoices(*o.collapse)) {
     return "--collapse takes four choices 0-6: OD,WALL,OVALITY,ECCENTRICITY";
@@ -116,18 +144,47 @@ std::optional<Failure> placeCursor(PipeString& string, const RenderOptions& o) {
   return std::nullopt;
 }
 
+// Mode 16 as the Indication dialog's ON leaves it, with the file View > Indications finds.
+std::optional<Failure> chooseIndicationView(AppState& app) {
+  const std::string& pipePath = app.pipeString.current()->path;
+  const std::optional<std::string> found = findIndicationFile(pipePath);
+  if (!found) {
+    const IndicationFileNames names = indicationFileNames(pipePath);
+    return Failure{kFileError, pipePath,
+                   "no indication file at " + names.primary + " or " + names.alternative};
+  }
+  app.indicationPath = *found;
+  app.windows.show(kPipeViewPanel);
+  app.viewMode = ViewMode::kIndications;
+  return std::nullopt;
+}
+
 std::optional<Failure> chooseView(HeadlessProgram& program, const RenderOptions& o) {
-  // The option's check admits only names of the table.
-  const ViewRow& view =
-      *std::find_if(kViews.begin(), kViews.end(), [&o](const ViewRow& row) { return *o.view == row.name; });
+  const ViewRow& view = rowNamed(kViews, *o.view);
+  AppState& app = program.app;
   if (!program.platform.menu().isEnabled(view.command)) {
-    return Failure{kFileError, program.app.pipeString.current()->path,
+    return Failure{kFileError, app.pipeString.current()->path,
                    std::string("view ") + view.name + " needs " + view.needs};
   }
-  runCommand(program.app, view.command);
-  PipeString& string = program.app.pipeString;
+  if (view.command == kCmdIndications) {
+    if (auto failure = chooseIndicationView(app)) return failure;
+  } else {
+    runCommand(app, view.command);
+  }
+  PipeString& string = app.pipeString;
   if (o.zoom) setZoom(string, static_cast<float>(*o.zoom));
   if (o.roll) string.viewValues[kAxisZ] = static_cast<float>(*o.roll);
+  if (o.rotate) {
+    for (std::size_t axis = 0; axis < string.viewValues.size(); ++axis) {
+      string.viewValues[axis] = static_cast<float>((*o.rotate)[axis]);
+    }
+  }
+  if (o.straight) {
+    if (!program.platform.menu().isEnabled(kCmdMarkersStraight3D)) {
+      return Failure{kFileError, string.current()->path, "--straight needs a straightness matrix"};
+    }
+    runCommand(app, kCmdMarkersStraight3D);
+  }
   return std::nullopt;
 }
 
@@ -137,6 +194,13 @@ PressureSettings pressureSettings(const RenderOptions& o) {
   settings.collapse = *parseCollapseChoices(o.collapse.value_or(kDefaultCollapseChoices));
   if (o.burstFormula) settings.burstFormula = static_cast<std::uint32_t>(*o.burstFormula);
   return settings;
+}
+
+// The display-scale slider's value, for the 3D OD relief and the slice.
+void setDisplayScale(PipeString& string, double scale) {
+  PipeFile& current = *string.current();
+  current.header.displayScale = static_cast<float>(scale);
+  current.shapeEdited();
 }
 
 int runRender(const RenderOptions& o) {
@@ -151,6 +215,7 @@ int runRender(const RenderOptions& o) {
   if (!failure && o.panel) failure = choosePanel(program, *o.panel, pressureSettings(o), slot);
   if (failure) return report(*failure);
   for (const std::string& text : program.warnings) warn(text);
+  if (o.magnify) setDisplayScale(program.app.pipeString, *o.magnify);
 
   const RgbPicture picture = windowPicture(program, slot, o.size ? parseSize(*o.size) : std::nullopt);
   if (picture.bytes.empty()) {
@@ -163,12 +228,6 @@ int runRender(const RenderOptions& o) {
   return kSuccess;
 }
 
-std::vector<std::string> viewNames() {
-  std::vector<std::string> names;
-  for (const ViewRow& view : kViews) names.emplace_back(view.name);
-  return names;
-}
-
 }  // namespace
 
 Command addRenderCommand(CLI::App& app) {
@@ -176,9 +235,9 @@ Command addRenderCommand(CLI::App& app) {
   CLI::App* command =
       app.add_subcommand("render", "The pipe view or a plot panel drawn as the program draws it, as a PNG");
   command->add_option("FILE", options->file, "Pipe (.kqvw) or string (.kqstr) file")->required();
-  CLI::Option* view = command->add_option("--view", options->view, "The View > Draw choice")
-                          ->check(CLI::IsMember(viewNames()));
-  CLI::Option* panel = command->add_option("--panel", options->panel, "The View > Plot panel")
+  CLI::Option* view = command->add_option("--view", options->view, "The pipe view's View > Draw choice")
+                          ->check(CLI::IsMember(namesOf(kViews)));
+  CLI::Option* panel = command->add_option("--panel", options->panel, "A panel instead of the pipe view")
                            ->check(CLI::IsMember(panelNames()))
                            ->excludes(view);
   command->add_option("-o,--output", options->out, "PNG file to write (8-bit RGB)")->required();
@@ -190,11 +249,18 @@ Command addRenderCommand(CLI::App& app) {
   command->add_option("--y", options->y, "Degrees around the pipe, 0 up to 360 (default 0)");
   command->add_option("--pipe-rotation", options->pipeRotation,
                       "The current pipe's own rotation about its axis, 0 to 359 degrees (default 0)");
+  const std::vector<CLI::Option*> viewOnly = {
+      command->add_option("--zoom", options->zoom, "View distance, at most 0 (default: the view's own)"),
+      command->add_option("--roll", options->roll,
+                          "The view's rotation about the pipe axis, 0 to 359 degrees"),
+      command->add_option("--rotate", options->rotate, "The view's rotations X,Y,Z, each 0 to 359 degrees")
+          ->delimiter(',')
+          ->expected(3),
+      command->add_flag("--straight", options->straight, "View > Markers > Straight 3D on")};
+  viewOnly[1]->excludes(viewOnly[2]);
+  for (CLI::Option* option : viewOnly) option->excludes(panel);
+  command->add_option("--magnify", options->magnify, "Display scale of the 3D OD relief and the slice");
   command->add_option("--overlay", options->overlay, "Pipe file to load as File > Overlay does");
-  command->add_option("--zoom", options->zoom, "View distance, at most 0 (default: the view's own)")
-      ->excludes(panel);
-  command->add_option("--roll", options->roll, "The view's rotation about the pipe axis, 0 to 359 degrees")
-      ->excludes(panel);
   command
       ->add_option("--yield", options->yield,
                    "Yield strength typed in Collapse Pressure, psi (default 110000)")

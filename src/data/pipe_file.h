@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -203,6 +204,9 @@ struct MapTextures {
   bool empty() const { return wall == 0 && od == 0 && id == 0; }
 };
 
+// What the renderer derives from a record and keeps with it; the renderer defines it.
+struct PipeDrawCache;
+
 // View state values kept per pipe: its own position offset and rotations (degrees).
 enum ViewStateIndex : std::size_t { kCursorPosition = 0, kRotationX = 1, kRotationY = 2, kRotationZ = 3 };
 
@@ -237,6 +241,12 @@ class PipeFile {
   double yieldStrength = 0.0;
   // A copy has none: textures belong to the one record that made them.
   MapTextures mapTextures;
+  // Counts the edits of what the pipe's 3D shape is drawn from: the OD matrix, the nominal OD,
+  // the display scale and the rotation flag. Every such edit calls shapeEdited(), so that what
+  // the renderer keeps from them is made again.
+  std::uint64_t shapeRevision = 0;
+  // Filled while drawing, so kept even on a const record; a copy has none.
+  mutable std::shared_ptr<PipeDrawCache> drawCache;
 
   // Display state derived from the header: counter-clockwise rotation mirrors the
   // circumference, "away" mirrors the length.
@@ -247,6 +257,7 @@ class PipeFile {
   float pipeLength() const;
   float cursorPosition() const { return viewState[kCursorPosition]; }
   float rotationZ() const { return viewState[kRotationZ]; }
+  void shapeEdited() { ++shapeRevision; }
   // Moves the cursor by delta inches, clamped to [0, pipe length].
   void moveCursor(float delta);
 

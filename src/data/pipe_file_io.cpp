@@ -231,6 +231,7 @@ PipeReadResult readPipeFile(PipeFile& pipe, InputFile& file) {
   }
   result.truncated = scanner.truncated();
   result.malformed = scanner.malformed();
+  pipe.shapeEdited();
   return result;
 }
 

@@ -20,6 +20,9 @@ namespace ductora {
 // computes the measures; the data layer cannot call it directly.
 using PipeLoader = std::function<PipeReadResult(PipeFile&, const std::string&)>;
 
+// What the renderer keeps with the string; the renderer defines it.
+struct StringDrawCache;
+
 enum class BrowseDirection { kPrevious, kNext };
 
 // Indices of the view's rotations.
@@ -105,6 +108,8 @@ class PipeString {
   std::unique_ptr<PipeFile> thirdPipe;
   // Called before a pipe leaves memory, so the renderer can free its textures.
   std::function<void(PipeFile&)> releaseTextures;
+  // The marker quadric and the indication circles, filled while drawing.
+  mutable std::shared_ptr<StringDrawCache> drawCache;
 
  private:
   using Node = std::list<PipeFile>::iterator;

@@ -24,11 +24,14 @@ GrayImage ShadeRows(const std::vector<Sample>& data, std::uint32_t rows, std::ui
 }  // namespace
 
 std::uint8_t GrayShade(float sample, float upper, float lower) {
+  return static_cast<std::uint8_t>(GrayValue(sample, upper, lower) * 255.0F);
+}
+
+float GrayValue(float sample, float upper, float lower) {
   // The clamps come first, so equal limits never divide zero by zero.
-  if (sample > upper) return 0;
-  if (sample < lower || upper == lower) return 255;
-  const float v = (upper - sample) / (upper - lower);
-  return static_cast<std::uint8_t>(v * 255.0F);
+  if (sample > upper) return 0.0F;
+  if (sample < lower || upper == lower) return 1.0F;
+  return (upper - sample) / (upper - lower);
 }
 
 GrayImage WallGrayImage(const WallMatrix& matrix, std::uint16_t upper, std::uint16_t lower) {

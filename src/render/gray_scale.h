@@ -11,6 +11,8 @@ namespace ductora::render {
 // black (0) at and above the upper one, linear between. Swapped limits make a threshold at the
 // upper limit; equal limits a threshold too, the limit itself white.
 std::uint8_t GrayShade(float sample, float upper, float lower);
+// The same shade from 0 (black) to 1 (white), unrounded.
+float GrayValue(float sample, float upper, float lower);
 
 // A map image: one byte per sample, row r = revolution r, and within a row the samples in
 // reverse order (the first byte is the revolution's last sample).

@@ -2,12 +2,8 @@
 
 #include <GL/gl.h>
 
-#include <functional>
-
 namespace ductora::render {
 namespace {
-
-using SlotDraw = std::function<void(const PipeFile&, const MapCursor&)>;
 
 float Scroll(const PipeString& string) { return -string.viewValues[kAxisZ] / 360.0F; }
 
@@ -50,6 +46,10 @@ void DrawShifted(const PipeFile& pipe, MapKind kind, const MapCursor& cursor, fl
 void DrawSingleMapView(const PipeString& string, MapKind kind) {
   DrawChain(string, kind == MapKind::kOd ? OdLength : AdvanceLength,
             [kind](const PipeFile& pipe, const MapCursor& cursor) { DrawMap(pipe, kind, cursor); });
+}
+
+void DrawMapChain(const PipeString& string, const SlotDraw& drawSlot) {
+  DrawChain(string, AdvanceLength, drawSlot);
 }
 
 void DrawMapPairView(const PipeString& string, MapKind lower, MapKind upper) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "data/pipe_string.h"
 #include "render/maps.h"
 
@@ -13,6 +15,11 @@ namespace ductora::render {
 void DrawSingleMapView(const PipeString& string, MapKind kind);
 // Two maps per pipe, one above the other: "2D Wall, 2D OD", "2D Wall , 2D ID", "2D OD, 2D ID".
 void DrawMapPairView(const PipeString& string, MapKind lower, MapKind upper);
+
+// What is drawn in one pipe's place of the chain, with that pipe's map cursor.
+using SlotDraw = std::function<void(const PipeFile&, const MapCursor&)>;
+// The loaded pipes' places laid out as "2D Wall" lays them, by advance length.
+void DrawMapChain(const PipeString& string, const SlotDraw& drawSlot);
 
 // Where the overlay pipe's map goes: over the string's maps mirrored end to end (Left), or
 // above them mirrored top to bottom (Top).

@@ -39,8 +39,8 @@ void Line(float r, float g, float b, float y0, float z0, float y1, float z1) {
   glEnd();
 }
 
-// Brings y into [-2C, +2C] by whole turns of the map. Values too far out to step back by turns
-// (a damaged rotation or roll) are taken modulo a turn.
+}  // namespace
+
 float WrapAcross(float y, float c) {
   const float turn = 4.0F * c;
   if (!(turn > 0.0F) || !std::isfinite(y)) return -2.0F * c;
@@ -49,8 +49,6 @@ float WrapAcross(float y, float c) {
   while (y > 2.0F * c) y -= turn;
   return y;
 }
-
-}  // namespace
 
 float MapCircumference(const PipeFile& pipe) { return kMapPi * static_cast<float>(pipe.header.nominalOd); }
 

@@ -12,6 +12,10 @@ constexpr float kMapPi = 3.14159F;
 // A map is 4C wide, C being the nominal circumference.
 float MapCircumference(const PipeFile& pipe);
 
+// Brings y into [-2C, +2C] by whole turns of the map. Values too far out to step back by turns
+// (a damaged rotation or roll) are taken modulo a turn.
+float WrapAcross(float y, float c);
+
 // Where a map's cursor and roll come from.
 struct MapCursor {
   float axial = 0.0F;      // inches from the pipe's start

@@ -77,7 +77,7 @@ TEST_F(PictureCommands, DataThePipeLacksIsAFileErrorAndKeepsTheOutput) {
     EXPECT_EQ(r.err,
               "ductora-cli: " + wallOnly + ": no " + (kind == std::string("od") ? "OD" : "ID") + " matrix\n");
   }
-  for (const char* view : {"2d-od", "2d-id", "2d-wall-2d-od", "2d-od-overlay-top"}) {
+  for (const char* view : {"2d-od", "2d-id", "2d-wall-2d-od", "2d-od-overlay-top", "3d-od", "3d-id"}) {
     const CliRun r = run("render " + wallOnly + " --view " + view + " -o " + out);
     EXPECT_EQ(r.exitCode, 1) << view;
     EXPECT_EQ(r.err.rfind("ductora-cli: " + wallOnly + ": view " + view + " needs ", 0), 0U) << r.err;
@@ -86,11 +86,51 @@ TEST_F(PictureCommands, DataThePipeLacksIsAFileErrorAndKeepsTheOutput) {
   EXPECT_EQ(run("render " + wallOnly + " --view 2d-wall-overlay-left -o " + out).exitCode, 0);
 }
 
+TEST_F(PictureCommands, TheSlicePanelIsDrawnAtItsOwnSize) {
+  const CliRun r = run("render " + path + " --panel slice -o " + out);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const auto png = readPng(out);
+  ASSERT_TRUE(png);
+  EXPECT_EQ(png->width, 320);
+  EXPECT_EQ(png->height, 240);
+}
+
+TEST_F(PictureCommands, TheIndicationViewNeedsTheIndicationFile) {
+  const CliRun missing = run("render " + path + " --view indications -o " + out);
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.err.find(dir.file("pipe.ind")), std::string::npos) << missing.err;
+  EXPECT_FALSE(std::filesystem::exists(out));
+  writeText(dir.file("pipe.ind"), "header\n1 1 Pit 1.0 0 90 50\n");
+  EXPECT_EQ(run("render " + path + " --view indications --size 64x48 -o " + out).exitCode, 0);
+}
+
 TEST_F(PictureCommands, UsageErrorsExitTwoAndWriteNothing) {
-  for (const char* options :
-       {"--size 0x0", "--size 100000x100000", "--size 8193x10", "--size 64x", "--size x48", "--x nan",
-        "--x inf", "--x -1", "--x 31", "--y 360", "--y nan", "--zoom 1", "--zoom -inf", "--roll 360",
-        "--roll -1", "--pipe 0", "--pipe 2", "--view 3d-wall", "--view 2d-wall --view 2d-od"}) {
+  for (const char* options : {"--size 0x0",
+                              "--size 100000x100000",
+                              "--size 8193x10",
+                              "--size 64x",
+                              "--size x48",
+                              "--x nan",
+                              "--x inf",
+                              "--x -1",
+                              "--x 31",
+                              "--y 360",
+                              "--y nan",
+                              "--zoom 1",
+                              "--zoom -inf",
+                              "--roll 360",
+                              "--roll -1",
+                              "--pipe 0",
+                              "--pipe 2",
+                              "--view 3d-sideways",
+                              "--view 2d-wall --view 2d-od",
+                              "--rotate 0,0",
+                              "--rotate 0,0,360",
+                              "--rotate 0,-1,0",
+                              "--roll 0 --rotate 0,0,0",
+                              "--magnify -1",
+                              "--magnify nan",
+                              "--panel slice"}) {
     const CliRun r = run("render " + path + " --view 2d-wall -o " + out + " " + options);
     EXPECT_EQ(r.exitCode, 2) << options;
     EXPECT_NE(r.err, "") << options;
@@ -100,6 +140,8 @@ TEST_F(PictureCommands, UsageErrorsExitTwoAndWriteNothing) {
     EXPECT_EQ(run("map " + path + " -o " + out + " " + options).exitCode, 2) << options;
   }
   EXPECT_EQ(run("render " + path + " -o " + out).exitCode, 2);
+  EXPECT_EQ(run("render " + path + " --panel slice --zoom -5 -o " + out).exitCode, 2);
+  EXPECT_EQ(run("render " + path + " --panel wall -o " + out).exitCode, 2);
   EXPECT_EQ(run("map " + path + " --kind wall").exitCode, 2);
   EXPECT_FALSE(std::filesystem::exists(out));
 }

@@ -31,11 +31,17 @@ class GlTestContext {
     return {rgba[0], rgba[1], rgba[2]};
   }
 
-  // Pixels of the box [x0, x1) x [y0, y1) with every channel below half: glyphs, not coloured lines.
-  int darkPixels(int x0, int y0, int x1, int y1) {
+  // Every pixel, RGBA, bottom row first.
+  std::vector<std::uint8_t> pixels() {
     glFinish();
     std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width_) * height_ * 4);
     glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+  }
+
+  // Pixels of the box [x0, x1) x [y0, y1) with every channel below half: glyphs, not coloured lines.
+  int darkPixels(int x0, int y0, int x1, int y1) {
+    const std::vector<std::uint8_t> rgba = pixels();
     int dark = 0;
     for (int y = std::max(y0, 0); y < std::min(y1, height_); ++y) {
       for (int x = std::max(x0, 0); x < std::min(x1, width_); ++x) {

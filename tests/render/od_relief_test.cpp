@@ -1,0 +1,150 @@
+#include "render/od_relief.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "gl_feedback.h"
+#include "gl_test_context.h"
+#include "render/map_textures.h"
+#include "test_pipes.h"
+
+namespace ductora::render {
+namespace {
+
+struct ReliefVertex {
+  float s, t, x, y, z;
+  friend bool operator==(const ReliefVertex&, const ReliefVertex&) = default;
+};
+using Strip = std::vector<ReliefVertex>;
+
+// The relief as it is described, vertex by vertex: one strip per pair of revolutions. Sample 0
+// is a quarter turn round, 90 samples of 360.
+std::vector<Strip> DescribedRelief(const PipeFile& pipe) {
+  const OdMatrix& od = pipe.odMatrix;
+  const auto radius = static_cast<float>(pipe.header.nominalOd / 2.0);
+  const auto n = static_cast<float>(od.columns);
+  std::vector<Strip> strips;
+  float z = 0.0F;
+  for (std::uint32_t r = 0; r + 1 < od.rows; ++r) {
+    Strip& strip = strips.emplace_back();
+    for (std::uint32_t k = 0; k <= od.columns; ++k) {
+      const float a = ((static_cast<float>(k) + n / 4.0F) / n) * 360.0F * 0.017453279F;
+      float s = static_cast<float>(k) / n;
+      if (pipe.flipped()) s = 1.0F - s;
+      const std::uint32_t sample = k % od.columns;
+      for (const std::uint32_t row : {r, r + 1}) {
+        const float rho =
+            radius + static_cast<float>(od.at(row, sample)) / 1000.0F * pipe.header.displayScale;
+        strip.push_back({s, static_cast<float>(row) / static_cast<float>(od.rows), std::cos(a) * rho,
+                         std::sin(a) * rho, row == r ? z : z + static_cast<float>(od.deltaX)});
+      }
+    }
+    z += static_cast<float>(od.deltaX);
+  }
+  return strips;
+}
+
+// The mesh's strips as its arrays and strip indices give them to GL.
+std::vector<Strip> MeshStrips(const ReliefMesh& mesh) {
+  std::vector<Strip> strips;
+  for (std::size_t r = 0; r + 1 < mesh.rows; ++r) {
+    Strip& strip = strips.emplace_back();
+    for (const std::uint32_t index : mesh.stripIndices) {
+      const std::size_t point = r * mesh.columns + index;
+      strip.push_back({mesh.texCoords[2 * point], mesh.texCoords[2 * point + 1], mesh.vertices[3 * point],
+                       mesh.vertices[3 * point + 1], mesh.vertices[3 * point + 2]});
+    }
+  }
+  return strips;
+}
+
+PipeFile ReliefPipe(std::uint32_t columns, bool flipped, float revolutions = 40.0F) {
+  PipeFile pipe = testing::TestPipe(revolutions);
+  OdMatrix& od = pipe.odMatrix;
+  od.columns = columns;
+  od.deltaX = 1.0 / 3.0;
+  od.data.resize(std::size_t{od.rows} * columns);
+  for (std::size_t i = 0; i < od.data.size(); ++i) od.data[i] = static_cast<std::int16_t>((i * 37) % 61 - 30);
+  pipe.header.displayScale = 2.5F;
+  pipe.header.rotation = flipped ? 1 : 0;
+  return pipe;
+}
+
+TEST(ReliefMeshTest, HoldsExactlyTheDescribedVerticesAndTextureCoordinates) {
+  for (const bool flipped : {false, true}) {
+    const PipeFile pipe = ReliefPipe(7, flipped);
+    EXPECT_TRUE(MeshStrips(BuildReliefMesh(pipe)) == DescribedRelief(pipe)) << flipped;
+  }
+}
+
+TEST(ReliefMeshTest, MagnificationZeroIsAPlainCylinder) {
+  PipeFile pipe = ReliefPipe(36, false);
+  pipe.header.displayScale = 0.0F;
+  const ReliefMesh mesh = BuildReliefMesh(pipe);
+  ASSERT_FALSE(mesh.empty());
+  for (std::size_t i = 0; i < mesh.vertices.size(); i += 3) {
+    ASSERT_NEAR(std::hypot(mesh.vertices[i], mesh.vertices[i + 1]), 2.0F, 1e-5F) << i;
+  }
+}
+
+// Seen from inside, where the far strips' triangles are too small to cover a pixel centre, and
+// turned, where most strips lie outside the view, the arrays give the very pixels of the relief
+// drawn vertex by vertex.
+TEST(ReliefMeshTest, DrawsTheSamePixelsAsTheDescribedRelief) {
+  testing::GlTestContext gl(320, 240);
+  ASSERT_TRUE(gl.ok());
+  PipeFile pipe = ReliefPipe(36, false, 400.0F);
+  BuildOdMapTexture(pipe);
+  const ReliefMesh mesh = BuildReliefMesh(pipe);
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, pipe.mapTextures.od);
+  glViewport(0, 0, 320, 240);
+  glMatrixMode(GL_PROJECTION);
+  gluPerspective(45.0, 1.333, 0.1, 10000.0);
+  glMatrixMode(GL_MODELVIEW);
+  struct Camera {
+    float distance, pitch, along;
+  };
+  for (const Camera camera :
+       {Camera{-6.0F, 90.0F, 30.0F}, Camera{-10.0F, 60.0F, 20.0F}, Camera{-3.0F, 0.0F, 5.0F}}) {
+    const auto frame = [&](const std::function<void()>& relief) {
+      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+      glLoadIdentity();
+      glTranslatef(0.0F, 0.0F, camera.distance);
+      glRotatef(camera.pitch, 1.0F, 0.0F, 0.0F);
+      glTranslatef(0.0F, 0.0F, camera.along);
+      glRotatef(180.0F, 0.0F, 1.0F, 0.0F);
+      relief();
+      return gl.pixels();
+    };
+    const std::vector<std::uint8_t> described = frame([&] {
+      for (const Strip& strip : DescribedRelief(pipe)) {
+        glBegin(GL_TRIANGLE_STRIP);
+        for (const ReliefVertex& v : strip) {
+          glTexCoord2f(v.s, v.t);
+          glVertex3f(v.x, v.y, v.z);
+        }
+        glEnd();
+      }
+    });
+    EXPECT_TRUE(frame([&] { DrawReliefMesh(mesh); }) == described) << camera.pitch;
+  }
+  // From inside (the last camera), fewer triangles reach the GL.
+  const auto triangles = [](const std::function<void()>& relief) {
+    return testing::Feedback(relief).size() / 3;
+  };
+  EXPECT_LT(triangles([&] { DrawReliefMesh(mesh); }), triangles([&] {
+              for (const Strip& strip : DescribedRelief(pipe)) {
+                glBegin(GL_TRIANGLE_STRIP);
+                for (const ReliefVertex& v : strip) glVertex3f(v.x, v.y, v.z);
+                glEnd();
+              }
+            }));
+}
+
+}  // namespace
+}  // namespace ductora::render

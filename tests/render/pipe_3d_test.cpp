@@ -1,0 +1,168 @@
+#include "render/pipe_3d.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "gl_feedback.h"
+#include "gl_test_context.h"
+#include "render/map_textures.h"
+#include "support/temp_dir.h"
+#include "test_pipes.h"
+
+namespace ductora::render {
+namespace {
+
+using testing::FedVertex;
+using testing::Feedback;
+using testing::InColour;
+
+constexpr std::array<float, 4> kSurface{1.0F, 1.0F, 1.0F, 1.0F};
+constexpr std::array<float, 4> kStartMarker{1.0F, 0.0F, 0.0F, 0.5F};
+constexpr std::array<float, 4> kCursorMarker{0.0F, 1.0F, 0.0F, 0.9F};
+constexpr std::array<float, 4> kStraightTube{1.0F, 0.0F, 0.0F, 0.999F};
+
+using ViewRoutine = void (*)(const PipeString&);
+
+// The views seen along the pipe axis in a parallel projection, 200 pixels across halfWidth x 2
+// inches, the axis at the centre (100, 100).
+class Pipe3DTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(gl.ok()); }
+
+  void open(const std::string& name) {
+    ASSERT_TRUE(string.open(name).ok);
+    string.forEachPipe(BuildMissingMapTextures);
+  }
+  void look(double halfWidth) {
+    glViewport(0, 0, 200, 200);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-halfWidth, halfWidth, -halfWidth, halfWidth, -1000.0, 1000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+  }
+  std::vector<FedVertex> draw(ViewRoutine view) {
+    return Feedback([&] { view(string); });
+  }
+
+  testing::GlTestContext gl{200, 200};
+  PipeString string{testing::LoadTestPipe};
+};
+
+FedVertex Centroid(const std::vector<FedVertex>& vertices) {
+  FedVertex sum;
+  for (const FedVertex& v : vertices) {
+    sum.x += v.x / static_cast<float>(vertices.size());
+    sum.y += v.y / static_cast<float>(vertices.size());
+  }
+  return sum;
+}
+
+// Degrees around the axis, 90 at the top.
+double AngleOf(const FedVertex& v) {
+  return std::atan2(v.y - 100.0, v.x - 100.0) * 180.0 / 3.141592653589793;
+}
+
+TEST_F(Pipe3DTest, ThePipesRotationTurnsItsSurfaceAndTheCursorMarkerButNotItsTopMarker) {
+  open("30.kqvw");
+  // In perspective, from in front of the pipe's start: seen end on in parallel, the relief would
+  // be edge on and cover no pixel.
+  look(10.0);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(45.0, 1.0, 1.0, 1000.0);
+  glMatrixMode(GL_MODELVIEW);
+  string.depth = -15.0F;
+  string.position = 10.0F;
+  string.angle = 30.0F;
+  for (const ViewRoutine view : {Draw3DWallView, Draw3DOdView, Draw3DIdView}) {
+    for (const float rotation : {0.0F, 30.0F}) {
+      string.current()->viewState[kRotationZ] = rotation;
+      const std::vector<FedVertex> vertices = draw(view);
+      // Texture s = 0, the map's first sample of the cylinder and the OD's sample 0, is at the top.
+      int seam = 0;
+      for (const FedVertex& v : InColour(vertices, kSurface)) {
+        if (v.s != 0.0F) continue;
+        EXPECT_NEAR(AngleOf(v), 90.0 - rotation, 0.01);
+        ++seam;
+      }
+      EXPECT_GT(seam, 0);
+      // The markers' middles, a little off their axes in perspective.
+      EXPECT_NEAR(AngleOf(Centroid(InColour(vertices, kStartMarker))), 90.0, 1.0);
+      EXPECT_NEAR(AngleOf(Centroid(InColour(vertices, kCursorMarker))), 90.0 + 30.0 - rotation, 1.0);
+    }
+  }
+}
+
+TEST_F(Pipe3DTest, TheYViewAngleTurnsTheCylindersButNotTheRelief) {
+  open("30.kqvw");
+  look(40.0);
+  string.position = 10.0F;
+  const auto positions = [](const std::vector<FedVertex>& vertices) {
+    std::vector<std::array<float, 3>> xyz;
+    for (const FedVertex& v : vertices) xyz.push_back({v.x, v.y, v.z});
+    return xyz;
+  };
+  for (const ViewRoutine view : {Draw3DWallView, Draw3DOdView, Draw3DIdView}) {
+    string.viewValues[kAxisY] = 0.0F;
+    const auto straight = positions(draw(view));
+    string.viewValues[kAxisY] = 40.0F;
+    EXPECT_EQ(positions(draw(view)) == straight, view == Draw3DOdView);
+  }
+}
+
+// Where each pipe starts along the axis: its top marker's middle, seen from the side.
+std::vector<float> PipeStarts(const std::vector<FedVertex>& vertices, double halfWidth) {
+  std::map<long, std::vector<FedVertex>> byStart;
+  for (const FedVertex& v : InColour(vertices, kStartMarker)) {
+    byStart[std::lround((100.0 - v.y) * halfWidth / 100.0 / 10.0)].push_back(v);
+  }
+  std::vector<float> starts;
+  for (const auto& [rounded, marker] : byStart) {
+    starts.push_back(static_cast<float>((100.0 - Centroid(marker).y) * halfWidth / 100.0));
+  }
+  return starts;
+}
+
+TEST_F(Pipe3DTest, TheChainLiesEndToEndWithTheCursorPointAtTheOrigin) {
+  const testing::TempDir dir;
+  testing::writeText(dir.file("job.kqstr"), "400.kqvw\n380.kqvw\n410.kqvw\n");
+  open(dir.file("job.kqstr"));
+  ASSERT_TRUE(string.jumpTo(2));
+  string.forEachPipe(BuildMissingMapTextures);
+  string.position = 100.0F;
+  string.viewValues[kAxisX] = 90.0F;  // the axis up the screen: window y = 100 - z / 10
+  look(1000.0);
+  const std::vector<float> starts = PipeStarts(draw(Draw3DWallView), 1000.0);
+  ASSERT_EQ(starts.size(), 3U);
+  EXPECT_NEAR(starts[0], -280.0F, 0.01F);
+  EXPECT_NEAR(starts[1], 100.0F, 0.01F);
+  EXPECT_NEAR(starts[2], 500.0F, 0.01F);
+}
+
+TEST_F(Pipe3DTest, TheStraightTubeCoversTheCurrentPipeWhateverTheCursor) {
+  open("30.kqvw");
+  string.viewValues[kAxisX] = 90.0F;
+  look(50.0);
+  EXPECT_TRUE(InColour(draw(Draw3DOdView), kStraightTube).empty());
+  string.viewToggle = 1;
+  for (const float x : {10.0F, 25.0F}) {
+    string.position = x;
+    float low = 1e9F;
+    float high = -1e9F;
+    for (const FedVertex& v : InColour(draw(Draw3DOdView), kStraightTube)) {
+      const float z = (100.0F - v.y) * 0.5F;
+      low = std::min(low, z);
+      high = std::max(high, z);
+    }
+    EXPECT_NEAR(high, x, 1e-3F);
+    EXPECT_NEAR(low, x - 30.0F, 1e-3F);
+  }
+}
+
+}  // namespace
+}  // namespace ductora::render
