@@ -19,6 +19,8 @@ bool writePipe(AppState& app, PipeFile& pipe, const std::string& path, const Dat
   const SaveResult saved = savePipeFile(pipe, path, flags[kRawWallPresent] != 0, flags[kRawOdPresent] != 0);
   if (app.pleaseWait) app.pleaseWait->hide();
   app.windows.focus(kPipeViewPanel);
+  // Focus may raise the view on some platforms; the plot panels stay above it.
+  app.windows.lower(kPipeViewPanel);
   if (!saved.ok) {
     reportFileError(app, "The pipe could not be saved to " + path + ": " + saved.error);
     return false;
