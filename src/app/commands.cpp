@@ -4,6 +4,7 @@
 
 #include "app/goto_dialog.h"
 #include "app/gray_scale_dialog.h"
+#include "app/info_dialog.h"
 #include "app/input_recording.h"
 #include "app/navigation.h"
 #include "app/open_data_file.h"
@@ -148,6 +149,9 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdGoto:
       showGotoDialog(app);
+      break;
+    case kCmdInfo:
+      runInfoDialog(app);
       break;
     case kCmdNavigator:
       if (app.navigator) app.navigator->show();
