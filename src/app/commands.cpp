@@ -4,6 +4,7 @@
 
 #include "app/goto_dialog.h"
 #include "app/gray_scale_dialog.h"
+#include "app/indication_dialog.h"
 #include "app/info_dialog.h"
 #include "app/input_recording.h"
 #include "app/navigation.h"
@@ -152,6 +153,9 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdInfo:
       runInfoDialog(app);
+      break;
+    case kCmdIndications:
+      showIndications(app);
       break;
     case kCmdNavigator:
       if (app.navigator) app.navigator->show();
