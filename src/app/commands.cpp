@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/data_display_dialog.h"
 #include "app/goto_dialog.h"
 #include "app/gray_scale_dialog.h"
 #include "app/indication_dialog.h"
@@ -150,6 +151,9 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdGoto:
       showGotoDialog(app);
+      break;
+    case kCmdData:
+      showDataDisplayDialog(app);
       break;
     case kCmdInfo:
       runInfoDialog(app);
