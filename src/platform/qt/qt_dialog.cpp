@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -238,6 +239,8 @@ QWidget* QtDialog::makePicture(int bitmapId) {
 QWidget* QtDialog::makeList(int id) {
   auto* list = new QListWidget();
   list->setSelectionMode(QAbstractItemView::SingleSelection);
+  // List lines are tables laid out in columns of characters.
+  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this, id, list](QListWidgetItem* item) {
     list->setCurrentItem(item);
     deliver({DialogEvent::Kind::kListDoubleClick, id});
