@@ -60,6 +60,12 @@ Field fieldValue(const platform::Dialog& dialog, int id) {
   return static_cast<Field>(std::clamp<long long>(value, 0, std::numeric_limits<Field>::max()));
 }
 
+// Inches as the setters take them; a number beyond a float is held to the largest one.
+float inchesValue(const platform::Dialog& dialog, int id) {
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(dialog.numberValue(id), -kLargest, kLargest));
+}
+
 // At most nine bytes: the file's field is ten with its terminator. A character is never split.
 std::string woNumber(std::string text) {
   constexpr std::size_t kMaxWoNumber = kWoNumberBytes - 1;
@@ -75,10 +81,10 @@ void store(AppState& app, const platform::Dialog& dialog, PipeFile& pipe) {
   header.woNumber = woNumber(dialog.text(kInfoWoNumber));
   header.kqNumber = fieldValue<std::uint16_t>(dialog, kInfoKqNumber);
   header.runNumber = fieldValue<std::uint8_t>(dialog, kInfoRunNumber);
-  SetNominalOd(pipe, static_cast<float>(dialog.numberValue(kInfoNominalOd)));
+  SetNominalOd(pipe, inchesValue(dialog, kInfoNominalOd));
   header.nominalWall = fieldValue<std::uint16_t>(dialog, kInfoNominalWall);
   header.wallAngle = fieldValue<std::uint16_t>(dialog, kInfoWallAngle);
-  SetCalibrationOd(pipe, static_cast<float>(dialog.numberValue(kInfoCalibrationOd)));
+  SetCalibrationOd(pipe, inchesValue(dialog, kInfoCalibrationOd));
   pipe.setWallStartCounts(fieldValue<std::uint32_t>(dialog, kInfoWallStart));
   // The inside diameters follow the calibration OD.
   if (pipe.idMatrix.present()) rebuildMapTexture(app, pipe, render::MapKind::kId);
