@@ -120,6 +120,13 @@ TEST_F(DataDisplayTest, ShiftingCopiesTheNeighbourAlongTheCountAndAnEmptyCountIs
   for (const int row : {10, 11})
     for (const int a : {300, 301}) EXPECT_EQ(wall(row, a), 412);
   EXPECT_EQ(wall(12, 300), cellValue(12, 300));
+
+  // What was edited is what a save writes.
+  const std::string saved = dir.file("saved.kqvw");
+  ASSERT_TRUE(savePipeFile(*app.pipeString.current(), saved, false, false).ok);
+  PipeFile reread;
+  ASSERT_TRUE(readPipeFile(reread, saved).opened);
+  EXPECT_EQ(reread.wallMatrix.data, app.pipeString.current()->wallMatrix.data);
 }
 
 TEST_F(DataDisplayTest, EditsAtTheEndsOfThePipeAndAcrossZeroStayInsideTheMatrix) {
