@@ -1,6 +1,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 
 #include "app/frame.h"
@@ -50,6 +51,9 @@ SyntheticPipeOptions smallPipe() {
 class FullDisk {
  public:
   FullDisk() {
+    // The test's own output may go to a file: what is waiting goes out first.
+    std::fflush(stdout);
+    std::fflush(stderr);
     getrlimit(RLIMIT_FSIZE, &saved_);
     previous_ = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved_;
