@@ -35,6 +35,9 @@ struct AppState {
   double lastTickMs = 0.0;
   double elapsedSeconds = 0.0;
   bool quitPosted = false;
+  bool frameRequested = false;     // the shell changed what is shown outside any message
+  bool frameClockStopped = false;  // the loop slept since the last frame
+  std::uint64_t framesRun = 0;
 
   // Windows and dialogs
   GlWindowSet windows;

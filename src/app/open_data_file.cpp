@@ -14,7 +14,8 @@ void createPipeView(AppState& app) {
       app.windows.width(kMainWindowPanel), app.windows.height(kMainWindowPanel), app.platform.screen().edge);
   app.windows.create(
       kPipeViewPanel, app.windowClassNames[kPipeViewPanel], geometry,
-      [&app](const platform::WindowEvent& event) { pipeViewProcedure(app, event); }, kMainWindowPanel, true);
+      [&app](const platform::WindowEvent& event) { pipeViewProcedure(app, event); }, kMainWindowPanel, true,
+      true);
 }
 
 ViewMode chooseViewMode(const AppState& app) {
@@ -76,6 +77,7 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
   setPipeViewTitle(app);
   enableMenuForData(app.platform.menu(), app.pipeString.current());
+  app.frameRequested = true;
   reportUnreadFiles(app, path, opened);
 }
 

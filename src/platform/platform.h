@@ -52,6 +52,16 @@ class Platform {
   virtual ScreenMetrics screen() const = 0;
   // Delivers the messages waiting, if any, to their procedures; never waits.
   virtual void processEvents() = 0;
+  // Whether any message reached a window or dialog procedure (paint notices aside) since the
+  // last call, wherever it was delivered.
+  virtual bool takeMessagesHandled() = 0;
+  // Sleeps until a message arrives (delivering it) or timeoutMs have passed.
+  virtual void waitForEvents(double timeoutMs) = 0;
+  // Paces frames: sleeps until the display's next refresh, delivering what arrives meanwhile.
+  // One wait per frame, however many windows it drew.
+  virtual void waitForNextFrame() = 0;
+  // The display's refresh period: one frame's worth of time.
+  virtual double frameIntervalMs() const = 0;
 };
 
 }  // namespace ductora::platform

@@ -6,9 +6,11 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QSlider>
 #include <QTimer>
@@ -16,7 +18,9 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/commands.h"
 #include "app/frame.h"
+#include "app/panels.h"
 #include "app/startup.h"
 #include "contracts/dialog_contract.h"
 #include "data/pipe_file_io.h"
@@ -46,7 +50,21 @@ class GuiTest : public ::testing::Test {
     ASSERT_EQ(made.exitCode, 0) << made.out;
     list = dir.file("GUI.kqstr");
     startApp(app, list);
-    for (int turn = 0; turn < 20; ++turn) loopIteration(app);
+    settle();
+  }
+
+  // One turn of the loop; true when it drew a frame.
+  bool turn() {
+    const std::uint64_t before = app.framesRun;
+    loopIteration(app);
+    return app.framesRun != before;
+  }
+  // Turns the loop until it has slept twice in a row: everything shown is drawn.
+  void settle() {
+    for (int quiet = 0, turns = 0; quiet < 2 && turns < 1000; ++turns) quiet = turn() ? 0 : quiet + 1;
+  }
+  platform::qt::PanelSurface& panel(int slot) {
+    return dynamic_cast<platform::qt::PanelSurface&>(*app.windows.window(slot));
   }
 
   std::map<std::string, QMdiSubWindow*> panelsByTitle() {
@@ -296,6 +314,122 @@ TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {
   platform.qtMenu().action(kCmdControls)->trigger();
   EXPECT_EQ(controls.title, "Controls");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Every plot panel, the pressure panels as their dialogs bring them up.
+void showEveryPanel(AppState& app) {
+  for (const int command :
+       {kCmdPlotCsa, kCmdPlotLengthAtY, kCmdPlotEccentricity, kCmdPlot64PointAve, kCmdPlotLowWall,
+        kCmdPlotOvality, kCmdPlotStraightness, kCmdPlotPipeId, kCmdDrawSlice})
+    ductora::runCommand(app, command);
+  showPlot(app, kCollapsePanel, "Collapse");
+  showPlot(app, kBurstPanel, "Burst");
+}
+
+TEST_F(GuiTest, IdleDrawsNothingAndAHeldArrowDrawsPacedFromOneFramesStep) {
+  const std::uint64_t idle = app.framesRun;
+  const double idleEnd = platform.nowMs() + 3000.0;
+  while (platform.nowMs() < idleEnd) loopIteration(app);
+  EXPECT_EQ(app.framesRun, idle) << "nothing moved, nothing drawn";
+
+  // The first frame after the sleep moves X by one frame's worth at 12 inches a second.
+  QWindow* view = panel(kPipeViewPanel).glWindow();
+  const float x = app.pipeString.position;
+  key(view, Qt::Key_Right, true);
+  ASSERT_TRUE(turn());
+  const double frameSeconds = platform.frameIntervalMs() / 1000.0;
+  EXPECT_DOUBLE_EQ(app.elapsedSeconds, frameSeconds);
+  EXPECT_NEAR(app.pipeString.position - x, 12.0 * frameSeconds, 1e-4);
+  key(view, Qt::Key_Right, false);
+  settle();
+
+  // Every panel shown and the arrow held: frames follow one another, one pacing wait each.
+  showEveryPanel(app);
+  settle();
+  key(view, Qt::Key_Left, true);
+  const std::uint64_t before = app.framesRun;
+  const double start = platform.nowMs();
+  while (platform.nowMs() < start + 3000.0) EXPECT_TRUE(turn());
+  const double seconds = (platform.nowMs() - start) / 1000.0;
+  key(view, Qt::Key_Left, false);
+  const double rate = static_cast<double>(app.framesRun - before) / seconds;
+  RecordProperty("frames_per_second", std::to_string(rate));
+  RecordProperty("pacing_rate", std::to_string(1000.0 / platform.frameIntervalMs()));
+  std::printf("moving with every panel shown: %.1f frames per second, paced at %.1f\n", rate,
+              1000.0 / platform.frameIntervalMs());
+}
+
+TEST_F(GuiTest, ThePipeViewStaysBelowThePanelsWhateverIsClickedOrDragged) {
+  showEveryPanel(app);
+  settle();
+  QMdiArea& area = platform.mainWindow().area();
+  QMdiSubWindow* view = panel(kPipeViewPanel).subWindow();
+  auto viewIsLowest = [&area, view] {
+    const QList<QMdiSubWindow*> stack = area.subWindowList(QMdiArea::StackingOrder);
+    return !stack.isEmpty() && stack.front() == view;
+  };
+  ASSERT_TRUE(viewIsLowest());
+
+  // A click and a drag in the pipe view: it takes the focus, the area activates and raises it.
+  QWindow* gl = panel(kPipeViewPanel).glWindow();
+  view->widget()->setFocus(Qt::MouseFocusReason);
+  area.setActiveSubWindow(view);
+  for (const Qt::MouseButton held : {Qt::LeftButton, Qt::RightButton}) {
+    sendTo(gl, QMouseEvent(QEvent::MouseButtonPress, {200, 200}, gl->mapToGlobal(QPoint(200, 200)), held,
+                           held, Qt::NoModifier));
+    pointer(gl, QEvent::MouseMove, {240, 260}, held);
+    turn();
+    sendTo(gl, QMouseEvent(QEvent::MouseButtonRelease, {240, 260}, gl->mapToGlobal(QPoint(240, 260)), held,
+                           Qt::NoButton, Qt::NoModifier));
+    turn();
+  }
+  EXPECT_TRUE(viewIsLowest());
+  // Lowered, it still takes the keys.
+  const float x = app.pipeString.position;
+  key(gl, Qt::Key_Right, true);
+  turn();
+  key(gl, Qt::Key_Right, false);
+  EXPECT_GT(app.pipeString.position, x);
+
+  // A clicked panel comes to the top of the panels, the pipe view stays at the bottom.
+  pointer(panel(kCsaPanel).glWindow(), QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+  pointer(panel(kCsaPanel).glWindow(), QEvent::MouseButtonRelease, {10, 10}, Qt::NoButton);
+  settle();
+  EXPECT_EQ(area.subWindowList(QMdiArea::StackingOrder).back(), panel(kCsaPanel).subWindow());
+  EXPECT_TRUE(viewIsLowest());
+  for (QMdiSubWindow* shown : area.subWindowList()) EXPECT_TRUE(shown->isVisible());
+}
+
+// Also run on a 1920 x 1080 screen and at QT_SCALE_FACTOR=2 (see the CMake file).
+TEST_F(GuiTest, GeometryInLogicalPixelsAndHelpStaysWithAMaximisedPanel) {
+  QMdiArea& area = platform.mainWindow().area();
+  const QWidget* viewport = area.viewport();
+  QMdiSubWindow* view = panel(kPipeViewPanel).subWindow();
+  EXPECT_EQ(view->geometry(), viewport->rect()) << "the pipe view fills the area, caption in reach";
+
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int s = screen->geometry().width();
+  const int w = viewport->width();
+  QMdiSubWindow* wall = panel(kWallThicknessPanel).subWindow();
+  EXPECT_EQ(wall->widget()->size(), QSize(s / 4, s * 3 / 16));
+  EXPECT_EQ(wall->pos(), QPoint(w - (s / 4 + 10), 20));
+  EXPECT_EQ(panel(kOdOffsetPanel).subWindow()->pos(), QPoint(w - (s / 4 + 10), 200));
+  EXPECT_TRUE(viewport->rect().contains(wall->geometry()));
+  // GL viewports are in device pixels.
+  const double ratio = screen->devicePixelRatio();
+  EXPECT_EQ(app.windows.width(kWallThicknessPanel), qRound(wall->widget()->width() * ratio));
+  EXPECT_EQ(app.windows.height(kPipeViewPanel), qRound(view->widget()->height() * ratio));
+
+  QMenuBar* bar = platform.mainWindow().menuBar();
+  QWidget* corner = bar->cornerWidget(Qt::TopRightCorner);
+  ASSERT_NE(corner, nullptr) << "the Help menu";
+  wall->showMaximized();
+  settle();
+  EXPECT_EQ(bar->cornerWidget(Qt::TopRightCorner), corner);
+  EXPECT_TRUE(corner->isVisible());
+  EXPECT_EQ(wall->widget()->geometry().top() > 0, true) << "the maximised panel keeps its caption";
+  wall->showNormal();
+  settle();
 }
 
 TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/delivery_flag.h"
 #include "platform/headless/headless_dialog.h"
 #include "platform/headless/headless_menu.h"
 #include "platform/headless/headless_surface.h"
@@ -44,6 +45,13 @@ class HeadlessPlatform : public Platform {
   double nowMs() const override { return clockMs_; }
   ScreenMetrics screen() const override { return screen_; }
   void processEvents() override;
+  bool takeMessagesHandled() override { return delivered_.take(); }
+  // Nothing arrives from outside and nobody watches: no wait is ever needed.
+  void waitForEvents(double) override {}
+  void waitForNextFrame() override {}
+  double frameIntervalMs() const override { return kFrameIntervalMs; }
+
+  static constexpr double kFrameIntervalMs = 1000.0 / 60.0;
 
   // Scripting. A message box with more than an OK button needs an answer queued first;
   // a file dialog without one is cancelled.
@@ -79,6 +87,7 @@ class HeadlessPlatform : public Platform {
  private:
   ScreenMetrics screen_;
   double clockMs_ = 0.0;
+  DeliveryFlag delivered_;
   HeadlessMenu menu_;
   std::map<int, HeadlessSurface*> surfaces_;
   std::vector<HeadlessDialog*> dialogs_;

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
 
 #include "platform/qt/window_pixmaps.h"
 
@@ -30,12 +29,7 @@ void MainSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCre
 
 bool MainSurface::makeCurrent() { return context_ != nullptr && context_->makeCurrent(offscreen_.get()); }
 
-Size MainSurface::clientSize() const {
-  const QWidget* viewport = window_.viewport();
-  const double ratio = window_.devicePixelRatio();
-  return {static_cast<int>(std::lround(viewport->width() * ratio)),
-          static_cast<int>(std::lround(viewport->height() * ratio))};
-}
+Size MainSurface::clientSize() const { return {window_.viewport()->width(), window_.viewport()->height()}; }
 
 void MainSurface::show() {
   // Without a window manager "maximised" means nothing, so take the screen's working area too.

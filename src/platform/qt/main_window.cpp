@@ -2,18 +2,26 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <cmath>
 
 namespace ductora::platform::qt {
 
-MainWindow::MainWindow() : area_(new QMdiArea(this)) {
+MainWindow::MainWindow() : area_(new QMdiArea(this)), subWindowStyle_(new CaptionKeepingStyle()) {
+  subWindowStyle_->setParent(this);
   setCentralWidget(area_);
   area_->setBackground(QBrush(Qt::darkGray));
   area_->viewport()->installEventFilter(this);
+  // Panels keep the size the user gave them when another one is activated.
+  area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
   // Keys and buttons let go in another program are never reported to this one.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (state != Qt::ApplicationActive) send(FocusLostEvent{});
   });
+}
+
+int MainWindow::CaptionKeepingStyle::styleHint(StyleHint hint, const QStyleOption* option,
+                                               const QWidget* widget, QStyleHintReturn* returned) const {
+  if (hint == SH_Workspace_FillSpaceOnMaximize) return 1;
+  return QProxyStyle::styleHint(hint, option, widget, returned);
 }
 
 void MainWindow::send(const WindowEvent& event) {
@@ -32,11 +40,8 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == area_->viewport() && event->type() == QEvent::Resize) {
-    const double ratio = devicePixelRatio();
-    send(SizeEvent{static_cast<int>(std::lround(area_->viewport()->width() * ratio)),
-                   static_cast<int>(std::lround(area_->viewport()->height() * ratio))});
-  }
+  if (watched == area_->viewport() && event->type() == QEvent::Resize)
+    send(SizeEvent{area_->viewport()->width(), area_->viewport()->height()});
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QProxyStyle>
 
 #include "platform/window_event.h"
 
@@ -14,6 +15,9 @@ class MainWindow : public QMainWindow {
   MainWindow();
 
   QMdiArea& area() { return *area_; }
+  // For the sub-windows: a maximised one keeps its caption and buttons, which would otherwise
+  // replace the menu bar's corner, where Help is.
+  QStyle* subWindowStyle() { return subWindowStyle_; }
   QWidget* viewport() const { return area_->viewport(); }
   void setProcedure(WindowProc procedure) { procedure_ = std::move(procedure); }
   void send(const WindowEvent& event);
@@ -24,7 +28,14 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  class CaptionKeepingStyle : public QProxyStyle {
+   public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override;
+  };
+
   QMdiArea* area_;
+  CaptionKeepingStyle* subWindowStyle_;  // owned as a child
   WindowProc procedure_;
 };
 

@@ -20,7 +20,9 @@ QtPlatform::QtPlatform() : window_(std::make_unique<MainWindow>()) {
 
 QtPlatform::~QtPlatform() = default;
 
-SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& plan) {
+SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& spec) {
+  SurfaceSpec plan = spec;
+  plan.procedure = delivered_.watch(spec.procedure);
   SurfaceCreation creation;
   if (plan.parent == nullptr) {
     MainSurface::create(*window_, plan, creation);
@@ -30,7 +32,7 @@ SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& plan) {
       QCoreApplication::processEvents();
     }
   } else {
-    PanelSurface::create(window_->area(), plan, creation);
+    PanelSurface::create(*window_, plan, creation);
   }
   return creation;
 }
@@ -38,13 +40,13 @@ SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& plan) {
 std::unique_ptr<Dialog> QtPlatform::createDialog(int resourceId, DialogProc procedure) {
   const resources::DialogTable* table = resources::FindDialog(resourceId);
   if (table == nullptr) return nullptr;
-  return std::make_unique<QtDialog>(*table, std::move(procedure), window_.get());
+  return std::make_unique<QtDialog>(*table, delivered_.watch(std::move(procedure)), window_.get());
 }
 
 int QtPlatform::runModalDialog(int resourceId, DialogProc procedure) {
   const resources::DialogTable* table = resources::FindDialog(resourceId);
   if (table == nullptr) return -1;
-  QtDialog dialog(*table, std::move(procedure), nullptr);
+  QtDialog dialog(*table, delivered_.watch(std::move(procedure)), nullptr);
   return dialog.exec();
 }
 
@@ -102,11 +104,11 @@ double QtPlatform::nowMs() const {
 ScreenMetrics QtPlatform::screen() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {1280, 1024, 2};
-  const double ratio = screen->devicePixelRatio();
-  return {static_cast<int>(screen->geometry().width() * ratio),
-          static_cast<int>(screen->geometry().height() * ratio), 2};
+  return {screen->geometry().width(), screen->geometry().height(), 2};
 }
 
 void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtPlatform::waitForEvents(double timeoutMs) { WaitForEvents(timeoutMs); }
 
 }  // namespace ductora::platform::qt

@@ -3,7 +3,9 @@
 #include <chrono>
 #include <memory>
 
+#include "platform/delivery_flag.h"
 #include "platform/platform.h"
+#include "platform/qt/frame_pacer.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_menu.h"
 
@@ -25,6 +27,10 @@ class QtPlatform : public Platform {
   double nowMs() const override;
   ScreenMetrics screen() const override;
   void processEvents() override;
+  bool takeMessagesHandled() override { return delivered_.take(); }
+  void waitForEvents(double timeoutMs) override;
+  void waitForNextFrame() override { pacer_.waitForNextFrame(); }
+  double frameIntervalMs() const override { return FramePacer::intervalMs(); }
 
   MainWindow& mainWindow() { return *window_; }
   QtMenu& qtMenu() { return *menu_; }
@@ -33,6 +39,8 @@ class QtPlatform : public Platform {
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<QtMenu> menu_;
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  DeliveryFlag delivered_;
+  FramePacer pacer_;
 };
 
 }  // namespace ductora::platform::qt
