@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "data_dialogs.h"
 #include "shell_dialogs.h"
 
 namespace ductora::resources {
@@ -173,6 +174,9 @@ const DialogTable* FindDialog(int resourceId) {
     if (table.resourceId == resourceId) return &table;
   }
   for (const DialogTable& table : ShellDialogs()) {
+    if (table.resourceId == resourceId) return &table;
+  }
+  for (const DialogTable& table : DataDialogs()) {
     if (table.resourceId == resourceId) return &table;
   }
   return nullptr;

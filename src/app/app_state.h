@@ -50,6 +50,8 @@ struct AppState {
   std::vector<std::unique_ptr<platform::Dialog>> helpDialogs;
   std::unique_ptr<platform::Dialog> collapseDialog;  // Collapse Pressure, re-created with every open
   std::unique_ptr<platform::Dialog> burstDialog;
+  std::unique_ptr<platform::Dialog> dataDisplay;
+  std::unique_ptr<platform::Dialog> indicationDialog;
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;
   std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};
