@@ -8,6 +8,7 @@
 
 #include "analysis/pressure_series.h"
 #include "app/gl_window_set.h"
+#include "app/modified_flag.h"
 #include "app/mouse_tracker.h"
 #include "app/panel_table.h"
 #include "app/view_mode.h"
@@ -59,7 +60,7 @@ struct AppState {
   // Main view
   ViewMode viewMode = ViewMode::kNone;
   bool sliceEnabled = false;
-  bool modified = false;  // a dialog changed the pipe; stays set for the run (saving does not clear it)
+  ModifiedFlag modified;  // a dialog changed the pipe (see the type)
   std::string indicationPath;
 
   // Input

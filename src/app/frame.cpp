@@ -21,11 +21,17 @@ void runFrame(AppState& app, double elapsedSeconds) {
     for (const PanelId id : kFrameOrder) {
       if (app.windows.isShown(id)) drawPanel(app, id);
     }
+    showDocumentInTitle(app);
     refreshNavigator(app);
     refreshDialogReadouts(app);
   }
   // Work done between frames, such as textures made by dialogs, belongs to the pipe view.
   if (app.windows.isShown(kPipeViewPanel)) app.windows.makeCurrent(kPipeViewPanel);
+}
+
+void showDocumentInTitle(AppState& app) {
+  const PipeFile* pipe = app.pipeString.current();
+  app.platform.showDocument(pipe == nullptr ? std::string() : pipe->path, app.modified.unsaved());
 }
 
 void loopIteration(AppState& app) {

@@ -50,6 +50,11 @@ class Platform {
   // Milliseconds of a steady clock.
   virtual double nowMs() const = 0;
   virtual ScreenMetrics screen() const = 0;
+  // The main window's title: the document's file, a marker for unsaved changes, the program's
+  // name. An empty path names no document.
+  virtual void showDocument(const std::string& path, bool unsavedChanges) = 0;
+  // A file opened: first in the recent files, which outlive the run.
+  virtual void addRecentFile(const std::string& path) = 0;
   // Delivers the messages waiting, if any, to their procedures; never waits.
   virtual void processEvents() = 0;
   // Whether any message reached a window or dialog procedure (paint notices aside) since the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <variant>
 
 namespace ductora::platform {
@@ -40,12 +41,17 @@ struct ActivateEvent {
 struct FocusLostEvent {};
 // Part of the window was uncovered or shown again and must be drawn.
 struct ExposeEvent {};
+// A file to open from outside the menu's dialogs: a recent file or a drop (main window only).
+struct OpenFileEvent {
+  std::string path;
+  bool append = false;
+};
 struct CommandEvent {  // a menu item chosen (main window only)
   int id = 0;
 };
 
 using WindowEvent = std::variant<SizeEvent, CloseEvent, KeyEvent, PointerMoveEvent, ButtonEvent,
-                                 ActivateEvent, FocusLostEvent, ExposeEvent, CommandEvent>;
+                                 ActivateEvent, FocusLostEvent, ExposeEvent, OpenFileEvent, CommandEvent>;
 using WindowProc = std::function<void(const WindowEvent&)>;
 
 }  // namespace ductora::platform

@@ -1,20 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QSettings>
 #include <QSlider>
 #include <QTimer>
+#include <QUrl>
 #include <map>
 #include <vector>
 
@@ -22,12 +30,14 @@
 #include "app/commands.h"
 #include "app/frame.h"
 #include "app/panels.h"
+#include "app/save_pipe.h"
 #include "app/startup.h"
 #include "contracts/dialog_contract.h"
 #include "data/pipe_file_io.h"
 #include "platform/qt/panel_surface.h"
 #include "platform/qt/qt_dialog.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/recent_files.h"
 #include "platform/qt/screenshot.h"
 #include "platform/qt/window_pixmaps.h"
 #include "resources/dialog_table.h"
@@ -50,6 +60,7 @@ class GuiTest : public ::testing::Test {
                                           " --job GUI --pipes 3 --length 120 --seed 11 2>&1");
     ASSERT_EQ(made.exitCode, 0) << made.out;
     list = dir.file("GUI.kqstr");
+    QSettings().clear();
     startApp(app, list);
     settle();
   }
@@ -84,7 +95,7 @@ class GuiTest : public ::testing::Test {
 
 TEST_F(GuiTest, StartsOnAStringWithItsPanelsTitlesAndMenu) {
   EXPECT_TRUE(platform.mainWindow().isVisible());
-  EXPECT_EQ(platform.mainWindow().windowTitle(), "Ductora");
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Ductora");
   EXPECT_EQ(app.documentState, DocumentState::kOpen);
 
   PipeFile first;
@@ -458,6 +469,131 @@ TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST_F(GuiTest, TheTitleNamesTheFileAndMarksUnsavedChanges) {
+  QMainWindow& window = platform.mainWindow();
+  const QString first = QString::fromStdString(dir.file("GUI-001.kqvw"));
+  EXPECT_EQ(window.windowFilePath(), first);
+  EXPECT_EQ(window.windowTitle(), "GUI-001.kqvw[*]");
+  EXPECT_FALSE(window.isWindowModified());
+  app.modified = true;
+  app.frameRequested = true;  // as the message of the dialog that changed the pipe does
+  turn();
+  EXPECT_TRUE(window.isWindowModified());
+  ASSERT_TRUE(saveCurrentPipeBeforeExit(app));
+  turn();
+  EXPECT_FALSE(window.isWindowModified());
+  EXPECT_EQ(window.windowFilePath(), first);
+}
+
+QAction* findItem(const QMenu& menu, const QString& text) {
+  for (QAction* item : menu.actions()) {
+    if (item->text() == text) return item;
+  }
+  return nullptr;
+}
+
+TEST_F(GuiTest, OpenRecentListsTheLastEightFilesAndOpensThem) {
+  platform::qt::RecentFiles& recent = platform.recentFiles();
+  EXPECT_EQ(recent.paths(), QStringList{QString::fromStdString(list)});
+  const QString second = QString::fromStdString(dir.file("GUI-002.kqvw"));
+  recent.add(QString::fromStdString(dir.file("gone.kqvw")));
+  for (int file = 0; file < 8; ++file)
+    recent.add(QString::fromStdString(dir.file("GUI-00" + std::to_string(file % 3 + 1) + ".kqvw")));
+  recent.add(second);
+  EXPECT_EQ(recent.paths().size(), 5) << "no file twice";
+
+  auto* open = qobject_cast<QMenu*>(platform.qtMenu().action(kCmdOpenPipe)->parent());
+  auto* file = qobject_cast<QMenu*>(open->parentWidget());
+  const QList<QAction*> items = file->actions();
+  const qsizetype openAt = items.indexOf(open->menuAction());
+  ASSERT_LT(openAt + 1, items.size());
+  QMenu* menu = items[openAt + 1]->menu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(items[openAt + 1]->text(), "Open &Recent");
+  emit menu->aboutToShow();
+  EXPECT_EQ(menu->actions().front()->text(), "&1 " + second);
+  EXPECT_EQ(menu->actions().back()->text(), "Clear Menu");
+  QAction* gone = findItem(*menu, "&4 " + QString::fromStdString(dir.file("gone.kqvw")));
+  ASSERT_NE(gone, nullptr);
+  EXPECT_FALSE(gone->isEnabled());
+
+  for (int more = 0; more < 10; ++more)
+    recent.add(QString::fromStdString(dir.file(std::to_string(more) + ".kqvw")));
+  EXPECT_EQ(recent.paths().size(), platform::qt::RecentFiles::kMaxFiles);
+
+  recent.add(second);
+  emit menu->aboutToShow();
+  menu->actions().front()->trigger();
+  ASSERT_NE(app.pipeString.current(), nullptr);
+  EXPECT_EQ(app.pipeString.current()->path, second.toStdString());
+  EXPECT_EQ(app.pipeString.nameCount(), 1U);
+
+  findItem(*menu, "Clear Menu")->trigger();
+  EXPECT_TRUE(recent.paths().isEmpty());
+  EXPECT_EQ(menu->actions().size(), 2) << "the separator and the disabled Clear Menu";
+}
+
+// Drops a set of files at a window; true when it was taken.
+bool drop(QObject* target, const std::vector<std::string>& paths) {
+  QList<QUrl> urls;
+  for (const std::string& path : paths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+  QMimeData data;
+  data.setUrls(urls);
+  QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &dropped);
+  return dropped.isAccepted();
+}
+
+TEST_F(GuiTest, DroppedPipeAndListFilesOpenAndOtherFilesAreRefused) {
+  const std::string one = dir.file("GUI-001.kqvw");
+  const std::string three = dir.file("GUI-003.kqvw");
+  ASSERT_TRUE(drop(&platform.mainWindow(), {three}));
+  EXPECT_EQ(app.pipeString.current()->path, three);
+  EXPECT_EQ(app.pipeString.nameCount(), 1U);
+
+  // Several pipes on the pipe view's GL window: the first opens, the others are appended.
+  ASSERT_TRUE(drop(panel(kPipeViewPanel).glWindow(), {one, three}));
+  EXPECT_EQ(app.pipeString.current()->path, one);
+  EXPECT_EQ(app.pipeString.nameCount(), 2U);
+
+  ASSERT_TRUE(drop(&platform.mainWindow(), {list}));
+  EXPECT_EQ(app.pipeString.nameCount(), 3U);
+
+  const std::string text = dir.file("notes.txt");
+  for (const auto& refused :
+       std::vector<std::vector<std::string>>{{text}, {one, text}, {list, one}, {list, list}})
+    EXPECT_FALSE(drop(&platform.mainWindow(), refused));
+  EXPECT_EQ(app.pipeString.nameCount(), 3U);
+}
+
+TEST_F(GuiTest, PleaseWaitIsOnTheScreenWithTheBusyCursorUntilHidden) {
+  app.pleaseWait->show();
+  auto& window = dynamic_cast<platform::qt::QtDialog&>(*app.pleaseWait).widget();
+  EXPECT_TRUE(window.windowHandle() != nullptr && window.windowHandle()->isExposed());
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  app.pleaseWait->show();
+  app.pleaseWait->hide();
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(QtDialog, LabelsAndTextsOfARowLineUpInColumns) {
+  platform::qt::QtDialog controls(*FindDialog(kDialogControls), {}, nullptr);
+  controls.widget().show();
+  pumpFor(100);
+  QSet<int> nameColumns;
+  QSet<int> textColumns;
+  for (const QLabel* label : controls.widget().findChildren<QLabel*>())
+    (label->text().endsWith(':') ? nameColumns : textColumns).insert(label->x());
+  EXPECT_EQ(nameColumns.size(), 1);
+  ASSERT_EQ(textColumns.size(), 1);
+  EXPECT_GT(*textColumns.begin(), *nameColumns.begin());
+}
+
 TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {
   std::vector<platform::DialogEvent> heard;
   QtDriver driver(kContractDialog, [&heard](platform::Dialog&, const platform::DialogEvent& event) {
@@ -500,6 +636,13 @@ TEST(QtDialog, PaintIsReportedOnceDrawnAndReadoutsWrittenThenDoNotRepaintForEver
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // The recent files go to a settings file of the test's own, never the user's.
+  const ductora::testing::TempDir settings;
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                     QString::fromStdString(settings.path().string()));
+  QCoreApplication::setOrganizationName("DuctoraTest");
+  QCoreApplication::setApplicationName("ductora-gui-tests");
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

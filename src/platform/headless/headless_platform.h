@@ -44,6 +44,11 @@ class HeadlessPlatform : public Platform {
   std::string openFileDialog(const std::string& caption, const FileFilter& filter) override;
   double nowMs() const override { return clockMs_; }
   ScreenMetrics screen() const override { return screen_; }
+  void showDocument(const std::string& path, bool unsavedChanges) override {
+    documentPath_ = path;
+    documentUnsaved_ = unsavedChanges;
+  }
+  void addRecentFile(const std::string& path) override { recentFiles_.push_back(path); }
   void processEvents() override;
   bool takeMessagesHandled() override { return delivered_.take(); }
   // Nothing arrives from outside and nobody watches: no wait is ever needed.
@@ -74,6 +79,10 @@ class HeadlessPlatform : public Platform {
   // Surfaces from bottom to top of the z-order among siblings of the main window.
   const std::vector<int>& zOrder() const { return zOrder_; }
   int focusedSlot() const { return focused_; }
+  const std::string& documentPath() const { return documentPath_; }
+  bool documentUnsaved() const { return documentUnsaved_; }
+  // Oldest first.
+  const std::vector<std::string>& recentFiles() const { return recentFiles_; }
   // Runs inside the next modal dialog of that resource, e.g. to press a button.
   void scriptModal(int resourceId, std::function<void(HeadlessDialog&)> script);
 
@@ -101,6 +110,9 @@ class HeadlessPlatform : public Platform {
   std::map<int, std::function<void(HeadlessDialog&)>> modalScripts_;
   std::vector<int> zOrder_;
   int focused_ = -1;
+  std::string documentPath_;
+  bool documentUnsaved_ = false;
+  std::vector<std::string> recentFiles_;
 };
 
 }  // namespace ductora::platform::headless

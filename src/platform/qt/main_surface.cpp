@@ -12,6 +12,8 @@ void MainSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCre
   auto* made = static_cast<MainSurface*>(creation.surface.get());
   window.setProcedure(plan.procedure);
   window.setWindowTitle(QString::fromStdString(plan.className));
+  // Ends the title of every window, after the document's name.
+  QGuiApplication::setApplicationDisplayName(QString::fromStdString(plan.className));
   // The main window's icon also stands for the program, e.g. on dialogs and the task bar.
   const QIcon icon = WindowIcon(plan.iconId);
   window.setWindowIcon(icon);

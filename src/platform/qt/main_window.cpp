@@ -2,6 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+
+#include "platform/qt/file_drops.h"
+#include "platform/qt/gl_window.h"
 
 namespace ductora::platform::qt {
 
@@ -12,6 +18,8 @@ MainWindow::MainWindow() : area_(new QMdiArea(this)), subWindowStyle_(new Captio
   area_->viewport()->installEventFilter(this);
   // Panels keep the size the user gave them when another one is activated.
   area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+  setAcceptDrops(true);
+  qApp->installEventFilter(this);
   // Keys and buttons let go in another program are never reported to this one.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (state != Qt::ApplicationActive) send(FocusLostEvent{});
@@ -39,7 +47,42 @@ void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
 }
 
+void MainWindow::showDocument(const QString& path, bool unsavedChanges) {
+  if (path != windowFilePath()) {
+    // Without a title of its own the window shows the file's name, the marker and the
+    // program's name.
+    setWindowTitle(path.isEmpty() ? QGuiApplication::applicationDisplayName() : QString());
+    setWindowFilePath(path);
+  }
+  setWindowModified(unsavedChanges);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) { handleDrop(event); }
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) { handleDrop(event); }
+
+void MainWindow::dropEvent(QDropEvent* event) { handleDrop(event); }
+
+bool MainWindow::handleDrop(QEvent* event) {
+  auto* drop = static_cast<QDropEvent*>(event);
+  const QStringList files = DroppableFiles(drop->mimeData());
+  if (files.isEmpty()) {
+    drop->ignore();
+    return true;
+  }
+  drop->acceptProposedAction();
+  if (event->type() == QEvent::Drop) {
+    for (qsizetype index = 0; index < files.size(); ++index)
+      send(OpenFileEvent{files[index].toStdString(), index > 0});
+  }
+  return true;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+      dynamic_cast<GlWindow*>(watched) != nullptr)
+    return handleDrop(event);
   if (watched == area_->viewport() && event->type() == QEvent::Resize)
     send(SizeEvent{area_->viewport()->width(), area_->viewport()->height()});
   return QMainWindow::eventFilter(watched, event);

@@ -21,11 +21,16 @@ class MainWindow : public QMainWindow {
   QWidget* viewport() const { return area_->viewport(); }
   void setProcedure(WindowProc procedure) { procedure_ = std::move(procedure); }
   void send(const WindowEvent& event);
+  // The title names the file, marks unsaved changes and ends with the program's name.
+  void showDocument(const QString& path, bool unsavedChanges);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   class CaptionKeepingStyle : public QProxyStyle {
@@ -35,6 +40,9 @@ class MainWindow : public QMainWindow {
   };
 
   QMdiArea* area_;
+  // Drops on the GL windows, which are native windows of their own, come here as well.
+  bool handleDrop(QEvent* event);
+
   CaptionKeepingStyle* subWindowStyle_;  // owned as a child
   WindowProc procedure_;
 };

@@ -3,19 +3,35 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 
 #include "platform/qt/main_surface.h"
 #include "platform/qt/panel_surface.h"
+#include "platform/qt/please_wait.h"
 #include "platform/qt/qt_dialog.h"
 #include "resources/dialog_table.h"
+#include "resources/menu_table.h"
 
 namespace ductora::platform::qt {
 
 QtPlatform::QtPlatform() : window_(std::make_unique<MainWindow>()) {
   menu_ = std::make_unique<QtMenu>(*window_->menuBar(), [this](int id) { window_->send(CommandEvent{id}); });
+  addOpenRecentMenu();
+}
+
+// File > Open Recent, right under File > Open.
+void QtPlatform::addOpenRecentMenu() {
+  auto* open = qobject_cast<QMenu*>(menu_->action(resources::kCmdOpenPipe)->parent());
+  auto* file = qobject_cast<QMenu*>(open->parentWidget());
+  auto* recent = new QMenu(QStringLiteral("Open &Recent"), file);
+  const QList<QAction*> items = file->actions();
+  const qsizetype after = items.indexOf(open->menuAction()) + 1;
+  file->insertMenu(after < items.size() ? items[after] : nullptr, recent);
+  recent_ = new RecentFiles(
+      *recent, [this](const QString& path) { window_->send(OpenFileEvent{path.toStdString()}); });
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -40,6 +56,8 @@ SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& spec) {
 std::unique_ptr<Dialog> QtPlatform::createDialog(int resourceId, DialogProc procedure) {
   const resources::DialogTable* table = resources::FindDialog(resourceId);
   if (table == nullptr) return nullptr;
+  if (resourceId == resources::kDialogPleaseWait)
+    return std::make_unique<PleaseWaitDialog>(*table, delivered_.watch(std::move(procedure)), window_.get());
   return std::make_unique<QtDialog>(*table, delivered_.watch(std::move(procedure)), window_.get());
 }
 
@@ -106,6 +124,12 @@ ScreenMetrics QtPlatform::screen() const {
   if (screen == nullptr) return {1280, 1024, 2};
   return {screen->geometry().width(), screen->geometry().height(), 2};
 }
+
+void QtPlatform::showDocument(const std::string& path, bool unsavedChanges) {
+  window_->showDocument(QString::fromStdString(path), unsavedChanges);
+}
+
+void QtPlatform::addRecentFile(const std::string& path) { recent_->add(QString::fromStdString(path)); }
 
 void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
