@@ -30,12 +30,11 @@ double FramePacer::intervalMs() {
 }
 
 void FramePacer::waitForNextFrame() {
-  const double interval = intervalMs();
+  const double next = deadlineMs_ + intervalMs();
   const double now = nowMs();
-  // More than a frame behind (a slow frame, or the first after an idle sleep): start a new
-  // schedule rather than racing to catch up.
-  if (deadlineMs_ < now - interval) deadlineMs_ = now;
-  deadlineMs_ += interval;
+  // Past it (a frame slower than the display, or the first after an idle sleep): the next
+  // frame starts now, without racing to catch up the ones missed.
+  deadlineMs_ = next < now ? now : next;
   for (double left = deadlineMs_ - nowMs(); left > 0.0; left = deadlineMs_ - nowMs())
     waitAtMost(left, Qt::PreciseTimer);
 }

@@ -54,7 +54,8 @@ void MainWindow::showDocument(const QString& path, bool unsavedChanges) {
     setWindowTitle(path.isEmpty() ? QGuiApplication::applicationDisplayName() : QString());
     setWindowFilePath(path);
   }
-  setWindowModified(unsavedChanges);
+  // Every frame asks; only a change may touch the title.
+  if (unsavedChanges != isWindowModified()) setWindowModified(unsavedChanges);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) { handleDrop(event); }

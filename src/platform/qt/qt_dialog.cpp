@@ -167,7 +167,8 @@ void QtDialog::build() {
     QGridLayout* grid = grids.at(group);
     const RowShape& shape = shapes.at({group, row});
     if (shape.controls == 1) {
-      grid->addWidget(widget, row, 0, 1, -1);
+      // A lone button keeps its own width, in the middle.
+      grid->addWidget(widget, row, 0, 1, -1, shape.buttonsOnly ? Qt::AlignHCenter : Qt::Alignment());
     } else if (shape.buttonsOnly) {
       QHBoxLayout*& buttons = buttonRows[{group, row}];
       if (buttons == nullptr) {
