@@ -374,6 +374,12 @@ TEST_F(GuiTest, IdleDrawsNothingAndAHeldArrowDrawsPacedFromOneFramesStep) {
                 everyPanel ? "every panel" : "opening panels", rate, 1000.0 / platform.frameIntervalMs(),
                 cpuMs);
   }
+  // Let go, with the pressure panels writing their dialogs' readouts: the loop sleeps again.
+  settle();
+  const std::uint64_t still = app.framesRun;
+  const double stillEnd = platform.nowMs() + 1000.0;
+  while (platform.nowMs() < stillEnd) loopIteration(app);
+  EXPECT_EQ(app.framesRun, still);
 }
 
 TEST_F(GuiTest, ThePipeViewStaysBelowThePanelsWhateverIsClickedOrDragged) {
