@@ -1,12 +1,11 @@
 #include "app/indication_dialog.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
+#include <sstream>
 #include <vector>
 
-#include "analysis/revolution_starts.h"
 #include "app/help_dialogs.h"
 #include "app/navigation.h"
 #include "data/indication_file.h"
@@ -19,24 +18,20 @@ namespace {
 using namespace resources;
 using Kind = platform::DialogEvent::Kind;
 
-std::vector<std::string> splitTokens(const std::string& line) {
-  std::vector<std::string> tokens;
-  std::size_t at = line.find_first_not_of(' ');
-  if (at == std::string::npos) return tokens;
-  std::size_t end = line.find(' ', at);
-  tokens.push_back(line.substr(at, end - at));
-  constexpr const char* kSeparators = " ,.";
-  while (end != std::string::npos) {
-    at = line.find_first_not_of(kSeparators, end);
-    if (at == std::string::npos) break;
-    end = line.find_first_of(kSeparators, at);
-    tokens.push_back(line.substr(at, end == std::string::npos ? std::string::npos : end - at));
-  }
-  return tokens;
+// The line's columns: it is made of the file's fields, each a single word.
+std::vector<std::string> columns(const std::string& line) {
+  std::istringstream stream(line);
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
 }
 
-// The leading integer of a token, 0 when it has none.
-long leadingInteger(const std::string& token) { return std::strtol(token.c_str(), nullptr, 10); }
+std::optional<double> number(const std::string& text) {
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
 
 void fillList(platform::Dialog& dialog, const std::string& pipePath) {
   dialog.clearList(kIndicationList);
@@ -48,7 +43,7 @@ void fillList(platform::Dialog& dialog, const std::string& pipePath) {
 void goToLine(AppState& app, const std::string& line) {
   const PipeFile* pipe = app.pipeString.current();
   if (pipe == nullptr) return;
-  const auto target = IndicationLineTarget(line, *pipe, app.pipeString.revolutionStartCounts);
+  const auto target = IndicationLineTarget(line, *pipe);
   if (!target) return;
   setX(app.pipeString, target->position, true);
   setOverlayX(app.pipeString, target->position);
@@ -108,22 +103,19 @@ void showIndications(AppState& app) {
   app.indicationDialog->show();
 }
 
-std::optional<IndicationTarget> IndicationLineTarget(
-    const std::string& line, const PipeFile& pipe, const std::array<std::uint32_t, kMaxRevolutions>& starts) {
-  const std::vector<std::string> tokens = splitTokens(line);
-  if (tokens.size() < 6) return std::nullopt;
-  const long a = leadingInteger(tokens[4]);
-  const long b = leadingInteger(tokens[5]);
+std::optional<IndicationTarget> IndicationLineTarget(const std::string& line, const PipeFile& pipe) {
+  const std::vector<std::string> words = columns(line);
+  if (words.size() < 6) return std::nullopt;
+  const std::optional<double> inches = number(words[3]);
+  const std::optional<double> degrees = number(words[5]);
+  if (!inches || !degrees) return std::nullopt;
   const double deltaX = pipe.wallMatrix.deltaX;
-  const double revolution = deltaX > 0.0 ? std::trunc(static_cast<double>(a) / deltaX) : 0.0;
-  // A count below zero lies before every revolution.
-  const std::uint32_t count =
-      b < 0 ? 0U : static_cast<std::uint32_t>(std::min<long>(b, std::numeric_limits<std::uint32_t>::max()));
-  // The angle is in degrees; the cursor goes to the start of the column it falls in.
-  const double degrees = AngleOfRotationCount(starts, count);
+  const double revolution = deltaX > 0.0 ? std::trunc(std::max(*inches, 0.0) / deltaX) : 0.0;
+  const double turned = std::fmod(*degrees, 360.0);
+  const double angle = turned < 0.0 ? turned + 360.0 : turned;
   const double deltaY = pipe.wallMatrix.deltaY;
-  const double angle = deltaY > 0.0 ? std::trunc(degrees / deltaY) * deltaY : degrees;
-  return IndicationTarget{static_cast<float>(revolution * deltaX), static_cast<float>(angle)};
+  const double column = deltaY > 0.0 ? std::trunc(angle / deltaY) * deltaY : angle;
+  return IndicationTarget{static_cast<float>(revolution * deltaX), static_cast<float>(column)};
 }
 
 }  // namespace ductora

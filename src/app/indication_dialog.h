@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -24,11 +22,9 @@ struct IndicationTarget {
   float angle = 0.0F;     // whole columns, degrees
 };
 
-// The fifth and sixth tokens of the line (the first split at blanks, the others at blanks, commas
-// and full stops) as a position in inches and a rotation count, turned into the start of the
-// wall revolution and of the wall column they fall in; the count's angle comes from the
-// revolution start counts. Empty when the line has fewer tokens.
-std::optional<IndicationTarget> IndicationLineTarget(
-    const std::string& line, const PipeFile& pipe, const std::array<std::uint32_t, kMaxRevolutions>& starts);
+// The line's inches column and its angle in degrees (the column the indication view places its
+// circle by), turned into the start of the wall revolution and of the wall column they fall in.
+// Empty when the line lacks them or they are not numbers.
+std::optional<IndicationTarget> IndicationLineTarget(const std::string& line, const PipeFile& pipe);
 
 }  // namespace ductora

@@ -71,29 +71,21 @@ TEST_F(IndicationDialogTest, TheRdaqFileIsListedBeforeTheOneBesideThePipe) {
   EXPECT_EQ(dialog().listLineCount(kIndicationList), 0);
 }
 
-TEST_F(IndicationDialogTest, ADoubleClickGoesToTheRevolutionAndTheColumnOfTheRotationCount) {
-  // The type splits at its full stops, so the fifth token is the position's whole inches (18)
-  // and the sixth its hundredths (50), taken as a rotation count.
-  writeText(besidePipe(), std::string(kHeader) + "1 2 I.D. 1.5416667 0.0 90 35\n");
+TEST_F(IndicationDialogTest, ADoubleClickGoesToTheRevolutionAndColumnTheCircleIsDrawnAt) {
+  // 5.188 ft is 62.26 inches and 1.5416667 ft 18.50; the angles wrap at 360.
+  writeText(besidePipe(),
+            std::string(kHeader) + "1 2 PIT 5.188 14.719 297 38\n2 1 I.D. 1.5416667 0.0 365 35\n");
   start(pipePath);
   command(kCmdIndications);
-  ASSERT_EQ(dialog().listLineCount(kIndicationList), 1);
-  ASSERT_NE(dialog().listLine(kIndicationList, 0).find("18.50"), std::string::npos);
+  ASSERT_EQ(dialog().listLineCount(kIndicationList), 2);
 
-  // After a plain open no wall build has recorded revolution starts: column 0.
+  // 1-inch rows and 10-degree columns: the start of the row and column, plus the cursor's 0.1.
   dialog().doubleClickListLine(kIndicationList, 0);
-  EXPECT_FLOAT_EQ(app.pipeString.position, 18.1F);  // 1-inch rows
-  EXPECT_FLOAT_EQ(app.pipeString.angle, 0.1F);
-
-  // Revolutions starting at counts 0, 40, 120: count 50 lies 10 of 80 counts into the second,
-  // 45 degrees, which falls in column 4 of the pipe's 10-degree columns.
-  auto& starts = app.pipeString.revolutionStartCounts;
-  starts[0] = 0;
-  starts[1] = 40;
-  starts[2] = 120;
-  dialog().doubleClickListLine(kIndicationList, 0);
+  EXPECT_FLOAT_EQ(app.pipeString.position, 62.1F);
+  EXPECT_FLOAT_EQ(app.pipeString.angle, 290.1F);
+  dialog().doubleClickListLine(kIndicationList, 1);
   EXPECT_FLOAT_EQ(app.pipeString.position, 18.1F);
-  EXPECT_FLOAT_EQ(app.pipeString.angle, 40.1F);
+  EXPECT_FLOAT_EQ(app.pipeString.angle, 0.1F);
 }
 
 }  // namespace
