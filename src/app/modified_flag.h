@@ -12,7 +12,7 @@ class ModifiedFlag {
     unsaved_ = changed;
     return *this;
   }
-  operator bool() const { return changed_; }  // NOLINT: used as the plain flag it replaces
+  operator bool() const { return changed_; }  // NOLINT(google-explicit-constructor): read as a bool
   bool unsaved() const { return unsaved_; }
   // The current pipe is as on disk: just saved, or just opened.
   void markSaved() { unsaved_ = false; }

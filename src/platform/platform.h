@@ -18,6 +18,7 @@ struct FileFilter {
   std::string pattern;  // "*.kqvw"
 };
 
+// The primary screen in logical pixels, the units windows are placed in.
 struct ScreenMetrics {
   int width = 0;
   int height = 0;
