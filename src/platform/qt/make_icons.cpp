@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   for (const int size : {32, 48, 64, 128, 256}) {
-    const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
+    const QString folder =
+        QStringLiteral("%1/hicolor/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
     const QString path = folder + QStringLiteral("/ductora.png");
     const QImage scaled = icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!QDir().mkpath(folder) || !scaled.save(path, "PNG")) {
