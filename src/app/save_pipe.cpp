@@ -25,6 +25,7 @@ bool writePipe(AppState& app, PipeFile& pipe, const std::string& path, const Dat
     reportFileError(app, "The pipe could not be saved to " + path + ": " + saved.error);
     return false;
   }
+  app.modified.markSaved();
   if (!saved.warnings.empty()) {
     std::string text = "The pipe was saved to " + path + ", but:";
     for (const std::string& warning : saved.warnings) text += "\n" + warning;

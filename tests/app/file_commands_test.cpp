@@ -129,6 +129,7 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesTheOldFileByteForByte) {
   const std::vector<std::uint8_t> before = readBytes(path);
   openDataFile(app, path, false);
   current().header.kqNumber = 200;
+  app.modified = true;
   {
     FullDisk full;
     command(kCmdSave);
@@ -136,6 +137,7 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesTheOldFileByteForByte) {
   EXPECT_EQ(lastMessage().caption, "Error");
   EXPECT_NE(lastMessage().text.find(path), std::string::npos) << lastMessage().text;
   EXPECT_EQ(readBytes(path), before);
+  EXPECT_TRUE(app.modified.unsaved());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 
   // A folder in the way of the name the extension rule made: replacing it is confirmed, then fails.
@@ -167,6 +169,7 @@ TEST_F(FileCommandsTest, AnOdEditSavedAndReopenedKeepsTheEditAndEveryRawRevoluti
   EXPECT_TRUE(app.modified);
 
   command(kCmdSave);
+  EXPECT_FALSE(app.modified.unsaved());
   EXPECT_EQ(lastMessage().caption, "Warning");
   EXPECT_NE(lastMessage().text.find("raw wall channel 1 holds " + std::to_string(revolutions)),
             std::string::npos)
