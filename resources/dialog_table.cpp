@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "matrix_dialogs.h"
 #include "shell_dialogs.h"
 
 namespace ductora::resources {
@@ -172,8 +173,10 @@ const DialogTable* FindDialog(int resourceId) {
   for (const DialogTable& table : kDialogs) {
     if (table.resourceId == resourceId) return &table;
   }
-  for (const DialogTable& table : ShellDialogs()) {
-    if (table.resourceId == resourceId) return &table;
+  for (const auto tables : {ShellDialogs(), MatrixDialogs()}) {
+    for (const DialogTable& table : tables) {
+      if (table.resourceId == resourceId) return &table;
+    }
   }
   return nullptr;
 }

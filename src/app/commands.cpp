@@ -2,13 +2,16 @@
 
 #include <array>
 
+#include "app/draw_channels_dialog.h"
 #include "app/goto_dialog.h"
 #include "app/gray_scale_dialog.h"
 #include "app/input_recording.h"
 #include "app/navigation.h"
+#include "app/od_matrix_dialog.h"
 #include "app/open_data_file.h"
 #include "app/panels.h"
 #include "app/save_pipe.h"
+#include "app/wall_matrix_dialog.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 
@@ -145,6 +148,15 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdGrayScale:
       runGrayScaleDialog(app);
+      break;
+    case kCmdWallMatrix:
+      runWallMatrixDialog(app);
+      break;
+    case kCmdOdMatrix:
+      runOdMatrixDialog(app);
+      break;
+    case kCmdChannels:
+      showDrawChannelsDialog(app);
       break;
     case kCmdGoto:
       showGotoDialog(app);

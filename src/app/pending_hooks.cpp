@@ -1,5 +1,6 @@
 #include "app/pending_hooks.h"
 
+#include "app/draw_channels_dialog.h"
 #include "app/help_dialogs.h"
 #include "app/pressure_dialogs.h"
 
@@ -7,10 +8,12 @@ namespace ductora {
 
 void destroyFileDialogs(AppState& app) {
   destroyGotoAndHelpDialogs(app);
+  destroyDrawChannelsDialog(app);
   destroyPressureDialogs(app);
 }
 void createFileDialogs(AppState& app) {
   createGotoAndHelpDialogs(app);
+  createDrawChannelsDialog(app);
   createPressureDialogs(app);
 }
 void createDialogPanel(AppState&, PanelId) {}

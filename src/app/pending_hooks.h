@@ -11,7 +11,7 @@ namespace ductora {
 
 // Ends Data Display and destroys the previous file's modeless dialogs: Indication, Data
 // Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst. Goto, the help
-// dialogs and the pressure dialogs so far.
+// dialogs, Draw Channels and the pressure dialogs so far.
 void destroyFileDialogs(AppState& app);
 // Creates them again, hidden, with the pressure dialogs' default texts.
 void createFileDialogs(AppState& app);
@@ -23,6 +23,5 @@ void initStatisticsSliders(AppState& app);
 void refreshDialogReadouts(AppState& app);
 // The Pipe dialog's Left and Right sliders.
 void initPipeDialogSliders(AppState& app);
-
 
 }  // namespace ductora
