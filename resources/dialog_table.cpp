@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "data_dialogs.h"
 #include "matrix_dialogs.h"
 #include "shell_dialogs.h"
 
@@ -173,7 +174,7 @@ const DialogTable* FindDialog(int resourceId) {
   for (const DialogTable& table : kDialogs) {
     if (table.resourceId == resourceId) return &table;
   }
-  for (const auto tables : {ShellDialogs(), MatrixDialogs()}) {
+  for (const auto tables : {ShellDialogs(), DataDialogs(), MatrixDialogs()}) {
     for (const DialogTable& table : tables) {
       if (table.resourceId == resourceId) return &table;
     }

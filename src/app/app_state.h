@@ -54,6 +54,8 @@ struct AppState {
   std::vector<std::unique_ptr<platform::Dialog>> helpDialogs;
   std::unique_ptr<platform::Dialog> collapseDialog;  // Collapse Pressure, re-created with every open
   std::unique_ptr<platform::Dialog> burstDialog;
+  std::unique_ptr<platform::Dialog> dataDisplay;
+  std::unique_ptr<platform::Dialog> indicationDialog;
   std::unique_ptr<platform::Dialog> drawChannelsDialog;  // re-created with every open
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;

@@ -10,8 +10,7 @@ namespace ductora {
 // beyond what is listed.
 
 // Ends Data Display and destroys the previous file's modeless dialogs: Indication, Data
-// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst. Goto, the help
-// dialogs, Draw Channels and the pressure dialogs so far.
+// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst.
 void destroyFileDialogs(AppState& app);
 // Creates them again, hidden, with the pressure dialogs' default texts.
 void createFileDialogs(AppState& app);
@@ -19,7 +18,7 @@ void createFileDialogs(AppState& app);
 void createDialogPanel(AppState& app, PanelId id);
 // The Statistics dialog's sliders, after an open and whenever another pipe becomes current.
 void initStatisticsSliders(AppState& app);
-// Data Display cursor, Statistics and Pipe readouts.
+// Data Display cursor, Statistics and Pipe readouts. The Data Display so far.
 void refreshDialogReadouts(AppState& app);
 // The Pipe dialog's Left and Right sliders.
 void initPipeDialogSliders(AppState& app);
