@@ -225,6 +225,12 @@ TEST_F(MatrixDialogsTest, OdMatrixStoresTheJumpSizeAndReadsBothChannelsWithTheFi
   EXPECT_EQ(current().odChannels[1].inchesPerCount, current().odChannels[0].inchesPerCount);
   EXPECT_EQ(current().odMatrix.data, reference.odMatrix.data);
   EXPECT_TRUE(app.modified);
+
+  // A pipe without OD data does not open it.
+  openDataFile(app, pipe("wall.kqvw", PipeData::kWallOnly), false);
+  command(kCmdOdMatrix);
+  EXPECT_EQ(std::count(platform.modalDialogsRun().begin(), platform.modalDialogsRun().end(), kDialogOdMatrix),
+            2);
 }
 
 TEST_F(MatrixDialogsTest, DrawChannelsBuildsTheOverlayInMemoryAndKeepsItsChoices) {
