@@ -3,6 +3,7 @@
 #include <array>
 
 #include "data_dialogs.h"
+#include "matrix_dialogs.h"
 #include "shell_dialogs.h"
 
 namespace ductora::resources {
@@ -173,11 +174,10 @@ const DialogTable* FindDialog(int resourceId) {
   for (const DialogTable& table : kDialogs) {
     if (table.resourceId == resourceId) return &table;
   }
-  for (const DialogTable& table : ShellDialogs()) {
-    if (table.resourceId == resourceId) return &table;
-  }
-  for (const DialogTable& table : DataDialogs()) {
-    if (table.resourceId == resourceId) return &table;
+  for (const auto tables : {ShellDialogs(), DataDialogs(), MatrixDialogs()}) {
+    for (const DialogTable& table : tables) {
+      if (table.resourceId == resourceId) return &table;
+    }
   }
   return nullptr;
 }

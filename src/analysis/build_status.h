@@ -8,7 +8,8 @@ namespace ductora {
 enum class BuildStatus {
   kBuilt,
   kNoChannel,      // the channel number is not one of the pipe's
-  kNoRevolutions,  // the channel holds no revolutions (after trimming)
+  kNoRevolutions,  // the channel holds no revolutions
+  kTrimmedAway,    // Remove Front and Remove Back leave none of them
   kCannotMerge,    // a channel is too short to be joined to the other
   kNoGrid,         // the pitches give no matrix (see MatrixGridShape)
 };

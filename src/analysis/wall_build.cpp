@@ -19,14 +19,15 @@ namespace {
 
 bool IsWallChannelNumber(int number) { return number >= 1 && number <= 4; }
 
-// Loaded and trimmed as every build and every save does it.
-RevolutionList& LoadTrimmed(PipeFile& pipe, int number, double wallScale, std::uint32_t removeFront,
-                            std::uint32_t removeBack) {
-  RevolutionList& revolutions = pipe.wallChannels[static_cast<std::size_t>(number - 1)].revolutions;
-  if (LoadWallRevolutions(pipe, number, wallScale) > 0) {
-    TrimRevolutions(revolutions, removeFront, removeBack);
+// Loaded and trimmed as every build and every save does it; kBuilt when revolutions remain.
+BuildStatus LoadTrimmed(PipeFile& pipe, int number, double wallScale, std::uint32_t removeFront,
+                        std::uint32_t removeBack) {
+  if (LoadWallRevolutions(pipe, number, wallScale) == 0) {
+    return BuildStatus::kNoRevolutions;
   }
-  return revolutions;
+  RevolutionList& revolutions = pipe.wallChannels[static_cast<std::size_t>(number - 1)].revolutions;
+  TrimRevolutions(revolutions, removeFront, removeBack);
+  return revolutions.empty() ? BuildStatus::kTrimmedAway : BuildStatus::kBuilt;
 }
 
 }  // namespace
@@ -60,11 +61,12 @@ BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex, const std::string&
   }
   const WallMatrix& wall = pipe.wallMatrix;
   WallChannel& channel = pipe.wallChannels[static_cast<std::size_t>(channelIndex)];
-  RevolutionList& raw =
-      LoadTrimmed(pipe, channelIndex + 1, channel.wallScale, wall.removeFront, wall.removeBack);
-  if (raw.empty()) {
-    return BuildStatus::kNoRevolutions;
+  if (const BuildStatus loaded =
+          LoadTrimmed(pipe, channelIndex + 1, channel.wallScale, wall.removeFront, wall.removeBack);
+      loaded != BuildStatus::kBuilt) {
+    return loaded;
   }
+  RevolutionList& raw = channel.revolutions;
   // The channel keeps the samples as loaded; the correction works on a copy.
   RevolutionList corrected = raw;
   CorrectWallChannel(corrected, pipe.header.wallJumpSize, encoderLog);
@@ -85,14 +87,17 @@ BuildStatus BuildMergedWallMatrix(PipeFile& pipe, const MergedWallBuild& build,
   const auto scaleOf = [&build](int number) {
     return build.wallScales[static_cast<std::size_t>(number - 1)];
   };
-  // The same channel twice loads the same samples twice: both references then see them.
-  const RevolutionList& primary =
-      LoadTrimmed(pipe, build.primary, scaleOf(build.primary), build.removeFront, build.removeBack);
-  const RevolutionList& secondary =
-      LoadTrimmed(pipe, build.secondary, scaleOf(build.secondary), build.removeFront, build.removeBack);
-  if (primary.empty() || secondary.empty()) {
-    return BuildStatus::kNoRevolutions;
+  for (const int number : {build.primary, build.secondary}) {
+    // The same channel twice loads the same samples twice.
+    if (const BuildStatus loaded =
+            LoadTrimmed(pipe, number, scaleOf(number), build.removeFront, build.removeBack);
+        loaded != BuildStatus::kBuilt) {
+      return loaded;
+    }
   }
+  const RevolutionList& primary = pipe.wallChannels[static_cast<std::size_t>(build.primary - 1)].revolutions;
+  const RevolutionList& secondary =
+      pipe.wallChannels[static_cast<std::size_t>(build.secondary - 1)].revolutions;
   std::optional<RevolutionList> merged = MergeChannels(primary, secondary, build.direction);
   if (!merged) {
     return BuildStatus::kCannotMerge;

@@ -18,6 +18,13 @@
 
 namespace ductora {
 
+// The wall channels Draw Channels builds from, 1 to 4: the first for the current pipe, the second
+// for the overlay.
+struct DrawChannelChoice {
+  int first = 1;
+  int second = 3;
+};
+
 // Frames draw panels only once a file was opened.
 enum class DocumentState { kNone, kOpen };
 
@@ -53,6 +60,7 @@ struct AppState {
   std::unique_ptr<platform::Dialog> burstDialog;
   std::unique_ptr<platform::Dialog> dataDisplay;
   std::unique_ptr<platform::Dialog> indicationDialog;
+  std::unique_ptr<platform::Dialog> drawChannelsDialog;  // re-created with every open
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;
   std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};
@@ -71,6 +79,8 @@ struct AppState {
   PipeString pipeString;
   // The Collapse Pressure dialog's choices, kept for the run; "Plot" hands them to the current pipe.
   CollapseChoices collapseChoices;
+  // Draw Channels' choices, kept for the run.
+  DrawChannelChoice drawChannels;
 };
 
 }  // namespace ductora

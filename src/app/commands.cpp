@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/data_display_dialog.h"
+#include "app/draw_channels_dialog.h"
 #include "app/file_choice.h"
 #include "app/file_commands.h"
 #include "app/goto_dialog.h"
@@ -12,9 +13,11 @@
 #include "app/input_recording.h"
 #include "app/navigation.h"
 #include "app/od_length_commands.h"
+#include "app/od_matrix_dialog.h"
 #include "app/open_data_file.h"
 #include "app/panels.h"
 #include "app/save_pipe.h"
+#include "app/wall_matrix_dialog.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 
@@ -179,6 +182,15 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdClipBack:
       editOdLength(app, OdLengthEdit::kClipBack);
+      break;
+    case kCmdWallMatrix:
+      runWallMatrixDialog(app);
+      break;
+    case kCmdOdMatrix:
+      runOdMatrixDialog(app);
+      break;
+    case kCmdChannels:
+      showDrawChannelsDialog(app);
       break;
     case kCmdGoto:
       showGotoDialog(app);

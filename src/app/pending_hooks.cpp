@@ -1,6 +1,7 @@
 #include "app/pending_hooks.h"
 
 #include "app/data_display_dialog.h"
+#include "app/draw_channels_dialog.h"
 #include "app/help_dialogs.h"
 #include "app/indication_dialog.h"
 #include "app/pressure_dialogs.h"
@@ -11,10 +12,12 @@ void destroyFileDialogs(AppState& app) {
   destroyIndicationDialog(app);
   destroyDataDisplayDialog(app);
   destroyGotoAndHelpDialogs(app);
+  destroyDrawChannelsDialog(app);
   destroyPressureDialogs(app);
 }
 void createFileDialogs(AppState& app) {
   createGotoAndHelpDialogs(app);
+  createDrawChannelsDialog(app);
   createPressureDialogs(app);
   createDataDisplayDialog(app);
   createIndicationDialog(app);

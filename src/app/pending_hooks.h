@@ -10,8 +10,7 @@ namespace ductora {
 // beyond what is listed.
 
 // Ends Data Display and destroys the previous file's modeless dialogs: Indication, Data
-// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst. All but Draw
-// Channels so far.
+// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst.
 void destroyFileDialogs(AppState& app);
 // Creates them again, hidden, with the pressure dialogs' default texts.
 void createFileDialogs(AppState& app);

@@ -13,6 +13,7 @@
 #include "analysis/od_build.h"
 #include "analysis/pipe_measures.h"
 #include "analysis/wall_build.h"
+#include "analysis/wall_build_check.h"
 
 namespace ductora::cli {
 
@@ -100,39 +101,33 @@ int save(PipeFile& pipe, const std::string& out) {
 }
 
 // The dialog's fields, overridden by the options given; empty (after a message) on a usage error.
-std::optional<MergedWallBuild> wallSettings(const WallOptions& options, const PipeFile& pipe) {
-  const WallMatrixFields fields = WallMatrixFieldsOf(pipe);
-  MergedWallBuild build;
-  build.primary = given(options.primaryOption) ? options.primary : fields.primary;
-  build.secondary = given(options.secondaryOption) ? options.secondary : 0;
-  build.removeFront =
-      given(options.removeFrontOption) ? CountsOfInches(options.removeFront) : fields.removeFront;
-  build.removeBack = given(options.removeBackOption) ? CountsOfInches(options.removeBack) : fields.removeBack;
-  build.deltaX = given(options.deltaXOption) ? options.deltaX : fields.deltaX;
-  build.deltaY = given(options.deltaYOption) ? options.deltaY : fields.deltaY;
-  build.wallScales = fields.wallScales;
+std::optional<WallBuildRequest> wallRequest(const WallOptions& options, const WallMatrixFields& fields) {
+  WallBuildRequest request;
+  request.primary = given(options.primaryOption) ? options.primary : fields.primary;
+  request.secondary = given(options.secondaryOption) ? options.secondary : 0;
+  request.removeFrontInches =
+      given(options.removeFrontOption) ? options.removeFront : fields.removeFront / kCountsPerInch;
+  request.removeBackInches =
+      given(options.removeBackOption) ? options.removeBack : fields.removeBack / kCountsPerInch;
+  request.deltaX = given(options.deltaXOption) ? options.deltaX : fields.deltaX;
+  request.deltaY = given(options.deltaYOption) ? options.deltaY : fields.deltaY;
+  request.wallScales = fields.wallScales;
   for (const std::string& text : options.wallScales) {
-    if (!applyWallScale(text, build.wallScales)) {
+    if (!applyWallScale(text, request.wallScales)) {
       usageError("--wall-scale takes N=VALUE with N 1..4 and a scale of at least 0, not \"" + text + "\"");
       return std::nullopt;
     }
   }
-  const std::uint32_t jump = given(options.jumpOption) ? options.jump : fields.jumpSize;
-  const bool merged = build.secondary != 0;
-  if (jump == 0) {
+  request.jumpSize = given(options.jumpOption) ? options.jump : fields.jumpSize;
+  if (request.jumpSize == 0) {
     usageError("a jump size of 0 rebuilds nothing (the pipe stores 0: give --jump)");
     return std::nullopt;
   }
-  if (jump > (merged ? 65535U : 255U)) {
-    usageError(merged ? "--jump takes 1..65535"
-                      : "--jump takes 1..255 for a one-channel build (the pipe stores 8 bits)");
-    return std::nullopt;
-  }
-  build.jumpSize = static_cast<std::uint16_t>(jump);
-  build.direction = options.left ? AppendDirection::kLeft : AppendDirection::kRight;
-  build.displayRaw = options.displayRaw;
-  build.encoderLog = options.encoderLog;
-  return build;
+  request.direction = options.left ? AppendDirection::kLeft : AppendDirection::kRight;
+  request.displayRaw = options.displayRaw;
+  // A one-channel build here builds with the settings given, not only with the stored ones.
+  request.storesSettings = true;
+  return request;
 }
 
 // A one-channel build uses the pipe's stored settings, so the given ones are stored first.
@@ -148,18 +143,6 @@ void storeSettings(PipeFile& pipe, const MergedWallBuild& build) {
 }
 
 int runWall(const WallOptions& options) {
-  if (!isInches(options.removeFront) || !isInches(options.removeBack)) {
-    return usageError("--remove-front and --remove-back take inches of at least 0");
-  }
-  if (given(options.deltaXOption) && !(options.deltaX > 0.0 && std::isfinite(options.deltaX))) {
-    return usageError("--delta-x takes a positive number of inches");
-  }
-  if (given(options.deltaYOption) && !(options.deltaY > 0.0 && options.deltaY <= 360.0)) {
-    return usageError("--delta-y takes degrees above 0 and at most 360");
-  }
-  if (given(options.secondaryOption) && (options.secondary < 0 || options.secondary > 4)) {
-    return usageError("--secondary takes 0..4");
-  }
   if ((options.left || options.displayRaw) && !(given(options.secondaryOption) && options.secondary != 0)) {
     return usageError("--left and --display-raw join two channels: give --secondary");
   }
@@ -167,15 +150,20 @@ int runWall(const WallOptions& options) {
   if (!pipe) {
     return kFileError;
   }
-  const std::optional<MergedWallBuild> build = wallSettings(options, *pipe);
-  if (!build) {
+  const WallMatrixFields fields = WallMatrixFieldsOf(*pipe);
+  const std::optional<WallBuildRequest> request = wallRequest(options, fields);
+  if (!request) {
     return kUsageError;
   }
-  if (build->primary < 1 || build->primary > 4) {
-    if (given(options.primaryOption)) {
-      return usageError("--primary takes 1..4");
-    }
+  if (request->primary == 0 && !given(options.primaryOption)) {
     reportFileError(options.file, "no raw wall channel holds samples");
+    return kFileError;
+  }
+  if (const auto problem = CheckWallBuild(*pipe, *request)) {
+    if (problem->kind == WallBuildProblem::Kind::kBadValue) {
+      return usageError(problem->message);
+    }
+    reportFileError(options.file, "cannot rebuild the wall matrix: " + problem->message);
     return kFileError;
   }
   // The build cannot report a log it could not append to, so it is tried first.
@@ -183,13 +171,17 @@ int runWall(const WallOptions& options) {
     reportFileError(options.encoderLog, "cannot be opened for appending");
     return kFileError;
   }
+  MergedWallBuild build = MergedBuildOf(*request, options.encoderLog);
+  // Removals not given keep their stored counts exactly, not through inches and back.
+  if (!given(options.removeFrontOption)) build.removeFront = fields.removeFront;
+  if (!given(options.removeBackOption)) build.removeBack = fields.removeBack;
   BuildStatus status = BuildStatus::kBuilt;
-  if (build->secondary != 0) {
+  if (build.secondary != 0) {
     RevolutionStartTable starts{};
-    status = BuildMergedWallMatrix(*pipe, *build, starts);
+    status = BuildMergedWallMatrix(*pipe, build, starts);
   } else {
-    storeSettings(*pipe, *build);
-    status = BuildWallMatrix(*pipe, build->primary - 1, options.encoderLog);
+    storeSettings(*pipe, build);
+    status = BuildWallMatrix(*pipe, build.primary - 1, options.encoderLog);
   }
   if (status != BuildStatus::kBuilt) {
     reportFileError(options.file,

@@ -122,6 +122,11 @@ bool PipeString::loadOverlay(const std::string& path) {
   return true;
 }
 
+void PipeString::setOverlay(PipeFile pipe) {
+  drop(overlay_);
+  overlay_ = std::make_unique<PipeFile>(std::move(pipe));
+}
+
 int PipeString::moveBy(float delta) {
   if (!std::isfinite(delta)) {
     return 0;

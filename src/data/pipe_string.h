@@ -62,6 +62,8 @@ class PipeString {
   // Replaces the overlay. A file that cannot be read leaves the previous overlay in place and
   // returns false.
   bool loadOverlay(const std::string& path);
+  // Replaces the overlay with a pipe made in memory.
+  void setOverlay(PipeFile pipe);
 
   // Travel along the string: returns 1 or -1 when the current pipe changed, 0 otherwise.
   int moveBy(float delta);

@@ -113,6 +113,12 @@ TEST_F(WallBuild, StoredRemovalsTrimTheChannel) {
   pipe.wallMatrix.removeBack = CountsOfInches(5.0);
   ASSERT_EQ(BuildWallMatrix(pipe, 1, ""), BuildStatus::kBuilt);
   EXPECT_NEAR(pipe.wallMatrix.rows, fullRows - 45.0, 3.0);
+  // Removals that leave no revolution are told apart from a channel without any.
+  const std::vector<std::uint16_t> before = pipe.wallMatrix.data;
+  pipe.wallMatrix.removeFront = CountsOfInches(40.0);
+  pipe.wallMatrix.removeBack = CountsOfInches(30.0);
+  EXPECT_EQ(BuildWallMatrix(pipe, 1, ""), BuildStatus::kTrimmedAway);
+  EXPECT_EQ(pipe.wallMatrix.data, before);
 }
 
 TEST_F(WallBuild, AChannelWithoutSamplesLeavesTheMatrixAsItWas) {

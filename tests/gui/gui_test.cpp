@@ -519,6 +519,32 @@ TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST_F(GuiTest, ModifyPipeMatrixIsFilledWhenDrawnAndOkRebuilds) {
+  const std::vector<std::uint16_t> before = app.pipeString.current()->wallMatrix.data;
+  QString title;
+  QStringList shown;
+  QTimer::singleShot(200, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    title = modal->windowTitle();
+    for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) shown << edit->text();
+    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+      if (button->text() == "OK") button->click();
+    }
+  });
+  // A refused build would leave a message box over the dialog: nothing may stay waiting.
+  QObject guard;
+  QTimer::singleShot(5000, &guard, [] {
+    while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  platform.qtMenu().action(kCmdWallMatrix)->trigger();
+  EXPECT_EQ(title, "Modify Pipe Matrix");
+  EXPECT_TRUE(shown.contains("0.333333333")) << shown.join("|").toStdString();
+  EXPECT_NE(app.pipeString.current()->wallMatrix.data, before);
+  EXPECT_TRUE(app.modified);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(GuiTest, TheTitleNamesTheFileAndMarksUnsavedChanges) {
   QMainWindow& window = platform.mainWindow();
   const QString first = QString::fromStdString(dir.file("GUI-001.kqvw"));
