@@ -3,6 +3,7 @@
 #include <array>
 
 #include "shell_dialogs.h"
+#include "statistics_dialogs.h"
 
 namespace ductora::resources {
 namespace {
@@ -173,6 +174,9 @@ const DialogTable* FindDialog(int resourceId) {
     if (table.resourceId == resourceId) return &table;
   }
   for (const DialogTable& table : ShellDialogs()) {
+    if (table.resourceId == resourceId) return &table;
+  }
+  for (const DialogTable& table : StatisticsDialogs()) {
     if (table.resourceId == resourceId) return &table;
   }
   return nullptr;

@@ -10,6 +10,7 @@
 #include "app/gl_window_set.h"
 #include "app/mouse_tracker.h"
 #include "app/panel_table.h"
+#include "app/readout_cache.h"
 #include "app/view_mode.h"
 #include "data/pipe_string.h"
 #include "platform/platform.h"
@@ -47,6 +48,11 @@ struct AppState {
   std::vector<std::unique_ptr<platform::Dialog>> helpDialogs;
   std::unique_ptr<platform::Dialog> collapseDialog;  // Collapse Pressure, re-created with every open
   std::unique_ptr<platform::Dialog> burstDialog;
+  // The Statistics and Pipe windows, re-created with every open in the layout the data allow.
+  std::unique_ptr<platform::Dialog> statisticsWindow;
+  std::unique_ptr<platform::Dialog> pipeWindow;
+  ReadoutCache statisticsReadouts;
+  ReadoutCache pipeWindowReadouts;
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;
   std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};

@@ -4,8 +4,8 @@
 
 #include "app/help_dialogs.h"
 #include "app/navigator_dialog.h"
-#include "app/pending_hooks.h"
 #include "app/pipe_view_draw.h"
+#include "app/pipe_window.h"
 #include "resources/dialog_table.h"
 
 namespace ductora {

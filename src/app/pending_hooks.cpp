@@ -1,7 +1,9 @@
 #include "app/pending_hooks.h"
 
 #include "app/help_dialogs.h"
+#include "app/pipe_window.h"
 #include "app/pressure_dialogs.h"
+#include "app/statistics_window.h"
 
 namespace ductora {
 
@@ -13,9 +15,9 @@ void createFileDialogs(AppState& app) {
   createGotoAndHelpDialogs(app);
   createPressureDialogs(app);
 }
-void createDialogPanel(AppState&, PanelId) {}
-void initStatisticsSliders(AppState&) {}
-void refreshDialogReadouts(AppState&) {}
-void initPipeDialogSliders(AppState&) {}
+void refreshDialogReadouts(AppState& app) {
+  FillStatistics(app);
+  refreshPipeWindowReadouts(app);
+}
 
 }  // namespace ductora
