@@ -175,6 +175,17 @@ TEST_F(StatisticsWindowsTest, StatisticsSlidersSetTheLimitsTheyReach) {
   runFrame(app, 0.0);
   EXPECT_EQ(statistics->text(kStatUpperWallReadout), "450");
   EXPECT_EQ(statistics->text(kStatLowerOffsetReadout), "-900");
+
+  // Limits typed in Gray Scale move the sliders, so a later drag keeps them.
+  platform.scriptModal(kDialogGrayScale, [](HeadlessDialog& dialog) {
+    dialog.send({DialogEvent::Kind::kPaint});
+    dialog.setText(kGrayLowerWall, "150");
+    dialog.send({DialogEvent::Kind::kCommand, kIdOk});
+  });
+  command(kCmdGrayScale);
+  statistics->dragSlider(kStatUpperWall, 500);
+  EXPECT_EQ(current().header.lowerWall, 150);
+  EXPECT_EQ(current().header.upperWall, 500);
 }
 
 // The window's texts for a stretch, as the command line's range query gives them.

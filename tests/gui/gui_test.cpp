@@ -15,6 +15,7 @@
 #include <map>
 #include <vector>
 
+#include "analysis/range_values.h"
 #include "app/app_state.h"
 #include "app/frame.h"
 #include "app/startup.h"
@@ -28,6 +29,7 @@
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "resources/shell_dialogs.h"
+#include "resources/statistics_dialogs.h"
 #include "resources/window_images.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -296,6 +298,41 @@ TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {
   platform.qtMenu().action(kCmdControls)->trigger();
   EXPECT_EQ(controls.title, "Controls");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(GuiTest, StatisticsAndPipeWindowsFollowTheirSliders) {
+  auto& statistics = dynamic_cast<platform::qt::QtDialog&>(*app.statisticsWindow);
+  EXPECT_TRUE(statistics.widget().isVisible());
+  const PipeFile& pipe = *app.pipeString.current();
+  auto* upperWall = qobject_cast<QSlider*>(statistics.control(kStatUpperWall));
+  ASSERT_NE(upperWall, nullptr);
+  EXPECT_EQ(upperWall->value(), pipe.header.upperWall);
+  EXPECT_EQ(upperWall->pageStep(), 1);
+  upperWall->setValue(upperWall->value() + 20);  // dragged there and let go
+  mouse(upperWall, QEvent::MouseButtonRelease, QPoint(2, 2));
+  EXPECT_EQ(pipe.header.upperWall, upperWall->value());
+  loopIteration(app);
+  EXPECT_EQ(statistics.text(kStatUpperWallReadout), std::to_string(upperWall->value()));
+  char x[32];
+  std::snprintf(x, sizeof x, "%.3f\"", static_cast<double>(app.pipeString.position));
+  EXPECT_EQ(statistics.text(kStatX), x);
+  EXPECT_NE(statistics.text(kStatY).find("\u00b0"), std::string::npos);
+
+  platform.qtMenu().action(kCmdPipe)->trigger();
+  auto& pipeWindow = dynamic_cast<platform::qt::QtDialog&>(*app.pipeWindow);
+  EXPECT_TRUE(pipeWindow.widget().isVisible());
+  auto* right = qobject_cast<QSlider*>(pipeWindow.control(kPipeRight));
+  ASSERT_NE(right, nullptr);
+  EXPECT_EQ(right->maximum(), static_cast<int>(app.pipeString.currentLength()));
+  right->setValue(10);
+  char wall[64];
+  const RangeExtreme thinnest = PipeRangeValues(pipe, 0, 10).wall.min;
+  std::snprintf(wall, sizeof wall, "%.3f (%.2f %%)", thinnest.value, thinnest.percent);
+  EXPECT_EQ(pipeWindow.text(kPipeWindowGroups[0].minValue), wall);
+  loopIteration(app);
+  EXPECT_EQ(pipeWindow.text(kPipeRightReadout), "10.000");
+  pipeWindow.deliver({platform::DialogEvent::Kind::kCommand, kIdCancel});
+  EXPECT_FALSE(pipeWindow.widget().isVisible());
 }
 
 TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {
