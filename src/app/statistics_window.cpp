@@ -1,5 +1,6 @@
 #include "app/statistics_window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -34,7 +35,8 @@ void setUpLimitSlider(platform::Dialog& dialog, int id, int value, int reach, in
 // The whole part of a display scale read from a file, whatever its bits.
 int wholeScale(float scale) {
   if (!std::isfinite(scale)) return kMinDisplayScale;
-  return static_cast<int>(std::clamp(std::trunc(scale), -1.0F, static_cast<float>(kMaxDisplayScale + 1)));
+  return static_cast<int>(std::clamp(std::trunc(scale), static_cast<float>(kMinDisplayScale),
+                                     static_cast<float>(kMaxDisplayScale)));
 }
 
 template <typename Action>
