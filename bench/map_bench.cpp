@@ -1,7 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-
 #include "analysis/pipe_measures.h"
 #include "app/app_state.h"
 #include "app/commands.h"
@@ -53,20 +51,13 @@ BENCHMARK(BM_MapTextureUpload)->Unit(benchmark::kMillisecond)->Repetitions(5)->R
 // around the current one.
 void BM_PipeViewFrameNinePipes(benchmark::State& state) {
   testing::TempDir dir;
-  std::ofstream list(dir.file("string.kqstr"));
-  for (int i = 1; i <= 9; ++i) {
-    const std::string path = dir.file("p" + std::to_string(i) + ".kqvw");
-    testing::SyntheticPipeOptions options;
-    options.seed = static_cast<std::uint32_t>(i);
-    options.withRawWall = false;
-    options.withRawOd = false;
-    testing::writeSyntheticPipe(path, options);
-    list << path << '\n';
-  }
-  list.close();
+  testing::SyntheticPipeOptions options;
+  options.withRawWall = false;
+  options.withRawOd = false;
+  const std::string list = testing::writeSyntheticString(dir.path().string(), 9, options);
   platform::headless::HeadlessPlatform platform;
   AppState app(platform);
-  startApp(app, dir.file("string.kqstr"));
+  startApp(app, list);
   app.pipeString.jumpTo(5);
   runCommand(app, resources::kCmdDraw2DWall2DOd);
   for (const PanelId id : kFrameOrder) {

@@ -21,18 +21,11 @@ using namespace ductora;
 // open, pipe `current` current with the program's window of loaded pipes around it.
 struct OpenString {
   OpenString(int pipes, int current) {
-    std::ofstream list(dir.file("string.kqstr"));
-    for (int i = 1; i <= pipes; ++i) {
-      const std::string path = dir.file("p" + std::to_string(i) + ".kqvw");
-      testing::SyntheticPipeOptions options;
-      options.seed = static_cast<std::uint32_t>(i);
-      options.withRawWall = false;
-      options.withRawOd = false;
-      testing::writeSyntheticPipe(path, options);
-      list << path << '\n';
-    }
-    list.close();
-    startApp(app, dir.file("string.kqstr"));
+    testing::SyntheticPipeOptions options;
+    options.withRawWall = false;
+    options.withRawOd = false;
+    const std::string list = testing::writeSyntheticString(dir.path().string(), pipes, options);
+    startApp(app, list);
     app.pipeString.jumpTo(current);
   }
   // One frame of the panel alone, as the frame cycle draws it.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "data_dialogs.h"
 #include "shell_dialogs.h"
 #include "statistics_dialogs.h"
 
@@ -177,6 +178,9 @@ const DialogTable* FindDialog(int resourceId) {
     if (table.resourceId == resourceId) return &table;
   }
   for (const DialogTable& table : StatisticsDialogs()) {
+    if (table.resourceId == resourceId) return &table;
+  }
+  for (const DialogTable& table : DataDialogs()) {
     if (table.resourceId == resourceId) return &table;
   }
   return nullptr;

@@ -16,29 +16,39 @@ PipeSampler::PipeSampler(const PipeFile& pipe)
       flipped_(pipe.flipped()),
       calibrationOd_(pipe.header.calibrationOd) {}
 
-const std::uint16_t* PipeSampler::WallRow(std::int64_t displayRow) const {
+std::optional<std::int64_t> PipeSampler::WallRowIndex(std::int64_t displayRow) const {
   const std::int64_t k = wallRows_.offset;
   if (displayRow < k || displayRow >= wallRows_.rows + k) {
-    return nullptr;
+    return std::nullopt;
   }
   std::int64_t row = wallRows_.RowOf(displayRow);
   if (wallRows_.reversed) {
     row = wallRows_.Reverse(row);
   }
   if (!wallRows_.Contains(row)) {
-    return nullptr;
+    return std::nullopt;
   }
-  return wall_.data.data() + static_cast<std::size_t>(row) * wall_.columns;
+  return row;
 }
 
-const std::int16_t* PipeSampler::OdRow(std::int64_t row) const {
+std::optional<std::int64_t> PipeSampler::OdRowIndex(std::int64_t row) const {
   if (wallRows_.reversed) {
     row = wallRows_.Reverse(row);
   }
   if (row < 0 || row >= odRows_) {
-    return nullptr;
+    return std::nullopt;
   }
-  return od_.data.data() + static_cast<std::size_t>(row) * od_.columns;
+  return row;
+}
+
+const std::uint16_t* PipeSampler::WallRow(std::int64_t displayRow) const {
+  const std::optional<std::int64_t> row = WallRowIndex(displayRow);
+  return row ? wall_.data.data() + static_cast<std::size_t>(*row) * wall_.columns : nullptr;
+}
+
+const std::int16_t* PipeSampler::OdRow(std::int64_t row) const {
+  const std::optional<std::int64_t> index = OdRowIndex(row);
+  return index ? od_.data.data() + static_cast<std::size_t>(*index) * od_.columns : nullptr;
 }
 
 float OdDiameterAt(const PipeFile& pipe, double position, double angle) {

@@ -20,6 +20,13 @@ class PipeSampler {
   const std::uint16_t* WallRow(std::int64_t displayRow) const;
   // The OD row read for OD row `row` (reversed when the pipe is reversed); null outside.
   const std::int16_t* OdRow(std::int64_t row) const;
+  // The matrix rows behind WallRow and OdRow, for those who write what the display shows.
+  std::optional<std::int64_t> WallRowIndex(std::int64_t displayRow) const;
+  std::optional<std::int64_t> OdRowIndex(std::int64_t row) const;
+  // The matrix column shown at a display column: mirrored when flipped.
+  std::int64_t ShownColumn(std::int64_t column, std::int64_t columns) const {
+    return flipped_ ? FlipColumn(column, columns) : column;
+  }
 
   // Wall (thousandths) of a wall row at a display column, mirrored when flipped; 0 outside.
   std::uint16_t WallIn(const std::uint16_t* row, std::int64_t column) const {

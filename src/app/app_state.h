@@ -48,6 +48,8 @@ struct AppState {
   std::vector<std::unique_ptr<platform::Dialog>> helpDialogs;
   std::unique_ptr<platform::Dialog> collapseDialog;  // Collapse Pressure, re-created with every open
   std::unique_ptr<platform::Dialog> burstDialog;
+  std::unique_ptr<platform::Dialog> dataDisplay;
+  std::unique_ptr<platform::Dialog> indicationDialog;
   // The Statistics and Pipe windows, re-created with every open in the layout the data allow.
   std::unique_ptr<platform::Dialog> statisticsWindow;
   std::unique_ptr<platform::Dialog> pipeWindow;

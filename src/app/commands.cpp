@@ -2,8 +2,11 @@
 
 #include <array>
 
+#include "app/data_display_dialog.h"
 #include "app/goto_dialog.h"
 #include "app/gray_scale_dialog.h"
+#include "app/indication_dialog.h"
+#include "app/info_dialog.h"
 #include "app/input_recording.h"
 #include "app/navigation.h"
 #include "app/open_data_file.h"
@@ -148,6 +151,15 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdGoto:
       showGotoDialog(app);
+      break;
+    case kCmdData:
+      showDataDisplayDialog(app);
+      break;
+    case kCmdInfo:
+      runInfoDialog(app);
+      break;
+    case kCmdIndications:
+      showIndications(app);
       break;
     case kCmdNavigator:
       if (app.navigator) app.navigator->show();

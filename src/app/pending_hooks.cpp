@@ -1,6 +1,8 @@
 #include "app/pending_hooks.h"
 
+#include "app/data_display_dialog.h"
 #include "app/help_dialogs.h"
+#include "app/indication_dialog.h"
 #include "app/pipe_window.h"
 #include "app/pressure_dialogs.h"
 #include "app/statistics_window.h"
@@ -8,14 +10,19 @@
 namespace ductora {
 
 void destroyFileDialogs(AppState& app) {
+  destroyIndicationDialog(app);
+  destroyDataDisplayDialog(app);
   destroyGotoAndHelpDialogs(app);
   destroyPressureDialogs(app);
 }
 void createFileDialogs(AppState& app) {
   createGotoAndHelpDialogs(app);
   createPressureDialogs(app);
+  createDataDisplayDialog(app);
+  createIndicationDialog(app);
 }
 void refreshDialogReadouts(AppState& app) {
+  refreshDataDisplay(app);
   FillStatistics(app);
   refreshPipeWindowReadouts(app);
 }

@@ -10,8 +10,8 @@ namespace ductora {
 // beyond what is listed.
 
 // Ends Data Display and destroys the previous file's modeless dialogs: Indication, Data
-// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst. Goto, the help
-// dialogs and the pressure dialogs so far.
+// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst. All but Draw
+// Channels so far.
 void destroyFileDialogs(AppState& app);
 // Creates them again, hidden, with the pressure dialogs' default texts.
 void createFileDialogs(AppState& app);

@@ -288,21 +288,14 @@ TEST(MergeChannels, TheJoinedListHoldsAtMostTheRevolutionLimit) {
   EXPECT_EQ(MergeChannels(a, b, AppendDirection::kLeft)->size(), kMaxRevolutions);
 }
 
-TEST(RevolutionStarts, AnglesFromTheStartCountsOfTheRevolutions) {
+TEST(RevolutionStarts, TheTableHoldsTheLastBuildsStartCounts) {
   RevolutionStartTable starts{};
-  EXPECT_EQ(AngleOfRotationCount(starts, 12345), 0);  // empty table
   RecordRevolutionStarts(Channel(3, 0, 0, 1000), starts);
   ASSERT_EQ(starts[1], 1010U);
-  EXPECT_EQ(AngleOfRotationCount(starts, 1000), 0);
-  EXPECT_EQ(AngleOfRotationCount(starts, 1005), 180);
-  EXPECT_EQ(AngleOfRotationCount(starts, 1019), 324);
-  EXPECT_EQ(AngleOfRotationCount(starts, 1020), 0);  // no entry above: past the last start
-  EXPECT_EQ(AngleOfRotationCount(starts, 999), 0);   // before the first revolution
   // A shorter build leaves nothing of a longer one.
   RecordRevolutionStarts(Channel(10, 0, 0, 1000), starts);
   RecordRevolutionStarts(Channel(2, 0, 0, 0), starts);
   EXPECT_EQ(starts[2], 0U);
-  EXPECT_EQ(AngleOfRotationCount(starts, 15), 0);
 }
 
 using OdBuild = WallBuild;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -333,6 +334,31 @@ TEST_F(GuiTest, StatisticsAndPipeWindowsFollowTheirSliders) {
   EXPECT_EQ(pipeWindow.text(kPipeRightReadout), "10.000");
   pipeWindow.deliver({platform::DialogEvent::Kind::kCommand, kIdCancel});
   EXPECT_FALSE(pipeWindow.widget().isVisible());
+}
+
+TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {
+  const PipeHeader before = app.pipeString.current()->header;
+  QString title;
+  QStringList shown;
+  QTimer::singleShot(200, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    title = modal->windowTitle();
+    for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
+      shown << edit->text();
+      if (!edit->isReadOnly()) edit->setText("999");
+    }
+    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+      if (button->text() == "Cancel") button->click();
+    }
+  });
+  platform.qtMenu().action(kCmdInfo)->trigger();
+  EXPECT_EQ(title, "Info");
+  EXPECT_TRUE(shown.contains(QString::fromStdString(app.pipeString.current()->path)))
+      << shown.join("|").toStdString();
+  EXPECT_EQ(app.pipeString.current()->header, before);
+  EXPECT_FALSE(app.modified);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {

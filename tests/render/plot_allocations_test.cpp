@@ -1,37 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "analysis/pipe_measures.h"
 #include "gl_test_context.h"
 #include "render/line_plot_panels.h"
 #include "render/panel_gl.h"
+#include "support/counting_allocator.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"
-
-namespace {
-std::atomic<long> gAllocations{0};
-}  // namespace
-
-// Counts every allocation of this test program; only the test below reads the count. Arrays go
-// the same way, so every block is freed as it was allocated.
-void* operator new(std::size_t size) {
-  ++gAllocations;
-  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  ++gAllocations;
-  return std::malloc(size == 0 ? 1 : size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace ductora::render {
 namespace {
@@ -58,9 +33,9 @@ TEST(PlotAllocations, EachPanelAllocatesOnlyItsSeries) {
   // The GL driver builds its own code on first use; that is not the plots' doing.
   for (int panel = 0; panel <= static_cast<int>(LinePlotPanel::kBurst); ++panel) draw(panel);
   for (int panel = 0; panel <= static_cast<int>(LinePlotPanel::kBurst); ++panel) {
-    const long before = gAllocations;
+    const long before = testing::allocationCount();
     draw(panel);
-    EXPECT_LE(gAllocations - before, 1) << panel;
+    EXPECT_LE(testing::allocationCount() - before, 1) << panel;
   }
 }
 

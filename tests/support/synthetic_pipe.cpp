@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <numbers>
 #include <random>
@@ -11,6 +12,7 @@
 #include "data/pipe_blocks.h"
 #include "data/pipe_file.h"
 #include "support/block_file_builder.h"
+#include "support/temp_dir.h"
 
 namespace ductora::testing {
 
@@ -208,6 +210,20 @@ void writeSyntheticPipe(const std::string& path, const SyntheticPipeOptions& opt
   if (!out.flush()) {
     throw std::runtime_error("synthetic pipe: cannot write " + path);
   }
+}
+
+std::string writeSyntheticString(const std::string& folder, int pipes, SyntheticPipeOptions options) {
+  const std::filesystem::path base(folder);
+  std::string list;
+  for (int i = 1; i <= pipes; ++i) {
+    const std::string path = (base / ("p" + std::to_string(i) + ".kqvw")).string();
+    options.seed = static_cast<std::uint32_t>(i);
+    writeSyntheticPipe(path, options);
+    list += path + '\n';
+  }
+  const std::string listPath = (base / "string.kqstr").string();
+  writeText(listPath, list);
+  return listPath;
 }
 
 }  // namespace ductora::testing

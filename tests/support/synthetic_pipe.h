@@ -27,4 +27,8 @@ int syntheticRevolutions(const SyntheticPipeOptions& options);
 
 void writeSyntheticPipe(const std::string& path, const SyntheticPipeOptions& options);
 
+// A string of `pipes` synthetic pipes p1.kqvw .. pN.kqvw in `folder` (seeds 1..N, otherwise as
+// `options`) and its list file string.kqstr there, whose path is returned.
+std::string writeSyntheticString(const std::string& folder, int pipes, SyntheticPipeOptions options);
+
 }  // namespace ductora::testing

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -82,6 +84,9 @@ class DialogWindow : public QDialog {
 };
 
 namespace {
+
+// A list never asks for more than a screen's width.
+constexpr int kWidestList = 1200;
 
 QString toQString(std::string_view value) {
   return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
@@ -238,6 +243,8 @@ QWidget* QtDialog::makePicture(int bitmapId) {
 QWidget* QtDialog::makeList(int id) {
   auto* list = new QListWidget();
   list->setSelectionMode(QAbstractItemView::SingleSelection);
+  // List lines are tables laid out in columns of characters.
+  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this, id, list](QListWidgetItem* item) {
     list->setCurrentItem(item);
     deliver({DialogEvent::Kind::kListDoubleClick, id});
@@ -323,7 +330,14 @@ void QtDialog::clearList(int id) {
 }
 
 void QtDialog::addListLine(int id, const std::string& line) {
-  if (auto* list = qobject_cast<QListWidget*>(control(id))) list->addItem(QString::fromStdString(line));
+  auto* list = qobject_cast<QListWidget*>(control(id));
+  if (list == nullptr) return;
+  const QString text = QString::fromStdString(line);
+  list->addItem(text);
+  // Wide enough for its widest line, so a table is read without scrolling sideways.
+  const int wanted = list->fontMetrics().horizontalAdvance(text) + 2 * list->frameWidth() +
+                     list->verticalScrollBar()->sizeHint().width() + 8;
+  if (wanted > list->minimumWidth()) list->setMinimumWidth(std::min(wanted, kWidestList));
 }
 
 void QtDialog::selectListLine(int id, int index) {

@@ -1,0 +1,138 @@
+#include "data_dialogs.h"
+
+#include <array>
+
+namespace ductora::resources {
+namespace {
+
+using K = ControlKind;
+
+constexpr auto kInfoControls = std::to_array<ControlEntry>({
+    {K::kLabel, kNoControlId, "File:", 0},
+    {K::kReadOnlyEdit, kInfoFile, "", 0},
+    {K::kLabel, kNoControlId, "Created:", 1},
+    {K::kReadOnlyEdit, kInfoCreated, "", 1},
+    {K::kGroupBox, kNoControlId, "Job", 2, 1},
+    {K::kLabel, kNoControlId, "Unit No.:", 0, 1},
+    {K::kReadOnlyEdit, kInfoUnitNumber, "", 0, 1},
+    {K::kLabel, kNoControlId, "WO No.:", 0, 1},
+    {K::kEdit, kInfoWoNumber, "", 0, 1},
+    {K::kLabel, kNoControlId, "KQ No.:", 1, 1},
+    {K::kEdit, kInfoKqNumber, "", 1, 1},
+    {K::kLabel, kNoControlId, "Run No.:", 1, 1},
+    {K::kEdit, kInfoRunNumber, "", 1, 1},
+    {K::kLabel, kNoControlId, "OD:", 2, 1},
+    {K::kEdit, kInfoNominalOd, "", 2, 1},
+    {K::kLabel, kNoControlId, "Weight:", 2, 1},
+    {K::kReadOnlyEdit, kInfoWeight, "", 2, 1},
+    {K::kLabel, kNoControlId, "Wall:", 3, 1},
+    {K::kEdit, kInfoNominalWall, "", 3, 1},
+    {K::kLabel, kNoControlId, "Grade:", 3, 1},
+    {K::kReadOnlyEdit, kInfoGrade, "", 3, 1},
+    {K::kLabel, kNoControlId, "Range", 4, 1},
+    {K::kReadOnlyEdit, kInfoRange, "", 4, 1},
+    {K::kLabel, kNoControlId, "Start:", 4, 1},
+    {K::kReadOnlyEdit, kInfoStartEnd, "", 4, 1},
+    {K::kLabel, kNoControlId, "From:", 5, 1},
+    {K::kReadOnlyEdit, kInfoFrom, "", 5, 1},
+    {K::kButton, kInfoToggleFrom, "<>", 5, 1},
+    {K::kLabel, kNoControlId, "Rotation:", 5, 1},
+    {K::kReadOnlyEdit, kInfoRotation, "", 5, 1},
+    {K::kButton, kInfoToggleRotation, "<>", 5, 1},
+    {K::kLabel, kNoControlId, "Wall Angle:", 6, 1},
+    {K::kEdit, kInfoWallAngle, "", 6, 1},
+    {K::kLabel, kNoControlId, "Cal. OD:", 6, 1},
+    {K::kEdit, kInfoCalibrationOd, "", 6, 1},
+    {K::kLabel, kNoControlId, "Wall Start:", 7, 1},
+    {K::kEdit, kInfoWallStart, "", 7, 1},
+    {K::kGroupBox, kNoControlId, "Wall Data Present", 3, 2},
+    {K::kLabel, kNoControlId, "Job Info 1:", 0, 2},
+    {K::kReadOnlyEdit, kInfoFirstPresentFlag + 0, "", 0, 2},
+    {K::kLabel, kNoControlId, "Raw Wall:", 0, 2},
+    {K::kReadOnlyEdit, kInfoFirstPresentFlag + 1, "", 0, 2},
+    {K::kLabel, kNoControlId, "Matrix Wall:", 0, 2},
+    {K::kReadOnlyEdit, kInfoFirstPresentFlag + 2, "", 0, 2},
+    {K::kLabel, kNoControlId, "CSA:", 0, 2},
+    {K::kReadOnlyEdit, kInfoFirstPresentFlag + 3, "", 0, 2},
+    {K::kLabel, kNoControlId, "Wall Start:", 0, 2},
+    {K::kReadOnlyEdit, kInfoFirstPresentFlag + 4, "", 0, 2},
+    {K::kGroupBox, kNoControlId, "OD Data Present", 4, 3},
+    {K::kLabel, kNoControlId, "Job Info 2:", 0, 3},
+    {K::kReadOnlyEdit, kInfoFirstPresentFlag + 5, "", 0, 3},
+    {K::kLabel, kNoControlId, "Raw OD:", 0, 3},
+    {K::kReadOnlyEdit, kInfoFirstPresentFlag + 6, "", 0, 3},
+    {K::kLabel, kNoControlId, "Matrix OD:", 0, 3},
+    {K::kReadOnlyEdit, kInfoFirstPresentFlag + 7, "", 0, 3},
+    {K::kDefaultButton, kIdOk, "OK", 5},
+    {K::kButton, kIdCancel, "Cancel", 5},
+    {K::kButton, kIdHelp, "Help", 5},
+});
+
+constexpr auto kDataDisplayControls = std::to_array<ControlEntry>({
+    {K::kLabel, kNoControlId, "Revolution:", 0},
+    {K::kLabel, kDataRevolution, "0", 0},
+    {K::kLabel, kDataMode, "0", 0},
+    {K::kButton, kDataWallButton, "Wall Data", 0},
+    {K::kButton, kDataOdButton, "OD Data", 0},
+    {K::kLabel, kNoControlId,
+     "Angle      Rev -3    Rev -2     Rev -1         Rev          Rev +1    Rev +2    Rev +3", 1},
+    {K::kGroupBox, kNoControlId, "Deg", 2, 1},
+    {K::kLabel, kDataFirstAngleLabel + 0, "", 0, 1},
+    {K::kLabel, kDataFirstAngleLabel + 1, "", 1, 1},
+    {K::kLabel, kDataFirstAngleLabel + 2, "", 2, 1},
+    {K::kLabel, kDataFirstAngleLabel + 3, "", 3, 1},
+    {K::kLabel, kDataFirstAngleLabel + 4, "", 4, 1},
+    {K::kLabel, kDataFirstAngleLabel + 5, "", 5, 1},
+    {K::kLabel, kDataFirstAngleLabel + 6, "", 6, 1},
+    {K::kLabel, kDataFirstAngleLabel + 7, "", 7, 1},
+    {K::kLabel, kDataFirstAngleLabel + 8, "", 8, 1},
+    {K::kLabel, kDataFirstAngleLabel + 9, "", 9, 1},
+    {K::kLabel, kDataFirstAngleLabel + 10, "", 10, 1},
+    {K::kLabel, kDataFirstAngleLabel + 11, "", 11, 1},
+    {K::kLabel, kDataFirstAngleLabel + 12, "", 12, 1},
+    {K::kLabel, kDataFirstAngleLabel + 13, "", 13, 1},
+    {K::kListBox, kDataTable, "", 2},
+    {K::kLabel, kNoControlId, "Fixed Data Value", 3},
+    {K::kEdit, kDataFixedValue, "", 3},
+    {K::kLabel, kNoControlId, "Count", 3},
+    {K::kEdit, kDataCount, "", 3},
+    {K::kButton, kDataStartButton, "Start Position", 4},
+    {K::kEdit, kDataStart, "", 4},
+    {K::kButton, kDataEndButton, "End Position", 4},
+    {K::kEdit, kDataEnd, "", 4},
+    {K::kButton, kDataFillUp, "< Change ", 5},
+    {K::kButton, kDataFillDown, "Change >", 5},
+    {K::kButton, kDataShiftUp, "< Change", 6},
+    {K::kButton, kDataShiftDown, "Change >", 6},
+    {K::kButton, kDataCopyFirstAngle, "Change ^", 7},
+    {K::kButton, kDataCopyLastAngle, "Change V", 7},
+    {K::kButton, kDataHelp, "Help", 7},
+});
+
+constexpr auto kIndicationControls = std::to_array<ControlEntry>({
+    {K::kLabel, kNoControlId, "Indication #", 0},
+    {K::kLabel, kNoControlId, "Channel #", 0},
+    {K::kLabel, kNoControlId, "Indication Type", 0},
+    {K::kLabel, kNoControlId, " X   Loc. (in)", 0},
+    {K::kLabel, kNoControlId, "X Loc. F.Ref (ft)", 0},
+    {K::kLabel, kNoControlId, "Y  Loc.(Deg)", 0},
+    {K::kLabel, kNoControlId, "Amplitude(%)", 0},
+    {K::kListBox, kIndicationList, "", 1},
+    {K::kGroupBox, kNoControlId, "SHOW ALL IDNDICATIONS", 2, 1},
+    {K::kButton, kIndicationOn, "ON", 0, 1},
+    {K::kButton, kIndicationOff, "OFF", 0, 1},
+    {K::kButton, kIdCancel, "Close", 2},
+    {K::kButton, kIdHelp, "Help", 2},
+});
+
+constexpr auto kDataDialogs = std::to_array<DialogTable>({
+    {kDialogInfo, "Info", true, kInfoControls},
+    {kDialogDataDisplay, "Data Display ", false, kDataDisplayControls},
+    {kDialogIndication, "Indication Dialog", false, kIndicationControls},
+});
+
+}  // namespace
+
+std::span<const DialogTable> DataDialogs() { return kDataDialogs; }
+
+}  // namespace ductora::resources
