@@ -30,7 +30,12 @@ float CursorAtStep(std::int64_t index, double pitch) {
   if (!(pitch > 0.0) || index <= 0) {
     return 0.0F;
   }
-  auto cursor = static_cast<float>(static_cast<double>(index) * pitch);
+  const double start = static_cast<double>(index) * pitch;
+  // A pitch read from a damaged file can put the start beyond any float.
+  if (!(start < std::numeric_limits<float>::max())) {
+    return std::numeric_limits<float>::max();
+  }
+  auto cursor = static_cast<float>(start);
   // A float is at most a few steps below the product; each step up moves by one unit of the last place.
   for (int guard = 0;
        guard < 4 && std::trunc(static_cast<double>(cursor) / pitch) < static_cast<double>(index); ++guard) {
