@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -186,6 +187,22 @@ TEST_F(StatisticsWindowsTest, StatisticsSlidersSetTheLimitsTheyReach) {
   statistics->dragSlider(kStatUpperWall, 500);
   EXPECT_EQ(current().header.lowerWall, 150);
   EXPECT_EQ(current().header.upperWall, 500);
+}
+
+TEST_F(StatisticsWindowsTest, SlidersFollowTheCurrentPipe) {
+  const std::string list = dir.file("string.kqstr");
+  std::ofstream(list) << WriteRoundPipe(dir.file("round.kqvw")) << "\n"
+                      << pipe("plain.kqvw", PipeData::kComplete) << "\n";
+  open(list);
+  pipeWindow->dragSlider(kPipeLeft, 12);
+  statistics->dragSlider(kStatUpperWall, 380);
+  platform.dialog(kDialogNavigator)->send({DialogEvent::Kind::kCommand, kNavNextPipe});
+  ASSERT_EQ(app.pipeString.currentIndex(), 1U);
+  EXPECT_EQ(pipeWindow->slider(kPipeLeft)->position, 0);
+  EXPECT_EQ(pipeWindow->slider(kPipeRight)->position, 30);
+  EXPECT_EQ(statistics->slider(kStatUpperWall)->position, 0);  // the plain pipe's own limit
+  EXPECT_EQ(statistics->slider(kStatUpperWall)->maximum, 200);
+  EXPECT_EQ(current().header.upperWall, 0);
 }
 
 // The window's texts for a stretch, as the command line's range query gives them.
