@@ -8,6 +8,7 @@
 
 #include "analysis/pressure_series.h"
 #include "app/gl_window_set.h"
+#include "app/modified_flag.h"
 #include "app/mouse_tracker.h"
 #include "app/panel_table.h"
 #include "app/readout_cache.h"
@@ -36,6 +37,9 @@ struct AppState {
   double lastTickMs = 0.0;
   double elapsedSeconds = 0.0;
   bool quitPosted = false;
+  bool frameRequested = false;     // the shell changed what is shown outside any message
+  bool frameClockStopped = false;  // the loop slept since the last frame
+  std::uint64_t framesRun = 0;
 
   // Windows and dialogs
   GlWindowSet windows;
@@ -62,7 +66,7 @@ struct AppState {
   // Main view
   ViewMode viewMode = ViewMode::kNone;
   bool sliceEnabled = false;
-  bool modified = false;  // a dialog changed the pipe; stays set for the run (saving does not clear it)
+  ModifiedFlag modified;  // a dialog changed the pipe (see the type)
   std::string indicationPath;
 
   // Input

@@ -1,11 +1,19 @@
 #include "app/frame.h"
 
+#include "app/frame_decision.h"
 #include "app/navigation_update.h"
 #include "app/navigator_dialog.h"
 #include "app/panels.h"
 #include "app/pending_hooks.h"
 
 namespace ductora {
+namespace {
+
+// An idle loop still wakes now and then, so a wake-up the window system failed to deliver
+// cannot freeze the screen; at this rate it costs nothing.
+constexpr double kIdleWakeMs = 1000.0;
+
+}  // namespace
 
 void runFrame(AppState& app, double elapsedSeconds) {
   if (app.documentState == DocumentState::kOpen) {
@@ -13,6 +21,7 @@ void runFrame(AppState& app, double elapsedSeconds) {
     for (const PanelId id : kFrameOrder) {
       if (app.windows.isShown(id)) drawPanel(app, id);
     }
+    showDocumentInTitle(app);
     refreshNavigator(app);
     refreshDialogReadouts(app);
   }
@@ -20,13 +29,27 @@ void runFrame(AppState& app, double elapsedSeconds) {
   if (app.windows.isShown(kPipeViewPanel)) app.windows.makeCurrent(kPipeViewPanel);
 }
 
+void showDocumentInTitle(AppState& app) {
+  const PipeFile* pipe = app.pipeString.current();
+  app.platform.showDocument(pipe == nullptr ? std::string() : pipe->path, app.modified.unsaved());
+}
+
 void loopIteration(AppState& app) {
   app.platform.processEvents();
-  if (app.quitPosted || !app.appActive) return;
+  if (app.quitPosted) return;
+  if (!frameWanted(app, app.platform.takeMessagesHandled())) {
+    app.platform.waitForEvents(kIdleWakeMs);
+    app.frameClockStopped = true;
+    return;
+  }
   const double now = app.platform.nowMs();
-  app.elapsedSeconds = (now - app.lastTickMs) / 1000.0;
-  app.lastTickMs = app.platform.nowMs();
+  app.elapsedSeconds = frameStepSeconds(app, now);
+  app.lastTickMs = now;
+  app.frameClockStopped = false;
+  app.frameRequested = false;
   runFrame(app, app.elapsedSeconds);
+  ++app.framesRun;
+  app.platform.waitForNextFrame();
 }
 
 int runMainLoop(AppState& app) {

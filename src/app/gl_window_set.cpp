@@ -45,7 +45,7 @@ void GlWindowSet::shutdownError(const std::string& text) {
 }
 
 bool GlWindowSet::create(int slot, const std::string& className, const platform::Geometry& geometry,
-                         platform::WindowProc procedure, int parentSlot, bool show) {
+                         platform::WindowProc procedure, int parentSlot, bool show, bool backdrop) {
   if (slot < 0 || slot > kLastCreatableSlot) return false;
   GlWindowSlot& target = slots_[static_cast<std::size_t>(slot)];
   target.className = className;
@@ -57,6 +57,7 @@ bool GlWindowSet::create(int slot, const std::string& className, const platform:
   plan.className = className;
   plan.geometry = geometry;
   plan.show = show;
+  plan.backdrop = backdrop;
   plan.procedure = std::move(procedure);
   platform::SurfaceCreation creation;
   if (parentSlot != kNoParent && window(parentSlot) == nullptr) {

@@ -27,8 +27,9 @@ class GlWindowSet {
   explicit GlWindowSet(platform::Platform& platform) : platform_(platform) {}
 
   // Geometry is the client area. A parent slot that does not exist fails as window creation.
+  // A backdrop child fills its parent, maximised, below its siblings.
   bool create(int slot, const std::string& className, const platform::Geometry& geometry,
-              platform::WindowProc procedure, int parentSlot, bool show);
+              platform::WindowProc procedure, int parentSlot, bool show, bool backdrop = false);
   bool makeCurrent(int slot);
   // Swaps the slot last made current.
   void swapBuffers();

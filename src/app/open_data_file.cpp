@@ -1,5 +1,8 @@
 #include "app/open_data_file.h"
 
+#include <algorithm>
+
+#include "app/frame.h"
 #include "app/menu_rules.h"
 #include "app/navigation.h"
 #include "app/navigator_dialog.h"
@@ -15,7 +18,8 @@ void createPipeView(AppState& app) {
       app.windows.width(kMainWindowPanel), app.windows.height(kMainWindowPanel), app.platform.screen().edge);
   app.windows.create(
       kPipeViewPanel, app.windowClassNames[kPipeViewPanel], geometry,
-      [&app](const platform::WindowEvent& event) { pipeViewProcedure(app, event); }, kMainWindowPanel, true);
+      [&app](const platform::WindowEvent& event) { pipeViewProcedure(app, event); }, kMainWindowPanel, true,
+      true);
 }
 
 ViewMode chooseViewMode(const AppState& app) {
@@ -77,6 +81,12 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
   setPipeViewTitle(app);
   enableMenuForData(app.platform.menu(), app.pipeString.current());
+  app.modified.markSaved();
+  showDocumentInTitle(app);
+  if (opened.ok &&
+      std::ranges::find(app.pipeString.failedNames(), path) == app.pipeString.failedNames().end())
+    app.platform.addRecentFile(path);
+  app.frameRequested = true;
   reportUnreadFiles(app, path, opened);
 }
 

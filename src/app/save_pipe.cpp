@@ -15,6 +15,7 @@ bool saveCurrentPipeBeforeExit(AppState& app) {
       savePipeFile(*pipe, pipe->path, flags[kRawWallPresent] != 0, flags[kRawOdPresent] != 0);
   if (app.pleaseWait) app.pleaseWait->hide();
   app.windows.focus(kPipeViewPanel);
+  if (saved.ok) app.modified.markSaved();
   if (!saved.ok) {
     app.platform.messageBox("The pipe could not be saved to " + pipe->path + ": " + saved.error, "Error",
                             platform::MessageButtons::kOk, platform::MessageIcon::kWarning);

@@ -18,6 +18,7 @@ struct FileFilter {
   std::string pattern;  // "*.kqvw"
 };
 
+// The primary screen in logical pixels, the units windows are placed in.
 struct ScreenMetrics {
   int width = 0;
   int height = 0;
@@ -50,8 +51,23 @@ class Platform {
   // Milliseconds of a steady clock.
   virtual double nowMs() const = 0;
   virtual ScreenMetrics screen() const = 0;
+  // The main window's title: the document's file, a marker for unsaved changes, the program's
+  // name. An empty path names no document.
+  virtual void showDocument(const std::string& path, bool unsavedChanges) = 0;
+  // A file opened: first in the recent files, which outlive the run.
+  virtual void addRecentFile(const std::string& path) = 0;
   // Delivers the messages waiting, if any, to their procedures; never waits.
   virtual void processEvents() = 0;
+  // Whether any message reached a window or dialog procedure (paint notices aside) since the
+  // last call, wherever it was delivered.
+  virtual bool takeMessagesHandled() = 0;
+  // Sleeps until a message arrives (delivering it) or timeoutMs have passed.
+  virtual void waitForEvents(double timeoutMs) = 0;
+  // Paces frames: sleeps until the display's next refresh, delivering what arrives meanwhile.
+  // One wait per frame, however many windows it drew.
+  virtual void waitForNextFrame() = 0;
+  // The display's refresh period: one frame's worth of time.
+  virtual double frameIntervalMs() const = 0;
 };
 
 }  // namespace ductora::platform

@@ -7,6 +7,7 @@
 
 namespace ductora::platform {
 
+// Window geometry in logical pixels, the units the desktop places windows in.
 struct Geometry {
   int x = 0;
   int y = 0;
@@ -38,6 +39,9 @@ struct SurfaceSpec {
   Geometry geometry;
   Surface* parent = nullptr;  // none: the main window, with the menu and maximised
   bool show = true;
+  // The parent's backdrop: fills the parent's client area like a maximised child, caption in
+  // reach, and stays below every sibling whatever is clicked.
+  bool backdrop = false;
   WindowProc procedure;
   int iconId = resources::kProgramIconId;  // resource ids of the window's images
   int cursorId = resources::kCrosshairCursorId;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <variant>
 
 namespace ductora::platform {
@@ -13,7 +14,9 @@ constexpr int kKeyRight = 39;
 constexpr int kKeyDown = 40;
 
 // The messages a window's procedure receives.
-struct SizeEvent {  // the client area, in device pixels
+// The client area: device pixels for GL windows, whose viewports need them; logical pixels for
+// the main window, in which panels are placed.
+struct SizeEvent {
   int width = 0;
   int height = 0;
 };
@@ -36,12 +39,19 @@ struct ActivateEvent {
 };
 // The program lost the keyboard to another program (main window only).
 struct FocusLostEvent {};
+// Part of the window was uncovered or shown again and must be drawn.
+struct ExposeEvent {};
+// A file to open from outside the menu's dialogs: a recent file or a drop (main window only).
+struct OpenFileEvent {
+  std::string path;
+  bool append = false;
+};
 struct CommandEvent {  // a menu item chosen (main window only)
   int id = 0;
 };
 
 using WindowEvent = std::variant<SizeEvent, CloseEvent, KeyEvent, PointerMoveEvent, ButtonEvent,
-                                 ActivateEvent, FocusLostEvent, CommandEvent>;
+                                 ActivateEvent, FocusLostEvent, ExposeEvent, OpenFileEvent, CommandEvent>;
 using WindowProc = std::function<void(const WindowEvent&)>;
 
 }  // namespace ductora::platform

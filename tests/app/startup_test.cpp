@@ -57,27 +57,6 @@ TEST_F(StartupTest, ThePleaseWaitDialogClosesOnOk) {
   EXPECT_FALSE(pleaseWait->isVisible());
 }
 
-TEST_F(StartupTest, TheLoopRunsFramesWithTheElapsedTimeAndStopsWhileMinimised) {
-  start(pipe("p.kqvw", PipeData::kComplete));
-  platform.advanceClock(250.0);
-  loopIteration(app);
-  EXPECT_DOUBLE_EQ(app.elapsedSeconds, 0.25);
-  const int swaps = surface(1)->swapCount();
-  EXPECT_GT(swaps, 0);
-
-  platform.post(0, platform::ActivateEvent{true});
-  platform.advanceClock(1000.0);
-  loopIteration(app);
-  EXPECT_FALSE(app.appActive);
-  EXPECT_EQ(surface(1)->swapCount(), swaps);
-
-  // Restored: the first frame gets the whole pause as its step.
-  platform.post(0, platform::ActivateEvent{false});
-  loopIteration(app);
-  EXPECT_DOUBLE_EQ(app.elapsedSeconds, 1.0);
-  EXPECT_EQ(surface(1)->swapCount(), swaps + 1);
-}
-
 TEST_F(StartupTest, TheLoopEndsOnQuit) {
   start();
   platform.answerMessageBox(platform::MessageResult::kYes);

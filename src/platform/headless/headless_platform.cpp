@@ -22,7 +22,9 @@ SurfaceCreation HeadlessPlatform::createSurface(const SurfaceSpec& plan) {
     creation.failedStep = failAt;
     return creation;
   }
-  auto surface = std::make_unique<HeadlessSurface>(*this, plan);
+  SurfaceSpec watched = plan;
+  watched.procedure = delivered_.watch(plan.procedure);
+  auto surface = std::make_unique<HeadlessSurface>(*this, watched);
   HeadlessSurface* made = surface.get();
   surfaces_[plan.slot] = made;
   if (plan.parent != nullptr) zOrder_.push_back(plan.slot);
@@ -43,7 +45,7 @@ SurfaceCreation HeadlessPlatform::createSurface(const SurfaceSpec& plan) {
 std::unique_ptr<Dialog> HeadlessPlatform::createDialog(int resourceId, DialogProc procedure) {
   const resources::DialogTable* table = resources::FindDialog(resourceId);
   if (table == nullptr) return nullptr;
-  auto dialog = std::make_unique<HeadlessDialog>(*table, std::move(procedure), this);
+  auto dialog = std::make_unique<HeadlessDialog>(*table, delivered_.watch(std::move(procedure)), this);
   dialogs_.push_back(dialog.get());
   return dialog;
 }

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/delivery_flag.h"
 #include "platform/headless/headless_dialog.h"
 #include "platform/headless/headless_menu.h"
 #include "platform/headless/headless_surface.h"
@@ -43,7 +44,19 @@ class HeadlessPlatform : public Platform {
   std::string openFileDialog(const std::string& caption, const FileFilter& filter) override;
   double nowMs() const override { return clockMs_; }
   ScreenMetrics screen() const override { return screen_; }
+  void showDocument(const std::string& path, bool unsavedChanges) override {
+    documentPath_ = path;
+    documentUnsaved_ = unsavedChanges;
+  }
+  void addRecentFile(const std::string& path) override { recentFiles_.push_back(path); }
   void processEvents() override;
+  bool takeMessagesHandled() override { return delivered_.take(); }
+  // Nothing arrives from outside and nobody watches: no wait is ever needed.
+  void waitForEvents(double) override {}
+  void waitForNextFrame() override {}
+  double frameIntervalMs() const override { return kFrameIntervalMs; }
+
+  static constexpr double kFrameIntervalMs = 1000.0 / 60.0;
 
   // Scripting. A message box with more than an OK button needs an answer queued first;
   // a file dialog without one is cancelled.
@@ -66,6 +79,10 @@ class HeadlessPlatform : public Platform {
   // Surfaces from bottom to top of the z-order among siblings of the main window.
   const std::vector<int>& zOrder() const { return zOrder_; }
   int focusedSlot() const { return focused_; }
+  const std::string& documentPath() const { return documentPath_; }
+  bool documentUnsaved() const { return documentUnsaved_; }
+  // Oldest first.
+  const std::vector<std::string>& recentFiles() const { return recentFiles_; }
   // Runs inside the next modal dialog of that resource, e.g. to press a button.
   void scriptModal(int resourceId, std::function<void(HeadlessDialog&)> script);
 
@@ -79,6 +96,7 @@ class HeadlessPlatform : public Platform {
  private:
   ScreenMetrics screen_;
   double clockMs_ = 0.0;
+  DeliveryFlag delivered_;
   HeadlessMenu menu_;
   std::map<int, HeadlessSurface*> surfaces_;
   std::vector<HeadlessDialog*> dialogs_;
@@ -92,6 +110,9 @@ class HeadlessPlatform : public Platform {
   std::map<int, std::function<void(HeadlessDialog&)>> modalScripts_;
   std::vector<int> zOrder_;
   int focused_ = -1;
+  std::string documentPath_;
+  bool documentUnsaved_ = false;
+  std::vector<std::string> recentFiles_;
 };
 
 }  // namespace ductora::platform::headless

@@ -17,7 +17,8 @@ GlWindow::GlWindow(WindowProc procedure) : procedure_(std::move(procedure)) {
   format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
   format.setDepthBufferSize(16);
   format.setStencilBufferSize(1);
-  format.setSwapInterval(1);
+  // The loop paces the frames; a swap that waited for the display would wait once per panel.
+  format.setSwapInterval(0);
   setFormat(format);
 }
 
@@ -53,5 +54,9 @@ void GlWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void GlWindow::resizeEvent(QResizeEvent*) { send(SizeEvent{pixelWidth(), pixelHeight()}); }
+
+void GlWindow::exposeEvent(QExposeEvent*) {
+  if (isExposed()) send(ExposeEvent{});
+}
 
 }  // namespace ductora::platform::qt

@@ -22,6 +22,7 @@ class GlWindow : public QWindow {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void exposeEvent(QExposeEvent* event) override;
 
  private:
   void send(const WindowEvent& event);

@@ -29,6 +29,9 @@ int runForScreenshot(ductora::AppState& app, const std::string& path) {
 // ductora [FILE]: the arguments after the program, as one line, are the command line.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // Where the recent files are kept: ~/.config/Ductora/ductora.conf
+  QCoreApplication::setOrganizationName("Ductora");
+  QCoreApplication::setApplicationName("ductora");
   const QStringList arguments = QCoreApplication::arguments().mid(1);
   const std::string commandLine = arguments.join(' ').toStdString();
 

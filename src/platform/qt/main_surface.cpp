@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
 
 #include "platform/qt/window_pixmaps.h"
 
@@ -13,6 +12,8 @@ void MainSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCre
   auto* made = static_cast<MainSurface*>(creation.surface.get());
   window.setProcedure(plan.procedure);
   window.setWindowTitle(QString::fromStdString(plan.className));
+  // Ends the title of every window, after the document's name.
+  QGuiApplication::setApplicationDisplayName(QString::fromStdString(plan.className));
   // The main window's icon also stands for the program, e.g. on dialogs and the task bar.
   const QIcon icon = WindowIcon(plan.iconId);
   window.setWindowIcon(icon);
@@ -30,12 +31,7 @@ void MainSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCre
 
 bool MainSurface::makeCurrent() { return context_ != nullptr && context_->makeCurrent(offscreen_.get()); }
 
-Size MainSurface::clientSize() const {
-  const QWidget* viewport = window_.viewport();
-  const double ratio = window_.devicePixelRatio();
-  return {static_cast<int>(std::lround(viewport->width() * ratio)),
-          static_cast<int>(std::lround(viewport->height() * ratio))};
-}
+Size MainSurface::clientSize() const { return {window_.viewport()->width(), window_.viewport()->height()}; }
 
 void MainSurface::show() {
   // Without a window manager "maximised" means nothing, so take the screen's working area too.

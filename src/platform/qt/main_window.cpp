@@ -2,18 +2,34 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <cmath>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+
+#include "platform/qt/file_drops.h"
+#include "platform/qt/gl_window.h"
 
 namespace ductora::platform::qt {
 
-MainWindow::MainWindow() : area_(new QMdiArea(this)) {
+MainWindow::MainWindow() : area_(new QMdiArea(this)), subWindowStyle_(new CaptionKeepingStyle()) {
+  subWindowStyle_->setParent(this);
   setCentralWidget(area_);
   area_->setBackground(QBrush(Qt::darkGray));
   area_->viewport()->installEventFilter(this);
+  // Panels keep the size the user gave them when another one is activated.
+  area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+  setAcceptDrops(true);
+  qApp->installEventFilter(this);
   // Keys and buttons let go in another program are never reported to this one.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (state != Qt::ApplicationActive) send(FocusLostEvent{});
   });
+}
+
+int MainWindow::CaptionKeepingStyle::styleHint(StyleHint hint, const QStyleOption* option,
+                                               const QWidget* widget, QStyleHintReturn* returned) const {
+  if (hint == SH_Workspace_FillSpaceOnMaximize) return 1;
+  return QProxyStyle::styleHint(hint, option, widget, returned);
 }
 
 void MainWindow::send(const WindowEvent& event) {
@@ -31,12 +47,45 @@ void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == area_->viewport() && event->type() == QEvent::Resize) {
-    const double ratio = devicePixelRatio();
-    send(SizeEvent{static_cast<int>(std::lround(area_->viewport()->width() * ratio)),
-                   static_cast<int>(std::lround(area_->viewport()->height() * ratio))});
+void MainWindow::showDocument(const QString& path, bool unsavedChanges) {
+  if (path != windowFilePath()) {
+    // Without a title of its own the window shows the file's name, the marker and the
+    // program's name.
+    setWindowTitle(path.isEmpty() ? QGuiApplication::applicationDisplayName() : QString());
+    setWindowFilePath(path);
   }
+  // Every frame asks; only a change may touch the title.
+  if (unsavedChanges != isWindowModified()) setWindowModified(unsavedChanges);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) { handleDrop(event); }
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) { handleDrop(event); }
+
+void MainWindow::dropEvent(QDropEvent* event) { handleDrop(event); }
+
+bool MainWindow::handleDrop(QEvent* event) {
+  auto* drop = static_cast<QDropEvent*>(event);
+  const QStringList files = DroppableFiles(drop->mimeData());
+  if (files.isEmpty()) {
+    drop->ignore();
+    return true;
+  }
+  drop->acceptProposedAction();
+  if (event->type() == QEvent::Drop) {
+    for (qsizetype index = 0; index < files.size(); ++index)
+      send(OpenFileEvent{files[index].toStdString(), index > 0});
+  }
+  return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+      dynamic_cast<GlWindow*>(watched) != nullptr)
+    return handleDrop(event);
+  if (watched == area_->viewport() && event->type() == QEvent::Resize)
+    send(SizeEvent{area_->viewport()->width(), area_->viewport()->height()});
   return QMainWindow::eventFilter(watched, event);
 }
 

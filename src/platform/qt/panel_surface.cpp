@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QWidget>
 
+#include "platform/qt/backdrop.h"
 #include "platform/qt/window_pixmaps.h"
 
 namespace ductora::platform::qt {
@@ -29,7 +30,7 @@ class CloseToProcedure : public QObject {
 
 }  // namespace
 
-void PanelSurface::create(QMdiArea& area, const SurfaceSpec& plan, SurfaceCreation& creation) {
+void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCreation& creation) {
   std::unique_ptr<PanelSurface> surface(new PanelSurface());
   auto* glWindow = new GlWindow(plan.procedure);
   glWindow->setCursor(WindowCursor(plan.cursorId));
@@ -42,7 +43,8 @@ void PanelSurface::create(QMdiArea& area, const SurfaceSpec& plan, SurfaceCreati
   subWindow->setWindowTitle(QString::fromStdString(plan.className));
   subWindow->setWindowIcon(WindowIcon(plan.iconId));
   subWindow->installEventFilter(new CloseToProcedure(subWindow, plan.procedure));
-  area.addSubWindow(subWindow);
+  subWindow->setStyle(window.subWindowStyle());
+  window.area().addSubWindow(subWindow);
   surface->subWindow_ = subWindow;
   surface->glWindow_ = glWindow;
   creation.surface = std::move(surface);
@@ -54,6 +56,7 @@ void PanelSurface::create(QMdiArea& area, const SurfaceSpec& plan, SurfaceCreati
   const QMargins margins = subWindow->contentsMargins();
   subWindow->resize(plan.geometry.width + margins.left() + margins.right(),
                     plan.geometry.height + margins.top() + margins.bottom());
+  if (plan.backdrop) MakeBackdrop(*subWindow);
   if (!plan.show) subWindow->hide();
 
   glWindow->create();

@@ -7,8 +7,7 @@
 
 #include "platform/platform.h"
 #include "platform/qt/gl_window.h"
-
-class QMdiArea;
+#include "platform/qt/main_window.h"
 
 namespace ductora::platform::qt {
 
@@ -17,7 +16,7 @@ namespace ductora::platform::qt {
 class PanelSurface : public Surface {
  public:
   // Builds the window step by step into creation; on failure creation keeps what was built.
-  static void create(QMdiArea& area, const SurfaceSpec& plan, SurfaceCreation& creation);
+  static void create(MainWindow& window, const SurfaceSpec& plan, SurfaceCreation& creation);
   ~PanelSurface() override;
 
   bool makeCurrent() override;

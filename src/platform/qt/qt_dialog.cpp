@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,7 +20,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/qt/key_codes.h"
@@ -131,18 +131,54 @@ QtDialog::QtDialog(const resources::DialogTable& table, DialogProc procedure, QW
 
 QtDialog::~QtDialog() { delete window_.data(); }
 
+namespace {
+
+using RowKey = std::pair<int, int>;  // (group, row)
+
+// What a row of the table holds: its controls line up in the columns of their group's grid,
+// a row of one control spans them, and a row of push buttons stays a button row of its own.
+struct RowShape {
+  int controls = 0;
+  bool buttonsOnly = true;
+};
+
+std::map<RowKey, RowShape> rowShapes(const resources::DialogTable& table) {
+  using resources::ControlKind;
+  std::map<RowKey, RowShape> shapes;
+  for (const resources::ControlEntry& entry : table.controls) {
+    const int group = entry.kind == ControlKind::kGroupBox ? 0 : entry.group;
+    RowShape& shape = shapes[{group, entry.row}];
+    ++shape.controls;
+    shape.buttonsOnly = shape.buttonsOnly &&
+                        (entry.kind == ControlKind::kButton || entry.kind == ControlKind::kDefaultButton);
+  }
+  return shapes;
+}
+
+}  // namespace
+
 void QtDialog::build() {
   using resources::ControlKind;
-  auto* outer = new QVBoxLayout(window_);
-  std::map<int, QVBoxLayout*> groups;                // group number -> the box's own rows
-  std::map<std::pair<int, int>, QHBoxLayout*> rows;  // (group, row) -> row layout
-  auto rowLayout = [&](int group, int row) {
-    auto& layout = rows[{group, row}];
-    if (layout == nullptr) {
-      layout = new QHBoxLayout();
-      (group == 0 ? outer : groups.at(group))->addLayout(layout);
+  const std::map<RowKey, RowShape> shapes = rowShapes(table_);
+  std::map<int, QGridLayout*> grids{{0, new QGridLayout(window_)}};  // group number -> its grid
+  std::map<RowKey, int> nextColumn;
+  std::map<RowKey, QHBoxLayout*> buttonRows;
+  auto place = [&](int group, int row, QWidget* widget) {
+    QGridLayout* grid = grids.at(group);
+    const RowShape& shape = shapes.at({group, row});
+    if (shape.controls == 1) {
+      // A lone button keeps its own width, in the middle.
+      grid->addWidget(widget, row, 0, 1, -1, shape.buttonsOnly ? Qt::AlignHCenter : Qt::Alignment());
+    } else if (shape.buttonsOnly) {
+      QHBoxLayout*& buttons = buttonRows[{group, row}];
+      if (buttons == nullptr) {
+        buttons = new QHBoxLayout();
+        grid->addLayout(buttons, row, 0, 1, -1);
+      }
+      buttons->addWidget(widget);
+    } else {
+      grid->addWidget(widget, row, nextColumn[{group, row}]++);
     }
-    return layout;
   };
   for (const resources::ControlEntry& entry : table_.controls) {
     QWidget* widget = nullptr;
@@ -201,15 +237,14 @@ void QtDialog::build() {
         break;
       case ControlKind::kGroupBox: {
         auto* box = new QGroupBox(toQString(entry.text));
-        groups[entry.group] = new QVBoxLayout(box);
-        widget = box;
+        grids[entry.group] = new QGridLayout(box);
         // A group box stands in the row of the dialog that holds it.
-        rowLayout(0, entry.row)->addWidget(box);
+        place(0, entry.row, box);
         if (entry.id != resources::kNoControlId) controls_[entry.id] = box;
         continue;
       }
     }
-    rowLayout(entry.group, entry.row)->addWidget(widget);
+    place(entry.group, entry.row, widget);
     widget->installEventFilter(window_);
     if (entry.id != resources::kNoControlId) controls_[entry.id] = widget;
   }

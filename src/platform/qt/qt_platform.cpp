@@ -3,24 +3,42 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 
 #include "platform/qt/main_surface.h"
 #include "platform/qt/panel_surface.h"
+#include "platform/qt/please_wait.h"
 #include "platform/qt/qt_dialog.h"
 #include "resources/dialog_table.h"
+#include "resources/menu_table.h"
 
 namespace ductora::platform::qt {
 
 QtPlatform::QtPlatform() : window_(std::make_unique<MainWindow>()) {
   menu_ = std::make_unique<QtMenu>(*window_->menuBar(), [this](int id) { window_->send(CommandEvent{id}); });
+  addOpenRecentMenu();
+}
+
+// File > Open Recent, right under File > Open.
+void QtPlatform::addOpenRecentMenu() {
+  auto* open = qobject_cast<QMenu*>(menu_->action(resources::kCmdOpenPipe)->parent());
+  auto* file = qobject_cast<QMenu*>(open->parentWidget());
+  auto* recent = new QMenu(QStringLiteral("Open &Recent"), file);
+  const QList<QAction*> items = file->actions();
+  const qsizetype after = items.indexOf(open->menuAction()) + 1;
+  file->insertMenu(after < items.size() ? items[after] : nullptr, recent);
+  recent_ = new RecentFiles(
+      *recent, [this](const QString& path) { window_->send(OpenFileEvent{path.toStdString()}); });
 }
 
 QtPlatform::~QtPlatform() = default;
 
-SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& plan) {
+SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& spec) {
+  SurfaceSpec plan = spec;
+  plan.procedure = delivered_.watch(spec.procedure);
   SurfaceCreation creation;
   if (plan.parent == nullptr) {
     MainSurface::create(*window_, plan, creation);
@@ -30,7 +48,7 @@ SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& plan) {
       QCoreApplication::processEvents();
     }
   } else {
-    PanelSurface::create(window_->area(), plan, creation);
+    PanelSurface::create(*window_, plan, creation);
   }
   return creation;
 }
@@ -38,13 +56,15 @@ SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& plan) {
 std::unique_ptr<Dialog> QtPlatform::createDialog(int resourceId, DialogProc procedure) {
   const resources::DialogTable* table = resources::FindDialog(resourceId);
   if (table == nullptr) return nullptr;
-  return std::make_unique<QtDialog>(*table, std::move(procedure), window_.get());
+  if (resourceId == resources::kDialogPleaseWait)
+    return std::make_unique<PleaseWaitDialog>(*table, delivered_.watch(std::move(procedure)), window_.get());
+  return std::make_unique<QtDialog>(*table, delivered_.watch(std::move(procedure)), window_.get());
 }
 
 int QtPlatform::runModalDialog(int resourceId, DialogProc procedure) {
   const resources::DialogTable* table = resources::FindDialog(resourceId);
   if (table == nullptr) return -1;
-  QtDialog dialog(*table, std::move(procedure), nullptr);
+  QtDialog dialog(*table, delivered_.watch(std::move(procedure)), nullptr);
   return dialog.exec();
 }
 
@@ -102,11 +122,17 @@ double QtPlatform::nowMs() const {
 ScreenMetrics QtPlatform::screen() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {1280, 1024, 2};
-  const double ratio = screen->devicePixelRatio();
-  return {static_cast<int>(screen->geometry().width() * ratio),
-          static_cast<int>(screen->geometry().height() * ratio), 2};
+  return {screen->geometry().width(), screen->geometry().height(), 2};
 }
 
+void QtPlatform::showDocument(const std::string& path, bool unsavedChanges) {
+  window_->showDocument(QString::fromStdString(path), unsavedChanges);
+}
+
+void QtPlatform::addRecentFile(const std::string& path) { recent_->add(QString::fromStdString(path)); }
+
 void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtPlatform::waitForEvents(double timeoutMs) { WaitForEvents(timeoutMs); }
 
 }  // namespace ductora::platform::qt

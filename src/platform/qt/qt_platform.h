@@ -3,9 +3,12 @@
 #include <chrono>
 #include <memory>
 
+#include "platform/delivery_flag.h"
 #include "platform/platform.h"
+#include "platform/qt/frame_pacer.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_menu.h"
+#include "platform/qt/recent_files.h"
 
 namespace ductora::platform::qt {
 
@@ -24,15 +27,27 @@ class QtPlatform : public Platform {
   std::string openFileDialog(const std::string& caption, const FileFilter& filter) override;
   double nowMs() const override;
   ScreenMetrics screen() const override;
+  void showDocument(const std::string& path, bool unsavedChanges) override;
+  void addRecentFile(const std::string& path) override;
   void processEvents() override;
+  bool takeMessagesHandled() override { return delivered_.take(); }
+  void waitForEvents(double timeoutMs) override;
+  void waitForNextFrame() override { pacer_.waitForNextFrame(); }
+  double frameIntervalMs() const override { return FramePacer::intervalMs(); }
 
   MainWindow& mainWindow() { return *window_; }
   QtMenu& qtMenu() { return *menu_; }
+  RecentFiles& recentFiles() { return *recent_; }
 
  private:
+  void addOpenRecentMenu();
+
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<QtMenu> menu_;
+  RecentFiles* recent_ = nullptr;  // owned by its menu
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  DeliveryFlag delivered_;
+  FramePacer pacer_;
 };
 
 }  // namespace ductora::platform::qt

@@ -1,0 +1,60 @@
+cmake_policy(VERSION 3.25)
+# Installs the build into PREFIX and checks what a desktop needs: the programs, a valid desktop
+# entry, a well-formed type declaration for both file types and the icon at every size.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} RESULT_VARIABLE failed
+                OUTPUT_QUIET)
+if(failed)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+
+foreach(program ductora ductora-cli ductora-sim)
+  if(NOT EXISTS ${PREFIX}/bin/${program})
+    message(FATAL_ERROR "${program} is not installed")
+  endif()
+endforeach()
+
+function(check_tool tool)
+  execute_process(COMMAND ${ARGV} RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(failed OR NOT out STREQUAL "")
+    message(FATAL_ERROR "${tool} rejects the file: ${out}")
+  endif()
+endfunction()
+
+set(entry ${PREFIX}/share/applications/ductora.desktop)
+check_tool(${DESKTOP_FILE_VALIDATE} ${entry})
+file(STRINGS ${entry} lines)
+foreach(wanted "Exec=ductora %f" "Icon=ductora"
+        "MimeType=application/x-ductora-pipe;application/x-ductora-string;")
+  if(NOT wanted IN_LIST lines)
+    message(FATAL_ERROR "the desktop entry lacks ${wanted}")
+  endif()
+endforeach()
+
+set(types ${PREFIX}/share/mime/packages/ductora.xml)
+check_tool(${XMLLINT} --noout ${types})
+file(READ ${types} declared)
+foreach(wanted "type=\"application/x-ductora-pipe\"" "pattern=\"*.kqvw\"" "type=\"application/x-ductora-string\""
+        "pattern=\"*.kqstr\"")
+  string(FIND "${declared}" "${wanted}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the type declaration lacks ${wanted}")
+  endif()
+endforeach()
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+foreach(size 32 48 64 128 256)
+  set(icon ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/ductora.png)
+  if(NOT EXISTS ${icon})
+    message(FATAL_ERROR "no ${size} pixel icon")
+  endif()
+  file(READ ${icon} header OFFSET 16 LIMIT 8 HEX)
+  math(EXPR hexSize "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(SUBSTRING "${hexSize}" 2 -1 digits)
+  string(LENGTH "${digits}" length)
+  math(EXPR pad "8 - ${length}")
+  string(REPEAT "0" ${pad} zeros)
+  if(NOT header STREQUAL "${zeros}${digits}${zeros}${digits}")
+    message(FATAL_ERROR "the ${size} pixel icon is not ${size} x ${size}: ${header}")
+  endif()
+endforeach()
