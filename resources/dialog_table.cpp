@@ -5,6 +5,7 @@
 #include "data_dialogs.h"
 #include "matrix_dialogs.h"
 #include "shell_dialogs.h"
+#include "statistics_dialogs.h"
 
 namespace ductora::resources {
 namespace {
@@ -174,7 +175,7 @@ const DialogTable* FindDialog(int resourceId) {
   for (const DialogTable& table : kDialogs) {
     if (table.resourceId == resourceId) return &table;
   }
-  for (const auto tables : {ShellDialogs(), DataDialogs(), MatrixDialogs()}) {
+  for (const auto tables : {ShellDialogs(), DataDialogs(), MatrixDialogs(), StatisticsDialogs()}) {
     for (const DialogTable& table : tables) {
       if (table.resourceId == resourceId) return &table;
     }

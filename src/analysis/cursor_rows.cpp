@@ -1,6 +1,7 @@
 #include "analysis/cursor_rows.h"
 
 #include <cmath>
+#include <limits>
 
 #include "analysis/display_rows.h"
 #include "analysis/matrix_extent.h"
@@ -24,6 +25,24 @@ std::optional<std::int64_t> DisplayIndex(double cursor, double deltaX) {
 }
 
 }  // namespace
+
+float CursorAtStep(std::int64_t index, double pitch) {
+  if (!(pitch > 0.0) || index <= 0) {
+    return 0.0F;
+  }
+  const double start = static_cast<double>(index) * pitch;
+  // A pitch read from a damaged file can put the start beyond any float.
+  if (!(start < std::numeric_limits<float>::max())) {
+    return std::numeric_limits<float>::max();
+  }
+  auto cursor = static_cast<float>(start);
+  // A float is at most a few steps below the product; each step up moves by one unit of the last place.
+  for (int guard = 0;
+       guard < 4 && std::trunc(static_cast<double>(cursor) / pitch) < static_cast<double>(index); ++guard) {
+    cursor = std::nextafter(cursor, std::numeric_limits<float>::infinity());
+  }
+  return cursor;
+}
 
 std::optional<std::int64_t> CursorWallRow(const PipeFile& pipe, double cursor) {
   const auto index = DisplayIndex(cursor, pipe.wallMatrix.deltaX);

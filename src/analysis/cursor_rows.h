@@ -16,4 +16,9 @@ std::optional<std::int64_t> CursorWallRow(const PipeFile& pipe, double cursor);
 // OD matrix row (OD rows are display rows).
 std::optional<std::int64_t> CursorOdRow(const PipeFile& pipe, double cursor);
 
+// The cursor value (single precision, as the view keeps it) at the start of step `index` of
+// `pitch`: step x pitch, raised to the next float where rounding left it in the step before, so
+// that the cursor reads back exactly that row or column. 0 for a pitch that is not positive.
+float CursorAtStep(std::int64_t index, double pitch);
+
 }  // namespace ductora

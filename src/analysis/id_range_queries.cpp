@@ -12,9 +12,12 @@ struct IdRange {
   RowRange range;
 };
 
+// The ID matrix is built in display order (row r is display row r at the OD pitch, columns as
+// shown), so its rows and columns are display places as they stand: a wall start, a reversed or
+// a mirrored pipe moves nothing here.
 IdRange OverId(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const IdMatrix& id = pipe.idMatrix;
-  const DisplayRows mapping = MakeDisplayRows(pipe, id.deltaX, UsableRows(id));
+  const std::int64_t rows = UsableRows(pipe.idMatrix);
+  const DisplayRows mapping{.offset = 0, .rows = rows, .lastIndex = rows - 1};
   return {mapping, NormalizeRange(from, to, mapping, RangeMapping::kEndOnly)};
 }
 

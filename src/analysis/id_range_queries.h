@@ -7,8 +7,8 @@
 
 namespace ductora {
 
-// ID matrix cells over [from, to): the start is taken as a row, only the end is mapped (with the
-// ID matrix's pitch and rows); to = 0 reads to the last ID row. Values in inches; 0 when no cell
+// ID matrix cells over display rows [from, to) at the OD pitch; to = 0 reads to the last ID row.
+// Found rows and columns are display places. Values in inches; 0 when no cell
 // qualifies, without an ID matrix or for an empty range.
 
 // Largest cell (start 0: a strictly greater cell moves it).

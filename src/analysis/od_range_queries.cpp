@@ -36,6 +36,15 @@ DisplayRows OvalityRows(const PipeFile& pipe) {
   return MakeUnshiftedRows(pipe, static_cast<std::int64_t>(pipe.odMatrix.ovalityPerRev.size()));
 }
 
+template <typename Within, typename Better>
+RowLocation FindOvality(const PipeFile& pipe, std::int32_t from, std::int32_t to, Within within,
+                        Better better) {
+  const DisplayRows mapping = OvalityRows(pipe);
+  const RowRange range = NormalizeRange(from, to, mapping, RangeMapping::kNone);
+  const ScanPick pick = PickBounded(range, 1, SeriesEntries(pipe.odMatrix.ovalityPerRev), within, better);
+  return ToRowLocation(pick, range, mapping, 1.0);
+}
+
 }  // namespace
 
 CellLocation MinOdLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
@@ -70,16 +79,20 @@ double AverageOdPair(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   return sum / static_cast<double>(s.range.size() * s.half);
 }
 
+RowLocation MinOvalityLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
+  return FindOvality(pipe, from, to, Above{threshold}, Lower{});
+}
+
+RowLocation MaxOvalityLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
+  return FindOvality(pipe, from, to, Below{threshold}, Higher{});
+}
+
 double MinOvality(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const RowRange range = NormalizeRange(from, to, OvalityRows(pipe), RangeMapping::kNone);
-  const auto entries = SeriesEntries(pipe.odMatrix.ovalityPerRev);
-  return PickedValue(PickBounded(range, 1, entries, Above{threshold}, Lower{}), 1.0);
+  return MinOvalityLocation(pipe, from, to, threshold).value;
 }
 
 double MaxOvality(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const RowRange range = NormalizeRange(from, to, OvalityRows(pipe), RangeMapping::kNone);
-  const auto entries = SeriesEntries(pipe.odMatrix.ovalityPerRev);
-  return PickedValue(PickBounded(range, 1, entries, Below{threshold}, Higher{}), 1.0);
+  return MaxOvalityLocation(pipe, from, to, threshold).value;
 }
 
 double AverageOvality(const PipeFile& pipe, std::int32_t from, std::int32_t to) {

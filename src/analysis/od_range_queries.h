@@ -20,7 +20,9 @@ double MaxOdValue(const PipeFile& pipe, std::int32_t from, std::int32_t to, doub
 // Sum of the pairs / (rows of the range x columns/2), thousandths.
 double AverageOdPair(const PipeFile& pipe, std::int32_t from, std::int32_t to);
 
-// ovalityPerRev, percent.
+// ovalityPerRev, percent; rows unmapped. The candidate starts at the range's first row.
+RowLocation MinOvalityLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold);
+RowLocation MaxOvalityLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold);
 double MinOvality(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold);
 double MaxOvality(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold);
 double AverageOvality(const PipeFile& pipe, std::int32_t from, std::int32_t to);

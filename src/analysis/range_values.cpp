@@ -5,15 +5,10 @@
 #include <limits>
 
 #include "analysis/range_queries.h"
-#include "analysis/range_scan.h"
 
 namespace ductora {
 
 namespace {
-
-// Every real wall, OD and CSA value lies between these.
-constexpr double kLowLimit = -3000.0;
-constexpr double kHighLimit = 3000.0;
 
 std::int32_t IndexOf(double position, double step) {
   if (!(step > 0.0)) {
@@ -45,10 +40,10 @@ void SetPercents(RangeGroup& group, const RangeIndices& indices) {
 
 RangeGroup WallGroup(const PipeFile& pipe, RangeIndices r) {
   RangeGroup g;
-  g.min = {MinWallValue(pipe, r.from, r.to, kLowLimit), 0.0,
-           WallPosition(pipe, MinWallLocation(pipe, r.from, r.to, kLowLimit).index)};
-  g.max = {MaxWallValue(pipe, r.from, r.to, kHighLimit), 0.0,
-           WallPosition(pipe, MaxWallLocation(pipe, r.from, r.to, kHighLimit).index)};
+  g.min = {MinWallValue(pipe, r.from, r.to, kRangeLowLimit), 0.0,
+           WallPosition(pipe, MinWallLocation(pipe, r.from, r.to, kRangeLowLimit).index)};
+  g.max = {MaxWallValue(pipe, r.from, r.to, kRangeHighLimit), 0.0,
+           WallPosition(pipe, MaxWallLocation(pipe, r.from, r.to, kRangeHighLimit).index)};
   g.average = AverageWall(pipe, r.from, r.to);
   SetPercents(g, r);
   return g;
@@ -56,10 +51,10 @@ RangeGroup WallGroup(const PipeFile& pipe, RangeIndices r) {
 
 RangeGroup CsaGroup(const PipeFile& pipe, RangeIndices r) {
   RangeGroup g;
-  g.min = {MinCsaPercent(pipe, r.from, r.to, kLowLimit), 0.0,
-           WallPosition(pipe, MinCsaLocation(pipe, r.from, r.to, kLowLimit).index)};
-  g.max = {MaxCsaPercent(pipe, r.from, r.to, kHighLimit), 0.0,
-           WallPosition(pipe, MaxCsaLocation(pipe, r.from, r.to, kHighLimit).index)};
+  g.min = {MinCsaPercent(pipe, r.from, r.to, kRangeLowLimit), 0.0,
+           WallPosition(pipe, MinCsaLocation(pipe, r.from, r.to, kRangeLowLimit).index)};
+  g.max = {MaxCsaPercent(pipe, r.from, r.to, kRangeHighLimit), 0.0,
+           WallPosition(pipe, MaxCsaLocation(pipe, r.from, r.to, kRangeHighLimit).index)};
   g.average = AverageCsaPercent(pipe, r.from, r.to);
   SetPercents(g, r);
   return g;
@@ -96,22 +91,13 @@ RangeGroup EccentricityGroup(const PipeFile& pipe, RangeIndices r) {
   return g;
 }
 
-// Where an ovality extreme lies: the ovality queries give only the value, so the same scan is
-// run here for its row.
-template <typename Within, typename Better>
-RangeExtreme OvalityExtreme(const PipeFile& pipe, RangeIndices r, Within within, Better better) {
-  const auto& series = pipe.odMatrix.ovalityPerRev;
-  const DisplayRows mapping = MakeUnshiftedRows(pipe, static_cast<std::int64_t>(series.size()));
-  const RowRange range = NormalizeRange(r.from, r.to, mapping, RangeMapping::kNone);
-  const ScanPick pick = PickBounded(range, 1, SeriesEntries(series), within, better);
-  const RowLocation location = ToRowLocation(pick, range, mapping, 1.0);
-  return {location.value, 0.0, location.index * pipe.odMatrix.deltaX};
-}
-
 RangeGroup OvalityGroup(const PipeFile& pipe, RangeIndices r) {
+  const double deltaX = pipe.odMatrix.deltaX;
+  const RowLocation min = MinOvalityLocation(pipe, r.from, r.to, kRangeLowLimit);
+  const RowLocation max = MaxOvalityLocation(pipe, r.from, r.to, kRangeHighLimit);
   RangeGroup g;
-  g.min = OvalityExtreme(pipe, r, Above{kLowLimit}, Lower{});
-  g.max = OvalityExtreme(pipe, r, Below{kHighLimit}, Higher{});
+  g.min = {min.value, 0.0, min.index * deltaX};
+  g.max = {max.value, 0.0, max.index * deltaX};
   g.average = AverageOvality(pipe, r.from, r.to);
   return g;
 }
@@ -124,8 +110,8 @@ RangeGroup OdGroup(const PipeFile& pipe, RangeIndices r) {
   }
   const double calibrationOd = pipe.header.calibrationOd;
   const double deltaX = pipe.odMatrix.deltaX;
-  const CellLocation min = MinOdLocation(pipe, r.from, r.to, kLowLimit);
-  const CellLocation max = MaxOdLocation(pipe, r.from, r.to, kHighLimit);
+  const CellLocation min = MinOdLocation(pipe, r.from, r.to, kRangeLowLimit);
+  const CellLocation max = MaxOdLocation(pipe, r.from, r.to, kRangeHighLimit);
   g.min = {min.value / 1000.0 + calibrationOd, 0.0, min.index * deltaX};
   g.max = {max.value / 1000.0 + calibrationOd, 0.0, max.index * deltaX};
   g.average = AverageOdPair(pipe, r.from, r.to) / 1000.0 + calibrationOd;

@@ -10,6 +10,10 @@ namespace ductora {
 // them. Values in inches (wall, OD, ID), percent of nominal (CSA) or percent (eccentricity,
 // ovality); positions in inches along the displayed pipe.
 
+// Every real wall, OD and CSA value lies between these: the thresholds of the extreme queries.
+constexpr double kRangeLowLimit = -3000.0;
+constexpr double kRangeHighLimit = 3000.0;
+
 struct RangeExtreme {
   double value = 0.0;
   double percent = 0.0;  // value / the group's average x 100 where the group shows it

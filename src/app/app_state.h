@@ -11,6 +11,7 @@
 #include "app/modified_flag.h"
 #include "app/mouse_tracker.h"
 #include "app/panel_table.h"
+#include "app/readout_cache.h"
 #include "app/view_mode.h"
 #include "data/pipe_string.h"
 #include "platform/platform.h"
@@ -61,6 +62,11 @@ struct AppState {
   std::unique_ptr<platform::Dialog> dataDisplay;
   std::unique_ptr<platform::Dialog> indicationDialog;
   std::unique_ptr<platform::Dialog> drawChannelsDialog;  // re-created with every open
+  // The Statistics and Pipe windows, re-created with every open in the layout the data allow.
+  std::unique_ptr<platform::Dialog> statisticsWindow;
+  std::unique_ptr<platform::Dialog> pipeWindow;
+  ReadoutCache statisticsReadouts;
+  ReadoutCache pipeWindowReadouts;
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;
   std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};

@@ -207,6 +207,12 @@ void runCommand(AppState& app, int commandId) {
     case kCmdNavigator:
       if (app.navigator) app.navigator->show();
       break;
+    case kCmdPipe:
+      if (app.pipeWindow) app.pipeWindow->show();
+      break;
+    case kCmdStatistics:
+      if (app.statisticsWindow) app.statisticsWindow->show();
+      break;
     case kCmdPlotCollapse:
       if (app.collapseDialog) app.collapseDialog->show();
       break;

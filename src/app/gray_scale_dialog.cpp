@@ -4,8 +4,9 @@
 
 #include "app/help_dialogs.h"
 #include "app/navigator_dialog.h"
-#include "app/pending_hooks.h"
 #include "app/pipe_view_draw.h"
+#include "app/pipe_window.h"
+#include "app/statistics_window.h"
 #include "resources/dialog_table.h"
 
 namespace ductora {
@@ -49,6 +50,9 @@ void applyLimits(AppState& app, const platform::Dialog& dialog) {
     rebuildMapTexture(app, *pipe, render::MapKind::kOd);
   }
   initPipeDialogSliders(app);
+  // The Statistics sliders store both limits of a map: left at the old ones, the next drag
+  // would put back what was typed here.
+  initStatisticsSliders(app);
   initNavigator(app);
   if (app.pleaseWait) app.pleaseWait->hide();
 }

@@ -4,7 +4,8 @@
 #include "app/navigation.h"
 #include "app/navigator_dialog.h"
 #include "app/panels.h"
-#include "app/pending_hooks.h"
+#include "app/pipe_window.h"
+#include "app/statistics_window.h"
 
 namespace ductora {
 namespace {

@@ -8,6 +8,7 @@
 #include "app/navigator_dialog.h"
 #include "app/panels.h"
 #include "app/pending_hooks.h"
+#include "app/statistics_window.h"
 
 namespace ductora {
 namespace {

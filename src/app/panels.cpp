@@ -3,7 +3,8 @@
 #include "app/help_dialogs.h"
 #include "app/input_recording.h"
 #include "app/navigator_dialog.h"
-#include "app/pending_hooks.h"
+#include "app/pipe_window.h"
+#include "app/statistics_window.h"
 
 namespace ductora {
 namespace {
@@ -39,8 +40,10 @@ void createPanel(AppState& app, PanelId id) {
   if (panel == nullptr) {
     if (id == kNavigatorPanel) {
       createNavigator(app);
-    } else {
-      createDialogPanel(app, id);
+    } else if (id == kStatisticsPanel) {
+      createStatisticsWindow(app);
+    } else if (id == kPipeDialogPanel) {
+      createPipeWindow(app);
     }
     return;
   }

@@ -4,7 +4,9 @@
 #include "app/draw_channels_dialog.h"
 #include "app/help_dialogs.h"
 #include "app/indication_dialog.h"
+#include "app/pipe_window.h"
 #include "app/pressure_dialogs.h"
+#include "app/statistics_window.h"
 
 namespace ductora {
 
@@ -22,9 +24,10 @@ void createFileDialogs(AppState& app) {
   createDataDisplayDialog(app);
   createIndicationDialog(app);
 }
-void createDialogPanel(AppState&, PanelId) {}
-void initStatisticsSliders(AppState&) {}
-void refreshDialogReadouts(AppState& app) { refreshDataDisplay(app); }
-void initPipeDialogSliders(AppState&) {}
+void refreshDialogReadouts(AppState& app) {
+  refreshDataDisplay(app);
+  FillStatistics(app);
+  refreshPipeWindowReadouts(app);
+}
 
 }  // namespace ductora

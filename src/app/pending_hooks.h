@@ -14,13 +14,7 @@ namespace ductora {
 void destroyFileDialogs(AppState& app);
 // Creates them again, hidden, with the pressure dialogs' default texts.
 void createFileDialogs(AppState& app);
-// The dialog panels Statistics (12) and Pipe (13).
-void createDialogPanel(AppState& app, PanelId id);
-// The Statistics dialog's sliders, after an open and whenever another pipe becomes current.
-void initStatisticsSliders(AppState& app);
-// Data Display cursor, Statistics and Pipe readouts. The Data Display so far.
+// Data Display cursor, Statistics and Pipe readouts.
 void refreshDialogReadouts(AppState& app);
-// The Pipe dialog's Left and Right sliders.
-void initPipeDialogSliders(AppState& app);
 
 }  // namespace ductora

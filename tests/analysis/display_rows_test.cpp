@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
+#include "analysis/cursor_rows.h"
 #include "analysis/pipe_sampler.h"
 #include "analysis/range_rows.h"
 #include "support/matrix_builders.h"
@@ -101,6 +105,19 @@ WallMatrix NumberedWall(std::uint32_t rows, std::uint32_t columns) {
   return MakeWallMatrix(rows, columns, [](std::uint32_t r, std::uint32_t c) {
     return static_cast<std::uint16_t>(100 * r + c + 1);
   });
+}
+
+// A cursor put on a row reads that row back, whatever the rounding of the single-precision cursor.
+TEST(CursorAtStep, ReadsBackItsOwnRow) {
+  for (const double pitch : {1.0 / 3, 0.2, 0.1, 10.0 / 36}) {
+    for (std::int64_t index = 0; index < 3000; ++index) {
+      const float cursor = CursorAtStep(index, pitch);
+      ASSERT_EQ(std::trunc(static_cast<double>(cursor) / pitch), static_cast<double>(index)) << pitch;
+      ASSERT_NEAR(cursor, index * pitch, 1e-3);
+    }
+  }
+  EXPECT_EQ(CursorAtStep(5, 0.0), 0.0F);
+  EXPECT_EQ(CursorAtStep(2000000000, 1e300), std::numeric_limits<float>::max());
 }
 
 TEST(WallAt, ReadsTheMappedCellAndRowsBeforeTheMatrixAreEmpty) {

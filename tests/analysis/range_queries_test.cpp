@@ -207,6 +207,12 @@ TEST(IdQueries, CellsOfTheIdMatrix) {
   EXPECT_NEAR(smallest.value, 4.64, 0.002);
   EXPECT_NEAR(AverageId(pipe, 0, 0), (2 * 4.64 + 4 * 4.8) / 6.0, 0.002);
   EXPECT_NEAR(AverageId(pipe, 0, 1), 4.64, 0.002);
+  // The ID matrix is in display order already: a wall start or mirrored columns move nothing.
+  pipe.wallStart = 1.0;
+  pipe.header.rotation = 1;
+  EXPECT_EQ(MaxIdLocation(pipe, 0, 0).index, 1);
+  EXPECT_EQ(MaxIdLocation(pipe, 0, 0).column, 0);
+  EXPECT_NEAR(AverageId(pipe, 0, 1), 4.64, 0.002);
 
   pipe.idMatrix.data.assign(pipe.idMatrix.data.size(), 0);
   EXPECT_EQ(MinIdLocation(pipe, 0, 0).value, 0.0);
