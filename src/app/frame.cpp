@@ -1,10 +1,10 @@
 #include "app/frame.h"
 
+#include "app/file_dialogs.h"
 #include "app/frame_decision.h"
 #include "app/navigation_update.h"
 #include "app/navigator_dialog.h"
 #include "app/panels.h"
-#include "app/pending_hooks.h"
 
 namespace ductora {
 namespace {

@@ -1,8 +1,8 @@
 #include "app/matrix_rebuild.h"
 
 #include "app/frame.h"
-#include "app/pending_hooks.h"
 #include "app/pipe_view_draw.h"
+#include "app/pipe_window.h"
 
 namespace ductora {
 

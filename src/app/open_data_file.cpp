@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "app/file_dialogs.h"
 #include "app/frame.h"
 #include "app/menu_rules.h"
 #include "app/navigation.h"
 #include "app/navigator_dialog.h"
 #include "app/panels.h"
-#include "app/pending_hooks.h"
 #include "app/statistics_window.h"
 
 namespace ductora {

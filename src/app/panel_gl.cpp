@@ -1,7 +1,6 @@
 #include "render/panel_gl.h"
 
 #include "app/panels.h"
-#include "app/pending_hooks.h"
 #include "app/pipe_view_draw.h"
 #include "app/plot_bodies.h"
 #include "app/slice_body.h"

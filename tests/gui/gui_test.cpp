@@ -368,380 +368,381 @@ TEST_F(GuiTest, SaveAsWritesToANewNameTypedIntoTheSaveDialog) {
   EXPECT_EQ(reread.dataPresent[kRawWallPresent], 0);
   EXPECT_EQ(app.pipeString.current()->path, saved);
   EXPECT_NE(app.windows.window(kPipeViewPanel)->title().find(saved), std::string::npos);
+}
 
-  TEST_F(GuiTest, StatisticsAndPipeWindowsFollowTheirSliders) {
-    auto& statistics = dynamic_cast<platform::qt::QtDialog&>(*app.statisticsWindow);
-    EXPECT_TRUE(statistics.widget().isVisible());
-    const PipeFile& pipe = *app.pipeString.current();
-    auto* upperWall = qobject_cast<QSlider*>(statistics.control(kStatUpperWall));
-    ASSERT_NE(upperWall, nullptr);
-    EXPECT_EQ(upperWall->value(), pipe.header.upperWall);
-    EXPECT_EQ(upperWall->pageStep(), 1);
-    upperWall->setValue(upperWall->value() + 20);  // dragged there and let go
-    mouse(upperWall, QEvent::MouseButtonRelease, QPoint(2, 2));
-    EXPECT_EQ(pipe.header.upperWall, upperWall->value());
-    loopIteration(app);
-    EXPECT_EQ(statistics.text(kStatUpperWallReadout), std::to_string(upperWall->value()));
-    char x[32];
-    std::snprintf(x, sizeof x, "%.3f\"", static_cast<double>(app.pipeString.position));
-    EXPECT_EQ(statistics.text(kStatX), x);
-    EXPECT_NE(statistics.text(kStatY).find("\u00b0"), std::string::npos);
+TEST_F(GuiTest, StatisticsAndPipeWindowsFollowTheirSliders) {
+  auto& statistics = dynamic_cast<platform::qt::QtDialog&>(*app.statisticsWindow);
+  EXPECT_TRUE(statistics.widget().isVisible());
+  const PipeFile& pipe = *app.pipeString.current();
+  auto* upperWall = qobject_cast<QSlider*>(statistics.control(kStatUpperWall));
+  ASSERT_NE(upperWall, nullptr);
+  EXPECT_EQ(upperWall->value(), pipe.header.upperWall);
+  EXPECT_EQ(upperWall->pageStep(), 1);
+  upperWall->setValue(upperWall->value() + 20);  // dragged there and let go
+  mouse(upperWall, QEvent::MouseButtonRelease, QPoint(2, 2));
+  EXPECT_EQ(pipe.header.upperWall, upperWall->value());
+  loopIteration(app);
+  EXPECT_EQ(statistics.text(kStatUpperWallReadout), std::to_string(upperWall->value()));
+  char x[32];
+  std::snprintf(x, sizeof x, "%.3f\"", static_cast<double>(app.pipeString.position));
+  EXPECT_EQ(statistics.text(kStatX), x);
+  EXPECT_NE(statistics.text(kStatY).find("\u00b0"), std::string::npos);
 
-    platform.qtMenu().action(kCmdPipe)->trigger();
-    auto& pipeWindow = dynamic_cast<platform::qt::QtDialog&>(*app.pipeWindow);
-    EXPECT_TRUE(pipeWindow.widget().isVisible());
-    auto* right = qobject_cast<QSlider*>(pipeWindow.control(kPipeRight));
-    ASSERT_NE(right, nullptr);
-    EXPECT_EQ(right->maximum(), static_cast<int>(app.pipeString.currentLength()));
-    right->setValue(10);
-    char wall[64];
-    const RangeExtreme thinnest = PipeRangeValues(pipe, 0, 10).wall.min;
-    std::snprintf(wall, sizeof wall, "%.3f (%.2f %%)", thinnest.value, thinnest.percent);
-    EXPECT_EQ(pipeWindow.text(kPipeWindowGroups[0].minValue), wall);
-    loopIteration(app);
-    EXPECT_EQ(pipeWindow.text(kPipeRightReadout), "10.000");
-    pipeWindow.deliver({platform::DialogEvent::Kind::kCommand, kIdCancel});
-    EXPECT_FALSE(pipeWindow.widget().isVisible());
-  }
+  platform.qtMenu().action(kCmdPipe)->trigger();
+  auto& pipeWindow = dynamic_cast<platform::qt::QtDialog&>(*app.pipeWindow);
+  EXPECT_TRUE(pipeWindow.widget().isVisible());
+  auto* right = qobject_cast<QSlider*>(pipeWindow.control(kPipeRight));
+  ASSERT_NE(right, nullptr);
+  EXPECT_EQ(right->maximum(), static_cast<int>(app.pipeString.currentLength()));
+  right->setValue(10);
+  char wall[64];
+  const RangeExtreme thinnest = PipeRangeValues(pipe, 0, 10).wall.min;
+  std::snprintf(wall, sizeof wall, "%.3f (%.2f %%)", thinnest.value, thinnest.percent);
+  EXPECT_EQ(pipeWindow.text(kPipeWindowGroups[0].minValue), wall);
+  loopIteration(app);
+  EXPECT_EQ(pipeWindow.text(kPipeRightReadout), "10.000");
+  pipeWindow.deliver({platform::DialogEvent::Kind::kCommand, kIdCancel});
+  EXPECT_FALSE(pipeWindow.widget().isVisible());
+}
 
-  // Every plot panel, the pressure panels as their dialogs bring them up.
-  void showEveryPanel(AppState & app) {
-    for (const int command :
-         {kCmdPlotCsa, kCmdPlotLengthAtY, kCmdPlotEccentricity, kCmdPlot64PointAve, kCmdPlotLowWall,
-          kCmdPlotOvality, kCmdPlotStraightness, kCmdPlotPipeId, kCmdDrawSlice})
-      ductora::runCommand(app, command);
-    showPlot(app, kCollapsePanel, "Collapse");
-    showPlot(app, kBurstPanel, "Burst");
-  }
+// Every plot panel, the pressure panels as their dialogs bring them up.
+void showEveryPanel(AppState& app) {
+  for (const int command :
+       {kCmdPlotCsa, kCmdPlotLengthAtY, kCmdPlotEccentricity, kCmdPlot64PointAve, kCmdPlotLowWall,
+        kCmdPlotOvality, kCmdPlotStraightness, kCmdPlotPipeId, kCmdDrawSlice})
+    ductora::runCommand(app, command);
+  showPlot(app, kCollapsePanel, "Collapse");
+  showPlot(app, kBurstPanel, "Burst");
+}
 
-  TEST_F(GuiTest, IdleDrawsNothingAndAHeldArrowDrawsPacedFromOneFramesStep) {
-    const std::uint64_t idle = app.framesRun;
-    const double idleEnd = platform.nowMs() + 3000.0;
-    while (platform.nowMs() < idleEnd) loopIteration(app);
-    EXPECT_EQ(app.framesRun, idle) << "nothing moved, nothing drawn";
+TEST_F(GuiTest, IdleDrawsNothingAndAHeldArrowDrawsPacedFromOneFramesStep) {
+  const std::uint64_t idle = app.framesRun;
+  const double idleEnd = platform.nowMs() + 3000.0;
+  while (platform.nowMs() < idleEnd) loopIteration(app);
+  EXPECT_EQ(app.framesRun, idle) << "nothing moved, nothing drawn";
 
-    // The first frame after the sleep moves X by one frame's worth at 12 inches a second.
-    QWindow* view = panel(kPipeViewPanel).glWindow();
-    const float x = app.pipeString.position;
-    key(view, Qt::Key_Right, true);
-    ASSERT_TRUE(turn());
-    const double frameSeconds = platform.frameIntervalMs() / 1000.0;
-    EXPECT_DOUBLE_EQ(app.elapsedSeconds, frameSeconds);
-    EXPECT_NEAR(app.pipeString.position - x, 12.0 * frameSeconds, 1e-4);
-    key(view, Qt::Key_Right, false);
+  // The first frame after the sleep moves X by one frame's worth at 12 inches a second.
+  QWindow* view = panel(kPipeViewPanel).glWindow();
+  const float x = app.pipeString.position;
+  key(view, Qt::Key_Right, true);
+  ASSERT_TRUE(turn());
+  const double frameSeconds = platform.frameIntervalMs() / 1000.0;
+  EXPECT_DOUBLE_EQ(app.elapsedSeconds, frameSeconds);
+  EXPECT_NEAR(app.pipeString.position - x, 12.0 * frameSeconds, 1e-4);
+  key(view, Qt::Key_Right, false);
+  settle();
+
+  // The arrow held, with the panels of the opening and then with every panel: frames follow one
+  // another, one pacing wait each. The rates are reported, not judged.
+  for (const bool everyPanel : {false, true}) {
+    if (everyPanel) showEveryPanel(app);
     settle();
-
-    // The arrow held, with the panels of the opening and then with every panel: frames follow one
-    // another, one pacing wait each. The rates are reported, not judged.
-    for (const bool everyPanel : {false, true}) {
-      if (everyPanel) showEveryPanel(app);
-      settle();
-      key(view, Qt::Key_Left, true);
-      const std::uint64_t before = app.framesRun;
-      const std::clock_t cpuStart = std::clock();
-      const double start = platform.nowMs();
-      while (platform.nowMs() < start + 3000.0) EXPECT_TRUE(turn());
-      key(view, Qt::Key_Left, false);
-      const auto frames = static_cast<double>(app.framesRun - before);
-      const double rate = frames / ((platform.nowMs() - start) / 1000.0);
-      const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC / frames;
-      std::printf("moving, %s: %.1f frames per second (paced at %.1f), %.1f ms of processor time a frame\n",
-                  everyPanel ? "every panel" : "opening panels", rate, 1000.0 / platform.frameIntervalMs(),
-                  cpuMs);
-    }
-    // Let go, with the pressure panels writing their dialogs' readouts: the loop sleeps again.
-    settle();
-    const std::uint64_t still = app.framesRun;
-    const double stillEnd = platform.nowMs() + 1000.0;
-    while (platform.nowMs() < stillEnd) loopIteration(app);
-    EXPECT_EQ(app.framesRun, still);
+    key(view, Qt::Key_Left, true);
+    const std::uint64_t before = app.framesRun;
+    const std::clock_t cpuStart = std::clock();
+    const double start = platform.nowMs();
+    while (platform.nowMs() < start + 3000.0) EXPECT_TRUE(turn());
+    key(view, Qt::Key_Left, false);
+    const auto frames = static_cast<double>(app.framesRun - before);
+    const double rate = frames / ((platform.nowMs() - start) / 1000.0);
+    const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC / frames;
+    std::printf("moving, %s: %.1f frames per second (paced at %.1f), %.1f ms of processor time a frame\n",
+                everyPanel ? "every panel" : "opening panels", rate, 1000.0 / platform.frameIntervalMs(),
+                cpuMs);
   }
+  // Let go, with the pressure panels writing their dialogs' readouts: the loop sleeps again.
+  settle();
+  const std::uint64_t still = app.framesRun;
+  const double stillEnd = platform.nowMs() + 1000.0;
+  while (platform.nowMs() < stillEnd) loopIteration(app);
+  EXPECT_EQ(app.framesRun, still);
+}
 
-  TEST_F(GuiTest, ThePipeViewStaysBelowThePanelsWhateverIsClickedOrDragged) {
-    showEveryPanel(app);
-    settle();
-    QMdiArea& area = platform.mainWindow().area();
-    QMdiSubWindow* view = panel(kPipeViewPanel).subWindow();
-    auto viewIsLowest = [&area, view] {
-      const QList<QMdiSubWindow*> stack = area.subWindowList(QMdiArea::StackingOrder);
-      return !stack.isEmpty() && stack.front() == view;
-    };
-    ASSERT_TRUE(viewIsLowest());
+TEST_F(GuiTest, ThePipeViewStaysBelowThePanelsWhateverIsClickedOrDragged) {
+  showEveryPanel(app);
+  settle();
+  QMdiArea& area = platform.mainWindow().area();
+  QMdiSubWindow* view = panel(kPipeViewPanel).subWindow();
+  auto viewIsLowest = [&area, view] {
+    const QList<QMdiSubWindow*> stack = area.subWindowList(QMdiArea::StackingOrder);
+    return !stack.isEmpty() && stack.front() == view;
+  };
+  ASSERT_TRUE(viewIsLowest());
 
-    // A click and a drag in the pipe view: it takes the focus, the area activates and raises it.
-    QWindow* gl = panel(kPipeViewPanel).glWindow();
-    view->widget()->setFocus(Qt::MouseFocusReason);
-    area.setActiveSubWindow(view);
-    for (const Qt::MouseButton held : {Qt::LeftButton, Qt::RightButton}) {
-      sendTo(gl, QMouseEvent(QEvent::MouseButtonPress, {200, 200}, gl->mapToGlobal(QPoint(200, 200)), held,
-                             held, Qt::NoModifier));
-      pointer(gl, QEvent::MouseMove, {240, 260}, held);
-      turn();
-      sendTo(gl, QMouseEvent(QEvent::MouseButtonRelease, {240, 260}, gl->mapToGlobal(QPoint(240, 260)), held,
-                             Qt::NoButton, Qt::NoModifier));
-      turn();
-    }
-    EXPECT_TRUE(viewIsLowest());
-    // Lowered, it still takes the keys.
-    const float x = app.pipeString.position;
-    key(gl, Qt::Key_Right, true);
+  // A click and a drag in the pipe view: it takes the focus, the area activates and raises it.
+  QWindow* gl = panel(kPipeViewPanel).glWindow();
+  view->widget()->setFocus(Qt::MouseFocusReason);
+  area.setActiveSubWindow(view);
+  for (const Qt::MouseButton held : {Qt::LeftButton, Qt::RightButton}) {
+    sendTo(gl, QMouseEvent(QEvent::MouseButtonPress, {200, 200}, gl->mapToGlobal(QPoint(200, 200)), held,
+                           held, Qt::NoModifier));
+    pointer(gl, QEvent::MouseMove, {240, 260}, held);
     turn();
-    key(gl, Qt::Key_Right, false);
-    EXPECT_GT(app.pipeString.position, x);
-
-    // A clicked panel comes to the top of the panels, the pipe view stays at the bottom.
-    pointer(panel(kCsaPanel).glWindow(), QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
-    pointer(panel(kCsaPanel).glWindow(), QEvent::MouseButtonRelease, {10, 10}, Qt::NoButton);
-    settle();
-    EXPECT_EQ(area.subWindowList(QMdiArea::StackingOrder).back(), panel(kCsaPanel).subWindow());
-    EXPECT_TRUE(viewIsLowest());
-    for (QMdiSubWindow* shown : area.subWindowList()) EXPECT_TRUE(shown->isVisible());
-  }
-
-  // Also run on a 1920 x 1080 screen and at QT_SCALE_FACTOR=2 (see the CMake file).
-  TEST_F(GuiTest, GeometryInLogicalPixelsAndHelpStaysWithAMaximisedPanel) {
-    QMdiArea& area = platform.mainWindow().area();
-    const QWidget* viewport = area.viewport();
-    QMdiSubWindow* view = panel(kPipeViewPanel).subWindow();
-    EXPECT_EQ(view->geometry(), viewport->rect()) << "the pipe view fills the area, caption in reach";
-
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int s = screen->geometry().width();
-    const int w = viewport->width();
-    QMdiSubWindow* wall = panel(kWallThicknessPanel).subWindow();
-    EXPECT_EQ(wall->widget()->size(), QSize(s / 4, s * 3 / 16));
-    EXPECT_EQ(wall->pos(), QPoint(w - (s / 4 + 10), 20));
-    EXPECT_EQ(panel(kOdOffsetPanel).subWindow()->pos(), QPoint(w - (s / 4 + 10), 200));
-    EXPECT_TRUE(viewport->rect().contains(wall->geometry()));
-    // GL viewports are in device pixels.
-    const double ratio = screen->devicePixelRatio();
-    EXPECT_EQ(app.windows.width(kWallThicknessPanel), qRound(wall->widget()->width() * ratio));
-    EXPECT_EQ(app.windows.height(kPipeViewPanel), qRound(view->widget()->height() * ratio));
-
-    QMenuBar* bar = platform.mainWindow().menuBar();
-    QWidget* corner = bar->cornerWidget(Qt::TopRightCorner);
-    ASSERT_NE(corner, nullptr) << "the Help menu";
-    wall->showMaximized();
-    settle();
-    EXPECT_EQ(bar->cornerWidget(Qt::TopRightCorner), corner);
-    EXPECT_TRUE(corner->isVisible());
-    EXPECT_EQ(wall->widget()->geometry().top() > 0, true) << "the maximised panel keeps its caption";
-    wall->showNormal();
-    settle();
-  }
-
-  TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {
-    const PipeHeader before = app.pipeString.current()->header;
-    QString title;
-    QStringList shown;
-    QTimer::singleShot(200, [&] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr) return;
-      title = modal->windowTitle();
-      for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
-        shown << edit->text();
-        if (!edit->isReadOnly()) edit->setText("999");
-      }
-      for (QPushButton* button : modal->findChildren<QPushButton*>()) {
-        if (button->text() == "Cancel") button->click();
-      }
-    });
-    platform.qtMenu().action(kCmdInfo)->trigger();
-    EXPECT_EQ(title, "Info");
-    EXPECT_TRUE(shown.contains(QString::fromStdString(app.pipeString.current()->path)))
-        << shown.join("|").toStdString();
-    EXPECT_EQ(app.pipeString.current()->header, before);
-    EXPECT_FALSE(app.modified);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  }
-
-  TEST_F(GuiTest, ModifyPipeMatrixIsFilledWhenDrawnAndOkRebuilds) {
-    const std::vector<std::uint16_t> before = app.pipeString.current()->wallMatrix.data;
-    QString title;
-    QStringList shown;
-    QTimer::singleShot(200, [&] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr) return;
-      title = modal->windowTitle();
-      for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) shown << edit->text();
-      for (QPushButton* button : modal->findChildren<QPushButton*>()) {
-        if (button->text() == "OK") button->click();
-      }
-    });
-    // A refused build would leave a message box over the dialog: nothing may stay waiting.
-    QObject guard;
-    QTimer::singleShot(5000, &guard, [] {
-      while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    });
-    platform.qtMenu().action(kCmdWallMatrix)->trigger();
-    EXPECT_EQ(title, "Modify Pipe Matrix");
-    EXPECT_TRUE(shown.contains("0.333333333")) << shown.join("|").toStdString();
-    EXPECT_NE(app.pipeString.current()->wallMatrix.data, before);
-    EXPECT_TRUE(app.modified);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  }
-
-  TEST_F(GuiTest, TheTitleNamesTheFileAndMarksUnsavedChanges) {
-    QMainWindow& window = platform.mainWindow();
-    const QString first = QString::fromStdString(dir.file("GUI-001.kqvw"));
-    EXPECT_EQ(window.windowFilePath(), first);
-    EXPECT_EQ(window.windowTitle(), "GUI-001.kqvw[*]");
-    EXPECT_FALSE(window.isWindowModified());
-    app.modified = true;
-    app.frameRequested = true;  // as the message of the dialog that changed the pipe does
+    sendTo(gl, QMouseEvent(QEvent::MouseButtonRelease, {240, 260}, gl->mapToGlobal(QPoint(240, 260)), held,
+                           Qt::NoButton, Qt::NoModifier));
     turn();
-    EXPECT_TRUE(window.isWindowModified());
-    ASSERT_TRUE(saveCurrentPipeBeforeExit(app));
-    turn();
-    EXPECT_FALSE(window.isWindowModified());
-    EXPECT_EQ(window.windowFilePath(), first);
   }
+  EXPECT_TRUE(viewIsLowest());
+  // Lowered, it still takes the keys.
+  const float x = app.pipeString.position;
+  key(gl, Qt::Key_Right, true);
+  turn();
+  key(gl, Qt::Key_Right, false);
+  EXPECT_GT(app.pipeString.position, x);
 
-  QAction* findItem(const QMenu& menu, const QString& text) {
-    for (QAction* item : menu.actions()) {
-      if (item->text() == text) return item;
+  // A clicked panel comes to the top of the panels, the pipe view stays at the bottom.
+  pointer(panel(kCsaPanel).glWindow(), QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+  pointer(panel(kCsaPanel).glWindow(), QEvent::MouseButtonRelease, {10, 10}, Qt::NoButton);
+  settle();
+  EXPECT_EQ(area.subWindowList(QMdiArea::StackingOrder).back(), panel(kCsaPanel).subWindow());
+  EXPECT_TRUE(viewIsLowest());
+  for (QMdiSubWindow* shown : area.subWindowList()) EXPECT_TRUE(shown->isVisible());
+}
+
+// Also run on a 1920 x 1080 screen and at QT_SCALE_FACTOR=2 (see the CMake file).
+TEST_F(GuiTest, GeometryInLogicalPixelsAndHelpStaysWithAMaximisedPanel) {
+  QMdiArea& area = platform.mainWindow().area();
+  const QWidget* viewport = area.viewport();
+  QMdiSubWindow* view = panel(kPipeViewPanel).subWindow();
+  EXPECT_EQ(view->geometry(), viewport->rect()) << "the pipe view fills the area, caption in reach";
+
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int s = screen->geometry().width();
+  const int w = viewport->width();
+  QMdiSubWindow* wall = panel(kWallThicknessPanel).subWindow();
+  EXPECT_EQ(wall->widget()->size(), QSize(s / 4, s * 3 / 16));
+  EXPECT_EQ(wall->pos(), QPoint(w - (s / 4 + 10), 20));
+  EXPECT_EQ(panel(kOdOffsetPanel).subWindow()->pos(), QPoint(w - (s / 4 + 10), 200));
+  EXPECT_TRUE(viewport->rect().contains(wall->geometry()));
+  // GL viewports are in device pixels.
+  const double ratio = screen->devicePixelRatio();
+  EXPECT_EQ(app.windows.width(kWallThicknessPanel), qRound(wall->widget()->width() * ratio));
+  EXPECT_EQ(app.windows.height(kPipeViewPanel), qRound(view->widget()->height() * ratio));
+
+  QMenuBar* bar = platform.mainWindow().menuBar();
+  QWidget* corner = bar->cornerWidget(Qt::TopRightCorner);
+  ASSERT_NE(corner, nullptr) << "the Help menu";
+  wall->showMaximized();
+  settle();
+  EXPECT_EQ(bar->cornerWidget(Qt::TopRightCorner), corner);
+  EXPECT_TRUE(corner->isVisible());
+  EXPECT_EQ(wall->widget()->geometry().top() > 0, true) << "the maximised panel keeps its caption";
+  wall->showNormal();
+  settle();
+}
+
+TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {
+  const PipeHeader before = app.pipeString.current()->header;
+  QString title;
+  QStringList shown;
+  QTimer::singleShot(200, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    title = modal->windowTitle();
+    for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
+      shown << edit->text();
+      if (!edit->isReadOnly()) edit->setText("999");
     }
-    return nullptr;
+    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+      if (button->text() == "Cancel") button->click();
+    }
+  });
+  platform.qtMenu().action(kCmdInfo)->trigger();
+  EXPECT_EQ(title, "Info");
+  EXPECT_TRUE(shown.contains(QString::fromStdString(app.pipeString.current()->path)))
+      << shown.join("|").toStdString();
+  EXPECT_EQ(app.pipeString.current()->header, before);
+  EXPECT_FALSE(app.modified);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(GuiTest, ModifyPipeMatrixIsFilledWhenDrawnAndOkRebuilds) {
+  const std::vector<std::uint16_t> before = app.pipeString.current()->wallMatrix.data;
+  QString title;
+  QStringList shown;
+  QTimer::singleShot(200, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    title = modal->windowTitle();
+    for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) shown << edit->text();
+    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+      if (button->text() == "OK") button->click();
+    }
+  });
+  // A refused build would leave a message box over the dialog: nothing may stay waiting.
+  QObject guard;
+  QTimer::singleShot(5000, &guard, [] {
+    while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  platform.qtMenu().action(kCmdWallMatrix)->trigger();
+  EXPECT_EQ(title, "Modify Pipe Matrix");
+  EXPECT_TRUE(shown.contains("0.333333333")) << shown.join("|").toStdString();
+  EXPECT_NE(app.pipeString.current()->wallMatrix.data, before);
+  EXPECT_TRUE(app.modified);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(GuiTest, TheTitleNamesTheFileAndMarksUnsavedChanges) {
+  QMainWindow& window = platform.mainWindow();
+  const QString first = QString::fromStdString(dir.file("GUI-001.kqvw"));
+  EXPECT_EQ(window.windowFilePath(), first);
+  EXPECT_EQ(window.windowTitle(), "GUI-001.kqvw[*]");
+  EXPECT_FALSE(window.isWindowModified());
+  app.modified = true;
+  app.frameRequested = true;  // as the message of the dialog that changed the pipe does
+  turn();
+  EXPECT_TRUE(window.isWindowModified());
+  ASSERT_TRUE(saveCurrentPipeBeforeExit(app));
+  turn();
+  EXPECT_FALSE(window.isWindowModified());
+  EXPECT_EQ(window.windowFilePath(), first);
+}
+
+QAction* findItem(const QMenu& menu, const QString& text) {
+  for (QAction* item : menu.actions()) {
+    if (item->text() == text) return item;
   }
+  return nullptr;
+}
 
-  TEST_F(GuiTest, OpenRecentListsTheLastEightFilesAndOpensThem) {
-    platform::qt::RecentFiles& recent = platform.recentFiles();
-    EXPECT_EQ(recent.paths(), QStringList{QString::fromStdString(list)});
-    const QString second = QString::fromStdString(dir.file("GUI-002.kqvw"));
-    recent.add(QString::fromStdString(dir.file("gone.kqvw")));
-    for (int file = 0; file < 8; ++file)
-      recent.add(QString::fromStdString(dir.file("GUI-00" + std::to_string(file % 3 + 1) + ".kqvw")));
-    recent.add(second);
-    EXPECT_EQ(recent.paths().size(), 5) << "no file twice";
+TEST_F(GuiTest, OpenRecentListsTheLastEightFilesAndOpensThem) {
+  platform::qt::RecentFiles& recent = platform.recentFiles();
+  EXPECT_EQ(recent.paths(), QStringList{QString::fromStdString(list)});
+  const QString second = QString::fromStdString(dir.file("GUI-002.kqvw"));
+  recent.add(QString::fromStdString(dir.file("gone.kqvw")));
+  for (int file = 0; file < 8; ++file)
+    recent.add(QString::fromStdString(dir.file("GUI-00" + std::to_string(file % 3 + 1) + ".kqvw")));
+  recent.add(second);
+  EXPECT_EQ(recent.paths().size(), 5) << "no file twice";
 
-    auto* open = qobject_cast<QMenu*>(platform.qtMenu().action(kCmdOpenPipe)->parent());
-    auto* file = qobject_cast<QMenu*>(open->parentWidget());
-    const QList<QAction*> items = file->actions();
-    const qsizetype openAt = items.indexOf(open->menuAction());
-    ASSERT_LT(openAt + 1, items.size());
-    QMenu* menu = items[openAt + 1]->menu();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(items[openAt + 1]->text(), "Open &Recent");
-    emit menu->aboutToShow();
-    EXPECT_EQ(menu->actions().front()->text(), "&1 " + second);
-    EXPECT_EQ(menu->actions().back()->text(), "Clear Menu");
-    QAction* gone = findItem(*menu, "&4 " + QString::fromStdString(dir.file("gone.kqvw")));
-    ASSERT_NE(gone, nullptr);
-    EXPECT_FALSE(gone->isEnabled());
+  auto* open = qobject_cast<QMenu*>(platform.qtMenu().action(kCmdOpenPipe)->parent());
+  auto* file = qobject_cast<QMenu*>(open->parentWidget());
+  const QList<QAction*> items = file->actions();
+  const qsizetype openAt = items.indexOf(open->menuAction());
+  ASSERT_LT(openAt + 1, items.size());
+  QMenu* menu = items[openAt + 1]->menu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(items[openAt + 1]->text(), "Open &Recent");
+  emit menu->aboutToShow();
+  EXPECT_EQ(menu->actions().front()->text(), "&1 " + second);
+  EXPECT_EQ(menu->actions().back()->text(), "Clear Menu");
+  QAction* gone = findItem(*menu, "&4 " + QString::fromStdString(dir.file("gone.kqvw")));
+  ASSERT_NE(gone, nullptr);
+  EXPECT_FALSE(gone->isEnabled());
 
-    for (int more = 0; more < 10; ++more)
-      recent.add(QString::fromStdString(dir.file(std::to_string(more) + ".kqvw")));
-    EXPECT_EQ(recent.paths().size(), platform::qt::RecentFiles::kMaxFiles);
+  for (int more = 0; more < 10; ++more)
+    recent.add(QString::fromStdString(dir.file(std::to_string(more) + ".kqvw")));
+  EXPECT_EQ(recent.paths().size(), platform::qt::RecentFiles::kMaxFiles);
 
-    recent.add(second);
-    emit menu->aboutToShow();
-    menu->actions().front()->trigger();
-    ASSERT_NE(app.pipeString.current(), nullptr);
-    EXPECT_EQ(app.pipeString.current()->path, second.toStdString());
-    EXPECT_EQ(app.pipeString.nameCount(), 1U);
+  recent.add(second);
+  emit menu->aboutToShow();
+  menu->actions().front()->trigger();
+  ASSERT_NE(app.pipeString.current(), nullptr);
+  EXPECT_EQ(app.pipeString.current()->path, second.toStdString());
+  EXPECT_EQ(app.pipeString.nameCount(), 1U);
 
-    findItem(*menu, "Clear Menu")->trigger();
-    EXPECT_TRUE(recent.paths().isEmpty());
-    EXPECT_EQ(menu->actions().size(), 2) << "the separator and the disabled Clear Menu";
-  }
+  findItem(*menu, "Clear Menu")->trigger();
+  EXPECT_TRUE(recent.paths().isEmpty());
+  EXPECT_EQ(menu->actions().size(), 2) << "the separator and the disabled Clear Menu";
+}
 
-  // Drops a set of files at a window; true when it was taken.
-  bool drop(QObject * target, const std::vector<std::string>& paths) {
-    QList<QUrl> urls;
-    for (const std::string& path : paths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
-    QMimeData data;
-    data.setUrls(urls);
-    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted()) return false;
-    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &dropped);
-    return dropped.isAccepted();
-  }
+// Drops a set of files at a window; true when it was taken.
+bool drop(QObject* target, const std::vector<std::string>& paths) {
+  QList<QUrl> urls;
+  for (const std::string& path : paths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+  QMimeData data;
+  data.setUrls(urls);
+  QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &dropped);
+  return dropped.isAccepted();
+}
 
-  TEST_F(GuiTest, DroppedPipeAndListFilesOpenAndOtherFilesAreRefused) {
-    const std::string one = dir.file("GUI-001.kqvw");
-    const std::string three = dir.file("GUI-003.kqvw");
-    ASSERT_TRUE(drop(&platform.mainWindow(), {three}));
-    EXPECT_EQ(app.pipeString.current()->path, three);
-    EXPECT_EQ(app.pipeString.nameCount(), 1U);
+TEST_F(GuiTest, DroppedPipeAndListFilesOpenAndOtherFilesAreRefused) {
+  const std::string one = dir.file("GUI-001.kqvw");
+  const std::string three = dir.file("GUI-003.kqvw");
+  ASSERT_TRUE(drop(&platform.mainWindow(), {three}));
+  EXPECT_EQ(app.pipeString.current()->path, three);
+  EXPECT_EQ(app.pipeString.nameCount(), 1U);
 
-    // Several pipes on the pipe view's GL window: the first opens, the others are appended.
-    ASSERT_TRUE(drop(panel(kPipeViewPanel).glWindow(), {one, three}));
-    EXPECT_EQ(app.pipeString.current()->path, one);
-    EXPECT_EQ(app.pipeString.nameCount(), 2U);
+  // Several pipes on the pipe view's GL window: the first opens, the others are appended.
+  ASSERT_TRUE(drop(panel(kPipeViewPanel).glWindow(), {one, three}));
+  EXPECT_EQ(app.pipeString.current()->path, one);
+  EXPECT_EQ(app.pipeString.nameCount(), 2U);
 
-    ASSERT_TRUE(drop(&platform.mainWindow(), {list}));
-    EXPECT_EQ(app.pipeString.nameCount(), 3U);
+  ASSERT_TRUE(drop(&platform.mainWindow(), {list}));
+  EXPECT_EQ(app.pipeString.nameCount(), 3U);
 
-    const std::string text = dir.file("notes.txt");
-    for (const auto& refused :
-         std::vector<std::vector<std::string>>{{text}, {one, text}, {list, one}, {list, list}})
-      EXPECT_FALSE(drop(&platform.mainWindow(), refused));
-    EXPECT_EQ(app.pipeString.nameCount(), 3U);
-  }
+  const std::string text = dir.file("notes.txt");
+  for (const auto& refused :
+       std::vector<std::vector<std::string>>{{text}, {one, text}, {list, one}, {list, list}})
+    EXPECT_FALSE(drop(&platform.mainWindow(), refused));
+  EXPECT_EQ(app.pipeString.nameCount(), 3U);
+}
 
-  TEST_F(GuiTest, PleaseWaitIsOnTheScreenWithTheBusyCursorUntilHidden) {
-    app.pleaseWait->show();
-    auto& window = dynamic_cast<platform::qt::QtDialog&>(*app.pleaseWait).widget();
-    EXPECT_TRUE(window.windowHandle() != nullptr && window.windowHandle()->isExposed());
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    app.pleaseWait->show();
-    app.pleaseWait->hide();
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(window.isVisible());
-  }
+TEST_F(GuiTest, PleaseWaitIsOnTheScreenWithTheBusyCursorUntilHidden) {
+  app.pleaseWait->show();
+  auto& window = dynamic_cast<platform::qt::QtDialog&>(*app.pleaseWait).widget();
+  EXPECT_TRUE(window.windowHandle() != nullptr && window.windowHandle()->isExposed());
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  app.pleaseWait->show();
+  app.pleaseWait->hide();
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(window.isVisible());
+}
 
-  TEST(QtDialog, LabelsAndTextsOfARowLineUpInColumns) {
-    platform::qt::QtDialog controls(*FindDialog(kDialogControls), {}, nullptr);
-    controls.widget().show();
-    pumpFor(100);
-    QSet<int> nameColumns;
-    QSet<int> textColumns;
-    for (const QLabel* label : controls.widget().findChildren<QLabel*>())
-      (label->text().endsWith(':') ? nameColumns : textColumns).insert(label->x());
-    EXPECT_EQ(nameColumns.size(), 1);
-    ASSERT_EQ(textColumns.size(), 1);
-    EXPECT_GT(*textColumns.begin(), *nameColumns.begin());
-  }
+TEST(QtDialog, LabelsAndTextsOfARowLineUpInColumns) {
+  platform::qt::QtDialog controls(*FindDialog(kDialogControls), {}, nullptr);
+  controls.widget().show();
+  pumpFor(100);
+  QSet<int> nameColumns;
+  QSet<int> textColumns;
+  for (const QLabel* label : controls.widget().findChildren<QLabel*>())
+    (label->text().endsWith(':') ? nameColumns : textColumns).insert(label->x());
+  EXPECT_EQ(nameColumns.size(), 1);
+  ASSERT_EQ(textColumns.size(), 1);
+  EXPECT_GT(*textColumns.begin(), *nameColumns.begin());
+}
 
-  TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {
-    std::vector<platform::DialogEvent> heard;
-    QtDriver driver(kContractDialog, [&heard](platform::Dialog&, const platform::DialogEvent& event) {
-      if (event.kind != platform::DialogEvent::Kind::kPaint) heard.push_back(event);
-    });
-    auto* slider = qobject_cast<QSlider*>(driver.qtDialog().control(kContractSlider));
-    EXPECT_NE(slider->tickPosition(), QSlider::NoTicks);
-    EXPECT_EQ(qobject_cast<QSlider*>(driver.qtDialog().control(kContractUprightSlider))->orientation(),
-              Qt::Vertical);
-    driver.dialog().setSliderPosition(kContractSlider, 10);
-    slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    mouse(slider, QEvent::MouseButtonRelease, QPoint(2, 2));
-    ASSERT_EQ(heard.size(), 2U);
-    EXPECT_EQ(heard[0].kind, platform::DialogEvent::Kind::kSliderMoved);
-    EXPECT_EQ(driver.dialog().sliderPosition(kContractSlider), 30);
-    EXPECT_EQ(heard[1].kind, platform::DialogEvent::Kind::kSliderReleased);
-  }
+TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {
+  std::vector<platform::DialogEvent> heard;
+  QtDriver driver(kContractDialog, [&heard](platform::Dialog&, const platform::DialogEvent& event) {
+    if (event.kind != platform::DialogEvent::Kind::kPaint) heard.push_back(event);
+  });
+  auto* slider = qobject_cast<QSlider*>(driver.qtDialog().control(kContractSlider));
+  EXPECT_NE(slider->tickPosition(), QSlider::NoTicks);
+  EXPECT_EQ(qobject_cast<QSlider*>(driver.qtDialog().control(kContractUprightSlider))->orientation(),
+            Qt::Vertical);
+  driver.dialog().setSliderPosition(kContractSlider, 10);
+  slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  mouse(slider, QEvent::MouseButtonRelease, QPoint(2, 2));
+  ASSERT_EQ(heard.size(), 2U);
+  EXPECT_EQ(heard[0].kind, platform::DialogEvent::Kind::kSliderMoved);
+  EXPECT_EQ(driver.dialog().sliderPosition(kContractSlider), 30);
+  EXPECT_EQ(heard[1].kind, platform::DialogEvent::Kind::kSliderReleased);
+}
 
-  TEST(QtDialog, PaintIsReportedOnceDrawnAndReadoutsWrittenThenDoNotRepaintForEver) {
-    int paints = 0;
-    platform::qt::QtDialog dialog{kContractDialog,
-                                  [&paints](platform::Dialog& self, const platform::DialogEvent& event) {
-                                    if (event.kind != platform::DialogEvent::Kind::kPaint) return;
-                                    ++paints;
-                                    self.setText(kContractEdit, "12.000");  // a readout written on paint
-                                  },
-                                  nullptr};
-    dialog.show();
-    for (int wait = 0; wait < 50 && paints == 0; ++wait) pumpFor(20);
-    ASSERT_GT(paints, 0);
-    EXPECT_EQ(dialog.text(kContractEdit), "12.000");
-    pumpFor(300);
-    const int settled = paints;
-    pumpFor(300);
-    EXPECT_EQ(paints, settled);
-  }
+TEST(QtDialog, PaintIsReportedOnceDrawnAndReadoutsWrittenThenDoNotRepaintForEver) {
+  int paints = 0;
+  platform::qt::QtDialog dialog{kContractDialog,
+                                [&paints](platform::Dialog& self, const platform::DialogEvent& event) {
+                                  if (event.kind != platform::DialogEvent::Kind::kPaint) return;
+                                  ++paints;
+                                  self.setText(kContractEdit, "12.000");  // a readout written on paint
+                                },
+                                nullptr};
+  dialog.show();
+  for (int wait = 0; wait < 50 && paints == 0; ++wait) pumpFor(20);
+  ASSERT_GT(paints, 0);
+  EXPECT_EQ(dialog.text(kContractEdit), "12.000");
+  pumpFor(300);
+  const int settled = paints;
+  pumpFor(300);
+  EXPECT_EQ(paints, settled);
+}
 
 }  // namespace
 }  // namespace ductora::testing

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "app/app_state.h"
-#include "platform/window_event.h"
 
 namespace ductora {
 
-// Where the shell calls pieces that arrive with later work: the per-file dialogs, the
-// readouts. Each is called at its place in the sequence and does nothing yet
-// beyond what is listed.
+// The modeless dialogs every open makes again, and what every frame writes into them.
 
 // Ends Data Display and destroys the previous file's modeless dialogs: Indication, Data
 // Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst.

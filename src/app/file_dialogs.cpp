@@ -1,4 +1,4 @@
-#include "app/pending_hooks.h"
+#include "app/file_dialogs.h"
 
 #include "app/data_display_dialog.h"
 #include "app/draw_channels_dialog.h"
