@@ -4,12 +4,15 @@
 
 #include "app/data_display_dialog.h"
 #include "app/draw_channels_dialog.h"
+#include "app/file_choice.h"
+#include "app/file_commands.h"
 #include "app/goto_dialog.h"
 #include "app/gray_scale_dialog.h"
 #include "app/indication_dialog.h"
 #include "app/info_dialog.h"
 #include "app/input_recording.h"
 #include "app/navigation.h"
+#include "app/od_length_commands.h"
 #include "app/od_matrix_dialog.h"
 #include "app/open_data_file.h"
 #include "app/panels.h"
@@ -25,13 +28,6 @@ using namespace resources;
 using platform::MessageButtons;
 using platform::MessageIcon;
 using platform::MessageResult;
-
-const platform::FileFilter kPipeFilter{"Corvix Files", "*.kqvw"};
-const platform::FileFilter kStringFilter{"Corvix String Files", "*.kqstr"};
-
-std::string askForFile(AppState& app, const platform::FileFilter& filter) {
-  return app.platform.openFileDialog("Select a data file.", filter);
-}
 
 enum class Zoom { k3D, k2D, kHalf2D };
 
@@ -139,6 +135,27 @@ void runCommand(AppState& app, int commandId) {
     case kCmdAppend:
       openDataFile(app, askForFile(app, kPipeFilter), true);
       break;
+    case kCmdOverlay:
+      loadOverlayPipe(app);
+      break;
+    case kCmdSave:
+      saveCurrentPipe(app);
+      break;
+    case kCmdSaveAs:
+      saveCurrentPipeAs(app);
+      break;
+    case kCmdImportStraightness:
+      importStraightness(app);
+      break;
+    case kCmdExportLengthAtY:
+      exportText(app, TextExportKind::kLengthAtY);
+      break;
+    case kCmdExportRevAtX:
+      exportText(app, TextExportKind::kRevAtX);
+      break;
+    case kCmdExportHalden:
+      exportText(app, TextExportKind::kHalden);
+      break;
     case kCmdExit:
       exitSequence(app);
       break;
@@ -162,6 +179,18 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdChannels:
       showDrawChannelsDialog(app);
+      break;
+    case kCmdExtendFront:
+      editOdLength(app, OdLengthEdit::kExtendFront);
+      break;
+    case kCmdExtendBack:
+      editOdLength(app, OdLengthEdit::kExtendBack);
+      break;
+    case kCmdClipFront:
+      editOdLength(app, OdLengthEdit::kClipFront);
+      break;
+    case kCmdClipBack:
+      editOdLength(app, OdLengthEdit::kClipBack);
       break;
     case kCmdGoto:
       showGotoDialog(app);

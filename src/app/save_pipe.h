@@ -4,6 +4,12 @@
 
 namespace ductora {
 
+// File > Save: the current pipe over its own file (".kqvw" appended when the name lacks it),
+// with the raw data it was read with.
+void saveCurrentPipe(AppState& app);
+// File > Save As: to a name from the save dialog; a pipe read with raw data asks whether to
+// write it (No leaves it out of the file, not out of the pipe).
+void saveCurrentPipeAs(AppState& app);
 // Saves the current pipe over its own file with its own raw data, redrawing once first.
 // A failed save is reported and returns false, so the program does not quit and lose the
 // changes; true also when there is no pipe to save.

@@ -281,6 +281,7 @@ void PipeString::loadAtFront(const std::string& path, std::uint32_t index) {
 void PipeString::loadAt(Node where, const std::string& path, std::uint32_t index) {
   const std::optional<PipeFile> pipe = read(path);
   // An unreadable file keeps its place in the string as an empty pipe.
+  if (!pipe) failed_.push_back(path);
   const Node placed = pipe ? loaded_.insert(where, *pipe) : loaded_.emplace(where);
   placed->stringIndex = index;
 }
@@ -290,7 +291,6 @@ std::optional<PipeFile> PipeString::read(const std::string& path) {
   if (loader_ && loader_(pipe, path).opened) {
     return pipe;
   }
-  failed_.push_back(path);
   return std::nullopt;
 }
 

@@ -48,6 +48,9 @@ class Platform {
                                    MessageButtons buttons, MessageIcon icon) = 0;
   // The chosen path, or "" when cancelled.
   virtual std::string openFileDialog(const std::string& caption, const FileFilter& filter) = 0;
+  // A name to write to, which may not exist yet; the user has agreed to replace an existing
+  // file of exactly that name. "" when cancelled.
+  virtual std::string saveFileDialog(const std::string& caption, const FileFilter& filter) = 0;
   // Milliseconds of a steady clock.
   virtual double nowMs() const = 0;
   virtual ScreenMetrics screen() const = 0;

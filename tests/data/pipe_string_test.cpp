@@ -334,6 +334,7 @@ TEST_F(PipeStringTest, OverlayLengthAndTextureRelease) {
   EXPECT_EQ(released, (Names{"short.kqvw"}));
   EXPECT_EQ(string.currentLength(), 50.0F);
   EXPECT_FALSE(string.loadOverlay("gone.kqvw"));
+  EXPECT_TRUE(string.failedNames().empty());  // the overlay is no name of the string
   ASSERT_NE(string.overlay(), nullptr);
   EXPECT_EQ(string.overlay()->path, "long.kqvw");
 

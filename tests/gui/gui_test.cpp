@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -327,6 +329,43 @@ TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {
   platform.qtMenu().action(kCmdControls)->trigger();
   EXPECT_EQ(controls.title, "Controls");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(GuiTest, SaveAsWritesToANewNameTypedIntoTheSaveDialog) {
+  const std::string typed = dir.file("renamed");
+  QString caption;
+  QString filter;
+  bool savesAFile = false;
+  ModalAnswer rawQuestion;
+  QTimer::singleShot(200, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    caption = dialog->windowTitle();
+    filter = dialog->selectedNameFilter();
+    savesAFile = dialog->acceptMode() == QFileDialog::AcceptSave;
+    rawQuestion.pressLater("No");
+    // Typed into the name field, then Save.
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    if (name == nullptr || buttons == nullptr || buttons->button(QDialogButtonBox::Save) == nullptr) {
+      dialog->reject();  // fail, rather than wait for ever
+      return;
+    }
+    name->setText(QString::fromStdString(typed));
+    buttons->button(QDialogButtonBox::Save)->click();
+  });
+  platform.qtMenu().action(kCmdSaveAs)->trigger();
+  EXPECT_EQ(caption, "Select a data file.");
+  EXPECT_EQ(filter, "Corvix Files (*.kqvw)");
+  EXPECT_TRUE(savesAFile);
+  EXPECT_EQ(rawQuestion.text, "Do you want to save raw data?");
+
+  const std::string saved = typed + ".kqvw";
+  PipeFile reread;
+  ASSERT_TRUE(readPipeFile(reread, saved).opened);
+  EXPECT_EQ(reread.dataPresent[kRawWallPresent], 0);
+  EXPECT_EQ(app.pipeString.current()->path, saved);
+  EXPECT_NE(app.windows.window(kPipeViewPanel)->title().find(saved), std::string::npos);
 }
 
 // Every plot panel, the pressure panels as their dialogs bring them up.

@@ -83,7 +83,16 @@ MessageResult HeadlessPlatform::messageBox(const std::string& text, const std::s
 }
 
 std::string HeadlessPlatform::openFileDialog(const std::string& caption, const FileFilter& filter) {
-  fileDialogs_.push_back({caption, filter});
+  return nextFileAnswer(caption, filter, FileDialogKind::kOpen);
+}
+
+std::string HeadlessPlatform::saveFileDialog(const std::string& caption, const FileFilter& filter) {
+  return nextFileAnswer(caption, filter, FileDialogKind::kSave);
+}
+
+std::string HeadlessPlatform::nextFileAnswer(const std::string& caption, const FileFilter& filter,
+                                             FileDialogKind kind) {
+  fileDialogs_.push_back({caption, filter, kind});
   if (fileAnswers_.empty()) return {};
   std::string answer = std::move(fileAnswers_.front());
   fileAnswers_.pop_front();

@@ -22,9 +22,12 @@ struct MessageRecord {
   MessageIcon icon;
 };
 
+enum class FileDialogKind { kOpen, kSave };
+
 struct FileDialogRecord {
   std::string caption;
   FileFilter filter;
+  FileDialogKind kind = FileDialogKind::kOpen;
 };
 
 // The platform without a display: windows, dialogs, the menu and message boxes live in memory,
@@ -42,6 +45,7 @@ class HeadlessPlatform : public Platform {
   MessageResult messageBox(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon icon) override;
   std::string openFileDialog(const std::string& caption, const FileFilter& filter) override;
+  std::string saveFileDialog(const std::string& caption, const FileFilter& filter) override;
   double nowMs() const override { return clockMs_; }
   ScreenMetrics screen() const override { return screen_; }
   void showDocument(const std::string& path, bool unsavedChanges) override {
@@ -59,7 +63,8 @@ class HeadlessPlatform : public Platform {
   static constexpr double kFrameIntervalMs = 1000.0 / 60.0;
 
   // Scripting. A message box with more than an OK button needs an answer queued first;
-  // a file dialog without one is cancelled.
+  // a file dialog without one is cancelled. Open and save dialogs take their answers from the
+  // one queue, in the order they come up.
   void answerMessageBox(MessageResult answer) { messageAnswers_.push_back(answer); }
   void answerFileDialog(std::string path) { fileAnswers_.push_back(std::move(path)); }
   // The next creation of that slot fails at that step.
@@ -94,6 +99,8 @@ class HeadlessPlatform : public Platform {
   void setFocus(int slot) { focused_ = slot; }
 
  private:
+  std::string nextFileAnswer(const std::string& caption, const FileFilter& filter, FileDialogKind kind);
+
   ScreenMetrics screen_;
   double clockMs_ = 0.0;
   DeliveryFlag delivered_;

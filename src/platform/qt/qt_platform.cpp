@@ -109,9 +109,24 @@ MessageResult QtPlatform::messageBox(const std::string& text, const std::string&
   }
 }
 
+namespace {
+
+QString filterText(const FileFilter& filter) {
+  return QString::fromStdString(filter.name + " (" + filter.pattern + ")");
+}
+
+}  // namespace
+
 std::string QtPlatform::openFileDialog(const std::string& caption, const FileFilter& filter) {
-  const QString filterText = QString::fromStdString(filter.name + " (" + filter.pattern + ")");
-  return QFileDialog::getOpenFileName(window_.get(), QString::fromStdString(caption), QString(), filterText)
+  return QFileDialog::getOpenFileName(window_.get(), QString::fromStdString(caption), QString(),
+                                      filterText(filter))
+      .toStdString();
+}
+
+// Qt's save dialog asks before it replaces an existing file.
+std::string QtPlatform::saveFileDialog(const std::string& caption, const FileFilter& filter) {
+  return QFileDialog::getSaveFileName(window_.get(), QString::fromStdString(caption), QString(),
+                                      filterText(filter))
       .toStdString();
 }
 

@@ -25,6 +25,7 @@ class QtPlatform : public Platform {
   MessageResult messageBox(const std::string& text, const std::string& caption, MessageButtons buttons,
                            MessageIcon icon) override;
   std::string openFileDialog(const std::string& caption, const FileFilter& filter) override;
+  std::string saveFileDialog(const std::string& caption, const FileFilter& filter) override;
   double nowMs() const override;
   ScreenMetrics screen() const override;
   void showDocument(const std::string& path, bool unsavedChanges) override;
