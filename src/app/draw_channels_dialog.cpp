@@ -113,7 +113,7 @@ void createDrawChannelsDialog(AppState& app) {
 void destroyDrawChannelsDialog(AppState& app) { app.drawChannelsDialog.reset(); }
 
 void showDrawChannelsDialog(AppState& app) {
-  app.windows.focus(kPipeViewPanel);
+  focusPipeView(app);
   if (app.drawChannelsDialog) app.drawChannelsDialog->show();
 }
 

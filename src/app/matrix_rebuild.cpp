@@ -6,6 +6,11 @@
 
 namespace ductora {
 
+void focusPipeView(AppState& app) {
+  app.windows.focus(kPipeViewPanel);
+  app.windows.lower(kPipeViewPanel);
+}
+
 void beginRebuild(AppState& app) {
   if (app.pleaseWait) app.pleaseWait->show();
   runFrame(app, 0.0);

@@ -8,6 +8,9 @@ namespace ductora {
 
 // The steps every matrix dialog wraps its build in.
 
+// Gives the pipe view the focus as the matrix commands do first, leaving it below the plot panels:
+// focus may raise it on some platforms.
+void focusPipeView(AppState& app);
 // Shows "Please wait..." and draws one frame, so that it is on the screen while the build runs.
 void beginRebuild(AppState& app);
 // Hides it again and gives the main window the focus.

@@ -83,7 +83,7 @@ class OdMatrixProcedure {
 
 void runOdMatrixDialog(AppState& app) {
   if (!currentHasOdData(app)) return;
-  app.windows.focus(kPipeViewPanel);
+  focusPipeView(app);
   app.platform.runModalDialog(kDialogOdMatrix, OdMatrixProcedure(app));
 }
 

@@ -73,7 +73,7 @@ WallBuildRequest readRequest(const platform::Dialog& dialog) {
 }  // namespace
 
 void runWallMatrixDialog(AppState& app) {
-  app.windows.focus(kPipeViewPanel);
+  focusPipeView(app);
   app.platform.runModalDialog(kDialogModifyPipeMatrix, WallMatrixProcedure(app));
 }
 
