@@ -7,6 +7,20 @@ void recordKey(AppState& app, int code, bool down) {
     app.keyDown[static_cast<std::size_t>(code)] = down ? 1 : 0;
 }
 
+bool handleToolWindowEvent(AppState& app, platform::Dialog& dialog, const platform::DialogEvent& event) {
+  if (app.windows.window(kPipeViewPanel) != nullptr) app.windows.makeCurrent(kPipeViewPanel);
+  using Kind = platform::DialogEvent::Kind;
+  if (event.kind == Kind::kKeyDown || event.kind == Kind::kKeyUp) {
+    recordKey(app, event.id, event.kind == Kind::kKeyDown);
+    return true;
+  }
+  if (event.kind == Kind::kClose) {
+    dialog.hide();
+    return true;
+  }
+  return false;
+}
+
 bool isKeyHeld(const AppState& app, int code) {
   return code >= 0 && code < static_cast<int>(app.keyDown.size()) &&
          app.keyDown[static_cast<std::size_t>(code)] != 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "platform/dialog.h"
 #include "platform/window_event.h"
 
 namespace ductora {
@@ -10,6 +11,10 @@ namespace ductora {
 // A key going down or up in any GL window, the Navigator or the Statistics window.
 void recordKey(AppState& app, int code, bool down);
 bool isKeyHeld(const AppState& app, int code);
+// What the Navigator and the Statistics window do first with every event: make the pipe view's
+// context current (pipes loaded and textures made there belong to it), record keys, hide on
+// close. True when the event was a key or the close.
+bool handleToolWindowEvent(AppState& app, platform::Dialog& dialog, const platform::DialogEvent& event);
 // Pointer moves and buttons in the pipe view.
 void feedPipeViewMouse(AppState& app, const platform::WindowEvent& event);
 // Nothing stays held once the program has lost the focus: the key-up or button-up went to

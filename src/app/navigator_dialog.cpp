@@ -101,16 +101,8 @@ void onCommand(AppState& app, const platform::Dialog& dialog, int id) {
 }
 
 void navigatorProcedure(AppState& app, platform::Dialog& dialog, const platform::DialogEvent& event) {
-  // Pipes loaded here get their textures in the pipe view's context.
-  if (app.windows.window(kPipeViewPanel) != nullptr) app.windows.makeCurrent(kPipeViewPanel);
+  if (handleToolWindowEvent(app, dialog, event)) return;
   switch (event.kind) {
-    case Kind::kKeyDown:
-    case Kind::kKeyUp:
-      recordKey(app, event.id, event.kind == Kind::kKeyDown);
-      break;
-    case Kind::kClose:
-      dialog.hide();
-      break;
     case Kind::kSliderMoved:
     case Kind::kSliderReleased:
       if (event.id == kNavScroller) scrollTo(app, dialog);

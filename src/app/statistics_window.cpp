@@ -78,16 +78,8 @@ void storeSlider(AppState& app, const platform::Dialog& dialog, int id) {
 }
 
 void statisticsProcedure(AppState& app, platform::Dialog& dialog, const platform::DialogEvent& event) {
-  // Textures made here belong to the pipe view.
-  if (app.windows.window(kPipeViewPanel) != nullptr) app.windows.makeCurrent(kPipeViewPanel);
+  if (handleToolWindowEvent(app, dialog, event)) return;
   switch (event.kind) {
-    case Kind::kKeyDown:
-    case Kind::kKeyUp:
-      recordKey(app, event.id, event.kind == Kind::kKeyDown);
-      break;
-    case Kind::kClose:
-      dialog.hide();
-      break;
     case Kind::kSliderReleased:
       storeSlider(app, dialog, event.id);
       break;
