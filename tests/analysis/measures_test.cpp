@@ -189,8 +189,8 @@ TEST(IdMatrix, NothingIsReadOutsideEitherMatrix) {
   PipeSpec narrow = plan;
   narrow.wall = MakeWallMatrix({{100, 100}});
   narrow.reversed = false;
-  for (const PipeSpec& spec : {plan, narrow}) {
-    PipeFile pipe = MakePipe(spec);
+  for (const PipeSpec& pipeSpec : {plan, narrow}) {
+    PipeFile pipe = MakePipe(pipeSpec);
     BuildIdMatrix(pipe);
     EXPECT_EQ(std::count(pipe.idMatrix.data.begin(), pipe.idMatrix.data.end(), 0), pipe.idMatrix.data.size());
     EXPECT_EQ(pipe.idMatrix.minId, 0.0);

@@ -159,9 +159,9 @@ TEST_F(LinePlotsTest, OdAroundIsTheDiameterThroughEachSampleWithTheOverlayOnTop)
 // the cursor at revolution 25 stands a quarter across, and a reversed pipe mirrors the row about
 // its last revolution and the axis with it, so the line stays where the cursor is.
 TEST_F(LinePlotsTest, CsaRangeReferenceAndTheCursorOfAReversedPipe) {
-  testing::PipeSpec spec;
-  spec.wall = testing::MakeWallMatrix(100, 8, [](std::uint32_t, std::uint32_t) { return 350; });
-  PipeFile pipe = testing::MakePipe(spec);
+  testing::PipeSpec pipeSpec;
+  pipeSpec.wall = testing::MakeWallMatrix(100, 8, [](std::uint32_t, std::uint32_t) { return 350; });
+  PipeFile pipe = testing::MakePipe(pipeSpec);
   pipe.csa.nominalCsa = 10.0;
   pipe.csa.csaPerRev.assign(100, 9.98);
   pipe.csa.minCsa = 9.98;
@@ -209,11 +209,11 @@ TEST_F(LinePlotsTest, MissingDataDrawsNothing) {
 // A D/t of 2 makes the thin-wall burst of that revolution infinite: the line has a gap there and
 // the range is that of the finite values.
 TEST_F(LinePlotsTest, InfinitePressuresLeaveAGap) {
-  testing::PipeSpec spec;
-  spec.wall = testing::MakeWallMatrix(4, 8, [](std::uint32_t, std::uint32_t) { return 350; });
-  spec.nominalWall = 350;
-  spec.calibrationOd = 7.0F;
-  PipeFile pipe = testing::MakePipe(spec);
+  testing::PipeSpec pipeSpec;
+  pipeSpec.wall = testing::MakeWallMatrix(4, 8, [](std::uint32_t, std::uint32_t) { return 350; });
+  pipeSpec.nominalWall = 350;
+  pipeSpec.calibrationOd = 7.0F;
+  PipeFile pipe = testing::MakePipe(pipeSpec);
   pipe.revolutionMetrics.assign(4, RevolutionMetric{});
   for (std::size_t r = 0; r < 4; ++r) pipe.revolutionMetrics[r][kMetricDOverT] = r == 1 ? 2.0F : 22.0F;
   pipe.yieldStrength = 110000.0;

@@ -36,9 +36,9 @@ void QtPlatform::addOpenRecentMenu() {
 
 QtPlatform::~QtPlatform() = default;
 
-SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& spec) {
-  SurfaceSpec plan = spec;
-  plan.procedure = delivered_.watch(spec.procedure);
+SurfaceCreation QtPlatform::createSurface(const SurfaceSpec& request) {
+  SurfaceSpec plan = request;
+  plan.procedure = delivered_.watch(request.procedure);
   SurfaceCreation creation;
   if (plan.parent == nullptr) {
     MainSurface::create(*window_, plan, creation);
