@@ -49,11 +49,6 @@ ReliefMesh BuildReliefMesh(const PipeFile& pipe) {
     mesh.rowReach.push_back(reach);
     z += pitch;
   }
-  mesh.stripIndices.reserve(std::size_t{mesh.columns} * 2);
-  for (std::uint32_t k = 0; k < mesh.columns; ++k) {
-    mesh.stripIndices.push_back(k);
-    mesh.stripIndices.push_back(mesh.columns + k);
-  }
   return mesh;
 }
 
@@ -61,12 +56,12 @@ void DrawReliefMesh(const ReliefMesh& mesh) {
   if (mesh.empty()) return;
   const ViewVolume volume = ViewVolume::Current();
   const std::size_t columns = mesh.columns;
-  std::vector<CentreSpan> spans(2 * columns);  // the strip's two rows
-  std::size_t projectedRow = mesh.rows;        // the row whose spans the upper half holds
-  std::vector<std::uint32_t> triangles;
-  triangles.reserve(6 * columns);
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  // Kept from frame to frame: the lists grow to the largest view once.
+  static thread_local CentreSpans spans;  // the strip's lower row, then its upper row
+  static thread_local std::vector<std::uint32_t> triangles;
+  spans.resize(2 * columns);
+  triangles.clear();
+  std::size_t projectedRow = mesh.rows;  // the row whose spans the upper half holds
   for (std::size_t r = 0; r + 1 < mesh.rows; ++r) {
     const float* first = mesh.vertices.data() + r * columns * 3;
     const float reach = std::max(mesh.rowReach[r], mesh.rowReach[r + 1]);
@@ -74,35 +69,37 @@ void DrawReliefMesh(const ReliefMesh& mesh) {
     const float z1 = first[columns * 3 + 2];
     if (volume.BoxOutside({-reach, -reach, std::min(z0, z1)}, {reach, reach, std::max(z0, z1)})) continue;
 
+    if (projectedRow == r) {
+      for (std::vector<std::int32_t>* v : {&spans.xLow, &spans.xHigh, &spans.yLow, &spans.yHigh}) {
+        std::copy(v->begin() + static_cast<std::ptrdiff_t>(columns), v->end(), v->begin());
+      }
+    } else {
+      volume.Spans(first, columns, spans, 0);
+    }
+    volume.Spans(first + columns * 3, columns, spans, columns);
+    projectedRow = r + 1;
     // The strip's triangles in the order and corner order the strip gives them, less those that
     // cover no pixel centre: far away they are many and tiny.
-    if (projectedRow == r) {
-      std::copy(spans.begin() + static_cast<std::ptrdiff_t>(columns), spans.end(), spans.begin());
-    } else {
-      for (std::size_t i = 0; i < columns; ++i) spans[i] = volume.Span(first + 3 * i);
-    }
-    for (std::size_t i = columns; i < 2 * columns; ++i) spans[i] = volume.Span(first + 3 * i);
-    projectedRow = r + 1;
-    triangles.clear();
-    const auto keep = [&](std::uint32_t a, std::uint32_t b, std::uint32_t c) {
-      if (MayCoverPixelCentre(spans[a], spans[b], spans[c])) triangles.insert(triangles.end(), {a, b, c});
+    const auto base = static_cast<std::uint32_t>(r * columns);
+    const auto keep = [&](std::size_t a, std::size_t b, std::size_t c) {
+      if (MayCoverPixelCentre(spans, a, b, c)) {
+        triangles.insert(triangles.end(),
+                         {base + static_cast<std::uint32_t>(a), base + static_cast<std::uint32_t>(b),
+                          base + static_cast<std::uint32_t>(c)});
+      }
     };
-    for (std::uint32_t k = 0; k + 1 < columns; ++k) {
-      const auto upper = static_cast<std::uint32_t>(columns) + k;
+    for (std::size_t k = 0; k + 1 < columns; ++k) {
+      const std::size_t upper = columns + k;
       keep(k, upper, k + 1);
       keep(k + 1, upper, upper + 1);
     }
-    if (triangles.empty()) continue;
-    // Each strip starts the arrays at its first row, so one list of indices serves them all.
-    glVertexPointer(3, GL_FLOAT, 0, first);
-    glTexCoordPointer(2, GL_FLOAT, 0, mesh.texCoords.data() + r * columns * 2);
-    if (triangles.size() == 6 * (columns - 1)) {
-      glDrawElements(GL_TRIANGLE_STRIP, static_cast<GLsizei>(mesh.stripIndices.size()), GL_UNSIGNED_INT,
-                     mesh.stripIndices.data());
-    } else {
-      glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT, triangles.data());
-    }
   }
+  if (triangles.empty()) return;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, mesh.vertices.data());
+  glTexCoordPointer(2, GL_FLOAT, 0, mesh.texCoords.data());
+  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT, triangles.data());
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);
 }

@@ -11,16 +11,14 @@ namespace ductora::render {
 // arrays. Grid point (r, k) is revolution r and sample k: at ((k + nSod / 4) / nSod) turns
 // (sample 0 at the top, +y), at radius D/2 + deviation / 1000 x display scale, at z = r OD pitches summed
 // in single precision; texture s = k / nSod (1 - that for a flipped pipe), t = r / nRevOd.
-// Column nSod repeats sample 0 with s = 1, closing the ring. Strip r joins rows r and r + 1,
-// exactly the vertices of the relief drawn vertex by vertex.
+// Column nSod repeats sample 0 with s = 1, closing the ring. Strip r joins rows r and r + 1
+// as (r, 0), (r + 1, 0), (r, 1), ...: exactly the vertices of the relief drawn vertex by vertex.
 struct ReliefMesh {
   std::uint32_t rows = 0;        // OD revolutions
   std::uint32_t columns = 0;     // samples per revolution + 1
   std::vector<float> vertices;   // x, y, z per grid point, row after row
   std::vector<float> texCoords;  // s, t per grid point
   std::vector<float> rowReach;   // the largest distance from the axis in each row
-  // One strip's vertices relative to its first row: (r, 0), (r + 1, 0), (r, 1), ...
-  std::vector<std::uint32_t> stripIndices;
 
   bool empty() const { return rows < 2; }
 };
@@ -28,8 +26,9 @@ struct ReliefMesh {
 // Empty without an OdMatrix of at least two revolutions.
 ReliefMesh BuildReliefMesh(const PipeFile& pipe);
 
-// The strips in the current transform, textured with what is bound. What can give no pixel is
-// left out: strips wholly outside the view and triangles that cover no pixel centre.
+// The strips' triangles in the current transform, textured with what is bound, in one draw.
+// What can give no pixel is left out: strips wholly outside the view and triangles that cover
+// no pixel centre.
 void DrawReliefMesh(const ReliefMesh& mesh);
 
 }  // namespace ductora::render

@@ -3,9 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
-#include <utility>
 
 namespace ductora::render {
 namespace {
@@ -16,11 +14,15 @@ constexpr double kWindowMargin = 1.0 / 32.0;
 // Window coordinates are clamped here, far outside any window, to fit the spans.
 constexpr double kFarOutside = 1e8;
 
-// Pixel centres, at half-integers, within the margin of a window coordinate.
-std::pair<std::int32_t, std::int32_t> CentresNear(double at) {
-  const double centred = std::clamp(at - 0.5, -kFarOutside, kFarOutside);
-  return {static_cast<std::int32_t>(std::ceil(centred - kWindowMargin)),
-          static_cast<std::int32_t>(std::floor(centred + kWindowMargin))};
+// Floor and ceiling of a value well inside the int32 range, without a library call, so that a
+// row of points is projected in one tight loop.
+std::int32_t FloorToInt(double v) {
+  const auto t = static_cast<std::int32_t>(v);
+  return t - (v < static_cast<double>(t) ? 1 : 0);
+}
+std::int32_t CeilToInt(double v) {
+  const auto t = static_cast<std::int32_t>(v);
+  return t + (v > static_cast<double>(t) ? 1 : 0);
 }
 
 }  // namespace
@@ -64,20 +66,32 @@ bool ViewVolume::BoxOutside(const std::array<float, 3>& low, const std::array<fl
   return true;
 }
 
-CentreSpan ViewVolume::Span(const float* xyz) const {
-  const double x = xyz[0];
-  const double y = xyz[1];
-  const double z = xyz[2];
-  const double w = clip_[3] * x + clip_[7] * y + clip_[11] * z + clip_[15];
-  if (!(w > 0.0)) {
-    constexpr std::int32_t kAll = std::numeric_limits<std::int32_t>::max() / 2;
-    return {-kAll, kAll, -kAll, kAll};
+void ViewVolume::Spans(const float* xyz, std::size_t count, CentreSpans& spans, std::size_t first) const {
+  constexpr std::int32_t kAll = std::numeric_limits<std::int32_t>::max() / 2;
+  const double halfWidth = viewport_[2] / 2.0;
+  const double halfHeight = viewport_[3] / 2.0;
+  // The centres, at half-integers, within the margin of a window coordinate.
+  const auto centres = [](double at, std::int32_t& low, std::int32_t& high) {
+    const double centred = std::clamp(at - 0.5, -kFarOutside, kFarOutside);
+    low = CeilToInt(centred - kWindowMargin);
+    high = FloorToInt(centred + kWindowMargin);
+  };
+  for (std::size_t i = 0; i < count; ++i) {
+    const double x = xyz[3 * i];
+    const double y = xyz[3 * i + 1];
+    const double z = xyz[3 * i + 2];
+    const double w = clip_[3] * x + clip_[7] * y + clip_[11] * z + clip_[15];
+    const std::size_t at = first + i;
+    if (!(w > 0.0)) {
+      spans.xLow[at] = spans.yLow[at] = -kAll;
+      spans.xHigh[at] = spans.yHigh[at] = kAll;
+      continue;
+    }
+    const double cx = clip_[0] * x + clip_[4] * y + clip_[8] * z + clip_[12];
+    const double cy = clip_[1] * x + clip_[5] * y + clip_[9] * z + clip_[13];
+    centres(viewport_[0] + (cx / w + 1.0) * halfWidth, spans.xLow[at], spans.xHigh[at]);
+    centres(viewport_[1] + (cy / w + 1.0) * halfHeight, spans.yLow[at], spans.yHigh[at]);
   }
-  const double cx = clip_[0] * x + clip_[4] * y + clip_[8] * z + clip_[12];
-  const double cy = clip_[1] * x + clip_[5] * y + clip_[9] * z + clip_[13];
-  const auto [xLow, xHigh] = CentresNear(viewport_[0] + (cx / w + 1.0) * viewport_[2] / 2.0);
-  const auto [yLow, yHigh] = CentresNear(viewport_[1] + (cy / w + 1.0) * viewport_[3] / 2.0);
-  return {xLow, xHigh, yLow, yHigh};
 }
 
 }  // namespace ductora::render

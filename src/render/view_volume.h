@@ -2,25 +2,35 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace ductora::render {
 
-// The pixel centres within a hair of a point's window position: columns xLow..xHigh, rows
-// yLow..yHigh, empty ranges where it lies between centres. Everything for a point at or behind
-// the eye, whose triangles the GL clips.
-struct CentreSpan {
-  std::int32_t xLow = 0;
-  std::int32_t xHigh = 0;
-  std::int32_t yLow = 0;
-  std::int32_t yHigh = 0;
+// The pixel centres within a hair of points' window positions, one entry per point: columns
+// xLow..xHigh, rows yLow..yHigh, empty ranges where a point lies between centres. Everything for
+// a point at or behind the eye, whose triangles the GL clips. Kept as four arrays so that a row
+// of points is projected and compared in one sweep.
+struct CentreSpans {
+  std::vector<std::int32_t> xLow, xHigh, yLow, yHigh;
+
+  void resize(std::size_t points) {
+    for (std::vector<std::int32_t>* v : {&xLow, &xHigh, &yLow, &yHigh}) v->resize(points);
+  }
 };
 
-// Whether a triangle with corners of these spans can cover a pixel centre: one lies in the
-// box around the corners.
-inline bool MayCoverPixelCentre(const CentreSpan& a, const CentreSpan& b, const CentreSpan& c) {
-  return std::max({a.xHigh, b.xHigh, c.xHigh}) >= std::min({a.xLow, b.xLow, c.xLow}) &&
-         std::max({a.yHigh, b.yHigh, c.yHigh}) >= std::min({a.yLow, b.yLow, c.yLow});
+// Whether a triangle with corners a, b and c of these spans can cover a pixel centre: one lies
+// in the box around the corners.
+inline bool MayCoverPixelCentre(const CentreSpans& spans, std::size_t a, std::size_t b, std::size_t c) {
+  const auto highest = [](const std::vector<std::int32_t>& v, std::size_t i, std::size_t j, std::size_t k) {
+    return std::max(std::max(v[i], v[j]), v[k]);
+  };
+  const auto lowest = [](const std::vector<std::int32_t>& v, std::size_t i, std::size_t j, std::size_t k) {
+    return std::min(std::min(v[i], v[j]), v[k]);
+  };
+  return highest(spans.xHigh, a, b, c) >= lowest(spans.xLow, a, b, c) &&
+         highest(spans.yHigh, a, b, c) >= lowest(spans.yLow, a, b, c);
 }
 
 // The view volume of the current projection, model-view matrix and viewport, for leaving out
@@ -33,8 +43,9 @@ class ViewVolume {
   // Whether the box between the two corners, in the current model-view coordinates, lies wholly
   // beyond one plane of the volume.
   bool BoxOutside(const std::array<float, 3>& low, const std::array<float, 3>& high) const;
-  // The pixel centres around where the point lands in the window.
-  CentreSpan Span(const float* xyz) const;
+  // The pixel centres around where each of `count` points (x, y, z after x, y, z) lands in the
+  // window, into spans from entry `first` on.
+  void Spans(const float* xyz, std::size_t count, CentreSpans& spans, std::size_t first) const;
 
  private:
   std::array<double, 16> clip_{};  // projection x model-view, column-major as GL keeps it

@@ -47,13 +47,13 @@ std::vector<Strip> DescribedRelief(const PipeFile& pipe) {
   return strips;
 }
 
-// The mesh's strips as its arrays and strip indices give them to GL.
+// The mesh's strips: rows r and r + 1 taken in turn.
 std::vector<Strip> MeshStrips(const ReliefMesh& mesh) {
   std::vector<Strip> strips;
   for (std::size_t r = 0; r + 1 < mesh.rows; ++r) {
     Strip& strip = strips.emplace_back();
-    for (const std::uint32_t index : mesh.stripIndices) {
-      const std::size_t point = r * mesh.columns + index;
+    for (std::size_t i = 0; i < 2 * mesh.columns; ++i) {
+      const std::size_t point = (r + i % 2) * mesh.columns + i / 2;
       strip.push_back({mesh.texCoords[2 * point], mesh.texCoords[2 * point + 1], mesh.vertices[3 * point],
                        mesh.vertices[3 * point + 1], mesh.vertices[3 * point + 2]});
     }
