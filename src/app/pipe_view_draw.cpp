@@ -69,12 +69,20 @@ void drawModeView(const AppState& app) {
 void drawPipeView(AppState& app) {
   if (!app.windows.makeCurrent(kPipeViewPanel)) return;
   render::BeginFrame(app.windows.width(kPipeViewPanel), app.windows.height(kPipeViewPanel));
-  render::DrawWatermark(app.watermarkTexture);
   // Pipes loaded since the last frame get their textures once, here in the view's context.
   app.pipeString.forEachPipe(render::BuildMissingMapTextures);
+  // The 3D views blend their markers over what lies behind them, the watermark among it; the
+  // maps and their lines are opaque, so their watermark can come last, where nothing was drawn.
+  const bool watermarkLast = !Is3DViewMode(app.viewMode) && render::CanMarkWrittenPixels();
+  if (watermarkLast) {
+    render::BeginMarkingWrittenPixels();
+  } else {
+    render::DrawWatermark(app.watermarkTexture);
+  }
   render::BeginPipeViewScene();
   drawModeView(app);
   render::EndPipeViewScene();
+  if (watermarkLast) render::DrawWatermarkOnUnwrittenPixels(app.watermarkTexture);
   app.windows.swapBuffers();
 }
 

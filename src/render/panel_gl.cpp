@@ -45,7 +45,7 @@ void BeginFrame(int width, int height, const ClearColour& clear) {
 
 void BeginFrame(int width, int height) {
   glViewport(0, 0, width, height);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 }
 
 void DrawWatermark(std::uint32_t texture) {
@@ -73,6 +73,26 @@ void DrawWatermark(std::uint32_t texture) {
   glDisable(GL_BLEND);
   glEnable(GL_DEPTH_TEST);
   glPopMatrix();
+}
+
+bool CanMarkWrittenPixels() {
+  GLint bits = 0;
+  glGetIntegerv(GL_STENCIL_BITS, &bits);
+  return bits > 0;
+}
+
+void BeginMarkingWrittenPixels() {
+  glEnable(GL_STENCIL_TEST);
+  glStencilFunc(GL_ALWAYS, 1, 1);
+  // A fragment that writes its colour, depth-tested or not, marks its pixel.
+  glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+}
+
+void DrawWatermarkOnUnwrittenPixels(std::uint32_t texture) {
+  glStencilFunc(GL_EQUAL, 0, 1);
+  glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+  DrawWatermark(texture);
+  glDisable(GL_STENCIL_TEST);
 }
 
 void BeginPipeViewScene() {

@@ -34,13 +34,21 @@ void SetPixelProjection(double width, double height);
 void InitPipeViewGl();
 void InitPlotPanelGl(const ClearColour& clear);
 
-// The start of each frame: viewport over the window, cleared colour and depth.
+// The start of each frame: viewport over the window, cleared colour, depth and stencil.
 void BeginFrame(int width, int height, const ClearColour& clear);
 void BeginFrame(int width, int height);  // with the clear colour the context has
 
 // The word-mark behind the pipe view, lightening the blue, in its own projection; leaves the
 // projection for the caller to set.
 void DrawWatermark(std::uint32_t texture);
+
+// A picture of opaque fragments only covers the watermark wherever it draws. Drawn between these,
+// with the watermark laid afterwards on the pixels it left untouched, it gives the very pixels of
+// the watermark drawn first, without shading the watermark where the picture hides it. Only in
+// a context with a stencil buffer, which does the marking.
+bool CanMarkWrittenPixels();
+void BeginMarkingWrittenPixels();
+void DrawWatermarkOnUnwrittenPixels(std::uint32_t texture);
 
 // The pipe view's picture is drawn between these: the frame's perspective with the model-view
 // matrix saved at identity, and restored after.

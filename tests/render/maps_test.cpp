@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "gl_test_context.h"
+#include "render/bitmap_texture.h"
 #include "render/map_textures.h"
+#include "render/panel_gl.h"
+#include "resources/bitmaps.h"
 
 namespace ductora::render {
 namespace {
@@ -19,15 +22,9 @@ class MapTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(gl.ok());
-    glViewport(0, 0, 11 * kScale, 6 * kScale);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-1.0, 10.0, -3.0, 3.0, -10.0, 10.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
     glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glRotatef(-90.0F, 0.0F, 1.0F, 0.0F);
+    view();
 
     pipe.header.nominalOd = 1.0 / kMapPi;
     pipe.header.upperWall = kThick;
@@ -38,6 +35,16 @@ class MapTest : public ::testing::Test {
     wall.deltaX = 1.0;
     wall.length = 9.0F;
     wall.data.assign(std::size_t{wall.rows} * wall.columns, kThick);
+  }
+
+  void view() {
+    glViewport(0, 0, 11 * kScale, 6 * kScale);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-1.0, 10.0, -3.0, 3.0, -10.0, 10.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(-90.0F, 0.0F, 1.0F, 0.0F);
   }
 
   // Pixel of world (x, y).
@@ -85,6 +92,26 @@ TEST_F(MapTest, TheLinesKeepTheirColoursOverAThickWall) {
   EXPECT_TRUE(lineNear(0.0F, 0.5F, kRed));     // the start line at the pipe's start
   EXPECT_TRUE(lineNear(4.0F, -1.0F, kGreen));  // 90 degrees: a quarter up from the bottom edge
   EXPECT_TRUE(lineNear(2.0F, 0.5F, kBlue));    // X = 2 inches
+}
+
+// The watermark band runs across the whole view, the map and its lines over part of it.
+TEST_F(MapTest, TheWatermarkLaidLastGivesThePixelsOfTheWatermarkDrawnFirst) {
+  ImageHolder holder;
+  const std::uint32_t watermark = LoadResourceTexture(holder, resources::kWatermarkBitmapId);
+  ASSERT_NE(watermark, 0U);
+  enum class Watermark { kFirst, kLast, kNone };
+  const auto frame = [&](Watermark order) {
+    BeginFrame(11 * kScale, 6 * kScale);
+    if (order == Watermark::kFirst) DrawWatermark(watermark);
+    if (order == Watermark::kLast) BeginMarkingWrittenPixels();
+    view();
+    draw({2.0F, 90.0F, 0.0F, true});
+    if (order == Watermark::kLast) DrawWatermarkOnUnwrittenPixels(watermark);
+    return gl.pixels();
+  };
+  const std::vector<std::uint8_t> first = frame(Watermark::kFirst);
+  EXPECT_TRUE(frame(Watermark::kLast) == first);
+  EXPECT_FALSE(frame(Watermark::kNone) == first);
 }
 
 TEST_F(MapTest, OnlyTheCurrentPipeShowsTheCursorLines) {
