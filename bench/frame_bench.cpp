@@ -13,8 +13,8 @@ namespace {
 using namespace ductora;
 
 // The frame cycle with the pipe view in "2D Wall, 2D OD" and all thirteen plot panels shown, on a
-// 1280 x 1024 screen, drawing offscreen: every line plot with its body, the collapse plot with the
-// pipe averages chosen (the slice panel's body is still empty).
+// 1280 x 1024 screen, drawing offscreen: every line plot, the slice and the collapse plot (with the
+// pipe averages chosen) with their bodies.
 void BM_FrameAllPanels(benchmark::State& state) {
   testing::TempDir dir;
   const std::string path = dir.file("pipe.kqvw");
