@@ -111,6 +111,8 @@ void mainWindowProcedure(AppState& app, const platform::WindowEvent& event) {
     app.appActive = !activate->minimised;
   } else if (std::holds_alternative<platform::FocusLostEvent>(event)) {
     releaseHeldInput(app);
+  } else if (const auto* key = std::get_if<platform::KeyEvent>(&event)) {
+    recordKey(app, key->code, key->down);
   } else if (const auto* file = std::get_if<platform::OpenFileEvent>(&event)) {
     openDataFile(app, file->path, file->append);
   } else if (const auto* command = std::get_if<platform::CommandEvent>(&event)) {

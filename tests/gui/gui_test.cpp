@@ -33,6 +33,7 @@
 #include "app/app_state.h"
 #include "app/commands.h"
 #include "app/frame.h"
+#include "app/input_recording.h"
 #include "app/panels.h"
 #include "app/save_pipe.h"
 #include "app/startup.h"
@@ -295,6 +296,17 @@ TEST_F(GuiTest, TheArrowsWalkTheStringAndTheLeftButtonTurnsThe3DPipe) {
   EXPECT_EQ(app.pipeString.currentIndex(), 1U);
 
   platform.qtMenu().action(kCmdDraw3DWall)->trigger();
+  // A menu leaves the focus in the main window; the arrows held there turn the pipe all the same.
+  const float angle = app.pipeString.angle;
+  QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+  QApplication::sendEvent(platform.mainWindow().menuBar(), &up);
+  const double turned = platform.nowMs() + 5000.0;
+  while (app.pipeString.angle == angle && platform.nowMs() < turned) loopIteration(app);
+  QKeyEvent letGo(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+  QApplication::sendEvent(platform.mainWindow().menuBar(), &letGo);
+  EXPECT_NE(app.pipeString.angle, angle);
+  EXPECT_FALSE(isKeyHeld(app, platform::kKeyUp));
+
   pointer(glWindow, QEvent::MouseMove, {100, 100}, Qt::NoButton);
   pointer(glWindow, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
   pointer(glWindow, QEvent::MouseMove, {130, 150}, Qt::LeftButton);

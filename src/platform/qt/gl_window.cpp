@@ -30,12 +30,11 @@ void GlWindow::send(const WindowEvent& event) {
 }
 
 void GlWindow::keyPressEvent(QKeyEvent* event) {
-  if (const int code = VirtualKeyCode(event->key())) send(KeyEvent{code, true});
+  if (const auto key = ShellKeyEvent(*event)) send(*key);
 }
 
 void GlWindow::keyReleaseEvent(QKeyEvent* event) {
-  if (event->isAutoRepeat()) return;
-  if (const int code = VirtualKeyCode(event->key())) send(KeyEvent{code, false});
+  if (const auto key = ShellKeyEvent(*event)) send(*key);
 }
 
 void GlWindow::mousePressEvent(QMouseEvent* event) {

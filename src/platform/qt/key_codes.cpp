@@ -33,4 +33,12 @@ int VirtualKeyCode(int qtKey) {
   return 0;
 }
 
+std::optional<KeyEvent> ShellKeyEvent(const QKeyEvent& event) {
+  const bool down = event.type() == QEvent::KeyPress;
+  if (!down && event.isAutoRepeat()) return std::nullopt;
+  const int code = VirtualKeyCode(event.key());
+  if (code == 0) return std::nullopt;
+  return KeyEvent{code, down};
+}
+
 }  // namespace ductora::platform::qt

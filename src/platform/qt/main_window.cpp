@@ -8,6 +8,7 @@
 
 #include "platform/qt/file_drops.h"
 #include "platform/qt/gl_window.h"
+#include "platform/qt/key_codes.h"
 
 namespace ductora::platform::qt {
 
@@ -84,6 +85,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
       dynamic_cast<GlWindow*>(watched) != nullptr)
     return handleDrop(event);
+  // The menu bar takes the focus from the panels, which lie in windows of their own; keys that
+  // reach this window then still walk the pipe, as they do wherever else the focus is.
+  if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && widget->window() == this) {
+      if (const auto key = ShellKeyEvent(*static_cast<QKeyEvent*>(event))) send(*key);
+    }
+  }
   if (watched == area_->viewport() && event->type() == QEvent::Resize)
     send(SizeEvent{area_->viewport()->width(), area_->viewport()->height()});
   return QMainWindow::eventFilter(watched, event);
