@@ -16,6 +16,7 @@
 #include "data/pipe_string.h"
 #include "platform/platform.h"
 #include "render/plot_font.h"
+#include "render/watermark_backdrop.h"
 
 namespace ductora {
 
@@ -69,6 +70,7 @@ struct AppState {
   ReadoutCache pipeWindowReadouts;
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;
+  render::WatermarkBackdrop watermarkBackdrop;
   std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};
 
   // Main view

@@ -6,6 +6,7 @@
 #include "app/slice_body.h"
 #include "render/bitmap_texture.h"
 #include "render/gl_texture.h"
+#include "render/watermark_backdrop.h"
 #include "resources/bitmaps.h"
 
 namespace ductora {
@@ -36,6 +37,7 @@ void initPanelGl(AppState& app, PanelId id) {
     render::InitPipeViewGl();
     // Loaded anew on every set-up; the one it replaces is freed.
     render::DeleteTexture(app.watermarkTexture);
+    render::DeleteWatermarkBackdrop(app.watermarkBackdrop);
     render::ImageHolder holder;
     app.watermarkTexture = render::LoadResourceTexture(holder, resources::kWatermarkBitmapId);
     return;

@@ -77,7 +77,8 @@ void drawPipeView(AppState& app) {
   if (watermarkLast) {
     render::BeginMarkingWrittenPixels();
   } else {
-    render::DrawWatermark(app.watermarkTexture);
+    render::DrawWatermarkBackdrop(app.watermarkBackdrop, app.watermarkTexture,
+                                  app.windows.width(kPipeViewPanel), app.windows.height(kPipeViewPanel));
   }
   render::BeginPipeViewScene();
   drawModeView(app);

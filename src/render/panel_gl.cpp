@@ -48,6 +48,8 @@ void BeginFrame(int width, int height) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 }
 
+void SetWatermarkColour() { glColor4f(1.0F, 1.0F, 1.0F, 0.175F); }
+
 void DrawWatermark(std::uint32_t texture) {
   glPushMatrix();
   glDisable(GL_DEPTH_TEST);
@@ -56,7 +58,7 @@ void DrawWatermark(std::uint32_t texture) {
   glOrtho(0.0, 500.0, 0.0, 375.0, -1.0, 1.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-  glColor4f(1.0F, 1.0F, 1.0F, 0.175F);
+  SetWatermarkColour();
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);  // light lettering adds to the blue; black adds nothing
   glBindTexture(GL_TEXTURE_2D, texture);

@@ -41,6 +41,8 @@ void BeginFrame(int width, int height);  // with the clear colour the context ha
 // The word-mark behind the pipe view, lightening the blue, in its own projection; leaves the
 // projection for the caller to set.
 void DrawWatermark(std::uint32_t texture);
+// The current colour the watermark leaves behind it.
+void SetWatermarkColour();
 
 // A picture of opaque fragments only covers the watermark wherever it draws. Drawn between these,
 // with the watermark laid afterwards on the pixels it left untouched, it gives the very pixels of
