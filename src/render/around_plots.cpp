@@ -29,8 +29,9 @@ std::vector<float> AroundSeries(std::uint32_t n, std::uint32_t start, Value valu
 PlotFrame FrameOf(const PlotRect& rect, const PipeFile& pipe, const PlotCursor& cursor, std::uint32_t n,
                   bool mirrored, bool overlay) {
   PlotFrame frame = AngleFrame(rect, n, mirrored);
-  const float angle = mirrored ? 359.0F - cursor.angle : cursor.angle;
-  frame.xLine = AngleCursorLine(angle, pipe.rotationZ(), n);
+  const float angle = SamplesOfDegrees(cursor.angle, n);
+  frame.xLine = AngleCursorLine(mirrored ? static_cast<float>(n) - 1.0F - angle : angle,
+                                SamplesOfDegrees(pipe.rotationZ(), n), n);
   frame.yStep = 0.010F;
   frame.seriesColour = overlay ? kPlotBlack : kPlotBlue;
   return frame;
@@ -75,7 +76,7 @@ void DrawOdAroundPlot(PlotFont* font, const PlotRect& rect, const PipeFile& pipe
 
 void DrawIdAroundPlot(PlotFont* font, const PlotRect& rect, const PipeFile& pipe, const PlotCursor& cursor) {
   const IdMatrix& id = pipe.idMatrix;
-  const auto row = RowInside(id, OdPlotRow(pipe, cursor.position));
+  const auto row = RowInside(id, IdPlotRow(pipe, cursor.position));
   if (!row) return;
   const std::uint32_t n = id.columns;
   const std::vector<float> series = AroundSeries(n, RotationStart(pipe.rotationZ(), n), [&](std::uint32_t k) {

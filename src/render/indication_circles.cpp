@@ -38,7 +38,6 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
   if (!pipe.wallMatrix.present() || records.count == 0) return;
   const float c = MapCircumference(pipe);
   const float scroll = cursor.scroll - pipe.rotationZ() / 360.0F;
-  const auto samples = static_cast<float>(pipe.wallMatrix.columns);
   const ViewVolume volume = ViewVolume::Current();
   const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
   glDisable(GL_TEXTURE_2D);
@@ -48,7 +47,7 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
   glVertexPointer(3, GL_FLOAT, 0, UnitCircle().data());
   for (std::size_t i = 0; i < records.count; ++i) {
     const float y =
-        WrapAcross(4.0F * c * scroll - 2.0F * c + (records.anglesDegrees[i] / samples) * 4.0F * c, c);
+        WrapAcross(4.0F * c * scroll - 2.0F * c + (records.anglesDegrees[i] / 360.0F) * 4.0F * c, c);
     const float z = pipe.cursorPosition() - records.positionsInches[i];
     const float x = 2.0F * kInFront;
     if (volume.BoxOutside({x, y - kCircleRadius, z - kCircleRadius},

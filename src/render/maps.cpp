@@ -11,7 +11,6 @@ namespace {
 struct MapSource {
   std::uint32_t texture = 0;
   float length = 0.0F;
-  std::uint32_t samplesPerRevolution = 0;
   double wallStart = 0.0;  // only the wall map starts where the wall data start
   bool present = false;
 };
@@ -19,13 +18,11 @@ struct MapSource {
 MapSource SourceOf(const PipeFile& pipe, MapKind kind) {
   switch (kind) {
     case MapKind::kWall:
-      return {pipe.mapTextures.wall, pipe.wallMatrix.length, pipe.wallMatrix.columns, pipe.wallStart,
-              pipe.wallMatrix.present()};
+      return {pipe.mapTextures.wall, pipe.wallMatrix.length, pipe.wallStart, pipe.wallMatrix.present()};
     case MapKind::kOd:
-      return {pipe.mapTextures.od, pipe.odMatrix.length, pipe.odMatrix.columns, 0.0, pipe.odMatrix.present()};
+      return {pipe.mapTextures.od, pipe.odMatrix.length, 0.0, pipe.odMatrix.present()};
     case MapKind::kId:
-      return {pipe.mapTextures.id, pipe.wallMatrix.length, pipe.idMatrix.columns, 0.0,
-              pipe.idMatrix.present()};
+      return {pipe.mapTextures.id, pipe.wallMatrix.length, 0.0, pipe.idMatrix.present()};
   }
   return {};
 }
@@ -66,14 +63,17 @@ void DrawMap(const PipeFile& pipe, MapKind kind, const MapCursor& cursor) {
   glPushMatrix();
   const double advance = pipe.pipeLength();
   const double position = pipe.cursorPosition();
-  if (pipe.reversed()) {
+  // The ID matrix is built from display places, already mirrored; mirroring it again would show
+  // its defects where the unmirrored pipe has them.
+  const bool displayOrder = kind == MapKind::kId;
+  if (pipe.reversed() && !displayOrder) {
     glTranslated(0.0, 0.0, -advance + position + source.wallStart);
     glScalef(1.0F, 1.0F, -1.0F);
     axial = static_cast<float>(advance) - axial;
   } else {
     glTranslated(0.0, 0.0, position - source.wallStart);
   }
-  if (pipe.flipped()) {
+  if (pipe.flipped() && !displayOrder) {
     glScalef(1.0F, -1.0F, 1.0F);
     angular = 359.0F - angular;
   }
@@ -97,9 +97,8 @@ void DrawMap(const PipeFile& pipe, MapKind kind, const MapCursor& cursor) {
   glDisable(GL_DEPTH_TEST);
   Line(1.0F, 0.0F, 0.0F, -2.0F * c, 0.0F, 2.0F * c, 0.0F);
   if (cursor.isCurrent) {
-    const float y = WrapAcross(
-        4.0F * c * scroll - 2.0F * c + (angular / static_cast<float>(source.samplesPerRevolution)) * 4.0F * c,
-        c);
+    // The cursor is in degrees, whatever the samples per revolution.
+    const float y = WrapAcross(4.0F * c * scroll - 2.0F * c + (angular / 360.0F) * 4.0F * c, c);
     Line(0.0F, 1.0F, 0.0F, y, 0.0F, y, -source.length);
     const float z = -(axial - static_cast<float>(source.wallStart));
     Line(0.0F, 0.0F, 1.0F, -2.0F * c, z, 2.0F * c, z);

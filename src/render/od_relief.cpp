@@ -43,7 +43,7 @@ ReliefMesh BuildReliefMesh(const PipeFile& pipe) {
       const std::int16_t deviation = od.at(r, k == samples ? 0 : k);
       const float rho = radius + static_cast<float>(deviation) / 1000.0F * scale;
       mesh.vertices.insert(mesh.vertices.end(), {std::cos(angle) * rho, std::sin(angle) * rho, z});
-      mesh.texCoords.insert(mesh.texCoords.end(), {pipe.flipped() ? 1.0F - s : s, t});
+      mesh.texCoords.insert(mesh.texCoords.end(), {s, t});
       reach = std::max(reach, std::abs(rho));
     }
     mesh.rowReach.push_back(reach);

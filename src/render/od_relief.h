@@ -10,7 +10,8 @@ namespace ductora::render {
 // The 3D OD surface of a pipe on the OdMatrix's grid, made once and drawn from client vertex
 // arrays. Grid point (r, k) is revolution r and sample k: at ((k + nSod / 4) / nSod) turns
 // (sample 0 at the top, +y), at radius D/2 + deviation / 1000 x display scale, at z = r OD pitches summed
-// in single precision; texture s = k / nSod (1 - that for a flipped pipe), t = r / nRevOd.
+// in single precision; texture s = k / nSod, t = r / nRevOd (a flipped pipe is mirrored where
+// it is drawn, relief and texture together).
 // Column nSod repeats sample 0 with s = 1, closing the ring. Strip r joins rows r and r + 1
 // as (r, 0), (r + 1, 0), (r, 1), ...: exactly the vertices of the relief drawn vertex by vertex.
 struct ReliefMesh {

@@ -12,13 +12,27 @@ enum class Surface { kWall, kOd, kId };
 
 float Radius(const PipeFile& pipe) { return static_cast<float>(pipe.header.nominalOd / 2.0); }
 
-// A map wrapped around the pipe's cylinder, from its start along -z; revolution 0 at the start.
-void DrawMapCylinder(const PipeFile& pipe, std::uint32_t texture) {
+// Places a surface whose data start `start` inches into the pipe as the 2D maps place it: along
+// -z from the pipe's start, or from its far end back toward the start for a reversed pipe, and
+// mirrored around the circumference (about the top) for a flipped one. The ID matrix is built in
+// display order and is placed as it stands.
+void PlaceAsDisplayed(const PipeFile& pipe, double start, bool displayOrder) {
+  if (pipe.reversed() && !displayOrder) {
+    glTranslated(0.0, 0.0, -pipe.pipeLength() + start);
+    glScalef(1.0F, 1.0F, -1.0F);
+  } else {
+    glTranslated(0.0, 0.0, -start);
+  }
+  if (pipe.flipped() && !displayOrder) glScalef(-1.0F, 1.0F, 1.0F);
+}
+
+// A map wrapped around the pipe's cylinder, along -z; revolution 0 where the data start.
+void DrawMapCylinder(const PipeFile& pipe, std::uint32_t texture, bool displayOrder) {
   if (!pipe.wallMatrix.present() || texture == 0) return;
   const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
   glEnable(GL_TEXTURE_2D);
   glPushMatrix();
-  glTranslated(0.0, 0.0, -pipe.wallStart);
+  PlaceAsDisplayed(pipe, displayOrder ? 0.0 : pipe.wallStart, displayOrder);
   glRotatef(-pipe.rotationZ(), 0.0F, 0.0F, 1.0F);
   glRotatef(180.0F, 0.0F, 1.0F, 0.0F);  // built along +z, run along -z like the maps
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
@@ -33,6 +47,7 @@ void DrawMapCylinder(const PipeFile& pipe, std::uint32_t texture) {
 void DrawOdRelief(const PipeFile& pipe) {
   if (!pipe.odMatrix.present()) return;
   glPushMatrix();
+  PlaceAsDisplayed(pipe, 0.0, false);
   glRotatef(-pipe.rotationZ(), 0.0F, 0.0F, 1.0F);
   glRotatef(180.0F, 0.0F, 1.0F, 0.0F);
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
@@ -45,13 +60,13 @@ void DrawOdRelief(const PipeFile& pipe) {
 void DrawSurface(const PipeFile& pipe, Surface surface) {
   switch (surface) {
     case Surface::kWall:
-      DrawMapCylinder(pipe, pipe.mapTextures.wall);
+      DrawMapCylinder(pipe, pipe.mapTextures.wall, false);
       break;
     case Surface::kOd:
       DrawOdRelief(pipe);
       break;
     case Surface::kId:
-      DrawMapCylinder(pipe, pipe.mapTextures.id);
+      DrawMapCylinder(pipe, pipe.mapTextures.id, true);
       break;
   }
 }

@@ -41,9 +41,17 @@ std::optional<std::int64_t> StraightnessPlotRow(const PipeFile& pipe, double pos
   return pipe.reversed() ? std::int64_t{UsableRows(pipe.straightness)} - 1 - *index : *index;
 }
 
+std::optional<std::int64_t> IdPlotRow(const PipeFile& pipe, double position) {
+  return CursorIndex(position, pipe.idMatrix.deltaX);
+}
+
+float SamplesOfDegrees(float degrees, std::uint32_t samples) {
+  return static_cast<float>(static_cast<double>(degrees) * samples / 360.0);
+}
+
 std::uint32_t RotationStart(float rotation, std::uint32_t samples) {
   if (samples == 0 || !std::isfinite(rotation)) return 0;
-  const double start = std::fmod(std::trunc(static_cast<double>(rotation)), samples);
+  const double start = std::fmod(std::trunc(static_cast<double>(rotation) * samples / 360.0), samples);
   return static_cast<std::uint32_t>(start < 0.0 ? start + samples : start);
 }
 

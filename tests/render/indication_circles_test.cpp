@@ -56,8 +56,8 @@ class IndicationCirclesTest : public ::testing::Test {
 
 TEST_F(IndicationCirclesTest, AnglesRunFromTheBottomEdgeAndTurnWithThePipe) {
   add(12.0F, 0.0F);
-  add(24.0F, 36.0F);  // the samples per revolution: the top edge
-  add(6.0F, 18.0F);
+  add(24.0F, 360.0F);  // a whole turn, whatever the samples per revolution: the top edge
+  add(6.0F, 180.0F);
   std::vector<std::array<float, 2>> circles = middles();
   ASSERT_EQ(circles.size(), 3U);
   EXPECT_NEAR(circles[0][0], -12.0F, 1e-3F);

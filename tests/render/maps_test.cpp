@@ -155,5 +155,40 @@ TEST_F(MapTest, SampleZeroIsAtTheBottomEdgeAndFlippedPipesAtTheTop) {
   EXPECT_EQ(at(4.0F, 1.0F), kWhite);
 }
 
+// The ID matrix is built from display places, already mirrored: a reversed or flipped pipe's
+// ID map is drawn as built, its first revolutions' first half turn (white) where they stand.
+TEST_F(MapTest, TheIdMapOfAReversedOrFlippedPipeIsDrawnAsBuilt) {
+  pipe.header.upperOdOffset = 20;
+  pipe.header.lowerOdOffset = -20;
+  IdMatrix& id = pipe.idMatrix;
+  id.rows = 10;
+  id.columns = 360;
+  id.deltaX = 1.0;
+  id.deltaY = 1.0;
+  id.data.assign(std::size_t{id.rows} * id.columns, 100);
+  for (std::size_t r = 0; r < 5; ++r) std::fill_n(id.data.begin() + r * id.columns, 180, -100);
+  BuildIdMapTexture(pipe);
+  for (const auto& [from, rotation] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{0, 1}}) {
+    pipe.header.from = static_cast<std::uint8_t>(from);
+    pipe.header.rotation = static_cast<std::uint8_t>(rotation);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    DrawIdMap(pipe, {});
+    EXPECT_EQ(at(1.5F, -1.0F), kWhite) << from << rotation;
+    EXPECT_EQ(at(7.5F, -1.0F), kBlack) << from << rotation;
+    EXPECT_EQ(at(1.5F, 1.0F), kBlack) << from << rotation;
+  }
+}
+
+// The angular cursor is in degrees: on a map of 180 samples a revolution, 90 degrees is still a
+// quarter of the way up from the bottom edge.
+TEST_F(MapTest, TheAngularLineStandsAtItsAngleWhateverTheSamplesPerRevolution) {
+  WallMatrix& wall = pipe.wallMatrix;
+  wall.columns = 180;
+  wall.deltaY = 2.0;
+  wall.data.assign(std::size_t{wall.rows} * wall.columns, kThick);
+  draw({2.0F, 90.0F, 0.0F, true});
+  EXPECT_TRUE(lineNear(4.0F, -1.0F, kGreen));
+}
+
 }  // namespace
 }  // namespace ductora::render

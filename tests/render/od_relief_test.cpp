@@ -32,8 +32,7 @@ std::vector<Strip> DescribedRelief(const PipeFile& pipe) {
     Strip& strip = strips.emplace_back();
     for (std::uint32_t k = 0; k <= od.columns; ++k) {
       const float a = ((static_cast<float>(k) + n / 4.0F) / n) * 360.0F * 0.017453279F;
-      float s = static_cast<float>(k) / n;
-      if (pipe.flipped()) s = 1.0F - s;
+      const float s = static_cast<float>(k) / n;
       const std::uint32_t sample = k % od.columns;
       for (const std::uint32_t row : {r, r + 1}) {
         const float rho =
@@ -61,7 +60,7 @@ std::vector<Strip> MeshStrips(const ReliefMesh& mesh) {
   return strips;
 }
 
-PipeFile ReliefPipe(std::uint32_t columns, bool flipped, float revolutions = 40.0F) {
+PipeFile ReliefPipe(std::uint32_t columns, float revolutions = 40.0F) {
   PipeFile pipe = testing::TestPipe(revolutions);
   OdMatrix& od = pipe.odMatrix;
   od.columns = columns;
@@ -69,19 +68,16 @@ PipeFile ReliefPipe(std::uint32_t columns, bool flipped, float revolutions = 40.
   od.data.resize(std::size_t{od.rows} * columns);
   for (std::size_t i = 0; i < od.data.size(); ++i) od.data[i] = static_cast<std::int16_t>((i * 37) % 61 - 30);
   pipe.header.displayScale = 2.5F;
-  pipe.header.rotation = flipped ? 1 : 0;
   return pipe;
 }
 
 TEST(ReliefMeshTest, HoldsExactlyTheDescribedVerticesAndTextureCoordinates) {
-  for (const bool flipped : {false, true}) {
-    const PipeFile pipe = ReliefPipe(7, flipped);
-    EXPECT_TRUE(MeshStrips(BuildReliefMesh(pipe)) == DescribedRelief(pipe)) << flipped;
-  }
+  const PipeFile pipe = ReliefPipe(7);
+  EXPECT_TRUE(MeshStrips(BuildReliefMesh(pipe)) == DescribedRelief(pipe));
 }
 
 TEST(ReliefMeshTest, MagnificationZeroIsAPlainCylinder) {
-  PipeFile pipe = ReliefPipe(36, false);
+  PipeFile pipe = ReliefPipe(36);
   pipe.header.displayScale = 0.0F;
   const ReliefMesh mesh = BuildReliefMesh(pipe);
   ASSERT_FALSE(mesh.empty());
@@ -96,7 +92,7 @@ TEST(ReliefMeshTest, MagnificationZeroIsAPlainCylinder) {
 TEST(ReliefMeshTest, DrawsTheSamePixelsAsTheDescribedRelief) {
   testing::GlTestContext gl(320, 240);
   ASSERT_TRUE(gl.ok());
-  PipeFile pipe = ReliefPipe(36, false, 400.0F);
+  PipeFile pipe = ReliefPipe(36, 400.0F);
   BuildOdMapTexture(pipe);
   const ReliefMesh mesh = BuildReliefMesh(pipe);
   glEnable(GL_DEPTH_TEST);

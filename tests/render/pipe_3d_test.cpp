@@ -4,8 +4,10 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 #include "gl_feedback.h"
 #include "gl_test_context.h"
@@ -112,6 +114,50 @@ TEST_F(Pipe3DTest, TheYViewAngleTurnsTheCylindersButNotTheRelief) {
     const auto straight = positions(draw(view));
     string.viewValues[kAxisY] = 40.0F;
     EXPECT_EQ(positions(draw(view)) == straight, view == Draw3DOdView);
+  }
+}
+
+// The surface's vertices in order of their texture coordinates: a vertex and its mirror image
+// take the same place in the list.
+std::vector<FedVertex> ByTexel(const std::vector<FedVertex>& vertices) {
+  std::vector<FedVertex> surface = InColour(vertices, kSurface);
+  std::sort(surface.begin(), surface.end(), [](const FedVertex& a, const FedVertex& b) {
+    return std::tie(a.s, a.t, a.x, a.y) < std::tie(b.s, b.t, b.x, b.y);
+  });
+  return surface;
+}
+
+// Seen from the side, the axis up the screen: a flipped pipe shows its surface mirrored about
+// its top (window x about 100), a reversed one end to end (window y about the pipe's middle),
+// texture, relief and cylinder together, as the 2D maps show them. The ID matrix is built in
+// display order and shows as it stands.
+TEST_F(Pipe3DTest, FlippedAndReversedPipesAreMirroredAsTheMapsShowThem) {
+  open("30.kqvw");
+  string.viewValues[kAxisX] = 90.0F;
+  string.position = 10.0F;
+  look(50.0);
+  PipeFile& pipe = *string.current();
+  for (const ViewRoutine view : {Draw3DWallView, Draw3DOdView, Draw3DIdView}) {
+    const std::vector<FedVertex> plain = ByTexel(draw(view));
+    ASSERT_FALSE(plain.empty());
+    const auto [low, high] = std::minmax_element(
+        plain.begin(), plain.end(), [](const FedVertex& a, const FedVertex& b) { return a.y < b.y; });
+    const float middle = low->y + high->y;
+    pipe.header.rotation = 1;
+    const std::vector<FedVertex> flipped = ByTexel(draw(view));
+    pipe.header.rotation = 0;
+    pipe.header.from = 1;
+    const std::vector<FedVertex> reversed = ByTexel(draw(view));
+    pipe.header.from = 0;
+    ASSERT_EQ(flipped.size(), plain.size());
+    ASSERT_EQ(reversed.size(), plain.size());
+    const bool mirrored = view != Draw3DIdView;
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+      ASSERT_NEAR(flipped[i].x, mirrored ? 200.0F - plain[i].x : plain[i].x, 1e-3F) << i;
+      ASSERT_NEAR(flipped[i].y, plain[i].y, 1e-3F) << i;
+      ASSERT_NEAR(reversed[i].x, plain[i].x, 1e-3F) << i;
+      ASSERT_NEAR(reversed[i].y, mirrored ? middle - plain[i].y : plain[i].y, 1e-3F) << i;
+    }
   }
 }
 

@@ -75,6 +75,10 @@ TEST(PlotCursors, RotationAndFlipOnTheAngleAxis) {
   EXPECT_FLOAT_EQ(AngleCursorLine(100.0F, 90.0F, 360), 10.0F);
   EXPECT_FLOAT_EQ(AngleCursorLine(90.0F, 90.0F, 360), 0.0F);  // 360 wraps to 0: no line
   EXPECT_FLOAT_EQ(AngleCursorLine(359.0F - 10.0F, 0.0F, 360), 349.0F);
+  // Degrees are turned into samples: two degrees a sample.
+  EXPECT_EQ(RotationStart(90.0F, 180), 45U);
+  EXPECT_FLOAT_EQ(SamplesOfDegrees(95.0F, 180), 47.5F);
+  EXPECT_FLOAT_EQ(SamplesOfDegrees(123.4F, 360), 123.4F);
 }
 
 TEST(PlotCursors, RowsThroughTheDisplayMapping) {
@@ -90,6 +94,8 @@ TEST(PlotCursors, RowsThroughTheDisplayMapping) {
   PipeFile reversed = MakePipe({.wall = wall, .od = od, .reversed = true});
   EXPECT_EQ(WallPlotRow(reversed, 3.0F), 29 - 3);  // mirrored about the longer matrix
   EXPECT_EQ(OdPlotRow(reversed, 3.0F), 29 - 3);
+  reversed.idMatrix = {1.0, 30, 1.0, 4, 0.0, 0.0, 0.0, std::vector<std::int16_t>(30 * 4)};
+  EXPECT_EQ(IdPlotRow(reversed, 3.0F), 3);  // built in display order: never mirrored
   reversed.straightness = {12.0, 4, 10.0, 36, std::vector<std::int16_t>(4 * 36)};
   EXPECT_EQ(StraightnessPlotRow(reversed, 13.0F), 2);  // within its own four rows
   EXPECT_FALSE(StraightnessPlotRow(MakePipe({}), 13.0F));
