@@ -28,15 +28,16 @@ ViewMode chooseViewMode(const AppState& app) {
   return ViewMode::k2DOd;
 }
 
-// The string keeps a file it could not read as an empty pipe; the user is told which ones.
+// The string keeps a file it could not read as an empty pipe; the user is told which ones, and
+// what else the open has to say.
 void reportUnreadFiles(AppState& app, const std::string& path, const StringOpenResult& result) {
-  std::string text;
-  if (!result.ok) text += path + ": " + result.error + "\n";
-  for (const std::string& name : app.pipeString.takeFailedNames()) text += name + "\n";
+  std::string unread;
+  if (!result.ok) unread += path + ": " + result.error + "\n";
+  for (const std::string& name : app.pipeString.takeFailedNames()) unread += name + "\n";
+  std::string text = unread.empty() ? std::string() : "These files could not be read:\n" + unread;
   for (const std::string& warning : result.warnings) text += warning + "\n";
   if (text.empty()) return;
-  app.platform.messageBox("These files could not be read:\n" + text, "Warning", platform::MessageButtons::kOk,
-                          platform::MessageIcon::kWarning);
+  app.platform.messageBox(text, "Warning", platform::MessageButtons::kOk, platform::MessageIcon::kWarning);
 }
 
 }  // namespace
@@ -61,6 +62,9 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   }
 
   if (app.pleaseWait) app.pleaseWait->show();
+  // Files found unreadable while walking the string were shown as empty pipes then; only this
+  // open's are reported.
+  app.pipeString.takeFailedNames();
   const StringOpenResult opened = app.pipeString.open(path);
   if (app.pleaseWait) app.pleaseWait->hide();
 

@@ -88,6 +88,10 @@ TEST_F(OpenDataFileTest, FilesThatCannotBeReadAreNamedInAWarning) {
   EXPECT_NE(warning.text.find(dir.file("missing.kqvw")), std::string::npos);
   EXPECT_EQ(warning.text.find("good.kqvw"), std::string::npos);
   EXPECT_EQ(app.documentState, DocumentState::kOpen);
+  // Walking over it again finds it unreadable again; an append later names only its own files.
+  ASSERT_TRUE(app.pipeString.jumpTo(1));
+  openDataFile(app, pipe("more.kqvw", PipeData::kComplete), true);
+  EXPECT_EQ(platform.messages().size(), 1U);
 }
 
 TEST_F(OpenDataFileTest, AnUnreadableListIsReportedToo) {

@@ -306,6 +306,14 @@ TEST_F(GuiTest, TheArrowsWalkTheStringAndTheLeftButtonTurnsThe3DPipe) {
   QApplication::sendEvent(platform.mainWindow().menuBar(), &letGo);
   EXPECT_NE(app.pipeString.angle, angle);
   EXPECT_FALSE(isKeyHeld(app, platform::kKeyUp));
+  // Held over the panels and let go over a menu that opened meanwhile: let go.
+  key(glWindow, Qt::Key_Right, true);
+  ASSERT_TRUE(isKeyHeld(app, platform::kKeyRight));
+  QMenu* menu = platform.mainWindow().menuBar()->actions().first()->menu();
+  ASSERT_NE(menu, nullptr);
+  QKeyEvent overMenu(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+  QApplication::sendEvent(menu, &overMenu);
+  EXPECT_FALSE(isKeyHeld(app, platform::kKeyRight));
 
   pointer(glWindow, QEvent::MouseMove, {100, 100}, Qt::NoButton);
   pointer(glWindow, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);

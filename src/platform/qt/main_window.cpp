@@ -86,10 +86,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       dynamic_cast<GlWindow*>(watched) != nullptr)
     return handleDrop(event);
   // The menu bar takes the focus from the panels, which lie in windows of their own; keys that
-  // reach this window then still walk the pipe, as they do wherever else the focus is.
+  // reach this window then still walk the pipe, as they do wherever else the focus is. A key let
+  // go over a menu or a dialog that took the focus while it was held is let go all the same, or
+  // the walk would run on by itself.
   if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
     const auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget != nullptr && widget->window() == this) {
+    if (widget != nullptr && (widget->window() == this || type == QEvent::KeyRelease)) {
       if (const auto key = ShellKeyEvent(*static_cast<QKeyEvent*>(event))) send(*key);
     }
   }
