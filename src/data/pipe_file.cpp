@@ -25,6 +25,7 @@ void OdChannel::copyHeadFrom(const OdChannel& other) {
 
 PipeFile::PipeFile(const PipeFile& other)
     : path(other.path),
+      rawSource(other.rawSource),
       stringIndex(other.stringIndex),
       wallStartCounts(other.wallStartCounts),
       viewState(other.viewState),

@@ -222,6 +222,9 @@ class PipeFile {
   ~PipeFile() = default;
 
   std::string path;
+  // Where the raw samples are read back from: the file read, or the last one saved with them
+  // (a copy saved without them leaves them where they were).
+  std::string rawSource;
   std::uint32_t stringIndex = 0;
   std::uint32_t wallStartCounts = 0;
   std::array<float, 5> viewState{};

@@ -218,6 +218,7 @@ PipeReadResult readPipeFile(PipeFile& pipe, const std::string& path) {
   }
   PipeReadResult result = readPipeFile(pipe, *file);
   pipe.path = path;
+  pipe.rawSource = path;
   return result;
 }
 

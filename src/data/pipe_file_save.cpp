@@ -223,6 +223,7 @@ SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWal
     result.error = *problem;
   } else {
     pipe.path = path;
+    if (withRawWall || withRawOd) pipe.rawSource = path;
     result.ok = true;
     result.warnings = std::move(warnings);
   }

@@ -125,7 +125,7 @@ std::size_t LoadWallRevolutions(PipeFile& pipe, int channelNumber, double wallSc
   }
   RevolutionList& revolutions = pipe.wallChannels[static_cast<std::size_t>(channelNumber - 1)].revolutions;
   RevolutionList().swap(revolutions);
-  const auto block = readChannelBlock(pipe.path, kTagRawWall, kRawWallHeadBytes, channelNumber);
+  const auto block = readChannelBlock(pipe.rawSource, kTagRawWall, kRawWallHeadBytes, channelNumber);
   if (!block) {
     return 0;
   }
@@ -147,7 +147,7 @@ OdLoadResult LoadOdRevolutions(PipeFile& pipe, int channelNumber, double inchesP
   }
   RevolutionList& revolutions = pipe.odChannels[static_cast<std::size_t>(channelNumber - 1)].revolutions;
   RevolutionList().swap(revolutions);
-  const auto block = readChannelBlock(pipe.path, kTagRawOd, kRawOdHeadBytes, channelNumber);
+  const auto block = readChannelBlock(pipe.rawSource, kTagRawOd, kRawOdHeadBytes, channelNumber);
   if (!block) {
     return {};
   }

@@ -163,7 +163,7 @@ TEST_F(MatrixDialogsTest, ValuesNoBuildCanUseAreRefusedAndChangeNothing) {
 // Counts per raw channel, wall 1-4 then OD 1-2.
 std::vector<std::size_t> rawRevolutions(const std::string& path) {
   PipeFile pipe;
-  pipe.path = path;
+  pipe.rawSource = path;
   std::vector<std::size_t> counts;
   for (int number = 1; number <= 4; ++number) counts.push_back(LoadWallRevolutions(pipe, number, 0.0));
   for (int number = 1; number <= 2; ++number)

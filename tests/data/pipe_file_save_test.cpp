@@ -118,6 +118,23 @@ TEST(PipeFileSave, RawChannelsSurviveRepeatedSavesOverTheirOwnFile) {
   EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"pipe.kqvw"});
 }
 
+// A copy saved without its raw samples leaves them in the file they came from: a later save
+// with them still finds them there.
+TEST(PipeFileSave, ACopyWithoutRawSamplesLeavesThemWhereTheyWereForTheNextSave) {
+  TempDir dir;
+  const std::string source = dir.file("pipe.kqvw");
+  writeSyntheticPipe(source, smallPipe());
+  const auto revolutions = static_cast<std::size_t>(ductora::testing::syntheticRevolutions(smallPipe()));
+  PipeFile pipe = readPipe(source);
+  ASSERT_TRUE(savePipeFile(pipe, dir.file("light.kqvw"), false, false).ok);
+  EXPECT_EQ(pipe.path, dir.file("light.kqvw"));
+  ASSERT_TRUE(savePipeFile(pipe, dir.file("full.kqvw"), true, true).ok);
+  PipeFile full = readPipe(dir.file("full.kqvw"));
+  EXPECT_EQ(loadWall(full, 1).size(), revolutions);
+  EXPECT_EQ(loadOd(full, 2).size(), revolutions);
+  EXPECT_EQ(pipe.rawSource, dir.file("full.kqvw"));
+}
+
 TEST(PipeFileSave, ChannelsLongerThanTheProgramUsesAreSavedWholeWithAWarning) {
   // Wall channel 2 and OD channel 1 of 7000 two-sample revolutions, beside a small wall matrix.
   constexpr std::uint32_t kRevolutions = 7000;

@@ -48,8 +48,8 @@ std::vector<std::uint8_t> rawPayload(std::uint8_t tag, std::uint8_t channel, dou
 class RawChannels : public ::testing::Test {
  protected:
   void write(BlockFileBuilder& file) {
-    pipe.path = dir.file("raw.kqvw");
-    ductora::testing::writeBytes(pipe.path, file.finish());
+    pipe.rawSource = dir.file("raw.kqvw");
+    ductora::testing::writeBytes(pipe.rawSource, file.finish());
   }
   void writeBlock(std::uint8_t tag, std::uint8_t channel, double scale,
                   const std::vector<std::int32_t>& readings) {
@@ -168,7 +168,7 @@ TEST_F(RawChannels, TheLastBlockOfAChannelIsUsedAndOthersAreSkipped) {
 TEST_F(RawChannels, LoadingFreesTheOldListsAndRefusesBadChannelNumbers) {
   pipe.wallChannels[0].revolutions = {{RawSample{}}};
   pipe.odChannels[1].revolutions = {{RawSample{}}};
-  pipe.path = dir.file("missing.kqvw");
+  pipe.rawSource = dir.file("missing.kqvw");
   EXPECT_EQ(LoadWallRevolutions(pipe, 1, 0.0), 0U);
   EXPECT_TRUE(wall(1).empty());
   EXPECT_FALSE(LoadOdRevolutions(pipe, 2, 0.0).found);
