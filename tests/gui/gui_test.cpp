@@ -568,6 +568,43 @@ TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+QPushButton* buttonNamed(const QWidget& window, const QString& text) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == text) return button;
+  }
+  return nullptr;
+}
+
+TEST_F(GuiTest, HelpFromAModalDialogTakesClicksWhileTheDialogStaysOpen) {
+  platform::qt::QtDialog* help = nullptr;
+  for (const auto& dialog : app.helpDialogs) {
+    if (dialog->resourceId() == kHelpGrayScale) help = dynamic_cast<platform::qt::QtDialog*>(dialog.get());
+  }
+  ASSERT_NE(help, nullptr);
+  bool shown = false;
+  bool closedByItsOk = false;
+  bool dialogStayed = false;
+  QTimer::singleShot(200, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    buttonNamed(*modal, "Help")->click();
+    shown = help->widget().isVisible();
+    // Its OK clicked as the window system delivers a click, which a blocked window never gets.
+    const QPushButton* ok = buttonNamed(help->widget(), "OK");
+    const QPoint at = ok->mapTo(&help->widget(), ok->rect().center());
+    pointer(help->widget().windowHandle(), QEvent::MouseButtonPress, at, Qt::LeftButton);
+    pointer(help->widget().windowHandle(), QEvent::MouseButtonRelease, at, Qt::NoButton);
+    closedByItsOk = !help->widget().isVisible();
+    dialogStayed = QApplication::activeModalWidget() == modal;
+    buttonNamed(*modal, "Cancel")->click();
+  });
+  platform.qtMenu().action(kCmdGrayScale)->trigger();
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(closedByItsOk);
+  EXPECT_TRUE(dialogStayed);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(GuiTest, ModifyPipeMatrixIsFilledWhenDrawnAndOkRebuilds) {
   const std::vector<std::uint16_t> before = app.pipeString.current()->wallMatrix.data;
   QString title;

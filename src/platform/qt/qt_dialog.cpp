@@ -1,6 +1,7 @@
 #include "platform/qt/qt_dialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -20,6 +21,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/key_codes.h"
@@ -324,7 +326,25 @@ bool QtDialog::isChecked(int id) const {
   return button != nullptr && button->isChecked();
 }
 
-void QtDialog::show() { window_->show(); }
+void QtDialog::show() {
+  if (!table_.modal) keepAboveActiveModal();
+  window_->show();
+}
+
+// A running modal dialog blocks every window outside its own family, and the window manager keeps
+// it above them: a modeless window shown meanwhile (its help) becomes its transient, so it comes up
+// above it and takes input beside it. Shown again later, the window is its owner's once more.
+void QtDialog::keepAboveActiveModal() {
+  QWidget* modal = QApplication::activeModalWidget();
+  QWidget* keeper = modal != nullptr && modal != window_ ? modal : window_->parentWidget();
+  window_->winId();  // the native window, so that it has a handle to set
+  QWindow* handle = window_->windowHandle();
+  QWindow* wanted = keeper != nullptr ? keeper->window()->windowHandle() : nullptr;
+  if (handle == nullptr || handle->transientParent() == wanted) return;
+  // The window manager reads the transient parent when the window is mapped.
+  window_->hide();
+  handle->setTransientParent(wanted);
+}
 void QtDialog::hide() { window_->hide(); }
 bool QtDialog::isVisible() const { return window_->isVisible(); }
 void QtDialog::move(int x, int y) { window_->move(x, y); }

@@ -55,6 +55,7 @@ class QtDialog : public Dialog {
 
  private:
   void build();
+  void keepAboveActiveModal();
   QWidget* makeSlider(int id, Qt::Orientation orientation);
   QWidget* makeList(int id);
   QWidget* makePicture(int bitmapId);
