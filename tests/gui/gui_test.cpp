@@ -756,6 +756,34 @@ TEST(QtDialog, LabelsAndTextsOfARowLineUpInColumns) {
   EXPECT_GT(*textColumns.begin(), *nameColumns.begin());
 }
 
+// True when nothing of the edit's text has scrolled out of sight with the cursor at its end.
+bool showsAllOf(QLineEdit& edit) {
+  auto cursorX = [&edit] { return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(); };
+  edit.home(false);
+  edit.repaint();
+  const int start = cursorX();
+  edit.end(false);
+  edit.repaint();
+  return cursorX() - start >= edit.fontMetrics().horizontalAdvance(edit.text()) - 1;
+}
+
+TEST(QtDialog, EveryReadoutOfThePipeAndStatisticsWindowsShowsALongValueWhole) {
+  for (const int id : {kDialogPipeWindow, kDialogStatistics}) {
+    const DialogTable& table = *FindDialog(id);
+    platform::qt::QtDialog window(table, {}, nullptr);
+    window.show();
+    for (const ControlEntry& entry : table.controls) {
+      if (entry.kind == ControlKind::kReadOnlyEdit) window.setText(entry.id, "-100.027 (-100.03 %)");
+    }
+    pumpFor(100);
+    for (const ControlEntry& entry : table.controls) {
+      if (entry.kind != ControlKind::kReadOnlyEdit) continue;
+      auto* edit = qobject_cast<QLineEdit*>(window.control(entry.id));
+      EXPECT_TRUE(showsAllOf(*edit)) << table.caption << " " << entry.id;
+    }
+  }
+}
+
 TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {
   std::vector<platform::DialogEvent> heard;
   QtDriver driver(kContractDialog, [&heard](platform::Dialog&, const platform::DialogEvent& event) {

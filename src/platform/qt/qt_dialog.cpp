@@ -87,8 +87,8 @@ class DialogWindow : public QDialog {
 
 namespace {
 
-// A list never asks for more than a screen's width.
-constexpr int kWidestList = 1200;
+// A list or readout never asks for more than a screen's width.
+constexpr int kWidestControl = 1200;
 
 QString toQString(std::string_view value) {
   return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
@@ -103,6 +103,15 @@ std::string toStdString(const QString& value) {
     text[static_cast<std::size_t>(i)] = static_cast<char>(code);
   }
   return text;
+}
+
+// A readout is kept as wide as the longest value it has shown, so no digit of one is hidden. Its
+// size hint makes room for 17 'x' inside the frame and margins; the cursor and rounding take 2 more.
+void widenToText(QLineEdit& edit) {
+  const QFontMetrics metrics = edit.fontMetrics();
+  const int wanted = edit.sizeHint().width() + metrics.horizontalAdvance(edit.text()) -
+                     17 * metrics.horizontalAdvance(QLatin1Char('x')) + 2;
+  if (wanted > edit.minimumWidth()) edit.setMinimumWidth(std::min(wanted, kWidestControl));
 }
 
 // Reports the release of the mouse button after any press on the slider, on the thumb or
@@ -299,6 +308,7 @@ void QtDialog::setText(int id, const std::string& value) {
   const QString qtext = QString::fromStdString(value);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setText(qtext);
+    if (edit->isReadOnly()) widenToText(*edit);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(qtext);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -392,7 +402,7 @@ void QtDialog::addListLine(int id, const std::string& line) {
   // Wide enough for its widest line, so a table is read without scrolling sideways.
   const int wanted = list->fontMetrics().horizontalAdvance(text) + 2 * list->frameWidth() +
                      list->verticalScrollBar()->sizeHint().width() + 8;
-  if (wanted > list->minimumWidth()) list->setMinimumWidth(std::min(wanted, kWidestList));
+  if (wanted > list->minimumWidth()) list->setMinimumWidth(std::min(wanted, kWidestControl));
 }
 
 void QtDialog::selectListLine(int id, int index) {
