@@ -45,6 +45,7 @@
 #include "platform/qt/recent_files.h"
 #include "platform/qt/screenshot.h"
 #include "platform/qt/window_pixmaps.h"
+#include "resources/data_dialogs.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "resources/shell_dialogs.h"
@@ -693,6 +694,58 @@ TEST_F(GuiTest, OpenRecentListsTheLastEightFilesAndOpensThem) {
   findItem(*menu, "Clear Menu")->trigger();
   EXPECT_TRUE(recent.paths().isEmpty());
   EXPECT_EQ(menu->actions().size(), 2) << "the separator and the disabled Clear Menu";
+}
+
+// The left and right ends, in global x, of the runs of dark pixels across a widget's area, runs
+// closer than a character's width taken as one.
+std::vector<std::pair<int, int>> inkRuns(QWidget& widget, const QRect& area) {
+  const QImage image = widget.grab(area).toImage();
+  const double ratio = image.devicePixelRatio();
+  const int gap = qRound(widget.fontMetrics().horizontalAdvance('0') * ratio);
+  std::vector<std::pair<int, int>> runs;
+  for (int x = 0; x < image.width(); ++x) {
+    bool dark = false;
+    for (int y = 0; y < image.height() && !dark; ++y) dark = qGray(image.pixel(x, y)) < 128;
+    if (!dark) continue;
+    const int at = widget.mapToGlobal(area.topLeft()).x() + qRound(x / ratio);
+    if (!runs.empty() && at - runs.back().second <= gap / ratio) {
+      runs.back().second = at;
+    } else {
+      runs.emplace_back(at, at);
+    }
+  }
+  return runs;
+}
+
+TEST_F(GuiTest, TheDataDisplaysLabelsStandBesideItsLinesAndItsHeadersOverItsColumns) {
+  platform.qtMenu().action(kCmdData)->trigger();
+  settle();
+  auto& display = dynamic_cast<platform::qt::QtDialog&>(*app.dataDisplay);
+  auto* list = qobject_cast<QListWidget*>(display.control(kDataTable));
+  ASSERT_NE(list, nullptr);
+  std::map<QString, QLabel*> headers;
+  for (QLabel* label : display.widget().findChildren<QLabel*>()) headers[label->text()] = label;
+  for (const int modeButton : {kDataWallButton, kDataOdButton}) {
+    display.deliver({platform::DialogEvent::Kind::kCommand, modeButton});
+    settle();
+    ASSERT_EQ(list->count(), kDataTableLines);
+    for (int line = 0; line < kDataTableLines; ++line) {
+      const QWidget* label = display.control(kDataFirstAngleLabel + line);
+      EXPECT_TRUE(label->isVisible());
+      const int labelY = label->mapToGlobal(label->rect().center()).y();
+      const int lineY = list->viewport()->mapToGlobal(list->visualItemRect(list->item(line)).center()).y();
+      EXPECT_NEAR(labelY, lineY, 1) << "line " << line;
+    }
+    const auto columns = inkRuns(*list->viewport(), list->visualItemRect(list->item(0)));
+    const QStringList names{"Rev -3", "Rev -2", "Rev -1", "Rev", "Rev +1", "Rev +2", "Rev +3"};
+    ASSERT_EQ(columns.size(), static_cast<std::size_t>(names.size())) << list->item(0)->text().toStdString();
+    for (qsizetype column = 0; column < names.size(); ++column) {
+      QLabel* header = headers[names[column]];
+      ASSERT_NE(header, nullptr) << names[column].toStdString();
+      EXPECT_NEAR(inkRuns(*header, header->rect()).back().second, columns[column].second, 2)
+          << names[column].toStdString() << " over " << list->item(0)->text().toStdString();
+    }
+  }
 }
 
 // Drops a set of files at a window; true when it was taken.

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,6 +24,7 @@
 #include <algorithm>
 
 #include "platform/qt/key_codes.h"
+#include "platform/qt/table_list.h"
 #include "resources/bitmaps.h"
 
 namespace ductora::platform::qt {
@@ -157,6 +157,7 @@ std::map<RowKey, RowShape> rowShapes(const resources::DialogTable& table) {
   using resources::ControlKind;
   std::map<RowKey, RowShape> shapes;
   for (const resources::ControlEntry& entry : table.controls) {
+    if (entry.kind == ControlKind::kRowLabel || entry.kind == ControlKind::kColumnHeader) continue;
     const int group = entry.kind == ControlKind::kGroupBox ? 0 : entry.group;
     RowShape& shape = shapes[{group, entry.row}];
     ++shape.controls;
@@ -174,6 +175,9 @@ void QtDialog::build() {
   std::map<int, QGridLayout*> grids{{0, new QGridLayout(window_)}};  // group number -> its grid
   std::map<RowKey, int> nextColumn;
   std::map<RowKey, QHBoxLayout*> buttonRows;
+  TableList* list = nullptr;
+  std::vector<QLabel*> rowLabels;
+  std::vector<QLabel*> columnHeaders;
   auto place = [&](int group, int row, QWidget* widget) {
     QGridLayout* grid = grids.at(group);
     const RowShape& shape = shapes.at({group, row});
@@ -241,7 +245,8 @@ void QtDialog::build() {
         widget = makeSlider(entry.id, Qt::Vertical);
         break;
       case ControlKind::kListBox:
-        widget = makeList(entry.id);
+        list = makeList(entry.id);
+        widget = list;
         break;
       case ControlKind::kPicture:
         widget = makePicture(entry.id);
@@ -254,11 +259,22 @@ void QtDialog::build() {
         if (entry.id != resources::kNoControlId) controls_[entry.id] = box;
         continue;
       }
+      case ControlKind::kRowLabel:
+      case ControlKind::kColumnHeader: {
+        // Placed by the list they label, once it is made.
+        auto* label = new QLabel(toQString(entry.text), window_);
+        (entry.kind == ControlKind::kRowLabel ? rowLabels : columnHeaders).push_back(label);
+        if (entry.id != resources::kNoControlId) controls_[entry.id] = label;
+        continue;
+      }
     }
     place(entry.group, entry.row, widget);
     widget->installEventFilter(window_);
     if (entry.id != resources::kNoControlId) controls_[entry.id] = widget;
   }
+  if (list == nullptr) return;
+  for (QLabel* label : rowLabels) list->addRowLabel(label);
+  for (QLabel* header : columnHeaders) list->addColumnHeader(header);
 }
 
 QWidget* QtDialog::makeSlider(int id, Qt::Orientation orientation) {
@@ -286,11 +302,9 @@ QWidget* QtDialog::makePicture(int bitmapId) {
   return label;
 }
 
-QWidget* QtDialog::makeList(int id) {
-  auto* list = new QListWidget();
+TableList* QtDialog::makeList(int id) {
+  auto* list = new TableList();
   list->setSelectionMode(QAbstractItemView::SingleSelection);
-  // List lines are tables laid out in columns of characters.
-  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this, id, list](QListWidgetItem* item) {
     list->setCurrentItem(item);
     deliver({DialogEvent::Kind::kListDoubleClick, id});
@@ -395,13 +409,13 @@ void QtDialog::clearList(int id) {
 }
 
 void QtDialog::addListLine(int id, const std::string& line) {
-  auto* list = qobject_cast<QListWidget*>(control(id));
+  auto* list = dynamic_cast<TableList*>(control(id));
   if (list == nullptr) return;
   const QString text = QString::fromStdString(line);
   list->addItem(text);
   // Wide enough for its widest line, so a table is read without scrolling sideways.
   const int wanted = list->fontMetrics().horizontalAdvance(text) + 2 * list->frameWidth() +
-                     list->verticalScrollBar()->sizeHint().width() + 8;
+                     list->rowLabelWidth() + list->verticalScrollBar()->sizeHint().width() + 8;
   if (wanted > list->minimumWidth()) list->setMinimumWidth(std::min(wanted, kWidestControl));
 }
 

@@ -10,6 +10,7 @@
 namespace ductora::platform::qt {
 
 class DialogWindow;
+class TableList;
 
 // A dialog built from its table with Qt layouts.
 class QtDialog : public Dialog {
@@ -57,7 +58,7 @@ class QtDialog : public Dialog {
   void build();
   void keepAboveActiveModal();
   QWidget* makeSlider(int id, Qt::Orientation orientation);
-  QWidget* makeList(int id);
+  TableList* makeList(int id);
   QWidget* makePicture(int bitmapId);
 
   const resources::DialogTable& table_;
