@@ -72,7 +72,12 @@ enum class ControlKind {
   kSlider,
   kVerticalSlider,
   kListBox,
-  kPicture  // shows the bitmap resource whose id is the entry's id
+  kPicture,  // shows the bitmap resource whose id is the entry's id
+  // The labels of a table shown in the dialog's one list box, whatever their rows: the n-th row
+  // label beside the n-th line; the first column header over the row labels, the n-th after it
+  // over the n-th field (a run of characters between blanks) of the lines.
+  kRowLabel,
+  kColumnHeader
 };
 
 // Controls sharing a row stand side by side in table order; rows run top to bottom. A control

@@ -45,6 +45,7 @@
 #include "platform/qt/recent_files.h"
 #include "platform/qt/screenshot.h"
 #include "platform/qt/window_pixmaps.h"
+#include "resources/data_dialogs.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "resources/shell_dialogs.h"
@@ -576,6 +577,43 @@ TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+QPushButton* buttonNamed(const QWidget& window, const QString& text) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == text) return button;
+  }
+  return nullptr;
+}
+
+TEST_F(GuiTest, HelpFromAModalDialogTakesClicksWhileTheDialogStaysOpen) {
+  platform::qt::QtDialog* help = nullptr;
+  for (const auto& dialog : app.helpDialogs) {
+    if (dialog->resourceId() == kHelpGrayScale) help = dynamic_cast<platform::qt::QtDialog*>(dialog.get());
+  }
+  ASSERT_NE(help, nullptr);
+  bool shown = false;
+  bool closedByItsOk = false;
+  bool dialogStayed = false;
+  QTimer::singleShot(200, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    buttonNamed(*modal, "Help")->click();
+    shown = help->widget().isVisible();
+    // Its OK clicked as the window system delivers a click, which a blocked window never gets.
+    const QPushButton* ok = buttonNamed(help->widget(), "OK");
+    const QPoint at = ok->mapTo(&help->widget(), ok->rect().center());
+    pointer(help->widget().windowHandle(), QEvent::MouseButtonPress, at, Qt::LeftButton);
+    pointer(help->widget().windowHandle(), QEvent::MouseButtonRelease, at, Qt::NoButton);
+    closedByItsOk = !help->widget().isVisible();
+    dialogStayed = QApplication::activeModalWidget() == modal;
+    buttonNamed(*modal, "Cancel")->click();
+  });
+  platform.qtMenu().action(kCmdGrayScale)->trigger();
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(closedByItsOk);
+  EXPECT_TRUE(dialogStayed);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(GuiTest, ModifyPipeMatrixIsFilledWhenDrawnAndOkRebuilds) {
   const std::vector<std::uint16_t> before = app.pipeString.current()->wallMatrix.data;
   QString title;
@@ -666,6 +704,58 @@ TEST_F(GuiTest, OpenRecentListsTheLastEightFilesAndOpensThem) {
   EXPECT_EQ(menu->actions().size(), 2) << "the separator and the disabled Clear Menu";
 }
 
+// The left and right ends, in global x, of the runs of dark pixels across a widget's area, runs
+// closer than a character's width taken as one.
+std::vector<std::pair<int, int>> inkRuns(QWidget& widget, const QRect& area) {
+  const QImage image = widget.grab(area).toImage();
+  const double ratio = image.devicePixelRatio();
+  const int gap = qRound(widget.fontMetrics().horizontalAdvance('0') * ratio);
+  std::vector<std::pair<int, int>> runs;
+  for (int x = 0; x < image.width(); ++x) {
+    bool dark = false;
+    for (int y = 0; y < image.height() && !dark; ++y) dark = qGray(image.pixel(x, y)) < 128;
+    if (!dark) continue;
+    const int at = widget.mapToGlobal(area.topLeft()).x() + qRound(x / ratio);
+    if (!runs.empty() && at - runs.back().second <= gap / ratio) {
+      runs.back().second = at;
+    } else {
+      runs.emplace_back(at, at);
+    }
+  }
+  return runs;
+}
+
+TEST_F(GuiTest, TheDataDisplaysLabelsStandBesideItsLinesAndItsHeadersOverItsColumns) {
+  platform.qtMenu().action(kCmdData)->trigger();
+  settle();
+  auto& display = dynamic_cast<platform::qt::QtDialog&>(*app.dataDisplay);
+  auto* list = qobject_cast<QListWidget*>(display.control(kDataTable));
+  ASSERT_NE(list, nullptr);
+  std::map<QString, QLabel*> headers;
+  for (QLabel* label : display.widget().findChildren<QLabel*>()) headers[label->text()] = label;
+  for (const int modeButton : {kDataWallButton, kDataOdButton}) {
+    display.deliver({platform::DialogEvent::Kind::kCommand, modeButton});
+    settle();
+    ASSERT_EQ(list->count(), kDataTableLines);
+    for (int line = 0; line < kDataTableLines; ++line) {
+      const QWidget* label = display.control(kDataFirstAngleLabel + line);
+      EXPECT_TRUE(label->isVisible());
+      const int labelY = label->mapToGlobal(label->rect().center()).y();
+      const int lineY = list->viewport()->mapToGlobal(list->visualItemRect(list->item(line)).center()).y();
+      EXPECT_NEAR(labelY, lineY, 1) << "line " << line;
+    }
+    const auto columns = inkRuns(*list->viewport(), list->visualItemRect(list->item(0)));
+    const QStringList names{"Rev -3", "Rev -2", "Rev -1", "Rev", "Rev +1", "Rev +2", "Rev +3"};
+    ASSERT_EQ(columns.size(), static_cast<std::size_t>(names.size())) << list->item(0)->text().toStdString();
+    for (qsizetype column = 0; column < names.size(); ++column) {
+      QLabel* header = headers[names[column]];
+      ASSERT_NE(header, nullptr) << names[column].toStdString();
+      EXPECT_NEAR(inkRuns(*header, header->rect()).back().second, columns[column].second, 2)
+          << names[column].toStdString() << " over " << list->item(0)->text().toStdString();
+    }
+  }
+}
+
 // Drops a set of files at a window; true when it was taken.
 bool drop(QObject* target, const std::vector<std::string>& paths) {
   QList<QUrl> urls;
@@ -725,6 +815,34 @@ TEST(QtDialog, LabelsAndTextsOfARowLineUpInColumns) {
   EXPECT_EQ(nameColumns.size(), 1);
   ASSERT_EQ(textColumns.size(), 1);
   EXPECT_GT(*textColumns.begin(), *nameColumns.begin());
+}
+
+// True when nothing of the edit's text has scrolled out of sight with the cursor at its end.
+bool showsAllOf(QLineEdit& edit) {
+  auto cursorX = [&edit] { return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(); };
+  edit.home(false);
+  edit.repaint();
+  const int start = cursorX();
+  edit.end(false);
+  edit.repaint();
+  return cursorX() - start >= edit.fontMetrics().horizontalAdvance(edit.text()) - 1;
+}
+
+TEST(QtDialog, EveryReadoutOfThePipeAndStatisticsWindowsShowsALongValueWhole) {
+  for (const int id : {kDialogPipeWindow, kDialogStatistics}) {
+    const DialogTable& table = *FindDialog(id);
+    platform::qt::QtDialog window(table, {}, nullptr);
+    window.show();
+    for (const ControlEntry& entry : table.controls) {
+      if (entry.kind == ControlKind::kReadOnlyEdit) window.setText(entry.id, "-100.027 (-100.03 %)");
+    }
+    pumpFor(100);
+    for (const ControlEntry& entry : table.controls) {
+      if (entry.kind != ControlKind::kReadOnlyEdit) continue;
+      auto* edit = qobject_cast<QLineEdit*>(window.control(entry.id));
+      EXPECT_TRUE(showsAllOf(*edit)) << table.caption << " " << entry.id;
+    }
+  }
 }
 
 TEST(QtDialog, SlidersShowTicksAndAClickBesideTheThumbIsAMove) {

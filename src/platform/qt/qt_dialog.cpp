@@ -1,9 +1,9 @@
 #include "platform/qt/qt_dialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,9 +20,11 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/key_codes.h"
+#include "platform/qt/table_list.h"
 #include "resources/bitmaps.h"
 
 namespace ductora::platform::qt {
@@ -85,8 +87,8 @@ class DialogWindow : public QDialog {
 
 namespace {
 
-// A list never asks for more than a screen's width.
-constexpr int kWidestList = 1200;
+// A list or readout never asks for more than a screen's width.
+constexpr int kWidestControl = 1200;
 
 QString toQString(std::string_view value) {
   return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
@@ -101,6 +103,15 @@ std::string toStdString(const QString& value) {
     text[static_cast<std::size_t>(i)] = static_cast<char>(code);
   }
   return text;
+}
+
+// A readout is kept as wide as the longest value it has shown, so no digit of one is hidden. Its
+// size hint makes room for 17 'x' inside the frame and margins; the cursor and rounding take 2 more.
+void widenToText(QLineEdit& edit) {
+  const QFontMetrics metrics = edit.fontMetrics();
+  const int wanted = edit.sizeHint().width() + metrics.horizontalAdvance(edit.text()) -
+                     17 * metrics.horizontalAdvance(QLatin1Char('x')) + 2;
+  if (wanted > edit.minimumWidth()) edit.setMinimumWidth(std::min(wanted, kWidestControl));
 }
 
 // Reports the release of the mouse button after any press on the slider, on the thumb or
@@ -146,6 +157,7 @@ std::map<RowKey, RowShape> rowShapes(const resources::DialogTable& table) {
   using resources::ControlKind;
   std::map<RowKey, RowShape> shapes;
   for (const resources::ControlEntry& entry : table.controls) {
+    if (entry.kind == ControlKind::kRowLabel || entry.kind == ControlKind::kColumnHeader) continue;
     const int group = entry.kind == ControlKind::kGroupBox ? 0 : entry.group;
     RowShape& shape = shapes[{group, entry.row}];
     ++shape.controls;
@@ -163,6 +175,9 @@ void QtDialog::build() {
   std::map<int, QGridLayout*> grids{{0, new QGridLayout(window_)}};  // group number -> its grid
   std::map<RowKey, int> nextColumn;
   std::map<RowKey, QHBoxLayout*> buttonRows;
+  TableList* list = nullptr;
+  std::vector<QLabel*> rowLabels;
+  std::vector<QLabel*> columnHeaders;
   auto place = [&](int group, int row, QWidget* widget) {
     QGridLayout* grid = grids.at(group);
     const RowShape& shape = shapes.at({group, row});
@@ -230,7 +245,8 @@ void QtDialog::build() {
         widget = makeSlider(entry.id, Qt::Vertical);
         break;
       case ControlKind::kListBox:
-        widget = makeList(entry.id);
+        list = makeList(entry.id);
+        widget = list;
         break;
       case ControlKind::kPicture:
         widget = makePicture(entry.id);
@@ -243,11 +259,22 @@ void QtDialog::build() {
         if (entry.id != resources::kNoControlId) controls_[entry.id] = box;
         continue;
       }
+      case ControlKind::kRowLabel:
+      case ControlKind::kColumnHeader: {
+        // Placed by the list they label, once it is made.
+        auto* label = new QLabel(toQString(entry.text), window_);
+        (entry.kind == ControlKind::kRowLabel ? rowLabels : columnHeaders).push_back(label);
+        if (entry.id != resources::kNoControlId) controls_[entry.id] = label;
+        continue;
+      }
     }
     place(entry.group, entry.row, widget);
     widget->installEventFilter(window_);
     if (entry.id != resources::kNoControlId) controls_[entry.id] = widget;
   }
+  if (list == nullptr) return;
+  for (QLabel* label : rowLabels) list->addRowLabel(label);
+  for (QLabel* header : columnHeaders) list->addColumnHeader(header);
 }
 
 QWidget* QtDialog::makeSlider(int id, Qt::Orientation orientation) {
@@ -275,11 +302,9 @@ QWidget* QtDialog::makePicture(int bitmapId) {
   return label;
 }
 
-QWidget* QtDialog::makeList(int id) {
-  auto* list = new QListWidget();
+TableList* QtDialog::makeList(int id) {
+  auto* list = new TableList();
   list->setSelectionMode(QAbstractItemView::SingleSelection);
-  // List lines are tables laid out in columns of characters.
-  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this, id, list](QListWidgetItem* item) {
     list->setCurrentItem(item);
     deliver({DialogEvent::Kind::kListDoubleClick, id});
@@ -297,6 +322,7 @@ void QtDialog::setText(int id, const std::string& value) {
   const QString qtext = QString::fromStdString(value);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setText(qtext);
+    if (edit->isReadOnly()) widenToText(*edit);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(qtext);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -324,7 +350,25 @@ bool QtDialog::isChecked(int id) const {
   return button != nullptr && button->isChecked();
 }
 
-void QtDialog::show() { window_->show(); }
+void QtDialog::show() {
+  if (!table_.modal) keepAboveActiveModal();
+  window_->show();
+}
+
+// A running modal dialog blocks every window outside its own family, and the window manager keeps
+// it above them: a modeless window shown meanwhile (its help) becomes its transient, so it comes up
+// above it and takes input beside it. Shown again later, the window is its owner's once more.
+void QtDialog::keepAboveActiveModal() {
+  QWidget* modal = QApplication::activeModalWidget();
+  QWidget* keeper = modal != nullptr && modal != window_ ? modal : window_->parentWidget();
+  window_->winId();  // the native window, so that it has a handle to set
+  QWindow* handle = window_->windowHandle();
+  QWindow* wanted = keeper != nullptr ? keeper->window()->windowHandle() : nullptr;
+  if (handle == nullptr || handle->transientParent() == wanted) return;
+  // The window manager reads the transient parent when the window is mapped.
+  window_->hide();
+  handle->setTransientParent(wanted);
+}
 void QtDialog::hide() { window_->hide(); }
 bool QtDialog::isVisible() const { return window_->isVisible(); }
 void QtDialog::move(int x, int y) { window_->move(x, y); }
@@ -365,14 +409,14 @@ void QtDialog::clearList(int id) {
 }
 
 void QtDialog::addListLine(int id, const std::string& line) {
-  auto* list = qobject_cast<QListWidget*>(control(id));
+  auto* list = dynamic_cast<TableList*>(control(id));
   if (list == nullptr) return;
   const QString text = QString::fromStdString(line);
   list->addItem(text);
   // Wide enough for its widest line, so a table is read without scrolling sideways.
   const int wanted = list->fontMetrics().horizontalAdvance(text) + 2 * list->frameWidth() +
-                     list->verticalScrollBar()->sizeHint().width() + 8;
-  if (wanted > list->minimumWidth()) list->setMinimumWidth(std::min(wanted, kWidestList));
+                     list->rowLabelWidth() + list->verticalScrollBar()->sizeHint().width() + 8;
+  if (wanted > list->minimumWidth()) list->setMinimumWidth(std::min(wanted, kWidestControl));
 }
 
 void QtDialog::selectListLine(int id, int index) {

@@ -10,6 +10,7 @@
 namespace ductora::platform::qt {
 
 class DialogWindow;
+class TableList;
 
 // A dialog built from its table with Qt layouts.
 class QtDialog : public Dialog {
@@ -55,8 +56,9 @@ class QtDialog : public Dialog {
 
  private:
   void build();
+  void keepAboveActiveModal();
   QWidget* makeSlider(int id, Qt::Orientation orientation);
-  QWidget* makeList(int id);
+  TableList* makeList(int id);
   QWidget* makePicture(int bitmapId);
 
   const resources::DialogTable& table_;
