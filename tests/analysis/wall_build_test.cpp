@@ -166,6 +166,44 @@ TEST_F(WallBuild, TwoChannelsJoinedStoreTheirSettings) {
   EXPECT_FALSE(pipe.wallChannels[2].revolutions.empty());
 }
 
+TEST_F(WallBuild, RemovalsCutTheRawSamplesOnceWhateverTheSavesAfterTheRebuild) {
+  PipeFile pipe = open(60.0);
+  LoadWallRevolutions(pipe, 3, pipe.wallChannels[2].wallScale);
+  RevolutionList trimmed = pipe.wallChannels[2].revolutions;
+  MergedWallBuild build;
+  build.primary = 1;
+  build.secondary = 2;
+  build.removeFront = CountsOfInches(10.0);
+  build.removeBack = CountsOfInches(2.0);
+  for (std::size_t i = 0; i < 4; ++i) build.wallScales[i] = pipe.wallChannels[i].wallScale;
+  build.jumpSize = 60;
+  TrimRevolutions(trimmed, build.removeFront, build.removeBack);
+  RevolutionStartTable starts{};
+  ASSERT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kBuilt);
+
+  ASSERT_TRUE(savePipeFile(pipe, path, true, true).ok);
+  const std::vector<std::uint8_t> once = testing::readBytes(path);
+  ASSERT_TRUE(savePipeFile(pipe, path, true, true).ok);
+  EXPECT_EQ(testing::readBytes(path), once);
+
+  PipeFile reopened;
+  LoadPipeForUse(reopened, path);
+  EXPECT_EQ(reopened.wallMatrix.data, pipe.wallMatrix.data);
+  EXPECT_EQ(reopened.odMatrix.data, pipe.odMatrix.data);
+  EXPECT_EQ(pipe.wallMatrix.removeFront, reopened.wallMatrix.removeFront);
+  EXPECT_EQ(pipe.wallMatrix.removeBack, reopened.wallMatrix.removeBack);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(pipe.wallChannels[i].sampleCount, reopened.wallChannels[i].sampleCount) << i;
+  }
+  // A channel the build did not use is cut like the others, and only once.
+  LoadWallRevolutions(reopened, 3, reopened.wallChannels[2].wallScale);
+  EXPECT_TRUE(reopened.wallChannels[2].revolutions == trimmed);
+  // Rebuilt from their stored settings, the pipe in memory and the reopened one agree.
+  ASSERT_EQ(BuildWallMatrix(pipe, 0, ""), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildWallMatrix(reopened, 0, ""), BuildStatus::kBuilt);
+  EXPECT_EQ(pipe.wallMatrix.data, reopened.wallMatrix.data);
+}
+
 TEST_F(WallBuild, AJoinThatCannotBeMadeChangesNothing) {
   PipeFile pipe = open(5.0);  // shorter than the 13.5-inch overlap
   const PipeFile before = pipe;
