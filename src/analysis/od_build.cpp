@@ -61,8 +61,8 @@ void Pad(PipeFile& pipe, double inches, bool atStart) {
   RefreshOdMatrix(pipe);
 }
 
-void DropRows(PipeFile& pipe, std::size_t count, bool atStart) {
-  OdMatrix& od = pipe.odMatrix;
+// Drops at most all rows but one and returns how many; the caller refreshes the matrix.
+std::size_t DropRows(OdMatrix& od, std::size_t count, bool atStart) {
   count = std::min<std::size_t>(count, od.rows - 1);
   const auto cells = static_cast<std::ptrdiff_t>(count * od.columns);
   if (atStart) {
@@ -71,7 +71,7 @@ void DropRows(PipeFile& pipe, std::size_t count, bool atStart) {
     od.data.erase(od.data.end() - cells, od.data.end());
   }
   od.rows -= static_cast<std::uint32_t>(count);
-  RefreshOdMatrix(pipe);
+  return count;
 }
 
 }  // namespace
@@ -141,17 +141,23 @@ void CutOdStart(PipeFile& pipe, double cursor) {
     return;
   }
   const float shifted = static_cast<float>(cursor) + 0.1F;
-  DropRows(pipe, RowsOfInches(shifted, pipe.odMatrix.deltaX), true);
-  pipe.wallStart -= shifted;
-  const std::uint32_t counts = CountsOfInches(cursor + 0.1);
-  pipe.wallStartCounts -= std::min(pipe.wallStartCounts, counts);
+  const double deltaX = pipe.odMatrix.deltaX;
+  const std::size_t asked = RowsOfInches(shifted, deltaX);
+  const std::size_t dropped = DropRows(pipe.odMatrix, asked, true);
+  // The wall follows the OD rows as far as they went. Its start is moved in the counts a file
+  // keeps, so that the pipe shows what reopening it will show.
+  pipe.reduceWallStart(dropped == asked ? CountsOfInches(cursor + 0.1)
+                                        : CountsOfInches(static_cast<double>(dropped) * deltaX));
+  // The ID and the revolution records read the wall through the wall start.
+  RefreshOdMatrix(pipe);
 }
 
 void CutOdEnd(PipeFile& pipe, double cursor) {
   if (!HasOdRows(pipe) || !(std::abs(cursor) < kMaxCursorInches)) {
     return;
   }
-  DropRows(pipe, RowsOfInches(pipe.odMatrix.length - cursor, pipe.odMatrix.deltaX), false);
+  DropRows(pipe.odMatrix, RowsOfInches(pipe.odMatrix.length - cursor, pipe.odMatrix.deltaX), false);
+  RefreshOdMatrix(pipe);
 }
 
 }  // namespace ductora

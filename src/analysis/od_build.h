@@ -25,7 +25,9 @@ void RotateMatrixRows(std::span<std::int16_t> data, std::uint32_t rows, std::uin
 // (inches + 0.1) / deltaX rows of 0; cuts keep at least one row.
 void PadOdStart(PipeFile& pipe, double inches);
 void PadOdEnd(PipeFile& pipe, double inches);
-// Drops the rows in front of the cursor (plus 0.1 inch); the wall start moves back by as much.
+// Drops the rows in front of the cursor (plus 0.1 inch); the wall start counts move back by as
+// much, or by the rows dropped when all but one would go, and never below 1 (see
+// PipeFile::reduceWallStart).
 void CutOdStart(PipeFile& pipe, double cursor);
 // Drops (length - cursor) / deltaX rows at the end.
 void CutOdEnd(PipeFile& pipe, double cursor);

@@ -67,4 +67,12 @@ void SetCalibrationOd(PipeFile& pipe, float inches) {
   }
 }
 
+void SetWallStartCounts(PipeFile& pipe, std::uint32_t counts) {
+  const double before = pipe.wallStart;
+  pipe.editWallStartCounts(counts);
+  if (pipe.wallStart != before) {
+    ComputeCombinedMeasures(pipe);
+  }
+}
+
 }  // namespace ductora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "data/pipe_file.h"
@@ -18,5 +19,8 @@ PipeReadResult LoadPipeForUse(PipeFile& pipe, const std::string& path);
 // Setters whose side effects are measures.
 void SetNominalOd(PipeFile& pipe, float inches);
 void SetCalibrationOd(PipeFile& pipe, float inches);
+// An edit of the wall start counts (PipeFile::editWallStartCounts); the ID and the revolution
+// records read the wall through the wall start.
+void SetWallStartCounts(PipeFile& pipe, std::uint32_t counts);
 
 }  // namespace ductora

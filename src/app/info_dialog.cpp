@@ -85,7 +85,7 @@ void store(AppState& app, const platform::Dialog& dialog, PipeFile& pipe) {
   header.nominalWall = fieldValue<std::uint16_t>(dialog, kInfoNominalWall);
   header.wallAngle = fieldValue<std::uint16_t>(dialog, kInfoWallAngle);
   SetCalibrationOd(pipe, inchesValue(dialog, kInfoCalibrationOd));
-  pipe.setWallStartCounts(fieldValue<std::uint32_t>(dialog, kInfoWallStart));
+  SetWallStartCounts(pipe, fieldValue<std::uint32_t>(dialog, kInfoWallStart));
   // The inside diameters follow the calibration OD.
   if (pipe.idMatrix.present()) rebuildMapTexture(app, pipe, render::MapKind::kId);
   app.modified = true;

@@ -84,6 +84,21 @@ void PipeFile::setWallStartCounts(std::uint32_t counts) {
   }
 }
 
+void PipeFile::editWallStartCounts(std::uint32_t counts) {
+  wallStart = 0.0;
+  setWallStartCounts(counts);
+}
+
+void PipeFile::reduceWallStart(std::uint32_t counts) {
+  if (counts == 0) {
+    return;
+  }
+  // The count whose wall start is nearest 0.
+  constexpr auto kLevelWithOd = static_cast<std::uint32_t>(kWallStartOriginInches * kCountsPerInch + 0.5);
+  const std::uint32_t from = wallStartCounts != 0 ? wallStartCounts : kLevelWithOd;
+  editWallStartCounts(from > counts ? from - counts : 1);
+}
+
 void PipeFile::freeRevolutions() {
   for (auto& channel : wallChannels) {
     RevolutionList().swap(channel.revolutions);

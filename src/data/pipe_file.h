@@ -264,8 +264,14 @@ class PipeFile {
   // Moves the cursor by delta inches, clamped to [0, pipe length].
   void moveCursor(float delta);
 
-  // Stores the count; a non-zero count also sets wallStart.
+  // Stores the count as the reader does: a non-zero count also sets wallStart.
   void setWallStartCounts(std::uint32_t counts);
+  // An edit of the count: wallStart becomes what reading a saved file back gives, so a count of
+  // 0 (no wall start) puts the wall level with the OD.
+  void editWallStartCounts(std::uint32_t counts);
+  // An edit that reduces the count, no further than to 1: 0 would read back as no wall start.
+  // A pipe without a wall start has its wall level with the OD.
+  void reduceWallStart(std::uint32_t counts);
 
   // Frees every raw revolution list of every channel.
   void freeRevolutions();

@@ -48,7 +48,9 @@ using SinkWrapper = std::function<std::unique_ptr<ByteSink>(ByteSink& fileSink)>
 // when every block was written. Raw samples are reloaded from the record's own path first,
 // so saving over that same file is safe; every revolution is kept, also beyond the
 // kMaxRevolutions the program uses (a warning says so). Raw OD channels are kept without an OD
-// matrix too: they are what one is built from. On success the record's path becomes path.
+// matrix too: they are what one is built from. Raw wall channels are written trimmed by the wall
+// matrix's removals. On success the record is what reading the file back gives: its path becomes
+// path, its removals 0 and the sample counts of the raw channels written those of the file.
 SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWall, bool withRawOd,
                         const SinkWrapper& wrapSink = {});
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -22,6 +23,12 @@ constexpr double kOdReloadScale = 0.001;
 struct PlannedBlock {
   std::uint8_t tag = 0;
   std::function<std::vector<std::uint8_t>()> payload;
+};
+
+// Record counts of the raw blocks planned, per channel slot; 0 where none is written.
+struct RawRecordCounts {
+  std::array<std::uint32_t, 4> wall{};
+  std::array<std::uint32_t, kOdChannelSlots> od{};
 };
 
 bool holdsAllValues(std::uint32_t rows, std::uint32_t columns, std::size_t values) {
@@ -102,7 +109,7 @@ void freeReloaded(PipeFile& pipe, bool withRawWall, bool withRawOd) {
 template <typename Channel, typename Count, typename Encode>
 std::optional<std::string> planRawBlocks(std::span<Channel> channels, std::uint8_t tag,
                                          const std::string& kind, Count recordCount, Encode encode,
-                                         std::vector<PlannedBlock>& plan) {
+                                         std::span<std::uint32_t> counts, std::vector<PlannedBlock>& plan) {
   for (std::size_t slot = 0; slot < channels.size(); ++slot) {
     Channel& channel = channels[slot];
     const auto number = static_cast<std::uint8_t>(slot + 1);
@@ -110,6 +117,7 @@ std::optional<std::string> planRawBlocks(std::span<Channel> channels, std::uint8
     if (count > std::numeric_limits<std::uint32_t>::max()) {
       return "raw " + kind + " channel " + std::to_string(number) + " holds too many samples for one block";
     }
+    counts[slot] = static_cast<std::uint32_t>(count);
     if (count > 0) {
       plan.push_back({tag, [&channel, number, encode] {
                         auto payload = *encode(number, channel);
@@ -131,7 +139,7 @@ bool holdsRawOd(const PipeFile& pipe) {
 // without a wall or OD matrix, so that saving never drops what was read; raw OD channels, the
 // only data an OD matrix can be built from, come after the wall start and job information 2.
 std::optional<std::string> planBlocks(PipeFile& pipe, bool withRawWall, bool withRawOd,
-                                      std::vector<PlannedBlock>& plan) {
+                                      RawRecordCounts& rawCounts, std::vector<PlannedBlock>& plan) {
   const bool wall = pipe.wallMatrix.present();
   const bool odSide = pipe.odMatrix.present() || (withRawOd && holdsRawOd(pipe));
   if (wall || pipe.dataPresent[kJobInfo1Present] != 0) {
@@ -139,7 +147,7 @@ std::optional<std::string> planBlocks(PipeFile& pipe, bool withRawWall, bool wit
   }
   if (withRawWall) {
     if (auto problem = planRawBlocks(std::span<WallChannel>(pipe.wallChannels).first(4), kTagRawWall, "wall",
-                                     rawWallRecordCount, encodeRawWallChannel, plan)) {
+                                     rawWallRecordCount, encodeRawWallChannel, rawCounts.wall, plan)) {
       return problem;
     }
   }
@@ -155,7 +163,7 @@ std::optional<std::string> planBlocks(PipeFile& pipe, bool withRawWall, bool wit
   }
   if (withRawOd) {
     if (auto problem = planRawBlocks(std::span<OdChannel>(pipe.odChannels), kTagRawOd, "OD", rawOdRecordCount,
-                                     encodeRawOdChannel, plan)) {
+                                     encodeRawOdChannel, rawCounts.od, plan)) {
       return problem;
     }
   }
@@ -181,13 +189,13 @@ std::optional<std::string> writeBlocks(std::vector<PlannedBlock>& plan, ByteSink
 
 std::optional<std::string> writeFile(PipeFile& pipe, const std::string& path, bool withRawWall,
                                      bool withRawOd, const SinkWrapper& wrapSink,
-                                     std::vector<std::string>& warnings) {
+                                     std::vector<std::string>& warnings, RawRecordCounts& rawCounts) {
   if (auto problem = checkMatrices(pipe)) {
     return problem;
   }
   warnings = reloadRawChannels(pipe, withRawWall, withRawOd);
   std::vector<PlannedBlock> plan;
-  if (auto problem = planBlocks(pipe, withRawWall, withRawOd, plan)) {
+  if (auto problem = planBlocks(pipe, withRawWall, withRawOd, rawCounts, plan)) {
     return problem;
   }
   if (plan.empty()) {
@@ -209,6 +217,28 @@ std::optional<std::string> writeFile(PipeFile& pipe, const std::string& path, bo
   return std::nullopt;
 }
 
+// The record becomes what reading the written file back gives. Its raw channels are the ones
+// written, already trimmed, so the removals are spent: applied again they would cut the same
+// revolutions off at every save and rebuild.
+void adoptWrittenFile(PipeFile& pipe, const std::string& path, bool withRawWall, bool withRawOd,
+                      const RawRecordCounts& rawCounts) {
+  pipe.path = path;
+  // Samples left out of the file stay where they were, to be trimmed when they are written.
+  if (withRawWall || withRawOd) pipe.rawSource = path;
+  if (withRawWall) {
+    pipe.wallMatrix.removeFront = 0;
+    pipe.wallMatrix.removeBack = 0;
+    for (std::size_t slot = 0; slot < rawCounts.wall.size(); ++slot) {
+      pipe.wallChannels[slot].sampleCount = rawCounts.wall[slot];
+    }
+  }
+  if (withRawOd) {
+    for (std::size_t slot = 0; slot < rawCounts.od.size(); ++slot) {
+      pipe.odChannels[slot].sampleCount = rawCounts.od[slot];
+    }
+  }
+}
+
 }  // namespace
 
 SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWall, bool withRawOd,
@@ -219,11 +249,11 @@ SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWal
     return result;
   }
   std::vector<std::string> warnings;
-  if (auto problem = writeFile(pipe, path, withRawWall, withRawOd, wrapSink, warnings)) {
+  RawRecordCounts rawCounts;
+  if (auto problem = writeFile(pipe, path, withRawWall, withRawOd, wrapSink, warnings, rawCounts)) {
     result.error = *problem;
   } else {
-    pipe.path = path;
-    if (withRawWall || withRawOd) pipe.rawSource = path;
+    adoptWrittenFile(pipe, path, withRawWall, withRawOd, rawCounts);
     result.ok = true;
     result.warnings = std::move(warnings);
   }

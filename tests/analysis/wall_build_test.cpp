@@ -11,6 +11,7 @@
 
 #include "analysis/channel_correction.h"
 #include "analysis/channel_merge.h"
+#include "analysis/cursor_measures.h"
 #include "analysis/matrix_fields.h"
 #include "analysis/od_build.h"
 #include "analysis/pipe_measures.h"
@@ -164,6 +165,67 @@ TEST_F(WallBuild, TwoChannelsJoinedStoreTheirSettings) {
   EXPECT_EQ(starts[raw.size() - 1], raw.back().front().rotationCount);
   EXPECT_EQ(starts[raw.size()], 0U);
   EXPECT_FALSE(pipe.wallChannels[2].revolutions.empty());
+}
+
+TEST_F(WallBuild, RemovalsCutTheRawSamplesOnceWhateverTheSavesAfterTheRebuild) {
+  PipeFile pipe = open(60.0);
+  LoadWallRevolutions(pipe, 3, pipe.wallChannels[2].wallScale);
+  RevolutionList trimmed = pipe.wallChannels[2].revolutions;
+  MergedWallBuild build;
+  build.primary = 1;
+  build.secondary = 2;
+  build.removeFront = CountsOfInches(10.0);
+  build.removeBack = CountsOfInches(2.0);
+  for (std::size_t i = 0; i < 4; ++i) build.wallScales[i] = pipe.wallChannels[i].wallScale;
+  build.jumpSize = 60;
+  TrimRevolutions(trimmed, build.removeFront, build.removeBack);
+  RevolutionStartTable starts{};
+  ASSERT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kBuilt);
+
+  ASSERT_TRUE(savePipeFile(pipe, path, true, true).ok);
+  const std::vector<std::uint8_t> once = testing::readBytes(path);
+  ASSERT_TRUE(savePipeFile(pipe, path, true, true).ok);
+  EXPECT_EQ(testing::readBytes(path), once);
+
+  PipeFile reopened;
+  LoadPipeForUse(reopened, path);
+  EXPECT_EQ(reopened.wallMatrix.data, pipe.wallMatrix.data);
+  EXPECT_EQ(reopened.odMatrix.data, pipe.odMatrix.data);
+  EXPECT_EQ(pipe.wallMatrix.removeFront, reopened.wallMatrix.removeFront);
+  EXPECT_EQ(pipe.wallMatrix.removeBack, reopened.wallMatrix.removeBack);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(pipe.wallChannels[i].sampleCount, reopened.wallChannels[i].sampleCount) << i;
+  }
+  // A channel the build did not use is cut like the others, and only once.
+  LoadWallRevolutions(reopened, 3, reopened.wallChannels[2].wallScale);
+  EXPECT_TRUE(reopened.wallChannels[2].revolutions == trimmed);
+  // Rebuilt from their stored settings, the pipe in memory and the reopened one agree.
+  ASSERT_EQ(BuildWallMatrix(pipe, 0, ""), BuildStatus::kBuilt);
+  ASSERT_EQ(BuildWallMatrix(reopened, 0, ""), BuildStatus::kBuilt);
+  EXPECT_EQ(pipe.wallMatrix.data, reopened.wallMatrix.data);
+}
+
+TEST_F(WallBuild, AClippedPipeShowsWhatReopeningItsSavedFileShows) {
+  PipeFile pipe = open(120.0);  // the wall starts 1.5 inches into the OD
+  // A clip the wall start follows, one beyond what its count can hold, one beyond the OD's end.
+  for (const double cursor : {10.0, 40.0, 119.0}) {
+    CutOdStart(pipe, cursor);
+    ASSERT_TRUE(savePipeFile(pipe, path, true, true).ok);
+    PipeFile reopened;
+    LoadPipeForUse(reopened, path);
+    EXPECT_EQ(reopened.wallStartCounts, pipe.wallStartCounts) << cursor;
+    EXPECT_EQ(reopened.wallStart, pipe.wallStart) << cursor;
+    EXPECT_TRUE(reopened.revolutionMetrics == pipe.revolutionMetrics) << cursor;
+    for (double x = 0.0; x < 120.0; x += 7.5) {
+      const CursorMeasures shown = MeasuresAtCursor(pipe, x, 45.0);
+      const CursorMeasures read = MeasuresAtCursor(reopened, x, 45.0);
+      EXPECT_EQ(shown.wall, read.wall) << cursor << " " << x;
+      EXPECT_EQ(shown.eccentricity, read.eccentricity) << cursor << " " << x;
+      EXPECT_EQ(shown.od, read.od) << cursor << " " << x;
+      EXPECT_EQ(shown.id, read.id) << cursor << " " << x;
+    }
+  }
+  EXPECT_EQ(pipe.wallStartCounts, 1U);
 }
 
 TEST_F(WallBuild, AJoinThatCannotBeMadeChangesNothing) {
@@ -377,14 +439,13 @@ TEST(RotateMatrixRows, MovesEveryColumnAlongByTheShiftModuloTheColumns) {
   EXPECT_EQ(data, (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
-PipeFile WithOdRows(std::uint32_t rows) {
+PipeFile WithOdRows(std::uint32_t rows, std::uint32_t wallStartCounts = 10000) {
   testing::PipeSpec plan;
   plan.od = testing::MakeOdMatrix(
       rows, 4, [](std::uint32_t r, std::uint32_t) { return static_cast<std::int16_t>(r + 1); }, kOdDeltaX);
   plan.calibrationOd = 7.0F;
   PipeFile pipe = testing::MakePipe(plan);
-  pipe.wallStart = 10.0;
-  pipe.wallStartCounts = 1000;
+  pipe.setWallStartCounts(wallStartCounts);
   return pipe;
 }
 
@@ -407,14 +468,25 @@ TEST(OdLength, PadsAndCutsChangeRowsAndTheWallStartButKeepOneRow) {
   CutOdStart(pipe, 1.0);  // (1.1) / (1/3) = 3 rows
   ASSERT_EQ(pipe.odMatrix.rows, 22U);
   EXPECT_EQ(pipe.odMatrix.at(0, 0), 4);
-  EXPECT_DOUBLE_EQ(pipe.wallStart, 10.0 - static_cast<double>(1.0F + 0.1F));
-  EXPECT_EQ(pipe.wallStartCounts, 1000U - 214U);  // 1.1 x 195.35 = 214.9
+  EXPECT_EQ(pipe.wallStartCounts, 10000U - 214U);                            // 1.1 x 195.35 = 214.9
+  EXPECT_DOUBLE_EQ(pipe.wallStart, (10000 - 214) * kInchesPerCount - 34.0);  // as a file reads back
   EXPECT_FLOAT_EQ(pipe.odMatrix.length, static_cast<float>(21 * kOdDeltaX));
-  // Cuts keep one row and nothing happens without OD data.
+  // Cuts keep one row, and the wall follows only the rows dropped.
   pipe = WithOdRows(10);
   CutOdStart(pipe, 100.0);
   EXPECT_EQ(pipe.odMatrix.rows, 1U);
-  EXPECT_EQ(pipe.wallStartCounts, 0U);  // held at 0 rather than wrapping
+  EXPECT_EQ(pipe.wallStartCounts, 10000U - 586U);  // 9 rows, 3 inches
+  CutOdStart(pipe, 100.0);
+  EXPECT_EQ(pipe.wallStartCounts, 10000U - 586U);
+  // The wall start goes no further than a count of 1: 0 would read back as none.
+  pipe = WithOdRows(31, 500);
+  CutOdStart(pipe, 5.0);
+  EXPECT_EQ(pipe.wallStartCounts, 1U);
+  EXPECT_DOUBLE_EQ(pipe.wallStart, kInchesPerCount - 34.0);
+  // Without a wall start the wall starts level with the OD: 34 inches of counts.
+  pipe = WithOdRows(31, 0);
+  CutOdStart(pipe, 1.0);
+  EXPECT_EQ(pipe.wallStartCounts, 6642U - 214U);
   pipe = WithOdRows(10);
   CutOdEnd(pipe, -50.0);
   EXPECT_EQ(pipe.odMatrix.rows, 1U);

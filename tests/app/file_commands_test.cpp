@@ -200,8 +200,8 @@ TEST_F(FileCommandsTest, ClipAndExtendChangeTheOdRowsWallStartLengthAndMap) {
   command(kCmdClipFront);
   EXPECT_EQ(od.odMatrix.rows, 29U);  // floor(0.1 / 0.05) = 2 of 31
   EXPECT_FLOAT_EQ(od.odMatrix.length, 28 * 0.05F);
-  EXPECT_DOUBLE_EQ(od.wallStart, wallStart - static_cast<double>(0.1F));
   EXPECT_EQ(od.wallStartCounts, 10000U - 19U);  // floor(0.1 x 195.35)
+  EXPECT_DOUBLE_EQ(od.wallStart, wallStart - 19 * kInchesPerCount);
   EXPECT_NE(od.mapTextures.od, 0U);
   EXPECT_TRUE(app.modified);
 

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <limits>
 
+#include "analysis/pipe_measures.h"
 #include "data/pipe_file_io.h"
 #include "resources/data_dialogs.h"
 #include "resources/menu_table.h"
@@ -105,6 +106,20 @@ TEST_F(InfoDialogTest, OkStoresTheEditableFieldsByTheirLeadingNumbers) {
   EXPECT_EQ(pipe().wallStartCounts, 12345U);
   EXPECT_DOUBLE_EQ(pipe().wallStart, 12345 * kInchesPerCount - 34.0);
   EXPECT_TRUE(app.modified);
+}
+
+TEST_F(InfoDialogTest, AWallStartOfZeroPlacesTheWallAsTheSavedFileDoes) {
+  run([](HeadlessDialog& dialog) {
+    dialog.setText(kInfoWallStart, "0");
+    dialog.send({DialogEvent::Kind::kCommand, kIdOk});
+  });
+  command(kCmdSave);
+  PipeFile reopened;
+  LoadPipeForUse(reopened, dir.file("p.kqvw"));
+  EXPECT_EQ(reopened.wallStartCounts, 0U);
+  EXPECT_EQ(pipe().wallStartCounts, 0U);
+  EXPECT_EQ(pipe().wallStart, reopened.wallStart);  // level with the OD
+  EXPECT_TRUE(pipe().revolutionMetrics == reopened.revolutionMetrics);
 }
 
 }  // namespace
