@@ -48,7 +48,8 @@ using SinkWrapper = std::function<std::unique_ptr<ByteSink>(ByteSink& fileSink)>
 // when every block was written. Raw samples are reloaded from the record's own path first,
 // so saving over that same file is safe; every revolution is kept, also beyond the
 // kMaxRevolutions the program uses (a warning says so). Raw OD channels are kept without an OD
-// matrix too: they are what one is built from. On success the record's path becomes path.
+// matrix too: they are what one is built from. On success the record's path becomes path
+// and it has no unsaved changes.
 SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWall, bool withRawOd,
                         const SinkWrapper& wrapSink = {});
 

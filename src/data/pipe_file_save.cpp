@@ -223,6 +223,7 @@ SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWal
     result.error = *problem;
   } else {
     pipe.path = path;
+    pipe.unsavedChanges = false;
     result.ok = true;
     result.warnings = std::move(warnings);
   }
