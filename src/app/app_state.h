@@ -8,7 +8,6 @@
 
 #include "analysis/pressure_series.h"
 #include "app/gl_window_set.h"
-#include "app/modified_flag.h"
 #include "app/mouse_tracker.h"
 #include "app/panel_table.h"
 #include "app/readout_cache.h"
@@ -76,7 +75,6 @@ struct AppState {
   // Main view
   ViewMode viewMode = ViewMode::kNone;
   bool sliceEnabled = false;
-  ModifiedFlag modified;  // a dialog changed the pipe (see the type)
   std::string indicationPath;
 
   // Input

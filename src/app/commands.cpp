@@ -227,7 +227,7 @@ void runCommand(AppState& app, int commandId) {
 }
 
 bool exitSequence(AppState& app) {
-  if (!app.modified) {
+  if (!app.pipeString.hasUnsavedChanges()) {
     if (app.platform.messageBox("Are you sure want to quit?", "Notice", MessageButtons::kYesNo,
                                 MessageIcon::kWarning) != MessageResult::kYes) {
       return false;
@@ -237,7 +237,7 @@ bool exitSequence(AppState& app) {
         app.platform.messageBox("Do you want to save changes before exiting?", "Notice",
                                 MessageButtons::kYesNoCancel, MessageIcon::kWarning);
     if (answer == MessageResult::kCancel) return false;
-    if (answer == MessageResult::kYes && !saveCurrentPipeBeforeExit(app)) return false;
+    if (answer == MessageResult::kYes && !saveChangedPipesBeforeExit(app)) return false;
   }
   app.quitPosted = true;
   return true;

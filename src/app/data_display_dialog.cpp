@@ -76,7 +76,7 @@ void runOperation(AppState& app, platform::Dialog& dialog, DataOperation operati
   edit.end = dialog.intValue(kDataEnd);
   edit.count = dialog.intValue(kDataCount);
   edit.fixedValue = dialog.numberValue(kDataFixedValue);
-  app.modified = true;
+  pipe->unsavedChanges = true;
   if (!ApplyDataEdit(*pipe, mode, edit)) return;
   // The measures and pictures made from the matrix follow the edit.
   ComputePipeMeasures(*pipe);

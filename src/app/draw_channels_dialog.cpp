@@ -52,7 +52,7 @@ bool drawChannels(AppState& app, PipeFile& pipe) {
   BuildStatus status = BuildWallMatrix(overlay, choice.second - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) status = BuildWallMatrix(pipe, choice.first - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) {
-    app.modified = true;
+    pipe.unsavedChanges = true;
     rebuildWallMaps(app, pipe);
     app.pipeString.setOverlay(std::move(overlay));
     app.viewMode = ViewMode::k2DWallOverlayTop;

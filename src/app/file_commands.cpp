@@ -55,7 +55,7 @@ void importStraightness(AppState& app) {
     reportFileError(app, "No straightness matrix could be imported from " + path + ": " + imported.error);
     return;
   }
-  app.modified = true;
+  pipe->unsavedChanges = true;
   // The straightness plot and the edits that go with it become available.
   enableMenuForData(app.platform.menu(), pipe);
 }

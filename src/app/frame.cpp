@@ -31,7 +31,8 @@ void runFrame(AppState& app, double elapsedSeconds) {
 
 void showDocumentInTitle(AppState& app) {
   const PipeFile* pipe = app.pipeString.current();
-  app.platform.showDocument(pipe == nullptr ? std::string() : pipe->path, app.modified.unsaved());
+  app.platform.showDocument(pipe == nullptr ? std::string() : pipe->path,
+                            pipe != nullptr && pipe->unsavedChanges);
 }
 
 void loopIteration(AppState& app) {

@@ -32,7 +32,7 @@ std::uint16_t lowBits(const platform::Dialog& dialog, int id) {
 void applyLimits(AppState& app, const platform::Dialog& dialog) {
   PipeFile* pipe = app.pipeString.current();
   if (pipe == nullptr) return;
-  app.modified = true;
+  pipe->unsavedChanges = true;
   if (app.pleaseWait) app.pleaseWait->show();
   PipeHeader& header = pipe->header;
   const std::uint16_t upperWall = lowBits(dialog, kGrayUpperWall);

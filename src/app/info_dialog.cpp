@@ -88,7 +88,7 @@ void store(AppState& app, const platform::Dialog& dialog, PipeFile& pipe) {
   SetWallStartCounts(pipe, fieldValue<std::uint32_t>(dialog, kInfoWallStart));
   // The inside diameters follow the calibration OD.
   if (pipe.idMatrix.present()) rebuildMapTexture(app, pipe, render::MapKind::kId);
-  app.modified = true;
+  pipe.unsavedChanges = true;
 }
 
 }  // namespace
@@ -140,7 +140,7 @@ void InfoProcedure::operator()(platform::Dialog& dialog, const platform::DialogE
         pipe->header.from = pipe->header.from != 0 ? 0 : 1;
       }
       // Kept even on Cancel, so leaving the program must offer to save it.
-      app_.modified = true;
+      pipe->unsavedChanges = true;
       showFlags(dialog, pipe->header);
       break;
     default:

@@ -30,7 +30,7 @@ void editOdLength(AppState& app, OdLengthEdit edit) {
       CutOdEnd(*pipe, x);
       break;
   }
-  app.modified = true;
+  pipe->unsavedChanges = true;
   rebuildMapTexture(app, *pipe, render::MapKind::kOd);
   // The ID matrix is made from the OD rows again.
   rebuildMapTexture(app, *pipe, render::MapKind::kId);

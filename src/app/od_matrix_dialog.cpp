@@ -39,7 +39,7 @@ void rebuild(AppState& app, PipeFile& pipe, platform::Dialog& dialog) {
   pipe.odChannels[1].inchesPerCount = pipe.odChannels[0].inchesPerCount;
   const BuildStatus status = BuildOdMatrix(pipe, jumpSize);
   if (status == BuildStatus::kBuilt) {
-    app.modified = true;
+    pipe.unsavedChanges = true;
     pipe.header.odJumpSize = static_cast<std::uint8_t>(jumpSize);
     rebuildMapTexture(app, pipe, render::MapKind::kOd);
     if (pipe.idMatrix.present()) rebuildMapTexture(app, pipe, render::MapKind::kId);

@@ -44,6 +44,8 @@ void reportUnreadFiles(AppState& app, const std::string& path, const StringOpenR
 
 void openDataFile(AppState& app, const std::string& path, bool append) {
   if (path.empty()) return;
+  // A replacing open drops every loaded pipe; edited ones are offered for saving first.
+  if (!append && !app.pipeString.mayDropLoaded()) return;
   destroyFileDialogs(app);
   if (app.windows.window(kPipeViewPanel) != nullptr) {
     app.windows.makeCurrent(kPipeViewPanel);
@@ -85,7 +87,6 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
   setPipeViewTitle(app);
   enableMenuForData(app.platform.menu(), app.pipeString.current());
-  app.modified.markSaved();
   showDocumentInTitle(app);
   if (opened.ok &&
       std::ranges::find(app.pipeString.failedNames(), path) == app.pipeString.failedNames().end())

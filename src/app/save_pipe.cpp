@@ -1,7 +1,11 @@
 #include "app/save_pipe.h"
 
+#include <filesystem>
+#include <utility>
+
 #include "app/file_choice.h"
 #include "app/frame.h"
+#include "app/input_recording.h"
 #include "app/panels.h"
 #include "data/pipe_file_io.h"
 
@@ -12,10 +16,14 @@ using platform::MessageButtons;
 using platform::MessageIcon;
 using platform::MessageResult;
 
-// Behind the please-wait window, after one frame so the screen is up to date while the disk works.
-bool writePipe(AppState& app, PipeFile& pipe, const std::string& path, const DataPresentFlags& flags) {
+enum class Redraw { kFirst, kNo };
+
+// Behind the please-wait window; a frame first brings the screen up to date while the disk
+// works.
+bool writePipe(AppState& app, PipeFile& pipe, const std::string& path, const DataPresentFlags& flags,
+               Redraw redraw = Redraw::kFirst) {
   if (app.pleaseWait) app.pleaseWait->show();
-  runFrame(app, 0.0);
+  if (redraw == Redraw::kFirst) runFrame(app, 0.0);
   const SaveResult saved = savePipeFile(pipe, path, flags[kRawWallPresent] != 0, flags[kRawOdPresent] != 0);
   if (app.pleaseWait) app.pleaseWait->hide();
   app.windows.focus(kPipeViewPanel);
@@ -25,7 +33,6 @@ bool writePipe(AppState& app, PipeFile& pipe, const std::string& path, const Dat
     reportFileError(app, "The pipe could not be saved to " + path + ": " + saved.error);
     return false;
   }
-  app.modified.markSaved();
   if (!saved.warnings.empty()) {
     std::string text = "The pipe was saved to " + path + ", but:";
     for (const std::string& warning : saved.warnings) text += "\n" + warning;
@@ -63,10 +70,31 @@ void saveCurrentPipeAs(AppState& app) {
   saveTo(app, *pipe, path, flags);
 }
 
-bool saveCurrentPipeBeforeExit(AppState& app) {
-  PipeFile* pipe = app.pipeString.current();
-  if (pipe == nullptr) return true;
-  return writePipe(app, *pipe, pipe->path, pipe->dataPresent);
+bool saveChangedPipesBeforeExit(AppState& app) {
+  bool allSaved = true;
+  Redraw redraw = Redraw::kFirst;
+  for (PipeFile& pipe : app.pipeString.loadedPipes()) {
+    if (!pipe.unsavedChanges) continue;
+    allSaved =
+        writePipe(app, pipe, pipe.path, pipe.dataPresent, std::exchange(redraw, Redraw::kNo)) && allSaved;
+  }
+  return allSaved;
+}
+
+bool confirmDroppingPipe(AppState& app, PipeFile& pipe) {
+  // The prompt takes the focus, and with it the key-ups of the keys that walked here.
+  releaseHeldInput(app);
+  const std::string name = std::filesystem::path(pipe.path).filename().string();
+  switch (app.platform.messageBox("Do you want to save changes to " + name + "?", "Notice",
+                                  MessageButtons::kYesNoCancel, MessageIcon::kWarning)) {
+    case MessageResult::kYes:
+      // No frame: the string is in the middle of a move.
+      return writePipe(app, pipe, pipe.path, pipe.dataPresent, Redraw::kNo);
+    case MessageResult::kNo:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace ductora

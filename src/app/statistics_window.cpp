@@ -46,6 +46,14 @@ void withPleaseWait(AppState& app, Action action) {
   if (app.pleaseWait) app.pleaseWait->hide();
 }
 
+// A slider let go where it was changes nothing to save.
+template <typename Value>
+void storeValue(PipeFile& pipe, Value& field, Value value) {
+  if (field == value) return;
+  field = value;
+  pipe.unsavedChanges = true;
+}
+
 // A released slider stores its limits in the current pipe and draws its map again.
 void storeSlider(AppState& app, const platform::Dialog& dialog, int id) {
   PipeFile* pipe = app.pipeString.current();
@@ -55,21 +63,25 @@ void storeSlider(AppState& app, const platform::Dialog& dialog, int id) {
     case kStatUpperOffset:
     case kStatLowerOffset:
       withPleaseWait(app, [&] {
-        header.upperOdOffset = static_cast<std::int16_t>(dialog.sliderPosition(kStatUpperOffset));
-        header.lowerOdOffset = static_cast<std::int16_t>(dialog.sliderPosition(kStatLowerOffset));
+        storeValue(*pipe, header.upperOdOffset,
+                   static_cast<std::int16_t>(dialog.sliderPosition(kStatUpperOffset)));
+        storeValue(*pipe, header.lowerOdOffset,
+                   static_cast<std::int16_t>(dialog.sliderPosition(kStatLowerOffset)));
         rebuildMapTexture(app, *pipe, render::MapKind::kOd);
       });
       break;
     case kStatUpperWall:
     case kStatLowerWall:
       withPleaseWait(app, [&] {
-        header.upperWall = static_cast<std::uint16_t>(dialog.sliderPosition(kStatUpperWall));
-        header.lowerWall = static_cast<std::uint16_t>(dialog.sliderPosition(kStatLowerWall));
+        storeValue(*pipe, header.upperWall,
+                   static_cast<std::uint16_t>(dialog.sliderPosition(kStatUpperWall)));
+        storeValue(*pipe, header.lowerWall,
+                   static_cast<std::uint16_t>(dialog.sliderPosition(kStatLowerWall)));
         rebuildMapTexture(app, *pipe, render::MapKind::kWall);
       });
       break;
     case kStatDisplayScale:
-      header.displayScale = static_cast<float>(dialog.sliderPosition(kStatDisplayScale));
+      storeValue(*pipe, header.displayScale, static_cast<float>(dialog.sliderPosition(kStatDisplayScale)));
       pipe->shapeEdited();
       break;
     default:

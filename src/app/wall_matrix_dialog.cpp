@@ -114,7 +114,7 @@ void WallMatrixProcedure::ok(platform::Dialog& dialog) {
   const WallBuildRequest request = readRequest(dialog);
   if (request.jumpSize == 0) {
     // The operator's way out without a rebuild.
-    app_.modified = true;
+    pipe->unsavedChanges = true;
     return dialog.end(kMatrixOk);
   }
   if (const auto problem = CheckWallBuild(*pipe, request)) return refuseRebuild(app_, problem->message);
@@ -126,7 +126,7 @@ void WallMatrixProcedure::ok(platform::Dialog& dialog) {
                                                          app_.pipeString.revolutionStartCounts)
                                  : BuildWallMatrix(*pipe, request.primary - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) {
-    app_.modified = true;
+    pipe->unsavedChanges = true;
     rebuildWallMaps(app_, *pipe);
   }
   endRebuild(app_);

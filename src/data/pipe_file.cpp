@@ -41,7 +41,8 @@ PipeFile::PipeFile(const PipeFile& other)
       dataPresent(other.dataPresent),
       collapseSelections(other.collapseSelections),
       yieldStrength(other.yieldStrength),
-      shapeRevision(other.shapeRevision) {
+      shapeRevision(other.shapeRevision),
+      unsavedChanges(other.unsavedChanges) {
   // Raw samples are reloaded from the file on demand; a copy carries only the channel heads.
   for (std::size_t i = 0; i + 1 < kWallChannelSlots; ++i) {
     wallChannels[i].copyHeadFrom(other.wallChannels[i]);

@@ -248,6 +248,9 @@ class PipeFile {
   // the display scale and the rotation flag. Every such edit calls shapeEdited(), so that what
   // the renderer keeps from them is made again.
   std::uint64_t shapeRevision = 0;
+  // Edited since it was read or last saved over its own path. Whoever edits the record sets it;
+  // a successful save clears it.
+  bool unsavedChanges = false;
   // Filled while drawing, so kept even on a const record; a copy has none.
   mutable std::shared_ptr<PipeDrawCache> drawCache;
 

@@ -254,6 +254,7 @@ SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWal
     result.error = *problem;
   } else {
     adoptWrittenFile(pipe, path, withRawWall, withRawOd, rawCounts);
+    pipe.unsavedChanges = false;
     result.ok = true;
     result.warnings = std::move(warnings);
   }

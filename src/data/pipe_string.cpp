@@ -133,36 +133,40 @@ int PipeString::moveBy(float delta) {
   }
   position += delta;
   if (position < 0.0F) {
-    return stepPrevious();
+    const std::optional<int> moved = stepPrevious();
+    if (!moved) position = 0.0F;
+    return moved.value_or(0);
   }
   const float length = currentLength();
   if (position > length) {
     position = length;
-    return stepNext();
+    return stepNext().value_or(0);
   }
   return 0;
 }
 
-int PipeString::nextPipe() { return stepNext(); }
+int PipeString::nextPipe() { return stepNext().value_or(0); }
 
 int PipeString::previousPipe() {
-  const int moved = stepPrevious();
+  const std::optional<int> moved = stepPrevious();
+  if (!moved) return 0;
   position = 0.0F;
-  return moved;
+  return *moved;
 }
 
-int PipeString::stepNext() {
+std::optional<int> PipeString::stepNext() {
   if (!hasCurrent() || currentIndex_ + std::size_t{1} >= names_.size()) {
     position = currentLength();
     return 0;
   }
   const std::uint32_t tail = loaded_.back().stringIndex;
-  bool dropHead = false;
-  if (tail + std::size_t{1} < names_.size()) {
+  const bool loadTail = tail + std::size_t{1} < names_.size();
+  const bool dropHead = loadTail ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
+  if (dropHead && !mayDrop(loaded_.front())) {
+    return std::nullopt;
+  }
+  if (loadTail) {
     loadAtBack(names_[tail + 1], tail + 1);
-    dropHead = loaded_.size() > kMaxLoadedPipes;
-  } else {
-    dropHead = names_.size() > kWindowRadius;
   }
   ++currentIndex_;
   currentOffset_ += current_->pipeLength();
@@ -176,19 +180,20 @@ int PipeString::stepNext() {
   return 1;
 }
 
-int PipeString::stepPrevious() {
+std::optional<int> PipeString::stepPrevious() {
   if (!hasCurrent() || currentIndex_ == 0) {
     position = 0.0F;
     return 0;
   }
   const std::uint32_t head = loaded_.front().stringIndex;
-  bool dropTail = false;
-  if (head != 0) {
+  const bool loadHead = head != 0;
+  const bool dropTail = loadHead ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
+  if (dropTail && !mayDrop(loaded_.back())) {
+    return std::nullopt;
+  }
+  if (loadHead) {
     loadAtFront(names_[head - 1], head - 1);
     currentOffset_ += loaded_.front().pipeLength();
-    dropTail = loaded_.size() > kMaxLoadedPipes;
-  } else {
-    dropTail = names_.size() > kWindowRadius;
   }
   --currentIndex_;
   --current_;
@@ -202,7 +207,7 @@ int PipeString::stepPrevious() {
 }
 
 bool PipeString::jumpTo(std::int64_t pipeNumber) {
-  if (names_.empty()) {
+  if (names_.empty() || !mayDropLoaded()) {
     return false;
   }
   const auto count = static_cast<std::int64_t>(names_.size());
@@ -259,6 +264,16 @@ std::optional<std::string> PipeString::browseFolder(BrowseDirection direction) c
   }
   return (folder / *std::next(found)).string();
 }
+
+bool PipeString::mayDropLoaded() {
+  return std::ranges::all_of(loaded_, [this](PipeFile& pipe) { return mayDrop(pipe); });
+}
+
+bool PipeString::hasUnsavedChanges() const {
+  return std::ranges::any_of(loaded_, [](const PipeFile& pipe) { return pipe.unsavedChanges; });
+}
+
+bool PipeString::mayDrop(PipeFile& pipe) { return !pipe.unsavedChanges || !confirmDrop || confirmDrop(pipe); }
 
 float PipeString::currentLength() const {
   if (!hasCurrent()) {

@@ -65,12 +65,18 @@ class PipeString {
   // Replaces the overlay with a pipe made in memory.
   void setOverlay(PipeFile pipe);
 
-  // Travel along the string: returns 1 or -1 when the current pipe changed, 0 otherwise.
+  // Travel along the string: returns 1 or -1 when the current pipe changed, 0 otherwise. A step
+  // that would drop a pipe with unsaved changes asks confirmDrop first; refused, nothing moves
+  // beyond the current pipe's ends.
   int moveBy(float delta);
   int nextPipe();
   int previousPipe();  // the far end is not kept: the cursor goes to the start
-  // Pipe numbers count from 1 and are clamped to the string. False without names.
+  // Pipe numbers count from 1 and are clamped to the string. False without names, or when a
+  // loaded pipe with unsaved changes may not be dropped.
   bool jumpTo(std::int64_t pipeNumber);
+  // Asks confirmDrop about every loaded pipe with unsaved changes; false as soon as one must stay.
+  bool mayDropLoaded();
+  bool hasUnsavedChanges() const;
   // The pipe file next to the current pipe's file among the "*.kqvw" files of its folder,
   // sorted by name; the caller opens it. None at either end of the folder, or when the current
   // file is not among them.
@@ -83,6 +89,7 @@ class PipeString {
   PipeFile* overlay() { return overlay_.get(); }
   const PipeFile* overlay() const { return overlay_.get(); }
   const std::list<PipeFile>& loadedPipes() const { return loaded_; }
+  std::list<PipeFile>& loadedPipes() { return loaded_; }
   // Every pipe in memory: the loaded ones, the overlay and the third pipe.
   void forEachPipe(const std::function<void(PipeFile&)>& visit);
   const std::vector<std::string>& names() const { return names_; }
@@ -110,6 +117,9 @@ class PipeString {
   std::unique_ptr<PipeFile> thirdPipe;
   // Called before a pipe leaves memory, so the renderer can free its textures.
   std::function<void(PipeFile&)> releaseTextures;
+  // Asked before a loaded pipe with unsaved changes leaves memory, so its edits are not lost
+  // unseen; false keeps it and the move does not happen. Without it such pipes are dropped.
+  std::function<bool(PipeFile&)> confirmDrop;
   // The marker quadric and the indication circles, filled while drawing.
   mutable std::shared_ptr<StringDrawCache> drawCache;
 
@@ -119,8 +129,10 @@ class PipeString {
   bool hasCurrent() const { return current_ != loaded_.end(); }
   StringOpenResult openList(const std::string& path);
   StringOpenResult openPipe(const std::string& path);
-  int stepNext();
-  int stepPrevious();
+  // Empty when a pipe the step would drop had to stay.
+  std::optional<int> stepNext();
+  std::optional<int> stepPrevious();
+  bool mayDrop(PipeFile& pipe);
   void loadAtBack(const std::string& path, std::uint32_t index);
   void loadAtFront(const std::string& path, std::uint32_t index);
   void loadAt(Node where, const std::string& path, std::uint32_t index);

@@ -106,7 +106,7 @@ TEST_F(DataDisplayTest, ShiftingCopiesTheNeighbourAlongTheCountAndAnEmptyCountIs
   }
   EXPECT_EQ(wall(10, 103), cellValue(10, 103));
   EXPECT_EQ(wall(10, 99), cellValue(10, 99));
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(dialog().listLine(kDataTable, 0),
             wallLine({cellValue(7, 100), cellValue(11, 100), cellValue(11, 100), cellValue(11, 100),
                       cellValue(11, 100), cellValue(12, 100), cellValue(13, 100)}));

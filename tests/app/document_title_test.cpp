@@ -7,22 +7,22 @@ namespace {
 
 using DocumentTitleTest = ShellTest;
 
-TEST_F(DocumentTitleTest, TheTitleFollowsTheFileAndItsUnsavedChangesWhileTheExitPromptRemembers) {
+TEST_F(DocumentTitleTest, TheTitleFollowsTheFileAndItsUnsavedChanges) {
   const std::string first = pipe("one.kqvw", PipeData::kComplete);
   start(first);
   EXPECT_EQ(platform.documentPath(), first);
   EXPECT_FALSE(platform.documentUnsaved());
 
-  app.modified = true;  // as a dialog that changes the pipe does
+  app.pipeString.current()->unsavedChanges = true;  // as a dialog that changes the pipe does
   runFrame(app, 0.0);
   EXPECT_TRUE(platform.documentUnsaved());
-  ASSERT_TRUE(saveCurrentPipeBeforeExit(app));
+  ASSERT_TRUE(saveChangedPipesBeforeExit(app));
   runFrame(app, 0.0);
   EXPECT_FALSE(platform.documentUnsaved());
-  EXPECT_TRUE(app.modified) << "saving does not change the exit prompt";
 
   // A file opened from outside the menu (a recent file or a drop) goes through the main window.
-  app.modified = true;
+  app.pipeString.current()->unsavedChanges = true;
+  platform.answerMessageBox(platform::MessageResult::kNo);  // the changes are let go
   const std::string second = pipe("two.kqvw", PipeData::kWallOnly);
   platform.post(kMainWindowPanel, platform::OpenFileEvent{second});
   platform.post(kMainWindowPanel, platform::OpenFileEvent{first, true});

@@ -40,7 +40,7 @@ TEST_F(ExitTest, WithoutChangesNoKeepsRunningAndYesQuits) {
 TEST_F(ExitTest, WithChangesCancelAndNoDoNotSave) {
   const std::string path = pipe("p.kqvw", PipeData::kComplete, 100);
   openDataFile(app, path, false);
-  app.modified = true;
+  app.pipeString.current()->unsavedChanges = true;
   app.pipeString.current()->header.kqNumber = 200;
 
   platform.answerMessageBox(MessageResult::kCancel);
@@ -58,7 +58,7 @@ TEST_F(ExitTest, WithChangesCancelAndNoDoNotSave) {
 TEST_F(ExitTest, WithChangesYesSavesTheCurrentPipeThenQuits) {
   const std::string path = pipe("p.kqvw", PipeData::kComplete, 100);
   openDataFile(app, path, false);
-  app.modified = true;
+  app.pipeString.current()->unsavedChanges = true;
   app.pipeString.current()->header.kqNumber = 200;
   const int swaps = surface(1)->swapCount();
   platform.answerMessageBox(MessageResult::kYes);
@@ -72,7 +72,7 @@ TEST_F(ExitTest, WithChangesYesSavesTheCurrentPipeThenQuits) {
 TEST_F(ExitTest, AFailedSaveIsReportedAndTheProgramStays) {
   const std::string path = pipe("p.kqvw", PipeData::kComplete, 100);
   openDataFile(app, path, false);
-  app.modified = true;
+  app.pipeString.current()->unsavedChanges = true;
   app.pipeString.current()->path = dir.file("no-such-folder/p.kqvw");
   platform.answerMessageBox(MessageResult::kYes);
   command(resources::kCmdExit);

@@ -129,7 +129,7 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesTheOldFileByteForByte) {
   const std::vector<std::uint8_t> before = readBytes(path);
   openDataFile(app, path, false);
   current().header.kqNumber = 200;
-  app.modified = true;
+  app.pipeString.current()->unsavedChanges = true;
   {
     FullDisk full;
     command(kCmdSave);
@@ -137,7 +137,7 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesTheOldFileByteForByte) {
   EXPECT_EQ(lastMessage().caption, "Error");
   EXPECT_NE(lastMessage().text.find(path), std::string::npos) << lastMessage().text;
   EXPECT_EQ(readBytes(path), before);
-  EXPECT_TRUE(app.modified.unsaved());
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 
   // A folder in the way of the name the extension rule made: replacing it is confirmed, then fails.
@@ -166,10 +166,10 @@ TEST_F(FileCommandsTest, AnOdEditSavedAndReopenedKeepsTheEditAndEveryRawRevoluti
   command(kCmdExtendBack);
   const std::uint32_t extended = current().odMatrix.rows;
   ASSERT_GT(extended, rows);
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
 
   command(kCmdSave);
-  EXPECT_FALSE(app.modified.unsaved());
+  EXPECT_FALSE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(lastMessage().caption, "Warning");
   EXPECT_NE(lastMessage().text.find("raw wall channel 1 holds " + std::to_string(revolutions)),
             std::string::npos)
@@ -203,7 +203,7 @@ TEST_F(FileCommandsTest, ClipAndExtendChangeTheOdRowsWallStartLengthAndMap) {
   EXPECT_EQ(od.wallStartCounts, 10000U - 19U);  // floor(0.1 x 195.35)
   EXPECT_DOUBLE_EQ(od.wallStart, wallStart - 19 * kInchesPerCount);
   EXPECT_NE(od.mapTextures.od, 0U);
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
 
   command(kCmdExtendFront);  // 12.1 / 0.05 is just below 242 in binary: 241 rows
   command(kCmdExtendBack);   // 18.1 / 0.05 is just above 362: 362 rows
@@ -275,7 +275,7 @@ TEST_F(FileCommandsTest, OverlayAndStraightnessImportLoadOrReportWithoutChanging
   command(kCmdImportStraightness);
   EXPECT_EQ(current().straightness.data, straightness.data);
   EXPECT_TRUE(menuEnabled(kCmdPlotStraightness));
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
 
   writeBytes(dir.file("short.kqvw"), {1, 2, 3});
   platform.answerFileDialog(dir.file("short.kqvw"));

@@ -51,7 +51,7 @@ TEST_F(GrayScaleDialogTest, OkStoresTheNumbersTypedAndRedrawsOnlyTheMapThatChang
   EXPECT_EQ(shown.at(kGrayLowerOffset), "0");
   EXPECT_EQ(header().upperWall, 400);
   EXPECT_EQ(header().lowerWall, 300);
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(wallBefore[0], 0);          // 350 to 356 mils: black above limits of 0
   EXPECT_NEAR(wallPixel()[0], 120, 8);  // between 300 and 400: mid gray
   EXPECT_EQ(odPixel(), odBefore);
@@ -67,7 +67,7 @@ TEST_F(GrayScaleDialogTest, OkStoresTheNumbersTypedAndRedrawsOnlyTheMapThatChang
 TEST_F(GrayScaleDialogTest, OkWithoutChangesOnlyMarksThePipeModified) {
   const auto wallBefore = wallPixel();
   run({});
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(header().upperWall, 0);
   EXPECT_EQ(wallPixel(), wallBefore);
 }
@@ -75,7 +75,7 @@ TEST_F(GrayScaleDialogTest, OkWithoutChangesOnlyMarksThePipeModified) {
 TEST_F(GrayScaleDialogTest, CancelChangesNothing) {
   run({{kGrayUpperWall, "400"}}, kIdCancel);
   EXPECT_EQ(header().upperWall, 0);
-  EXPECT_FALSE(app.modified);
+  EXPECT_FALSE(app.pipeString.current()->unsavedChanges);
 }
 
 TEST(GrayScaleDialogWithoutPipe, ShowsZerosAndOkChangesNothing) {
@@ -88,7 +88,7 @@ TEST(GrayScaleDialogWithoutPipe, ShowsZerosAndOkChangesNothing) {
     dialog.send({platform::DialogEvent::Kind::kCommand, kIdOk});
   });
   runGrayScaleDialog(app);
-  EXPECT_FALSE(app.modified);
+  EXPECT_FALSE(app.pipeString.hasUnsavedChanges());
 }
 
 // Textures belong to the pipe view's context and leave it with their pipes.

@@ -74,7 +74,7 @@ TEST_F(InfoDialogTest, ShowsTheFieldsAndTogglesActAtOnceEvenWhenCancelled) {
   EXPECT_EQ(pipe().header.rotation, 1);
   EXPECT_EQ(pipe().header.kqNumber, 4711);
   // The pipe changed, so leaving must offer to save it.
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
   unsetenv("TZ");
   tzset();
 }
@@ -105,7 +105,7 @@ TEST_F(InfoDialogTest, OkStoresTheEditableFieldsByTheirLeadingNumbers) {
   EXPECT_EQ(header.from, 1);
   EXPECT_EQ(pipe().wallStartCounts, 12345U);
   EXPECT_DOUBLE_EQ(pipe().wallStart, 12345 * kInchesPerCount - 34.0);
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
 }
 
 TEST_F(InfoDialogTest, AWallStartOfZeroPlacesTheWallAsTheSavedFileDoes) {

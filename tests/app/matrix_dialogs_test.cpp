@@ -101,7 +101,7 @@ TEST_F(MatrixDialogsTest, ModifyPipeMatrixShowsThePipeAndCalculatesWithoutStorin
   const double scaleBefore = current().wallChannels[1].wallScale;
   command(kCmdWallMatrix);
   EXPECT_EQ(current().wallChannels[1].wallScale, scaleBefore);
-  EXPECT_FALSE(app.modified);
+  EXPECT_FALSE(app.pipeString.current()->unsavedChanges);
 }
 
 TEST_F(MatrixDialogsTest, OneChannelBuildsWithTheStoredSettingsAndJumpSizeZeroBuildsNothing) {
@@ -118,7 +118,7 @@ TEST_F(MatrixDialogsTest, OneChannelBuildsWithTheStoredSettingsAndJumpSizeZeroBu
   EXPECT_NE(current().wallMatrix.data, before.data);
   EXPECT_EQ(current().wallMatrix.deltaX, before.deltaX);
   EXPECT_EQ(current().header.wallJumpSize, 30);
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
   EXPECT_NE(current().mapTextures.wall, 0U);
   EXPECT_NE(current().mapTextures.wall, oldTexture);
 
@@ -155,7 +155,7 @@ TEST_F(MatrixDialogsTest, ValuesNoBuildCanUseAreRefusedAndChangeNothing) {
   EXPECT_EQ(current().wallMatrix.data, before.data);
   EXPECT_EQ(current().wallMatrix.removeFront, before.removeFront);
   EXPECT_EQ(current().header, header);
-  EXPECT_FALSE(app.modified);
+  EXPECT_FALSE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(readBytes(path), file);
   EXPECT_EQ(platform.messages().back().caption, "Error");
 }
@@ -180,7 +180,7 @@ TEST_F(MatrixDialogsTest, JoinedRebuildSavedAndReopenedEqualsTheCommandLineRebui
                       {kMatrixJumpSize, "40"},
                       {kMatrixChannelControls[2].wallScale, "1.1"}},
                      {kMatrixLeft, kMatrixDisplayRaw}));
-  ASSERT_TRUE(saveCurrentPipeBeforeExit(app));
+  ASSERT_TRUE(saveChangedPipesBeforeExit(app));
   PipeFile reopened;
   ASSERT_TRUE(LoadPipeForUse(reopened, path).opened);
   EXPECT_EQ(reopened.wallMatrix.data, current().wallMatrix.data);
@@ -218,15 +218,16 @@ TEST_F(MatrixDialogsTest, OdMatrixStoresTheJumpSizeAndReadsBothChannelsWithTheFi
   EXPECT_EQ(errorBoxes(), 1U);
   EXPECT_EQ(current().header.odJumpSize, 25);
   EXPECT_EQ(current().odChannels[1].inchesPerCount, 0.5);
-  EXPECT_FALSE(app.modified);
+  EXPECT_FALSE(app.pipeString.current()->unsavedChanges);
 
   run("12");
   EXPECT_EQ(current().header.odJumpSize, 12);
   EXPECT_EQ(current().odChannels[1].inchesPerCount, current().odChannels[0].inchesPerCount);
   EXPECT_EQ(current().odMatrix.data, reference.odMatrix.data);
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
 
   // A pipe without OD data does not open it.
+  platform.answerMessageBox(platform::MessageResult::kNo);  // the rebuilt pipe is let go
   openDataFile(app, pipe("wall.kqvw", PipeData::kWallOnly), false);
   command(kCmdOdMatrix);
   EXPECT_EQ(std::count(platform.modalDialogsRun().begin(), platform.modalDialogsRun().end(), kDialogOdMatrix),
@@ -253,7 +254,7 @@ TEST_F(MatrixDialogsTest, DrawChannelsBuildsTheOverlayInMemoryAndKeepsItsChoices
   EXPECT_EQ(current().wallMatrix.data, oneChannelMatrix(0));
   EXPECT_EQ(app.viewMode, ViewMode::k2DWallOverlayTop);
   EXPECT_FLOAT_EQ(app.pipeString.overlay()->cursorPosition(), 10.0F);
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
   // Nothing but the encoder counts is written beside the user's files.
   std::vector<std::string> written;
   for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
@@ -263,6 +264,7 @@ TEST_F(MatrixDialogsTest, DrawChannelsBuildsTheOverlayInMemoryAndKeepsItsChoices
   EXPECT_EQ(written, (std::vector<std::string>{"EncoderCount.tab", "pipe.kqvw"}));
 
   // The choices outlive the file: the next open's dialog shows them.
+  platform.answerMessageBox(platform::MessageResult::kNo);
   openDataFile(app, path, false);
   dialog = platform.dialog(kDialogDrawChannels);
   command(kCmdChannels);

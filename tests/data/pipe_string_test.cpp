@@ -148,6 +148,38 @@ TEST_F(PipeStringTest, SevenNamesLoadTwoMoreThenDropTheHead) {
   EXPECT_EQ(string.position, 0.0F);
 }
 
+TEST_F(PipeStringTest, AStepThatWouldDropAnEditedPipeAsksFirstAndARefusalMovesNothing) {
+  openString(7);
+  string.nextPipe();
+  string.nextPipe();
+  expectWindow(string, range(0, 6), 2);
+  Names asked;
+  bool allow = false;
+  string.confirmDrop = [&](PipeFile& pipe) {
+    asked.push_back(std::filesystem::path(pipe.path).filename().string());
+    return allow;
+  };
+  string.loadedPipes().front().unsavedChanges = true;
+  string.loadedPipes().back().unsavedChanges = true;
+  const std::size_t reads = files.reads.size();
+
+  string.position = 3.0F;
+  EXPECT_EQ(string.nextPipe(), 0);      // would drop pipe 0
+  EXPECT_EQ(string.previousPipe(), 0);  // would drop pipe 6
+  EXPECT_EQ(string.position, 3.0F);
+  EXPECT_EQ(string.moveBy(-5.0F), 0);
+  EXPECT_EQ(string.position, 0.0F);
+  EXPECT_FALSE(string.jumpTo(5));
+  expectWindow(string, range(0, 6), 2);
+  EXPECT_EQ(files.reads.size(), reads);
+  EXPECT_EQ(asked, (Names{pipeName(0), pipeName(6), pipeName(6), pipeName(0)}));
+
+  allow = true;
+  EXPECT_EQ(string.nextPipe(), 1);
+  expectWindow(string, range(1, 6), 3);
+  EXPECT_EQ(asked.size(), 5U);  // unedited pipes go without asking
+}
+
 TEST_F(PipeStringTest, WindowSlidesBothWaysOverALongString) {
   openString(20);
   const auto window = [](std::uint32_t i) { return range(i < 4 ? 0 : i - 4, i + 4 < 20 ? i + 4 : 19); };

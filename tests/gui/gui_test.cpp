@@ -573,7 +573,7 @@ TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {
   EXPECT_TRUE(shown.contains(QString::fromStdString(app.pipeString.current()->path)))
       << shown.join("|").toStdString();
   EXPECT_EQ(app.pipeString.current()->header, before);
-  EXPECT_FALSE(app.modified);
+  EXPECT_FALSE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -636,7 +636,7 @@ TEST_F(GuiTest, ModifyPipeMatrixIsFilledWhenDrawnAndOkRebuilds) {
   EXPECT_EQ(title, "Modify Pipe Matrix");
   EXPECT_TRUE(shown.contains("0.333333333")) << shown.join("|").toStdString();
   EXPECT_NE(app.pipeString.current()->wallMatrix.data, before);
-  EXPECT_TRUE(app.modified);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -646,11 +646,11 @@ TEST_F(GuiTest, TheTitleNamesTheFileAndMarksUnsavedChanges) {
   EXPECT_EQ(window.windowFilePath(), first);
   EXPECT_EQ(window.windowTitle(), "GUI-001.kqvw[*]");
   EXPECT_FALSE(window.isWindowModified());
-  app.modified = true;
+  app.pipeString.current()->unsavedChanges = true;
   app.frameRequested = true;  // as the message of the dialog that changed the pipe does
   turn();
   EXPECT_TRUE(window.isWindowModified());
-  ASSERT_TRUE(saveCurrentPipeBeforeExit(app));
+  ASSERT_TRUE(saveChangedPipesBeforeExit(app));
   turn();
   EXPECT_FALSE(window.isWindowModified());
   EXPECT_EQ(window.windowFilePath(), first);

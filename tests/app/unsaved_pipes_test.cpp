@@ -1,0 +1,143 @@
+#include "app/frame.h"
+#include "app/open_data_file.h"
+#include "data/pipe_file_io.h"
+#include "resources/dialog_table.h"
+#include "resources/menu_table.h"
+#include "resources/shell_dialogs.h"
+#include "resources/statistics_dialogs.h"
+#include "shell_fixture.h"
+
+namespace ductora::testing {
+namespace {
+
+using namespace resources;
+using platform::DialogEvent;
+using platform::MessageButtons;
+using platform::MessageResult;
+
+constexpr const char* kExitPrompt = "Do you want to save changes before exiting?";
+
+// A string of six 30-inch pipes P-1 to P-6: walking from the second to the third drops the
+// first from memory.
+class UnsavedPipesTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    std::string names;
+    for (int number = 1; number <= 6; ++number) names += pipe(name(number), PipeData::kComplete) + "\n";
+    writeText(dir.file("JOB.kqstr"), names);
+    start(dir.file("JOB.kqstr"));
+  }
+  static std::string name(int number) { return "P-" + std::to_string(number) + ".kqvw"; }
+  // Modify > Gray Scale: the lower wall typed, OK.
+  void setLowerWall(const std::string& value) {
+    platform.scriptModal(kDialogGrayScale, [&](platform::headless::HeadlessDialog& dialog) {
+      dialog.setText(kGrayLowerWall, value);
+      dialog.send({DialogEvent::Kind::kCommand, kIdOk});
+    });
+    command(kCmdGrayScale);
+  }
+  void navigate(int button) {
+    platform.dialog(kDialogNavigator)->send({DialogEvent::Kind::kCommand, button});
+    runFrame(app, 0.0);
+  }
+  bool titleMarked() {
+    runFrame(app, 0.0);
+    return platform.documentUnsaved();
+  }
+  std::uint16_t lowerWallOnDisk(int number) {
+    PipeFile read;
+    EXPECT_TRUE(readPipeFile(read, dir.file(name(number))).opened);
+    return read.header.lowerWall;
+  }
+  std::uint32_t index() const { return app.pipeString.currentIndex(); }
+  const platform::headless::MessageRecord& lastMessage() const { return platform.messages().back(); }
+};
+
+TEST_F(UnsavedPipesTest, EachPipeKeepsItsOwnMarkAndExitSavesEveryChangedPipe) {
+  setLowerWall("300");
+  EXPECT_TRUE(titleMarked());
+  navigate(kNavNextPipe);
+  EXPECT_FALSE(titleMarked()) << "the mark is the current pipe's";
+
+  // Saving the second pipe leaves the first one's changes marked.
+  setLowerWall("310");
+  command(kCmdSave);
+  EXPECT_FALSE(titleMarked());
+  EXPECT_EQ(lowerWallOnDisk(2), 310);
+  navigate(kNavPreviousPipe);
+  EXPECT_TRUE(titleMarked());
+  EXPECT_EQ(lowerWallOnDisk(1), 0);
+
+  navigate(kNavNextPipe);
+  const std::size_t shown = platform.messages().size();
+  platform.answerMessageBox(MessageResult::kYes);
+  command(kCmdExit);
+  ASSERT_EQ(platform.messages().size(), shown + 1);
+  EXPECT_EQ(lastMessage().text, kExitPrompt);
+  EXPECT_TRUE(app.quitPosted);
+  EXPECT_EQ(lowerWallOnDisk(1), 300);
+  EXPECT_EQ(lowerWallOnDisk(2), 310);
+}
+
+TEST_F(UnsavedPipesTest, AStatisticsSliderLetGoElsewhereIsAChangeToSave) {
+  auto* statistics = platform.dialog(kDialogStatistics);
+  ASSERT_NE(statistics, nullptr);
+  const int lower = statistics->sliderPosition(kStatLowerWall);
+  statistics->dragSlider(kStatLowerWall, lower);
+  EXPECT_FALSE(titleMarked()) << "let go where it was";
+  statistics->dragSlider(kStatLowerWall, lower + 20);
+  EXPECT_TRUE(titleMarked());
+
+  platform.answerMessageBox(MessageResult::kCancel);
+  command(kCmdExit);
+  EXPECT_EQ(lastMessage().text, kExitPrompt);
+  EXPECT_FALSE(app.quitPosted);
+}
+
+TEST_F(UnsavedPipesTest, LeavingAChangedPipeBehindAsksFirstAndCancelStaysPut) {
+  setLowerWall("300");
+  navigate(kNavNextPipe);
+  ASSERT_EQ(index(), 1U);
+
+  // Walking on would drop the first pipe: Cancel keeps it, the cursor at the end and no key held.
+  app.pipeString.position = 29.9F;
+  surface(kPipeViewPanel)->send(platform::KeyEvent{platform::kKeyRight, true});
+  platform.answerMessageBox(MessageResult::kCancel);
+  runFrame(app, 1.0);
+  EXPECT_EQ(lastMessage().text, "Do you want to save changes to P-1.kqvw?");
+  EXPECT_EQ(lastMessage().caption, "Notice");
+  EXPECT_EQ(lastMessage().buttons, MessageButtons::kYesNoCancel);
+  EXPECT_EQ(index(), 1U);
+  EXPECT_FLOAT_EQ(app.pipeString.position, 30.0F);
+  EXPECT_EQ(app.keyDown[platform::kKeyRight], 0);
+  EXPECT_TRUE(app.pipeString.loadedPipes().front().unsavedChanges);
+
+  // A jump and a replacing open drop every loaded pipe: cancelled, nothing moves either.
+  platform.answerMessageBox(MessageResult::kCancel);
+  platform.dialog(kDialogNavigator)->setText(kNavJumpNumber, "6");
+  navigate(kNavJump);
+  platform.answerMessageBox(MessageResult::kCancel);
+  openDataFile(app, dir.file(name(6)), false);
+  EXPECT_EQ(index(), 1U);
+  EXPECT_EQ(app.pipeString.nameCount(), 6U);
+  EXPECT_EQ(lowerWallOnDisk(1), 0);
+
+  // No lets the changes go.
+  platform.answerMessageBox(MessageResult::kNo);
+  navigate(kNavNextPipe);
+  EXPECT_EQ(index(), 2U);
+  EXPECT_EQ(app.pipeString.loadedPipes().front().stringIndex, 1U);
+  EXPECT_EQ(lowerWallOnDisk(1), 0);
+
+  // Yes saves before the jump reloads the window.
+  setLowerWall("320");
+  platform.answerMessageBox(MessageResult::kYes);
+  platform.dialog(kDialogNavigator)->setText(kNavJumpNumber, "1");
+  navigate(kNavJump);
+  EXPECT_EQ(index(), 0U);
+  EXPECT_EQ(lowerWallOnDisk(3), 320);
+  EXPECT_FALSE(app.pipeString.hasUnsavedChanges());
+}
+
+}  // namespace
+}  // namespace ductora::testing
