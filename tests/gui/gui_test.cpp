@@ -539,6 +539,11 @@ TEST_F(GuiTest, GeometryInLogicalPixelsAndHelpStaysWithAMaximisedPanel) {
   EXPECT_EQ(bar->cornerWidget(Qt::TopRightCorner), corner);
   EXPECT_TRUE(corner->isVisible());
   EXPECT_EQ(wall->widget()->geometry().top() > 0, true) << "the maximised panel keeps its caption";
+  // Wholly in sight, its bottom axis too.
+  const QWidget* wallClient = wall->widget();
+  EXPECT_TRUE(viewport->rect().contains(QRect(wallClient->mapTo(viewport, QPoint()), wallClient->size())));
+  EXPECT_TRUE(screen->availableGeometry().contains(QRect(viewport->mapToGlobal(QPoint()), viewport->size())));
+  EXPECT_EQ(app.windows.height(kWallThicknessPanel), qRound(wallClient->height() * ratio));
   wall->showNormal();
   settle();
 }
