@@ -55,7 +55,9 @@ void GlWindow::mouseMoveEvent(QMouseEvent* event) {
 void GlWindow::resizeEvent(QResizeEvent*) { send(SizeEvent{pixelWidth(), pixelHeight()}); }
 
 void GlWindow::exposeEvent(QExposeEvent*) {
-  if (isExposed()) send(ExposeEvent{});
+  if (!isExposed()) return;
+  if (uncovered_) uncovered_();
+  send(ExposeEvent{});
 }
 
 }  // namespace ductora::platform::qt

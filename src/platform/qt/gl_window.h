@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWindow>
+#include <functional>
 
 #include "platform/window_event.h"
 
@@ -14,6 +15,8 @@ class GlWindow : public QWindow {
   // The client size in device pixels, which GL viewports use.
   int pixelWidth() const;
   int pixelHeight() const;
+  // Called first whenever the window is uncovered or shown, before the procedure hears of it.
+  void setUncovered(std::function<void()> uncovered) { uncovered_ = std::move(uncovered); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -28,6 +31,7 @@ class GlWindow : public QWindow {
   void send(const WindowEvent& event);
 
   WindowProc procedure_;
+  std::function<void()> uncovered_;
 };
 
 }  // namespace ductora::platform::qt

@@ -33,6 +33,8 @@ class CloseToProcedure : public QObject {
 void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCreation& creation) {
   std::unique_ptr<PanelSurface> surface(new PanelSurface());
   auto* glWindow = new GlWindow(plan.procedure);
+  // The window goes with the surface, which therefore outlives every call.
+  glWindow->setUncovered([owner = surface.get()] { owner->showLastFrame(); });
   glWindow->setCursor(WindowCursor(plan.cursorId));
   QWidget* container = QWidget::createWindowContainer(glWindow);
   container->setFocusPolicy(Qt::StrongFocus);
@@ -81,7 +83,24 @@ PanelSurface::~PanelSurface() {
 bool PanelSurface::makeCurrent() { return context_ != nullptr && context_->makeCurrent(glWindow_); }
 
 void PanelSurface::swapBuffers() {
-  if (context_ != nullptr && glWindow_->isExposed()) context_->swapBuffers(glWindow_);
+  if (context_ == nullptr || !glWindow_->isExposed()) return;
+  lastFrame_.keep(glWindow_->pixelWidth(), glWindow_->pixelHeight());
+  context_->swapBuffers(glWindow_);
+}
+
+void PanelSurface::showLastFrame() {
+  if (context_ == nullptr || glWindow_ == nullptr || !glWindow_->isExposed() || !lastFrame_.kept()) return;
+  // Whatever was current stays current afterwards: between frames that is the pipe view's.
+  QOpenGLContext* current = QOpenGLContext::currentContext();
+  QSurface* currentSurface = current != nullptr ? current->surface() : nullptr;
+  if (!context_->makeCurrent(glWindow_)) return;
+  lastFrame_.draw(glWindow_->pixelWidth(), glWindow_->pixelHeight());
+  context_->swapBuffers(glWindow_);
+  if (current == nullptr) {
+    context_->doneCurrent();
+  } else if (current != context_.get()) {
+    current->makeCurrent(currentSurface);
+  }
 }
 
 Size PanelSurface::clientSize() const { return {glWindow_->pixelWidth(), glWindow_->pixelHeight()}; }

@@ -7,6 +7,7 @@
 
 #include "platform/platform.h"
 #include "platform/qt/gl_window.h"
+#include "platform/qt/last_frame.h"
 #include "platform/qt/main_window.h"
 
 namespace ductora::platform::qt {
@@ -33,6 +34,9 @@ class PanelSurface : public Surface {
   bool releaseDeviceContext() override;
   bool destroyWindow() override;
 
+  // Shows the last frame again at once, whether frames run or not.
+  void showLastFrame();
+
   QMdiSubWindow* subWindow() const { return subWindow_; }
   GlWindow* glWindow() const { return glWindow_; }
 
@@ -42,6 +46,7 @@ class PanelSurface : public Surface {
   QPointer<QMdiSubWindow> subWindow_;
   GlWindow* glWindow_ = nullptr;  // owned by its container widget
   std::unique_ptr<QOpenGLContext> context_;
+  LastFrame lastFrame_;
 };
 
 }  // namespace ductora::platform::qt
