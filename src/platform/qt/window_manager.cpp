@@ -16,12 +16,15 @@ namespace {
 template <typename Reply>
 using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
 
-// The window a window's _NET_SUPPORTING_WM_CHECK names, or none.
+// The window a window's _NET_SUPPORTING_WM_CHECK names, or none. A window that no longer
+// exists names none; its error is taken here, not left for Qt to report.
 xcb_window_t supportingWindow(xcb_connection_t* connection, xcb_atom_t check, xcb_window_t window) {
+  xcb_generic_error_t* error = nullptr;
   const XcbReply<xcb_get_property_reply_t> reply(
       xcb_get_property_reply(connection,
-                             xcb_get_property(connection, 0, window, check, XCB_ATOM_WINDOW, 0, 1), nullptr),
+                             xcb_get_property(connection, 0, window, check, XCB_ATOM_WINDOW, 0, 1), &error),
       &std::free);
+  std::free(error);
   if (reply == nullptr || xcb_get_property_value_length(reply.get()) != sizeof(xcb_window_t)) return XCB_NONE;
   return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
 }
