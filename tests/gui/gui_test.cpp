@@ -583,8 +583,13 @@ TEST_F(GuiTest, AResizedPipeViewIsDrawnWithoutInputAndAnUncoveredOneShowsItsLast
   for (int turns = 0; turns < 5; ++turns) loopIteration(app);
   EXPECT_EQ(app.framesRun, idle);
 
-  // A window over the view and gone again while no frame runs, as with a modal dialog: the view
+  // A window over the view and gone again while a modal dialog runs and no frame comes: the view
   // shows its last frame, not what lay over it.
+  QWidget modal;
+  modal.setWindowModality(Qt::ApplicationModal);
+  modal.setGeometry(0, 0, 40, 40);
+  modal.show();
+  pumpFor(300);
   QWidget cover;
   cover.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   cover.setStyleSheet("background: rgb(255, 0, 0)");
@@ -595,6 +600,7 @@ TEST_F(GuiTest, AResizedPipeViewIsDrawnWithoutInputAndAnUncoveredOneShowsItsLast
   pumpFor(300);
   EXPECT_EQ(app.framesRun, idle);
   EXPECT_EQ(onScreen(*view), resized);
+  modal.hide();
 }
 
 TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {

@@ -17,8 +17,11 @@ class GlWindow : public QWindow {
   int pixelHeight() const;
   // Called first whenever the window is uncovered or shown, before the procedure hears of it.
   void setUncovered(std::function<void()> uncovered) { uncovered_ = std::move(uncovered); }
+  // Called with true when a modal dialog starts blocking the window, false when it stops.
+  void setBlocked(std::function<void(bool)> blocked) { blocked_ = std::move(blocked); }
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -32,6 +35,7 @@ class GlWindow : public QWindow {
 
   WindowProc procedure_;
   std::function<void()> uncovered_;
+  std::function<void(bool)> blocked_;
 };
 
 }  // namespace ductora::platform::qt

@@ -9,8 +9,9 @@ namespace ductora::platform::qt {
 // menu or dialog uncovers meanwhile shows this again instead of what lay over it.
 class LastFrame {
  public:
-  // Copies the current context's back buffer, width x height device pixels, before its swap.
+  // Copies the current context's back buffer, width x height device pixels.
   void keep(int width, int height);
+  void drop() { std::vector<std::uint8_t>().swap(pixels_); }
   // Draws the kept picture into the current context's back buffer, its top left corner at the
   // window's, and leaves every GL state as it found it.
   void draw(int width, int height) const;

@@ -35,6 +35,7 @@ void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCr
   auto* glWindow = new GlWindow(plan.procedure);
   // The window goes with the surface, which therefore outlives every call.
   glWindow->setUncovered([owner = surface.get()] { owner->showLastFrame(); });
+  glWindow->setBlocked([owner = surface.get()](bool blocked) { owner->keepLastFrame(blocked); });
   glWindow->setCursor(WindowCursor(plan.cursorId));
   QWidget* container = QWidget::createWindowContainer(glWindow);
   container->setFocusPolicy(Qt::StrongFocus);
@@ -84,23 +85,40 @@ bool PanelSurface::makeCurrent() { return context_ != nullptr && context_->makeC
 
 void PanelSurface::swapBuffers() {
   if (context_ == nullptr || !glWindow_->isExposed()) return;
-  lastFrame_.keep(glWindow_->pixelWidth(), glWindow_->pixelHeight());
   context_->swapBuffers(glWindow_);
 }
 
-void PanelSurface::showLastFrame() {
-  if (context_ == nullptr || glWindow_ == nullptr || !glWindow_->isExposed() || !lastFrame_.kept()) return;
+void PanelSurface::inOwnContext(const std::function<void()>& work) {
   // Whatever was current stays current afterwards: between frames that is the pipe view's.
   QOpenGLContext* current = QOpenGLContext::currentContext();
   QSurface* currentSurface = current != nullptr ? current->surface() : nullptr;
   if (!context_->makeCurrent(glWindow_)) return;
-  lastFrame_.draw(glWindow_->pixelWidth(), glWindow_->pixelHeight());
-  context_->swapBuffers(glWindow_);
+  work();
   if (current == nullptr) {
     context_->doneCurrent();
   } else if (current != context_.get()) {
     current->makeCurrent(currentSurface);
   }
+}
+
+void PanelSurface::keepLastFrame(bool blocked) {
+  // No frame comes while a modal dialog runs. The back buffer still holds the frame last shown
+  // (the software rasteriser swaps by copying), kept then and only then: a copy at every swap
+  // would cost every frame milliseconds.
+  if (!blocked) {
+    lastFrame_.drop();
+    return;
+  }
+  if (context_ == nullptr || glWindow_ == nullptr || !glWindow_->isExposed()) return;
+  inOwnContext([this] { lastFrame_.keep(glWindow_->pixelWidth(), glWindow_->pixelHeight()); });
+}
+
+void PanelSurface::showLastFrame() {
+  if (context_ == nullptr || glWindow_ == nullptr || !glWindow_->isExposed() || !lastFrame_.kept()) return;
+  inOwnContext([this] {
+    lastFrame_.draw(glWindow_->pixelWidth(), glWindow_->pixelHeight());
+    context_->swapBuffers(glWindow_);
+  });
 }
 
 Size PanelSurface::clientSize() const { return {glWindow_->pixelWidth(), glWindow_->pixelHeight()}; }

@@ -3,6 +3,7 @@
 #include <QMdiSubWindow>
 #include <QOpenGLContext>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "platform/platform.h"
@@ -36,11 +37,14 @@ class PanelSurface : public Surface {
 
   // Shows the last frame again at once, whether frames run or not.
   void showLastFrame();
+  // Keeps the frame last shown while a modal dialog blocks the window, drops it afterwards.
+  void keepLastFrame(bool blocked);
 
   QMdiSubWindow* subWindow() const { return subWindow_; }
   GlWindow* glWindow() const { return glWindow_; }
 
  private:
+  void inOwnContext(const std::function<void()>& work);
   PanelSurface() = default;
 
   QPointer<QMdiSubWindow> subWindow_;
