@@ -46,6 +46,7 @@ struct AppState {
   bool quitPosted = false;
   bool frameRequested = false;     // the shell changed what is shown outside any message
   bool frameClockStopped = false;  // the loop slept since the last frame
+  int resizeFramesOwed = 0;        // frames still due to a GL window's new size
   std::uint64_t framesRun = 0;
 
   // Windows and dialogs

@@ -50,6 +50,7 @@ void loopIteration(AppState& app) {
   app.frameRequested = false;
   runFrame(app, app.elapsedSeconds);
   ++app.framesRun;
+  if (app.resizeFramesOwed > 0) --app.resizeFramesOwed;
   app.platform.waitForNextFrame();
 }
 

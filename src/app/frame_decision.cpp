@@ -14,7 +14,7 @@ bool inputHeld(const AppState& app) {
 
 bool frameWanted(const AppState& app, bool messagesHandled) {
   if (!app.appActive) return false;
-  if (messagesHandled || app.frameRequested) return true;
+  if (messagesHandled || app.frameRequested || app.resizeFramesOwed > 0) return true;
   return app.documentState == DocumentState::kOpen && inputHeld(app);
 }
 

@@ -13,6 +13,10 @@ namespace {
 bool commonProcedure(AppState& app, PanelId id, const platform::WindowEvent& event) {
   if (const auto* size = std::get_if<platform::SizeEvent>(&event)) {
     app.windows.setSize(id, size->width, size->height);
+    // Some GL implementations (Mesa's software rasteriser among them) take a window's new size
+    // into its buffers only at the swap after it: the first frame is drawn at the old size, the
+    // second shows the new one. A resize with no input after it must still get both.
+    app.resizeFramesOwed = 2;
   } else if (std::holds_alternative<platform::CloseEvent>(event)) {
     app.windows.hide(id);
   } else if (const auto* key = std::get_if<platform::KeyEvent>(&event)) {

@@ -53,6 +53,13 @@ TEST_F(FrameLoopTest, DrawsWhileSomethingCanChangeAndOtherwiseSleeps) {
     EXPECT_TRUE(turn());
     EXPECT_FALSE(turn());
   }
+  // A resized panel is drawn twice, the second time at a size every GL implementation has taken,
+  // and then the loop sleeps again.
+  surface(kWallThicknessPanel)->resize(500, 300);
+  EXPECT_TRUE(turn());
+  EXPECT_TRUE(turn());
+  EXPECT_FALSE(turn());
+  EXPECT_EQ(app.windows.height(kWallThicknessPanel), 300);
   auto* pleaseWait = platform.dialog(resources::kDialogPleaseWait);
   pleaseWait->send({DialogEvent::Kind::kPaint});
   EXPECT_FALSE(turn());

@@ -548,8 +548,68 @@ TEST_F(GuiTest, GeometryInLogicalPixelsAndHelpStaysWithAMaximisedPanel) {
   EXPECT_EQ(bar->cornerWidget(Qt::TopRightCorner), corner);
   EXPECT_TRUE(corner->isVisible());
   EXPECT_EQ(wall->widget()->geometry().top() > 0, true) << "the maximised panel keeps its caption";
+  // Wholly in sight, its bottom axis too.
+  const QWidget* wallClient = wall->widget();
+  EXPECT_TRUE(viewport->rect().contains(QRect(wallClient->mapTo(viewport, QPoint()), wallClient->size())));
+  EXPECT_TRUE(screen->availableGeometry().contains(QRect(viewport->mapToGlobal(QPoint()), viewport->size())));
+  EXPECT_EQ(app.windows.height(kWallThicknessPanel), qRound(wallClient->height() * ratio));
   wall->showNormal();
   settle();
+}
+
+// What a GL window shows on the screen.
+QImage onScreen(const QWindow& window) {
+  return QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage();
+}
+
+// How many gray shades, which the maps are drawn in, an image holds.
+int grayShades(const QImage& image) {
+  QSet<QRgb> grays;
+  for (int y = 0; y < image.height(); y += 2) {
+    for (int x = 0; x < image.width(); x += 2) {
+      const QRgb pixel = image.pixel(x, y);
+      if (qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel) && qRed(pixel) > 20 &&
+          qRed(pixel) < 230)
+        grays.insert(pixel);
+    }
+  }
+  return static_cast<int>(grays.size());
+}
+
+TEST_F(GuiTest, AResizedPipeViewIsDrawnWithoutInputAndAnUncoveredOneShowsItsLastFrame) {
+  QWindow* view = panel(kPipeViewPanel).glWindow();
+  ASSERT_GT(grayShades(onScreen(*view)), 30);
+
+  // The main window made smaller by the program, no pointer or key anywhere: the view shows its
+  // maps at the new size, and then the loop sleeps.
+  platform.mainWindow().showNormal();
+  platform.mainWindow().resize(700, 500);
+  settle();
+  const QImage resized = onScreen(*view);
+  EXPECT_EQ(resized.size(), QSize(app.windows.width(kPipeViewPanel), app.windows.height(kPipeViewPanel)));
+  EXPECT_GT(grayShades(resized), 30);
+  const std::uint64_t idle = app.framesRun;
+  for (int turns = 0; turns < 5; ++turns) loopIteration(app);
+  EXPECT_EQ(app.framesRun, idle);
+
+  // A window over the view and gone again while a modal dialog runs and no frame comes: the view
+  // shows its last frame, not what lay over it.
+  QWidget modal;
+  modal.setWindowModality(Qt::ApplicationModal);
+  modal.setGeometry(0, 0, 40, 40);
+  modal.show();
+  pumpFor(300);
+  QWidget cover;
+  cover.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  cover.setStyleSheet("background: rgb(255, 0, 0)");
+  cover.setGeometry(QRect(view->mapToGlobal(QPoint()), view->size()));
+  cover.show();
+  pumpFor(300);
+  cover.hide();
+  pumpFor(300);
+  EXPECT_EQ(app.framesRun, idle);
+  EXPECT_EQ(onScreen(*view), resized);
+  modal.hide();
 }
 
 TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {

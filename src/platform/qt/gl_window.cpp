@@ -29,6 +29,12 @@ void GlWindow::send(const WindowEvent& event) {
   if (procedure_) procedure_(event);
 }
 
+bool GlWindow::event(QEvent* event) {
+  if (blocked_ && (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked))
+    blocked_(event->type() == QEvent::WindowBlocked);
+  return QWindow::event(event);
+}
+
 void GlWindow::keyPressEvent(QKeyEvent* event) {
   if (const auto key = ShellKeyEvent(*event)) send(*key);
 }
@@ -55,7 +61,9 @@ void GlWindow::mouseMoveEvent(QMouseEvent* event) {
 void GlWindow::resizeEvent(QResizeEvent*) { send(SizeEvent{pixelWidth(), pixelHeight()}); }
 
 void GlWindow::exposeEvent(QExposeEvent*) {
-  if (isExposed()) send(ExposeEvent{});
+  if (!isExposed()) return;
+  if (uncovered_) uncovered_();
+  send(ExposeEvent{});
 }
 
 }  // namespace ductora::platform::qt

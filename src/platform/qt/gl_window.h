@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWindow>
+#include <functional>
 
 #include "platform/window_event.h"
 
@@ -14,8 +15,13 @@ class GlWindow : public QWindow {
   // The client size in device pixels, which GL viewports use.
   int pixelWidth() const;
   int pixelHeight() const;
+  // Called first whenever the window is uncovered or shown, before the procedure hears of it.
+  void setUncovered(std::function<void()> uncovered) { uncovered_ = std::move(uncovered); }
+  // Called with true when a modal dialog starts blocking the window, false when it stops.
+  void setBlocked(std::function<void(bool)> blocked) { blocked_ = std::move(blocked); }
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -28,6 +34,8 @@ class GlWindow : public QWindow {
   void send(const WindowEvent& event);
 
   WindowProc procedure_;
+  std::function<void()> uncovered_;
+  std::function<void(bool)> blocked_;
 };
 
 }  // namespace ductora::platform::qt

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/qt/window_manager.h"
 #include "platform/qt/window_pixmaps.h"
 
 namespace ductora::platform::qt {
@@ -34,9 +35,14 @@ bool MainSurface::makeCurrent() { return context_ != nullptr && context_->makeCu
 Size MainSurface::clientSize() const { return {window_.viewport()->width(), window_.viewport()->height()}; }
 
 void MainSurface::show() {
-  // Without a window manager "maximised" means nothing, so take the screen's working area too.
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    window_.setGeometry(screen->availableGeometry());
+  // A window manager maximises to what its title bar and panels leave. A size asked for as well
+  // races with that and can leave the window taller than the room it was given, with the
+  // bottom of every maximised panel out of sight. Without one, "maximised" means nothing, so
+  // the window takes the screen's working area itself.
+  if (!WindowManagerRunning()) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      window_.setGeometry(screen->availableGeometry());
+  }
   window_.showMaximized();
 }
 

@@ -33,6 +33,9 @@ class CloseToProcedure : public QObject {
 void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCreation& creation) {
   std::unique_ptr<PanelSurface> surface(new PanelSurface());
   auto* glWindow = new GlWindow(plan.procedure);
+  // The window goes with the surface, which therefore outlives every call.
+  glWindow->setUncovered([owner = surface.get()] { owner->showLastFrame(); });
+  glWindow->setBlocked([owner = surface.get()](bool blocked) { owner->keepLastFrame(blocked); });
   glWindow->setCursor(WindowCursor(plan.cursorId));
   QWidget* container = QWidget::createWindowContainer(glWindow);
   container->setFocusPolicy(Qt::StrongFocus);
@@ -81,7 +84,41 @@ PanelSurface::~PanelSurface() {
 bool PanelSurface::makeCurrent() { return context_ != nullptr && context_->makeCurrent(glWindow_); }
 
 void PanelSurface::swapBuffers() {
-  if (context_ != nullptr && glWindow_->isExposed()) context_->swapBuffers(glWindow_);
+  if (context_ == nullptr || !glWindow_->isExposed()) return;
+  context_->swapBuffers(glWindow_);
+}
+
+void PanelSurface::inOwnContext(const std::function<void()>& work) {
+  // Whatever was current stays current afterwards: between frames that is the pipe view's.
+  QOpenGLContext* current = QOpenGLContext::currentContext();
+  QSurface* currentSurface = current != nullptr ? current->surface() : nullptr;
+  if (!context_->makeCurrent(glWindow_)) return;
+  work();
+  if (current == nullptr) {
+    context_->doneCurrent();
+  } else if (current != context_.get()) {
+    current->makeCurrent(currentSurface);
+  }
+}
+
+void PanelSurface::keepLastFrame(bool blocked) {
+  // No frame comes while a modal dialog runs. The back buffer still holds the frame last shown
+  // (the software rasteriser swaps by copying), kept then and only then: a copy at every swap
+  // would cost every frame milliseconds.
+  if (!blocked) {
+    lastFrame_.drop();
+    return;
+  }
+  if (context_ == nullptr || glWindow_ == nullptr || !glWindow_->isExposed()) return;
+  inOwnContext([this] { lastFrame_.keep(glWindow_->pixelWidth(), glWindow_->pixelHeight()); });
+}
+
+void PanelSurface::showLastFrame() {
+  if (context_ == nullptr || glWindow_ == nullptr || !glWindow_->isExposed() || !lastFrame_.kept()) return;
+  inOwnContext([this] {
+    lastFrame_.draw(glWindow_->pixelWidth(), glWindow_->pixelHeight());
+    context_->swapBuffers(glWindow_);
+  });
 }
 
 Size PanelSurface::clientSize() const { return {glWindow_->pixelWidth(), glWindow_->pixelHeight()}; }

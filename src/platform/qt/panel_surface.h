@@ -3,10 +3,12 @@
 #include <QMdiSubWindow>
 #include <QOpenGLContext>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "platform/platform.h"
 #include "platform/qt/gl_window.h"
+#include "platform/qt/last_frame.h"
 #include "platform/qt/main_window.h"
 
 namespace ductora::platform::qt {
@@ -33,15 +35,22 @@ class PanelSurface : public Surface {
   bool releaseDeviceContext() override;
   bool destroyWindow() override;
 
+  // Shows the last frame again at once, whether frames run or not.
+  void showLastFrame();
+  // Keeps the frame last shown while a modal dialog blocks the window, drops it afterwards.
+  void keepLastFrame(bool blocked);
+
   QMdiSubWindow* subWindow() const { return subWindow_; }
   GlWindow* glWindow() const { return glWindow_; }
 
  private:
+  void inOwnContext(const std::function<void()>& work);
   PanelSurface() = default;
 
   QPointer<QMdiSubWindow> subWindow_;
   GlWindow* glWindow_ = nullptr;  // owned by its container widget
   std::unique_ptr<QOpenGLContext> context_;
+  LastFrame lastFrame_;
 };
 
 }  // namespace ductora::platform::qt
