@@ -332,6 +332,16 @@ TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {
   EXPECT_FALSE(navigator.isVisible());
   platform.qtMenu().action(kCmdNavigator)->trigger();
   EXPECT_TRUE(navigator.isVisible());
+  // Enter in an edit presses no button of a dialog without a default one: "<- Prev" would open
+  // the folder's previous file in place of the string.
+  QWidget* jumpNumber = dynamic_cast<platform::qt::QtDialog&>(*app.navigator).control(kNavJumpNumber);
+  ASSERT_NE(jumpNumber, nullptr);
+  ASSERT_TRUE(app.pipeString.jumpTo(1));  // a previous file in the folder to open
+  const std::uint32_t pipes = app.pipeString.nameCount();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(jumpNumber, &enter);
+  pumpFor(50);
+  EXPECT_EQ(app.pipeString.nameCount(), pipes);
 
   auto& go = dynamic_cast<platform::qt::QtDialog&>(*app.gotoDialog);
   platform.qtMenu().action(kCmdGoto)->trigger();

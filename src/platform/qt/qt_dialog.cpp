@@ -207,7 +207,10 @@ void QtDialog::build() {
       case ControlKind::kButton:
       case ControlKind::kDefaultButton: {
         auto* button = new QPushButton(toQString(entry.text));
+        // Only the default button answers Enter; Qt would otherwise press the first button of a
+        // dialog without one (the Navigator's "<- Prev") when Enter is typed in an edit.
         button->setDefault(entry.kind == ControlKind::kDefaultButton);
+        button->setAutoDefault(entry.kind == ControlKind::kDefaultButton);
         const int id = entry.id;
         QObject::connect(button, &QPushButton::clicked, button, [this, id] {
           deliver({DialogEvent::Kind::kCommand, id});
