@@ -620,6 +620,14 @@ TEST_F(GuiTest, AResizedPipeViewIsDrawnWithoutInputAndAnUncoveredOneShowsItsLast
   EXPECT_EQ(app.framesRun, idle);
   EXPECT_EQ(onScreen(*view), resized);
   modal.hide();
+
+  // A panel left outside the smaller area comes back into sight when the menu shows it.
+  QMdiSubWindow* wall = panel(kWallThicknessPanel).subWindow();
+  wall->move(2000, 2000);
+  platform.qtMenu().action(kCmdPlotWallThickness)->trigger();
+  const QRect room = wall->mdiArea()->viewport()->rect();
+  EXPECT_TRUE(room.contains(wall->geometry().topLeft()));
+  EXPECT_EQ(wall->geometry().bottom(), room.bottom());
 }
 
 TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {

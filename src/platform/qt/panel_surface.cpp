@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QRect>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/qt/backdrop.h"
 #include "platform/qt/window_pixmaps.h"
@@ -124,7 +126,17 @@ void PanelSurface::showLastFrame() {
 Size PanelSurface::clientSize() const { return {glWindow_->pixelWidth(), glWindow_->pixelHeight()}; }
 
 void PanelSurface::show() {
-  if (subWindow_) subWindow_->show();
+  if (!subWindow_) return;
+  subWindow_->show();
+  // A panel left outside the area when the main window was made smaller is brought back into
+  // sight, its top left corner first.
+  if (QMdiArea* area = subWindow_->mdiArea()) {
+    const QRect room = area->viewport()->rect();
+    const QRect frame = subWindow_->geometry();
+    const int x = std::max(0, std::min(frame.x(), room.width() - frame.width()));
+    const int y = std::max(0, std::min(frame.y(), room.height() - frame.height()));
+    if (x != frame.x() || y != frame.y()) subWindow_->move(x, y);
+  }
 }
 
 void PanelSurface::hide() {
