@@ -35,6 +35,9 @@ void reportUnreadFiles(AppState& app, const std::string& path, const StringOpenR
   if (!result.ok) unread += path + ": " + result.error + "\n";
   for (const std::string& name : app.pipeString.takeFailedNames()) unread += name + "\n";
   std::string text = unread.empty() ? std::string() : "These files could not be read:\n" + unread;
+  std::string damaged;
+  for (const std::string& name : app.pipeString.takeDamagedNames()) damaged += name + "\n";
+  if (!damaged.empty()) text += "These files are damaged; what could be read is shown:\n" + damaged;
   for (const std::string& warning : result.warnings) text += warning + "\n";
   if (text.empty()) return;
   app.platform.messageBox(text, "Warning", platform::MessageButtons::kOk, platform::MessageIcon::kWarning);
@@ -64,9 +67,10 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   }
 
   if (app.pleaseWait) app.pleaseWait->show();
-  // Files found unreadable while walking the string were shown as empty pipes then; only this
-  // open's are reported.
+  // Files found unreadable or damaged while walking the string were shown then; only this open's
+  // are reported.
   app.pipeString.takeFailedNames();
+  app.pipeString.takeDamagedNames();
   const StringOpenResult opened = app.pipeString.open(path);
   if (app.pleaseWait) app.pleaseWait->hide();
 

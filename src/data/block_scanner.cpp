@@ -31,7 +31,8 @@ std::optional<BlockInfo> BlockScanner::next() {
     malformed_ = true;
     done_ = true;
     return std::nullopt;
-  } else if (nextOffset > size) {
+  } else if (nextOffset >= size) {
+    // The last block says 0; any other block promises one more, which the file does not hold.
     end = size;
     truncated_ = true;
     done_ = true;

@@ -94,6 +94,7 @@ void PipeString::clear() {
   drop(overlay_);
   drop(thirdPipe);
   failed_.clear();
+  damaged_.clear();
 }
 
 void PipeString::reset() {
@@ -285,6 +286,8 @@ float PipeString::currentLength() const {
 
 std::vector<std::string> PipeString::takeFailedNames() { return std::exchange(failed_, {}); }
 
+std::vector<std::string> PipeString::takeDamagedNames() { return std::exchange(damaged_, {}); }
+
 void PipeString::loadAtBack(const std::string& path, std::uint32_t index) {
   loadAt(loaded_.end(), path, index);
 }
@@ -303,10 +306,11 @@ void PipeString::loadAt(Node where, const std::string& path, std::uint32_t index
 
 std::optional<PipeFile> PipeString::read(const std::string& path) {
   PipeFile pipe;
-  if (loader_ && loader_(pipe, path).opened) {
-    return pipe;
-  }
-  return std::nullopt;
+  if (!loader_) return std::nullopt;
+  const PipeReadResult result = loader_(pipe, path);
+  if (!result.opened) return std::nullopt;
+  if (result.truncated || result.malformed) damaged_.push_back(path);
+  return pipe;
 }
 
 void PipeString::loadAhead() {

@@ -102,6 +102,9 @@ class PipeString {
   // place in the string as an empty pipe.
   const std::vector<std::string>& failedNames() const { return failed_; }
   std::vector<std::string> takeFailedNames();
+  // Names whose file ended inside a block or held a malformed one since the last take or clear;
+  // such a pipe holds what could be read.
+  std::vector<std::string> takeDamagedNames();
 
   // Navigation and view state, written freely by navigation and views.
   float position = 0.0F;              // inches along the current pipe
@@ -149,6 +152,7 @@ class PipeString {
   std::uint32_t currentIndex_ = 0;
   float currentOffset_ = 0.0F;
   std::vector<std::string> failed_;
+  std::vector<std::string> damaged_;
 };
 
 }  // namespace ductora

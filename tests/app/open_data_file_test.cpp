@@ -94,6 +94,16 @@ TEST_F(OpenDataFileTest, FilesThatCannotBeReadAreNamedInAWarning) {
   EXPECT_EQ(platform.messages().size(), 1U);
 }
 
+TEST_F(OpenDataFileTest, ADamagedPipeIsShownAsFarAsItWasReadAndNamedInAWarning) {
+  const std::string path = pipe("cut.kqvw", PipeData::kComplete);
+  std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2);
+  openDataFile(app, path, false);
+  ASSERT_EQ(platform.messages().size(), 1U);
+  EXPECT_NE(platform.messages().front().text.find("damaged"), std::string::npos);
+  EXPECT_NE(platform.messages().front().text.find(path), std::string::npos);
+  EXPECT_NE(app.pipeString.current(), nullptr);
+}
+
 TEST_F(OpenDataFileTest, AnUnreadableListIsReportedToo) {
   openDataFile(app, dir.file("absent.kqstr"), false);
   ASSERT_EQ(platform.messages().size(), 1U);
