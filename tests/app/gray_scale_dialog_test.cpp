@@ -45,21 +45,27 @@ class GrayScaleDialogTest : public ShellTest {
 
 TEST_F(GrayScaleDialogTest, OkStoresTheNumbersTypedAndRedrawsOnlyTheMapThatChanged) {
   const auto wallBefore = wallPixel();
-  const auto odBefore = odPixel();
-  const auto shown = run({{kGrayUpperWall, "400"}, {kGrayLowerWall, "  300abc"}});
+  const auto shown = run({{kGrayUpperOffset, "8"}, {kGrayLowerOffset, "-8abc"}});
   EXPECT_EQ(shown.at(kGrayUpperWall), "0");
   EXPECT_EQ(shown.at(kGrayLowerOffset), "0");
+  EXPECT_EQ(header().upperOdOffset, 8);
+  EXPECT_EQ(header().lowerOdOffset, -8);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
+  EXPECT_EQ(wallPixel(), wallBefore);
+  // OD of 0 to 4 mils between -8 and 8: a gray that shows any change of the OD map.
+  const auto odGray = odPixel();
+  EXPECT_NEAR(odGray[0], 95, 33);
+
+  // A panel drew last; the wall map must still be made in the pipe view's context.
+  app.windows.makeCurrent(kOdOffsetPanel);
+  run({{kGrayUpperWall, "400"}, {kGrayLowerWall, "  300abc"}});
   EXPECT_EQ(header().upperWall, 400);
   EXPECT_EQ(header().lowerWall, 300);
-  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
+  EXPECT_EQ(header().upperOdOffset, 8);
   EXPECT_EQ(wallBefore[0], 0);          // 350 to 356 mils: black above limits of 0
   EXPECT_NEAR(wallPixel()[0], 120, 8);  // between 300 and 400: mid gray
-  EXPECT_EQ(odPixel(), odBefore);
+  EXPECT_EQ(odPixel(), odGray);
 
-  run({{kGrayUpperOffset, "-5"}, {kGrayLowerOffset, "12abc"}});
-  EXPECT_EQ(header().upperOdOffset, -5);
-  EXPECT_EQ(header().lowerOdOffset, 12);
-  EXPECT_EQ(header().upperWall, 400);
   run({{kGrayUpperWall, "-5"}});
   EXPECT_EQ(header().upperWall, 65531);  // the low 16 bits
 }
