@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include "app/app_state.h"
-#include "app/frame.h"
-#include "app/panels.h"
-#include "app/startup.h"
+#include "app/shell/frame.h"
+#include "app/shell/startup.h"
+#include "app/state/app_state.h"
+#include "app/views/panels.h"
 #include "platform/headless/headless_platform.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"

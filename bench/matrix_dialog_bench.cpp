@@ -2,10 +2,10 @@
 
 #include <ctime>
 
-#include "app/app_state.h"
-#include "app/commands.h"
-#include "app/frame.h"
-#include "app/startup.h"
+#include "app/shell/commands.h"
+#include "app/shell/frame.h"
+#include "app/shell/startup.h"
+#include "app/state/app_state.h"
 #include "platform/headless/headless_platform.h"
 #include "resources/matrix_dialogs.h"
 #include "resources/menu_table.h"

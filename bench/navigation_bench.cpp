@@ -1,11 +1,11 @@
 #include <benchmark/benchmark.h>
 
-#include "app/app_state.h"
-#include "app/navigation.h"
-#include "app/navigation_update.h"
-#include "app/startup.h"
+#include "app/navigation/navigation.h"
+#include "app/navigation/navigation_update.h"
+#include "app/shell/startup.h"
+#include "app/state/app_state.h"
 #include "platform/headless/headless_platform.h"
-#include "render/map_textures.h"
+#include "render/maps/map_textures.h"
 #include "resources/shell_dialogs.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "analysis/pipe_measures.h"
+#include "analysis/measures/pipe_measures.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"
 

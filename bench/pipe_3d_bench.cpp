@@ -4,10 +4,10 @@
 #include <ctime>
 #include <fstream>
 
-#include "app/app_state.h"
-#include "app/commands.h"
-#include "app/panels.h"
-#include "app/startup.h"
+#include "app/shell/commands.h"
+#include "app/shell/startup.h"
+#include "app/state/app_state.h"
+#include "app/views/panels.h"
 #include "platform/headless/headless_platform.h"
 #include "resources/menu_table.h"
 #include "support/synthetic_pipe.h"

@@ -1,11 +1,11 @@
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
-#include "analysis/pipe_measures.h"
+#include "analysis/measures/pipe_measures.h"
 #include "platform/headless/osmesa_context.h"
-#include "render/line_plot_panels.h"
-#include "render/panel_gl.h"
-#include "render/plot_font.h"
+#include "render/gl/panel_gl.h"
+#include "render/plots/line_plot_panels.h"
+#include "render/plots/plot_font.h"
 #include "resources/bitmaps.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "analysis/channel_correction.h"
-#include "analysis/matrix_build.h"
-#include "analysis/od_build.h"
-#include "analysis/pipe_measures.h"
-#include "analysis/wall_build.h"
-#include "data/raw_channels.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/rebuild/correction/channel_correction.h"
+#include "analysis/rebuild/grid/matrix_build.h"
+#include "analysis/rebuild/od_build.h"
+#include "analysis/rebuild/wall_build.h"
+#include "data/format/raw_channels.h"
 #include "sim/sim_output.h"
 #include "sim/simulated_pipe.h"
 #include "support/reference_build_matrix.h"

@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include "app/app_state.h"
-#include "app/pipe_window.h"
-#include "app/startup.h"
-#include "app/statistics_window.h"
+#include "app/shell/startup.h"
+#include "app/state/app_state.h"
+#include "app/windows/pipe_window.h"
+#include "app/windows/statistics_window.h"
 #include "platform/headless/headless_platform.h"
 #include "resources/statistics_dialogs.h"
 #include "support/synthetic_pipe.h"

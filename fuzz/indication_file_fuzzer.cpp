@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "data/indication_file.h"
+#include "data/indications/indication_file.h"
 #include "scratch_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "data/list_file.h"
-#include "data/pipe_file.h"
+#include "data/format/pipe_file.h"
+#include "data/strings/list_file.h"
 #include "scratch_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

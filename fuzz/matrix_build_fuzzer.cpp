@@ -9,9 +9,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "analysis/channel_correction.h"
-#include "analysis/matrix_build.h"
-#include "data/pipe_file.h"
+#include "analysis/rebuild/correction/channel_correction.h"
+#include "analysis/rebuild/grid/matrix_build.h"
+#include "data/format/pipe_file.h"
 #include "scratch_file.h"
 #include "support/reference_build_matrix.h"
 

@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "data/input_file.h"
-#include "data/pipe_file_io.h"
+#include "data/files/input_file.h"
+#include "data/format/pipe_file_io.h"
 #include "scratch_file.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "data/byte_codec.h"
-#include "data/pipe_blocks.h"
-#include "data/pipe_file_io.h"
-#include "data/raw_channels.h"
+#include "data/format/byte_codec.h"
+#include "data/format/pipe_blocks.h"
+#include "data/format/pipe_file_io.h"
+#include "data/format/raw_channels.h"
 #include "scratch_file.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "data/pipe_file_io.h"
+#include "data/format/pipe_file_io.h"
 #include "scratch_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

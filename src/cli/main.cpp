@@ -2,15 +2,15 @@
 #include <iostream>
 #include <vector>
 
-#include "cli/command.h"
-#include "cli/export_command.h"
-#include "cli/info_command.h"
-#include "cli/map_command.h"
-#include "cli/pressures_command.h"
-#include "cli/range_command.h"
-#include "cli/rebuild_command.h"
-#include "cli/render_command.h"
-#include "cli/report_command.h"
+#include "cli/commands/command.h"
+#include "cli/commands/export_command.h"
+#include "cli/commands/info_command.h"
+#include "cli/commands/map_command.h"
+#include "cli/commands/pressures_command.h"
+#include "cli/commands/range_command.h"
+#include "cli/commands/rebuild_command.h"
+#include "cli/commands/render_command.h"
+#include "cli/commands/report_command.h"
 
 #ifdef __SANITIZE_ADDRESS__
 // Mesa's offscreen driver keeps a record for every colour buffer it has drawn into until the

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/pipe_blocks.h"
+#include "data/format/pipe_blocks.h"
 #include "sim/fault_rates.h"
 #include "sim/motion.h"
 #include "sim/random.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "data/pipe_file.h"
+#include "data/format/pipe_file.h"
 
 namespace ductora::sim {
 

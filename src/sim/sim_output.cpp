@@ -8,9 +8,9 @@
 #include <nlohmann/json.hpp>
 #include <numbers>
 
-#include "data/block_file.h"
-#include "data/pipe_blocks.h"
-#include "data/text_file.h"
+#include "data/files/text_file.h"
+#include "data/format/block_file.h"
+#include "data/format/pipe_blocks.h"
 #include "sim/fault_rates.h"
 
 namespace ductora::sim {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "data/pipe_file_io.h"
+#include "data/format/pipe_file_io.h"
 #include "sim/sim_options.h"
 #include "sim/simulated_pipe.h"
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "data/list_file.h"
-#include "data/pipe_file.h"
+#include "data/format/pipe_file.h"
+#include "data/strings/list_file.h"
 #include "sim/random.h"
 #include "sim/sim_output.h"
 #include "sim/simulated_pipe.h"

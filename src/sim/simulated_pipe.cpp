@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "analysis/csa.h"
+#include "analysis/measures/csa.h"
 #include "sim/pipe_generator.h"
 
 namespace ductora::sim {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "data/pipe_file.h"
+#include "data/format/pipe_file.h"
 #include "sim/pipe_model.h"
 #include "sim/scan.h"
 #include "sim/sim_options.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <span>
 
-#include "analysis/twelve_oclock.h"
+#include "analysis/rebuild/correction/twelve_oclock.h"
 
 namespace ductora::sim {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "data/pipe_file.h"
+#include "data/format/pipe_file.h"
 #include "sim/channel_stream.h"
 #include "sim/motion.h"
 #include "sim/pipe_model.h"

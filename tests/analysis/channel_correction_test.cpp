@@ -1,4 +1,4 @@
-#include "analysis/channel_correction.h"
+#include "analysis/rebuild/correction/channel_correction.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@
 #include <sstream>
 #include <vector>
 
-#include "analysis/channel_filter.h"
-#include "analysis/twelve_oclock.h"
+#include "analysis/rebuild/correction/channel_filter.h"
+#include "analysis/rebuild/correction/twelve_oclock.h"
 #include "support/revolution_builders.h"
 #include "support/temp_dir.h"
 #include "support/working_directory.h"

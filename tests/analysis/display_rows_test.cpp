@@ -1,13 +1,13 @@
-#include "analysis/display_rows.h"
+#include "analysis/placement/display_rows.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "analysis/cursor_rows.h"
-#include "analysis/pipe_sampler.h"
-#include "analysis/range_rows.h"
+#include "analysis/placement/cursor_rows.h"
+#include "analysis/placement/pipe_sampler.h"
+#include "analysis/queries/range_rows.h"
 #include "support/matrix_builders.h"
 
 namespace ductora {

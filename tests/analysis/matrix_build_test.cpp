@@ -1,4 +1,4 @@
-#include "analysis/matrix_build.h"
+#include "analysis/rebuild/grid/matrix_build.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <limits>
 #include <vector>
 
-#include "analysis/channel_correction.h"
-#include "analysis/matrix_cells.h"
-#include "analysis/parabola.h"
-#include "analysis/sample_placement.h"
+#include "analysis/rebuild/correction/channel_correction.h"
+#include "analysis/rebuild/correction/sample_placement.h"
+#include "analysis/rebuild/grid/matrix_cells.h"
+#include "analysis/rebuild/grid/parabola.h"
 #include "support/build_comparison.h"
 #include "support/revolution_builders.h"
 #include "support/synthetic_pipe.h"

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/csa.h"
-#include "analysis/id_matrix.h"
-#include "analysis/od_statistics.h"
-#include "analysis/pipe_measures.h"
-#include "analysis/pipe_sampler.h"
-#include "analysis/revolution_metrics.h"
-#include "analysis/wall_statistics.h"
+#include "analysis/measures/csa.h"
+#include "analysis/measures/id_matrix.h"
+#include "analysis/measures/od_statistics.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/measures/revolution_metrics.h"
+#include "analysis/measures/wall_statistics.h"
+#include "analysis/placement/pipe_sampler.h"
 #include "support/matrix_builders.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "analysis/pressures.h"
+#include "analysis/pressures/pressures.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <limits>
 #include <string>
 
-#include "analysis/cursor_rows.h"
-#include "analysis/pipe_measures.h"
-#include "analysis/pressure_series.h"
-#include "analysis/revolution_metrics.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/measures/revolution_metrics.h"
+#include "analysis/placement/cursor_rows.h"
+#include "analysis/pressures/pressure_series.h"
 #include "support/matrix_builders.h"
 
 namespace ductora {

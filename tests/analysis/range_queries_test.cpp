@@ -1,16 +1,16 @@
-#include "analysis/range_queries.h"
+#include "analysis/queries/range_queries.h"
 
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <random>
 
-#include "analysis/average64.h"
-#include "analysis/id_matrix.h"
-#include "analysis/od_range_queries.h"
-#include "analysis/pipe_measures.h"
-#include "analysis/range_values.h"
-#include "analysis/wall_statistics.h"
+#include "analysis/measures/average64.h"
+#include "analysis/measures/id_matrix.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/measures/wall_statistics.h"
+#include "analysis/queries/od_range_queries.h"
+#include "analysis/queries/range_values.h"
 #include "support/matrix_builders.h"
 
 namespace ductora {

@@ -1,4 +1,4 @@
-#include "analysis/wall_build.h"
+#include "analysis/rebuild/wall_build.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +9,17 @@
 #include <numbers>
 #include <string>
 
-#include "analysis/channel_correction.h"
-#include "analysis/channel_merge.h"
-#include "analysis/cursor_measures.h"
-#include "analysis/matrix_fields.h"
-#include "analysis/od_build.h"
-#include "analysis/pipe_measures.h"
-#include "analysis/revolution_starts.h"
-#include "analysis/wall_statistics.h"
-#include "data/pipe_blocks.h"
-#include "data/pipe_file_io.h"
-#include "data/raw_channels.h"
+#include "analysis/measures/cursor_measures.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/measures/wall_statistics.h"
+#include "analysis/rebuild/correction/channel_correction.h"
+#include "analysis/rebuild/correction/channel_merge.h"
+#include "analysis/rebuild/correction/revolution_starts.h"
+#include "analysis/rebuild/matrix_fields.h"
+#include "analysis/rebuild/od_build.h"
+#include "data/format/pipe_blocks.h"
+#include "data/format/pipe_file_io.h"
+#include "data/format/raw_channels.h"
 #include "support/block_file_builder.h"
 #include "support/matrix_builders.h"
 #include "support/revolution_builders.h"

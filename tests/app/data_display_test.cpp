@@ -1,7 +1,7 @@
 #include <cstdio>
 
-#include "app/frame.h"
-#include "data/pipe_file_io.h"
+#include "app/shell/frame.h"
+#include "data/format/pipe_file_io.h"
 #include "resources/data_dialogs.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"

@@ -1,5 +1,5 @@
-#include "app/frame.h"
-#include "app/save_pipe.h"
+#include "app/document/save_pipe.h"
+#include "app/shell/frame.h"
 #include "shell_fixture.h"
 
 namespace ductora::testing {

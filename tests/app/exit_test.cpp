@@ -1,6 +1,6 @@
-#include "app/commands.h"
-#include "app/open_data_file.h"
-#include "data/pipe_file_io.h"
+#include "app/document/open_data_file.h"
+#include "app/shell/commands.h"
+#include "data/format/pipe_file_io.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
 

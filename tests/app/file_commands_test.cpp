@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/frame.h"
-#include "app/navigation.h"
-#include "app/open_data_file.h"
-#include "data/pipe_blocks.h"
-#include "data/pipe_file_io.h"
-#include "data/raw_channels.h"
-#include "data/text_exports.h"
+#include "app/document/open_data_file.h"
+#include "app/navigation/navigation.h"
+#include "app/shell/frame.h"
+#include "data/exports/text_exports.h"
+#include "data/format/pipe_blocks.h"
+#include "data/format/pipe_file_io.h"
+#include "data/format/raw_channels.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
 #include "support/synthetic_pipe.h"

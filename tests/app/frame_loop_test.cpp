@@ -1,6 +1,6 @@
-#include "app/frame.h"
-#include "app/frame_decision.h"
-#include "app/startup.h"
+#include "app/shell/frame.h"
+#include "app/shell/startup.h"
+#include "app/state/frame_decision.h"
 #include "resources/dialog_table.h"
 #include "shell_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "app/gl_window_set.h"
+#include "app/shell/gl_window_set.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/frame.h"
-#include "app/open_data_file.h"
+#include "app/document/open_data_file.h"
+#include "app/shell/frame.h"
 #include "resources/menu_table.h"
 #include "resources/shell_dialogs.h"
 #include "shell_fixture.h"

@@ -1,11 +1,11 @@
-#include "app/gray_scale_dialog.h"
+#include "app/dialogs/gray_scale_dialog.h"
 
 #include <GL/gl.h>
 
 #include <fstream>
 #include <map>
 
-#include "app/frame.h"
+#include "app/shell/frame.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"

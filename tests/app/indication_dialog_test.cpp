@@ -1,8 +1,8 @@
-#include "app/indication_dialog.h"
+#include "app/dialogs/indication_dialog.h"
 
 #include <filesystem>
 
-#include "app/frame.h"
+#include "app/shell/frame.h"
 #include "resources/data_dialogs.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"

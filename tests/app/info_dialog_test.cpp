@@ -1,11 +1,11 @@
-#include "app/info_dialog.h"
+#include "app/dialogs/info_dialog.h"
 
 #include <cstdlib>
 #include <ctime>
 #include <limits>
 
-#include "analysis/pipe_measures.h"
-#include "data/pipe_file_io.h"
+#include "analysis/measures/pipe_measures.h"
+#include "data/format/pipe_file_io.h"
 #include "resources/data_dialogs.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"

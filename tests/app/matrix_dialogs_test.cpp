@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "analysis/od_build.h"
-#include "analysis/pipe_measures.h"
-#include "analysis/wall_build.h"
-#include "app/navigation.h"
-#include "app/open_data_file.h"
-#include "app/save_pipe.h"
-#include "data/raw_channels.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/rebuild/od_build.h"
+#include "analysis/rebuild/wall_build.h"
+#include "app/document/open_data_file.h"
+#include "app/document/save_pipe.h"
+#include "app/navigation/navigation.h"
+#include "data/format/raw_channels.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
 #include "support/run_command.h"

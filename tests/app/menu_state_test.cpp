@@ -1,4 +1,4 @@
-#include "app/open_data_file.h"
+#include "app/document/open_data_file.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
 

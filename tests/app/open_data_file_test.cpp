@@ -1,6 +1,6 @@
-#include "app/open_data_file.h"
+#include "app/document/open_data_file.h"
 
-#include "app/navigation.h"
+#include "app/navigation/navigation.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
 #include "support/temp_dir.h"

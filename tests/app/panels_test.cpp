@@ -1,8 +1,8 @@
-#include "app/panels.h"
+#include "app/views/panels.h"
 
-#include "app/commands.h"
-#include "app/frame.h"
-#include "app/open_data_file.h"
+#include "app/document/open_data_file.h"
+#include "app/shell/commands.h"
+#include "app/shell/frame.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"

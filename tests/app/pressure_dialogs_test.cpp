@@ -1,13 +1,13 @@
-#include "app/pressure_dialogs.h"
+#include "app/dialogs/pressure_dialogs.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "analysis/pressure_series.h"
-#include "analysis/pressures.h"
-#include "analysis/revolution_metrics.h"
-#include "app/frame.h"
-#include "app/open_data_file.h"
+#include "analysis/measures/revolution_metrics.h"
+#include "analysis/pressures/pressure_series.h"
+#include "analysis/pressures/pressures.h"
+#include "app/document/open_data_file.h"
+#include "app/shell/frame.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"

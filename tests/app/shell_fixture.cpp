@@ -1,7 +1,7 @@
 #include "shell_fixture.h"
 
-#include "app/startup.h"
-#include "data/pipe_file_io.h"
+#include "app/shell/startup.h"
+#include "data/format/pipe_file_io.h"
 #include "support/matrix_builders.h"
 
 namespace ductora::testing {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/app_state.h"
+#include "app/state/app_state.h"
 #include "platform/headless/headless_platform.h"
 #include "support/temp_dir.h"
 

@@ -1,6 +1,6 @@
-#include "app/startup.h"
+#include "app/shell/startup.h"
 
-#include "app/frame.h"
+#include "app/shell/frame.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"

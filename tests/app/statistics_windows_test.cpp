@@ -4,10 +4,10 @@
 #include <map>
 #include <string>
 
-#include "analysis/range_values.h"
-#include "app/frame.h"
-#include "app/statistics_window.h"
-#include "data/pipe_file_io.h"
+#include "analysis/queries/range_values.h"
+#include "app/shell/frame.h"
+#include "app/windows/statistics_window.h"
+#include "data/format/pipe_file_io.h"
 #include "resources/menu_table.h"
 #include "resources/shell_dialogs.h"
 #include "resources/statistics_dialogs.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "analysis/pipe_measures.h"
+#include "analysis/measures/pipe_measures.h"
 #include "support/temp_dir.h"
 
 namespace ductora::testing {

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "cli_test_fixture.h"
-#include "render/gray_scale.h"
+#include "render/maps/gray_scale.h"
 #include "support/png_read.h"
 
 namespace ductora::testing {

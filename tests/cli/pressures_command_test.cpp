@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "analysis/pipe_measures.h"
-#include "analysis/pressure_series.h"
-#include "analysis/pressures.h"
-#include "analysis/range_values.h"
-#include "analysis/revolution_metrics.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/measures/revolution_metrics.h"
+#include "analysis/pressures/pressure_series.h"
+#include "analysis/pressures/pressures.h"
+#include "analysis/queries/range_values.h"
 #include "cli_test_fixture.h"
-#include "data/text_exports.h"
+#include "data/exports/text_exports.h"
 
 namespace ductora::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/channel_correction.h"
+#include "analysis/rebuild/correction/channel_correction.h"
 #include "cli_test_fixture.h"
 #include "support/synthetic_pipe.h"
 

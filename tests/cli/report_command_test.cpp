@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "analysis/pipe_measures.h"
-#include "analysis/revolution_metrics.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/measures/revolution_metrics.h"
 #include "cli_test_fixture.h"
 
 namespace ductora::testing {

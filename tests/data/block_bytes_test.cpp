@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "data/pipe_blocks.h"
-#include "data/pipe_file_io.h"
-#include "data/raw_channels.h"
+#include "data/format/pipe_blocks.h"
+#include "data/format/pipe_file_io.h"
+#include "data/format/raw_channels.h"
 #include "support/block_fixtures.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "data/indication_file.h"
+#include "data/indications/indication_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "data/pipe_string.h"
+#include "data/strings/pipe_string.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "data/list_file.h"
-#include "data/pipe_file.h"
+#include "data/format/pipe_file.h"
+#include "data/strings/list_file.h"
 #include "support/temp_dir.h"
 
 namespace ductora {

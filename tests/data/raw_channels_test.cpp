@@ -1,13 +1,13 @@
-#include "data/raw_channels.h"
+#include "data/format/raw_channels.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <vector>
 
-#include "data/byte_codec.h"
-#include "data/pipe_blocks.h"
-#include "data/pipe_file_io.h"
+#include "data/format/byte_codec.h"
+#include "data/format/pipe_blocks.h"
+#include "data/format/pipe_file_io.h"
 #include "support/block_file_builder.h"
 #include "support/block_fixtures.h"
 #include "support/temp_dir.h"

@@ -1,4 +1,4 @@
-#include "data/text_exports.h"
+#include "data/exports/text_exports.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "data/byte_codec.h"
-#include "data/pipe_blocks.h"
-#include "data/pipe_file_io.h"
-#include "data/text_file.h"
+#include "data/files/text_file.h"
+#include "data/format/byte_codec.h"
+#include "data/format/pipe_blocks.h"
+#include "data/format/pipe_file_io.h"
 #include "support/block_fixtures.h"
 #include "support/matrix_builders.h"
 #include "support/temp_dir.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "data/pipe_file_io.h"
+#include "data/format/pipe_file_io.h"
 #include "support/png_read.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "render/bitmap_texture.h"
+#include "render/gl/bitmap_texture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "gl_test_context.h"
-#include "render/plot_font.h"
+#include "render/plots/plot_font.h"
 #include "resources/bitmaps.h"
 
 namespace ductora::render {

@@ -1,4 +1,4 @@
-#include "render/gray_scale.h"
+#include "render/maps/gray_scale.h"
 
 #include <gtest/gtest.h>
 

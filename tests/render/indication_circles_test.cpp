@@ -1,11 +1,11 @@
-#include "render/indication_circles.h"
+#include "render/maps/indication_circles.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "gl_feedback.h"
 #include "gl_test_context.h"
-#include "render/indication_cache.h"
+#include "render/maps/indication_cache.h"
 #include "support/temp_dir.h"
 #include "test_pipes.h"
 

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <limits>
 
-#include "analysis/pipe_measures.h"
-#include "analysis/pressure_series.h"
-#include "analysis/revolution_metrics.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/measures/revolution_metrics.h"
+#include "analysis/pressures/pressure_series.h"
 #include "gl_test_context.h"
-#include "render/line_plot_panels.h"
-#include "render/panel_gl.h"
+#include "render/gl/panel_gl.h"
+#include "render/plots/line_plot_panels.h"
 #include "support/matrix_builders.h"
 
 namespace ductora::render {

@@ -1,12 +1,12 @@
-#include "render/maps.h"
+#include "render/maps/maps.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "gl_test_context.h"
-#include "render/bitmap_texture.h"
-#include "render/map_textures.h"
-#include "render/panel_gl.h"
+#include "render/gl/bitmap_texture.h"
+#include "render/gl/panel_gl.h"
+#include "render/maps/map_textures.h"
 #include "resources/bitmaps.h"
 
 namespace ductora::render {

@@ -1,4 +1,4 @@
-#include "render/od_relief.h"
+#include "render/pipe3d/od_relief.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -8,7 +8,7 @@
 
 #include "gl_feedback.h"
 #include "gl_test_context.h"
-#include "render/map_textures.h"
+#include "render/maps/map_textures.h"
 #include "test_pipes.h"
 
 namespace ductora::render {

@@ -1,4 +1,4 @@
-#include "render/pipe_3d.h"
+#include "render/pipe3d/pipe_3d.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -11,7 +11,7 @@
 
 #include "gl_feedback.h"
 #include "gl_test_context.h"
-#include "render/map_textures.h"
+#include "render/maps/map_textures.h"
 #include "support/temp_dir.h"
 #include "test_pipes.h"
 

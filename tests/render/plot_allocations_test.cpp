@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "analysis/pipe_measures.h"
+#include "analysis/measures/pipe_measures.h"
 #include "gl_test_context.h"
-#include "render/line_plot_panels.h"
-#include "render/panel_gl.h"
+#include "render/gl/panel_gl.h"
+#include "render/plots/line_plot_panels.h"
 #include "support/counting_allocator.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"

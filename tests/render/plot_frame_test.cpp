@@ -1,4 +1,4 @@
-#include "render/plot_frame.h"
+#include "render/plots/plot_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gl_test_context.h"
-#include "render/panel_gl.h"
+#include "render/gl/panel_gl.h"
 #include "resources/bitmaps.h"
 
 namespace ductora::render {

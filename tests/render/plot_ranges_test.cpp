@@ -1,4 +1,4 @@
-#include "render/plot_ranges.h"
+#include "render/plots/plot_ranges.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <limits>
 #include <vector>
 
-#include "analysis/pressure_series.h"
-#include "render/plot_cursors.h"
+#include "analysis/pressures/pressure_series.h"
+#include "render/plots/plot_cursors.h"
 #include "support/matrix_builders.h"
 
 namespace ductora::render {

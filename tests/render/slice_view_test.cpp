@@ -1,4 +1,4 @@
-#include "render/slice_view.h"
+#include "render/plots/slice_view.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/id_matrix.h"
-#include "data/pipe_string.h"
+#include "analysis/measures/id_matrix.h"
+#include "data/strings/pipe_string.h"
 
 namespace ductora::testing {
 

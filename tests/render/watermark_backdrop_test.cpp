@@ -1,12 +1,12 @@
-#include "render/watermark_backdrop.h"
+#include "render/maps/watermark_backdrop.h"
 
 #include <gtest/gtest.h>
 
 #include "gl_test_context.h"
-#include "render/bitmap_texture.h"
-#include "render/map_textures.h"
-#include "render/panel_gl.h"
-#include "render/pipe_3d.h"
+#include "render/gl/bitmap_texture.h"
+#include "render/gl/panel_gl.h"
+#include "render/maps/map_textures.h"
+#include "render/pipe3d/pipe_3d.h"
 #include "resources/bitmaps.h"
 #include "test_pipes.h"
 

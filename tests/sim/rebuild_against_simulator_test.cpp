@@ -5,11 +5,11 @@
 #include <cmath>
 #include <vector>
 
-#include "analysis/od_build.h"
-#include "analysis/pipe_measures.h"
-#include "analysis/wall_build.h"
-#include "data/pipe_file_io.h"
-#include "data/raw_channels.h"
+#include "analysis/measures/pipe_measures.h"
+#include "analysis/rebuild/od_build.h"
+#include "analysis/rebuild/wall_build.h"
+#include "data/format/pipe_file_io.h"
+#include "data/format/raw_channels.h"
 #include "sim/sim_output.h"
 #include "sim/simulated_pipe.h"
 #include "support/build_comparison.h"

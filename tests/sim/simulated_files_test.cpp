@@ -6,10 +6,10 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "analysis/pipe_measures.h"
-#include "data/list_file.h"
-#include "data/pipe_file_io.h"
-#include "data/raw_channels.h"
+#include "analysis/measures/pipe_measures.h"
+#include "data/format/pipe_file_io.h"
+#include "data/format/raw_channels.h"
+#include "data/strings/list_file.h"
 #include "sim/sim_output.h"
 #include "sim/sim_run.h"
 #include "sim/simulated_pipe.h"

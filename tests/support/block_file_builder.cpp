@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "data/pipe_blocks.h"
+#include "data/format/pipe_blocks.h"
 
 namespace ductora::testing {
 

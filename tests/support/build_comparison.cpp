@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/channel_correction.h"
-#include "analysis/od_build.h"
-#include "data/pipe_file_io.h"
-#include "data/raw_channels.h"
+#include "analysis/rebuild/correction/channel_correction.h"
+#include "analysis/rebuild/od_build.h"
+#include "data/format/pipe_file_io.h"
+#include "data/format/raw_channels.h"
 #include "support/reference_build_matrix.h"
 
 namespace ductora::testing {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "analysis/matrix_build.h"
-#include "data/pipe_file.h"
+#include "analysis/rebuild/grid/matrix_build.h"
+#include "data/format/pipe_file.h"
 
 namespace ductora::testing {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "analysis/pipe_measures.h"
+#include "analysis/measures/pipe_measures.h"
 
 namespace ductora::testing {
 

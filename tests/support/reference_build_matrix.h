@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/matrix_build.h"
-#include "data/pipe_file.h"
+#include "analysis/rebuild/grid/matrix_build.h"
+#include "data/format/pipe_file.h"
 
 namespace ductora::testing {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "data/pipe_file.h"
+#include "data/format/pipe_file.h"
 
 namespace ductora::testing {
 

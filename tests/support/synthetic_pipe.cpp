@@ -8,9 +8,9 @@
 #include <random>
 #include <stdexcept>
 
-#include "analysis/csa.h"
-#include "data/pipe_blocks.h"
-#include "data/pipe_file.h"
+#include "analysis/measures/csa.h"
+#include "data/format/pipe_blocks.h"
+#include "data/format/pipe_file.h"
 #include "support/block_file_builder.h"
 #include "support/temp_dir.h"
 

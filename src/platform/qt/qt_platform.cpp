@@ -8,10 +8,10 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "platform/qt/main_surface.h"
-#include "platform/qt/panel_surface.h"
-#include "platform/qt/please_wait.h"
-#include "platform/qt/qt_dialog.h"
+#include "platform/qt/widgets/qt_dialog.h"
+#include "platform/qt/windows/main_surface.h"
+#include "platform/qt/windows/panel_surface.h"
+#include "platform/qt/windows/please_wait.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 

@@ -6,9 +6,9 @@
 #include "platform/delivery_flag.h"
 #include "platform/platform.h"
 #include "platform/qt/frame_pacer.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/qt_menu.h"
-#include "platform/qt/recent_files.h"
+#include "platform/qt/widgets/qt_menu.h"
+#include "platform/qt/widgets/recent_files.h"
+#include "platform/qt/windows/main_window.h"
 
 namespace ductora::platform::qt {
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "data/format/pipe_file.h"
+#include "data/format/pipe_file_io.h"
+
+namespace ductora {
+
+// Everything derived from the matrices once a pipe was read: wall statistics and per-revolution
+// series, CSA series, OD statistics, the ID matrix and the revolution metric records.
+// CSA statistics are kept as read from the file.
+void ComputePipeMeasures(PipeFile& pipe);
+
+// Reading a pipe for use: the file read plus its measures. This is the loader the string uses.
+PipeReadResult LoadPipeForUse(PipeFile& pipe, const std::string& path);
+
+// Setters whose side effects are measures.
+void SetNominalOd(PipeFile& pipe, float inches);
+void SetCalibrationOd(PipeFile& pipe, float inches);
+// An edit of the wall start counts (PipeFile::editWallStartCounts); the ID and the revolution
+// records read the wall through the wall start.
+void SetWallStartCounts(PipeFile& pipe, std::uint32_t counts);
+
+}  // namespace ductora

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "analysis/rebuild/build_status.h"
+#include "data/format/pipe_file.h"
+
+namespace ductora {
+
+constexpr double kOdDeltaX = 0.3333333333333333;
+constexpr double kOdDeltaY = 1.0;
+
+// Both OD channels loaded with their scales, corrected and built; the matrix is half their
+// difference over the rows both have, rotated by the wall angle, with its OD measures and the
+// combined wall/OD measures recomputed. The channels' lists are freed afterwards. Anything but
+// kBuilt leaves the matrix as it was.
+BuildStatus BuildOdMatrix(PipeFile& pipe, std::int32_t odJumpSize);
+
+// Every row rotated so that column c moves to column (c + shift) mod columns.
+void RotateMatrixRows(std::span<std::int16_t> data, std::uint32_t rows, std::uint32_t columns,
+                      std::uint32_t shift);
+
+// Length adjustments of the OD matrix; none does anything without OD data. Pads add
+// (inches + 0.1) / deltaX rows of 0; cuts keep at least one row.
+void PadOdStart(PipeFile& pipe, double inches);
+void PadOdEnd(PipeFile& pipe, double inches);
+// Drops the rows in front of the cursor (plus 0.1 inch); the wall start counts move back by as
+// much, or by the rows dropped when all but one would go, and never below 1 (see
+// PipeFile::reduceWallStart).
+void CutOdStart(PipeFile& pipe, double cursor);
+// Drops (length - cursor) / deltaX rows at the end.
+void CutOdEnd(PipeFile& pipe, double cursor);
+
+}  // namespace ductora

@@ -1,0 +1,89 @@
+#include "analysis/rebuild/wall_build_check.h"
+
+#include <cmath>
+
+#include "analysis/rebuild/correction/encoder_counts.h"
+
+namespace ductora {
+
+namespace {
+
+using Kind = WallBuildProblem::Kind;
+
+std::optional<WallBuildProblem> CheckChannel(const PipeFile& pipe, int number, const std::string& role) {
+  if (number < 1 || number > 4) {
+    return WallBuildProblem{Kind::kBadValue,
+                            role + " must be a channel from 1 to 4, not " + std::to_string(number) + "."};
+  }
+  if (pipe.wallChannels[static_cast<std::size_t>(number - 1)].sampleCount == 0) {
+    return WallBuildProblem{Kind::kNoSamples,
+                            "WDM - Channel " + std::to_string(number) + " holds no samples."};
+  }
+  return std::nullopt;
+}
+
+bool IsInches(double value) { return std::isfinite(value) && value >= 0.0; }
+
+std::optional<std::string> SettingsError(const WallBuildRequest& request) {
+  if (!(std::isfinite(request.deltaX) && request.deltaX > 0.0)) {
+    return "Delta X must be a number of inches above 0.";
+  }
+  if (!(request.deltaY > 0.0 && request.deltaY <= 360.0)) {
+    return "Delta Y must be a number of degrees above 0 and at most 360.";
+  }
+  if (!IsInches(request.removeFrontInches) || !IsInches(request.removeBackInches)) {
+    return "Remove Front and Remove Back must be inches of 0 or more.";
+  }
+  for (std::size_t i = 0; i < request.wallScales.size(); ++i) {
+    if (!IsInches(request.wallScales[i])) {
+      return "The Wall Scale of channel " + std::to_string(i + 1) + " must be a number of 0 or more.";
+    }
+  }
+  // A joined build filters with 16 bits of it; a stored one keeps 8.
+  const std::int64_t most = request.secondary != 0 ? 65535 : 255;
+  if (request.jumpSize > most) {
+    return "Jump Size must be from 0 to " + std::to_string(most) + ".";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<WallBuildProblem> CheckWallBuild(const PipeFile& pipe, const WallBuildRequest& request) {
+  if (request.jumpSize < 0) {
+    return WallBuildProblem{Kind::kBadValue, "Jump Size must not be below 0."};
+  }
+  const bool joined = request.secondary != 0;
+  if (joined && (request.secondary < 0 || request.secondary > 4)) {
+    return WallBuildProblem{Kind::kBadValue,
+                            "Secondary Channel must be 0 (none) or a channel from 1 to 4, not " +
+                                std::to_string(request.secondary) + "."};
+  }
+  if (joined || request.storesSettings) {
+    if (const auto error = SettingsError(request)) {
+      return WallBuildProblem{Kind::kBadValue, *error};
+    }
+  }
+  if (auto problem = CheckChannel(pipe, request.primary, "Primary Channel")) {
+    return problem;
+  }
+  return joined ? CheckChannel(pipe, request.secondary, "Secondary Channel") : std::nullopt;
+}
+
+MergedWallBuild MergedBuildOf(const WallBuildRequest& request, const std::string& encoderLog) {
+  MergedWallBuild build;
+  build.primary = request.primary;
+  build.secondary = request.secondary;
+  build.removeFront = CountsOfInches(request.removeFrontInches);
+  build.removeBack = CountsOfInches(request.removeBackInches);
+  build.deltaX = request.deltaX;
+  build.deltaY = request.deltaY;
+  build.wallScales = request.wallScales;
+  build.jumpSize = static_cast<std::uint16_t>(request.jumpSize);
+  build.displayRaw = request.displayRaw;
+  build.direction = request.direction;
+  build.encoderLog = encoderLog;
+  return build;
+}
+
+}  // namespace ductora

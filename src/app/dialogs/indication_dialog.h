@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/state/app_state.h"
+
+namespace ductora {
+
+// The Indication dialog (185): modeless, re-created hidden with every open.
+void createIndicationDialog(AppState& app);
+void destroyIndicationDialog(AppState& app);
+
+// View > Indications: finds the current pipe's indication file (the RDAQ folder beside the
+// pipe's folder first, then beside the pipe), keeps its name for the indication view and shows
+// the dialog listing it; or says why not.
+void showIndications(AppState& app);
+
+// Where a double-clicked list line sends the cursor.
+struct IndicationTarget {
+  float position = 0.0F;  // whole revolutions of the wall matrix, inches
+  float angle = 0.0F;     // whole columns, degrees
+};
+
+// The line's inches column and its angle in degrees (the column the indication view places its
+// circle by), turned into the start of the wall revolution and of the wall column they fall in.
+// Empty when the line lacks them or they are not numbers.
+std::optional<IndicationTarget> IndicationLineTarget(const std::string& line, const PipeFile& pipe);
+
+}  // namespace ductora

@@ -1,0 +1,33 @@
+#include "app/document/file_dialogs.h"
+
+#include "app/dialogs/draw_channels_dialog.h"
+#include "app/dialogs/help_dialogs.h"
+#include "app/dialogs/indication_dialog.h"
+#include "app/dialogs/pressure_dialogs.h"
+#include "app/windows/data_display_dialog.h"
+#include "app/windows/pipe_window.h"
+#include "app/windows/statistics_window.h"
+
+namespace ductora {
+
+void destroyFileDialogs(AppState& app) {
+  destroyIndicationDialog(app);
+  destroyDataDisplayDialog(app);
+  destroyGotoAndHelpDialogs(app);
+  destroyDrawChannelsDialog(app);
+  destroyPressureDialogs(app);
+}
+void createFileDialogs(AppState& app) {
+  createGotoAndHelpDialogs(app);
+  createDrawChannelsDialog(app);
+  createPressureDialogs(app);
+  createDataDisplayDialog(app);
+  createIndicationDialog(app);
+}
+void refreshDialogReadouts(AppState& app) {
+  refreshDataDisplay(app);
+  FillStatistics(app);
+  refreshPipeWindowReadouts(app);
+}
+
+}  // namespace ductora

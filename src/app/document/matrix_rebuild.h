@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "app/state/app_state.h"
+
+namespace ductora {
+
+// The steps every matrix dialog wraps its build in.
+
+// Gives the pipe view the focus as the matrix commands do first, leaving it below the plot panels:
+// focus may raise it on some platforms.
+void focusPipeView(AppState& app);
+// Shows "Please wait..." and draws one frame, so that it is on the screen while the build runs.
+void beginRebuild(AppState& app);
+// Hides it again and gives the main window the focus.
+void endRebuild(AppState& app);
+// The settings or the data allow no build: the pipe was left as it was.
+void refuseRebuild(AppState& app, const std::string& why);
+// The map textures that read the wall matrix: the wall and the ID map.
+void rebuildWallMaps(AppState& app, PipeFile& pipe);
+
+}  // namespace ductora

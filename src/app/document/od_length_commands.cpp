@@ -1,0 +1,43 @@
+#include "app/document/od_length_commands.h"
+
+#include "analysis/rebuild/od_build.h"
+#include "app/navigation/navigation.h"
+#include "app/views/pipe_view_draw.h"
+
+namespace ductora {
+namespace {
+
+constexpr double kExtendFrontInches = 12.0;
+constexpr double kExtendBackInches = 18.0;
+
+}  // namespace
+
+void editOdLength(AppState& app, OdLengthEdit edit) {
+  PipeFile* pipe = app.pipeString.current();
+  if (pipe == nullptr || !pipe->odMatrix.present()) return;
+  const double x = app.pipeString.position;
+  switch (edit) {
+    case OdLengthEdit::kExtendFront:
+      PadOdStart(*pipe, kExtendFrontInches);
+      break;
+    case OdLengthEdit::kExtendBack:
+      PadOdEnd(*pipe, kExtendBackInches);
+      break;
+    case OdLengthEdit::kClipFront:
+      CutOdStart(*pipe, x);
+      break;
+    case OdLengthEdit::kClipBack:
+      CutOdEnd(*pipe, x);
+      break;
+  }
+  pipe->unsavedChanges = true;
+  rebuildMapTexture(app, *pipe, render::MapKind::kOd);
+  // The ID matrix is made from the OD rows again.
+  rebuildMapTexture(app, *pipe, render::MapKind::kId);
+  // A shorter pipe must not leave the cursor beyond its end.
+  if (app.pipeString.position > app.pipeString.currentLength()) {
+    setX(app.pipeString, app.pipeString.currentLength());
+  }
+}
+
+}  // namespace ductora

@@ -1,0 +1,102 @@
+#include "app/document/open_data_file.h"
+
+#include <algorithm>
+
+#include "app/document/file_dialogs.h"
+#include "app/navigation/navigation.h"
+#include "app/navigation/navigator_dialog.h"
+#include "app/shell/frame.h"
+#include "app/shell/menu_rules.h"
+#include "app/views/panels.h"
+#include "app/windows/statistics_window.h"
+
+namespace ductora {
+namespace {
+
+void createPipeView(AppState& app) {
+  const platform::Geometry geometry = PipeViewGeometry(
+      app.windows.width(kMainWindowPanel), app.windows.height(kMainWindowPanel), app.platform.screen().edge);
+  app.windows.create(
+      kPipeViewPanel, app.windowClassNames[kPipeViewPanel], geometry,
+      [&app](const platform::WindowEvent& event) { pipeViewProcedure(app, event); }, kMainWindowPanel, true,
+      true);
+}
+
+ViewMode chooseViewMode(const AppState& app) {
+  if (currentHasWallData(app) && currentHasOdData(app)) return ViewMode::k2DWall2DOd;
+  if (currentHasWallData(app)) return ViewMode::k2DWall;
+  return ViewMode::k2DOd;
+}
+
+// The string keeps a file it could not read as an empty pipe; the user is told which ones, and
+// what else the open has to say.
+void reportUnreadFiles(AppState& app, const std::string& path, const StringOpenResult& result) {
+  std::string unread;
+  if (!result.ok) unread += path + ": " + result.error + "\n";
+  for (const std::string& name : app.pipeString.takeFailedNames()) unread += name + "\n";
+  std::string text = unread.empty() ? std::string() : "These files could not be read:\n" + unread;
+  std::string damaged;
+  for (const std::string& name : app.pipeString.takeDamagedNames()) damaged += name + "\n";
+  if (!damaged.empty()) text += "These files are damaged; what could be read is shown:\n" + damaged;
+  for (const std::string& warning : result.warnings) text += warning + "\n";
+  if (text.empty()) return;
+  app.platform.messageBox(text, "Warning", platform::MessageButtons::kOk, platform::MessageIcon::kWarning);
+}
+
+}  // namespace
+
+void openDataFile(AppState& app, const std::string& path, bool append) {
+  if (path.empty()) return;
+  // A replacing open drops every loaded pipe; edited ones are offered for saving first.
+  if (!append && !app.pipeString.mayDropLoaded()) return;
+  destroyFileDialogs(app);
+  if (app.windows.window(kPipeViewPanel) != nullptr) {
+    app.windows.makeCurrent(kPipeViewPanel);
+    if (!append) {
+      app.pipeString.clear();
+      app.pipeString.reset();
+      disableFileMenuItems(app.platform.menu());
+    }
+  } else {
+    createPipeView(app);
+  }
+  if (app.windows.window(kPipeViewPanel) != nullptr) {
+    initPanelGl(app, kPipeViewPanel);
+    app.windows.focus(kPipeViewPanel);
+    app.windows.makeCurrent(kPipeViewPanel);
+  }
+
+  if (app.pleaseWait) app.pleaseWait->show();
+  // Files found unreadable or damaged while walking the string were shown then; only this open's
+  // are reported.
+  app.pipeString.takeFailedNames();
+  app.pipeString.takeDamagedNames();
+  const StringOpenResult opened = app.pipeString.open(path);
+  if (app.pleaseWait) app.pleaseWait->hide();
+
+  if (currentHasWallData(app)) createPanel(app, kWallThicknessPanel);
+  if (currentHasOdData(app)) createPanel(app, kOdOffsetPanel);
+  createPanel(app, kNavigatorPanel);
+  createPanel(app, kStatisticsPanel);
+  createPanel(app, kPipeDialogPanel);
+  createFileDialogs(app);
+  app.windows.lower(kPipeViewPanel);
+  initStatisticsSliders(app);
+  initNavigator(app);
+
+  app.documentState = DocumentState::kOpen;
+  app.sliceEnabled = true;
+  if (app.viewMode == ViewMode::kNone) app.viewMode = chooseViewMode(app);
+  setZoom(app.pipeString, HalfDefaultDistance(app.pipeString, app.viewMode));
+  setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
+  setPipeViewTitle(app);
+  enableMenuForData(app.platform.menu(), app.pipeString.current());
+  showDocumentInTitle(app);
+  if (opened.ok &&
+      std::ranges::find(app.pipeString.failedNames(), path) == app.pipeString.failedNames().end())
+    app.platform.addRecentFile(path);
+  app.frameRequested = true;
+  reportUnreadFiles(app, path, opened);
+}
+
+}  // namespace ductora

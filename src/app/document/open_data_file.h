@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "app/state/app_state.h"
+
+namespace ductora {
+
+// Opens a pipe or list file (append: keep what is loaded) and sets up every window that
+// shows it. An empty path, as from a cancelled file dialog, changes nothing.
+void openDataFile(AppState& app, const std::string& path, bool append);
+
+}  // namespace ductora

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/state/app_state.h"
+
+namespace ductora {
+
+// File > Save: the current pipe over its own file (".kqvw" appended when the name lacks it),
+// with the raw data it was read with.
+void saveCurrentPipe(AppState& app);
+// File > Save As: to a name from the save dialog; a pipe read with raw data asks whether to
+// write it (No leaves it out of the file, not out of the pipe).
+void saveCurrentPipeAs(AppState& app);
+// Saves every loaded pipe with unsaved changes over its own file with its own raw data,
+// redrawing once first. A failed save is reported and returns false, so the program does not
+// quit and lose the changes; true also when there is nothing to save.
+bool saveChangedPipesBeforeExit(AppState& app);
+// Before a pipe with unsaved changes leaves memory: asks whether to save it. Yes saves it, No
+// lets the changes go; false (Cancel, or a failed save) keeps it.
+bool confirmDroppingPipe(AppState& app, PipeFile& pipe);
+
+}  // namespace ductora

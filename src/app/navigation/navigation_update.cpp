@@ -1,0 +1,91 @@
+#include "app/navigation/navigation_update.h"
+
+#include "app/navigation/navigation.h"
+#include "app/navigation/navigator_dialog.h"
+#include "app/state/input_recording.h"
+#include "app/views/panels.h"
+#include "app/windows/pipe_window.h"
+#include "app/windows/statistics_window.h"
+
+namespace ductora {
+namespace {
+
+// The space bar makes both speeds ten times faster.
+constexpr double kFastFactor = 10.0;
+
+// Along the pipe by the mode; true when another pipe became current.
+bool moveAlong(PipeString& string, MoveMode mode, float d) {
+  switch (mode) {
+    case MoveMode::kOverlay:
+      moveOverlay(string, d);
+      return false;
+    case MoveMode::kAll: {
+      const bool changed = moveX(string, d);
+      moveOverlay(string, d);
+      return changed;
+    }
+    case MoveMode::kCurrent:
+      return moveX(string, d);
+  }
+  return false;
+}
+
+// One pixel of pointer travel is one degree or one unit of zoom, whatever the frame time.
+void applyPointer(AppState& app, MoveMode mode) {
+  const PointerDelta delta = app.mouse.takeDelta();
+  const bool left = app.mouse.buttonDown[kLeftButton] != 0;
+  const bool right = app.mouse.buttonDown[kRightButton] != 0;
+  const auto dx = static_cast<float>(delta.dx);
+  const auto dy = static_cast<float>(delta.dy);
+  PipeString& string = app.pipeString;
+  if (left && right) {
+    zoomBy(string, -dy);  // pointer down zooms out
+  } else if (left) {
+    rotate(string, dy, dx, 0.0F);
+  } else if (right) {
+    switch (mode) {
+      case MoveMode::kCurrent:
+        rotateCurrent(string, dy);
+        break;
+      case MoveMode::kAll:
+        rotate(string, 0.0F, 0.0F, dy);
+        break;
+      case MoveMode::kOverlay:
+        rotateOverlay(string, dy);
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+void navigationUpdate(AppState& app, double elapsedSeconds) {
+  NavigatorSettings settings = readNavigatorSettings(app);
+  if (isKeyHeld(app, platform::kKeySpace)) {
+    settings.xSpeed *= kFastFactor;
+    settings.ySpeed *= kFastFactor;
+  }
+  PipeString& string = app.pipeString;
+  bool changed = false;
+  if (isKeyHeld(app, platform::kKeyRight)) {
+    changed = moveAlong(string, settings.mode, static_cast<float>(settings.xSpeed * elapsedSeconds));
+  } else if (isKeyHeld(app, platform::kKeyLeft)) {
+    changed = moveAlong(string, settings.mode, static_cast<float>(-settings.xSpeed * elapsedSeconds));
+  }
+  if (isKeyHeld(app, platform::kKeyUp)) {
+    turnY(string, static_cast<float>(settings.ySpeed * elapsedSeconds));
+  } else if (isKeyHeld(app, platform::kKeyDown)) {
+    turnY(string, static_cast<float>(-settings.ySpeed * elapsedSeconds));
+  }
+  applyPointer(app, settings.mode);
+  if (changed) followPipeChange(app);
+}
+
+void followPipeChange(AppState& app) {
+  setPipeViewTitle(app);
+  initPipeDialogSliders(app);
+  initStatisticsSliders(app);
+  initNavigator(app);
+}
+
+}  // namespace ductora

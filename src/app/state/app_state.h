@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "analysis/pressures/pressure_series.h"
+#include "app/shell/gl_window_set.h"
+#include "app/state/mouse_tracker.h"
+#include "app/state/readout_cache.h"
+#include "app/state/view_mode.h"
+#include "app/views/panel_table.h"
+#include "data/strings/pipe_string.h"
+#include "platform/platform.h"
+#include "render/maps/watermark_backdrop.h"
+#include "render/plots/plot_font.h"
+
+namespace ductora {
+
+// The wall channels Draw Channels builds from, 1 to 4: the first for the current pipe, the second
+// for the overlay.
+struct DrawChannelChoice {
+  int first = 1;
+  int second = 3;
+};
+
+// Frames draw panels only once a file was opened.
+enum class DocumentState { kNone, kOpen };
+
+// The shell's state for one run. Created by the program's entry and passed to every
+// operation, so a test can run two.
+struct AppState {
+  explicit AppState(platform::Platform& platform);
+  AppState(const AppState&) = delete;
+  AppState& operator=(const AppState&) = delete;
+
+  platform::Platform& platform;
+
+  // Run control
+  bool appActive = true;
+  DocumentState documentState = DocumentState::kNone;
+  double lastTickMs = 0.0;
+  double elapsedSeconds = 0.0;
+  bool quitPosted = false;
+  bool frameRequested = false;     // the shell changed what is shown outside any message
+  bool frameClockStopped = false;  // the loop slept since the last frame
+  int resizeFramesOwed = 0;        // frames still due to a GL window's new size
+  std::uint64_t framesRun = 0;
+
+  // Windows and dialogs
+  GlWindowSet windows;
+  std::array<std::string, kWindowClassCount> windowClassNames;
+  std::unique_ptr<platform::Dialog> pleaseWait;
+  std::unique_ptr<platform::Dialog> navigator;  // created at the first open, then kept
+  std::string navigatorCounter;                 // what its counter shows; frames write only changes
+  // Re-created hidden with every open.
+  std::unique_ptr<platform::Dialog> gotoDialog;
+  std::vector<std::unique_ptr<platform::Dialog>> helpDialogs;
+  std::unique_ptr<platform::Dialog> collapseDialog;  // Collapse Pressure, re-created with every open
+  std::unique_ptr<platform::Dialog> burstDialog;
+  std::unique_ptr<platform::Dialog> dataDisplay;
+  std::unique_ptr<platform::Dialog> indicationDialog;
+  std::unique_ptr<platform::Dialog> drawChannelsDialog;  // re-created with every open
+  // The Statistics and Pipe windows, re-created with every open in the layout the data allow.
+  std::unique_ptr<platform::Dialog> statisticsWindow;
+  std::unique_ptr<platform::Dialog> pipeWindow;
+  ReadoutCache statisticsReadouts;
+  ReadoutCache pipeWindowReadouts;
+  // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
+  std::uint32_t watermarkTexture = 0;
+  render::WatermarkBackdrop watermarkBackdrop;
+  std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};
+
+  // Main view
+  ViewMode viewMode = ViewMode::kNone;
+  bool sliceEnabled = false;
+  std::string indicationPath;
+
+  // Input
+  std::array<std::uint8_t, 256> keyDown{};
+  MouseTracker mouse;
+
+  // Document
+  PipeString pipeString;
+  // The Collapse Pressure dialog's choices, kept for the run; "Plot" hands them to the current pipe.
+  CollapseChoices collapseChoices;
+  // Draw Channels' choices, kept for the run.
+  DrawChannelChoice drawChannels;
+};
+
+}  // namespace ductora

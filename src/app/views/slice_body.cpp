@@ -1,0 +1,12 @@
+#include "app/views/slice_body.h"
+
+#include "render/plots/slice_view.h"
+
+namespace ductora {
+
+void drawSliceBody(const AppState& app) {
+  const PipeString& string = app.pipeString;
+  if (const PipeFile* pipe = string.current()) render::DrawSliceView(*pipe, string.position, string.angle);
+}
+
+}  // namespace ductora

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "data/format/pipe_file.h"
+
+namespace ductora {
+
+// Which matrix the Data Display shows and edits.
+enum class DataMode { kWall, kOd };
+
+constexpr int kDataTableAngles = 14;
+// Revolutions shown on either side of the cursor's.
+constexpr int kDataTableReach = 3;
+
+// A pipe that lacks one of the matrices can only show the other (wall when it has neither).
+DataMode SettledDataMode(const PipeFile* pipe, DataMode shown);
+// "Wall Data" and "OD Data": the wanted mode when the pipe has that matrix.
+DataMode ChosenDataMode(const PipeFile* pipe, DataMode shown, DataMode wanted);
+
+// The revolution under the cursor: position over the shown matrix's deltaX, truncated.
+std::int64_t DataRevolution(const PipeFile& pipe, DataMode mode, double position);
+// The whole degree the cursor angle falls in, 0 to 359.
+int DataAngle(double angle);
+
+struct DataTable {
+  std::int64_t revolution = 0;
+  std::array<int, kDataTableAngles> angles{};
+  std::array<std::string, kDataTableAngles> lines;
+};
+
+// Fourteen angles from the cursor's up (359 is followed by 0), each with the values of the seven
+// revolutions around the cursor's: wall in thousandths, or the OD diameter in inches. A place
+// outside the matrix shows 0.
+DataTable MakeDataTable(const PipeFile& pipe, DataMode mode, double position, double angle);
+
+}  // namespace ductora

@@ -1,0 +1,258 @@
+#include "app/windows/pipe_window.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdio>
+#include <optional>
+
+#include "analysis/placement/cursor_rows.h"
+#include "analysis/queries/range_queries.h"
+#include "analysis/queries/range_values.h"
+#include "app/dialogs/help_dialogs.h"
+#include "app/navigation/navigation.h"
+#include "resources/shell_dialogs.h"
+#include "resources/statistics_dialogs.h"
+
+namespace ductora {
+namespace {
+
+using namespace resources;
+using Kind = platform::DialogEvent::Kind;
+
+// How each measure is shown: wall, CSA, 64-point and low wall carry a percent of their average;
+// eccentricity and ovality are percents themselves.
+struct GroupForm {
+  RangeGroup RangeValues::*values;
+  bool relative;
+  const char* unit;
+};
+constexpr std::array<GroupForm, kPipeWindowGroups.size()> kGroupForms = {{
+    {&RangeValues::wall, true, ""},
+    {&RangeValues::csa, true, ""},
+    {&RangeValues::average64, true, ""},
+    {&RangeValues::lowWall, true, ""},
+    {&RangeValues::eccentricity, false, " %"},
+    {&RangeValues::ovality, false, " %"},
+    {&RangeValues::od, false, ""},
+    {&RangeValues::id, false, ""},
+}};
+
+// Where a Min or Max button puts the cursor: a display row of its measure's pitch and, for the
+// matrix measures, a column.
+struct CursorTarget {
+  std::int32_t index = 0;
+  std::optional<std::int32_t> column;
+  double deltaX = 0.0;
+  double deltaY = 0.0;
+};
+
+CursorTarget atRow(const RowLocation& found, double deltaX) {
+  return {found.index, std::nullopt, deltaX, 0.0};
+}
+
+CursorTarget atCell(const CellLocation& found, double deltaX, double deltaY) {
+  return {found.index, found.column, deltaX, deltaY};
+}
+
+using Locate = CursorTarget (*)(const PipeFile&, RangeIndices);
+struct Locators {
+  Locate min;
+  Locate max;
+};
+
+// In the order of the window's groups; each runs the location query behind its fields.
+constexpr std::array<Locators, kPipeWindowGroups.size()> kLocators = {{
+    {[](const PipeFile& p, RangeIndices r) {
+       return atCell(MinWallLocation(p, r.from, r.to, kRangeLowLimit), p.wallMatrix.deltaX,
+                     p.wallMatrix.deltaY);
+     },
+     [](const PipeFile& p, RangeIndices r) {
+       return atCell(MaxWallLocation(p, r.from, r.to, kRangeHighLimit), p.wallMatrix.deltaX,
+                     p.wallMatrix.deltaY);
+     }},
+    {[](const PipeFile& p, RangeIndices r) {
+       return atRow(MinCsaLocation(p, r.from, r.to, kRangeLowLimit), p.wallMatrix.deltaX);
+     },
+     [](const PipeFile& p, RangeIndices r) {
+       return atRow(MaxCsaLocation(p, r.from, r.to, kRangeHighLimit), p.wallMatrix.deltaX);
+     }},
+    {[](const PipeFile& p, RangeIndices r) {
+       return atRow(Min64Location(p, r.from, r.to), p.wallMatrix.deltaX);
+     },
+     [](const PipeFile& p, RangeIndices r) {
+       return atRow(Max64Location(p, r.from, r.to), p.wallMatrix.deltaX);
+     }},
+    {[](const PipeFile& p, RangeIndices r) {
+       return atRow(MinRevWallLocation(p, r.from, r.to), p.wallMatrix.deltaX);
+     },
+     [](const PipeFile& p, RangeIndices r) {
+       return atRow(MaxRevWallLocation(p, r.from, r.to), p.wallMatrix.deltaX);
+     }},
+    {[](const PipeFile& p, RangeIndices r) {
+       return atRow(MinEccentricity(p, r.from, r.to), p.wallMatrix.deltaX);
+     },
+     [](const PipeFile& p, RangeIndices r) {
+       return atRow(MaxEccentricity(p, r.from, r.to), p.wallMatrix.deltaX);
+     }},
+    // Ovality rows are OD rows, and the window shows their places at the OD pitch.
+    {[](const PipeFile& p, RangeIndices r) {
+       return atRow(MinOvalityLocation(p, r.from, r.to, kRangeLowLimit), p.odMatrix.deltaX);
+     },
+     [](const PipeFile& p, RangeIndices r) {
+       return atRow(MaxOvalityLocation(p, r.from, r.to, kRangeHighLimit), p.odMatrix.deltaX);
+     }},
+    {[](const PipeFile& p, RangeIndices r) {
+       return atCell(MinOdLocation(p, r.from, r.to, kRangeLowLimit), p.odMatrix.deltaX, p.odMatrix.deltaY);
+     },
+     [](const PipeFile& p, RangeIndices r) {
+       return atCell(MaxOdLocation(p, r.from, r.to, kRangeHighLimit), p.odMatrix.deltaX, p.odMatrix.deltaY);
+     }},
+    {[](const PipeFile& p, RangeIndices r) {
+       return atCell(MinIdLocation(p, r.from, r.to), p.idMatrix.deltaX, p.idMatrix.deltaY);
+     },
+     [](const PipeFile& p, RangeIndices r) {
+       return atCell(MaxIdLocation(p, r.from, r.to), p.idMatrix.deltaX, p.idMatrix.deltaY);
+     }},
+}};
+
+// Whole inches of a length, safe for any float.
+int wholeInches(float value) {
+  if (!(value > 0.0F)) return 0;
+  return value >= static_cast<float>(INT_MAX) ? INT_MAX : static_cast<int>(value);
+}
+
+// The stretch between the sliders (inches), the nearer end first: swapping the sliders changes
+// nothing, and a slider at 0 is the start of the pipe, never "to the end".
+struct Stretch {
+  double from = 0.0;
+  double to = 0.0;
+};
+
+Stretch sliderStretch(const platform::Dialog& dialog) {
+  const int left = dialog.sliderPosition(kPipeLeft);
+  const int right = dialog.sliderPosition(kPipeRight);
+  return {static_cast<double>(std::min(left, right)), static_cast<double>(std::max(left, right))};
+}
+
+void moveToExtreme(AppState& app, const platform::Dialog& dialog, int buttonId) {
+  const PipeFile* pipe = app.pipeString.current();
+  if (pipe == nullptr) return;
+  for (std::size_t i = 0; i < kPipeWindowGroups.size(); ++i) {
+    const PipeWindowGroup& group = kPipeWindowGroups[i];
+    if (buttonId != group.minButton && buttonId != group.maxButton) continue;
+    const Locate locate = buttonId == group.minButton ? kLocators[i].min : kLocators[i].max;
+    const Stretch stretch = sliderStretch(dialog);
+    const CursorTarget target = locate(*pipe, RangeIndicesOf(*pipe, stretch.from, stretch.to));
+    setX(app.pipeString, CursorAtStep(target.index, target.deltaX));
+    if (target.column) setY(app.pipeString, CursorAtStep(*target.column, target.deltaY));
+    return;
+  }
+}
+
+void pipeWindowProcedure(AppState& app, platform::Dialog& dialog, const platform::DialogEvent& event) {
+  switch (event.kind) {
+    case Kind::kClose:
+      dialog.hide();
+      break;
+    case Kind::kSliderMoved:
+    case Kind::kSliderReleased:
+      FillPipeWindow(app);
+      break;
+    case Kind::kCommand:
+      if (event.id == kIdOk || event.id == kIdCancel) {
+        dialog.hide();
+      } else if (event.id == kIdHelp) {
+        showHelpDialog(app, kHelpPipe);
+      } else {
+        moveToExtreme(app, dialog, event.id);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void write(AppState& app, platform::Dialog& dialog, int id, const char* format, double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, value);
+  app.pipeWindowReadouts.write(dialog, id, text);
+}
+
+void fillExtreme(AppState& app, platform::Dialog& dialog, int valueId, int positionId,
+                 const RangeExtreme& extreme, const GroupForm& form) {
+  char text[96];
+  if (form.relative) {
+    std::snprintf(text, sizeof text, "%.3f (%.2f %%)", extreme.value, extreme.percent);
+  } else {
+    std::snprintf(text, sizeof text, "%.3f%s", extreme.value, form.unit);
+  }
+  app.pipeWindowReadouts.write(dialog, valueId, text);
+  write(app, dialog, positionId, "%.1f''", extreme.position);
+}
+
+void fillAverage(AppState& app, platform::Dialog& dialog, int id, double average, const GroupForm& form) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.3f%s", average, form.unit);
+  app.pipeWindowReadouts.write(dialog, id, text);
+}
+
+}  // namespace
+
+void createPipeWindow(AppState& app) {
+  const bool wasShowing = app.pipeWindow && app.pipeWindow->isVisible();
+  app.pipeWindow.reset();
+  app.pipeWindowReadouts.clear();
+  const PipeFile* pipe = app.pipeString.current();
+  const int layout =
+      pipe != nullptr && pipe->odMatrix.present() ? kDialogPipeWindow : kDialogPipeWindowWallOnly;
+  app.pipeWindow =
+      app.platform.createDialog(layout, [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
+        pipeWindowProcedure(app, dialog, event);
+      });
+  if (!app.pipeWindow) return;
+  app.pipeWindow->move(app.windows.width(kMainWindowPanel) / 2 - 300,
+                       app.windows.height(kMainWindowPanel) / 2 - 200);
+  if (wasShowing) app.pipeWindow->show();
+  initPipeDialogSliders(app);
+}
+
+void initPipeDialogSliders(AppState& app) {
+  platform::Dialog* dialog = app.pipeWindow.get();
+  if (dialog == nullptr) return;
+  const int length = wholeInches(app.pipeString.currentLength());
+  for (const int id : {kPipeLeft, kPipeRight}) {
+    dialog->setSliderRange(id, 0, length);
+    dialog->setSliderTickFrequency(id, 1);
+    dialog->setSliderPageSize(id, 1);
+  }
+  dialog->setSliderPosition(kPipeLeft, 0);
+  dialog->setSliderPosition(kPipeRight, length);
+  FillPipeWindow(app);
+}
+
+void FillPipeWindow(AppState& app) {
+  platform::Dialog* dialog = app.pipeWindow.get();
+  if (dialog == nullptr) return;
+  const PipeFile* pipe = app.pipeString.current();
+  const Stretch stretch = sliderStretch(*dialog);
+  const RangeValues values =
+      pipe == nullptr ? RangeValues{} : PipeRangeValues(*pipe, stretch.from, stretch.to);
+  for (std::size_t i = 0; i < kPipeWindowGroups.size(); ++i) {
+    const PipeWindowGroup& ids = kPipeWindowGroups[i];
+    const GroupForm& form = kGroupForms[i];
+    const RangeGroup& group = values.*form.values;
+    fillExtreme(app, *dialog, ids.minValue, ids.minPosition, group.min, form);
+    fillExtreme(app, *dialog, ids.maxValue, ids.maxPosition, group.max, form);
+    fillAverage(app, *dialog, ids.average, group.average, form);
+  }
+}
+
+void refreshPipeWindowReadouts(AppState& app) {
+  platform::Dialog* dialog = app.pipeWindow.get();
+  if (dialog == nullptr) return;
+  write(app, *dialog, kPipeLeftReadout, "%.3f", dialog->sliderPosition(kPipeLeft));
+  write(app, *dialog, kPipeRightReadout, "%.3f", dialog->sliderPosition(kPipeRight));
+}
+
+}  // namespace ductora

@@ -1,0 +1,122 @@
+#include "cli/output/report_format.h"
+
+#include <algorithm>
+#include <array>
+#include <iomanip>
+#include <string>
+
+#include "cli/output/d_over_t_source.h"
+#include "cli/output/number_text.h"
+
+namespace ductora::cli {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// The measured columns after index, file and KQ number: JSON key, table heading, value, and
+// whether the table marks it when it comes from the nominal D/t.
+struct MeasureColumn {
+  const char* key;
+  const char* heading;
+  double ReportRow::*value;
+  bool fromDOverT = false;
+};
+
+constexpr std::array<MeasureColumn, 11> kMeasureColumns = {{
+    {"length", "Length", &ReportRow::length},
+    {"minWall", "Min wall", &ReportRow::minWall},
+    {"avgWall", "Avg wall", &ReportRow::avgWall},
+    {"maxWall", "Max wall", &ReportRow::maxWall},
+    {"minCsaPercent", "Min %CSA", &ReportRow::minCsaPercent},
+    {"maxEccentricity", "Max ecc %", &ReportRow::maxEccentricity},
+    {"maxOvality", "Max oval %", &ReportRow::maxOvality},
+    {"minOd", "Min OD", &ReportRow::minOd},
+    {"maxOd", "Max OD", &ReportRow::maxOd},
+    {"maxDOverT", "Max D/t", &ReportRow::maxDOverT, true},
+    {"apiBurst", "API burst", &ReportRow::apiBurst, true},
+}};
+
+constexpr const char* kNominalMark = "*";
+constexpr int kIndexWidth = 4;
+constexpr int kKqWidth = 6;
+constexpr int kMeasureWidth = 12;
+
+// A CSV field, quoted when it holds a separator, a quote or a line break.
+std::string csvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    return text;
+  }
+  std::string quoted = "\"";
+  for (const char c : text) {
+    quoted += c;
+    if (c == '"') {
+      quoted += '"';
+    }
+  }
+  return quoted + "\"";
+}
+
+}  // namespace
+
+void printReportTable(std::ostream& out, const Report& report) {
+  std::size_t fileWidth = 4;
+  for (const ReportRow& row : report.rows) {
+    fileWidth = std::max(fileWidth, row.file.size());
+  }
+  const auto fileColumn = static_cast<int>(fileWidth + 2);
+  out << std::right << std::setw(kIndexWidth) << "#"
+      << "  " << std::left << std::setw(fileColumn) << "File" << std::right << std::setw(kKqWidth) << "KQ";
+  for (const MeasureColumn& column : kMeasureColumns) {
+    out << std::setw(kMeasureWidth) << column.heading;
+  }
+  out << '\n';
+  for (const ReportRow& row : report.rows) {
+    out << std::right << std::setw(kIndexWidth) << row.index << "  " << std::left << std::setw(fileColumn)
+        << row.file << std::right << std::setw(kKqWidth) << row.kqNumber;
+    const bool nominal = row.dOverTSource == DOverTSource::kNominal;
+    for (const MeasureColumn& column : kMeasureColumns) {
+      out << std::setw(kMeasureWidth)
+          << fixed(row.*column.value) + (nominal && column.fromDOverT ? kNominalMark : "");
+    }
+    out << '\n';
+  }
+  if (std::any_of(report.rows.begin(), report.rows.end(),
+                  [](const ReportRow& row) { return row.dOverTSource == DOverTSource::kNominal; })) {
+    out << kNominalMark
+        << " at the nominal D/t (calibration OD / nominal wall): the pipe has no measured D/t\n";
+  }
+}
+
+void printReportCsv(std::ostream& out, const Report& report) {
+  out << "index,file,kqNumber";
+  for (const MeasureColumn& column : kMeasureColumns) {
+    out << ',' << column.key;
+  }
+  out << ",dOverTSource\n";
+  for (const ReportRow& row : report.rows) {
+    out << row.index << ',' << csvField(row.file) << ',' << row.kqNumber;
+    for (const MeasureColumn& column : kMeasureColumns) {
+      out << ',' << fixed(row.*column.value);
+    }
+    out << ',' << dOverTSourceName(row.dOverTSource) << '\n';
+  }
+}
+
+json reportJson(const Report& report, double yield) {
+  json pipes = json::array();
+  for (const ReportRow& row : report.rows) {
+    json j = {{"index", row.index}, {"file", row.file}, {"kqNumber", row.kqNumber}};
+    for (const MeasureColumn& column : kMeasureColumns) {
+      j[column.key] = row.*column.value;
+    }
+    j["dOverTSource"] = dOverTSourceName(row.dOverTSource);
+    pipes.push_back(std::move(j));
+  }
+  return {{"yield", yield},
+          {"pipes", std::move(pipes)},
+          {"unreadable", report.unreadable},
+          {"emptyLists", report.emptyLists}};
+}
+
+}  // namespace ductora::cli

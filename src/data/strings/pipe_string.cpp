@@ -1,0 +1,349 @@
+#include "data/strings/pipe_string.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <iterator>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+namespace ductora {
+
+namespace {
+
+bool contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
+
+StringOpenResult refusal(std::string error, std::vector<std::string> warnings = {}) {
+  return {false, std::move(error), std::move(warnings)};
+}
+
+std::string fullStringError() {
+  return "the string already holds " + std::to_string(kMaxStringNames) + " pipes";
+}
+
+}  // namespace
+
+PipeString::PipeString(PipeLoader loader) : loader_(std::move(loader)), current_(loaded_.end()) {}
+
+StringOpenResult PipeString::open(const std::string& path) {
+  if (contains(path, ".kqstr")) {
+    return openList(path);
+  }
+  if (contains(path, ".kqvw") || contains(path, ".DAT") || contains(path, ".dat")) {
+    return openPipe(path);
+  }
+  return refusal("\"" + path + "\" is neither a pipe file nor a string file");
+}
+
+StringOpenResult PipeString::openList(const std::string& path) {
+  ListFileResult list = readListFile(path);
+  if (!list.ok) {
+    return refusal(std::move(list.error));
+  }
+  if (list.names.empty()) {
+    return refusal("list file \"" + path + "\" holds no pipe names", std::move(list.warnings));
+  }
+  const std::size_t room = kMaxStringNames - names_.size();
+  if (room == 0) {
+    return refusal(fullStringError());
+  }
+  StringOpenResult result{true, {}, std::move(list.warnings)};
+  if (list.names.size() > room) {
+    list.names.resize(room);
+    result.warnings.push_back("only the first " + std::to_string(kMaxStringNames) +
+                              " names of the string are used");
+  }
+  // Appended names follow the existing ones, so indices of loaded pipes stay valid.
+  const std::uint32_t first = nameCount();
+  names_.insert(names_.end(), std::make_move_iterator(list.names.begin()),
+                std::make_move_iterator(list.names.end()));
+  if (loaded_.empty()) {
+    loadAtBack(names_[first], first);
+    current_ = loaded_.begin();
+    currentIndex_ = first;
+    currentOffset_ = 0.0F;
+  }
+  loadAhead();
+  return result;
+}
+
+StringOpenResult PipeString::openPipe(const std::string& path) {
+  if (path.size() > kMaxPathLength) {
+    return refusal("the file name is longer than " + std::to_string(kMaxPathLength) + " characters");
+  }
+  if (names_.size() >= kMaxStringNames) {
+    return refusal(fullStringError());
+  }
+  const std::uint32_t index = nameCount();
+  names_.push_back(path);
+  // Loaded only where it continues the window; otherwise the window reaches it when sliding.
+  if (loaded_.empty() || (loaded_.back().stringIndex + 1 == index && loaded_.size() < kMaxLoadedPipes)) {
+    loadAtBack(path, index);
+  }
+  reset();
+  return {true, {}, {}};
+}
+
+void PipeString::clear() {
+  for (PipeFile& pipe : loaded_) {
+    release(pipe);
+  }
+  loaded_.clear();
+  current_ = loaded_.end();
+  drop(overlay_);
+  drop(thirdPipe);
+  failed_.clear();
+  damaged_.clear();
+}
+
+void PipeString::reset() {
+  currentOffset_ = 0.0F;
+  position = 0.0F;
+  angle = 0.0F;
+  viewValues = {};
+  depth = 0.0F;
+  if (loaded_.empty()) {
+    names_.clear();
+    currentIndex_ = 0;
+    current_ = loaded_.end();
+    return;
+  }
+  current_ = loaded_.begin();
+  currentIndex_ = current_->stringIndex;
+}
+
+bool PipeString::loadOverlay(const std::string& path) {
+  std::optional<PipeFile> pipe = read(path);
+  if (!pipe) {
+    return false;
+  }
+  drop(overlay_);
+  overlay_ = std::make_unique<PipeFile>(std::as_const(*pipe));
+  return true;
+}
+
+void PipeString::setOverlay(PipeFile pipe) {
+  drop(overlay_);
+  overlay_ = std::make_unique<PipeFile>(std::move(pipe));
+}
+
+int PipeString::moveBy(float delta) {
+  if (!std::isfinite(delta)) {
+    return 0;
+  }
+  position += delta;
+  if (position < 0.0F) {
+    const std::optional<int> moved = stepPrevious();
+    if (!moved) position = 0.0F;
+    return moved.value_or(0);
+  }
+  const float length = currentLength();
+  if (position > length) {
+    position = length;
+    return stepNext().value_or(0);
+  }
+  return 0;
+}
+
+int PipeString::nextPipe() { return stepNext().value_or(0); }
+
+int PipeString::previousPipe() {
+  const std::optional<int> moved = stepPrevious();
+  if (!moved) return 0;
+  position = 0.0F;
+  return *moved;
+}
+
+std::optional<int> PipeString::stepNext() {
+  if (!hasCurrent() || currentIndex_ + std::size_t{1} >= names_.size()) {
+    position = currentLength();
+    return 0;
+  }
+  const std::uint32_t tail = loaded_.back().stringIndex;
+  const bool loadTail = tail + std::size_t{1} < names_.size();
+  const bool dropHead = loadTail ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
+  if (dropHead && !mayDrop(loaded_.front())) {
+    return std::nullopt;
+  }
+  if (loadTail) {
+    loadAtBack(names_[tail + 1], tail + 1);
+  }
+  ++currentIndex_;
+  currentOffset_ += current_->pipeLength();
+  ++current_;
+  position = 0.0F;
+  if (dropHead) {
+    currentOffset_ -= loaded_.front().pipeLength();
+    release(loaded_.front());
+    loaded_.pop_front();
+  }
+  return 1;
+}
+
+std::optional<int> PipeString::stepPrevious() {
+  if (!hasCurrent() || currentIndex_ == 0) {
+    position = 0.0F;
+    return 0;
+  }
+  const std::uint32_t head = loaded_.front().stringIndex;
+  const bool loadHead = head != 0;
+  const bool dropTail = loadHead ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
+  if (dropTail && !mayDrop(loaded_.back())) {
+    return std::nullopt;
+  }
+  if (loadHead) {
+    loadAtFront(names_[head - 1], head - 1);
+    currentOffset_ += loaded_.front().pipeLength();
+  }
+  --currentIndex_;
+  --current_;
+  currentOffset_ -= current_->pipeLength();
+  position = current_->pipeLength();
+  if (dropTail) {
+    release(loaded_.back());
+    loaded_.pop_back();
+  }
+  return -1;
+}
+
+bool PipeString::jumpTo(std::int64_t pipeNumber) {
+  if (names_.empty() || !mayDropLoaded()) {
+    return false;
+  }
+  const auto count = static_cast<std::int64_t>(names_.size());
+  const auto index = static_cast<std::uint32_t>(std::clamp<std::int64_t>(pipeNumber, 1, count) - 1);
+  clear();
+  loadAtBack(names_[index], index);
+  current_ = loaded_.begin();
+  currentIndex_ = index;
+  currentOffset_ = 0.0F;
+  for (std::uint32_t before = index; before > 0 && index - before < kWindowRadius; --before) {
+    loadAtFront(names_[before - 1], before - 1);
+    currentOffset_ += loaded_.front().pipeLength();
+  }
+  loadAhead();
+  position = 0.0F;
+  return true;
+}
+
+std::optional<std::string> PipeString::browseFolder(BrowseDirection direction) const {
+  if (!hasCurrent() || current_->path.empty()) {
+    return std::nullopt;
+  }
+  namespace fs = std::filesystem;
+  const fs::path file(current_->path);
+  const std::string name = file.filename().string();
+  const fs::path folder = file.parent_path();
+  std::vector<std::string> entries;
+  std::error_code error;
+  for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
+       it.increment(error)) {
+    std::string entry = it->path().filename().string();
+    std::error_code typeError;
+    if (entry.ends_with(".kqvw") && it->is_regular_file(typeError)) {
+      entries.push_back(std::move(entry));
+    }
+  }
+  // A partial listing could name the wrong neighbour.
+  if (error) {
+    return std::nullopt;
+  }
+  std::sort(entries.begin(), entries.end());
+  const auto found = std::lower_bound(entries.begin(), entries.end(), name);
+  if (found == entries.end() || *found != name) {
+    return std::nullopt;
+  }
+  if (direction == BrowseDirection::kPrevious) {
+    if (found == entries.begin()) {
+      return std::nullopt;
+    }
+    return (folder / *std::prev(found)).string();
+  }
+  if (std::next(found) == entries.end()) {
+    return std::nullopt;
+  }
+  return (folder / *std::next(found)).string();
+}
+
+bool PipeString::mayDropLoaded() {
+  return std::ranges::all_of(loaded_, [this](PipeFile& pipe) { return mayDrop(pipe); });
+}
+
+bool PipeString::hasUnsavedChanges() const {
+  return std::ranges::any_of(loaded_, [](const PipeFile& pipe) { return pipe.unsavedChanges; });
+}
+
+bool PipeString::mayDrop(PipeFile& pipe) { return !pipe.unsavedChanges || !confirmDrop || confirmDrop(pipe); }
+
+float PipeString::currentLength() const {
+  if (!hasCurrent()) {
+    return 0.0F;
+  }
+  const float length = current_->pipeLength();
+  return overlay_ ? std::max(length, overlay_->pipeLength()) : length;
+}
+
+std::vector<std::string> PipeString::takeFailedNames() { return std::exchange(failed_, {}); }
+
+std::vector<std::string> PipeString::takeDamagedNames() { return std::exchange(damaged_, {}); }
+
+void PipeString::loadAtBack(const std::string& path, std::uint32_t index) {
+  loadAt(loaded_.end(), path, index);
+}
+
+void PipeString::loadAtFront(const std::string& path, std::uint32_t index) {
+  loadAt(loaded_.begin(), path, index);
+}
+
+void PipeString::loadAt(Node where, const std::string& path, std::uint32_t index) {
+  const std::optional<PipeFile> pipe = read(path);
+  // An unreadable file keeps its place in the string as an empty pipe.
+  if (!pipe) failed_.push_back(path);
+  const Node placed = pipe ? loaded_.insert(where, *pipe) : loaded_.emplace(where);
+  placed->stringIndex = index;
+}
+
+std::optional<PipeFile> PipeString::read(const std::string& path) {
+  PipeFile pipe;
+  if (!loader_) return std::nullopt;
+  const PipeReadResult result = loader_(pipe, path);
+  if (!result.opened) return std::nullopt;
+  if (result.truncated || result.malformed) damaged_.push_back(path);
+  return pipe;
+}
+
+void PipeString::loadAhead() {
+  while (loaded_.size() < kMaxLoadedPipes && loaded_.back().stringIndex + std::size_t{1} < names_.size() &&
+         loaded_.back().stringIndex < currentIndex_ + kWindowRadius) {
+    const std::uint32_t next = loaded_.back().stringIndex + 1;
+    loadAtBack(names_[next], next);
+  }
+}
+
+void PipeString::forEachPipe(const std::function<void(PipeFile&)>& visit) {
+  for (PipeFile& pipe : loaded_) {
+    visit(pipe);
+  }
+  if (overlay_) {
+    visit(*overlay_);
+  }
+  if (thirdPipe) {
+    visit(*thirdPipe);
+  }
+}
+
+void PipeString::release(PipeFile& pipe) {
+  if (releaseTextures) {
+    releaseTextures(pipe);
+  }
+}
+
+void PipeString::drop(std::unique_ptr<PipeFile>& pipe) {
+  if (pipe) {
+    release(*pipe);
+    pipe.reset();
+  }
+}
+
+}  // namespace ductora

@@ -1,0 +1,158 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/format/pipe_file.h"
+#include "data/format/pipe_file_io.h"
+#include "data/strings/list_file.h"
+
+namespace ductora {
+
+// Reads one pipe file into a fresh record. The analysis layer passes the loader that also
+// computes the measures; the data layer cannot call it directly.
+using PipeLoader = std::function<PipeReadResult(PipeFile&, const std::string&)>;
+
+// What the renderer keeps with the string; the renderer defines it.
+struct StringDrawCache;
+
+enum class BrowseDirection { kPrevious, kNext };
+
+// Indices of the view's rotations.
+enum ViewAxis : std::size_t { kAxisX = 0, kAxisY = 1, kAxisZ = 2 };
+
+struct StringOpenResult {
+  bool ok = false;
+  std::string error;                  // why nothing was opened; the string is then unchanged
+  std::vector<std::string> warnings;  // list file lines that were skipped, names beyond the limit
+};
+
+// The string of pipes inspected in one job: the names of its pipe files, a window of loaded
+// records around the current pipe, an optional overlay pipe and the cursor. Loaded pipes are
+// kept in ascending string index; their string indices are consecutive and the current pipe's
+// index is currentIndex().
+class PipeString {
+ public:
+  // At most this many pipes stay loaded behind and ahead of the current one.
+  static constexpr std::uint32_t kWindowRadius = 4;
+  static constexpr std::size_t kMaxLoadedPipes = 2 * kWindowRadius + 1;
+  static constexpr std::size_t kMaxIndications = 3000;
+
+  explicit PipeString(PipeLoader loader);
+  PipeString(const PipeString&) = delete;
+  PipeString& operator=(const PipeString&) = delete;
+
+  // Decides by what the name contains: ".kqstr" is a list file whose names are appended to the
+  // string; ".kqvw", ".DAT" or ".dat" is one pipe appended to the string, after which the
+  // string is reset. Anything else is refused. A refused or failed open changes nothing.
+  StringOpenResult open(const std::string& path);
+  // Drops every loaded pipe, the overlay and the third pipe, leaving no current pipe. The names
+  // stay; unreported failed names are discarded.
+  void clear();
+  // Zeroes the cursor, view values and current offset. With pipes loaded the first one becomes
+  // current; without, the names are emptied too.
+  void reset();
+  // Replaces the overlay. A file that cannot be read leaves the previous overlay in place and
+  // returns false.
+  bool loadOverlay(const std::string& path);
+  // Replaces the overlay with a pipe made in memory.
+  void setOverlay(PipeFile pipe);
+
+  // Travel along the string: returns 1 or -1 when the current pipe changed, 0 otherwise. A step
+  // that would drop a pipe with unsaved changes asks confirmDrop first; refused, nothing moves
+  // beyond the current pipe's ends.
+  int moveBy(float delta);
+  int nextPipe();
+  int previousPipe();  // the far end is not kept: the cursor goes to the start
+  // Pipe numbers count from 1 and are clamped to the string. False without names, or when a
+  // loaded pipe with unsaved changes may not be dropped.
+  bool jumpTo(std::int64_t pipeNumber);
+  // Asks confirmDrop about every loaded pipe with unsaved changes; false as soon as one must stay.
+  bool mayDropLoaded();
+  bool hasUnsavedChanges() const;
+  // The pipe file next to the current pipe's file among the "*.kqvw" files of its folder,
+  // sorted by name; the caller opens it. None at either end of the folder, or when the current
+  // file is not among them.
+  std::optional<std::string> browseFolder(BrowseDirection direction) const;
+
+  // The larger of the current and overlay pipe lengths; 0 without a current pipe.
+  float currentLength() const;
+  PipeFile* current() { return hasCurrent() ? &*current_ : nullptr; }
+  const PipeFile* current() const { return hasCurrent() ? &*current_ : nullptr; }
+  PipeFile* overlay() { return overlay_.get(); }
+  const PipeFile* overlay() const { return overlay_.get(); }
+  const std::list<PipeFile>& loadedPipes() const { return loaded_; }
+  std::list<PipeFile>& loadedPipes() { return loaded_; }
+  // Every pipe in memory: the loaded ones, the overlay and the third pipe.
+  void forEachPipe(const std::function<void(PipeFile&)>& visit);
+  const std::vector<std::string>& names() const { return names_; }
+  std::uint32_t nameCount() const { return static_cast<std::uint32_t>(names_.size()); }
+  std::uint32_t currentIndex() const { return currentIndex_; }
+  // Inches from the start of the first loaded pipe to the start of the current one.
+  float currentOffset() const { return currentOffset_; }
+
+  // Names whose file could not be read since the last take or clear; such a name keeps its
+  // place in the string as an empty pipe.
+  const std::vector<std::string>& failedNames() const { return failed_; }
+  std::vector<std::string> takeFailedNames();
+  // Names whose file ended inside a block or held a malformed one since the last take or clear;
+  // such a pipe holds what could be read.
+  std::vector<std::string> takeDamagedNames();
+
+  // Navigation and view state, written freely by navigation and views.
+  float position = 0.0F;              // inches along the current pipe
+  float angle = 0.0F;                 // degrees around the pipe
+  std::array<float, 3> viewValues{};  // the view's rotations about x, y and z (the roll), degrees
+  float depth = 0.0F;
+  std::uint8_t viewToggle = 0;
+  std::array<float, kMaxIndications> indicationPositions{};
+  std::array<float, kMaxIndications> indicationAngles{};
+  // rotationCount of the first raw sample of each wall matrix revolution.
+  std::array<std::uint32_t, kMaxRevolutions> revolutionStartCounts{};
+  // A further pipe slot; clear() drops it.
+  std::unique_ptr<PipeFile> thirdPipe;
+  // Called before a pipe leaves memory, so the renderer can free its textures.
+  std::function<void(PipeFile&)> releaseTextures;
+  // Asked before a loaded pipe with unsaved changes leaves memory, so its edits are not lost
+  // unseen; false keeps it and the move does not happen. Without it such pipes are dropped.
+  std::function<bool(PipeFile&)> confirmDrop;
+  // The marker quadric and the indication circles, filled while drawing.
+  mutable std::shared_ptr<StringDrawCache> drawCache;
+
+ private:
+  using Node = std::list<PipeFile>::iterator;
+
+  bool hasCurrent() const { return current_ != loaded_.end(); }
+  StringOpenResult openList(const std::string& path);
+  StringOpenResult openPipe(const std::string& path);
+  // Empty when a pipe the step would drop had to stay.
+  std::optional<int> stepNext();
+  std::optional<int> stepPrevious();
+  bool mayDrop(PipeFile& pipe);
+  void loadAtBack(const std::string& path, std::uint32_t index);
+  void loadAtFront(const std::string& path, std::uint32_t index);
+  void loadAt(Node where, const std::string& path, std::uint32_t index);
+  std::optional<PipeFile> read(const std::string& path);
+  void loadAhead();
+  void release(PipeFile& pipe);
+  void drop(std::unique_ptr<PipeFile>& pipe);
+
+  PipeLoader loader_;
+  std::list<PipeFile> loaded_;
+  Node current_;
+  std::unique_ptr<PipeFile> overlay_;
+  std::vector<std::string> names_;
+  std::uint32_t currentIndex_ = 0;
+  float currentOffset_ = 0.0F;
+  std::vector<std::string> failed_;
+  std::vector<std::string> damaged_;
+};
+
+}  // namespace ductora

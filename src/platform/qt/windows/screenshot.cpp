@@ -1,0 +1,19 @@
+#include "platform/qt/windows/screenshot.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
+namespace ductora::platform::qt {
+
+QImage GrabScreen() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  return screen == nullptr ? QImage() : screen->grabWindow(0).toImage();
+}
+
+bool SaveScreenshot(const std::string& path) {
+  const QImage image = GrabScreen();
+  return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace ductora::platform::qt

@@ -1,0 +1,19 @@
+#include "render/maps/indication_cache.h"
+
+#include <system_error>
+
+namespace ductora::render {
+
+const IndicationRecords& IndicationCache::Records(const std::string& path) {
+  std::error_code error;
+  std::optional<std::filesystem::file_time_type> modified = std::filesystem::last_write_time(path, error);
+  if (error) modified.reset();
+  if (path != path_ || modified != modified_) {
+    records_ = modified ? readIndicationRecords(path) : IndicationRecords{};
+    path_ = path;
+    modified_ = modified;
+  }
+  return records_;
+}
+
+}  // namespace ductora::render

@@ -1,0 +1,117 @@
+#include "render/maps/maps.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace ductora::render {
+namespace {
+
+// What a map is drawn from.
+struct MapSource {
+  std::uint32_t texture = 0;
+  float length = 0.0F;
+  double wallStart = 0.0;  // only the wall map starts where the wall data start
+  bool present = false;
+};
+
+MapSource SourceOf(const PipeFile& pipe, MapKind kind) {
+  switch (kind) {
+    case MapKind::kWall:
+      return {pipe.mapTextures.wall, pipe.wallMatrix.length, pipe.wallStart, pipe.wallMatrix.present()};
+    case MapKind::kOd:
+      return {pipe.mapTextures.od, pipe.odMatrix.length, 0.0, pipe.odMatrix.present()};
+    case MapKind::kId:
+      return {pipe.mapTextures.id, pipe.wallMatrix.length, 0.0, pipe.idMatrix.present()};
+  }
+  return {};
+}
+
+// Lines over the map, in front of it and never hidden by it.
+void Line(float r, float g, float b, float y0, float z0, float y1, float z1) {
+  glColor3f(r, g, b);
+  glBegin(GL_LINES);
+  glVertex3f(0.001F, y0, z0);
+  glVertex3f(0.001F, y1, z1);
+  glEnd();
+}
+
+}  // namespace
+
+float WrapAcross(float y, float c) {
+  const float turn = 4.0F * c;
+  if (!(turn > 0.0F) || !std::isfinite(y)) return -2.0F * c;
+  if (std::abs(y) > 64.0F * turn) y = std::fmod(y, turn);
+  while (y < -2.0F * c) y += turn;
+  while (y > 2.0F * c) y -= turn;
+  return y;
+}
+
+float MapCircumference(const PipeFile& pipe) { return kMapPi * static_cast<float>(pipe.header.nominalOd); }
+
+void DrawMap(const PipeFile& pipe, MapKind kind, const MapCursor& cursor) {
+  const MapSource source = SourceOf(pipe, kind);
+  if (!source.present || source.texture == 0) return;
+  const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
+  if (!texturing) glEnable(GL_TEXTURE_2D);
+
+  const float c = MapCircumference(pipe);
+  const float scroll = -pipe.rotationZ() / 360.0F + cursor.scroll;
+  float axial = cursor.axial;
+  float angular = cursor.angular;
+
+  glPushMatrix();
+  const double advance = pipe.pipeLength();
+  const double position = pipe.cursorPosition();
+  // The ID matrix is built from display places, already mirrored; mirroring it again would show
+  // its defects where the unmirrored pipe has them.
+  const bool displayOrder = kind == MapKind::kId;
+  if (pipe.reversed() && !displayOrder) {
+    glTranslated(0.0, 0.0, -advance + position + source.wallStart);
+    glScalef(1.0F, 1.0F, -1.0F);
+    axial = static_cast<float>(advance) - axial;
+  } else {
+    glTranslated(0.0, 0.0, position - source.wallStart);
+  }
+  if (pipe.flipped() && !displayOrder) {
+    glScalef(1.0F, -1.0F, 1.0F);
+    angular = 359.0F - angular;
+  }
+
+  glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
+  glBindTexture(GL_TEXTURE_2D, source.texture);
+  glDisable(GL_CULL_FACE);
+  glBegin(GL_QUADS);
+  glTexCoord2f(1.0F + scroll, 0.0F);
+  glVertex3f(0.0F, -2.0F * c, 0.0F);
+  glTexCoord2f(1.0F + scroll, 1.0F);
+  glVertex3f(0.0F, -2.0F * c, -source.length);
+  glTexCoord2f(scroll, 1.0F);
+  glVertex3f(0.0F, 2.0F * c, -source.length);
+  glTexCoord2f(scroll, 0.0F);
+  glVertex3f(0.0F, 2.0F * c, 0.0F);
+  glEnd();
+
+  // Untextured, or the lines would take the shade of the last texel and vanish over black.
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_DEPTH_TEST);
+  Line(1.0F, 0.0F, 0.0F, -2.0F * c, 0.0F, 2.0F * c, 0.0F);
+  if (cursor.isCurrent) {
+    // The cursor is in degrees, whatever the samples per revolution.
+    const float y = WrapAcross(4.0F * c * scroll - 2.0F * c + (angular / 360.0F) * 4.0F * c, c);
+    Line(0.0F, 1.0F, 0.0F, y, 0.0F, y, -source.length);
+    const float z = -(axial - static_cast<float>(source.wallStart));
+    Line(0.0F, 0.0F, 1.0F, -2.0F * c, z, 2.0F * c, z);
+  }
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_TEXTURE_2D);
+  glPopMatrix();
+
+  if (!texturing) glDisable(GL_TEXTURE_2D);
+}
+
+void DrawWallMap(const PipeFile& pipe, const MapCursor& cursor) { DrawMap(pipe, MapKind::kWall, cursor); }
+void DrawOdMap(const PipeFile& pipe, const MapCursor& cursor) { DrawMap(pipe, MapKind::kOd, cursor); }
+void DrawIdMap(const PipeFile& pipe, const MapCursor& cursor) { DrawMap(pipe, MapKind::kId, cursor); }
+
+}  // namespace ductora::render

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/format/pipe_file.h"
+
+namespace ductora::render {
+
+enum class MapKind { kWall, kOd, kId };
+
+// pi as the map geometry takes it, in single precision.
+constexpr float kMapPi = 3.14159F;
+
+// A map is 4C wide, C being the nominal circumference.
+float MapCircumference(const PipeFile& pipe);
+
+// Brings y into [-2C, +2C] by whole turns of the map. Values too far out to step back by turns
+// (a damaged rotation or roll) are taken modulo a turn.
+float WrapAcross(float y, float c);
+
+// Where a map's cursor and roll come from.
+struct MapCursor {
+  float axial = 0.0F;      // inches from the pipe's start
+  float angular = 0.0F;    // degrees
+  float scroll = 0.0F;     // the view's roll as a fraction of a turn, negated
+  bool isCurrent = false;  // only the current pipe shows the cursor lines
+};
+
+// One pipe's map unrolled in the plane x = 0 of the current model-view matrix, from z = 0 at
+// the pipe's start to z = -length, the circumference from y = -2C to +2C: the red start line,
+// and for the current pipe the green angular and blue axial cursor lines. A pipe without the
+// matrix or its texture draws nothing.
+void DrawWallMap(const PipeFile& pipe, const MapCursor& cursor);
+void DrawOdMap(const PipeFile& pipe, const MapCursor& cursor);
+void DrawIdMap(const PipeFile& pipe, const MapCursor& cursor);
+void DrawMap(const PipeFile& pipe, MapKind kind, const MapCursor& cursor);
+
+}  // namespace ductora::render

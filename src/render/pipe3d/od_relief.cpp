@@ -1,0 +1,107 @@
+#include "render/pipe3d/od_relief.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/gl/view_volume.h"
+
+namespace ductora::render {
+namespace {
+
+// Degrees to radians as the relief has always converted them.
+constexpr float kRadiansPerDegree = 0.017453279F;
+
+}  // namespace
+
+ReliefMesh BuildReliefMesh(const PipeFile& pipe) {
+  const OdMatrix& od = pipe.odMatrix;
+  ReliefMesh mesh;
+  if (od.rows < 2 || od.columns == 0 || od.data.size() < std::size_t{od.rows} * od.columns) return mesh;
+  const std::uint32_t samples = od.columns;
+  mesh.rows = od.rows;
+  mesh.columns = samples + 1;
+  const std::size_t points = std::size_t{mesh.rows} * mesh.columns;
+  mesh.vertices.reserve(points * 3);
+  mesh.texCoords.reserve(points * 2);
+  mesh.rowReach.reserve(mesh.rows);
+
+  const auto radius = static_cast<float>(pipe.header.nominalOd / 2.0);
+  const float scale = pipe.header.displayScale;
+  const auto pitch = static_cast<float>(od.deltaX);
+  const auto n = static_cast<float>(samples);
+  // Sample 0 a quarter turn round, at the top: 90 samples of 360, the same part of any other count.
+  const float quarterTurn = n / 4.0F;
+  float z = 0.0F;
+  for (std::uint32_t r = 0; r < mesh.rows; ++r) {
+    const float t = static_cast<float>(r) / static_cast<float>(mesh.rows);
+    float reach = 0.0F;
+    for (std::uint32_t k = 0; k <= samples; ++k) {
+      const float angle = ((static_cast<float>(k) + quarterTurn) / n) * 360.0F * kRadiansPerDegree;
+      const float s = static_cast<float>(k) / n;
+      const std::int16_t deviation = od.at(r, k == samples ? 0 : k);
+      const float rho = radius + static_cast<float>(deviation) / 1000.0F * scale;
+      mesh.vertices.insert(mesh.vertices.end(), {std::cos(angle) * rho, std::sin(angle) * rho, z});
+      mesh.texCoords.insert(mesh.texCoords.end(), {s, t});
+      reach = std::max(reach, std::abs(rho));
+    }
+    mesh.rowReach.push_back(reach);
+    z += pitch;
+  }
+  return mesh;
+}
+
+void DrawReliefMesh(const ReliefMesh& mesh) {
+  if (mesh.empty()) return;
+  const ViewVolume volume = ViewVolume::Current();
+  const std::size_t columns = mesh.columns;
+  // Kept from frame to frame: the lists grow to the largest view once.
+  static thread_local CentreSpans spans;  // the strip's lower row, then its upper row
+  static thread_local std::vector<std::uint32_t> triangles;
+  spans.resize(2 * columns);
+  triangles.clear();
+  std::size_t projectedRow = mesh.rows;  // the row whose spans the upper half holds
+  for (std::size_t r = 0; r + 1 < mesh.rows; ++r) {
+    const float* first = mesh.vertices.data() + r * columns * 3;
+    const float reach = std::max(mesh.rowReach[r], mesh.rowReach[r + 1]);
+    const float z0 = first[2];
+    const float z1 = first[columns * 3 + 2];
+    if (volume.BoxOutside({-reach, -reach, std::min(z0, z1)}, {reach, reach, std::max(z0, z1)})) continue;
+
+    if (projectedRow == r) {
+      for (std::vector<std::int32_t>* v : {&spans.xLow, &spans.xHigh, &spans.yLow, &spans.yHigh}) {
+        std::copy(v->begin() + static_cast<std::ptrdiff_t>(columns), v->end(), v->begin());
+      }
+    } else {
+      volume.Spans(first, columns, spans, 0);
+    }
+    volume.Spans(first + columns * 3, columns, spans, columns);
+    projectedRow = r + 1;
+    // The strip's triangles in the order and corner order the strip gives them, less those that
+    // cover no pixel centre: far away they are many and tiny.
+    const auto base = static_cast<std::uint32_t>(r * columns);
+    const auto keep = [&](std::size_t a, std::size_t b, std::size_t c) {
+      if (MayCoverPixelCentre(spans, a, b, c)) {
+        triangles.insert(triangles.end(),
+                         {base + static_cast<std::uint32_t>(a), base + static_cast<std::uint32_t>(b),
+                          base + static_cast<std::uint32_t>(c)});
+      }
+    };
+    for (std::size_t k = 0; k + 1 < columns; ++k) {
+      const std::size_t upper = columns + k;
+      keep(k, upper, k + 1);
+      keep(k + 1, upper, upper + 1);
+    }
+  }
+  if (triangles.empty()) return;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, mesh.vertices.data());
+  glTexCoordPointer(2, GL_FLOAT, 0, mesh.texCoords.data());
+  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT, triangles.data());
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+}  // namespace ductora::render

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "data/format/pipe_file.h"
+
+namespace ductora::render {
+
+// The 3D OD surface of a pipe on the OdMatrix's grid, made once and drawn from client vertex
+// arrays. Grid point (r, k) is revolution r and sample k: at ((k + nSod / 4) / nSod) turns
+// (sample 0 at the top, +y), at radius D/2 + deviation / 1000 x display scale, at z = r OD pitches summed
+// in single precision; texture s = k / nSod, t = r / nRevOd (a flipped pipe is mirrored where
+// it is drawn, relief and texture together).
+// Column nSod repeats sample 0 with s = 1, closing the ring. Strip r joins rows r and r + 1
+// as (r, 0), (r + 1, 0), (r, 1), ...: exactly the vertices of the relief drawn vertex by vertex.
+struct ReliefMesh {
+  std::uint32_t rows = 0;        // OD revolutions
+  std::uint32_t columns = 0;     // samples per revolution + 1
+  std::vector<float> vertices;   // x, y, z per grid point, row after row
+  std::vector<float> texCoords;  // s, t per grid point
+  std::vector<float> rowReach;   // the largest distance from the axis in each row
+
+  bool empty() const { return rows < 2; }
+};
+
+// Empty without an OdMatrix of at least two revolutions.
+ReliefMesh BuildReliefMesh(const PipeFile& pipe);
+
+// The strips' triangles in the current transform, textured with what is bound, in one draw.
+// What can give no pixel is left out: strips wholly outside the view and triangles that cover
+// no pixel centre.
+void DrawReliefMesh(const ReliefMesh& mesh);
+
+}  // namespace ductora::render

@@ -1,0 +1,105 @@
+#include "render/pipe3d/pipe_3d.h"
+
+#include <GL/gl.h>
+
+#include "render/pipe3d/draw_caches.h"
+#include "render/pipe3d/pipe_markers.h"
+
+namespace ductora::render {
+namespace {
+
+enum class Surface { kWall, kOd, kId };
+
+float Radius(const PipeFile& pipe) { return static_cast<float>(pipe.header.nominalOd / 2.0); }
+
+// Places a surface whose data start `start` inches into the pipe as the 2D maps place it: along
+// -z from the pipe's start, or from its far end back toward the start for a reversed pipe, and
+// mirrored around the circumference (about the top) for a flipped one. The ID matrix is built in
+// display order and is placed as it stands.
+void PlaceAsDisplayed(const PipeFile& pipe, double start, bool displayOrder) {
+  if (pipe.reversed() && !displayOrder) {
+    glTranslated(0.0, 0.0, -pipe.pipeLength() + start);
+    glScalef(1.0F, 1.0F, -1.0F);
+  } else {
+    glTranslated(0.0, 0.0, -start);
+  }
+  if (pipe.flipped() && !displayOrder) glScalef(-1.0F, 1.0F, 1.0F);
+}
+
+// A map wrapped around the pipe's cylinder, along -z; revolution 0 where the data start.
+void DrawMapCylinder(const PipeFile& pipe, std::uint32_t texture, bool displayOrder) {
+  if (!pipe.wallMatrix.present() || texture == 0) return;
+  const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
+  glEnable(GL_TEXTURE_2D);
+  glPushMatrix();
+  PlaceAsDisplayed(pipe, displayOrder ? 0.0 : pipe.wallStart, displayOrder);
+  glRotatef(-pipe.rotationZ(), 0.0F, 0.0F, 1.0F);
+  glRotatef(180.0F, 0.0F, 1.0F, 0.0F);  // built along +z, run along -z like the maps
+  glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  const float radius = Radius(pipe);
+  DrawCylinder(DrawCacheOf(pipe).quadric, radius, radius, pipe.wallMatrix.length,
+               static_cast<int>(pipe.wallMatrix.columns), 2);
+  glPopMatrix();
+  if (!texturing) glDisable(GL_TEXTURE_2D);
+}
+
+void DrawOdRelief(const PipeFile& pipe) {
+  if (!pipe.odMatrix.present()) return;
+  glPushMatrix();
+  PlaceAsDisplayed(pipe, 0.0, false);
+  glRotatef(-pipe.rotationZ(), 0.0F, 0.0F, 1.0F);
+  glRotatef(180.0F, 0.0F, 1.0F, 0.0F);
+  glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
+  glBindTexture(GL_TEXTURE_2D, pipe.mapTextures.od);
+  glEnable(GL_TEXTURE_2D);
+  DrawReliefMesh(CachedRelief(pipe));
+  glPopMatrix();
+}
+
+void DrawSurface(const PipeFile& pipe, Surface surface) {
+  switch (surface) {
+    case Surface::kWall:
+      DrawMapCylinder(pipe, pipe.mapTextures.wall, false);
+      break;
+    case Surface::kOd:
+      DrawOdRelief(pipe);
+      break;
+    case Surface::kId:
+      DrawMapCylinder(pipe, pipe.mapTextures.id, true);
+      break;
+  }
+}
+
+void Draw3DView(const PipeString& string, Surface surface) {
+  glPushMatrix();
+  glTranslatef(0.0F, 0.0F, string.depth);
+  glRotatef(string.viewValues[kAxisX], 1.0F, 0.0F, 0.0F);
+  if (surface != Surface::kOd) glRotatef(string.viewValues[kAxisY], 0.0F, 1.0F, 0.0F);
+  glRotatef(-string.viewValues[kAxisZ], 0.0F, 0.0F, 1.0F);
+  glPushMatrix();
+  const Quadric& marker = DrawCacheOf(string).markerQuadric;
+  float offset = string.position + string.currentOffset();
+  for (const PipeFile& pipe : string.loadedPipes()) {
+    glTranslatef(0.0F, 0.0F, offset);
+    offset = -pipe.pipeLength();
+    glColor4f(1.0F, 0.0F, 0.0F, 0.5F);
+    DrawPipeTopMarker(marker, Radius(pipe));
+    glColor4f(1.0F, 1.0F, 1.0F, 0.5F);
+    DrawSurface(pipe, surface);
+  }
+  glPopMatrix();
+  if (const PipeFile* current = string.current()) {
+    DrawCursorMarker(string, Radius(*current));
+    if (surface == Surface::kOd && string.viewToggle > 0) DrawStraightMarker(string, Radius(*current));
+  }
+  glPopMatrix();
+}
+
+}  // namespace
+
+void Draw3DWallView(const PipeString& string) { Draw3DView(string, Surface::kWall); }
+void Draw3DOdView(const PipeString& string) { Draw3DView(string, Surface::kOd); }
+void Draw3DIdView(const PipeString& string) { Draw3DView(string, Surface::kId); }
+
+}  // namespace ductora::render
