@@ -5,7 +5,6 @@
 #include "app/shell/startup.h"
 #include "app/state/app_state.h"
 #include "platform/headless/headless_platform.h"
-#include "render/maps/map_textures.h"
 #include "resources/shell_dialogs.h"
 #include "support/synthetic_pipe.h"
 #include "support/temp_dir.h"
@@ -34,10 +33,12 @@ class FortyFootString {
     buildTextures();
   }
 
-  // What the next frame does before drawing: the new pipes' map textures.
+  // What the next frame does before drawing: the textures of the pipes that left go, the new
+  // pipes' are made.
   void buildTextures() {
     app.windows.makeCurrent(kPipeViewPanel);
-    app.pipeString.forEachPipe(render::BuildMissingMapTextures);
+    app.drawCaches.ReleaseAllBut(app.pipeString.pipeIds());
+    app.pipeString.forEachPipe([this](const PipeFile& pipe) { app.drawCaches.PrepareTextures(pipe); });
   }
 
   testing::TempDir dir;

@@ -56,12 +56,13 @@ void BM_3DView(benchmark::State& state) {
                                          resources::kCmdDraw3DId};
   OpenString program(3, 2);
   runCommand(program.app, kViews[static_cast<std::size_t>(state.range(0))]);
-  PipeString& string = program.app.pipeString;
-  string.viewValues[kAxisX] = static_cast<float>(state.range(1));
+  std::array<float, 3>& rotation = program.app.view.rotation;
+  rotation[render::kAxisX] = static_cast<float>(state.range(1));
   program.frame(kPipeViewPanel);  // textures and the relief are made on the first frame
   const std::clock_t start = std::clock();
   for (auto _ : state) {
-    string.viewValues[kAxisZ] = string.viewValues[kAxisZ] >= 359.0F ? 0.0F : string.viewValues[kAxisZ] + 1.0F;
+    float& roll = rotation[render::kAxisZ];
+    roll = roll >= 359.0F ? 0.0F : roll + 1.0F;
     program.frame(kPipeViewPanel);
   }
   ReportFrames(state, program, start);

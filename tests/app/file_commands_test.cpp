@@ -194,7 +194,7 @@ TEST_F(FileCommandsTest, ClipAndExtendChangeTheOdRowsWallStartLengthAndMap) {
   od.setWallStartCounts(10000);
   const double wallStart = od.wallStart;
   runFrame(app, 0.0);
-  ASSERT_NE(od.mapTextures.od, 0U);
+  ASSERT_NE(app.drawCaches.TexturesOf(od).od, 0U);
 
   setX(app.pipeString, 0.0F);
   command(kCmdClipFront);
@@ -202,7 +202,7 @@ TEST_F(FileCommandsTest, ClipAndExtendChangeTheOdRowsWallStartLengthAndMap) {
   EXPECT_FLOAT_EQ(od.odMatrix.length, 28 * 0.05F);
   EXPECT_EQ(od.wallStartCounts, 10000U - 19U);  // floor(0.1 x 195.35)
   EXPECT_DOUBLE_EQ(od.wallStart, wallStart - 19 * kInchesPerCount);
-  EXPECT_NE(od.mapTextures.od, 0U);
+  EXPECT_NE(app.drawCaches.TexturesOf(od).od, 0U);
   EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
 
   command(kCmdExtendFront);  // 12.1 / 0.05 is just below 242 in binary: 241 rows

@@ -107,16 +107,18 @@ TEST_F(ShellTest, PipesLeavingTheWindowFreeTheirTextures) {
   runFrame(app, 0.0);
   std::vector<GLuint> before;
   for (const PipeFile& pipe : app.pipeString.loadedPipes()) {
-    ASSERT_NE(pipe.mapTextures.wall, 0U);
-    ASSERT_NE(pipe.mapTextures.od, 0U);
-    before.push_back(pipe.mapTextures.wall);
-    before.push_back(pipe.mapTextures.od);
+    ASSERT_NE(app.drawCaches.TexturesOf(pipe).wall, 0U);
+    ASSERT_NE(app.drawCaches.TexturesOf(pipe).od, 0U);
+    before.push_back(app.drawCaches.TexturesOf(pipe).wall);
+    before.push_back(app.drawCaches.TexturesOf(pipe).od);
   }
+  // The next frame frees what belonged to the pipes that left.
   ASSERT_TRUE(app.pipeString.jumpTo(12));
+  runFrame(app, 0.0);
   app.windows.makeCurrent(kPipeViewPanel);
   for (const GLuint name : before) EXPECT_EQ(glIsTexture(name), GL_FALSE) << name;
-  runFrame(app, 0.0);
-  for (const PipeFile& pipe : app.pipeString.loadedPipes()) EXPECT_NE(pipe.mapTextures.wall, 0U);
+  for (const PipeFile& pipe : app.pipeString.loadedPipes())
+    EXPECT_NE(app.drawCaches.TexturesOf(pipe).wall, 0U);
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(MatrixDialogsTest, ModifyPipeMatrixShowsThePipeAndCalculatesWithoutStorin
 }
 
 TEST_F(MatrixDialogsTest, OneChannelBuildsWithTheStoredSettingsAndJumpSizeZeroBuildsNothing) {
-  const std::uint32_t oldTexture = current().mapTextures.wall;
+  const std::uint32_t oldTexture = app.drawCaches.TexturesOf(current()).wall;
   const WallMatrix before = current().wallMatrix;
   // Settings no build could use are not read for a one-channel build.
   EXPECT_TRUE(modify({{kMatrixPrimary, "2"},
@@ -119,8 +119,8 @@ TEST_F(MatrixDialogsTest, OneChannelBuildsWithTheStoredSettingsAndJumpSizeZeroBu
   EXPECT_EQ(current().wallMatrix.deltaX, before.deltaX);
   EXPECT_EQ(current().header.wallJumpSize, 30);
   EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
-  EXPECT_NE(current().mapTextures.wall, 0U);
-  EXPECT_NE(current().mapTextures.wall, oldTexture);
+  EXPECT_NE(app.drawCaches.TexturesOf(current()).wall, 0U);
+  EXPECT_NE(app.drawCaches.TexturesOf(current()).wall, oldTexture);
 
   const std::vector<std::uint16_t> built = current().wallMatrix.data;
   EXPECT_TRUE(modify({{kMatrixJumpSize, "0"}, {kMatrixSecondary, "3"}, {kMatrixDeltaX, "0.5"}}));

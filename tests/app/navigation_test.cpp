@@ -29,15 +29,16 @@ TEST(NavigationOperations, AnglesWrapAndTheZoomStaysAtOrBelowZero) {
   turnY(string, 1.0F);
   EXPECT_EQ(string.angle, 0.0F);
 
-  string.viewValues = {358.5F, 359.0F, 0.0F};
-  rotate(string, 1.0F, 0.0F, -0.5F);
-  EXPECT_EQ(string.viewValues[kAxisX], 0.0F);
-  EXPECT_EQ(string.viewValues[kAxisY], 359.0F);
-  EXPECT_EQ(string.viewValues[kAxisZ], 359.0F);
+  render::ViewValues view;
+  view.rotation = {358.5F, 359.0F, 0.0F};
+  rotate(view, 1.0F, 0.0F, -0.5F);
+  EXPECT_EQ(view.rotation[render::kAxisX], 0.0F);
+  EXPECT_EQ(view.rotation[render::kAxisY], 359.0F);
+  EXPECT_EQ(view.rotation[render::kAxisZ], 359.0F);
 
-  string.depth = -3.0F;
-  zoomBy(string, 5.0F);
-  EXPECT_EQ(string.depth, 0.0F);
+  view.depth = -3.0F;
+  zoomBy(view, 5.0F);
+  EXPECT_EQ(view.depth, 0.0F);
   // Without pipes the per-pipe operations do nothing.
   rotateCurrent(string, 5.0F);
   moveOverlay(string, 5.0F);
@@ -111,23 +112,23 @@ TEST_F(NavigationTest, ThePointerRotatesSpinsAndZoomsByItsLatestTravel) {
   button(MouseButton::kLeft, true);
   EXPECT_EQ(platform.focusedSlot(), kPipeViewPanel);
   runFrame(app, 0.1);
-  EXPECT_EQ(app.pipeString.viewValues, (std::array<float, 3>{}));
+  EXPECT_EQ(app.view.rotation, (std::array<float, 3>{}));
   pointer(310, 405);
   pointer(322, 407);  // only the latest move reaches the frame
   runFrame(app, 0.1);
-  EXPECT_EQ(app.pipeString.viewValues[kAxisX], 2.0F);
-  EXPECT_EQ(app.pipeString.viewValues[kAxisY], 12.0F);
+  EXPECT_EQ(app.view.rotation[render::kAxisX], 2.0F);
+  EXPECT_EQ(app.view.rotation[render::kAxisY], 12.0F);
   runFrame(app, 0.1);  // consumed: no further turn
-  EXPECT_EQ(app.pipeString.viewValues[kAxisY], 12.0F);
+  EXPECT_EQ(app.view.rotation[render::kAxisY], 12.0F);
 
   button(MouseButton::kRight, true);
-  const float depth = app.pipeString.depth;
+  const float depth = app.view.depth;
   pointer(322, 417);
   runFrame(app, 0.1);
-  EXPECT_EQ(app.pipeString.depth, depth - 10.0F);  // down zooms out
+  EXPECT_EQ(app.view.depth, depth - 10.0F);  // down zooms out
   pointer(322, 317);
   runFrame(app, 0.1);
-  EXPECT_EQ(app.pipeString.depth, 0.0F);
+  EXPECT_EQ(app.view.depth, 0.0F);
 
   button(MouseButton::kLeft, false);
   navigator().setChecked(kNavModeAll, false);
@@ -136,7 +137,7 @@ TEST_F(NavigationTest, ThePointerRotatesSpinsAndZoomsByItsLatestTravel) {
   pointer(322, 205);
   runFrame(app, 0.1);
   EXPECT_EQ(app.pipeString.current()->rotationZ(), 5.0F);
-  EXPECT_EQ(app.pipeString.viewValues[kAxisZ], 0.0F);
+  EXPECT_EQ(app.view.rotation[render::kAxisZ], 0.0F);
 }
 
 // A key released in another program never reaches us: losing the focus lets go of everything.
@@ -148,7 +149,7 @@ TEST_F(NavigationTest, LosingTheFocusReleasesHeldKeysAndButtons) {
   pointer(50, 60);
   runFrame(app, 0.5);
   EXPECT_EQ(x(), before);
-  EXPECT_EQ(app.pipeString.viewValues, (std::array<float, 3>{}));
+  EXPECT_EQ(app.view.rotation, (std::array<float, 3>{}));
 }
 
 TEST_F(NavigationTest, TheScrollerPlacesTheCursorUnlessAnArrowIsHeldAndTheOverlayKeepsItsOffset) {

@@ -32,7 +32,7 @@ TEST_F(OpenDataFileTest, AWallOnlyPipeGetsTheWallPanelAndThe2DWallView) {
   EXPECT_EQ(app.documentState, DocumentState::kOpen);
   EXPECT_TRUE(app.sliceEnabled);
   EXPECT_FLOAT_EQ(app.pipeString.position, 15.0F);
-  EXPECT_FLOAT_EQ(app.pipeString.depth, -30.0F);  // half of -2 x 30 inches
+  EXPECT_FLOAT_EQ(app.view.depth, -30.0F);  // half of -2 x 30 inches
   EXPECT_EQ(surface(kWallThicknessPanel)->title(), "Wall Thickness");
 }
 
@@ -63,8 +63,8 @@ TEST_F(OpenDataFileTest, AViewChosenEarlierSurvivesTheNextOpenWithAHalf3DZoom) {
   EXPECT_EQ(app.viewMode, ViewMode::k3DOd);
   openDataFile(app, pipe("second.kqvw", PipeData::kWallOnly), false);
   EXPECT_EQ(app.viewMode, ViewMode::k3DOd);
-  EXPECT_FLOAT_EQ(app.pipeString.depth, defaultDistance3D(app.pipeString) / 2.0F);
-  EXPECT_LT(app.pipeString.depth, 0.0F);
+  EXPECT_FLOAT_EQ(app.view.depth, defaultDistance3D(app.pipeString) / 2.0F);
+  EXPECT_LT(app.view.depth, 0.0F);
   // The OD panel of the first pipe stays as it was.
   EXPECT_TRUE(app.windows.isShown(kOdOffsetPanel));
 }

@@ -166,13 +166,13 @@ TEST_F(StatisticsWindowsTest, StatisticsSlidersSetTheLimitsTheyReach) {
   EXPECT_EQ(current().header.lowerWall, 100);
   EXPECT_EQ(current().header.lowerOdOffset, -900);
   EXPECT_EQ(current().header.upperOdOffset, 50);
-  EXPECT_NE(current().mapTextures.wall, 0U);
+  EXPECT_NE(app.drawCaches.TexturesOf(current()).wall, 0U);
   EXPECT_FALSE(app.pleaseWait->isVisible());
 
-  const std::uint64_t shape = current().shapeRevision;
+  const std::uint64_t shape = current().revision;
   statistics->dragSlider(kStatDisplayScale, 7);
   EXPECT_EQ(current().header.displayScale, 7.0F);
-  EXPECT_GT(current().shapeRevision, shape);
+  EXPECT_GT(current().revision, shape);
   runFrame(app, 0.0);
   EXPECT_EQ(statistics->text(kStatUpperWallReadout), "450");
   EXPECT_EQ(statistics->text(kStatLowerOffsetReadout), "-900");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <map>
@@ -155,7 +156,7 @@ TEST_F(PipeStringTest, AStepThatWouldDropAnEditedPipeAsksFirstAndARefusalMovesNo
   expectWindow(string, range(0, 6), 2);
   Names asked;
   bool allow = false;
-  string.confirmDrop = [&](PipeFile& pipe) {
+  const DropCheck mayDrop = [&](PipeFile& pipe) {
     asked.push_back(std::filesystem::path(pipe.path).filename().string());
     return allow;
   };
@@ -164,18 +165,18 @@ TEST_F(PipeStringTest, AStepThatWouldDropAnEditedPipeAsksFirstAndARefusalMovesNo
   const std::size_t reads = files.reads.size();
 
   string.position = 3.0F;
-  EXPECT_EQ(string.nextPipe(), 0);      // would drop pipe 0
-  EXPECT_EQ(string.previousPipe(), 0);  // would drop pipe 6
+  EXPECT_EQ(string.nextPipe(mayDrop), 0);      // would drop pipe 0
+  EXPECT_EQ(string.previousPipe(mayDrop), 0);  // would drop pipe 6
   EXPECT_EQ(string.position, 3.0F);
-  EXPECT_EQ(string.moveBy(-5.0F), 0);
+  EXPECT_EQ(string.moveBy(-5.0F, mayDrop), 0);
   EXPECT_EQ(string.position, 0.0F);
-  EXPECT_FALSE(string.jumpTo(5));
+  EXPECT_FALSE(string.jumpTo(5, mayDrop));
   expectWindow(string, range(0, 6), 2);
   EXPECT_EQ(files.reads.size(), reads);
   EXPECT_EQ(asked, (Names{pipeName(0), pipeName(6), pipeName(6), pipeName(0)}));
 
   allow = true;
-  EXPECT_EQ(string.nextPipe(), 1);
+  EXPECT_EQ(string.nextPipe(mayDrop), 1);
   expectWindow(string, range(1, 6), 3);
   EXPECT_EQ(asked.size(), 5U);  // unedited pipes go without asking
 }
@@ -353,17 +354,29 @@ TEST_F(PipeStringTest, AppendingPipesExtendsTheString) {
   EXPECT_EQ(string.current()->path, "late.dat");
 }
 
-TEST_F(PipeStringTest, OverlayLengthAndTextureRelease) {
-  Names released;
-  string.releaseTextures = [&released](PipeFile& pipe) { released.push_back(pipe.path); };
+TEST_F(PipeStringTest, OverlayLengthAndPipesLeavingMemory) {
+  // A pipe has left memory once its id is no longer among the string's.
+  std::map<std::uint64_t, std::string> pathOf;
+  const auto remember = [&] { string.forEachPipe([&](PipeFile& pipe) { pathOf[pipe.id] = pipe.path; }); };
+  const auto released = [&] {
+    Names gone;
+    const std::vector<std::uint64_t> live = string.pipeIds();
+    for (const auto& [id, path] : pathOf) {
+      if (std::ranges::find(live, id) == live.end()) gone.push_back(path);
+    }
+    pathOf.clear();
+    std::ranges::sort(gone);
+    return gone;
+  };
   files.add("long.kqvw", 50.0F);
   files.add("short.kqvw", 2.0F);
   ASSERT_TRUE(string.loadOverlay("short.kqvw"));
   EXPECT_EQ(string.currentLength(), 0.0F);  // no current pipe yet
   openString(6);
   EXPECT_EQ(string.currentLength(), lengthOf(0));
+  remember();
   ASSERT_TRUE(string.loadOverlay("long.kqvw"));
-  EXPECT_EQ(released, (Names{"short.kqvw"}));
+  EXPECT_EQ(released(), (Names{"short.kqvw"}));
   EXPECT_EQ(string.currentLength(), 50.0F);
   EXPECT_FALSE(string.loadOverlay("gone.kqvw"));
   EXPECT_TRUE(string.failedNames().empty());  // the overlay is no name of the string
@@ -373,17 +386,17 @@ TEST_F(PipeStringTest, OverlayLengthAndTextureRelease) {
   // The overlay length also bounds the travel along the current pipe.
   EXPECT_EQ(string.moveBy(40.0F), 0);
   EXPECT_EQ(string.moveBy(20.0F), 1);
-  released.clear();
+  remember();
   for (int i = 0; i < 4; ++i) {
     string.nextPipe();
   }
-  EXPECT_EQ(released, (Names{dir.file(pipeName(0)), dir.file(pipeName(1)), dir.file(pipeName(2)),
-                             dir.file(pipeName(3))}));
+  EXPECT_EQ(released(), (Names{dir.file(pipeName(0)), dir.file(pipeName(1)), dir.file(pipeName(2)),
+                               dir.file(pipeName(3))}));
 
-  released.clear();
   string.thirdPipe = std::make_unique<PipeFile>();
+  remember();
   string.clear();
-  EXPECT_EQ(released, (Names{dir.file(pipeName(4)), dir.file(pipeName(5)), "long.kqvw", ""}));
+  EXPECT_EQ(released(), (Names{"", dir.file(pipeName(4)), dir.file(pipeName(5)), "long.kqvw"}));
   EXPECT_EQ(string.overlay(), nullptr);
   EXPECT_EQ(string.thirdPipe, nullptr);
 }
@@ -393,16 +406,12 @@ TEST_F(PipeStringTest, ResetReturnsToTheFirstLoadedPipe) {
   ASSERT_TRUE(string.jumpTo(9));
   string.position = 3.0F;
   string.angle = 90.0F;
-  string.viewValues = {1.0F, 2.0F, 3.0F};
-  string.depth = -4.0F;
   string.reset();
   expectWindow(string, range(4, 9), 4);
   EXPECT_EQ(string.currentOffset(), 0.0F);
   EXPECT_EQ(string.nameCount(), 10U);
   EXPECT_EQ(string.position, 0.0F);
   EXPECT_EQ(string.angle, 0.0F);
-  EXPECT_EQ(string.viewValues, (std::array<float, 3>{}));
-  EXPECT_EQ(string.depth, 0.0F);
   EXPECT_EQ(string.previousPipe(), -1);
   expectWindow(string, range(3, 9), 3);
 }

@@ -321,8 +321,8 @@ TEST_F(GuiTest, TheArrowsWalkTheStringAndTheLeftButtonTurnsThe3DPipe) {
   pointer(glWindow, QEvent::MouseMove, {130, 150}, Qt::LeftButton);
   loopIteration(app);
   pointer(glWindow, QEvent::MouseButtonRelease, {130, 150}, Qt::NoButton);
-  EXPECT_EQ(app.pipeString.viewValues[kAxisX], 50.0F);
-  EXPECT_EQ(app.pipeString.viewValues[kAxisY], 30.0F);
+  EXPECT_EQ(app.view.rotation[render::kAxisX], 50.0F);
+  EXPECT_EQ(app.view.rotation[render::kAxisY], 30.0F);
 }
 
 TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {

@@ -5,6 +5,7 @@
 
 #include "gl_test_context.h"
 #include "render/gl/bitmap_texture.h"
+#include "render/gl/gl_texture.h"
 #include "render/gl/panel_gl.h"
 #include "render/maps/map_textures.h"
 #include "resources/bitmaps.h"
@@ -72,12 +73,14 @@ class MapTest : public ::testing::Test {
     for (std::size_t r = 0; r < wall.rows; ++r) std::fill_n(wall.data.begin() + r * wall.columns, 180, kThin);
   }
   void draw(const MapCursor& cursor) {
-    BuildWallMapTexture(pipe);
-    DrawWallMap(pipe, cursor);
+    DeleteTexture(texture);
+    texture = MakeMapTexture(pipe, MapKind::kWall);
+    DrawMap(pipe, MapKind::kWall, texture, cursor);
   }
 
   testing::GlTestContext gl{11 * kScale, 6 * kScale};
   PipeFile pipe;
+  std::uint32_t texture = 0;
 };
 
 constexpr std::array<std::uint8_t, 3> kRed{255, 0, 0};
@@ -167,12 +170,12 @@ TEST_F(MapTest, TheIdMapOfAReversedOrFlippedPipeIsDrawnAsBuilt) {
   id.deltaY = 1.0;
   id.data.assign(std::size_t{id.rows} * id.columns, 100);
   for (std::size_t r = 0; r < 5; ++r) std::fill_n(id.data.begin() + r * id.columns, 180, -100);
-  BuildIdMapTexture(pipe);
+  texture = MakeMapTexture(pipe, MapKind::kId);
   for (const auto& [from, rotation] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{0, 1}}) {
     pipe.header.from = static_cast<std::uint8_t>(from);
     pipe.header.rotation = static_cast<std::uint8_t>(rotation);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    DrawIdMap(pipe, {});
+    DrawMap(pipe, MapKind::kId, texture, {});
     EXPECT_EQ(at(1.5F, -1.0F), kWhite) << from << rotation;
     EXPECT_EQ(at(7.5F, -1.0F), kBlack) << from << rotation;
     EXPECT_EQ(at(1.5F, 1.0F), kBlack) << from << rotation;

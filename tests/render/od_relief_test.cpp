@@ -93,11 +93,11 @@ TEST(ReliefMeshTest, DrawsTheSamePixelsAsTheDescribedRelief) {
   testing::GlTestContext gl(320, 240);
   ASSERT_TRUE(gl.ok());
   PipeFile pipe = ReliefPipe(36, 400.0F);
-  BuildOdMapTexture(pipe);
+  const std::uint32_t texture = MakeMapTexture(pipe, MapKind::kOd);
   const ReliefMesh mesh = BuildReliefMesh(pipe);
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, pipe.mapTextures.od);
+  glBindTexture(GL_TEXTURE_2D, texture);
   glViewport(0, 0, 320, 240);
   glMatrixMode(GL_PROJECTION);
   gluPerspective(45.0, 1.333, 0.1, 10000.0);

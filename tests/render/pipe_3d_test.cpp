@@ -27,7 +27,7 @@ constexpr std::array<float, 4> kStartMarker{1.0F, 0.0F, 0.0F, 0.5F};
 constexpr std::array<float, 4> kCursorMarker{0.0F, 1.0F, 0.0F, 0.9F};
 constexpr std::array<float, 4> kStraightTube{1.0F, 0.0F, 0.0F, 0.999F};
 
-using ViewRoutine = void (*)(const PipeString&);
+using ViewRoutine = void (*)(const PipeScene&);
 
 // The views seen along the pipe axis in a parallel projection, 200 pixels across halfWidth x 2
 // inches, the axis at the centre (100, 100).
@@ -37,7 +37,10 @@ class Pipe3DTest : public ::testing::Test {
 
   void open(const std::string& name) {
     ASSERT_TRUE(string.open(name).ok);
-    string.forEachPipe(BuildMissingMapTextures);
+    prepareTextures();
+  }
+  void prepareTextures() {
+    string.forEachPipe([this](const PipeFile& pipe) { caches.PrepareTextures(pipe); });
   }
   void look(double halfWidth) {
     glViewport(0, 0, 200, 200);
@@ -48,11 +51,13 @@ class Pipe3DTest : public ::testing::Test {
     glLoadIdentity();
   }
   std::vector<FedVertex> draw(ViewRoutine view) {
-    return Feedback([&] { view(string); });
+    return Feedback([&] { view(PipeScene{string, values, caches}); });
   }
 
   testing::GlTestContext gl{200, 200};
   PipeString string{testing::LoadTestPipe};
+  ViewValues values;
+  DrawCaches caches;
 };
 
 FedVertex Centroid(const std::vector<FedVertex>& vertices) {
@@ -78,7 +83,7 @@ TEST_F(Pipe3DTest, ThePipesRotationTurnsItsSurfaceAndTheCursorMarkerButNotItsTop
   glLoadIdentity();
   gluPerspective(45.0, 1.0, 1.0, 1000.0);
   glMatrixMode(GL_MODELVIEW);
-  string.depth = -15.0F;
+  values.depth = -15.0F;
   string.position = 10.0F;
   string.angle = 30.0F;
   for (const ViewRoutine view : {Draw3DWallView, Draw3DOdView, Draw3DIdView}) {
@@ -110,9 +115,9 @@ TEST_F(Pipe3DTest, TheYViewAngleTurnsTheCylindersButNotTheRelief) {
     return xyz;
   };
   for (const ViewRoutine view : {Draw3DWallView, Draw3DOdView, Draw3DIdView}) {
-    string.viewValues[kAxisY] = 0.0F;
+    values.rotation[kAxisY] = 0.0F;
     const auto straight = positions(draw(view));
-    string.viewValues[kAxisY] = 40.0F;
+    values.rotation[kAxisY] = 40.0F;
     EXPECT_EQ(positions(draw(view)) == straight, view == Draw3DOdView);
   }
 }
@@ -133,7 +138,7 @@ std::vector<FedVertex> ByTexel(const std::vector<FedVertex>& vertices) {
 // display order and shows as it stands.
 TEST_F(Pipe3DTest, FlippedAndReversedPipesAreMirroredAsTheMapsShowThem) {
   open("30.kqvw");
-  string.viewValues[kAxisX] = 90.0F;
+  values.rotation[kAxisX] = 90.0F;
   string.position = 10.0F;
   look(50.0);
   PipeFile& pipe = *string.current();
@@ -179,9 +184,9 @@ TEST_F(Pipe3DTest, TheChainLiesEndToEndWithTheCursorPointAtTheOrigin) {
   testing::writeText(dir.file("job.kqstr"), "400.kqvw\n380.kqvw\n410.kqvw\n");
   open(dir.file("job.kqstr"));
   ASSERT_TRUE(string.jumpTo(2));
-  string.forEachPipe(BuildMissingMapTextures);
+  prepareTextures();
   string.position = 100.0F;
-  string.viewValues[kAxisX] = 90.0F;  // the axis up the screen: window y = 100 - z / 10
+  values.rotation[kAxisX] = 90.0F;  // the axis up the screen: window y = 100 - z / 10
   look(1000.0);
   const std::vector<float> starts = PipeStarts(draw(Draw3DWallView), 1000.0);
   ASSERT_EQ(starts.size(), 3U);
@@ -192,10 +197,10 @@ TEST_F(Pipe3DTest, TheChainLiesEndToEndWithTheCursorPointAtTheOrigin) {
 
 TEST_F(Pipe3DTest, TheStraightTubeCoversTheCurrentPipeWhateverTheCursor) {
   open("30.kqvw");
-  string.viewValues[kAxisX] = 90.0F;
+  values.rotation[kAxisX] = 90.0F;
   look(50.0);
   EXPECT_TRUE(InColour(draw(Draw3DOdView), kStraightTube).empty());
-  string.viewToggle = 1;
+  values.straight = true;
   for (const float x : {10.0F, 25.0F}) {
     string.position = x;
     float low = 1e9F;

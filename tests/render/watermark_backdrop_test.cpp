@@ -23,11 +23,13 @@ TEST(WatermarkBackdropTest, AFrameOverTheCopyHasTheVeryPixelsOfAFrameOverTheWate
   const std::uint32_t watermark = LoadResourceTexture(holder, resources::kWatermarkBitmapId);
   PipeString string{testing::LoadTestPipe};
   ASSERT_TRUE(string.open("30.kqvw").ok);
-  string.forEachPipe(BuildMissingMapTextures);
-  string.depth = -60.0F;
+  DrawCaches caches;
+  string.forEachPipe([&caches](const PipeFile& pipe) { caches.PrepareTextures(pipe); });
+  ViewValues view;
+  view.depth = -60.0F;
   string.position = 10.0F;
-  string.viewValues[kAxisX] = 30.0F;
-  string.viewValues[kAxisY] = 40.0F;
+  view.rotation[kAxisX] = 30.0F;
+  view.rotation[kAxisY] = 40.0F;
 
   WatermarkBackdrop backdrop;
   const auto frame = [&](int width, int height, bool fromBackdrop) {
@@ -38,7 +40,7 @@ TEST(WatermarkBackdropTest, AFrameOverTheCopyHasTheVeryPixelsOfAFrameOverTheWate
       DrawWatermark(watermark);
     }
     BeginPipeViewScene();
-    Draw3DWallView(string);
+    Draw3DWallView({string, view, caches});
     EndPipeViewScene();
     return gl.pixels();
   };

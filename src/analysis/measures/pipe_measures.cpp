@@ -48,7 +48,7 @@ PipeReadResult LoadPipeForUse(PipeFile& pipe, const std::string& path) {
 void SetNominalOd(PipeFile& pipe, float inches) {
   pipe.header.nominalOdMils = TruncateToMils<std::uint16_t>(inches);
   pipe.header.nominalOd = inches;
-  pipe.shapeEdited();
+  pipe.changed();
   if (pipe.odMatrix.present()) {
     ComputeOdStatistics(pipe.odMatrix, pipe.header.calibrationOd);
   }

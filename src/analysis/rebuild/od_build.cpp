@@ -26,7 +26,7 @@ void RefreshOdMatrix(PipeFile& pipe) {
   ComputeOdStatistics(od, pipe.header.calibrationOd);
   BuildIdMatrix(pipe);
   ComputeRevolutionMetrics(pipe);
-  pipe.shapeEdited();
+  pipe.changed();
 }
 
 // Rows a length in inches stands for, truncated; 0 for lengths that are not positive and finite,

@@ -9,6 +9,7 @@
 #include "app/document/matrix_rebuild.h"
 #include "app/navigation/navigation.h"
 #include "app/shell/fixed_text.h"
+#include "app/windows/pipe_window.h"
 #include "resources/matrix_dialogs.h"
 #include "resources/shell_dialogs.h"
 
@@ -52,8 +53,9 @@ bool drawChannels(AppState& app, PipeFile& pipe) {
   BuildStatus status = BuildWallMatrix(overlay, choice.second - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) status = BuildWallMatrix(pipe, choice.first - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) {
-    pipe.unsavedChanges = true;
-    rebuildWallMaps(app, pipe);
+    pipe.edited();
+    // The rebuilt matrix may be longer or shorter than the one the sliders were set for.
+    initPipeDialogSliders(app);
     app.pipeString.setOverlay(std::move(overlay));
     app.viewMode = ViewMode::k2DWallOverlayTop;
     moveOverlay(app.pipeString, app.pipeString.position);

@@ -4,7 +4,6 @@
 
 #include "app/dialogs/help_dialogs.h"
 #include "app/navigation/navigator_dialog.h"
-#include "app/views/pipe_view_draw.h"
 #include "app/windows/pipe_window.h"
 #include "app/windows/statistics_window.h"
 #include "resources/dialog_table.h"
@@ -32,7 +31,7 @@ std::uint16_t lowBits(const platform::Dialog& dialog, int id) {
 void applyLimits(AppState& app, const platform::Dialog& dialog) {
   PipeFile* pipe = app.pipeString.current();
   if (pipe == nullptr) return;
-  pipe->unsavedChanges = true;
+  pipe->edited();
   if (app.pleaseWait) app.pleaseWait->show();
   PipeHeader& header = pipe->header;
   const std::uint16_t upperWall = lowBits(dialog, kGrayUpperWall);
@@ -40,14 +39,12 @@ void applyLimits(AppState& app, const platform::Dialog& dialog) {
   if (upperWall != header.upperWall || lowerWall != header.lowerWall) {
     header.upperWall = upperWall;
     header.lowerWall = lowerWall;
-    rebuildMapTexture(app, *pipe, render::MapKind::kWall);
   }
   const auto upperOffset = static_cast<std::int16_t>(lowBits(dialog, kGrayUpperOffset));
   const auto lowerOffset = static_cast<std::int16_t>(lowBits(dialog, kGrayLowerOffset));
   if (upperOffset != header.upperOdOffset || lowerOffset != header.lowerOdOffset) {
     header.upperOdOffset = upperOffset;
     header.lowerOdOffset = lowerOffset;
-    rebuildMapTexture(app, *pipe, render::MapKind::kOd);
   }
   initPipeDialogSliders(app);
   // The Statistics sliders store both limits of a map: left at the old ones, the next drag

@@ -8,7 +8,6 @@
 
 #include "analysis/measures/pipe_measures.h"
 #include "app/dialogs/help_dialogs.h"
-#include "app/views/pipe_view_draw.h"
 #include "resources/data_dialogs.h"
 #include "resources/shell_dialogs.h"
 
@@ -76,7 +75,7 @@ std::string woNumber(std::string text) {
   return text;
 }
 
-void store(AppState& app, const platform::Dialog& dialog, PipeFile& pipe) {
+void store(const platform::Dialog& dialog, PipeFile& pipe) {
   PipeHeader& header = pipe.header;
   header.woNumber = woNumber(dialog.text(kInfoWoNumber));
   header.kqNumber = fieldValue<std::uint16_t>(dialog, kInfoKqNumber);
@@ -86,9 +85,7 @@ void store(AppState& app, const platform::Dialog& dialog, PipeFile& pipe) {
   header.wallAngle = fieldValue<std::uint16_t>(dialog, kInfoWallAngle);
   SetCalibrationOd(pipe, inchesValue(dialog, kInfoCalibrationOd));
   SetWallStartCounts(pipe, fieldValue<std::uint32_t>(dialog, kInfoWallStart));
-  // The inside diameters follow the calibration OD.
-  if (pipe.idMatrix.present()) rebuildMapTexture(app, pipe, render::MapKind::kId);
-  pipe.unsavedChanges = true;
+  pipe.edited();
 }
 
 }  // namespace
@@ -121,7 +118,7 @@ void InfoProcedure::operator()(platform::Dialog& dialog, const platform::DialogE
   if (event.kind != Kind::kCommand) return;
   switch (event.id) {
     case kIdOk:
-      if (pipe != nullptr) store(app_, dialog, *pipe);
+      if (pipe != nullptr) store(dialog, *pipe);
       dialog.end(kIdOk);
       break;
     case kIdCancel:
@@ -135,12 +132,11 @@ void InfoProcedure::operator()(platform::Dialog& dialog, const platform::DialogE
       if (pipe == nullptr) break;
       if (event.id == kInfoToggleRotation) {
         pipe->header.rotation = pipe->header.rotation != 0 ? 0 : 1;
-        pipe->shapeEdited();
       } else {
         pipe->header.from = pipe->header.from != 0 ? 0 : 1;
       }
       // Kept even on Cancel, so leaving the program must offer to save it.
-      pipe->unsavedChanges = true;
+      pipe->edited();
       showFlags(dialog, pipe->header);
       break;
     default:

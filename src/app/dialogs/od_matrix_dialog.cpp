@@ -8,7 +8,6 @@
 #include "app/document/matrix_rebuild.h"
 #include "app/shell/fixed_text.h"
 #include "app/views/panels.h"
-#include "app/views/pipe_view_draw.h"
 #include "resources/matrix_dialogs.h"
 #include "resources/shell_dialogs.h"
 
@@ -39,10 +38,8 @@ void rebuild(AppState& app, PipeFile& pipe, platform::Dialog& dialog) {
   pipe.odChannels[1].inchesPerCount = pipe.odChannels[0].inchesPerCount;
   const BuildStatus status = BuildOdMatrix(pipe, jumpSize);
   if (status == BuildStatus::kBuilt) {
-    pipe.unsavedChanges = true;
+    pipe.edited();
     pipe.header.odJumpSize = static_cast<std::uint8_t>(jumpSize);
-    rebuildMapTexture(app, pipe, render::MapKind::kOd);
-    if (pipe.idMatrix.present()) rebuildMapTexture(app, pipe, render::MapKind::kId);
   } else {
     pipe.odChannels[1].inchesPerCount = secondScale;
   }

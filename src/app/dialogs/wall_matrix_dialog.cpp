@@ -8,6 +8,7 @@
 #include "app/dialogs/help_dialogs.h"
 #include "app/document/matrix_rebuild.h"
 #include "app/shell/fixed_text.h"
+#include "app/windows/pipe_window.h"
 #include "resources/matrix_dialogs.h"
 #include "resources/shell_dialogs.h"
 
@@ -114,7 +115,7 @@ void WallMatrixProcedure::ok(platform::Dialog& dialog) {
   const WallBuildRequest request = readRequest(dialog);
   if (request.jumpSize == 0) {
     // The operator's way out without a rebuild.
-    pipe->unsavedChanges = true;
+    pipe->edited();
     return dialog.end(kMatrixOk);
   }
   if (const auto problem = CheckWallBuild(*pipe, request)) return refuseRebuild(app_, problem->message);
@@ -123,11 +124,12 @@ void WallMatrixProcedure::ok(platform::Dialog& dialog) {
   // One channel alone is built with the pipe's stored settings; the values typed are not applied.
   const BuildStatus status = request.secondary != 0
                                  ? BuildMergedWallMatrix(*pipe, MergedBuildOf(request, kEncoderCountFile),
-                                                         app_.pipeString.revolutionStartCounts)
+                                                         app_.revolutionStartCounts)
                                  : BuildWallMatrix(*pipe, request.primary - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) {
-    pipe->unsavedChanges = true;
-    rebuildWallMaps(app_, *pipe);
+    pipe->edited();
+    // The rebuilt matrix may be longer or shorter than the one the sliders were set for.
+    initPipeDialogSliders(app_);
   }
   endRebuild(app_);
   if (status != BuildStatus::kBuilt) {

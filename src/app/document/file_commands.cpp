@@ -55,7 +55,7 @@ void importStraightness(AppState& app) {
     reportFileError(app, "No straightness matrix could be imported from " + path + ": " + imported.error);
     return;
   }
-  pipe->unsavedChanges = true;
+  pipe->edited();
   // The straightness plot and the edits that go with it become available.
   enableMenuForData(app.platform.menu(), pipe);
 }

@@ -17,7 +17,5 @@ void beginRebuild(AppState& app);
 void endRebuild(AppState& app);
 // The settings or the data allow no build: the pipe was left as it was.
 void refuseRebuild(AppState& app, const std::string& why);
-// The map textures that read the wall matrix: the wall and the ID map.
-void rebuildWallMaps(AppState& app, PipeFile& pipe);
 
 }  // namespace ductora

@@ -2,7 +2,6 @@
 
 #include "analysis/rebuild/od_build.h"
 #include "app/navigation/navigation.h"
-#include "app/views/pipe_view_draw.h"
 
 namespace ductora {
 namespace {
@@ -30,10 +29,7 @@ void editOdLength(AppState& app, OdLengthEdit edit) {
       CutOdEnd(*pipe, x);
       break;
   }
-  pipe->unsavedChanges = true;
-  rebuildMapTexture(app, *pipe, render::MapKind::kOd);
-  // The ID matrix is made from the OD rows again.
-  rebuildMapTexture(app, *pipe, render::MapKind::kId);
+  pipe->edited();
   // A shorter pipe must not leave the cursor beyond its end.
   if (app.pipeString.position > app.pipeString.currentLength()) {
     setX(app.pipeString, app.pipeString.currentLength());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/document/file_dialogs.h"
+#include "app/document/pipe_writing.h"
 #include "app/navigation/navigation.h"
 #include "app/navigation/navigator_dialog.h"
 #include "app/shell/frame.h"
@@ -48,13 +49,14 @@ void reportUnreadFiles(AppState& app, const std::string& path, const StringOpenR
 void openDataFile(AppState& app, const std::string& path, bool append) {
   if (path.empty()) return;
   // A replacing open drops every loaded pipe; edited ones are offered for saving first.
-  if (!append && !app.pipeString.mayDropLoaded()) return;
+  if (!append && !app.pipeString.mayDropLoaded(askBeforeDropping(app))) return;
   destroyFileDialogs(app);
   if (app.windows.window(kPipeViewPanel) != nullptr) {
     app.windows.makeCurrent(kPipeViewPanel);
     if (!append) {
       app.pipeString.clear();
       app.pipeString.reset();
+      app.view.ResetCamera();
       disableFileMenuItems(app.platform.menu());
     }
   } else {
@@ -72,6 +74,7 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   app.pipeString.takeFailedNames();
   app.pipeString.takeDamagedNames();
   const StringOpenResult opened = app.pipeString.open(path);
+  if (opened.reset) app.view.ResetCamera();
   if (app.pleaseWait) app.pleaseWait->hide();
 
   if (currentHasWallData(app)) createPanel(app, kWallThicknessPanel);
@@ -87,7 +90,7 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   app.documentState = DocumentState::kOpen;
   app.sliceEnabled = true;
   if (app.viewMode == ViewMode::kNone) app.viewMode = chooseViewMode(app);
-  setZoom(app.pipeString, HalfDefaultDistance(app.pipeString, app.viewMode));
+  setZoom(app.view, HalfDefaultDistance(app.pipeString, app.viewMode));
   setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
   setPipeViewTitle(app);
   enableMenuForData(app.platform.menu(), app.pipeString.current());

@@ -14,8 +14,5 @@ void saveCurrentPipeAs(AppState& app);
 // redrawing once first. A failed save is reported and returns false, so the program does not
 // quit and lose the changes; true also when there is nothing to save.
 bool saveChangedPipesBeforeExit(AppState& app);
-// Before a pipe with unsaved changes leaves memory: asks whether to save it. Yes saves it, No
-// lets the changes go; false (Cancel, or a failed save) keeps it.
-bool confirmDroppingPipe(AppState& app, PipeFile& pipe);
 
 }  // namespace ductora

@@ -28,7 +28,7 @@ void setOffset(PipeFile& pipe, float x) {
 
 }  // namespace
 
-bool moveX(PipeString& string, float d) { return string.moveBy(d) != 0; }
+bool moveX(PipeString& string, float d, const DropCheck& mayDrop) { return string.moveBy(d, mayDrop) != 0; }
 
 void setX(PipeString& string, float x, bool nudge) { string.position = nudge ? x + 0.1F : x; }
 
@@ -43,10 +43,10 @@ void turnY(PipeString& string, float d) {
   }
 }
 
-void rotate(PipeString& string, float dx, float dy, float dz) {
-  addRotation(string.viewValues[kAxisX], dx);
-  addRotation(string.viewValues[kAxisY], dy);
-  addRotation(string.viewValues[kAxisZ], dz);
+void rotate(render::ViewValues& view, float dx, float dy, float dz) {
+  addRotation(view.rotation[render::kAxisX], dx);
+  addRotation(view.rotation[render::kAxisY], dy);
+  addRotation(view.rotation[render::kAxisZ], dz);
 }
 
 void rotateCurrent(PipeString& string, float dz) {
@@ -65,9 +65,9 @@ void setOverlayX(PipeString& string, float x) {
   if (PipeFile* overlay = string.overlay()) setOffset(*overlay, x);
 }
 
-void zoomBy(PipeString& string, float d) { setZoom(string, string.depth + d); }
+void zoomBy(render::ViewValues& view, float d) { setZoom(view, view.depth + d); }
 
-void setZoom(PipeString& string, float zoom) { string.depth = zoom > 0.0F ? 0.0F : zoom; }
+void setZoom(render::ViewValues& view, float zoom) { view.depth = zoom > 0.0F ? 0.0F : zoom; }
 
 float defaultDistance2D(const PipeString& string) {
   const PipeFile* pipe = string.current();

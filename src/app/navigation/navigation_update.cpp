@@ -1,5 +1,6 @@
 #include "app/navigation/navigation_update.h"
 
+#include "app/document/pipe_writing.h"
 #include "app/navigation/navigation.h"
 #include "app/navigation/navigator_dialog.h"
 #include "app/state/input_recording.h"
@@ -14,18 +15,19 @@ namespace {
 constexpr double kFastFactor = 10.0;
 
 // Along the pipe by the mode; true when another pipe became current.
-bool moveAlong(PipeString& string, MoveMode mode, float d) {
+bool moveAlong(AppState& app, MoveMode mode, float d) {
+  PipeString& string = app.pipeString;
   switch (mode) {
     case MoveMode::kOverlay:
       moveOverlay(string, d);
       return false;
     case MoveMode::kAll: {
-      const bool changed = moveX(string, d);
+      const bool changed = moveX(string, d, askBeforeDropping(app));
       moveOverlay(string, d);
       return changed;
     }
     case MoveMode::kCurrent:
-      return moveX(string, d);
+      return moveX(string, d, askBeforeDropping(app));
   }
   return false;
 }
@@ -39,16 +41,16 @@ void applyPointer(AppState& app, MoveMode mode) {
   const auto dy = static_cast<float>(delta.dy);
   PipeString& string = app.pipeString;
   if (left && right) {
-    zoomBy(string, -dy);  // pointer down zooms out
+    zoomBy(app.view, -dy);  // pointer down zooms out
   } else if (left) {
-    rotate(string, dy, dx, 0.0F);
+    rotate(app.view, dy, dx, 0.0F);
   } else if (right) {
     switch (mode) {
       case MoveMode::kCurrent:
         rotateCurrent(string, dy);
         break;
       case MoveMode::kAll:
-        rotate(string, 0.0F, 0.0F, dy);
+        rotate(app.view, 0.0F, 0.0F, dy);
         break;
       case MoveMode::kOverlay:
         rotateOverlay(string, dy);
@@ -68,9 +70,9 @@ void navigationUpdate(AppState& app, double elapsedSeconds) {
   PipeString& string = app.pipeString;
   bool changed = false;
   if (isKeyHeld(app, platform::kKeyRight)) {
-    changed = moveAlong(string, settings.mode, static_cast<float>(settings.xSpeed * elapsedSeconds));
+    changed = moveAlong(app, settings.mode, static_cast<float>(settings.xSpeed * elapsedSeconds));
   } else if (isKeyHeld(app, platform::kKeyLeft)) {
-    changed = moveAlong(string, settings.mode, static_cast<float>(-settings.xSpeed * elapsedSeconds));
+    changed = moveAlong(app, settings.mode, static_cast<float>(-settings.xSpeed * elapsedSeconds));
   }
   if (isKeyHeld(app, platform::kKeyUp)) {
     turnY(string, static_cast<float>(settings.ySpeed * elapsedSeconds));

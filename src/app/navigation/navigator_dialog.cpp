@@ -6,6 +6,7 @@
 
 #include "app/dialogs/help_dialogs.h"
 #include "app/document/open_data_file.h"
+#include "app/document/pipe_writing.h"
 #include "app/navigation/navigation.h"
 #include "app/navigation/navigation_update.h"
 #include "app/state/input_recording.h"
@@ -63,7 +64,7 @@ void scrollTo(AppState& app, const platform::Dialog& dialog) {
 template <typename Step>
 void stepPipes(AppState& app, Step step) {
   if (app.pleaseWait) app.pleaseWait->show();
-  step(app.pipeString);
+  step(app.pipeString, askBeforeDropping(app));
   if (app.pleaseWait) app.pleaseWait->hide();
   followPipeChange(app);
 }
@@ -76,14 +77,15 @@ void browse(AppState& app, BrowseDirection direction) {
 void onCommand(AppState& app, const platform::Dialog& dialog, int id) {
   switch (id) {
     case kNavPreviousPipe:
-      stepPipes(app, [](PipeString& string) { string.previousPipe(); });
+      stepPipes(app, [](PipeString& string, const DropCheck& mayDrop) { string.previousPipe(mayDrop); });
       break;
     case kNavNextPipe:
-      stepPipes(app, [](PipeString& string) { string.nextPipe(); });
+      stepPipes(app, [](PipeString& string, const DropCheck& mayDrop) { string.nextPipe(mayDrop); });
       break;
     case kNavJump: {
       const int number = dialog.intValue(kNavJumpNumber);
-      stepPipes(app, [number](PipeString& string) { string.jumpTo(number); });
+      stepPipes(app,
+                [number](PipeString& string, const DropCheck& mayDrop) { string.jumpTo(number, mayDrop); });
       break;
     }
     case kNavPreviousFile:

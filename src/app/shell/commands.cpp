@@ -79,13 +79,13 @@ void chooseView(AppState& app, const DrawCommand& draw) {
   if (Is3DViewMode(draw.viewMode)) initPanelGl(app, kPipeViewPanel);
   switch (draw.zoom) {
     case Zoom::k3D:
-      setZoom(app.pipeString, defaultDistance3D(app.pipeString));
+      setZoom(app.view, defaultDistance3D(app.pipeString));
       break;
     case Zoom::k2D:
-      setZoom(app.pipeString, defaultDistance2D(app.pipeString));
+      setZoom(app.view, defaultDistance2D(app.pipeString));
       break;
     case Zoom::kHalf2D:
-      setZoom(app.pipeString, defaultDistance2D(app.pipeString) / 2.0F);
+      setZoom(app.view, defaultDistance2D(app.pipeString) / 2.0F);
       break;
   }
 }
@@ -162,7 +162,7 @@ void runCommand(AppState& app, int commandId) {
       exitSequence(app);
       break;
     case kCmdMarkersStraight3D:
-      app.pipeString.viewToggle = app.pipeString.viewToggle > 0 ? 0 : 1;
+      app.view.straight = !app.view.straight;
       break;
     case kCmdControls:
       runMessageDialog(app, kDialogControls);

@@ -16,6 +16,8 @@
 #include "platform/platform.h"
 #include "render/maps/watermark_backdrop.h"
 #include "render/plots/plot_font.h"
+#include "render/scene/draw_caches.h"
+#include "render/scene/pipe_scene.h"
 
 namespace ductora {
 
@@ -75,6 +77,9 @@ struct AppState {
 
   // Main view
   ViewMode viewMode = ViewMode::kNone;
+  render::ViewValues view;
+  // The GL objects of the pipes drawn, in the pipe view's context.
+  render::DrawCaches drawCaches;
   bool sliceEnabled = false;
   std::string indicationPath;
 
@@ -88,6 +93,8 @@ struct AppState {
   CollapseChoices collapseChoices;
   // Draw Channels' choices, kept for the run.
   DrawChannelChoice drawChannels;
+  // rotationCount of the first raw sample of each revolution of the last merged wall build.
+  std::array<std::uint32_t, kMaxRevolutions> revolutionStartCounts{};
 };
 
 }  // namespace ductora

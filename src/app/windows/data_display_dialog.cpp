@@ -5,7 +5,6 @@
 
 #include "analysis/measures/pipe_measures.h"
 #include "app/dialogs/help_dialogs.h"
-#include "app/views/pipe_view_draw.h"
 #include "app/windows/data_display_edits.h"
 #include "resources/data_dialogs.h"
 #include "resources/shell_dialogs.h"
@@ -76,13 +75,10 @@ void runOperation(AppState& app, platform::Dialog& dialog, DataOperation operati
   edit.end = dialog.intValue(kDataEnd);
   edit.count = dialog.intValue(kDataCount);
   edit.fixedValue = dialog.numberValue(kDataFixedValue);
-  pipe->unsavedChanges = true;
+  pipe->edited();
   if (!ApplyDataEdit(*pipe, mode, edit)) return;
   // The measures and pictures made from the matrix follow the edit.
   ComputePipeMeasures(*pipe);
-  if (mode == DataMode::kOd) pipe->shapeEdited();
-  rebuildMapTexture(app, *pipe, mode == DataMode::kWall ? render::MapKind::kWall : render::MapKind::kOd);
-  if (pipe->idMatrix.present()) rebuildMapTexture(app, *pipe, render::MapKind::kId);
   showTable(app, dialog);
 }
 

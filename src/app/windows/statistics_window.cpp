@@ -8,7 +8,6 @@
 
 #include "analysis/measures/cursor_measures.h"
 #include "app/state/input_recording.h"
-#include "app/views/pipe_view_draw.h"
 #include "resources/statistics_dialogs.h"
 
 namespace ductora {
@@ -39,22 +38,15 @@ int wholeScale(float scale) {
                                      static_cast<float>(kMaxDisplayScale)));
 }
 
-template <typename Action>
-void withPleaseWait(AppState& app, Action action) {
-  if (app.pleaseWait) app.pleaseWait->show();
-  action();
-  if (app.pleaseWait) app.pleaseWait->hide();
-}
-
 // A slider let go where it was changes nothing to save.
 template <typename Value>
 void storeValue(PipeFile& pipe, Value& field, Value value) {
   if (field == value) return;
   field = value;
-  pipe.unsavedChanges = true;
+  pipe.edited();
 }
 
-// A released slider stores its limits in the current pipe and draws its map again.
+// A released slider stores its limits in the current pipe; the next frame draws its map again.
 void storeSlider(AppState& app, const platform::Dialog& dialog, int id) {
   PipeFile* pipe = app.pipeString.current();
   if (pipe == nullptr) return;
@@ -62,27 +54,18 @@ void storeSlider(AppState& app, const platform::Dialog& dialog, int id) {
   switch (id) {
     case kStatUpperOffset:
     case kStatLowerOffset:
-      withPleaseWait(app, [&] {
-        storeValue(*pipe, header.upperOdOffset,
-                   static_cast<std::int16_t>(dialog.sliderPosition(kStatUpperOffset)));
-        storeValue(*pipe, header.lowerOdOffset,
-                   static_cast<std::int16_t>(dialog.sliderPosition(kStatLowerOffset)));
-        rebuildMapTexture(app, *pipe, render::MapKind::kOd);
-      });
+      storeValue(*pipe, header.upperOdOffset,
+                 static_cast<std::int16_t>(dialog.sliderPosition(kStatUpperOffset)));
+      storeValue(*pipe, header.lowerOdOffset,
+                 static_cast<std::int16_t>(dialog.sliderPosition(kStatLowerOffset)));
       break;
     case kStatUpperWall:
     case kStatLowerWall:
-      withPleaseWait(app, [&] {
-        storeValue(*pipe, header.upperWall,
-                   static_cast<std::uint16_t>(dialog.sliderPosition(kStatUpperWall)));
-        storeValue(*pipe, header.lowerWall,
-                   static_cast<std::uint16_t>(dialog.sliderPosition(kStatLowerWall)));
-        rebuildMapTexture(app, *pipe, render::MapKind::kWall);
-      });
+      storeValue(*pipe, header.upperWall, static_cast<std::uint16_t>(dialog.sliderPosition(kStatUpperWall)));
+      storeValue(*pipe, header.lowerWall, static_cast<std::uint16_t>(dialog.sliderPosition(kStatLowerWall)));
       break;
     case kStatDisplayScale:
       storeValue(*pipe, header.displayScale, static_cast<float>(dialog.sliderPosition(kStatDisplayScale)));
-      pipe->shapeEdited();
       break;
     default:
       break;

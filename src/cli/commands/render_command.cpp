@@ -172,11 +172,11 @@ std::optional<Failure> chooseView(HeadlessProgram& program, const RenderOptions&
     runCommand(app, view.command);
   }
   PipeString& string = app.pipeString;
-  if (o.zoom) setZoom(string, static_cast<float>(*o.zoom));
-  if (o.roll) string.viewValues[kAxisZ] = static_cast<float>(*o.roll);
+  if (o.zoom) setZoom(app.view, static_cast<float>(*o.zoom));
+  if (o.roll) app.view.rotation[render::kAxisZ] = static_cast<float>(*o.roll);
   if (o.rotate) {
-    for (std::size_t axis = 0; axis < string.viewValues.size(); ++axis) {
-      string.viewValues[axis] = static_cast<float>((*o.rotate)[axis]);
+    for (std::size_t axis = 0; axis < app.view.rotation.size(); ++axis) {
+      app.view.rotation[axis] = static_cast<float>((*o.rotate)[axis]);
     }
   }
   if (o.straight) {
@@ -200,7 +200,7 @@ PressureSettings pressureSettings(const RenderOptions& o) {
 void setDisplayScale(PipeString& string, double scale) {
   PipeFile& current = *string.current();
   current.header.displayScale = static_cast<float>(scale);
-  current.shapeEdited();
+  current.changed();
 }
 
 int runRender(const RenderOptions& o) {

@@ -1,6 +1,7 @@
 #include "data/format/pipe_file.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace ductora {
 
@@ -23,6 +24,17 @@ void OdChannel::copyHeadFrom(const OdChannel& other) {
   inchesPerCount = other.inchesPerCount;
 }
 
+namespace {
+
+std::uint64_t nextPipeId() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
+}  // namespace
+
+PipeFile::PipeFile() : id(nextPipeId()) {}
+
 PipeFile::PipeFile(const PipeFile& other)
     : path(other.path),
       rawSource(other.rawSource),
@@ -41,7 +53,8 @@ PipeFile::PipeFile(const PipeFile& other)
       dataPresent(other.dataPresent),
       collapseSelections(other.collapseSelections),
       yieldStrength(other.yieldStrength),
-      shapeRevision(other.shapeRevision),
+      id(nextPipeId()),
+      revision(other.revision),
       unsavedChanges(other.unsavedChanges) {
   // Raw samples are reloaded from the file on demand; a copy carries only the channel heads.
   for (std::size_t i = 0; i + 1 < kWallChannelSlots; ++i) {
@@ -98,6 +111,11 @@ void PipeFile::reduceWallStart(std::uint32_t counts) {
   constexpr auto kLevelWithOd = static_cast<std::uint32_t>(kWallStartOriginInches * kCountsPerInch + 0.5);
   const std::uint32_t from = wallStartCounts != 0 ? wallStartCounts : kLevelWithOd;
   editWallStartCounts(from > counts ? from - counts : 1);
+}
+
+void PipeFile::dropRawSamples() {
+  freeRevolutions();
+  wallChannels[kRawDisplayChannel] = WallChannel{};
 }
 
 void PipeFile::freeRevolutions() {

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -195,26 +194,15 @@ enum DataPresentIndex : std::size_t {
 };
 using DataPresentFlags = std::array<std::uint8_t, 10>;
 
-// Names of the pipe's map textures in the pipe view's GL context; 0 where there is none.
-struct MapTextures {
-  std::uint32_t wall = 0;
-  std::uint32_t od = 0;
-  std::uint32_t id = 0;
-
-  bool empty() const { return wall == 0 && od == 0 && id == 0; }
-};
-
-// What the renderer derives from a record and keeps with it; the renderer defines it.
-struct PipeDrawCache;
-
 // View state values kept per pipe: its own position offset and rotations (degrees).
 enum ViewStateIndex : std::size_t { kCursorPosition = 0, kRotationX = 1, kRotationY = 2, kRotationZ = 3 };
 
-// One inspected pipe. Copies are deep, except that the raw revolution lists are not copied:
-// a copy carries the channel heads only (see the copy constructor).
+// One inspected pipe, data only. Copies are deep, except that the raw revolution lists are not
+// copied: a copy carries the channel heads only (see the copy constructor). A copy is another
+// pipe with an id of its own; a move keeps the id.
 class PipeFile {
  public:
-  PipeFile() = default;
+  PipeFile();
   PipeFile(const PipeFile& other);
   PipeFile& operator=(const PipeFile& other);
   PipeFile(PipeFile&&) noexcept = default;
@@ -242,17 +230,16 @@ class PipeFile {
   DataPresentFlags dataPresent{};
   std::array<std::uint32_t, 5> collapseSelections{};
   double yieldStrength = 0.0;
-  // A copy has none: textures belong to the one record that made them.
-  MapTextures mapTextures;
-  // Counts the edits of what the pipe's 3D shape is drawn from: the OD matrix, the nominal OD,
-  // the display scale and the rotation flag. Every such edit calls shapeEdited(), so that what
-  // the renderer keeps from them is made again.
-  std::uint64_t shapeRevision = 0;
-  // Edited since it was read or last saved over its own path. Whoever edits the record sets it;
-  // a successful save clears it.
+  // Unique among the records of a run and never reused, so what others keep for a pipe (its
+  // textures, its windows' readouts) is keyed by it rather than by an address a freed record
+  // may pass on.
+  std::uint64_t id = 0;
+  // Counts the changes of the record's contents: reading, measuring, rebuilding and every edit
+  // call changed() or edited(), so whatever was derived from an older revision is made again.
+  std::uint64_t revision = 0;
+  // Edited since it was read or last saved over its own path. Whoever edits the record sets it
+  // through edited(); a successful save clears it.
   bool unsavedChanges = false;
-  // Filled while drawing, so kept even on a const record; a copy has none.
-  mutable std::shared_ptr<PipeDrawCache> drawCache;
 
   // Display state derived from the header: counter-clockwise rotation mirrors the
   // circumference, "away" mirrors the length.
@@ -263,7 +250,12 @@ class PipeFile {
   float pipeLength() const;
   float cursorPosition() const { return viewState[kCursorPosition]; }
   float rotationZ() const { return viewState[kRotationZ]; }
-  void shapeEdited() { ++shapeRevision; }
+  void changed() { ++revision; }
+  // An operator's edit: a change that is not saved yet.
+  void edited() {
+    changed();
+    unsavedChanges = true;
+  }
   // Moves the cursor by delta inches, clamped to [0, pipe length].
   void moveCursor(float delta);
 
@@ -278,6 +270,8 @@ class PipeFile {
 
   // Frees every raw revolution list of every channel.
   void freeRevolutions();
+  // Leaves what a copy carries of the channels: the heads of the four wall and two OD channels.
+  void dropRawSamples();
 };
 
 }  // namespace ductora

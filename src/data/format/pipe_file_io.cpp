@@ -232,7 +232,7 @@ PipeReadResult readPipeFile(PipeFile& pipe, InputFile& file) {
   }
   result.truncated = scanner.truncated();
   result.malformed = scanner.malformed();
-  pipe.shapeEdited();
+  pipe.changed();
   return result;
 }
 

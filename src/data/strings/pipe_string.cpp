@@ -15,7 +15,7 @@ namespace {
 bool contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
 StringOpenResult refusal(std::string error, std::vector<std::string> warnings = {}) {
-  return {false, std::move(error), std::move(warnings)};
+  return {false, false, std::move(error), std::move(warnings)};
 }
 
 std::string fullStringError() {
@@ -48,7 +48,7 @@ StringOpenResult PipeString::openList(const std::string& path) {
   if (room == 0) {
     return refusal(fullStringError());
   }
-  StringOpenResult result{true, {}, std::move(list.warnings)};
+  StringOpenResult result{true, false, {}, std::move(list.warnings)};
   if (list.names.size() > room) {
     list.names.resize(room);
     result.warnings.push_back("only the first " + std::to_string(kMaxStringNames) +
@@ -82,17 +82,14 @@ StringOpenResult PipeString::openPipe(const std::string& path) {
     loadAtBack(path, index);
   }
   reset();
-  return {true, {}, {}};
+  return {true, true, {}, {}};
 }
 
 void PipeString::clear() {
-  for (PipeFile& pipe : loaded_) {
-    release(pipe);
-  }
   loaded_.clear();
   current_ = loaded_.end();
-  drop(overlay_);
-  drop(thirdPipe);
+  overlay_.reset();
+  thirdPipe.reset();
   failed_.clear();
   damaged_.clear();
 }
@@ -101,8 +98,6 @@ void PipeString::reset() {
   currentOffset_ = 0.0F;
   position = 0.0F;
   angle = 0.0F;
-  viewValues = {};
-  depth = 0.0F;
   if (loaded_.empty()) {
     names_.clear();
     currentIndex_ = 0;
@@ -118,44 +113,40 @@ bool PipeString::loadOverlay(const std::string& path) {
   if (!pipe) {
     return false;
   }
-  drop(overlay_);
-  overlay_ = std::make_unique<PipeFile>(std::as_const(*pipe));
+  overlay_ = std::make_unique<PipeFile>(std::move(*pipe));
   return true;
 }
 
-void PipeString::setOverlay(PipeFile pipe) {
-  drop(overlay_);
-  overlay_ = std::make_unique<PipeFile>(std::move(pipe));
-}
+void PipeString::setOverlay(PipeFile pipe) { overlay_ = std::make_unique<PipeFile>(std::move(pipe)); }
 
-int PipeString::moveBy(float delta) {
+int PipeString::moveBy(float delta, const DropCheck& mayDrop) {
   if (!std::isfinite(delta)) {
     return 0;
   }
   position += delta;
   if (position < 0.0F) {
-    const std::optional<int> moved = stepPrevious();
+    const std::optional<int> moved = stepPrevious(mayDrop);
     if (!moved) position = 0.0F;
     return moved.value_or(0);
   }
   const float length = currentLength();
   if (position > length) {
     position = length;
-    return stepNext().value_or(0);
+    return stepNext(mayDrop).value_or(0);
   }
   return 0;
 }
 
-int PipeString::nextPipe() { return stepNext().value_or(0); }
+int PipeString::nextPipe(const DropCheck& mayDrop) { return stepNext(mayDrop).value_or(0); }
 
-int PipeString::previousPipe() {
-  const std::optional<int> moved = stepPrevious();
+int PipeString::previousPipe(const DropCheck& mayDrop) {
+  const std::optional<int> moved = stepPrevious(mayDrop);
   if (!moved) return 0;
   position = 0.0F;
   return *moved;
 }
 
-std::optional<int> PipeString::stepNext() {
+std::optional<int> PipeString::stepNext(const DropCheck& mayDrop) {
   if (!hasCurrent() || currentIndex_ + std::size_t{1} >= names_.size()) {
     position = currentLength();
     return 0;
@@ -163,7 +154,7 @@ std::optional<int> PipeString::stepNext() {
   const std::uint32_t tail = loaded_.back().stringIndex;
   const bool loadTail = tail + std::size_t{1} < names_.size();
   const bool dropHead = loadTail ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
-  if (dropHead && !mayDrop(loaded_.front())) {
+  if (dropHead && !mayDropPipe(loaded_.front(), mayDrop)) {
     return std::nullopt;
   }
   if (loadTail) {
@@ -175,13 +166,12 @@ std::optional<int> PipeString::stepNext() {
   position = 0.0F;
   if (dropHead) {
     currentOffset_ -= loaded_.front().pipeLength();
-    release(loaded_.front());
     loaded_.pop_front();
   }
   return 1;
 }
 
-std::optional<int> PipeString::stepPrevious() {
+std::optional<int> PipeString::stepPrevious(const DropCheck& mayDrop) {
   if (!hasCurrent() || currentIndex_ == 0) {
     position = 0.0F;
     return 0;
@@ -189,7 +179,7 @@ std::optional<int> PipeString::stepPrevious() {
   const std::uint32_t head = loaded_.front().stringIndex;
   const bool loadHead = head != 0;
   const bool dropTail = loadHead ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
-  if (dropTail && !mayDrop(loaded_.back())) {
+  if (dropTail && !mayDropPipe(loaded_.back(), mayDrop)) {
     return std::nullopt;
   }
   if (loadHead) {
@@ -201,14 +191,13 @@ std::optional<int> PipeString::stepPrevious() {
   currentOffset_ -= current_->pipeLength();
   position = current_->pipeLength();
   if (dropTail) {
-    release(loaded_.back());
     loaded_.pop_back();
   }
   return -1;
 }
 
-bool PipeString::jumpTo(std::int64_t pipeNumber) {
-  if (names_.empty() || !mayDropLoaded()) {
+bool PipeString::jumpTo(std::int64_t pipeNumber, const DropCheck& mayDrop) {
+  if (names_.empty() || !mayDropLoaded(mayDrop)) {
     return false;
   }
   const auto count = static_cast<std::int64_t>(names_.size());
@@ -266,15 +255,17 @@ std::optional<std::string> PipeString::browseFolder(BrowseDirection direction) c
   return (folder / *std::next(found)).string();
 }
 
-bool PipeString::mayDropLoaded() {
-  return std::ranges::all_of(loaded_, [this](PipeFile& pipe) { return mayDrop(pipe); });
+bool PipeString::mayDropLoaded(const DropCheck& mayDrop) {
+  return std::ranges::all_of(loaded_, [&mayDrop](PipeFile& pipe) { return mayDropPipe(pipe, mayDrop); });
 }
 
 bool PipeString::hasUnsavedChanges() const {
   return std::ranges::any_of(loaded_, [](const PipeFile& pipe) { return pipe.unsavedChanges; });
 }
 
-bool PipeString::mayDrop(PipeFile& pipe) { return !pipe.unsavedChanges || !confirmDrop || confirmDrop(pipe); }
+bool PipeString::mayDropPipe(PipeFile& pipe, const DropCheck& mayDrop) {
+  return !pipe.unsavedChanges || !mayDrop || mayDrop(pipe);
+}
 
 float PipeString::currentLength() const {
   if (!hasCurrent()) {
@@ -297,10 +288,10 @@ void PipeString::loadAtFront(const std::string& path, std::uint32_t index) {
 }
 
 void PipeString::loadAt(Node where, const std::string& path, std::uint32_t index) {
-  const std::optional<PipeFile> pipe = read(path);
+  std::optional<PipeFile> pipe = read(path);
   // An unreadable file keeps its place in the string as an empty pipe.
   if (!pipe) failed_.push_back(path);
-  const Node placed = pipe ? loaded_.insert(where, *pipe) : loaded_.emplace(where);
+  const Node placed = pipe ? loaded_.insert(where, std::move(*pipe)) : loaded_.emplace(where);
   placed->stringIndex = index;
 }
 
@@ -310,6 +301,9 @@ std::optional<PipeFile> PipeString::read(const std::string& path) {
   const PipeReadResult result = loader_(pipe, path);
   if (!result.opened) return std::nullopt;
   if (result.truncated || result.malformed) damaged_.push_back(path);
+  // Raw samples are read back from the file when a build or a save needs them; a string keeps
+  // the channel heads only.
+  pipe.dropRawSamples();
   return pipe;
 }
 
@@ -333,17 +327,12 @@ void PipeString::forEachPipe(const std::function<void(PipeFile&)>& visit) {
   }
 }
 
-void PipeString::release(PipeFile& pipe) {
-  if (releaseTextures) {
-    releaseTextures(pipe);
-  }
-}
-
-void PipeString::drop(std::unique_ptr<PipeFile>& pipe) {
-  if (pipe) {
-    release(*pipe);
-    pipe.reset();
-  }
+std::vector<std::uint64_t> PipeString::pipeIds() const {
+  std::vector<std::uint64_t> ids;
+  for (const PipeFile& pipe : loaded_) ids.push_back(pipe.id);
+  if (overlay_) ids.push_back(overlay_->id);
+  if (thirdPipe) ids.push_back(thirdPipe->id);
+  return ids;
 }
 
 }  // namespace ductora

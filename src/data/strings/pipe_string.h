@@ -20,16 +20,15 @@ namespace ductora {
 // computes the measures; the data layer cannot call it directly.
 using PipeLoader = std::function<PipeReadResult(PipeFile&, const std::string&)>;
 
-// What the renderer keeps with the string; the renderer defines it.
-struct StringDrawCache;
-
 enum class BrowseDirection { kPrevious, kNext };
 
-// Indices of the view's rotations.
-enum ViewAxis : std::size_t { kAxisX = 0, kAxisY = 1, kAxisZ = 2 };
+// Asked before a loaded pipe with unsaved changes leaves memory, so its edits are not lost
+// unseen; false keeps it and the move does not happen. Without one such pipes are dropped.
+using DropCheck = std::function<bool(PipeFile&)>;
 
 struct StringOpenResult {
   bool ok = false;
+  bool reset = false;                 // the cursor went back to the first loaded pipe
   std::string error;                  // why nothing was opened; the string is then unchanged
   std::vector<std::string> warnings;  // list file lines that were skipped, names beyond the limit
 };
@@ -37,13 +36,13 @@ struct StringOpenResult {
 // The string of pipes inspected in one job: the names of its pipe files, a window of loaded
 // records around the current pipe, an optional overlay pipe and the cursor. Loaded pipes are
 // kept in ascending string index; their string indices are consecutive and the current pipe's
-// index is currentIndex().
+// index is currentIndex(). Data only: what others keep for a pipe they key by its id, and a
+// pipe that left memory is simply no longer among forEachPipe's.
 class PipeString {
  public:
   // At most this many pipes stay loaded behind and ahead of the current one.
   static constexpr std::uint32_t kWindowRadius = 4;
   static constexpr std::size_t kMaxLoadedPipes = 2 * kWindowRadius + 1;
-  static constexpr std::size_t kMaxIndications = 3000;
 
   explicit PipeString(PipeLoader loader);
   PipeString(const PipeString&) = delete;
@@ -56,7 +55,7 @@ class PipeString {
   // Drops every loaded pipe, the overlay and the third pipe, leaving no current pipe. The names
   // stay; unreported failed names are discarded.
   void clear();
-  // Zeroes the cursor, view values and current offset. With pipes loaded the first one becomes
+  // Zeroes the cursor and current offset. With pipes loaded the first one becomes
   // current; without, the names are emptied too.
   void reset();
   // Replaces the overlay. A file that cannot be read leaves the previous overlay in place and
@@ -66,16 +65,16 @@ class PipeString {
   void setOverlay(PipeFile pipe);
 
   // Travel along the string: returns 1 or -1 when the current pipe changed, 0 otherwise. A step
-  // that would drop a pipe with unsaved changes asks confirmDrop first; refused, nothing moves
+  // that would drop a pipe with unsaved changes asks mayDrop first; refused, nothing moves
   // beyond the current pipe's ends.
-  int moveBy(float delta);
-  int nextPipe();
-  int previousPipe();  // the far end is not kept: the cursor goes to the start
+  int moveBy(float delta, const DropCheck& mayDrop = {});
+  int nextPipe(const DropCheck& mayDrop = {});
+  int previousPipe(const DropCheck& mayDrop = {});  // the far end is not kept: the cursor goes to the start
   // Pipe numbers count from 1 and are clamped to the string. False without names, or when a
   // loaded pipe with unsaved changes may not be dropped.
-  bool jumpTo(std::int64_t pipeNumber);
-  // Asks confirmDrop about every loaded pipe with unsaved changes; false as soon as one must stay.
-  bool mayDropLoaded();
+  bool jumpTo(std::int64_t pipeNumber, const DropCheck& mayDrop = {});
+  // Asks mayDrop about every loaded pipe with unsaved changes; false as soon as one must stay.
+  bool mayDropLoaded(const DropCheck& mayDrop);
   bool hasUnsavedChanges() const;
   // The pipe file next to the current pipe's file among the "*.kqvw" files of its folder,
   // sorted by name; the caller opens it. None at either end of the folder, or when the current
@@ -92,6 +91,7 @@ class PipeString {
   std::list<PipeFile>& loadedPipes() { return loaded_; }
   // Every pipe in memory: the loaded ones, the overlay and the third pipe.
   void forEachPipe(const std::function<void(PipeFile&)>& visit);
+  std::vector<std::uint64_t> pipeIds() const;
   const std::vector<std::string>& names() const { return names_; }
   std::uint32_t nameCount() const { return static_cast<std::uint32_t>(names_.size()); }
   std::uint32_t currentIndex() const { return currentIndex_; }
@@ -106,25 +106,11 @@ class PipeString {
   // such a pipe holds what could be read.
   std::vector<std::string> takeDamagedNames();
 
-  // Navigation and view state, written freely by navigation and views.
-  float position = 0.0F;              // inches along the current pipe
-  float angle = 0.0F;                 // degrees around the pipe
-  std::array<float, 3> viewValues{};  // the view's rotations about x, y and z (the roll), degrees
-  float depth = 0.0F;
-  std::uint8_t viewToggle = 0;
-  std::array<float, kMaxIndications> indicationPositions{};
-  std::array<float, kMaxIndications> indicationAngles{};
-  // rotationCount of the first raw sample of each wall matrix revolution.
-  std::array<std::uint32_t, kMaxRevolutions> revolutionStartCounts{};
+  // The cursor, written freely by navigation.
+  float position = 0.0F;  // inches along the current pipe
+  float angle = 0.0F;     // degrees around the pipe
   // A further pipe slot; clear() drops it.
   std::unique_ptr<PipeFile> thirdPipe;
-  // Called before a pipe leaves memory, so the renderer can free its textures.
-  std::function<void(PipeFile&)> releaseTextures;
-  // Asked before a loaded pipe with unsaved changes leaves memory, so its edits are not lost
-  // unseen; false keeps it and the move does not happen. Without it such pipes are dropped.
-  std::function<bool(PipeFile&)> confirmDrop;
-  // The marker quadric and the indication circles, filled while drawing.
-  mutable std::shared_ptr<StringDrawCache> drawCache;
 
  private:
   using Node = std::list<PipeFile>::iterator;
@@ -133,16 +119,14 @@ class PipeString {
   StringOpenResult openList(const std::string& path);
   StringOpenResult openPipe(const std::string& path);
   // Empty when a pipe the step would drop had to stay.
-  std::optional<int> stepNext();
-  std::optional<int> stepPrevious();
-  bool mayDrop(PipeFile& pipe);
+  std::optional<int> stepNext(const DropCheck& mayDrop);
+  std::optional<int> stepPrevious(const DropCheck& mayDrop);
+  static bool mayDropPipe(PipeFile& pipe, const DropCheck& mayDrop);
   void loadAtBack(const std::string& path, std::uint32_t index);
   void loadAtFront(const std::string& path, std::uint32_t index);
   void loadAt(Node where, const std::string& path, std::uint32_t index);
   std::optional<PipeFile> read(const std::string& path);
   void loadAhead();
-  void release(PipeFile& pipe);
-  void drop(std::unique_ptr<PipeFile>& pipe);
 
   PipeLoader loader_;
   std::list<PipeFile> loaded_;

@@ -7,7 +7,6 @@
 
 #include "render/gl/view_volume.h"
 #include "render/maps/map_views.h"
-#include "render/pipe3d/draw_caches.h"
 
 namespace ductora::render {
 namespace {
@@ -65,14 +64,14 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
   if (texturing) glEnable(GL_TEXTURE_2D);
 }
 
-void DrawIndicationView(const PipeString& string, const std::string& indicationPath) {
-  DrawSingleMapView(string, MapKind::kWall);
-  const IndicationRecords& records = DrawCacheOf(string).indications.Records(indicationPath);
-  DrawMapChain(string, [&records](const PipeFile& pipe, const MapCursor& cursor) {
+void DrawIndicationView(const PipeScene& scene, const std::string& indicationPath) {
+  DrawSingleMapView(scene, MapKind::kWall);
+  const IndicationRecords& records = scene.caches.Indications().Records(indicationPath);
+  DrawMapChain(scene, [&records](const PipeFile& pipe, const MapCursor& cursor) {
     DrawIndicationCircles(pipe, records, cursor);
   });
   // Again, so the map's lines stand over the circles; the maps themselves fail the depth test.
-  DrawSingleMapView(string, MapKind::kWall);
+  DrawSingleMapView(scene, MapKind::kWall);
 }
 
 }  // namespace ductora::render

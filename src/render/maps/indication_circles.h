@@ -3,8 +3,8 @@
 #include <string>
 
 #include "data/indications/indication_file.h"
-#include "data/strings/pipe_string.h"
 #include "render/maps/maps.h"
+#include "render/scene/pipe_scene.h"
 
 namespace ductora::render {
 
@@ -16,6 +16,6 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
 
 // The indication view: "2D Wall", the circles of the file at indicationPath on every loaded pipe,
 // then "2D Wall" again. The file is read again only after it changed.
-void DrawIndicationView(const PipeString& string, const std::string& indicationPath);
+void DrawIndicationView(const PipeScene& scene, const std::string& indicationPath);
 
 }  // namespace ductora::render

@@ -6,27 +6,40 @@
 namespace ductora::render {
 namespace {
 
-void Replace(std::uint32_t& name, const GrayImage& image) {
+GrayImage ImageOf(const PipeFile& pipe, MapKind kind) {
+  switch (kind) {
+    case MapKind::kWall:
+      return WallGrayImage(pipe);
+    case MapKind::kOd:
+      return OdGrayImage(pipe);
+    case MapKind::kId:
+      return IdGrayImage(pipe);
+  }
+  return {};
+}
+
+void Replace(std::uint32_t& name, const PipeFile& pipe, MapKind kind) {
   DeleteTexture(name);
-  if (!image.empty()) name = UploadGrayTexture(image, true);
+  name = MakeMapTexture(pipe, kind);
 }
 
 }  // namespace
 
-void BuildWallMapTexture(PipeFile& pipe) { Replace(pipe.mapTextures.wall, WallGrayImage(pipe)); }
-void BuildOdMapTexture(PipeFile& pipe) { Replace(pipe.mapTextures.od, OdGrayImage(pipe)); }
-void BuildIdMapTexture(PipeFile& pipe) { Replace(pipe.mapTextures.id, IdGrayImage(pipe)); }
-
-void BuildMissingMapTextures(PipeFile& pipe) {
-  if (pipe.mapTextures.wall == 0 && pipe.wallMatrix.present()) BuildWallMapTexture(pipe);
-  if (pipe.mapTextures.od == 0 && pipe.odMatrix.present()) BuildOdMapTexture(pipe);
-  if (pipe.mapTextures.id == 0 && pipe.idMatrix.present()) BuildIdMapTexture(pipe);
+std::uint32_t MakeMapTexture(const PipeFile& pipe, MapKind kind) {
+  const GrayImage image = ImageOf(pipe, kind);
+  return image.empty() ? 0 : UploadGrayTexture(image, true);
 }
 
-void ReleaseMapTextures(PipeFile& pipe) {
-  DeleteTexture(pipe.mapTextures.wall);
-  DeleteTexture(pipe.mapTextures.od);
-  DeleteTexture(pipe.mapTextures.id);
+void ReplaceMapTextures(MapTextures& textures, const PipeFile& pipe) {
+  Replace(textures.wall, pipe, MapKind::kWall);
+  Replace(textures.od, pipe, MapKind::kOd);
+  Replace(textures.id, pipe, MapKind::kId);
+}
+
+void ReleaseMapTextures(MapTextures& textures) {
+  DeleteTexture(textures.wall);
+  DeleteTexture(textures.od);
+  DeleteTexture(textures.id);
 }
 
 }  // namespace ductora::render

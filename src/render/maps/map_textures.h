@@ -1,16 +1,15 @@
 #pragma once
 
 #include "data/format/pipe_file.h"
+#include "render/maps/maps.h"
 
 namespace ductora::render {
 
-// A pipe's gray-scale map textures, made in the current GL context: the pipe view's. Each
-// replaces the pipe's texture of that kind; a pipe without the matrix ends up with none.
-void BuildWallMapTexture(PipeFile& pipe);
-void BuildOdMapTexture(PipeFile& pipe);
-void BuildIdMapTexture(PipeFile& pipe);
-// The textures a newly loaded pipe still lacks; nothing for a pipe that has them all.
-void BuildMissingMapTextures(PipeFile& pipe);
-void ReleaseMapTextures(PipeFile& pipe);
+// A gray-scale map texture of the pipe, made in the current GL context; 0 for a pipe without
+// that matrix.
+std::uint32_t MakeMapTexture(const PipeFile& pipe, MapKind kind);
+// Replaces every texture of the set with one made from the pipe as it is now.
+void ReplaceMapTextures(MapTextures& textures, const PipeFile& pipe);
+void ReleaseMapTextures(MapTextures& textures);
 
 }  // namespace ductora::render

@@ -5,7 +5,7 @@
 namespace ductora::render {
 namespace {
 
-float Scroll(const PipeString& string) { return -string.viewValues[kAxisZ] / 360.0F; }
+float Scroll(const ViewValues& view) { return -view.rotation[kAxisZ] / 360.0F; }
 
 // How far the next pipe starts after this one.
 float AdvanceLength(const PipeFile& pipe) { return pipe.pipeLength(); }
@@ -14,10 +14,11 @@ float OdLength(const PipeFile& pipe) { return pipe.odMatrix.length; }
 void Tint() { glColor4f(1.0F, 1.0F, 1.0F, 0.5F); }
 
 // The loaded pipes end to end; `between` runs inside the view's frame after the chain.
-void DrawChain(const PipeString& string, float (*advance)(const PipeFile&), const SlotDraw& drawSlot,
+void DrawChain(const PipeScene& scene, float (*advance)(const PipeFile&), const SlotDraw& drawSlot,
                const std::function<void()>& between = {}) {
+  const PipeString& string = scene.string;
   glPushMatrix();
-  glTranslatef(0.0F, 0.0F, string.depth);
+  glTranslatef(0.0F, 0.0F, scene.view.depth);
   glRotatef(-90.0F, 0.0F, 1.0F, 0.0F);  // the pipe axis across the screen
   glPushMatrix();
   float offset = string.position + string.currentOffset();
@@ -25,7 +26,7 @@ void DrawChain(const PipeString& string, float (*advance)(const PipeFile&), cons
     glTranslatef(0.0F, 0.0F, offset);
     Tint();
     drawSlot(pipe,
-             {string.position, string.angle, Scroll(string), pipe.stringIndex == string.currentIndex()});
+             {string.position, string.angle, Scroll(scene.view), pipe.stringIndex == string.currentIndex()});
     offset = -advance(pipe);
   }
   glPopMatrix();
@@ -33,38 +34,46 @@ void DrawChain(const PipeString& string, float (*advance)(const PipeFile&), cons
   glPopMatrix();
 }
 
-void DrawShifted(const PipeFile& pipe, MapKind kind, const MapCursor& cursor, float y) {
+void DrawMapOf(const PipeScene& scene, const PipeFile& pipe, MapKind kind, const MapCursor& cursor) {
+  DrawMap(pipe, kind, scene.caches.TexturesOf(pipe).Of(kind), cursor);
+}
+
+void DrawShifted(const PipeScene& scene, const PipeFile& pipe, MapKind kind, const MapCursor& cursor,
+                 float y) {
   glPushMatrix();
   glTranslatef(0.0F, y, 0.0F);
   Tint();
-  DrawMap(pipe, kind, cursor);
+  DrawMapOf(scene, pipe, kind, cursor);
   glPopMatrix();
 }
 
 }  // namespace
 
-void DrawSingleMapView(const PipeString& string, MapKind kind) {
-  DrawChain(string, kind == MapKind::kOd ? OdLength : AdvanceLength,
-            [kind](const PipeFile& pipe, const MapCursor& cursor) { DrawMap(pipe, kind, cursor); });
+void DrawSingleMapView(const PipeScene& scene, MapKind kind) {
+  DrawChain(scene, kind == MapKind::kOd ? OdLength : AdvanceLength,
+            [&scene, kind](const PipeFile& pipe, const MapCursor& cursor) {
+              DrawMapOf(scene, pipe, kind, cursor);
+            });
 }
 
-void DrawMapChain(const PipeString& string, const SlotDraw& drawSlot) {
-  DrawChain(string, AdvanceLength, drawSlot);
+void DrawMapChain(const PipeScene& scene, const SlotDraw& drawSlot) {
+  DrawChain(scene, AdvanceLength, drawSlot);
 }
 
-void DrawMapPairView(const PipeString& string, MapKind lower, MapKind upper) {
-  DrawChain(string, OdLength, [lower, upper](const PipeFile& pipe, const MapCursor& cursor) {
+void DrawMapPairView(const PipeScene& scene, MapKind lower, MapKind upper) {
+  DrawChain(scene, OdLength, [&scene, lower, upper](const PipeFile& pipe, const MapCursor& cursor) {
     const float c = MapCircumference(pipe);
-    DrawShifted(pipe, lower, cursor, -2.2F * c);
-    DrawShifted(pipe, upper, cursor, 2.2F * c);
+    DrawShifted(scene, pipe, lower, cursor, -2.2F * c);
+    DrawShifted(scene, pipe, upper, cursor, 2.2F * c);
   });
 }
 
-void DrawOverlayView(const PipeString& string, MapKind kind, OverlayArrangement arrangement) {
+void DrawOverlayView(const PipeScene& scene, MapKind kind, OverlayArrangement arrangement) {
+  const PipeString& string = scene.string;
   const PipeFile* overlay = string.overlay();
   const bool top = arrangement == OverlayArrangement::kTop && overlay != nullptr;
-  const auto drawSlot = [kind, top](const PipeFile& pipe, const MapCursor& cursor) {
-    DrawShifted(pipe, kind, cursor, top ? -2.05F * MapCircumference(pipe) : 0.0F);
+  const auto drawSlot = [&scene, kind, top](const PipeFile& pipe, const MapCursor& cursor) {
+    DrawShifted(scene, pipe, kind, cursor, top ? -2.05F * MapCircumference(pipe) : 0.0F);
   };
   // The overlay keeps its own place: it is not moved by the chain's offsets.
   const auto drawOverlay = [&] {
@@ -80,11 +89,12 @@ void DrawOverlayView(const PipeString& string, MapKind kind, OverlayArrangement 
     // In the Left arrangement the overlay lies in the plane of the string's maps: an equal depth
     // must not hide it behind them.
     glDepthFunc(GL_LEQUAL);
-    DrawMap(*overlay, kind, {overlay->cursorPosition(), OverlayAngle(string), Scroll(string), true});
+    DrawMapOf(scene, *overlay, kind,
+              {overlay->cursorPosition(), OverlayAngle(string), Scroll(scene.view), true});
     glDepthFunc(GL_LESS);
     glPopMatrix();
   };
-  DrawChain(string, AdvanceLength, drawSlot, drawOverlay);
+  DrawChain(scene, AdvanceLength, drawSlot, drawOverlay);
 }
 
 float OverlayAngle(const PipeString& string) {

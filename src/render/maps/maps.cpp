@@ -7,9 +7,8 @@
 namespace ductora::render {
 namespace {
 
-// What a map is drawn from.
+// What a map is drawn from besides its texture.
 struct MapSource {
-  std::uint32_t texture = 0;
   float length = 0.0F;
   double wallStart = 0.0;  // only the wall map starts where the wall data start
   bool present = false;
@@ -18,11 +17,11 @@ struct MapSource {
 MapSource SourceOf(const PipeFile& pipe, MapKind kind) {
   switch (kind) {
     case MapKind::kWall:
-      return {pipe.mapTextures.wall, pipe.wallMatrix.length, pipe.wallStart, pipe.wallMatrix.present()};
+      return {pipe.wallMatrix.length, pipe.wallStart, pipe.wallMatrix.present()};
     case MapKind::kOd:
-      return {pipe.mapTextures.od, pipe.odMatrix.length, 0.0, pipe.odMatrix.present()};
+      return {pipe.odMatrix.length, 0.0, pipe.odMatrix.present()};
     case MapKind::kId:
-      return {pipe.mapTextures.id, pipe.wallMatrix.length, 0.0, pipe.idMatrix.present()};
+      return {pipe.wallMatrix.length, 0.0, pipe.idMatrix.present()};
   }
   return {};
 }
@@ -49,9 +48,9 @@ float WrapAcross(float y, float c) {
 
 float MapCircumference(const PipeFile& pipe) { return kMapPi * static_cast<float>(pipe.header.nominalOd); }
 
-void DrawMap(const PipeFile& pipe, MapKind kind, const MapCursor& cursor) {
+void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const MapCursor& cursor) {
   const MapSource source = SourceOf(pipe, kind);
-  if (!source.present || source.texture == 0) return;
+  if (!source.present || texture == 0) return;
   const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
   if (!texturing) glEnable(GL_TEXTURE_2D);
 
@@ -79,7 +78,7 @@ void DrawMap(const PipeFile& pipe, MapKind kind, const MapCursor& cursor) {
   }
 
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
-  glBindTexture(GL_TEXTURE_2D, source.texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
   glDisable(GL_CULL_FACE);
   glBegin(GL_QUADS);
   glTexCoord2f(1.0F + scroll, 0.0F);
@@ -109,9 +108,5 @@ void DrawMap(const PipeFile& pipe, MapKind kind, const MapCursor& cursor) {
 
   if (!texturing) glDisable(GL_TEXTURE_2D);
 }
-
-void DrawWallMap(const PipeFile& pipe, const MapCursor& cursor) { DrawMap(pipe, MapKind::kWall, cursor); }
-void DrawOdMap(const PipeFile& pipe, const MapCursor& cursor) { DrawMap(pipe, MapKind::kOd, cursor); }
-void DrawIdMap(const PipeFile& pipe, const MapCursor& cursor) { DrawMap(pipe, MapKind::kId, cursor); }
 
 }  // namespace ductora::render

@@ -1,10 +1,23 @@
 #pragma once
 
+#include <cstdint>
+
 #include "data/format/pipe_file.h"
 
 namespace ductora::render {
 
 enum class MapKind { kWall, kOd, kId };
+
+// Names of a pipe's map textures in the pipe view's GL context; 0 where there is none.
+struct MapTextures {
+  std::uint32_t wall = 0;
+  std::uint32_t od = 0;
+  std::uint32_t id = 0;
+
+  std::uint32_t Of(MapKind kind) const {
+    return kind == MapKind::kWall ? wall : kind == MapKind::kOd ? od : id;
+  }
+};
 
 // pi as the map geometry takes it, in single precision.
 constexpr float kMapPi = 3.14159F;
@@ -28,9 +41,6 @@ struct MapCursor {
 // the pipe's start to z = -length, the circumference from y = -2C to +2C: the red start line,
 // and for the current pipe the green angular and blue axial cursor lines. A pipe without the
 // matrix or its texture draws nothing.
-void DrawWallMap(const PipeFile& pipe, const MapCursor& cursor);
-void DrawOdMap(const PipeFile& pipe, const MapCursor& cursor);
-void DrawIdMap(const PipeFile& pipe, const MapCursor& cursor);
-void DrawMap(const PipeFile& pipe, MapKind kind, const MapCursor& cursor);
+void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const MapCursor& cursor);
 
 }  // namespace ductora::render

@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "render/pipe3d/draw_caches.h"
 #include "render/pipe3d/pipe_markers.h"
 
 namespace ductora::render {
@@ -27,7 +26,7 @@ void PlaceAsDisplayed(const PipeFile& pipe, double start, bool displayOrder) {
 }
 
 // A map wrapped around the pipe's cylinder, along -z; revolution 0 where the data start.
-void DrawMapCylinder(const PipeFile& pipe, std::uint32_t texture, bool displayOrder) {
+void DrawMapCylinder(const PipeScene& scene, const PipeFile& pipe, std::uint32_t texture, bool displayOrder) {
   if (!pipe.wallMatrix.present() || texture == 0) return;
   const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
   glEnable(GL_TEXTURE_2D);
@@ -38,47 +37,49 @@ void DrawMapCylinder(const PipeFile& pipe, std::uint32_t texture, bool displayOr
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
   glBindTexture(GL_TEXTURE_2D, texture);
   const float radius = Radius(pipe);
-  DrawCylinder(DrawCacheOf(pipe).quadric, radius, radius, pipe.wallMatrix.length,
+  DrawCylinder(scene.caches.PipeQuadric(pipe), radius, radius, pipe.wallMatrix.length,
                static_cast<int>(pipe.wallMatrix.columns), 2);
   glPopMatrix();
   if (!texturing) glDisable(GL_TEXTURE_2D);
 }
 
-void DrawOdRelief(const PipeFile& pipe) {
+void DrawOdRelief(const PipeScene& scene, const PipeFile& pipe) {
   if (!pipe.odMatrix.present()) return;
   glPushMatrix();
   PlaceAsDisplayed(pipe, 0.0, false);
   glRotatef(-pipe.rotationZ(), 0.0F, 0.0F, 1.0F);
   glRotatef(180.0F, 0.0F, 1.0F, 0.0F);
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
-  glBindTexture(GL_TEXTURE_2D, pipe.mapTextures.od);
+  glBindTexture(GL_TEXTURE_2D, scene.caches.TexturesOf(pipe).od);
   glEnable(GL_TEXTURE_2D);
-  DrawReliefMesh(CachedRelief(pipe));
+  DrawReliefMesh(scene.caches.Relief(pipe));
   glPopMatrix();
 }
 
-void DrawSurface(const PipeFile& pipe, Surface surface) {
+void DrawSurface(const PipeScene& scene, const PipeFile& pipe, Surface surface) {
   switch (surface) {
     case Surface::kWall:
-      DrawMapCylinder(pipe, pipe.mapTextures.wall, false);
+      DrawMapCylinder(scene, pipe, scene.caches.TexturesOf(pipe).wall, false);
       break;
     case Surface::kOd:
-      DrawOdRelief(pipe);
+      DrawOdRelief(scene, pipe);
       break;
     case Surface::kId:
-      DrawMapCylinder(pipe, pipe.mapTextures.id, true);
+      DrawMapCylinder(scene, pipe, scene.caches.TexturesOf(pipe).id, true);
       break;
   }
 }
 
-void Draw3DView(const PipeString& string, Surface surface) {
+void Draw3DView(const PipeScene& scene, Surface surface) {
+  const PipeString& string = scene.string;
+  const ViewValues& view = scene.view;
   glPushMatrix();
-  glTranslatef(0.0F, 0.0F, string.depth);
-  glRotatef(string.viewValues[kAxisX], 1.0F, 0.0F, 0.0F);
-  if (surface != Surface::kOd) glRotatef(string.viewValues[kAxisY], 0.0F, 1.0F, 0.0F);
-  glRotatef(-string.viewValues[kAxisZ], 0.0F, 0.0F, 1.0F);
+  glTranslatef(0.0F, 0.0F, view.depth);
+  glRotatef(view.rotation[kAxisX], 1.0F, 0.0F, 0.0F);
+  if (surface != Surface::kOd) glRotatef(view.rotation[kAxisY], 0.0F, 1.0F, 0.0F);
+  glRotatef(-view.rotation[kAxisZ], 0.0F, 0.0F, 1.0F);
   glPushMatrix();
-  const Quadric& marker = DrawCacheOf(string).markerQuadric;
+  const Quadric& marker = scene.caches.MarkerQuadric();
   float offset = string.position + string.currentOffset();
   for (const PipeFile& pipe : string.loadedPipes()) {
     glTranslatef(0.0F, 0.0F, offset);
@@ -86,20 +87,20 @@ void Draw3DView(const PipeString& string, Surface surface) {
     glColor4f(1.0F, 0.0F, 0.0F, 0.5F);
     DrawPipeTopMarker(marker, Radius(pipe));
     glColor4f(1.0F, 1.0F, 1.0F, 0.5F);
-    DrawSurface(pipe, surface);
+    DrawSurface(scene, pipe, surface);
   }
   glPopMatrix();
   if (const PipeFile* current = string.current()) {
-    DrawCursorMarker(string, Radius(*current));
-    if (surface == Surface::kOd && string.viewToggle > 0) DrawStraightMarker(string, Radius(*current));
+    DrawCursorMarker(string, marker, Radius(*current));
+    if (surface == Surface::kOd && view.straight) DrawStraightMarker(string, marker, Radius(*current));
   }
   glPopMatrix();
 }
 
 }  // namespace
 
-void Draw3DWallView(const PipeString& string) { Draw3DView(string, Surface::kWall); }
-void Draw3DOdView(const PipeString& string) { Draw3DView(string, Surface::kOd); }
-void Draw3DIdView(const PipeString& string) { Draw3DView(string, Surface::kId); }
+void Draw3DWallView(const PipeScene& scene) { Draw3DView(scene, Surface::kWall); }
+void Draw3DOdView(const PipeScene& scene) { Draw3DView(scene, Surface::kOd); }
+void Draw3DIdView(const PipeScene& scene) { Draw3DView(scene, Surface::kId); }
 
 }  // namespace ductora::render

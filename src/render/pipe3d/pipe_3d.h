@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/strings/pipe_string.h"
+#include "render/scene/pipe_scene.h"
 
 namespace ductora::render {
 
@@ -10,11 +10,11 @@ namespace ductora::render {
 // current and the perspective projection in place; they read the view's rotations and distance.
 
 // "3D Wall": the wall map wrapped once around a cylinder of the nominal OD.
-void Draw3DWallView(const PipeString& string);
+void Draw3DWallView(const PipeScene& scene);
 // "3D OD": the OD relief textured with the OD map, without the view's y rotation; with the
 // "Straight 3D" marker while it is switched on.
-void Draw3DOdView(const PipeString& string);
+void Draw3DOdView(const PipeScene& scene);
 // "3D ID": the ID map around the same cylinder as the wall map.
-void Draw3DIdView(const PipeString& string);
+void Draw3DIdView(const PipeScene& scene);
 
 }  // namespace ductora::render

@@ -2,8 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "render/pipe3d/draw_caches.h"
-
 namespace ductora::render {
 namespace {
 
@@ -29,12 +27,12 @@ class MarkerState {
 };
 
 // The green top marker turned to the angular cursor on the current pipe.
-void DrawAngleMarker(const PipeString& string, const PipeFile& current, float radius) {
+void DrawAngleMarker(const PipeString& string, const Quadric& marker, const PipeFile& current, float radius) {
   glPushMatrix();
   glRotatef(string.angle, 0.0F, 0.0F, 1.0F);
   glRotatef(-current.rotationZ(), 0.0F, 0.0F, 1.0F);
   glColor4f(0.0F, 1.0F, 0.0F, 0.9F);
-  DrawPipeTopMarker(DrawCacheOf(string).markerQuadric, radius);
+  DrawPipeTopMarker(marker, radius);
   glPopMatrix();
 }
 
@@ -55,27 +53,27 @@ void DrawPipeTopMarker(const Quadric& marker, float radius) {
   glPopMatrix();
 }
 
-void DrawCursorMarker(const PipeString& string, float radius) {
+void DrawCursorMarker(const PipeString& string, const Quadric& marker, float radius) {
   const PipeFile* current = string.current();
   if (current == nullptr) return;
   const MarkerState state;
-  DrawAngleMarker(string, *current, radius);
+  DrawAngleMarker(string, marker, *current, radius);
   glColor4f(0.0F, 0.0F, 1.0F, 0.3F);
-  DrawDisk(DrawCacheOf(string).markerQuadric, radius - 1.0, radius + 1.0, 180, 2);
+  DrawDisk(marker, radius - 1.0, radius + 1.0, 180, 2);
 }
 
-void DrawStraightMarker(const PipeString& string, float radius) {
+void DrawStraightMarker(const PipeString& string, const Quadric& marker, float radius) {
   const PipeFile* current = string.current();
   if (current == nullptr) return;
   const MarkerState state;
-  DrawAngleMarker(string, *current, radius);
+  DrawAngleMarker(string, marker, *current, radius);
   glColor4f(1.0F, 0.0F, 0.0F, 0.999F);
   glPushMatrix();
   // The view puts the cursor point at the origin: the current pipe starts at z = X.
   glTranslatef(0.0F, 0.0F, string.position);
   glScalef(1.0F, 1.0F, -1.0F);
   glDisable(GL_DEPTH_TEST);
-  DrawCylinder(DrawCacheOf(string).markerQuadric, radius, radius, current->pipeLength(), 360, 2);
+  DrawCylinder(marker, radius, radius, current->pipeLength(), 360, 2);
   glEnable(GL_DEPTH_TEST);
   glPopMatrix();
 }

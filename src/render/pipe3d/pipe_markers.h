@@ -13,9 +13,9 @@ namespace ductora::render {
 void DrawPipeTopMarker(const Quadric& marker, float radius);
 // The green marker at the angular cursor and the translucent blue ring at z = 0, the cursor
 // point of the current pipe.
-void DrawCursorMarker(const PipeString& string, float radius);
+void DrawCursorMarker(const PipeString& string, const Quadric& marker, float radius);
 // "Straight 3D": the angle marker, and a red tube of the given radius over exactly the current
 // pipe's advance length, drawn over the relief.
-void DrawStraightMarker(const PipeString& string, float radius);
+void DrawStraightMarker(const PipeString& string, const Quadric& marker, float radius);
 
 }  // namespace ductora::render

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "data/format/pipe_file.h"
+#include "render/gl/quadric.h"
+#include "render/maps/indication_cache.h"
+#include "render/maps/maps.h"
+#include "render/pipe3d/od_relief.h"
+
+namespace ductora::render {
+
+// What the renderer keeps for the pipes it draws, keyed by each pipe's id and made again when the
+// pipe's revision moves on. The records stay plain data; their GL objects live here, in the
+// context of the pipe view, which must be current whenever textures are made or released.
+class DrawCaches {
+ public:
+  DrawCaches() = default;
+  DrawCaches(const DrawCaches&) = delete;
+  DrawCaches& operator=(const DrawCaches&) = delete;
+
+  // Makes the map textures of a pipe new or changed since they were made.
+  void PrepareTextures(const PipeFile& pipe);
+  // The pipe's textures as last prepared; none for a pipe never prepared.
+  const MapTextures& TexturesOf(const PipeFile& pipe) const;
+  // The pipe quadric, with texture coordinates.
+  const Quadric& PipeQuadric(const PipeFile& pipe);
+  // The 3D OD relief of the pipe's revision.
+  const ReliefMesh& Relief(const PipeFile& pipe);
+  const Quadric& MarkerQuadric() const { return markerQuadric_; }
+  IndicationCache& Indications() { return indications_; }
+  // Frees what was kept for every pipe not among liveIds: those pipes have left memory.
+  void ReleaseAllBut(const std::vector<std::uint64_t>& liveIds);
+
+ private:
+  struct PipeEntry {
+    MapTextures textures;
+    std::optional<std::uint64_t> texturesRevision;
+    Quadric quadric = MakeQuadric(true);
+    ReliefMesh relief;
+    std::optional<std::uint64_t> reliefRevision;
+  };
+
+  PipeEntry& EntryOf(const PipeFile& pipe) { return pipes_[pipe.id]; }
+
+  std::unordered_map<std::uint64_t, PipeEntry> pipes_;
+  Quadric markerQuadric_ = MakeQuadric(false);
+  IndicationCache indications_;
+};
+
+}  // namespace ductora::render
