@@ -1,6 +1,5 @@
 #include "app/dialogs/help_dialogs.h"
 
-#include "app/navigation/goto_dialog.h"
 #include "resources/shell_dialogs.h"
 
 namespace ductora {
@@ -18,13 +17,9 @@ void helpProcedure(platform::Dialog& dialog, const platform::DialogEvent& event)
 
 }  // namespace
 
-void destroyGotoAndHelpDialogs(AppState& app) {
-  app.gotoDialog.reset();
-  app.helpDialogs.clear();
-}
+void destroyHelpDialogs(AppState& app) { app.helpDialogs.clear(); }
 
-void createGotoAndHelpDialogs(AppState& app) {
-  createGotoDialog(app);
+void createHelpDialogs(AppState& app) {
   for (const int id : resources::kHelpDialogOrder) {
     if (auto dialog = app.platform.createDialog(id, helpProcedure))
       app.helpDialogs.push_back(std::move(dialog));

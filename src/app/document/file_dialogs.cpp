@@ -4,6 +4,7 @@
 #include "app/dialogs/help_dialogs.h"
 #include "app/dialogs/indication_dialog.h"
 #include "app/dialogs/pressure_dialogs.h"
+#include "app/navigation/goto_dialog.h"
 #include "app/windows/data_display_dialog.h"
 #include "app/windows/pipe_window.h"
 #include "app/windows/statistics_window.h"
@@ -13,12 +14,15 @@ namespace ductora {
 void destroyFileDialogs(AppState& app) {
   destroyIndicationDialog(app);
   destroyDataDisplayDialog(app);
-  destroyGotoAndHelpDialogs(app);
+  destroyGotoDialog(app);
+  destroyHelpDialogs(app);
   destroyDrawChannelsDialog(app);
   destroyPressureDialogs(app);
 }
 void createFileDialogs(AppState& app) {
-  createGotoAndHelpDialogs(app);
+  // Goto first, then the help windows in their order.
+  createGotoDialog(app);
+  createHelpDialogs(app);
   createDrawChannelsDialog(app);
   createPressureDialogs(app);
   createDataDisplayDialog(app);

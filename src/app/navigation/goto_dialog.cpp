@@ -78,6 +78,8 @@ void createGotoDialog(AppState& app) {
   app.gotoDialog = app.platform.createDialog(kDialogGoto, GotoProcedure(app));
 }
 
+void destroyGotoDialog(AppState& app) { app.gotoDialog.reset(); }
+
 void showGotoDialog(AppState& app) {
   if (app.gotoDialog) app.gotoDialog->show();
 }
