@@ -7,24 +7,24 @@ namespace ductora::platform::qt {
 int VirtualKeyCode(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Left:
-      return 37;
+      return kKeyLeft;
     case Qt::Key_Up:
-      return 38;
+      return kKeyUp;
     case Qt::Key_Right:
-      return 39;
+      return kKeyRight;
     case Qt::Key_Down:
-      return 40;
+      return kKeyDown;
     case Qt::Key_Space:
-      return 32;
+      return kKeySpace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return kKeyReturn;
     case Qt::Key_Escape:
-      return 27;
+      return kKeyEscape;
     case Qt::Key_Shift:
-      return 16;
+      return kKeyShift;
     case Qt::Key_Control:
-      return 17;
+      return kKeyControl;
     default:
       break;
   }
