@@ -17,7 +17,7 @@ void createPipeView(AppState& app) {
   const platform::Geometry geometry = PipeViewGeometry(
       app.windows.width(kMainWindowPanel), app.windows.height(kMainWindowPanel), app.platform.screen().edge);
   app.windows.create(
-      kPipeViewPanel, app.windowClassNames[kPipeViewPanel], geometry,
+      kPipeViewPanel, app.windowClassNames[kPipeViewClassIndex], geometry,
       [&app](const platform::WindowEvent& event) { pipeViewProcedure(app, event); }, kMainWindowPanel, true,
       true);
 }

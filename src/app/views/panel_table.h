@@ -30,20 +30,28 @@ enum PanelId : int {
   kBurstPanel = 18,
 };
 
-constexpr std::size_t kWindowClassCount = 15;
+// Slots of the window class names: the main window, the pipe view, "Plot 1" to "Plot 12", "Burst".
+constexpr std::size_t kMainClassIndex = 0;
+constexpr std::size_t kPipeViewClassIndex = 1;
+constexpr std::size_t kFirstPlotClassIndex = 2;  // "Plot 1"
+constexpr std::size_t kPlotClassCount = 12;
+constexpr std::size_t kBurstClassIndex = kFirstPlotClassIndex + kPlotClassCount;
+constexpr std::size_t kWindowClassCount = kBurstClassIndex + 1;
 constexpr std::string_view kProgramName = "Ductora";
 constexpr std::string_view kPipeViewClass = "Pipe/String";
+
+constexpr int kNoHelpDialog = 0;
 
 // The GL plot panels: where they stand, what they are called and how they clear.
 struct PlotPanel {
   PanelId id;
-  std::size_t classIndex;  // into the window class names: 2.."Plot 1", 14 "Burst"
+  std::size_t classIndex;  // into the window class names
   std::string_view title;
   std::string_view menuTitle;
   double screenFraction;  // x = W - floor(fraction * S + offset)
   double offset;
   int y;
-  int helpDialog;        // 0: none
+  int helpDialog;        // a help dialog's resource id, or kNoHelpDialog
   bool blueClear;        // cleared in the pipe view's blue instead of white
   bool pixelProjection;  // projection in pixels, reset every frame
 };

@@ -93,7 +93,7 @@ void plotPanelProcedure(AppState& app, PanelId id, const platform::WindowEvent& 
   } else {
     app.windows.focus(id);
     const PlotPanel* panel = FindPlotPanel(id);
-    if (panel != nullptr && panel->helpDialog != 0) showHelpDialog(app, panel->helpDialog);
+    if (panel != nullptr && panel->helpDialog != kNoHelpDialog) showHelpDialog(app, panel->helpDialog);
   }
 }
 
