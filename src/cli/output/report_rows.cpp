@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "analysis/pressures/pressures.h"
-#include "analysis/queries/csa_range_queries.h"
+#include "analysis/queries/range_queries.h"
 #include "cli/commands/command.h"
 #include "cli/options/load_pipe.h"
 #include "data/strings/list_file.h"
