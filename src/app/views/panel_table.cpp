@@ -28,26 +28,26 @@ constexpr auto kPlotPanels = std::to_array<PlotPanel>({
     {kBurstPanel, kBurstClassIndex, "Burst", "Burst", 0.5, 25, 100, kNoHelpDialog, false, false},
 });
 
-int Truncate(double value) { return static_cast<int>(std::trunc(value)); }
+int truncate(double value) { return static_cast<int>(std::trunc(value)); }
 
 }  // namespace
 
-const PlotPanel* FindPlotPanel(int id) {
+const PlotPanel* findPlotPanel(int id) {
   for (const PlotPanel& panel : kPlotPanels) {
     if (panel.id == id) return &panel;
   }
   return nullptr;
 }
 
-platform::Geometry PlotPanelGeometry(const PlotPanel& panel, int screenWidth, int mainWidth) {
+platform::Geometry plotPanelGeometry(const PlotPanel& panel, int screenWidth, int mainWidth) {
   const double s = screenWidth;
-  return {mainWidth - Truncate(panel.screenFraction * s + panel.offset), panel.y, Truncate(0.25 * s),
-          Truncate(0.75 * 0.25 * s)};
+  return {mainWidth - truncate(panel.screenFraction * s + panel.offset), panel.y, truncate(0.25 * s),
+          truncate(0.75 * 0.25 * s)};
 }
 
-platform::Geometry PipeViewGeometry(int mainWidth, int mainHeight, int edge) {
+platform::Geometry pipeViewGeometry(int mainWidth, int mainHeight, int edge) {
   const double w = mainWidth;
-  return {0, Truncate(mainHeight / 2 - 0.75 * w / 2), mainWidth - 4 * edge, Truncate(0.75 * w) - 4 * edge};
+  return {0, truncate(mainHeight / 2 - 0.75 * w / 2), mainWidth - 4 * edge, truncate(0.75 * w) - 4 * edge};
 }
 
 }  // namespace ductora

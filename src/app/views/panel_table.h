@@ -57,7 +57,7 @@ struct PlotPanel {
 };
 
 // Null for ids that are not GL plot panels.
-const PlotPanel* FindPlotPanel(int id);
+const PlotPanel* findPlotPanel(int id);
 
 // Draw order of every frame.
 constexpr std::array<PanelId, 14> kFrameOrder = {
@@ -66,9 +66,9 @@ constexpr std::array<PanelId, 14> kFrameOrder = {
     kCollapsePanel, kBurstPanel,         kLowWallPanel,      kOdOffsetPanel};
 
 // A plot panel's client geometry: quarter-screen wide, three quarters of that high.
-platform::Geometry PlotPanelGeometry(const PlotPanel& panel, int screenWidth, int mainWidth);
+platform::Geometry plotPanelGeometry(const PlotPanel& panel, int screenWidth, int mainWidth);
 
 // The pipe view's client geometry in a main window of W x H with edge width e.
-platform::Geometry PipeViewGeometry(int mainWidth, int mainHeight, int edge);
+platform::Geometry pipeViewGeometry(int mainWidth, int mainHeight, int edge);
 
 }  // namespace ductora
