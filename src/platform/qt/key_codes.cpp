@@ -4,7 +4,7 @@
 
 namespace ductora::platform::qt {
 
-int VirtualKeyCode(int qtKey) {
+int virtualKeyCode(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Left:
       return kKeyLeft;
@@ -33,10 +33,10 @@ int VirtualKeyCode(int qtKey) {
   return 0;
 }
 
-std::optional<KeyEvent> ShellKeyEvent(const QKeyEvent& event) {
+std::optional<KeyEvent> shellKeyEvent(const QKeyEvent& event) {
   const bool down = event.type() == QEvent::KeyPress;
   if (!down && event.isAutoRepeat()) return std::nullopt;
-  const int code = VirtualKeyCode(event.key());
+  const int code = virtualKeyCode(event.key());
   if (code == 0) return std::nullopt;
   return KeyEvent{code, down};
 }
