@@ -1,5 +1,6 @@
 #include "analysis/queries/range_queries.h"
 
+#include <type_traits>
 #include <vector>
 
 #include "analysis/measures/average64.h"
@@ -14,8 +15,9 @@ constexpr double kPerMil = 1.0 / 1000.0;
 
 // One measure over a normalised range: entry (r, c) for the rows of the range and c < columns,
 // the mapping that turns found rows back into display places, the width found columns are
-// mirrored in, and the scale from an entry to the value a query gives.
-template <typename ValueAt>
+// mirrored in, and the scale from an entry to the value a query gives. Its queries answer with a
+// Location: a cell of a matrix or a row of a series.
+template <typename Location, typename ValueAt>
 struct MeasureRange {
   DisplayRows mapping;
   RowRange range;
@@ -24,22 +26,16 @@ struct MeasureRange {
   double scale;
   ValueAt valueAt;
 
-  ScanPick lowestAbove(double threshold) const {
-    return PickBounded(range, columns, valueAt, Above{threshold}, Lower{});
+  Location lowestAbove(double threshold) const {
+    return locate(PickBounded(range, columns, valueAt, Above{threshold}, Lower{}));
   }
-  ScanPick highestBelow(double threshold) const {
-    return PickBounded(range, columns, valueAt, Below{threshold}, Higher{});
+  Location highestBelow(double threshold) const {
+    return locate(PickBounded(range, columns, valueAt, Below{threshold}, Higher{}));
   }
   template <typename Better>
-  ScanPick bestFrom(double start, Better better) const {
-    return PickFromStart(range, columns, start, valueAt, better);
+  Location bestFrom(double start, Better better) const {
+    return locate(PickFromStart(range, columns, start, valueAt, better));
   }
-
-  RowLocation row(const ScanPick& pick) const { return ToRowLocation(pick, range, mapping, scale); }
-  CellLocation cell(const ScanPick& pick) const {
-    return ToCellLocation(pick, range, mapping, mirrorColumns, scale);
-  }
-  double value(const ScanPick& pick) const { return PickedValue(pick, scale); }
 
   // The mean of the entries (summed row-major) given to finish; 0 without entries.
   template <typename Finish>
@@ -59,12 +55,20 @@ struct MeasureRange {
   double average() const {
     return average([this](double mean) { return mean * scale; });
   }
+
+  Location locate(const ScanPick& pick) const {
+    if constexpr (std::is_same_v<Location, CellLocation>) {
+      return ToCellLocation(pick, range, mapping, mirrorColumns, scale);
+    } else {
+      return ToRowLocation(pick, range, mapping, scale);
+    }
+  }
 };
 
-template <typename ValueAt>
-MeasureRange<ValueAt> MeasureOver(const DisplayRows& mapping, RangeMapping how, std::int32_t from,
-                                  std::int32_t to, std::int64_t columns, std::int64_t mirrorColumns,
-                                  double scale, ValueAt valueAt) {
+template <typename Location, typename ValueAt>
+MeasureRange<Location, ValueAt> MeasureOver(const DisplayRows& mapping, RangeMapping how, std::int32_t from,
+                                            std::int32_t to, std::int64_t columns, std::int64_t mirrorColumns,
+                                            double scale, ValueAt valueAt) {
   return {mapping, NormalizeRange(from, to, mapping, how), columns, mirrorColumns, scale, valueAt};
 }
 
@@ -72,7 +76,7 @@ MeasureRange<ValueAt> MeasureOver(const DisplayRows& mapping, RangeMapping how, 
 
 auto WallCells(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const WallMatrix& wall = pipe.wallMatrix;
-  return MeasureOver(
+  return MeasureOver<CellLocation>(
       WallDisplayRows(pipe), RangeMapping::kBothEnds, from, to, wall.columns, wall.columns, kPerMil,
       [&wall](std::int64_t r, std::int64_t c) {
         return static_cast<double>(wall.at(static_cast<std::size_t>(r), static_cast<std::size_t>(c)));
@@ -82,12 +86,13 @@ auto WallCells(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
 auto OdPairs(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const OdMatrix& od = pipe.odMatrix;
   const std::int64_t half = od.columns / 2;
-  return MeasureOver(MakeUnshiftedRows(pipe, UsableRows(od)), RangeMapping::kNone, from, to, half, od.columns,
-                     1.0, [&od, half](std::int64_t r, std::int64_t c) {
-                       const auto row = static_cast<std::size_t>(r);
-                       return static_cast<double>(od.at(row, static_cast<std::size_t>(c)) +
-                                                  od.at(row, static_cast<std::size_t>(c + half)));
-                     });
+  return MeasureOver<CellLocation>(
+      MakeUnshiftedRows(pipe, UsableRows(od)), RangeMapping::kNone, from, to, half, od.columns, 1.0,
+      [&od, half](std::int64_t r, std::int64_t c) {
+        const auto row = static_cast<std::size_t>(r);
+        return static_cast<double>(od.at(row, static_cast<std::size_t>(c)) +
+                                   od.at(row, static_cast<std::size_t>(c + half)));
+      });
 }
 
 // The ID matrix is built in display order (row r is display row r at the OD pitch, columns as
@@ -97,7 +102,7 @@ auto IdCells(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const IdMatrix& id = pipe.idMatrix;
   const std::int64_t rows = UsableRows(id);
   const DisplayRows mapping{.offset = 0, .rows = rows, .lastIndex = rows - 1};
-  return MeasureOver(
+  return MeasureOver<CellLocation>(
       mapping, RangeMapping::kEndOnly, from, to, id.columns, id.columns, kPerMil,
       [&id](std::int64_t r, std::int64_t c) {
         return static_cast<double>(id.at(static_cast<std::size_t>(r), static_cast<std::size_t>(c)));
@@ -110,7 +115,7 @@ auto WallPitchSeries(const PipeFile& pipe, const Series& series, RangeMapping ho
                      std::int32_t to, double scale) {
   const DisplayRows mapping =
       MakeDisplayRows(pipe, pipe.wallMatrix.deltaX, static_cast<std::int64_t>(series.size()));
-  return MeasureOver(mapping, how, from, to, 1, 1, scale, SeriesEntries(series));
+  return MeasureOver<RowLocation>(mapping, how, from, to, 1, 1, scale, SeriesEntries(series));
 }
 
 auto CsaSeries(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
@@ -134,7 +139,7 @@ auto EccentricitySeries(const PipeFile& pipe, std::int32_t from, std::int32_t to
 auto OvalitySeries(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const auto& series = pipe.odMatrix.ovalityPerRev;
   const DisplayRows mapping = MakeUnshiftedRows(pipe, static_cast<std::int64_t>(series.size()));
-  return MeasureOver(mapping, RangeMapping::kNone, from, to, 1, 1, 1.0, SeriesEntries(series));
+  return MeasureOver<RowLocation>(mapping, RangeMapping::kNone, from, to, 1, 1, 1.0, SeriesEntries(series));
 }
 
 double PercentOfNominal(const PipeFile& pipe, double area) {
@@ -147,13 +152,11 @@ constexpr double kLowWallStart = 3000.0;
 }  // namespace
 
 CellLocation MinWallLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const auto wall = WallCells(pipe, from, to);
-  return wall.cell(wall.lowestAbove(threshold));
+  return WallCells(pipe, from, to).lowestAbove(threshold);
 }
 
 CellLocation MaxWallLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const auto wall = WallCells(pipe, from, to);
-  return wall.cell(wall.highestBelow(threshold));
+  return WallCells(pipe, from, to).highestBelow(threshold);
 }
 
 double MinWallValue(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
@@ -165,18 +168,16 @@ double MaxWallValue(const PipeFile& pipe, std::int32_t from, std::int32_t to, do
 }
 
 double AverageWall(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  // Divided rather than scaled, as the wall average has always been.
+  // Divided by 1000, not scaled by kPerMil: the two can differ in the last bit.
   return WallCells(pipe, from, to).average([](double mean) { return mean / 1000.0; });
 }
 
 RowLocation MinCsaLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const auto csa = CsaSeries(pipe, from, to);
-  return csa.row(csa.lowestAbove(threshold));
+  return CsaSeries(pipe, from, to).lowestAbove(threshold);
 }
 
 RowLocation MaxCsaLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const auto csa = CsaSeries(pipe, from, to);
-  return csa.row(csa.highestBelow(threshold));
+  return CsaSeries(pipe, from, to).highestBelow(threshold);
 }
 
 double MinCsaPercent(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
@@ -194,13 +195,11 @@ double AverageCsaPercent(const PipeFile& pipe, std::int32_t from, std::int32_t t
 double NominalCsa(const PipeFile& pipe) { return pipe.csa.nominalCsa; }
 
 CellLocation MinOdLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const auto od = OdPairs(pipe, from, to);
-  return od.cell(od.lowestAbove(threshold));
+  return OdPairs(pipe, from, to).lowestAbove(threshold);
 }
 
 CellLocation MaxOdLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const auto od = OdPairs(pipe, from, to);
-  return od.cell(od.highestBelow(threshold));
+  return OdPairs(pipe, from, to).highestBelow(threshold);
 }
 
 double MinOdValue(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
@@ -216,13 +215,11 @@ double AverageOdPair(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
 }
 
 RowLocation MinOvalityLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const auto ovality = OvalitySeries(pipe, from, to);
-  return ovality.row(ovality.lowestAbove(threshold));
+  return OvalitySeries(pipe, from, to).lowestAbove(threshold);
 }
 
 RowLocation MaxOvalityLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
-  const auto ovality = OvalitySeries(pipe, from, to);
-  return ovality.row(ovality.highestBelow(threshold));
+  return OvalitySeries(pipe, from, to).highestBelow(threshold);
 }
 
 double MinOvality(const PipeFile& pipe, std::int32_t from, std::int32_t to, double threshold) {
@@ -238,18 +235,15 @@ double AverageOvality(const PipeFile& pipe, std::int32_t from, std::int32_t to) 
 }
 
 RowLocation MinRevWallLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const auto wall = RevWallSeries(pipe, from, to);
-  return wall.row(wall.bestFrom(kNoLimit, Lower{}));
+  return RevWallSeries(pipe, from, to).bestFrom(kNoLimit, Lower{});
 }
 
 RowLocation MaxRevWallLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const auto wall = RevWallSeries(pipe, from, to);
-  return wall.row(wall.bestFrom(-kNoLimit, Higher{}));
+  return RevWallSeries(pipe, from, to).bestFrom(-kNoLimit, Higher{});
 }
 
 double MinRevWallValue(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const auto wall = RevWallSeries(pipe, from, to);
-  return wall.value(wall.bestFrom(kLowWallStart, Lower{}));
+  return RevWallSeries(pipe, from, to).bestFrom(kLowWallStart, Lower{}).value;
 }
 
 double MaxRevWallValue(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
@@ -262,20 +256,17 @@ double AverageRevWall(const PipeFile& pipe, std::int32_t from, std::int32_t to) 
 
 RowLocation Min64Location(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const std::vector<double> smoothed = MinWallAverage64(pipe.wallMatrix);
-  const auto average = SmoothedSeries(pipe, smoothed, from, to);
-  return average.row(average.bestFrom(kNoLimit, Lower{}));
+  return SmoothedSeries(pipe, smoothed, from, to).bestFrom(kNoLimit, Lower{});
 }
 
 RowLocation Max64Location(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const std::vector<double> smoothed = MinWallAverage64(pipe.wallMatrix);
-  const auto average = SmoothedSeries(pipe, smoothed, from, to);
-  return average.row(average.bestFrom(-kNoLimit, Higher{}));
+  return SmoothedSeries(pipe, smoothed, from, to).bestFrom(-kNoLimit, Higher{});
 }
 
 double Min64Value(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const std::vector<double> smoothed = MinWallAverage64(pipe.wallMatrix);
-  const auto average = SmoothedSeries(pipe, smoothed, from, to);
-  return average.value(average.bestFrom(kLowWallStart, Lower{}));
+  return SmoothedSeries(pipe, smoothed, from, to).bestFrom(kLowWallStart, Lower{}).value;
 }
 
 double Max64Value(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
@@ -288,23 +279,21 @@ double Average64(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
 }
 
 RowLocation MinEccentricity(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const auto eccentricity = EccentricitySeries(pipe, from, to);
-  return eccentricity.row(eccentricity.bestFrom(50000.0, Lower{}));
+  return EccentricitySeries(pipe, from, to).bestFrom(50000.0, Lower{});
 }
 
 RowLocation MaxEccentricity(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const auto eccentricity = EccentricitySeries(pipe, from, to);
-  return eccentricity.row(eccentricity.bestFrom(0.0, Higher{}));
+  return EccentricitySeries(pipe, from, to).bestFrom(0.0, Higher{});
 }
 
 CellLocation MaxIdLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const auto id = IdCells(pipe, from, to);
-  return id.cell(id.bestFrom(0.0, Higher{}));
+  return IdCells(pipe, from, to).bestFrom(0.0, Higher{});
 }
 
 CellLocation MinIdLocation(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const auto id = IdCells(pipe, from, to);
-  return id.cell(id.bestFrom(50000.0, [](double value, double best) { return value < best && value > 0.0; }));
+  return IdCells(pipe, from, to).bestFrom(50000.0, [](double value, double best) {
+    return value < best && value > 0.0;
+  });
 }
 
 double AverageId(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
