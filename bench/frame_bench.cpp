@@ -24,7 +24,7 @@ void BM_FrameAllPanels(benchmark::State& state) {
   AppState app(platform);
   startApp(app, path);
   for (int id = kWallThicknessPanel; id <= kBurstPanel; ++id) {
-    if (const PlotPanel* panel = FindPlotPanel(id)) showPlot(app, panel->id, std::string(panel->menuTitle));
+    if (const PlotPanel* panel = findPlotPanel(id)) showPlot(app, panel->id, std::string(panel->menuTitle));
   }
   app.pipeString.current()->collapseSelections = {3, 3, 3, 3, 0};
   int shown = 0;

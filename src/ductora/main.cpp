@@ -17,7 +17,7 @@ namespace {
 int runForScreenshot(ductora::AppState& app, const std::string& path) {
   const double end = app.platform.nowMs() + 2000.0;
   while (!app.quitPosted && app.platform.nowMs() < end) ductora::loopIteration(app);
-  if (!ductora::platform::qt::SaveScreenshot(path)) {
+  if (!ductora::platform::qt::saveScreenshot(path)) {
     std::fprintf(stderr, "ductora: %s: cannot write the screenshot\n", path.c_str());
     return 1;
   }

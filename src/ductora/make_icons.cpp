@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   // Pixmaps need a GUI application; no display is needed to make them.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-  const QImage icon = ductora::platform::qt::WindowPixmap(ductora::resources::kProgramIconId).toImage();
+  const QImage icon = ductora::platform::qt::windowPixmap(ductora::resources::kProgramIconId).toImage();
   if (icon.isNull()) {
     std::fprintf(stderr, "ductora-icons: the program icon is missing\n");
     return 1;

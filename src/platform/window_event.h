@@ -6,7 +6,12 @@
 
 namespace ductora::platform {
 
-// Virtual-key codes the shell reads; they index the shell's table of held keys.
+// Virtual-key codes; they index the shell's table of held keys. Letters and digits are their
+// own upper-case characters.
+constexpr int kKeyReturn = 13;  // Return and the keypad's Enter alike
+constexpr int kKeyShift = 16;   // the modifiers are keys of their own, held like any other
+constexpr int kKeyControl = 17;
+constexpr int kKeyEscape = 27;
 constexpr int kKeySpace = 32;
 constexpr int kKeyLeft = 37;
 constexpr int kKeyUp = 38;

@@ -9,7 +9,6 @@
 #include "analysis/measures/id_matrix.h"
 #include "analysis/measures/pipe_measures.h"
 #include "analysis/measures/wall_statistics.h"
-#include "analysis/queries/od_range_queries.h"
 #include "analysis/queries/range_values.h"
 #include "support/matrix_builders.h"
 

@@ -14,24 +14,24 @@ using namespace resources;
 
 TEST(PanelGeometry, QuarterScreenPanelsFromTheRightEdge) {
   const int mainWidth = 1270;
-  const auto wall = PlotPanelGeometry(*FindPlotPanel(kWallThicknessPanel), 1280, mainWidth);
+  const auto wall = plotPanelGeometry(*findPlotPanel(kWallThicknessPanel), 1280, mainWidth);
   EXPECT_EQ(wall.x, mainWidth - 330);
   EXPECT_EQ(wall.y, 20);
   EXPECT_EQ(wall.width, 320);
   EXPECT_EQ(wall.height, 240);
-  EXPECT_EQ(PlotPanelGeometry(*FindPlotPanel(kCsaPanel), 1280, mainWidth).x, mainWidth - 665);
-  EXPECT_EQ(PlotPanelGeometry(*FindPlotPanel(kEccentricityPanel), 1280, mainWidth).x, mainWidth - 329);
-  EXPECT_EQ(PlotPanelGeometry(*FindPlotPanel(kOvalityPanel), 1280, mainWidth).x, mainWidth - 1000);
-  EXPECT_EQ(PlotPanelGeometry(*FindPlotPanel(kOdOffsetPanel), 1280, mainWidth).y, 200);
+  EXPECT_EQ(plotPanelGeometry(*findPlotPanel(kCsaPanel), 1280, mainWidth).x, mainWidth - 665);
+  EXPECT_EQ(plotPanelGeometry(*findPlotPanel(kEccentricityPanel), 1280, mainWidth).x, mainWidth - 329);
+  EXPECT_EQ(plotPanelGeometry(*findPlotPanel(kOvalityPanel), 1280, mainWidth).x, mainWidth - 1000);
+  EXPECT_EQ(plotPanelGeometry(*findPlotPanel(kOdOffsetPanel), 1280, mainWidth).y, 200);
   // 0.25 x 1366 = 341.5 and 0.1875 x 1366 = 256.125 are truncated.
-  const auto odd = PlotPanelGeometry(*FindPlotPanel(kLowWallPanel), 1366, 1366);
+  const auto odd = plotPanelGeometry(*findPlotPanel(kLowWallPanel), 1366, 1366);
   EXPECT_EQ(odd.width, 341);
   EXPECT_EQ(odd.height, 256);
   EXPECT_EQ(odd.x, 1366 - 351);
 }
 
 TEST(PanelGeometry, ThePipeViewFillsThreeQuartersOfTheWidthInHeight) {
-  const auto view = PipeViewGeometry(1280, 1024, 2);
+  const auto view = pipeViewGeometry(1280, 1024, 2);
   EXPECT_EQ(view.x, 0);
   EXPECT_EQ(view.y, 512 - 480);
   EXPECT_EQ(view.width, 1272);

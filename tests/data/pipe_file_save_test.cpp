@@ -209,7 +209,7 @@ TEST(PipeFileSave, NewWallScaleAndTrimmingAreAppliedToTheSavedSamples) {
   ASSERT_LT(expected.size(), before.size());
   for (auto& revolution : expected) {
     for (RawSample& sample : revolution) {
-      sample.reading = RescaleWallReading(sample.reading, storedScale, storedScale * 2.0);
+      sample.reading = rescaleWallReading(sample.reading, storedScale, storedScale * 2.0);
     }
   }
   EXPECT_EQ(loadWall(reread, 1), expected);

@@ -121,18 +121,18 @@ TEST_F(RawChannels, WallReadingsAreRescaledHalfUpAndZeroIsKept) {
   LoadWallRevolutions(pipe, 1, 0.0);
   EXPECT_EQ(readings(wall(1)), (Readings{{7, 0, 2, 3, 65535}}));
 
-  EXPECT_EQ(RescaleWallReading(5, 2.0, 3.0), 8);  // 7.5
-  EXPECT_EQ(RescaleWallReading(9, 4.0, 1.0), 2);  // 2.25
-  EXPECT_EQ(RescaleWallReading(362, 1.16, 1.16), 362);
-  EXPECT_EQ(RescaleWallReading(0, 1.0, 5.0), 0);
-  EXPECT_EQ(RescaleWallReading(1, 1.0, 5.0), 1);
-  EXPECT_EQ(RescaleWallReading(60000, 1.0, 2.0), 65535);
-  EXPECT_EQ(RescaleWallReading(300, 1.0, -2.0), 0);
+  EXPECT_EQ(rescaleWallReading(5, 2.0, 3.0), 8);  // 7.5
+  EXPECT_EQ(rescaleWallReading(9, 4.0, 1.0), 2);  // 2.25
+  EXPECT_EQ(rescaleWallReading(362, 1.16, 1.16), 362);
+  EXPECT_EQ(rescaleWallReading(0, 1.0, 5.0), 0);
+  EXPECT_EQ(rescaleWallReading(1, 1.0, 5.0), 1);
+  EXPECT_EQ(rescaleWallReading(60000, 1.0, 2.0), 65535);
+  EXPECT_EQ(rescaleWallReading(300, 1.0, -2.0), 0);
   // A stored scale of 0 (or garbage) cannot be converted from: the reading stays as stored.
-  EXPECT_EQ(RescaleWallReading(300, 0.0, 1.16), 300);
-  EXPECT_EQ(RescaleWallReading(300, std::numeric_limits<double>::quiet_NaN(), 1.16), 300);
-  EXPECT_EQ(RescaleWallReading(300, std::numeric_limits<double>::infinity(), 1.16), 300);
-  EXPECT_EQ(RescaleWallReading(300, 1e-320, 1.16), 65535);
+  EXPECT_EQ(rescaleWallReading(300, 0.0, 1.16), 300);
+  EXPECT_EQ(rescaleWallReading(300, std::numeric_limits<double>::quiet_NaN(), 1.16), 300);
+  EXPECT_EQ(rescaleWallReading(300, std::numeric_limits<double>::infinity(), 1.16), 300);
+  EXPECT_EQ(rescaleWallReading(300, 1e-320, 1.16), 65535);
 
   writeBlock(kTagRawWall, 1, 0.0, {M, M, 300, 5, M});
   LoadWallRevolutions(pipe, 1, 1.16);
@@ -141,13 +141,13 @@ TEST_F(RawChannels, WallReadingsAreRescaledHalfUpAndZeroIsKept) {
 
 TEST_F(RawChannels, OdConversionKeepsEveryReadingAtTheThousandthScale) {
   for (std::int32_t reading = -32768; reading <= 32767; ++reading) {
-    ASSERT_EQ(ConvertOdReading(reading, 0.001), reading);
+    ASSERT_EQ(convertOdReading(reading, 0.001), reading);
   }
-  EXPECT_EQ(ConvertOdReading(30000, 0.002), 32767);
-  EXPECT_EQ(ConvertOdReading(-30000, 0.002), -32768);
-  EXPECT_EQ(ConvertOdReading(7, 0.0005), 3);  // truncated toward zero
-  EXPECT_EQ(ConvertOdReading(-7, 0.0005), -3);
-  EXPECT_EQ(ConvertOdReading(5, std::numeric_limits<double>::quiet_NaN()), 0);
+  EXPECT_EQ(convertOdReading(30000, 0.002), 32767);
+  EXPECT_EQ(convertOdReading(-30000, 0.002), -32768);
+  EXPECT_EQ(convertOdReading(7, 0.0005), 3);  // truncated toward zero
+  EXPECT_EQ(convertOdReading(-7, 0.0005), -3);
+  EXPECT_EQ(convertOdReading(5, std::numeric_limits<double>::quiet_NaN()), 0);
 }
 
 TEST_F(RawChannels, TheLastBlockOfAChannelIsUsedAndOthersAreSkipped) {

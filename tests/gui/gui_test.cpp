@@ -128,7 +128,7 @@ TEST_F(GuiTest, StartsOnAStringWithItsPanelsTitlesAndMenu) {
 }
 
 TEST_F(GuiTest, TheScreenShowsThePanelsDrawn) {
-  const QImage shot = platform::qt::GrabScreen();
+  const QImage shot = platform::qt::grabScreen();
   ASSERT_FALSE(shot.isNull());
   const std::string path = std::string(DUCTORA_SCREENSHOT_DIR) + "/gui-test-screenshot.png";
   EXPECT_TRUE(shot.save(QString::fromStdString(path), "PNG"));
@@ -190,7 +190,7 @@ TEST_F(GuiTest, TheExitPromptKeepsRunningOnNoAndQuitsOnYes) {
 
 TEST_F(GuiTest, EveryGlWindowShowsTheProgramIconAndTheCrosshair) {
   const QImage icon =
-      platform::qt::WindowPixmap(kProgramIconId).toImage().convertToFormat(QImage::Format_ARGB32);
+      platform::qt::windowPixmap(kProgramIconId).toImage().convertToFormat(QImage::Format_ARGB32);
   ASSERT_EQ(icon.size(), QSize(32, 32));
   EXPECT_TRUE(icon.hasAlphaChannel());
   auto shows = [&icon](const QIcon& shown) {

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "analysis/queries/range_scan.h"
-
 namespace ductora {
 
 namespace {
@@ -13,24 +11,6 @@ std::int64_t WindowStart(std::int64_t i, std::int64_t rows) {
   const std::int64_t tail = rows - kAverageWindow - 1;  // first entry taken from the backward windows
   const std::int64_t start = i < tail ? i : 2 * rows - 2 * kAverageWindow - 1 - i;
   return std::clamp<std::int64_t>(start, 0, std::max<std::int64_t>(rows - kAverageWindow, 0));
-}
-
-struct SmoothedRange {
-  std::vector<double> series;
-  DisplayRows mapping;
-  RowRange range;
-};
-
-SmoothedRange OverSmoothed(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  SmoothedRange s{MinWallAverage64(pipe.wallMatrix), {}, {}};
-  s.mapping = MakeDisplayRows(pipe, pipe.wallMatrix.deltaX, static_cast<std::int64_t>(s.series.size()));
-  s.range = NormalizeRange(from, to, s.mapping, RangeMapping::kBothEnds);
-  return s;
-}
-
-template <typename Better>
-ScanPick Pick(const SmoothedRange& s, double start, Better better) {
-  return PickFromStart(s.range, 1, start, SeriesEntries(s.series), better);
 }
 
 }  // namespace
@@ -60,31 +40,6 @@ std::vector<double> MinWallAverage64(const WallMatrix& wall) {
     smoothed.back() = source.back() / 1000.0;
   }
   return smoothed;
-}
-
-RowLocation Min64Location(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const SmoothedRange s = OverSmoothed(pipe, from, to);
-  return ToRowLocation(Pick(s, kNoLimit, Lower{}), s.range, s.mapping, 1.0);
-}
-
-RowLocation Max64Location(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const SmoothedRange s = OverSmoothed(pipe, from, to);
-  return ToRowLocation(Pick(s, -kNoLimit, Higher{}), s.range, s.mapping, 1.0);
-}
-
-double Min64Value(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const SmoothedRange s = OverSmoothed(pipe, from, to);
-  return PickedValue(Pick(s, 3000.0, Lower{}), 1.0);
-}
-
-double Max64Value(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const SmoothedRange s = OverSmoothed(pipe, from, to);
-  return PickedValue(Pick(s, -kNoLimit, Higher{}), 1.0);
-}
-
-double Average64(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  const SmoothedRange s = OverSmoothed(pipe, from, to);
-  return s.range.empty() ? 0.0 : SumRows(s.series, s.range) / static_cast<double>(s.range.size());
 }
 
 }  // namespace ductora

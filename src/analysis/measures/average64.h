@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "analysis/queries/range_rows.h"
 #include "data/format/pipe_file.h"
 
 namespace ductora {
@@ -16,12 +15,5 @@ constexpr std::int64_t kAverageWindow = 64;
 // those windows would leave the series: each window is then moved inside it (start held in
 // [0, R - 64]), and with fewer than 64 rows every window is the whole series.
 std::vector<double> MinWallAverage64(const WallMatrix& wall);
-
-// The per-revolution wall queries on the smoothed series (both ends mapped); inches.
-RowLocation Min64Location(const PipeFile& pipe, std::int32_t from, std::int32_t to);
-RowLocation Max64Location(const PipeFile& pipe, std::int32_t from, std::int32_t to);
-double Min64Value(const PipeFile& pipe, std::int32_t from, std::int32_t to);
-double Max64Value(const PipeFile& pipe, std::int32_t from, std::int32_t to);
-double Average64(const PipeFile& pipe, std::int32_t from, std::int32_t to);
 
 }  // namespace ductora

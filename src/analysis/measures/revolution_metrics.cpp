@@ -5,8 +5,7 @@
 
 #include "analysis/measures/matrix_extent.h"
 #include "analysis/placement/pipe_sampler.h"
-#include "analysis/queries/od_range_queries.h"
-#include "analysis/queries/wall_range_queries.h"
+#include "analysis/queries/range_queries.h"
 
 namespace ductora {
 

@@ -100,34 +100,36 @@ double TamanoCollapse(double yield, double x, double ovalityPercent, double ecce
 }
 
 double BurstPressure(double yield, double x, std::uint32_t formula) {
+  using enum BurstFormulaId;
   const double r = x;
   const double y = yield;
-  switch (formula) {
-    case 0:
+  switch (static_cast<BurstFormulaId>(formula)) {
+    case kApi:
       return 0.875 * 2.0 * y / r;
-    case 1:
+    case kTrescaIncipientYield:
       return 2.0 * y * (r - 1.0) / (r * r);
-    case 2:
+    case kTriaxial:
       return y * (r * r - (r - 2.0) * (r - 2.0)) / std::sqrt(3.0 * std::pow(r, 4.0) + std::pow(r - 2.0, 4.0));
-    case 3:
-    case 4:
+    case kModifiedThinWall:
+    case kBarlow:
       return 2.0 * y / r;
-    case 5:
+    case kLame:
       return 2.0 * y * (r - 1.0) / (r * r - 2.0 * r + 2.0);
-    case 6:
-    case 8:
+    case kThinWall:
+    case kThinWallRupture:
       return 2.0 * y / (r - 2.0);
-    case 7:
+    case kCappedEndYield:
       return 4.0 / kSqrt3 * y * (r - 1.0) / (r * r);
-    case 9:
+    case kTrescaFullyPlastic:
       return y * std::log(r / (r - 2.0));
-    case 11:
+    case kHillsBurstLimit:
       return 2.0 / kSqrt3 * y * std::log(r / (r - 2.0));
-    case 12:
+    case kShellPaslay:
       return 2.0 * y / (r - 1.0);
-    case 13:
+    case kKleverStewart:
       return 2.0 * y / (r - 1.0) * (std::pow(0.5, 1.07) + std::pow(0.5773672055427251, 1.07));
-    default:  // 10, Plastic Failure Pressure, and unknown indices
+    case kPlasticFailurePressure:  // listed, but has no formula
+    default:                       // and neither have indices outside the table
       return 0.0;
   }
 }

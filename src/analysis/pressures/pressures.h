@@ -28,7 +28,25 @@ double ApiCollapse(double yield, double x);
 // Collapse of an imperfect pipe; ovality and eccentricity in percent. Y is taken as given.
 double TamanoCollapse(double yield, double x, double ovalityPercent, double eccentricityPercent);
 
-constexpr std::size_t kBurstFormulaCount = 14;
+// The burst formulas by index, as the Burst dialog's options and the pipe's burst selection
+// number them.
+enum class BurstFormulaId : std::uint32_t {
+  kApi,
+  kTrescaIncipientYield,
+  kTriaxial,
+  kModifiedThinWall,
+  kBarlow,
+  kLame,
+  kThinWall,
+  kCappedEndYield,
+  kThinWallRupture,
+  kTrescaFullyPlastic,
+  kPlasticFailurePressure,
+  kHillsBurstLimit,
+  kShellPaslay,
+  kKleverStewart,
+};
+constexpr std::size_t kBurstFormulaCount = static_cast<std::size_t>(BurstFormulaId::kKleverStewart) + 1;
 
 struct BurstFormula {
   std::string_view name;     // the label beside the value
@@ -36,7 +54,7 @@ struct BurstFormula {
 };
 extern const std::array<BurstFormula, kBurstFormulaCount> kBurstFormulas;
 
-// Burst pressure by formula index (0-13); an index outside the table gives 0.
+// Burst pressure by formula index (a BurstFormulaId); an index outside the table gives 0.
 double BurstPressure(double yield, double x, std::uint32_t formula);
 
 }  // namespace ductora

@@ -85,15 +85,6 @@ auto SeriesEntries(const Series& series) {
   };
 }
 
-template <typename Series>
-double SumRows(const Series& series, RowRange range) {
-  double sum = 0.0;
-  for (std::int64_t row = range.first; row < range.last; ++row) {
-    sum += static_cast<double>(series[static_cast<std::size_t>(row)]);
-  }
-  return sum;
-}
-
 // The value of a pick times scale, 0 when nothing was found.
 inline double PickedValue(const ScanPick& pick, double scale) {
   return pick.found() ? pick.value * scale : 0.0;

@@ -8,8 +8,8 @@
 #include "app/dialogs/help_dialogs.h"
 #include "app/document/matrix_rebuild.h"
 #include "app/navigation/navigation.h"
-#include "app/shell/fixed_text.h"
 #include "app/windows/pipe_window.h"
+#include "data/exports/fixed_text.h"
 #include "resources/matrix_dialogs.h"
 #include "resources/shell_dialogs.h"
 
@@ -27,8 +27,8 @@ void fill(const AppState& app, platform::Dialog& dialog) {
   for (std::size_t i = 0; i < kDrawChannelReadouts.size(); ++i) {
     const WallChannel& channel = pipe == nullptr ? none : pipe->wallChannels[i];
     dialog.setText(kDrawChannelReadouts[i].sampleCount, std::to_string(channel.sampleCount));
-    dialog.setText(kDrawChannelReadouts[i].velocity, FixedText(channel.velocity, 4));
-    dialog.setText(kDrawChannelReadouts[i].wallScale, FixedText(channel.wallScale, 3));
+    dialog.setText(kDrawChannelReadouts[i].velocity, fixedText(channel.velocity, 4));
+    dialog.setText(kDrawChannelReadouts[i].wallScale, fixedText(channel.wallScale, 3));
   }
   for (int number = 1; number <= kChannelCount; ++number) {
     dialog.setChecked(kDrawFirstChannelOption + number - 1, number == app.drawChannels.first);

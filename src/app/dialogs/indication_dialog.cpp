@@ -43,7 +43,7 @@ void fillList(platform::Dialog& dialog, const std::string& pipePath) {
 void goToLine(AppState& app, const std::string& line) {
   const PipeFile* pipe = app.pipeString.current();
   if (pipe == nullptr) return;
-  const auto target = IndicationLineTarget(line, *pipe);
+  const auto target = indicationLineTarget(line, *pipe);
   if (!target) return;
   setX(app.pipeString, target->position, true);
   setOverlayX(app.pipeString, target->position);
@@ -103,7 +103,7 @@ void showIndications(AppState& app) {
   app.indicationDialog->show();
 }
 
-std::optional<IndicationTarget> IndicationLineTarget(const std::string& line, const PipeFile& pipe) {
+std::optional<IndicationTarget> indicationLineTarget(const std::string& line, const PipeFile& pipe) {
   const std::vector<std::string> words = columns(line);
   if (words.size() < 6) return std::nullopt;
   const std::optional<double> inches = number(words[3]);

@@ -25,6 +25,6 @@ struct IndicationTarget {
 // The line's inches column and its angle in degrees (the column the indication view places its
 // circle by), turned into the start of the wall revolution and of the wall column they fall in.
 // Empty when the line lacks them or they are not numbers.
-std::optional<IndicationTarget> IndicationLineTarget(const std::string& line, const PipeFile& pipe);
+std::optional<IndicationTarget> indicationLineTarget(const std::string& line, const PipeFile& pipe);
 
 }  // namespace ductora

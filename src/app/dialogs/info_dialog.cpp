@@ -31,7 +31,7 @@ void showFlags(platform::Dialog& dialog, const PipeHeader& header) {
 void fill(platform::Dialog& dialog, const PipeFile& pipe) {
   const PipeHeader& header = pipe.header;
   dialog.setText(kInfoFile, pipe.path);
-  dialog.setText(kInfoCreated, CreatedText(header.created));
+  dialog.setText(kInfoCreated, createdText(header.created));
   dialog.setInt(kInfoUnitNumber, header.unitNumber);
   dialog.setText(kInfoWoNumber, header.woNumber);
   dialog.setInt(kInfoKqNumber, header.kqNumber);
@@ -90,7 +90,7 @@ void store(const platform::Dialog& dialog, PipeFile& pipe) {
 
 }  // namespace
 
-std::string CreatedText(std::uint32_t created) {
+std::string createdText(std::uint32_t created) {
   static constexpr std::array<const char*, 7> kDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
   static constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

@@ -22,6 +22,6 @@ class InfoProcedure {
 
 // ctime's form of a time stamp in local time, "Www Mmm dd hh:mm:ss yyyy", in English whatever
 // the locale.
-std::string CreatedText(std::uint32_t created);
+std::string createdText(std::uint32_t created);
 
 }  // namespace ductora

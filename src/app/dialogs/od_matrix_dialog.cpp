@@ -6,8 +6,8 @@
 #include "analysis/rebuild/od_build.h"
 #include "app/dialogs/help_dialogs.h"
 #include "app/document/matrix_rebuild.h"
-#include "app/shell/fixed_text.h"
 #include "app/views/panels.h"
+#include "data/exports/fixed_text.h"
 #include "resources/matrix_dialogs.h"
 #include "resources/shell_dialogs.h"
 
@@ -20,7 +20,7 @@ using Kind = platform::DialogEvent::Kind;
 void fill(const PipeFile& pipe, platform::Dialog& dialog) {
   for (std::size_t i = 0; i < kOdChannelSlots; ++i) {
     dialog.setText(kOdSampleCountControls[i], std::to_string(pipe.odChannels[i].sampleCount));
-    dialog.setText(kOdInchesPerPixelControls[i], FixedText(pipe.odChannels[i].inchesPerCount, 5));
+    dialog.setText(kOdInchesPerPixelControls[i], fixedText(pipe.odChannels[i].inchesPerCount, 5));
   }
   dialog.setInt(kOdJumpSize, pipe.header.odJumpSize);
 }

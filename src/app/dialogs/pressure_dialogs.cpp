@@ -99,7 +99,8 @@ void createPressureDialogs(AppState& app) {
   if (platform::Dialog* dialog = app.burstDialog.get()) {
     dialog->setText(kBurstYieldStrength, "110000");
     const PipeFile* pipe = app.pipeString.current();
-    const std::uint32_t formula = pipe == nullptr ? 0 : pipe->burstSelection;
+    const std::uint32_t formula =
+        pipe == nullptr ? static_cast<std::uint32_t>(BurstFormulaId::kApi) : pipe->burstSelection;
     if (formula < kBurstFormulaCount) dialog->setChecked(kBurstFirstOption + static_cast<int>(formula), true);
   }
 }

@@ -7,8 +7,8 @@
 #include "analysis/rebuild/wall_build_check.h"
 #include "app/dialogs/help_dialogs.h"
 #include "app/document/matrix_rebuild.h"
-#include "app/shell/fixed_text.h"
 #include "app/windows/pipe_window.h"
+#include "data/exports/fixed_text.h"
 #include "resources/matrix_dialogs.h"
 #include "resources/shell_dialogs.h"
 
@@ -27,16 +27,16 @@ void fill(const AppState& app, platform::Dialog& dialog) {
     const WallChannelControls& controls = kMatrixChannelControls[i];
     const WallChannel& channel = pipe.wallChannels[i];
     dialog.setText(controls.sampleCount, std::to_string(channel.sampleCount));
-    dialog.setText(controls.wallScale, FixedText(channel.wallScale, 3));
-    dialog.setText(controls.velocity, FixedText(channel.velocity, 4));
+    dialog.setText(controls.wallScale, fixedText(channel.wallScale, 3));
+    dialog.setText(controls.velocity, fixedText(channel.velocity, 4));
   }
   dialog.setText(kMatrixJumpSize, std::to_string(fields.jumpSize));
   dialog.setInt(kMatrixPrimary, fields.primary);
   dialog.setInt(kMatrixSecondary, fields.secondary);
-  dialog.setText(kMatrixRemoveFront, FixedText(fields.removeFront / kCountsPerInch, 3));
-  dialog.setText(kMatrixRemoveBack, FixedText(fields.removeBack / kCountsPerInch, 3));
-  dialog.setText(kMatrixDeltaX, FixedText(fields.deltaX, 9));
-  dialog.setText(kMatrixDeltaY, FixedText(fields.deltaY, 9));
+  dialog.setText(kMatrixRemoveFront, fixedText(fields.removeFront / kCountsPerInch, 3));
+  dialog.setText(kMatrixRemoveBack, fixedText(fields.removeBack / kCountsPerInch, 3));
+  dialog.setText(kMatrixDeltaX, fixedText(fields.deltaX, 9));
+  dialog.setText(kMatrixDeltaY, fixedText(fields.deltaY, 9));
   // Unless Left is chosen the secondary channel goes behind the primary.
   dialog.setChecked(kMatrixRight, true);
 }
@@ -45,7 +45,7 @@ void fill(const AppState& app, platform::Dialog& dialog) {
 void calcWallScale(platform::Dialog& dialog, const WallChannelControls& controls) {
   const double velocity = dialog.numberValue(controls.velocity);
   const double wallScale = 1000.0 / (1e8 / (velocity * 1e6)) / 2.0;
-  dialog.setText(controls.wallScale, FixedText(wallScale, 3));
+  dialog.setText(controls.wallScale, fixedText(wallScale, 3));
 }
 
 void switchChannels(platform::Dialog& dialog) {

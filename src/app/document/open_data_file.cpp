@@ -15,10 +15,10 @@ namespace ductora {
 namespace {
 
 void createPipeView(AppState& app) {
-  const platform::Geometry geometry = PipeViewGeometry(
+  const platform::Geometry geometry = pipeViewGeometry(
       app.windows.width(kMainWindowPanel), app.windows.height(kMainWindowPanel), app.platform.screen().edge);
   app.windows.create(
-      kPipeViewPanel, app.windowClassNames[kPipeViewPanel], geometry,
+      kPipeViewPanel, app.windowClassNames[kPipeViewClassIndex], geometry,
       [&app](const platform::WindowEvent& event) { pipeViewProcedure(app, event); }, kMainWindowPanel, true,
       true);
 }
@@ -90,7 +90,7 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   app.documentState = DocumentState::kOpen;
   app.sliceEnabled = true;
   if (app.viewMode == ViewMode::kNone) app.viewMode = chooseViewMode(app);
-  setZoom(app.view, HalfDefaultDistance(app.pipeString, app.viewMode));
+  setZoom(app.view, halfDefaultDistance(app.pipeString, app.viewMode));
   setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
   setPipeViewTitle(app);
   enableMenuForData(app.platform.menu(), app.pipeString.current());

@@ -80,8 +80,8 @@ float defaultDistance3D(const PipeString& string) {
   return static_cast<float>(-(pipe->header.nominalOd / 2.0) / std::tan(kHalfFieldOfViewRadians));
 }
 
-float HalfDefaultDistance(const PipeString& string, ViewMode viewMode) {
-  return (Is3DViewMode(viewMode) ? defaultDistance3D(string) : defaultDistance2D(string)) / 2.0F;
+float halfDefaultDistance(const PipeString& string, ViewMode viewMode) {
+  return (is3DViewMode(viewMode) ? defaultDistance3D(string) : defaultDistance2D(string)) / 2.0F;
 }
 
 }  // namespace ductora

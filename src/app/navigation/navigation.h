@@ -36,6 +36,6 @@ float defaultDistance2D(const PipeString& string);
 float defaultDistance3D(const PipeString& string);
 
 // Half the 3D or 2D default distance, by the kind of view.
-float HalfDefaultDistance(const PipeString& string, ViewMode viewMode);
+float halfDefaultDistance(const PipeString& string, ViewMode viewMode);
 
 }  // namespace ductora

@@ -76,7 +76,7 @@ constexpr std::array<PlotCommand, 11> kPlotCommands = {{
 void chooseView(AppState& app, const DrawCommand& draw) {
   app.windows.show(kPipeViewPanel);
   app.viewMode = draw.viewMode;
-  if (Is3DViewMode(draw.viewMode)) initPanelGl(app, kPipeViewPanel);
+  if (is3DViewMode(draw.viewMode)) initPanelGl(app, kPipeViewPanel);
   switch (draw.zoom) {
     case Zoom::k3D:
       setZoom(app.view, defaultDistance3D(app.pipeString));

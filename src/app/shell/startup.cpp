@@ -9,11 +9,11 @@ namespace ductora {
 namespace {
 
 void fillWindowClassNames(AppState& app) {
-  app.windowClassNames[0] = kProgramName;
-  app.windowClassNames[1] = kPipeViewClass;
-  for (std::size_t plot = 1; plot <= 12; ++plot)
-    app.windowClassNames[plot + 1] = "Plot " + std::to_string(plot);
-  app.windowClassNames[14] = "Burst";
+  app.windowClassNames[kMainClassIndex] = kProgramName;
+  app.windowClassNames[kPipeViewClassIndex] = kPipeViewClass;
+  for (std::size_t plot = 1; plot <= kPlotClassCount; ++plot)
+    app.windowClassNames[kFirstPlotClassIndex + plot - 1] = "Plot " + std::to_string(plot);
+  app.windowClassNames[kBurstClassIndex] = "Burst";
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ void startApp(AppState& app, std::string_view commandLine) {
   fillWindowClassNames(app);
   const platform::ScreenMetrics screen = app.platform.screen();
   app.windows.create(
-      kMainWindowPanel, app.windowClassNames[0], {0, 0, screen.width, screen.height},
+      kMainWindowPanel, app.windowClassNames[kMainClassIndex], {0, 0, screen.width, screen.height},
       [&app](const platform::WindowEvent& event) { mainWindowProcedure(app, event); }, GlWindowSet::kNoParent,
       true);
   app.pleaseWait = app.platform.createDialog(

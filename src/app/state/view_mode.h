@@ -24,7 +24,7 @@ enum class ViewMode : std::uint32_t {
   kIndications = 16,  // the wall map with the indication circles
 };
 
-constexpr bool Is3DViewMode(ViewMode mode) {
+constexpr bool is3DViewMode(ViewMode mode) {
   return mode == ViewMode::k3DWall || mode == ViewMode::k3DOd || mode == ViewMode::k3DId;
 }
 

@@ -42,7 +42,7 @@ void initPanelGl(AppState& app, PanelId id) {
     app.watermarkTexture = render::LoadResourceTexture(holder, resources::kWatermarkBitmapId);
     return;
   }
-  const PlotPanel* panel = FindPlotPanel(id);
+  const PlotPanel* panel = findPlotPanel(id);
   if (panel == nullptr) return;
   render::InitPlotPanelGl(panel->blueClear ? render::kViewBlue : render::kPlotWhite);
   render::PlotFont& font = app.plotFonts[static_cast<std::size_t>(id)];
@@ -53,7 +53,7 @@ void initPanelGl(AppState& app, PanelId id) {
 void drawPanel(AppState& app, PanelId id) {
   if (id == kPipeViewPanel) {
     drawPipeView(app);
-  } else if (const PlotPanel* panel = FindPlotPanel(id)) {
+  } else if (const PlotPanel* panel = findPlotPanel(id)) {
     drawPlot(app, *panel);
   }
 }

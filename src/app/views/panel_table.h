@@ -30,26 +30,34 @@ enum PanelId : int {
   kBurstPanel = 18,
 };
 
-constexpr std::size_t kWindowClassCount = 15;
+// Slots of the window class names: the main window, the pipe view, "Plot 1" to "Plot 12", "Burst".
+constexpr std::size_t kMainClassIndex = 0;
+constexpr std::size_t kPipeViewClassIndex = 1;
+constexpr std::size_t kFirstPlotClassIndex = 2;  // "Plot 1"
+constexpr std::size_t kPlotClassCount = 12;
+constexpr std::size_t kBurstClassIndex = kFirstPlotClassIndex + kPlotClassCount;
+constexpr std::size_t kWindowClassCount = kBurstClassIndex + 1;
 constexpr std::string_view kProgramName = "Ductora";
 constexpr std::string_view kPipeViewClass = "Pipe/String";
+
+constexpr int kNoHelpDialog = 0;
 
 // The GL plot panels: where they stand, what they are called and how they clear.
 struct PlotPanel {
   PanelId id;
-  std::size_t classIndex;  // into the window class names: 2.."Plot 1", 14 "Burst"
+  std::size_t classIndex;  // into the window class names
   std::string_view title;
   std::string_view menuTitle;
   double screenFraction;  // x = W - floor(fraction * S + offset)
   double offset;
   int y;
-  int helpDialog;        // 0: none
+  int helpDialog;        // a help dialog's resource id, or kNoHelpDialog
   bool blueClear;        // cleared in the pipe view's blue instead of white
   bool pixelProjection;  // projection in pixels, reset every frame
 };
 
 // Null for ids that are not GL plot panels.
-const PlotPanel* FindPlotPanel(int id);
+const PlotPanel* findPlotPanel(int id);
 
 // Draw order of every frame.
 constexpr std::array<PanelId, 14> kFrameOrder = {
@@ -58,9 +66,9 @@ constexpr std::array<PanelId, 14> kFrameOrder = {
     kCollapsePanel, kBurstPanel,         kLowWallPanel,      kOdOffsetPanel};
 
 // A plot panel's client geometry: quarter-screen wide, three quarters of that high.
-platform::Geometry PlotPanelGeometry(const PlotPanel& panel, int screenWidth, int mainWidth);
+platform::Geometry plotPanelGeometry(const PlotPanel& panel, int screenWidth, int mainWidth);
 
 // The pipe view's client geometry in a main window of W x H with edge width e.
-platform::Geometry PipeViewGeometry(int mainWidth, int mainHeight, int edge);
+platform::Geometry pipeViewGeometry(int mainWidth, int mainHeight, int edge);
 
 }  // namespace ductora

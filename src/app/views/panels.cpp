@@ -40,7 +40,7 @@ bool currentHasOdData(const AppState& app) {
 }
 
 void createPanel(AppState& app, PanelId id) {
-  const PlotPanel* panel = FindPlotPanel(id);
+  const PlotPanel* panel = findPlotPanel(id);
   if (panel == nullptr) {
     if (id == kNavigatorPanel) {
       createNavigator(app);
@@ -54,7 +54,7 @@ void createPanel(AppState& app, PanelId id) {
   if (app.windows.window(id) != nullptr) return;
   if ((id == kOdOffsetPanel || id == kStraightnessPanel) && !currentHasOdData(app)) return;
   const platform::Geometry geometry =
-      PlotPanelGeometry(*panel, app.platform.screen().width, app.windows.width(kMainWindowPanel));
+      plotPanelGeometry(*panel, app.platform.screen().width, app.windows.width(kMainWindowPanel));
   const bool created = app.windows.create(
       id, app.windowClassNames[panel->classIndex], geometry,
       [&app, id](const platform::WindowEvent& event) { plotPanelProcedure(app, id, event); },
@@ -92,8 +92,8 @@ void plotPanelProcedure(AppState& app, PanelId id, const platform::WindowEvent& 
     app.windows.raise(id);
   } else {
     app.windows.focus(id);
-    const PlotPanel* panel = FindPlotPanel(id);
-    if (panel != nullptr && panel->helpDialog != 0) showHelpDialog(app, panel->helpDialog);
+    const PlotPanel* panel = findPlotPanel(id);
+    if (panel != nullptr && panel->helpDialog != kNoHelpDialog) showHelpDialog(app, panel->helpDialog);
   }
 }
 

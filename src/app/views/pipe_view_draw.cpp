@@ -73,7 +73,7 @@ void drawPipeView(AppState& app) {
   app.pipeString.forEachPipe([&app](const PipeFile& pipe) { app.drawCaches.PrepareTextures(pipe); });
   // The 3D views blend their markers over what lies behind them, the watermark among it; the
   // maps and their lines are opaque, so their watermark can come last, where nothing was drawn.
-  const bool watermarkLast = !Is3DViewMode(app.viewMode) && render::CanMarkWrittenPixels();
+  const bool watermarkLast = !is3DViewMode(app.viewMode) && render::CanMarkWrittenPixels();
   if (watermarkLast) {
     render::BeginMarkingWrittenPixels();
   } else {

@@ -41,9 +41,9 @@ void showTable(AppState& app, platform::Dialog& dialog) {
   const PipeFile* pipe = app.pipeString.current();
   if (pipe == nullptr) return;
   // Another pipe of the string may lack the matrix shown so far.
-  showMode(dialog, SettledDataMode(pipe, shownMode(dialog)));
+  showMode(dialog, settledDataMode(pipe, shownMode(dialog)));
   const DataTable table =
-      MakeDataTable(*pipe, shownMode(dialog), app.pipeString.position, app.pipeString.angle);
+      makeDataTable(*pipe, shownMode(dialog), app.pipeString.position, app.pipeString.angle);
   const std::string revolution = std::to_string(table.revolution);
   if (dialog.text(kDataRevolution) != revolution) dialog.setText(kDataRevolution, revolution);
   bool same = dialog.listLineCount(kDataTable) == kDataTableAngles;
@@ -70,13 +70,13 @@ void runOperation(AppState& app, platform::Dialog& dialog, DataOperation operati
   if (pipe == nullptr) return;
   const DataMode mode = shownMode(dialog);
   DataEdit edit{operation};
-  edit.revolution = DataRevolution(*pipe, mode, app.pipeString.position);
+  edit.revolution = dataRevolution(*pipe, mode, app.pipeString.position);
   edit.start = dialog.intValue(kDataStart);
   edit.end = dialog.intValue(kDataEnd);
   edit.count = dialog.intValue(kDataCount);
   edit.fixedValue = dialog.numberValue(kDataFixedValue);
   pipe->edited();
-  if (!ApplyDataEdit(*pipe, mode, edit)) return;
+  if (!applyDataEdit(*pipe, mode, edit)) return;
   // The measures and pictures made from the matrix follow the edit.
   ComputePipeMeasures(*pipe);
   showTable(app, dialog);
@@ -84,7 +84,7 @@ void runOperation(AppState& app, platform::Dialog& dialog, DataOperation operati
 
 void dataDisplayProcedure(AppState& app, platform::Dialog& dialog, const platform::DialogEvent& event) {
   const PipeFile* pipe = app.pipeString.current();
-  showMode(dialog, SettledDataMode(pipe, shownMode(dialog)));
+  showMode(dialog, settledDataMode(pipe, shownMode(dialog)));
   if (event.kind == Kind::kClose) return dialog.hide();
   if (event.kind != Kind::kCommand) return;
   for (const OperationButton& button : kOperationButtons) {
@@ -93,7 +93,7 @@ void dataDisplayProcedure(AppState& app, platform::Dialog& dialog, const platfor
   switch (event.id) {
     case kDataWallButton:
     case kDataOdButton:
-      showMode(dialog, ChosenDataMode(pipe, shownMode(dialog),
+      showMode(dialog, chosenDataMode(pipe, shownMode(dialog),
                                       event.id == kDataWallButton ? DataMode::kWall : DataMode::kOd));
       showTable(app, dialog);
       break;
@@ -119,7 +119,7 @@ void createDataDisplayDialog(AppState& app) {
         dataDisplayProcedure(app, dialog, event);
       });
   if (!app.dataDisplay) return;
-  showMode(*app.dataDisplay, SettledDataMode(app.pipeString.current(), DataMode::kWall));
+  showMode(*app.dataDisplay, settledDataMode(app.pipeString.current(), DataMode::kWall));
 }
 
 void destroyDataDisplayDialog(AppState& app) { app.dataDisplay.reset(); }

@@ -78,7 +78,7 @@ void forEachAngle(int start, int end, Visit visit) {
 
 }  // namespace
 
-bool ApplyDataEdit(PipeFile& pipe, DataMode mode, const DataEdit& edit) {
+bool applyDataEdit(PipeFile& pipe, DataMode mode, const DataEdit& edit) {
   MatrixCells cells(pipe, mode);
   if (!cells.present()) return false;
   const std::int64_t r = edit.revolution;

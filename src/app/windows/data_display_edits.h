@@ -33,6 +33,6 @@ struct DataEdit {
 // Changes the cells the table shows at those places (same row mapping, mirrored columns), never
 // a place outside the matrix. An OD cell moves together with the cell opposite it, both from
 // the same source, so diameters stay whole. Returns whether the matrix exists.
-bool ApplyDataEdit(PipeFile& pipe, DataMode mode, const DataEdit& edit);
+bool applyDataEdit(PipeFile& pipe, DataMode mode, const DataEdit& edit);
 
 }  // namespace ductora

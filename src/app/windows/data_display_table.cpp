@@ -35,17 +35,17 @@ std::string odLine(const PipeSampler& sampler, std::int64_t revolution, int angl
 
 }  // namespace
 
-DataMode SettledDataMode(const PipeFile* pipe, DataMode shown) {
+DataMode settledDataMode(const PipeFile* pipe, DataMode shown) {
   if (hasWall(pipe) && hasOd(pipe)) return shown;
   return hasWall(pipe) || !hasOd(pipe) ? DataMode::kWall : DataMode::kOd;
 }
 
-DataMode ChosenDataMode(const PipeFile* pipe, DataMode shown, DataMode wanted) {
+DataMode chosenDataMode(const PipeFile* pipe, DataMode shown, DataMode wanted) {
   const bool present = wanted == DataMode::kWall ? hasWall(pipe) : hasOd(pipe);
   return present ? wanted : shown;
 }
 
-std::int64_t DataRevolution(const PipeFile& pipe, DataMode mode, double position) {
+std::int64_t dataRevolution(const PipeFile& pipe, DataMode mode, double position) {
   const double deltaX = mode == DataMode::kWall ? pipe.wallMatrix.deltaX : pipe.odMatrix.deltaX;
   const double rows = position / deltaX;
   // Far outside any matrix, which is all such a cursor can mean.
@@ -54,17 +54,17 @@ std::int64_t DataRevolution(const PipeFile& pipe, DataMode mode, double position
   return static_cast<std::int64_t>(std::fmax(-kLimit, std::fmin(kLimit, rows)));
 }
 
-int DataAngle(double angle) {
+int dataAngle(double angle) {
   if (!std::isfinite(angle)) return 0;
   const int degree = static_cast<int>(std::fmod(std::trunc(angle), kDegrees));
   return degree < 0 ? degree + kDegrees : degree;
 }
 
-DataTable MakeDataTable(const PipeFile& pipe, DataMode mode, double position, double angle) {
+DataTable makeDataTable(const PipeFile& pipe, DataMode mode, double position, double angle) {
   const PipeSampler sampler(pipe);
   DataTable table;
-  table.revolution = DataRevolution(pipe, mode, position);
-  const int first = DataAngle(angle);
+  table.revolution = dataRevolution(pipe, mode, position);
+  const int first = dataAngle(angle);
   for (int i = 0; i < kDataTableAngles; ++i) {
     const int a = (first + i) % kDegrees;
     table.angles[i] = a;

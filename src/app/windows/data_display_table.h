@@ -16,14 +16,14 @@ constexpr int kDataTableAngles = 14;
 constexpr int kDataTableReach = 3;
 
 // A pipe that lacks one of the matrices can only show the other (wall when it has neither).
-DataMode SettledDataMode(const PipeFile* pipe, DataMode shown);
+DataMode settledDataMode(const PipeFile* pipe, DataMode shown);
 // "Wall Data" and "OD Data": the wanted mode when the pipe has that matrix.
-DataMode ChosenDataMode(const PipeFile* pipe, DataMode shown, DataMode wanted);
+DataMode chosenDataMode(const PipeFile* pipe, DataMode shown, DataMode wanted);
 
 // The revolution under the cursor: position over the shown matrix's deltaX, truncated.
-std::int64_t DataRevolution(const PipeFile& pipe, DataMode mode, double position);
+std::int64_t dataRevolution(const PipeFile& pipe, DataMode mode, double position);
 // The whole degree the cursor angle falls in, 0 to 359.
-int DataAngle(double angle);
+int dataAngle(double angle);
 
 struct DataTable {
   std::int64_t revolution = 0;
@@ -34,6 +34,6 @@ struct DataTable {
 // Fourteen angles from the cursor's up (359 is followed by 0), each with the values of the seven
 // revolutions around the cursor's: wall in thousandths, or the OD diameter in inches. A place
 // outside the matrix shows 0.
-DataTable MakeDataTable(const PipeFile& pipe, DataMode mode, double position, double angle);
+DataTable makeDataTable(const PipeFile& pipe, DataMode mode, double position, double angle);
 
 }  // namespace ductora

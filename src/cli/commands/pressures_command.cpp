@@ -14,8 +14,8 @@
 #include "cli/options/collapse_option.h"
 #include "cli/options/load_pipe.h"
 #include "cli/output/d_over_t_source.h"
-#include "cli/output/number_text.h"
 #include "cli/output/pipe_json.h"
+#include "data/exports/fixed_text.h"
 
 namespace ductora::cli {
 
@@ -121,27 +121,27 @@ void printPressures(std::ostream& out, const std::string& path, const Pressures&
         << value << '\n';
   };
   const std::string dOverT = p.maxDOverT.source == DOverTSource::kNominal
-                                 ? fixed(p.maxDOverT.value) + " (nominal: the pipe has no measured D/t)"
-                                 : fixed(p.maxDOverT.value);
+                                 ? fixedText(p.maxDOverT.value) + " (nominal: the pipe has no measured D/t)"
+                                 : fixedText(p.maxDOverT.value);
   out << path << '\n'
-      << "Yield strength: " << fixed(p.yield, 0) << " psi\n"
-      << "Position:       " << fixed(p.position) << "\"\n"
+      << "Yield strength: " << fixedText(p.yield, 0) << " psi\n"
+      << "Position:       " << fixedText(p.position) << "\"\n"
       << "Max D/T:        " << dOverT << "\n\n"
       << "Burst pressure at max D/T (psi)\n";
   for (std::size_t i = 0; i < kBurstFormulaCount; ++i) {
-    line(formulaLabel(kBurstFormulas[i]), fixed(p.burst[i]));
+    line(formulaLabel(kBurstFormulas[i]), fixedText(p.burst[i]));
   }
   out << "\nAPI collapse (psi)\n";
   if (p.actual.pressure) {
-    line("Actual (D/t " + fixed(*p.actual.dOverT) + ")", fixed(*p.actual.pressure));
+    line("Actual (D/t " + fixedText(*p.actual.dOverT) + ")", fixedText(*p.actual.pressure));
   } else {
     line("Actual", "none: no OD and wall data here");
   }
-  line("Nominal (D/t " + fixed(*p.nominal.dOverT) + ")", fixed(*p.nominal.pressure));
+  line("Nominal (D/t " + fixedText(*p.nominal.dOverT) + ")", fixedText(*p.nominal.pressure));
   const CollapseChoices& c = p.choices;
   out << "\nTamano collapse (psi), choices OD " << c.od << ", wall " << c.wall << ", ovality " << c.ovality
       << ", eccentricity " << c.eccentricity << '\n';
-  line("Tamano", p.tamano ? fixed(*p.tamano) : "none: no OD or wall input here");
+  line("Tamano", p.tamano ? fixedText(*p.tamano) : "none: no OD or wall input here");
 }
 
 // Inside the wall data, where the actual geometry can be read: usage error otherwise.
@@ -152,9 +152,9 @@ bool checkPosition(const PipeFile& pipe, const PressuresOptions& options) {
   }
   const DisplayRows wall = WallDisplayRows(pipe);
   const double deltaX = pipe.wallMatrix.deltaX;
-  reportUsageError("pressures", "--position " + fixed(position) + " lies outside the wall data of " +
-                                    options.file + " (" + fixed(wall.offset * deltaX) + " to " +
-                                    fixed((wall.offset + wall.rows) * deltaX) + " inches)");
+  reportUsageError("pressures", "--position " + fixedText(position) + " lies outside the wall data of " +
+                                    options.file + " (" + fixedText(wall.offset * deltaX) + " to " +
+                                    fixedText((wall.offset + wall.rows) * deltaX) + " inches)");
   return false;
 }
 

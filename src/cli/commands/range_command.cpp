@@ -7,8 +7,8 @@
 
 #include "analysis/queries/range_values.h"
 #include "cli/options/load_pipe.h"
-#include "cli/output/number_text.h"
 #include "cli/output/pipe_json.h"
+#include "data/exports/fixed_text.h"
 
 namespace ductora::cli {
 
@@ -66,24 +66,24 @@ json rangeJson(const RangeOptions& options, const RangeValues& v) {
 
 // The window's forms: "%.3f (%.2f %)" for relative extremes, positions "%.1f''".
 std::string extremeText(const RangeExtreme& e, const NamedGroup& g) {
-  std::string text = fixed(e.value) + g.unit;
+  std::string text = fixedText(e.value) + g.unit;
   if (g.group->relative) {
-    text += " (" + fixed(e.percent, 2) + " %)";
+    text += " (" + fixedText(e.percent, 2) + " %)";
   }
   return text;
 }
 
 void printRange(std::ostream& out, const RangeOptions& options, const RangeValues& v) {
-  out << options.file << ": " << fixed(options.from) << "\" to " << fixed(options.to) << "\" (revolutions "
-      << v.indices.from << " to " << v.indices.to << ")\n";
+  out << options.file << ": " << fixedText(options.from) << "\" to " << fixedText(options.to)
+      << "\" (revolutions " << v.indices.from << " to " << v.indices.to << ")\n";
   out << std::left << std::setw(18) << "" << std::setw(22) << "Min" << std::setw(10) << "At" << std::setw(22)
       << "Max" << std::setw(10) << "At"
       << "Average\n";
   for (const NamedGroup& g : namedGroups(v)) {
     out << std::setw(18) << g.title << std::setw(22) << extremeText(g.group->min, g) << std::setw(10)
-        << fixed(g.group->min.position, 1) + "''" << std::setw(22) << extremeText(g.group->max, g)
-        << std::setw(10) << fixed(g.group->max.position, 1) + "''" << fixed(g.group->average) << g.unit
-        << '\n';
+        << fixedText(g.group->min.position, 1) + "''" << std::setw(22) << extremeText(g.group->max, g)
+        << std::setw(10) << fixedText(g.group->max.position, 1) + "''" << fixedText(g.group->average)
+        << g.unit << '\n';
   }
 }
 

@@ -14,8 +14,8 @@
 #include "cli/options/collapse_option.h"
 #include "cli/options/panel_choice.h"
 #include "cli/options/pipe_view_picture.h"
-#include "cli/output/number_text.h"
 #include "cli/output/png_file.h"
+#include "data/exports/fixed_text.h"
 #include "data/indications/indication_file.h"
 #include "resources/menu_table.h"
 
@@ -135,8 +135,9 @@ std::optional<std::string> optionProblem(const RenderOptions& o) {
 std::optional<Failure> placeCursor(PipeString& string, const RenderOptions& o) {
   const float length = string.current()->pipeLength();
   if (o.x && *o.x > length) {
-    return Failure{kUsageError, "render",
-                   "--x " + fixed(*o.x) + " lies beyond the current pipe (" + fixed(length) + " inches)"};
+    return Failure{
+        kUsageError, "render",
+        "--x " + fixedText(*o.x) + " lies beyond the current pipe (" + fixedText(length) + " inches)"};
   }
   setX(string, o.x ? static_cast<float>(*o.x) : string.currentLength() / 2.0F);
   if (o.y) string.angle = static_cast<float>(*o.y);

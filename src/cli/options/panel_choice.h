@@ -6,17 +6,18 @@
 #include <vector>
 
 #include "analysis/pressures/pressure_series.h"
+#include "analysis/pressures/pressures.h"
 #include "cli/options/pipe_view_picture.h"
 
 namespace ductora::cli {
 
-constexpr std::uint32_t kLastBurstFormula = 13;
+constexpr std::uint32_t kLastBurstFormula = kBurstFormulaCount - 1;
 
 // What the Collapse Pressure and Burst dialogs are given before their panels draw.
 struct PressureSettings {
   double yield = 110000.0;   // typed as "Yield"
   CollapseChoices collapse;  // none chosen, as the program starts
-  std::uint32_t burstFormula = 0;
+  std::uint32_t burstFormula = static_cast<std::uint32_t>(BurstFormulaId::kApi);
 };
 
 // The names of the panels, as `render --panel` takes them.

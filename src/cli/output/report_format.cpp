@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/output/d_over_t_source.h"
-#include "cli/output/number_text.h"
+#include "data/exports/fixed_text.h"
 
 namespace ductora::cli {
 
@@ -77,7 +77,7 @@ void printReportTable(std::ostream& out, const Report& report) {
     const bool nominal = row.dOverTSource == DOverTSource::kNominal;
     for (const MeasureColumn& column : kMeasureColumns) {
       out << std::setw(kMeasureWidth)
-          << fixed(row.*column.value) + (nominal && column.fromDOverT ? kNominalMark : "");
+          << fixedText(row.*column.value) + (nominal && column.fromDOverT ? kNominalMark : "");
     }
     out << '\n';
   }
@@ -97,7 +97,7 @@ void printReportCsv(std::ostream& out, const Report& report) {
   for (const ReportRow& row : report.rows) {
     out << row.index << ',' << csvField(row.file) << ',' << row.kqNumber;
     for (const MeasureColumn& column : kMeasureColumns) {
-      out << ',' << fixed(row.*column.value);
+      out << ',' << fixedText(row.*column.value);
     }
     out << ',' << dOverTSourceName(row.dOverTSource) << '\n';
   }

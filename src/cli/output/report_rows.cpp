@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "analysis/pressures/pressures.h"
-#include "analysis/queries/csa_range_queries.h"
+#include "analysis/queries/range_queries.h"
 #include "cli/commands/command.h"
 #include "cli/options/load_pipe.h"
 #include "data/strings/list_file.h"
@@ -15,7 +15,7 @@ namespace ductora::cli {
 
 namespace {
 
-constexpr std::uint32_t kApiBurst = 0;
+constexpr auto kApiBurst = static_cast<std::uint32_t>(BurstFormulaId::kApi);
 // Every real area lies above this, so the minimum covers the whole pipe.
 constexpr double kLowestCsa = -3000.0;
 

@@ -31,7 +31,7 @@ class ExportStream {
 
 // Rows backed by data: a damaged record may declare more rows than its array holds.
 template <typename Matrix>
-std::int64_t BackedRows(const Matrix& matrix) {
+std::int64_t backedRows(const Matrix& matrix) {
   if (matrix.columns == 0) {
     return 0;
   }
@@ -39,7 +39,7 @@ std::int64_t BackedRows(const Matrix& matrix) {
 }
 
 // value / step truncated toward zero; empty when it is not a finite number.
-std::optional<std::int64_t> TruncatedIndex(double value, double step) {
+std::optional<std::int64_t> truncatedIndex(double value, double step) {
   if (!(step > 0.0)) {
     return std::nullopt;
   }
@@ -52,10 +52,10 @@ std::optional<std::int64_t> TruncatedIndex(double value, double step) {
 
 // The wall at a Halden point in inches: the matrix where it covers OD row r (rows shifted by k,
 // the wall start in OD rows) and column s, otherwise the nominal wall.
-double HaldenWall(const PipeFile& pipe, std::int64_t k, std::int64_t r, std::int64_t s) {
+double haldenWall(const PipeFile& pipe, std::int64_t k, std::int64_t r, std::int64_t s) {
   const WallMatrix& wall = pipe.wallMatrix;
   const double nominal = pipe.header.nominalWall / 1000.0;
-  const std::int64_t rows = BackedRows(wall);
+  const std::int64_t rows = backedRows(wall);
   if (r < k || r >= k + rows) {
     return nominal;
   }
@@ -73,11 +73,11 @@ TextExport exportLengthAtY(const PipeFile* pipe, double cursorAngle) {
     return {};
   }
   const WallMatrix& wall = pipe->wallMatrix;
-  const std::int64_t rows = BackedRows(wall);
+  const std::int64_t rows = backedRows(wall);
   if (rows == 0) {
     return {ExportStatus::kNoMatrix, {}};
   }
-  const auto column = TruncatedIndex(cursorAngle, wall.deltaY);
+  const auto column = truncatedIndex(cursorAngle, wall.deltaY);
   if (!column || *column < 0 || *column >= static_cast<std::int64_t>(wall.columns)) {
     return {ExportStatus::kOutsideMatrix, {}};
   }
@@ -94,11 +94,11 @@ TextExport exportRevAtX(const PipeFile* pipe, double cursorPosition) {
     return {};
   }
   const WallMatrix& wall = pipe->wallMatrix;
-  const std::int64_t rows = BackedRows(wall);
+  const std::int64_t rows = backedRows(wall);
   if (rows == 0) {
     return {ExportStatus::kNoMatrix, {}};
   }
-  const auto row = TruncatedIndex(cursorPosition, wall.deltaX);
+  const auto row = truncatedIndex(cursorPosition, wall.deltaX);
   if (!row || *row < 0 || *row >= rows) {
     return {ExportStatus::kOutsideMatrix, {}};
   }
@@ -114,19 +114,19 @@ TextExport exportHalden(const PipeFile* pipe) {
     return {};
   }
   const OdMatrix& od = pipe->odMatrix;
-  const std::int64_t rows = BackedRows(od);
+  const std::int64_t rows = backedRows(od);
   if (rows == 0) {
     return {ExportStatus::kNoMatrix, {}};
   }
   // An OD pitch of 0 or an absurd wall start gives no defined offset: the rows then line up.
-  const std::int64_t k = TruncatedIndex(pipe->wallStart, od.deltaX).value_or(0);
+  const std::int64_t k = truncatedIndex(pipe->wallStart, od.deltaX).value_or(0);
   const double outerOffset = static_cast<double>(pipe->header.calibrationOd) / 2.0;
   ExportStream stream;
   for (std::int64_t r = 0; r < rows; r += kHaldenRowStep) {
     const double x = static_cast<double>(r) * od.deltaX - kHaldenAxialOrigin;
     for (std::int64_t s = 0; s < static_cast<std::int64_t>(od.columns); s += kHaldenColumnStep) {
       const double o = od.at(static_cast<std::size_t>(r), static_cast<std::size_t>(s)) / 1000.0 + outerOffset;
-      const double i = o - HaldenWall(*pipe, k, r, s);
+      const double i = o - haldenWall(*pipe, k, r, s);
       stream.out() << i << ", " << o << ", " << s << ", " << x << '\n';
     }
   }

@@ -90,7 +90,7 @@ void cutRevolutions(const std::vector<std::uint8_t>& records, int leadInMarks, R
 
 }  // namespace
 
-std::int32_t RescaleWallReading(std::int32_t reading, double storedScale, double wallScale) {
+std::int32_t rescaleWallReading(std::int32_t reading, double storedScale, double wallScale) {
   if (reading <= kWallMarkerReading || wallScale == 0.0 || storedScale == 0.0 || !std::isfinite(wallScale) ||
       !std::isfinite(storedScale)) {
     return reading;
@@ -109,7 +109,7 @@ std::int32_t RescaleWallReading(std::int32_t reading, double storedScale, double
   return whole;
 }
 
-std::int32_t ConvertOdReading(std::int32_t reading, double inchesPerCount) {
+std::int32_t convertOdReading(std::int32_t reading, double inchesPerCount) {
   // Scale first: reading * 0.001 * 1000.0 falls just short of the reading for hundreds of values,
   // which truncation would turn into a lost mil on every save.
   const double mils = reading * (inchesPerCount * 1000.0);
@@ -133,7 +133,7 @@ std::size_t LoadWallRevolutions(PipeFile& pipe, int channelNumber, double wallSc
   cutRevolutions(
       block->records, 2, limit, revolutions, decodeWallRecord,
       [storedScale, wallScale](std::int32_t reading) {
-        return RescaleWallReading(reading, storedScale, wallScale);
+        return rescaleWallReading(reading, storedScale, wallScale);
       },
       // The mark is tested after rescaling.
       [](std::int32_t, std::int32_t converted) { return converted == kWallMarkerReading; });
@@ -154,7 +154,7 @@ OdLoadResult LoadOdRevolutions(PipeFile& pipe, int channelNumber, double inchesP
   const double scale = inchesPerCount != 0.0 ? inchesPerCount : decodeRawOdHead(block->head)->inchesPerCount;
   cutRevolutions(
       block->records, 1, limit, revolutions, decodeOdRecord,
-      [scale](std::int32_t reading) { return ConvertOdReading(reading, scale); },
+      [scale](std::int32_t reading) { return convertOdReading(reading, scale); },
       [](std::int32_t stored, std::int32_t) { return stored == kOdMarkerReading; });
   return {true, revolutions.size()};
 }

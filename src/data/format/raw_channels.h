@@ -15,7 +15,7 @@ namespace ductora {
 enum class RevolutionLimit { kProgram, kAll };
 
 // Fills wall channel channelNumber (1..4) and returns its revolution count. Readings above 1 are
-// converted to wallScale when it is not 0 (see RescaleWallReading). Samples up to the block's
+// converted to wallScale when it is not 0 (see rescaleWallReading). Samples up to the block's
 // second marker and after its last marker belong to no revolution.
 std::size_t LoadWallRevolutions(PipeFile& pipe, int channelNumber, double wallScale,
                                 RevolutionLimit limit = RevolutionLimit::kProgram);
@@ -36,10 +36,10 @@ void TrimRevolutions(RevolutionList& revolutions, std::uint32_t removeFront, std
 
 // A stored wall reading converted from storedScale to wallScale, rounded half up and held within
 // 0..65535. Readings of 0 and 1 and scales of 0 (or not finite) leave the reading as it is.
-std::int32_t RescaleWallReading(std::int32_t reading, double storedScale, double wallScale);
+std::int32_t rescaleWallReading(std::int32_t reading, double storedScale, double wallScale);
 
 // A stored OD reading in mils at the given inches per count, truncated toward zero and held
 // within the 16-bit signed range.
-std::int32_t ConvertOdReading(std::int32_t reading, double inchesPerCount);
+std::int32_t convertOdReading(std::int32_t reading, double inchesPerCount);
 
 }  // namespace ductora

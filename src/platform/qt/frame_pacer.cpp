@@ -39,6 +39,6 @@ void FramePacer::waitForNextFrame() {
     waitAtMost(left, Qt::PreciseTimer);
 }
 
-void WaitForEvents(double timeoutMs) { waitAtMost(timeoutMs, Qt::CoarseTimer); }
+void waitForEvents(double timeoutMs) { waitAtMost(timeoutMs, Qt::CoarseTimer); }
 
 }  // namespace ductora::platform::qt

@@ -23,6 +23,6 @@ class FramePacer {
 };
 
 // Sleeps until an event arrives (and delivers it) or timeoutMs have passed.
-void WaitForEvents(double timeoutMs);
+void waitForEvents(double timeoutMs);
 
 }  // namespace ductora::platform::qt

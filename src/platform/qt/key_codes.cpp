@@ -4,27 +4,27 @@
 
 namespace ductora::platform::qt {
 
-int VirtualKeyCode(int qtKey) {
+int virtualKeyCode(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Left:
-      return 37;
+      return kKeyLeft;
     case Qt::Key_Up:
-      return 38;
+      return kKeyUp;
     case Qt::Key_Right:
-      return 39;
+      return kKeyRight;
     case Qt::Key_Down:
-      return 40;
+      return kKeyDown;
     case Qt::Key_Space:
-      return 32;
+      return kKeySpace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return kKeyReturn;
     case Qt::Key_Escape:
-      return 27;
+      return kKeyEscape;
     case Qt::Key_Shift:
-      return 16;
+      return kKeyShift;
     case Qt::Key_Control:
-      return 17;
+      return kKeyControl;
     default:
       break;
   }
@@ -33,10 +33,10 @@ int VirtualKeyCode(int qtKey) {
   return 0;
 }
 
-std::optional<KeyEvent> ShellKeyEvent(const QKeyEvent& event) {
+std::optional<KeyEvent> shellKeyEvent(const QKeyEvent& event) {
   const bool down = event.type() == QEvent::KeyPress;
   if (!down && event.isAutoRepeat()) return std::nullopt;
-  const int code = VirtualKeyCode(event.key());
+  const int code = virtualKeyCode(event.key());
   if (code == 0) return std::nullopt;
   return KeyEvent{code, down};
 }

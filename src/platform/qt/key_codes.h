@@ -8,10 +8,10 @@
 namespace ductora::platform::qt {
 
 // The virtual-key code of a Qt key, or 0 for keys the shell does not know.
-int VirtualKeyCode(int qtKey);
+int virtualKeyCode(int qtKey);
 
 // What a key press or release reports to the shell: nothing for keys it does not know, nor for
 // the releases of a held key's repeats.
-std::optional<KeyEvent> ShellKeyEvent(const QKeyEvent& event);
+std::optional<KeyEvent> shellKeyEvent(const QKeyEvent& event);
 
 }  // namespace ductora::platform::qt

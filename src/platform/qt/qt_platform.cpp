@@ -148,6 +148,6 @@ void QtPlatform::addRecentFile(const std::string& path) { recent_->add(QString::
 
 void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-void QtPlatform::waitForEvents(double timeoutMs) { WaitForEvents(timeoutMs); }
+void QtPlatform::waitForEvents(double timeoutMs) { qt::waitForEvents(timeoutMs); }
 
 }  // namespace ductora::platform::qt

@@ -4,20 +4,20 @@
 
 namespace ductora::platform::qt {
 
-QPixmap WindowPixmap(int id) {
+QPixmap windowPixmap(int id) {
   const resources::WindowImage* image = resources::FindWindowImage(id);
   return image == nullptr ? QPixmap() : QPixmap(image->xpm.data());
 }
 
-QIcon WindowIcon(int id) {
-  const QPixmap pixmap = WindowPixmap(id);
+QIcon windowIcon(int id) {
+  const QPixmap pixmap = windowPixmap(id);
   return pixmap.isNull() ? QIcon() : QIcon(pixmap);
 }
 
-QCursor WindowCursor(int id) {
+QCursor windowCursor(int id) {
   const resources::WindowImage* image = resources::FindWindowImage(id);
   if (image == nullptr) return QCursor(Qt::ArrowCursor);
-  return QCursor(WindowPixmap(id), image->hotX, image->hotY);
+  return QCursor(windowPixmap(id), image->hotX, image->hotY);
 }
 
 }  // namespace ductora::platform::qt

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "analysis/measures/matrix_extent.h"
-#include "analysis/queries/id_range_queries.h"
+#include "analysis/queries/range_queries.h"
 #include "render/plots/plot_cursors.h"
 
 namespace ductora::render {

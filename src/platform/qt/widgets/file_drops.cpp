@@ -6,7 +6,7 @@
 
 namespace ductora::platform::qt {
 
-QStringList DroppableFiles(const QMimeData* data) {
+QStringList droppableFiles(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls()) return {};
   QStringList pipes;
   QStringList lists;

@@ -8,6 +8,6 @@ namespace ductora::platform::qt {
 
 // The files of a drop the program takes: one list file, or pipe files (the first is opened,
 // the others appended). Empty for anything else, which is refused.
-QStringList DroppableFiles(const QMimeData* data);
+QStringList droppableFiles(const QMimeData* data);
 
 }  // namespace ductora::platform::qt

@@ -42,14 +42,14 @@ class DialogWindow : public QDialog {
     owner_.deliver({DialogEvent::Kind::kClose});
   }
   void keyPressEvent(QKeyEvent* event) override {
-    if (const int code = VirtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyDown, code});
+    if (const int code = virtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyDown, code});
     // Escape cancels and Enter presses the default button, as in any dialog.
     const int key = event->key();
     if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) QDialog::keyPressEvent(event);
   }
   void keyReleaseEvent(QKeyEvent* event) override {
     if (event->isAutoRepeat()) return;
-    if (const int code = VirtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyUp, code});
+    if (const int code = virtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyUp, code});
   }
   void paintEvent(QPaintEvent* event) override {
     QDialog::paintEvent(event);
@@ -74,7 +74,7 @@ class DialogWindow : public QDialog {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
       const auto* key = static_cast<QKeyEvent*>(event);
       const bool down = event->type() == QEvent::KeyPress;
-      const int code = VirtualKeyCode(key->key());
+      const int code = virtualKeyCode(key->key());
       if (code != 0 && (down || !key->isAutoRepeat()))
         owner_.deliver({down ? DialogEvent::Kind::kKeyDown : DialogEvent::Kind::kKeyUp, code});
     }

@@ -45,6 +45,6 @@ class BackdropKeeper : public QObject {
 
 }  // namespace
 
-void MakeBackdrop(QMdiSubWindow& subWindow) { subWindow.installEventFilter(new BackdropKeeper(subWindow)); }
+void makeBackdrop(QMdiSubWindow& subWindow) { subWindow.installEventFilter(new BackdropKeeper(subWindow)); }
 
 }  // namespace ductora::platform::qt

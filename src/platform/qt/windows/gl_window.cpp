@@ -36,11 +36,11 @@ bool GlWindow::event(QEvent* event) {
 }
 
 void GlWindow::keyPressEvent(QKeyEvent* event) {
-  if (const auto key = ShellKeyEvent(*event)) send(*key);
+  if (const auto key = shellKeyEvent(*event)) send(*key);
 }
 
 void GlWindow::keyReleaseEvent(QKeyEvent* event) {
-  if (const auto key = ShellKeyEvent(*event)) send(*key);
+  if (const auto key = shellKeyEvent(*event)) send(*key);
 }
 
 void GlWindow::mousePressEvent(QMouseEvent* event) {

@@ -16,10 +16,10 @@ void MainSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCre
   // Ends the title of every window, after the document's name.
   QGuiApplication::setApplicationDisplayName(QString::fromStdString(plan.className));
   // The main window's icon also stands for the program, e.g. on dialogs and the task bar.
-  const QIcon icon = WindowIcon(plan.iconId);
+  const QIcon icon = windowIcon(plan.iconId);
   window.setWindowIcon(icon);
   QGuiApplication::setWindowIcon(icon);
-  window.viewport()->setCursor(WindowCursor(plan.cursorId));
+  window.viewport()->setCursor(windowCursor(plan.cursorId));
   made->offscreen_ = std::make_unique<QOffscreenSurface>();
   made->offscreen_->create();
   if (!made->offscreen_->isValid()) {
@@ -39,7 +39,7 @@ void MainSurface::show() {
   // races with that and can leave the window taller than the room it was given, with the
   // bottom of every maximised panel out of sight. Without one, "maximised" means nothing, so
   // the window takes the screen's working area itself.
-  if (!WindowManagerRunning()) {
+  if (!windowManagerRunning()) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
       window_.setGeometry(screen->availableGeometry());
   }

@@ -67,7 +67,7 @@ void MainWindow::dropEvent(QDropEvent* event) { handleDrop(event); }
 
 bool MainWindow::handleDrop(QEvent* event) {
   auto* drop = static_cast<QDropEvent*>(event);
-  const QStringList files = DroppableFiles(drop->mimeData());
+  const QStringList files = droppableFiles(drop->mimeData());
   if (files.isEmpty()) {
     drop->ignore();
     return true;
@@ -92,7 +92,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && (widget->window() == this || type == QEvent::KeyRelease)) {
-      if (const auto key = ShellKeyEvent(*static_cast<QKeyEvent*>(event))) send(*key);
+      if (const auto key = shellKeyEvent(*static_cast<QKeyEvent*>(event))) send(*key);
     }
   }
   if (watched == area_->viewport() && event->type() == QEvent::Resize)

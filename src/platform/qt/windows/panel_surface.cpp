@@ -38,7 +38,7 @@ void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCr
   // The window goes with the surface, which therefore outlives every call.
   glWindow->setUncovered([owner = surface.get()] { owner->showLastFrame(); });
   glWindow->setBlocked([owner = surface.get()](bool blocked) { owner->keepLastFrame(blocked); });
-  glWindow->setCursor(WindowCursor(plan.cursorId));
+  glWindow->setCursor(windowCursor(plan.cursorId));
   QWidget* container = QWidget::createWindowContainer(glWindow);
   container->setFocusPolicy(Qt::StrongFocus);
   container->setMinimumSize(1, 1);
@@ -46,7 +46,7 @@ void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCr
   subWindow->setWidget(container);
   subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
   subWindow->setWindowTitle(QString::fromStdString(plan.className));
-  subWindow->setWindowIcon(WindowIcon(plan.iconId));
+  subWindow->setWindowIcon(windowIcon(plan.iconId));
   subWindow->installEventFilter(new CloseToProcedure(subWindow, plan.procedure));
   subWindow->setStyle(window.subWindowStyle());
   window.area().addSubWindow(subWindow);
@@ -61,7 +61,7 @@ void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCr
   const QMargins margins = subWindow->contentsMargins();
   subWindow->resize(plan.geometry.width + margins.left() + margins.right(),
                     plan.geometry.height + margins.top() + margins.bottom());
-  if (plan.backdrop) MakeBackdrop(*subWindow);
+  if (plan.backdrop) makeBackdrop(*subWindow);
   if (!plan.show) subWindow->hide();
 
   glWindow->create();

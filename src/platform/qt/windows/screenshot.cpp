@@ -6,13 +6,13 @@
 
 namespace ductora::platform::qt {
 
-QImage GrabScreen() {
+QImage grabScreen() {
   QScreen* screen = QGuiApplication::primaryScreen();
   return screen == nullptr ? QImage() : screen->grabWindow(0).toImage();
 }
 
-bool SaveScreenshot(const std::string& path) {
-  const QImage image = GrabScreen();
+bool saveScreenshot(const std::string& path) {
+  const QImage image = grabScreen();
   return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
 }
 

@@ -6,8 +6,8 @@
 namespace ductora::platform::qt {
 
 // The whole primary screen as it shows now.
-QImage GrabScreen();
+QImage grabScreen();
 // False when the image cannot be written.
-bool SaveScreenshot(const std::string& path);
+bool saveScreenshot(const std::string& path);
 
 }  // namespace ductora::platform::qt

@@ -33,7 +33,7 @@ xcb_window_t supportingWindow(xcb_connection_t* connection, xcb_atom_t check, xc
 
 // A window manager that follows the desktop conventions names a window of its own on the root
 // window, and names it again on that window; a name left by one that ended is not.
-bool WindowManagerRunning() {
+bool windowManagerRunning() {
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (x11 == nullptr) return true;
   xcb_connection_t* connection = x11->connection();
@@ -48,7 +48,7 @@ bool WindowManagerRunning() {
 }
 #else
 // Other window systems always place their windows.
-bool WindowManagerRunning() { return true; }
+bool windowManagerRunning() { return true; }
 #endif
 
 }  // namespace ductora::platform::qt

@@ -1,12 +1,12 @@
-#include "cli/output/number_text.h"
+#include "data/exports/fixed_text.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 
-namespace ductora::cli {
+namespace ductora {
 
-std::string fixed(double value, int decimals) {
+std::string fixedText(double value, int decimals) {
   // The largest double in fixed notation needs 309 digits before the point.
   std::array<char, 400> buffer{};
   const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
@@ -16,4 +16,4 @@ std::string fixed(double value, int decimals) {
   return {buffer.data(), std::min(static_cast<std::size_t>(length), buffer.size() - 1)};
 }
 
-}  // namespace ductora::cli
+}  // namespace ductora

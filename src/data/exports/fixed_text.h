@@ -2,9 +2,9 @@
 
 #include <string>
 
-namespace ductora::cli {
+namespace ductora {
 
 // printf's "%.Nf": infinities and NaN read "inf", "-inf", "nan" as the dialogs show them.
-std::string fixed(double value, int decimals = 3);
+std::string fixedText(double value, int decimals = 3);
 
-}  // namespace ductora::cli
+}  // namespace ductora
