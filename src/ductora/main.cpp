@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/shell/frame.h"
+#include "app/shell/main_loop.h"
 #include "app/shell/startup.h"
 #include "app/state/app_state.h"
 #include "platform/qt/qt_platform.h"

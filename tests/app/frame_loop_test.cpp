@@ -1,4 +1,4 @@
-#include "app/shell/frame.h"
+#include "app/shell/main_loop.h"
 #include "app/shell/startup.h"
 #include "app/state/frame_decision.h"
 #include "resources/dialog_table.h"

@@ -77,19 +77,10 @@ std::set<std::string> UnitsInCircles(const Graph& graph) {
   return inCircles;
 }
 
-TEST(IncludeGraphTest, NoNewCircleOfIncludesInsideTheApp) {
-  const std::set<std::string> inCircles = UnitsInCircles(UnitIncludes(DUCTORA_SOURCE_DIR, "app"));
-  // The commands that still call each other directly; this list only shrinks, to empty.
-  const std::set<std::string> known = {"app/dialogs/draw_channels_dialog",
-                                       "app/dialogs/pressure_dialogs",
-                                       "app/document/file_dialogs",
-                                       "app/document/matrix_rebuild",
-                                       "app/document/open_data_file",
-                                       "app/navigation/navigation_update",
-                                       "app/navigation/navigator_dialog",
-                                       "app/shell/frame",
-                                       "app/views/panels"};
-  for (const std::string& unit : inCircles) EXPECT_TRUE(known.contains(unit)) << unit << " joined a circle";
+// Procedures talk to the windows through the state; a unit that must call back into one that
+// includes it has taken a shortcut around it.
+TEST(IncludeGraphTest, NoCircleOfIncludesInsideTheApp) {
+  EXPECT_EQ(UnitsInCircles(UnitIncludes(DUCTORA_SOURCE_DIR, "app")), std::set<std::string>{});
 }
 
 TEST(IncludeGraphTest, FindsACircleOfUnits) {

@@ -12,6 +12,7 @@
 #include "app/document/open_data_file.h"
 #include "app/document/save_pipe.h"
 #include "app/navigation/navigation.h"
+#include "app/shell/frame.h"
 #include "data/format/raw_channels.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
@@ -119,6 +120,7 @@ TEST_F(MatrixDialogsTest, OneChannelBuildsWithTheStoredSettingsAndJumpSizeZeroBu
   EXPECT_EQ(current().wallMatrix.deltaX, before.deltaX);
   EXPECT_EQ(current().header.wallJumpSize, 30);
   EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
+  runFrame(app, 0.0);  // the map is made again for the new revision
   EXPECT_NE(app.drawCaches.TexturesOf(current()).wall, 0U);
   EXPECT_NE(app.drawCaches.TexturesOf(current()).wall, oldTexture);
 

@@ -192,6 +192,7 @@ TEST_F(NavigationTest, TheNavigatorStepsJumpsAndCountsThePipes) {
   navigator().setText(kNavJumpNumber, "3");
   navigator().setText(kNavYSpeed, "1");
   navigator().send({platform::DialogEvent::Kind::kCommand, kNavJump});
+  runFrame(app, 0.0);
   EXPECT_EQ(index(), 2U);
   EXPECT_NE(title().find("three.kqvw"), std::string::npos);
   EXPECT_EQ(navigator().text(kNavYSpeed), "12.000");

@@ -1,6 +1,7 @@
 #include "app/document/open_data_file.h"
 
 #include "app/navigation/navigation.h"
+#include "app/shell/frame.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
 #include "support/temp_dir.h"
@@ -47,6 +48,7 @@ TEST_F(OpenDataFileTest, AnOdOnlyPipeGetsTheOdPanelAndThe2DOdView) {
 TEST_F(OpenDataFileTest, ACompletePipeGetsBothPanelsAndTheWallAndOdView) {
   const std::string path = pipe("full.kqvw", PipeData::kComplete, 815);
   openDataFile(app, path, false);
+  runFrame(app, 0.0);
   EXPECT_TRUE(exists(kWallThicknessPanel));
   EXPECT_TRUE(exists(kOdOffsetPanel));
   EXPECT_EQ(app.viewMode, ViewMode::k2DWall2DOd);

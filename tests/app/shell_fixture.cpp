@@ -1,5 +1,6 @@
 #include "shell_fixture.h"
 
+#include "app/shell/frame.h"
 #include "app/shell/startup.h"
 #include "data/format/pipe_file_io.h"
 #include "support/matrix_builders.h"
@@ -40,7 +41,11 @@ std::string ShellTest::pipe(const std::string& name, PipeData data, std::uint16_
   return WriteTestPipe(dir.file(name), data, kqNumber, straightness);
 }
 
-void ShellTest::start(const std::string& commandLine) { startApp(app, commandLine); }
+// A frame follows every open in the program: the windows that follow the current pipe catch up there.
+void ShellTest::start(const std::string& commandLine) {
+  startApp(app, commandLine);
+  runFrame(app, 0.0);
+}
 
 void ShellTest::command(int id) { surface(0)->send(platform::CommandEvent{id}); }
 

@@ -1,6 +1,6 @@
 #include "app/shell/startup.h"
 
-#include "app/shell/frame.h"
+#include "app/shell/main_loop.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"

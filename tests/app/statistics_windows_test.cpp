@@ -184,6 +184,7 @@ TEST_F(StatisticsWindowsTest, StatisticsSlidersSetTheLimitsTheyReach) {
     dialog.send({DialogEvent::Kind::kCommand, kIdOk});
   });
   command(kCmdGrayScale);
+  runFrame(app, 0.0);
   statistics->dragSlider(kStatUpperWall, 500);
   EXPECT_EQ(current().header.lowerWall, 150);
   EXPECT_EQ(current().header.upperWall, 500);
@@ -197,6 +198,7 @@ TEST_F(StatisticsWindowsTest, SlidersFollowTheCurrentPipe) {
   pipeWindow->dragSlider(kPipeLeft, 12);
   statistics->dragSlider(kStatUpperWall, 380);
   platform.dialog(kDialogNavigator)->send({DialogEvent::Kind::kCommand, kNavNextPipe});
+  runFrame(app, 0.0);
   ASSERT_EQ(app.pipeString.currentIndex(), 1U);
   EXPECT_EQ(pipeWindow->slider(kPipeLeft)->position, 0);
   EXPECT_EQ(pipeWindow->slider(kPipeRight)->position, 30);

@@ -33,6 +33,7 @@
 #include "app/document/save_pipe.h"
 #include "app/shell/commands.h"
 #include "app/shell/frame.h"
+#include "app/shell/main_loop.h"
 #include "app/shell/startup.h"
 #include "app/state/app_state.h"
 #include "app/state/input_recording.h"

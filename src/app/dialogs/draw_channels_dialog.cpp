@@ -8,7 +8,6 @@
 #include "app/dialogs/help_dialogs.h"
 #include "app/document/matrix_rebuild.h"
 #include "app/navigation/navigation.h"
-#include "app/windows/pipe_window.h"
 #include "data/exports/fixed_text.h"
 #include "resources/matrix_dialogs.h"
 #include "resources/shell_dialogs.h"
@@ -54,8 +53,7 @@ bool drawChannels(AppState& app, PipeFile& pipe) {
   if (status == BuildStatus::kBuilt) status = BuildWallMatrix(pipe, choice.first - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) {
     pipe.edited();
-    // The rebuilt matrix may be longer or shorter than the one the sliders were set for.
-    initPipeDialogSliders(app);
+    app.requests.pipeWindowSliders = true;
     app.pipeString.setOverlay(std::move(overlay));
     app.viewMode = ViewMode::k2DWallOverlayTop;
     moveOverlay(app.pipeString, app.pipeString.position);

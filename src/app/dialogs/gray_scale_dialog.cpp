@@ -3,9 +3,6 @@
 #include <cstdint>
 
 #include "app/dialogs/help_dialogs.h"
-#include "app/navigation/navigator_dialog.h"
-#include "app/windows/pipe_window.h"
-#include "app/windows/statistics_window.h"
 #include "resources/dialog_table.h"
 
 namespace ductora {
@@ -27,31 +24,19 @@ std::uint16_t lowBits(const platform::Dialog& dialog, int id) {
   return static_cast<std::uint16_t>(dialog.intValue(id));
 }
 
-// Stores what changed and redraws only those maps.
+// Stores the limits typed; the next frame draws the maps again from them.
 void applyLimits(AppState& app, const platform::Dialog& dialog) {
   PipeFile* pipe = app.pipeString.current();
   if (pipe == nullptr) return;
-  pipe->edited();
-  if (app.pleaseWait) app.pleaseWait->show();
   PipeHeader& header = pipe->header;
-  const std::uint16_t upperWall = lowBits(dialog, kGrayUpperWall);
-  const std::uint16_t lowerWall = lowBits(dialog, kGrayLowerWall);
-  if (upperWall != header.upperWall || lowerWall != header.lowerWall) {
-    header.upperWall = upperWall;
-    header.lowerWall = lowerWall;
-  }
-  const auto upperOffset = static_cast<std::int16_t>(lowBits(dialog, kGrayUpperOffset));
-  const auto lowerOffset = static_cast<std::int16_t>(lowBits(dialog, kGrayLowerOffset));
-  if (upperOffset != header.upperOdOffset || lowerOffset != header.lowerOdOffset) {
-    header.upperOdOffset = upperOffset;
-    header.lowerOdOffset = lowerOffset;
-  }
-  initPipeDialogSliders(app);
+  header.upperWall = lowBits(dialog, kGrayUpperWall);
+  header.lowerWall = lowBits(dialog, kGrayLowerWall);
+  header.upperOdOffset = static_cast<std::int16_t>(lowBits(dialog, kGrayUpperOffset));
+  header.lowerOdOffset = static_cast<std::int16_t>(lowBits(dialog, kGrayLowerOffset));
+  pipe->edited();
   // The Statistics sliders store both limits of a map: left at the old ones, the next drag
   // would put back what was typed here.
-  initStatisticsSliders(app);
-  initNavigator(app);
-  if (app.pleaseWait) app.pleaseWait->hide();
+  app.requests.followPipe = true;
 }
 
 }  // namespace

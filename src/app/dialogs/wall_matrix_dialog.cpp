@@ -7,7 +7,6 @@
 #include "analysis/rebuild/wall_build_check.h"
 #include "app/dialogs/help_dialogs.h"
 #include "app/document/matrix_rebuild.h"
-#include "app/windows/pipe_window.h"
 #include "data/exports/fixed_text.h"
 #include "resources/matrix_dialogs.h"
 #include "resources/shell_dialogs.h"
@@ -128,8 +127,7 @@ void WallMatrixProcedure::ok(platform::Dialog& dialog) {
                                  : BuildWallMatrix(*pipe, request.primary - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) {
     pipe->edited();
-    // The rebuilt matrix may be longer or shorter than the one the sliders were set for.
-    initPipeDialogSliders(app_);
+    app_.requests.pipeWindowSliders = true;
   }
   endRebuild(app_);
   if (status != BuildStatus::kBuilt) {

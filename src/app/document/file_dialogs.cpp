@@ -6,8 +6,6 @@
 #include "app/dialogs/pressure_dialogs.h"
 #include "app/navigation/goto_dialog.h"
 #include "app/windows/data_display_dialog.h"
-#include "app/windows/pipe_window.h"
-#include "app/windows/statistics_window.h"
 
 namespace ductora {
 
@@ -27,11 +25,6 @@ void createFileDialogs(AppState& app) {
   createPressureDialogs(app);
   createDataDisplayDialog(app);
   createIndicationDialog(app);
-}
-void refreshDialogReadouts(AppState& app) {
-  refreshDataDisplay(app);
-  FillStatistics(app);
-  refreshPipeWindowReadouts(app);
 }
 
 }  // namespace ductora

@@ -1,15 +1,13 @@
 #include "app/document/open_data_file.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/document/file_dialogs.h"
 #include "app/document/pipe_writing.h"
 #include "app/navigation/navigation.h"
-#include "app/navigation/navigator_dialog.h"
-#include "app/shell/frame.h"
 #include "app/shell/menu_rules.h"
 #include "app/views/panels.h"
-#include "app/windows/statistics_window.h"
 
 namespace ductora {
 namespace {
@@ -84,15 +82,13 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   createPanel(app, kPipeDialogPanel);
   createFileDialogs(app);
   app.windows.lower(kPipeViewPanel);
-  initStatisticsSliders(app);
-  initNavigator(app);
+  app.requests.followPipe = true;
 
   app.documentState = DocumentState::kOpen;
   app.sliceEnabled = true;
   if (app.viewMode == ViewMode::kNone) app.viewMode = chooseViewMode(app);
   setZoom(app.view, halfDefaultDistance(app.pipeString, app.viewMode));
   setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
-  setPipeViewTitle(app);
   enableMenuForData(app.platform.menu(), app.pipeString.current());
   showDocumentInTitle(app);
   if (opened.ok &&
@@ -100,6 +96,11 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
     app.platform.addRecentFile(path);
   app.frameRequested = true;
   reportUnreadFiles(app, path, opened);
+}
+
+void openRequestedFile(AppState& app) {
+  if (app.requests.openPath.empty()) return;
+  openDataFile(app, std::exchange(app.requests.openPath, {}), false);
 }
 
 }  // namespace ductora

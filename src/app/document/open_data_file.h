@@ -9,5 +9,7 @@ namespace ductora {
 // Opens a pipe or list file (append: keep what is loaded) and sets up every window that
 // shows it. An empty path, as from a cancelled file dialog, changes nothing.
 void openDataFile(AppState& app, const std::string& path, bool append);
+// Runs the open a procedure asked for (the Navigator's quick file browse), replacing the string.
+void openRequestedFile(AppState& app);
 
 }  // namespace ductora

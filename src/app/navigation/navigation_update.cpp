@@ -4,9 +4,6 @@
 #include "app/navigation/navigation.h"
 #include "app/navigation/navigator_dialog.h"
 #include "app/state/input_recording.h"
-#include "app/views/panels.h"
-#include "app/windows/pipe_window.h"
-#include "app/windows/statistics_window.h"
 
 namespace ductora {
 namespace {
@@ -80,14 +77,7 @@ void navigationUpdate(AppState& app, double elapsedSeconds) {
     turnY(string, static_cast<float>(-settings.ySpeed * elapsedSeconds));
   }
   applyPointer(app, settings.mode);
-  if (changed) followPipeChange(app);
-}
-
-void followPipeChange(AppState& app) {
-  setPipeViewTitle(app);
-  initPipeDialogSliders(app);
-  initStatisticsSliders(app);
-  initNavigator(app);
+  if (changed) app.requests.followPipe = true;
 }
 
 }  // namespace ductora

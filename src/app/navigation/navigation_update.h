@@ -8,8 +8,4 @@ namespace ductora {
 // the cursor, the view and the pipes, the arrows by the elapsed seconds.
 void navigationUpdate(AppState& app, double elapsedSeconds);
 
-// After another pipe became current, by travel, the Navigator's steps or its Jump: the title,
-// the Pipe and Statistics windows' sliders and the Navigator follow it.
-void followPipeChange(AppState& app);
-
 }  // namespace ductora

@@ -5,10 +5,8 @@
 #include <cstdio>
 
 #include "app/dialogs/help_dialogs.h"
-#include "app/document/open_data_file.h"
 #include "app/document/pipe_writing.h"
 #include "app/navigation/navigation.h"
-#include "app/navigation/navigation_update.h"
 #include "app/state/input_recording.h"
 #include "resources/shell_dialogs.h"
 
@@ -66,12 +64,12 @@ void stepPipes(AppState& app, Step step) {
   if (app.pleaseWait) app.pleaseWait->show();
   step(app.pipeString, askBeforeDropping(app));
   if (app.pleaseWait) app.pleaseWait->hide();
-  followPipeChange(app);
+  app.requests.followPipe = true;
 }
 
 void browse(AppState& app, BrowseDirection direction) {
   if (const std::optional<std::string> path = app.pipeString.browseFolder(direction))
-    openDataFile(app, *path, false);
+    app.requests.openPath = *path;
 }
 
 void onCommand(AppState& app, const platform::Dialog& dialog, int id) {

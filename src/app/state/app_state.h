@@ -28,6 +28,19 @@ struct DrawChannelChoice {
   int second = 3;
 };
 
+// What procedures ask the shell to do instead of calling the windows themselves: the frame
+// brings the windows that follow the current pipe up to date before it draws, and the loop runs
+// an open between two frames.
+struct ShellRequests {
+  // Another pipe became current or its limits changed: the title, the Pipe and Statistics
+  // windows' sliders and the Navigator follow it.
+  bool followPipe = false;
+  // A rebuilt matrix may be longer or shorter than the one the Pipe window's sliders were set for.
+  bool pipeWindowSliders = false;
+  // A file to open in place of the string; empty for none.
+  std::string openPath;
+};
+
 // Frames draw panels only once a file was opened.
 enum class DocumentState { kNone, kOpen };
 
@@ -46,7 +59,8 @@ struct AppState {
   double lastTickMs = 0.0;
   double elapsedSeconds = 0.0;
   bool quitPosted = false;
-  bool frameRequested = false;     // the shell changed what is shown outside any message
+  bool frameRequested = false;  // the shell changed what is shown outside any message
+  ShellRequests requests;
   bool frameClockStopped = false;  // the loop slept since the last frame
   int resizeFramesOwed = 0;        // frames still due to a GL window's new size
   std::uint64_t framesRun = 0;

@@ -83,6 +83,12 @@ void setPipeViewTitle(AppState& app) {
                        std::string(kPipeViewClass) + " - " + path + "(" + std::to_string(kq) + ")");
 }
 
+void showDocumentInTitle(AppState& app) {
+  const PipeFile* pipe = app.pipeString.current();
+  app.platform.showDocument(pipe == nullptr ? std::string() : pipe->path,
+                            pipe != nullptr && pipe->unsavedChanges);
+}
+
 void plotPanelProcedure(AppState& app, PanelId id, const platform::WindowEvent& event) {
   if (commonProcedure(app, id, event)) return;
   const auto* button = std::get_if<platform::ButtonEvent>(&event);

@@ -16,6 +16,8 @@ void createPanel(AppState& app, PanelId id);
 void showPlot(AppState& app, PanelId id, const std::string& menuTitle);
 // "Pipe/String - PATH(KQ)" from the current pipe.
 void setPipeViewTitle(AppState& app);
+// The main window's title follows the current pipe and its unsaved changes.
+void showDocumentInTitle(AppState& app);
 
 void plotPanelProcedure(AppState& app, PanelId id, const platform::WindowEvent& event);
 void pipeViewProcedure(AppState& app, const platform::WindowEvent& event);
