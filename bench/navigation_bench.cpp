@@ -75,7 +75,7 @@ BENCHMARK(BM_StepToNextPipe)->Unit(benchmark::kMillisecond)->Repetitions(5)->Rep
 void BM_JumpFarAway(benchmark::State& state) {
   FortyFootString string;
   AppState& app = string.app;
-  platform::Dialog& navigator = *app.navigator;
+  platform::Dialog& navigator = *app.dialogs.get(Modeless::kNavigator);
   bool far = false;
   for (auto _ : state) {
     navigator.setText(resources::kNavJumpNumber, far ? "1500" : "100");

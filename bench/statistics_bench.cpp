@@ -41,7 +41,7 @@ BENCHMARK(BM_FillStatistics)->Unit(benchmark::kMicrosecond)->Repetitions(9)->Rep
 // The Pipe window over the whole pipe, as after a slider moved to its end.
 void BM_FillPipeWindow(benchmark::State& state) {
   OpenPipe open;
-  platform::Dialog& window = *open.app.pipeWindow;
+  platform::Dialog& window = *open.app.dialogs.get(Modeless::kPipeWindow);
   int right = 480;
   for (auto _ : state) {
     right = right == 480 ? 479 : 480;

@@ -55,7 +55,7 @@ TEST_F(GotoAndHelpTest, GotoMeasuresFromEitherEndAndShowsTheCursorWhenDrawn) {
 
 TEST_F(GotoAndHelpTest, HelpWindowsAreMadeHiddenWithEveryOpenAndShownByTheirControls) {
   std::vector<int> made;
-  for (const auto& help : app.helpDialogs) {
+  for (const auto& help : app.dialogs.helpWindows()) {
     made.push_back(help->resourceId());
     EXPECT_FALSE(help->isVisible());
   }
@@ -71,7 +71,7 @@ TEST_F(GotoAndHelpTest, HelpWindowsAreMadeHiddenWithEveryOpenAndShownByTheirCont
   openDataFile(app, pipe("next.kqvw", PipeData::kWallOnly), false);
   EXPECT_FALSE(dialog(kHelpNavigator).isVisible());
   EXPECT_FALSE(dialog(kDialogGoto).isVisible());
-  EXPECT_EQ(app.helpDialogs.size(), kHelpDialogOrder.size());
+  EXPECT_EQ(app.dialogs.helpWindows().size(), kHelpDialogOrder.size());
 }
 
 TEST_F(GotoAndHelpTest, QuickFileBrowseOpensTheNeighboursInTheFolderByName) {

@@ -167,7 +167,7 @@ TEST_F(StatisticsWindowsTest, StatisticsSlidersSetTheLimitsTheyReach) {
   EXPECT_EQ(current().header.lowerOdOffset, -900);
   EXPECT_EQ(current().header.upperOdOffset, 50);
   EXPECT_NE(app.drawCaches.TexturesOf(current()).wall, 0U);
-  EXPECT_FALSE(app.pleaseWait->isVisible());
+  EXPECT_FALSE(app.dialogs.get(Modeless::kPleaseWait)->isVisible());
 
   const std::uint64_t shape = current().revision;
   statistics->dragSlider(kStatDisplayScale, 7);

@@ -327,7 +327,7 @@ TEST_F(GuiTest, TheArrowsWalkTheStringAndTheLeftButtonTurnsThe3DPipe) {
 }
 
 TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {
-  auto& navigator = dynamic_cast<platform::qt::QtDialog&>(*app.navigator).widget();
+  auto& navigator = dynamic_cast<platform::qt::QtDialog&>(*app.dialogs.get(Modeless::kNavigator)).widget();
   EXPECT_TRUE(navigator.isVisible());
   navigator.close();
   EXPECT_FALSE(navigator.isVisible());
@@ -335,7 +335,8 @@ TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {
   EXPECT_TRUE(navigator.isVisible());
   // Enter in an edit presses no button of a dialog without a default one: "<- Prev" would open
   // the folder's previous file in place of the string.
-  QWidget* jumpNumber = dynamic_cast<platform::qt::QtDialog&>(*app.navigator).control(kNavJumpNumber);
+  QWidget* jumpNumber =
+      dynamic_cast<platform::qt::QtDialog&>(*app.dialogs.get(Modeless::kNavigator)).control(kNavJumpNumber);
   ASSERT_NE(jumpNumber, nullptr);
   ASSERT_TRUE(app.pipeString.jumpTo(1));  // a previous file in the folder to open
   const std::uint32_t pipes = app.pipeString.nameCount();
@@ -344,7 +345,7 @@ TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {
   pumpFor(50);
   EXPECT_EQ(app.pipeString.nameCount(), pipes);
 
-  auto& go = dynamic_cast<platform::qt::QtDialog&>(*app.gotoDialog);
+  auto& go = dynamic_cast<platform::qt::QtDialog&>(*app.dialogs.get(Modeless::kGoto));
   platform.qtMenu().action(kCmdGoto)->trigger();
   for (int wait = 0; wait < 50 && go.text(kGotoX).empty(); ++wait) pumpFor(20);
   EXPECT_TRUE(go.widget().isVisible());
@@ -403,7 +404,7 @@ TEST_F(GuiTest, SaveAsWritesToANewNameTypedIntoTheSaveDialog) {
 }
 
 TEST_F(GuiTest, StatisticsAndPipeWindowsFollowTheirSliders) {
-  auto& statistics = dynamic_cast<platform::qt::QtDialog&>(*app.statisticsWindow);
+  auto& statistics = dynamic_cast<platform::qt::QtDialog&>(*app.dialogs.get(Modeless::kStatistics));
   EXPECT_TRUE(statistics.widget().isVisible());
   const PipeFile& pipe = *app.pipeString.current();
   auto* upperWall = qobject_cast<QSlider*>(statistics.control(kStatUpperWall));
@@ -421,7 +422,7 @@ TEST_F(GuiTest, StatisticsAndPipeWindowsFollowTheirSliders) {
   EXPECT_NE(statistics.text(kStatY).find("\u00b0"), std::string::npos);
 
   platform.qtMenu().action(kCmdPipe)->trigger();
-  auto& pipeWindow = dynamic_cast<platform::qt::QtDialog&>(*app.pipeWindow);
+  auto& pipeWindow = dynamic_cast<platform::qt::QtDialog&>(*app.dialogs.get(Modeless::kPipeWindow));
   EXPECT_TRUE(pipeWindow.widget().isVisible());
   auto* right = qobject_cast<QSlider*>(pipeWindow.control(kPipeRight));
   ASSERT_NE(right, nullptr);
@@ -665,7 +666,7 @@ QPushButton* buttonNamed(const QWidget& window, const QString& text) {
 
 TEST_F(GuiTest, HelpFromAModalDialogTakesClicksWhileTheDialogStaysOpen) {
   platform::qt::QtDialog* help = nullptr;
-  for (const auto& dialog : app.helpDialogs) {
+  for (const auto& dialog : app.dialogs.helpWindows()) {
     if (dialog->resourceId() == kHelpGrayScale) help = dynamic_cast<platform::qt::QtDialog*>(dialog.get());
   }
   ASSERT_NE(help, nullptr);
@@ -807,7 +808,7 @@ std::vector<std::pair<int, int>> inkRuns(QWidget& widget, const QRect& area) {
 TEST_F(GuiTest, TheDataDisplaysLabelsStandBesideItsLinesAndItsHeadersOverItsColumns) {
   platform.qtMenu().action(kCmdData)->trigger();
   settle();
-  auto& display = dynamic_cast<platform::qt::QtDialog&>(*app.dataDisplay);
+  auto& display = dynamic_cast<platform::qt::QtDialog&>(*app.dialogs.get(Modeless::kDataDisplay));
   auto* list = qobject_cast<QListWidget*>(display.control(kDataTable));
   ASSERT_NE(list, nullptr);
   std::map<QString, QLabel*> headers;
@@ -872,13 +873,13 @@ TEST_F(GuiTest, DroppedPipeAndListFilesOpenAndOtherFilesAreRefused) {
 }
 
 TEST_F(GuiTest, PleaseWaitIsOnTheScreenWithTheBusyCursorUntilHidden) {
-  app.pleaseWait->show();
-  auto& window = dynamic_cast<platform::qt::QtDialog&>(*app.pleaseWait).widget();
+  app.dialogs.get(Modeless::kPleaseWait)->show();
+  auto& window = dynamic_cast<platform::qt::QtDialog&>(*app.dialogs.get(Modeless::kPleaseWait)).widget();
   EXPECT_TRUE(window.windowHandle() != nullptr && window.windowHandle()->isExposed());
   ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-  app.pleaseWait->show();
-  app.pleaseWait->hide();
+  app.dialogs.get(Modeless::kPleaseWait)->show();
+  app.dialogs.get(Modeless::kPleaseWait)->hide();
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_FALSE(window.isVisible());
 }

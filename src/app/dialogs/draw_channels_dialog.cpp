@@ -107,14 +107,13 @@ class DrawChannelsProcedure {
 }  // namespace
 
 void createDrawChannelsDialog(AppState& app) {
-  app.drawChannelsDialog = app.platform.createDialog(kDialogDrawChannels, DrawChannelsProcedure(app));
+  app.dialogs.keep(Modeless::kDrawChannels,
+                   app.platform.createDialog(kDialogDrawChannels, DrawChannelsProcedure(app)));
 }
-
-void destroyDrawChannelsDialog(AppState& app) { app.drawChannelsDialog.reset(); }
 
 void showDrawChannelsDialog(AppState& app) {
   focusPipeView(app);
-  if (app.drawChannelsDialog) app.drawChannelsDialog->show();
+  app.dialogs.show(Modeless::kDrawChannels);
 }
 
 }  // namespace ductora

@@ -17,17 +17,15 @@ void helpProcedure(platform::Dialog& dialog, const platform::DialogEvent& event)
 
 }  // namespace
 
-void destroyHelpDialogs(AppState& app) { app.helpDialogs.clear(); }
-
 void createHelpDialogs(AppState& app) {
   for (const int id : resources::kHelpDialogOrder) {
     if (auto dialog = app.platform.createDialog(id, helpProcedure))
-      app.helpDialogs.push_back(std::move(dialog));
+      app.dialogs.keepHelpWindow(std::move(dialog));
   }
 }
 
 void showHelpDialog(AppState& app, int helpDialogId) {
-  for (const auto& dialog : app.helpDialogs) {
+  for (const auto& dialog : app.dialogs.helpWindows()) {
     if (dialog->resourceId() == helpDialogId) {
       dialog->show();
       return;

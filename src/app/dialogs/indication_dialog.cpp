@@ -76,13 +76,12 @@ void indicationProcedure(AppState& app, platform::Dialog& dialog, const platform
 }  // namespace
 
 void createIndicationDialog(AppState& app) {
-  app.indicationDialog = app.platform.createDialog(
-      kDialogIndication, [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
-        indicationProcedure(app, dialog, event);
-      });
+  app.dialogs.keep(Modeless::kIndication,
+                   app.platform.createDialog(kDialogIndication, [&app](platform::Dialog& dialog,
+                                                                       const platform::DialogEvent& event) {
+                     indicationProcedure(app, dialog, event);
+                   }));
 }
-
-void destroyIndicationDialog(AppState& app) { app.indicationDialog.reset(); }
 
 void showIndications(AppState& app) {
   const PipeFile* pipe = app.pipeString.current();
@@ -98,9 +97,10 @@ void showIndications(AppState& app) {
                             platform::MessageButtons::kOk, platform::MessageIcon::kWarning);
     return;
   }
-  if (!app.indicationDialog) return;
-  fillList(*app.indicationDialog, pipe->path);
-  app.indicationDialog->show();
+  platform::Dialog* dialog = app.dialogs.get(Modeless::kIndication);
+  if (dialog == nullptr) return;
+  fillList(*dialog, pipe->path);
+  dialog->show();
 }
 
 std::optional<IndicationTarget> indicationLineTarget(const std::string& line, const PipeFile& pipe) {

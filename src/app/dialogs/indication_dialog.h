@@ -9,7 +9,6 @@ namespace ductora {
 
 // The Indication dialog (185): modeless, re-created hidden with every open.
 void createIndicationDialog(AppState& app);
-void destroyIndicationDialog(AppState& app);
 
 // View > Indications: finds the current pipe's indication file (the RDAQ folder beside the
 // pipe's folder first, then beside the pipe), keeps its name for the indication view and shows

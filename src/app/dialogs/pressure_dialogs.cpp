@@ -77,11 +77,12 @@ void burstProcedure(AppState& app, platform::Dialog& dialog, const platform::Dia
 }  // namespace
 
 void createPressureDialogs(AppState& app) {
-  app.collapseDialog = app.platform.createDialog(
-      kDialogCollapsePressure, [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
-        collapseProcedure(app, dialog, event);
-      });
-  if (platform::Dialog* dialog = app.collapseDialog.get()) {
+  if (platform::Dialog* dialog = app.dialogs.keep(
+          Modeless::kCollapse,
+          app.platform.createDialog(kDialogCollapsePressure,
+                                    [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
+                                      collapseProcedure(app, dialog, event);
+                                    }))) {
     dialog->setText(kCollapseYield, "110000");
     dialog->setText(kCollapseAxialStress, "0");
     dialog->setText(kCollapseResidualStress, "5000");
@@ -92,11 +93,12 @@ void createPressureDialogs(AppState& app) {
       if (choice > 0) dialog->setChecked(group.firstOption + static_cast<int>(choice) - 1, true);
     }
   }
-  app.burstDialog = app.platform.createDialog(
-      kDialogBurst, [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
-        burstProcedure(app, dialog, event);
-      });
-  if (platform::Dialog* dialog = app.burstDialog.get()) {
+  if (platform::Dialog* dialog = app.dialogs.keep(
+          Modeless::kBurst,
+          app.platform.createDialog(kDialogBurst,
+                                    [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
+                                      burstProcedure(app, dialog, event);
+                                    }))) {
     dialog->setText(kBurstYieldStrength, "110000");
     const PipeFile* pipe = app.pipeString.current();
     const std::uint32_t formula =
@@ -105,37 +107,35 @@ void createPressureDialogs(AppState& app) {
   }
 }
 
-void destroyPressureDialogs(AppState& app) {
-  app.collapseDialog.reset();
-  app.burstDialog.reset();
-}
-
 double pressureYield(AppState& app) {
-  if (!app.collapseDialog) return 0.0;
-  const std::string text = app.collapseDialog->text(kCollapseYield);
-  if (app.burstDialog) app.burstDialog->setText(kBurstYieldStrength, text);
+  const platform::Dialog* collapse = app.dialogs.get(Modeless::kCollapse);
+  if (collapse == nullptr) return 0.0;
+  const std::string text = collapse->text(kCollapseYield);
+  if (platform::Dialog* burst = app.dialogs.get(Modeless::kBurst)) burst->setText(kBurstYieldStrength, text);
   return leadingNumber(text);
 }
 
 void showCollapseResults(AppState& app, double tamano, double yield) {
-  if (!app.collapseDialog) return;
+  platform::Dialog* collapse = app.dialogs.get(Modeless::kCollapse);
+  if (collapse == nullptr) return;
   const PipeFile* pipe = app.pipeString.current();
   const double actual = pipe == nullptr ? 0.0 : ActualDOverT(*pipe, app.pipeString.position);
   const double nominal = pipe == nullptr ? 0.0 : NominalDOverT(*pipe);
-  app.collapseDialog->setText(kCollapseTamano, fixed3(tamano));
-  app.collapseDialog->setText(kCollapseApiActual, fixed3(ApiCollapse(yield, actual)));
-  app.collapseDialog->setText(kCollapseApiNominal, fixed3(ApiCollapse(yield, nominal)));
+  collapse->setText(kCollapseTamano, fixed3(tamano));
+  collapse->setText(kCollapseApiActual, fixed3(ApiCollapse(yield, actual)));
+  collapse->setText(kCollapseApiNominal, fixed3(ApiCollapse(yield, nominal)));
 }
 
 void showBurstResults(AppState& app, double yield) {
-  if (!app.burstDialog) return;
+  platform::Dialog* burst = app.dialogs.get(Modeless::kBurst);
+  if (burst == nullptr) return;
   const PipeFile* pipe = app.pipeString.current();
   const PipeDOverT dOverT = pipe == nullptr ? PipeDOverT{} : BurstDOverT(*pipe);
   const bool nominal = dOverT.source == DOverTSource::kNominal;
-  app.burstDialog->setText(kBurstMaxDOverT, fixed3(dOverT.value) + (nominal ? " (nominal)" : ""));
+  burst->setText(kBurstMaxDOverT, fixed3(dOverT.value) + (nominal ? " (nominal)" : ""));
   for (std::uint32_t formula = 0; formula < kBurstFormulaCount; ++formula) {
-    app.burstDialog->setText(kBurstFirstField + static_cast<int>(formula),
-                             fixed3(BurstPressure(yield, dOverT.value, formula)));
+    burst->setText(kBurstFirstField + static_cast<int>(formula),
+                   fixed3(BurstPressure(yield, dOverT.value, formula)));
   }
 }
 

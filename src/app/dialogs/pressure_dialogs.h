@@ -8,7 +8,6 @@ namespace ductora {
 // open, with their start texts, the Collapse Pressure choices of the run and the current pipe's
 // burst formula checked.
 void createPressureDialogs(AppState& app);
-void destroyPressureDialogs(AppState& app);
 
 // The yield strength (psi) typed in the Collapse Pressure dialog, read by its leading number
 // after it was copied to the Burst dialog's "Yield Strength"; 0 without the dialog.

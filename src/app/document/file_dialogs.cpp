@@ -9,14 +9,6 @@
 
 namespace ductora {
 
-void destroyFileDialogs(AppState& app) {
-  destroyIndicationDialog(app);
-  destroyDataDisplayDialog(app);
-  destroyGotoDialog(app);
-  destroyHelpDialogs(app);
-  destroyDrawChannelsDialog(app);
-  destroyPressureDialogs(app);
-}
 void createFileDialogs(AppState& app) {
   // Goto first, then the help windows in their order.
   createGotoDialog(app);

@@ -4,12 +4,8 @@
 
 namespace ductora {
 
-// The modeless dialogs every open makes again.
-
-// Ends Data Display and destroys the previous file's modeless dialogs: Indication, Data
-// Display, Goto, Draw Channels, the help dialogs, Collapse Pressure and Burst.
-void destroyFileDialogs(AppState& app);
-// Creates them again, hidden, with the pressure dialogs' default texts.
+// The modeless dialogs every open makes again, hidden, with the pressure dialogs' default texts,
+// once the dialogs owner destroyed the previous file's (Modeless, DialogLife::kOpen).
 void createFileDialogs(AppState& app);
 
 }  // namespace ductora

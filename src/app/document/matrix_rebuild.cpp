@@ -10,12 +10,12 @@ void focusPipeView(AppState& app) {
 }
 
 void beginRebuild(AppState& app) {
-  if (app.pleaseWait) app.pleaseWait->show();
+  app.dialogs.show(Modeless::kPleaseWait);
   runFrame(app, 0.0);
 }
 
 void endRebuild(AppState& app) {
-  if (app.pleaseWait) app.pleaseWait->hide();
+  app.dialogs.hide(Modeless::kPleaseWait);
   app.windows.focus(kMainWindowPanel);
 }
 

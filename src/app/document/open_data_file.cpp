@@ -48,7 +48,7 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   if (path.empty()) return;
   // A replacing open drops every loaded pipe; edited ones are offered for saving first.
   if (!append && !app.pipeString.mayDropLoaded(askBeforeDropping(app))) return;
-  destroyFileDialogs(app);
+  app.dialogs.destroyOpenDialogs();
   if (app.windows.window(kPipeViewPanel) != nullptr) {
     app.windows.makeCurrent(kPipeViewPanel);
     if (!append) {
@@ -66,14 +66,14 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
     app.windows.makeCurrent(kPipeViewPanel);
   }
 
-  if (app.pleaseWait) app.pleaseWait->show();
+  app.dialogs.show(Modeless::kPleaseWait);
   // Files found unreadable or damaged while walking the string were shown then; only this open's
   // are reported.
   app.pipeString.takeFailedNames();
   app.pipeString.takeDamagedNames();
   const StringOpenResult opened = app.pipeString.open(path);
   if (opened.reset) app.view.ResetCamera();
-  if (app.pleaseWait) app.pleaseWait->hide();
+  app.dialogs.hide(Modeless::kPleaseWait);
 
   if (currentHasWallData(app)) createPanel(app, kWallThicknessPanel);
   if (currentHasOdData(app)) createPanel(app, kOdOffsetPanel);

@@ -13,9 +13,9 @@ using platform::MessageIcon;
 using platform::MessageResult;
 
 bool writePipe(AppState& app, PipeFile& pipe, const std::string& path, const DataPresentFlags& flags) {
-  if (app.pleaseWait) app.pleaseWait->show();
+  app.dialogs.show(Modeless::kPleaseWait);
   const SaveResult saved = savePipeFile(pipe, path, flags[kRawWallPresent] != 0, flags[kRawOdPresent] != 0);
-  if (app.pleaseWait) app.pleaseWait->hide();
+  app.dialogs.hide(Modeless::kPleaseWait);
   app.windows.focus(kPipeViewPanel);
   // Focus may raise the view on some platforms; the plot panels stay above it.
   app.windows.lower(kPipeViewPanel);

@@ -17,7 +17,7 @@ using platform::MessageResult;
 
 // A frame first brings the screen up to date while the disk works.
 bool redrawAndWrite(AppState& app, PipeFile& pipe, const std::string& path, const DataPresentFlags& flags) {
-  if (app.pleaseWait) app.pleaseWait->show();
+  app.dialogs.show(Modeless::kPleaseWait);
   runFrame(app, 0.0);
   return writePipe(app, pipe, path, flags);
 }

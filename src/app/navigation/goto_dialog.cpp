@@ -75,13 +75,9 @@ void GotoProcedure::operator()(platform::Dialog& dialog, const platform::DialogE
 }  // namespace
 
 void createGotoDialog(AppState& app) {
-  app.gotoDialog = app.platform.createDialog(kDialogGoto, GotoProcedure(app));
+  app.dialogs.keep(Modeless::kGoto, app.platform.createDialog(kDialogGoto, GotoProcedure(app)));
 }
 
-void destroyGotoDialog(AppState& app) { app.gotoDialog.reset(); }
-
-void showGotoDialog(AppState& app) {
-  if (app.gotoDialog) app.gotoDialog->show();
-}
+void showGotoDialog(AppState& app) { app.dialogs.show(Modeless::kGoto); }
 
 }  // namespace ductora

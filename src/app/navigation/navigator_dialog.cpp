@@ -61,9 +61,9 @@ void scrollTo(AppState& app, const platform::Dialog& dialog) {
 // "<", ">" and Jump load pipes behind the please-wait window.
 template <typename Step>
 void stepPipes(AppState& app, Step step) {
-  if (app.pleaseWait) app.pleaseWait->show();
+  app.dialogs.show(Modeless::kPleaseWait);
   step(app.pipeString, askBeforeDropping(app));
-  if (app.pleaseWait) app.pleaseWait->hide();
+  app.dialogs.hide(Modeless::kPleaseWait);
   app.requests.followPipe = true;
 }
 
@@ -118,19 +118,21 @@ void navigatorProcedure(AppState& app, platform::Dialog& dialog, const platform:
 }  // namespace
 
 void createNavigator(AppState& app) {
-  if (app.navigator) return;
-  app.navigator = app.platform.createDialog(
-      kDialogNavigator, [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
-        navigatorProcedure(app, dialog, event);
-      });
-  if (!app.navigator) return;
-  app.navigator->setChecked(kNavModeAll, true);
-  app.navigator->move(app.windows.width(kMainWindowPanel) - 200, app.windows.height(kMainWindowPanel) - 187);
-  app.navigator->show();
+  if (app.dialogs.get(Modeless::kNavigator) != nullptr) return;
+  platform::Dialog* navigator = app.dialogs.keep(
+      Modeless::kNavigator,
+      app.platform.createDialog(kDialogNavigator,
+                                [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
+                                  navigatorProcedure(app, dialog, event);
+                                }));
+  if (navigator == nullptr) return;
+  navigator->setChecked(kNavModeAll, true);
+  navigator->move(app.windows.width(kMainWindowPanel) - 200, app.windows.height(kMainWindowPanel) - 187);
+  navigator->show();
 }
 
 void initNavigator(AppState& app) {
-  platform::Dialog* navigator = app.navigator.get();
+  platform::Dialog* navigator = app.dialogs.get(Modeless::kNavigator);
   if (navigator == nullptr) return;
   const int length = wholeInches(app.pipeString.currentLength());
   navigator->setSliderRange(kNavScroller, 0, length);
@@ -143,7 +145,7 @@ void initNavigator(AppState& app) {
 }
 
 void refreshNavigator(AppState& app) {
-  platform::Dialog* navigator = app.navigator.get();
+  platform::Dialog* navigator = app.dialogs.get(Modeless::kNavigator);
   if (navigator == nullptr) return;
   const PipeString& string = app.pipeString;
   if (scrollKeyHeld(app)) navigator->setSliderRange(kNavScroller, 0, wholeInches(string.currentLength()));
@@ -157,7 +159,7 @@ void refreshNavigator(AppState& app) {
 }
 
 NavigatorSettings readNavigatorSettings(const AppState& app) {
-  const platform::Dialog* navigator = app.navigator.get();
+  const platform::Dialog* navigator = app.dialogs.get(Modeless::kNavigator);
   if (navigator == nullptr) return {};
   return {navigator->numberValue(kNavXSpeed), navigator->numberValue(kNavYSpeed), readMode(*navigator)};
 }

@@ -207,19 +207,19 @@ void runCommand(AppState& app, int commandId) {
       showIndications(app);
       break;
     case kCmdNavigator:
-      if (app.navigator) app.navigator->show();
+      app.dialogs.show(Modeless::kNavigator);
       break;
     case kCmdPipe:
-      if (app.pipeWindow) app.pipeWindow->show();
+      app.dialogs.show(Modeless::kPipeWindow);
       break;
     case kCmdStatistics:
-      if (app.statisticsWindow) app.statisticsWindow->show();
+      app.dialogs.show(Modeless::kStatistics);
       break;
     case kCmdPlotCollapse:
-      if (app.collapseDialog) app.collapseDialog->show();
+      app.dialogs.show(Modeless::kCollapse);
       break;
     case kCmdPlotBurst:
-      if (app.burstDialog) app.burstDialog->show();
+      app.dialogs.show(Modeless::kBurst);
       break;
     default:
       break;

@@ -35,11 +35,13 @@ void startApp(AppState& app, std::string_view commandLine) {
       kMainWindowPanel, app.windowClassNames[kMainClassIndex], {0, 0, screen.width, screen.height},
       [&app](const platform::WindowEvent& event) { mainWindowProcedure(app, event); }, GlWindowSet::kNoParent,
       true);
-  app.pleaseWait = app.platform.createDialog(
-      resources::kDialogPleaseWait, [](platform::Dialog& dialog, const platform::DialogEvent& event) {
-        if (event.kind == platform::DialogEvent::Kind::kCommand && event.id == resources::kIdOk)
-          dialog.hide();
-      });
+  app.dialogs.keep(
+      Modeless::kPleaseWait,
+      app.platform.createDialog(
+          resources::kDialogPleaseWait, [](platform::Dialog& dialog, const platform::DialogEvent& event) {
+            if (event.kind == platform::DialogEvent::Kind::kCommand && event.id == resources::kIdOk)
+              dialog.hide();
+          }));
   app.windows.focus(kMainWindowPanel);
   disableFileMenuItems(app.platform.menu());
   if (!commandLine.empty()) openDataFile(app, firstCommandLineToken(commandLine), false);

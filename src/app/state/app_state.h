@@ -8,6 +8,7 @@
 
 #include "analysis/pressures/pressure_series.h"
 #include "app/shell/gl_window_set.h"
+#include "app/state/modeless_dialogs.h"
 #include "app/state/mouse_tracker.h"
 #include "app/state/readout_cache.h"
 #include "app/state/view_mode.h"
@@ -68,20 +69,8 @@ struct AppState {
   // Windows and dialogs
   GlWindowSet windows;
   std::array<std::string, kWindowClassCount> windowClassNames;
-  std::unique_ptr<platform::Dialog> pleaseWait;
-  std::unique_ptr<platform::Dialog> navigator;  // created at the first open, then kept
-  std::string navigatorCounter;                 // what its counter shows; frames write only changes
-  // Re-created hidden with every open.
-  std::unique_ptr<platform::Dialog> gotoDialog;
-  std::vector<std::unique_ptr<platform::Dialog>> helpDialogs;
-  std::unique_ptr<platform::Dialog> collapseDialog;  // Collapse Pressure, re-created with every open
-  std::unique_ptr<platform::Dialog> burstDialog;
-  std::unique_ptr<platform::Dialog> dataDisplay;
-  std::unique_ptr<platform::Dialog> indicationDialog;
-  std::unique_ptr<platform::Dialog> drawChannelsDialog;  // re-created with every open
-  // The Statistics and Pipe windows, re-created with every open in the layout the data allow.
-  std::unique_ptr<platform::Dialog> statisticsWindow;
-  std::unique_ptr<platform::Dialog> pipeWindow;
+  ModelessDialogs dialogs;
+  std::string navigatorCounter;  // what the Navigator's counter shows; frames write only changes
   ReadoutCache statisticsReadouts;
   ReadoutCache pipeWindowReadouts;
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.

@@ -114,24 +114,24 @@ void dataDisplayProcedure(AppState& app, platform::Dialog& dialog, const platfor
 }  // namespace
 
 void createDataDisplayDialog(AppState& app) {
-  app.dataDisplay = app.platform.createDialog(
-      kDialogDataDisplay, [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
-        dataDisplayProcedure(app, dialog, event);
-      });
-  if (!app.dataDisplay) return;
-  showMode(*app.dataDisplay, settledDataMode(app.pipeString.current(), DataMode::kWall));
+  platform::Dialog* dialog = app.dialogs.keep(
+      Modeless::kDataDisplay,
+      app.platform.createDialog(kDialogDataDisplay,
+                                [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
+                                  dataDisplayProcedure(app, dialog, event);
+                                }));
+  if (dialog != nullptr) showMode(*dialog, settledDataMode(app.pipeString.current(), DataMode::kWall));
 }
 
-void destroyDataDisplayDialog(AppState& app) { app.dataDisplay.reset(); }
-
 void showDataDisplayDialog(AppState& app) {
-  if (!app.dataDisplay) return;
-  showTable(app, *app.dataDisplay);
-  app.dataDisplay->show();
+  platform::Dialog* dialog = app.dialogs.get(Modeless::kDataDisplay);
+  if (dialog == nullptr) return;
+  showTable(app, *dialog);
+  dialog->show();
 }
 
 void refreshDataDisplay(AppState& app) {
-  if (app.dataDisplay && app.dataDisplay->isVisible()) showTable(app, *app.dataDisplay);
+  if (app.dialogs.isVisible(Modeless::kDataDisplay)) showTable(app, *app.dialogs.get(Modeless::kDataDisplay));
 }
 
 }  // namespace ductora

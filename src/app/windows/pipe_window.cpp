@@ -200,25 +200,25 @@ void fillAverage(AppState& app, platform::Dialog& dialog, int id, double average
 }  // namespace
 
 void createPipeWindow(AppState& app) {
-  const bool wasShowing = app.pipeWindow && app.pipeWindow->isVisible();
-  app.pipeWindow.reset();
+  const bool wasShowing = app.dialogs.isVisible(Modeless::kPipeWindow);
+  app.dialogs.destroy(Modeless::kPipeWindow);
   app.pipeWindowReadouts.clear();
   const PipeFile* pipe = app.pipeString.current();
   const int layout =
       pipe != nullptr && pipe->odMatrix.present() ? kDialogPipeWindow : kDialogPipeWindowWallOnly;
-  app.pipeWindow =
+  platform::Dialog* window = app.dialogs.keep(
+      Modeless::kPipeWindow,
       app.platform.createDialog(layout, [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
         pipeWindowProcedure(app, dialog, event);
-      });
-  if (!app.pipeWindow) return;
-  app.pipeWindow->move(app.windows.width(kMainWindowPanel) / 2 - 300,
-                       app.windows.height(kMainWindowPanel) / 2 - 200);
-  if (wasShowing) app.pipeWindow->show();
+      }));
+  if (window == nullptr) return;
+  window->move(app.windows.width(kMainWindowPanel) / 2 - 300, app.windows.height(kMainWindowPanel) / 2 - 200);
+  if (wasShowing) window->show();
   initPipeDialogSliders(app);
 }
 
 void initPipeDialogSliders(AppState& app) {
-  platform::Dialog* dialog = app.pipeWindow.get();
+  platform::Dialog* dialog = app.dialogs.get(Modeless::kPipeWindow);
   if (dialog == nullptr) return;
   const int length = wholeInches(app.pipeString.currentLength());
   for (const int id : {kPipeLeft, kPipeRight}) {
@@ -232,7 +232,7 @@ void initPipeDialogSliders(AppState& app) {
 }
 
 void FillPipeWindow(AppState& app) {
-  platform::Dialog* dialog = app.pipeWindow.get();
+  platform::Dialog* dialog = app.dialogs.get(Modeless::kPipeWindow);
   if (dialog == nullptr) return;
   const PipeFile* pipe = app.pipeString.current();
   const Stretch stretch = sliderStretch(*dialog);
@@ -249,7 +249,7 @@ void FillPipeWindow(AppState& app) {
 }
 
 void refreshPipeWindowReadouts(AppState& app) {
-  platform::Dialog* dialog = app.pipeWindow.get();
+  platform::Dialog* dialog = app.dialogs.get(Modeless::kPipeWindow);
   if (dialog == nullptr) return;
   write(app, *dialog, kPipeLeftReadout, "%.3f", dialog->sliderPosition(kPipeLeft));
   write(app, *dialog, kPipeRightReadout, "%.3f", dialog->sliderPosition(kPipeRight));

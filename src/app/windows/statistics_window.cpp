@@ -139,22 +139,23 @@ void fillOdAndId(StatisticsWriter& out, const platform::Dialog& dialog, const Cu
 }  // namespace
 
 void createStatisticsWindow(AppState& app) {
-  app.statisticsWindow.reset();
+  app.dialogs.destroy(Modeless::kStatistics);
   app.statisticsReadouts.clear();
   const PipeFile* pipe = app.pipeString.current();
   const int layout =
       pipe != nullptr && pipe->odMatrix.present() ? kDialogStatistics : kDialogStatisticsWallOnly;
-  app.statisticsWindow =
+  platform::Dialog* window = app.dialogs.keep(
+      Modeless::kStatistics,
       app.platform.createDialog(layout, [&app](platform::Dialog& dialog, const platform::DialogEvent& event) {
         statisticsProcedure(app, dialog, event);
-      });
-  if (!app.statisticsWindow) return;
-  app.statisticsWindow->move(2, app.windows.height(kMainWindowPanel) - 100);
-  app.statisticsWindow->show();
+      }));
+  if (window == nullptr) return;
+  window->move(2, app.windows.height(kMainWindowPanel) - 100);
+  window->show();
 }
 
 void initStatisticsSliders(AppState& app) {
-  platform::Dialog* dialog = app.statisticsWindow.get();
+  platform::Dialog* dialog = app.dialogs.get(Modeless::kStatistics);
   if (dialog == nullptr) return;
   const PipeFile* pipe = app.pipeString.current();
   const PipeHeader header = pipe == nullptr ? PipeHeader{} : pipe->header;
@@ -174,7 +175,7 @@ void initStatisticsSliders(AppState& app) {
 }
 
 void FillStatistics(AppState& app) {
-  platform::Dialog* dialog = app.statisticsWindow.get();
+  platform::Dialog* dialog = app.dialogs.get(Modeless::kStatistics);
   if (dialog == nullptr) return;
   const PipeString& string = app.pipeString;
   const PipeFile* pipe = string.current();
