@@ -2,6 +2,7 @@
 
 #include "app/navigation/navigation.h"
 #include "app/navigation/navigation_update.h"
+#include "app/shell/frame.h"
 #include "app/shell/startup.h"
 #include "app/state/app_state.h"
 #include "platform/headless/headless_platform.h"
@@ -37,7 +38,7 @@ class FortyFootString {
   // pipes' are made.
   void buildTextures() {
     app.windows.makeCurrent(kPipeViewPanel);
-    app.drawCaches.ReleaseAllBut(app.pipeString.pipeIds());
+    app.drawCaches.ReleaseGone(app.pipeString);
     app.pipeString.forEachPipe([this](const PipeFile& pipe) { app.drawCaches.PrepareTextures(pipe); });
   }
 
@@ -65,6 +66,7 @@ void BM_StepToNextPipe(benchmark::State& state) {
     setX(app.pipeString, app.pipeString.currentLength() - 0.5F);
     state.ResumeTiming();
     navigationUpdate(app, 0.1);  // 1.2 inches at 12 per second
+    followRequests(app);
     string.buildTextures();
   }
   state.counters["loaded"] = static_cast<double>(app.pipeString.loadedPipes().size());

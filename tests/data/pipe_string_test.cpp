@@ -360,9 +360,8 @@ TEST_F(PipeStringTest, OverlayLengthAndPipesLeavingMemory) {
   const auto remember = [&] { string.forEachPipe([&](PipeFile& pipe) { pathOf[pipe.id] = pipe.path; }); };
   const auto released = [&] {
     Names gone;
-    const std::vector<std::uint64_t> live = string.pipeIds();
     for (const auto& [id, path] : pathOf) {
-      if (std::ranges::find(live, id) == live.end()) gone.push_back(path);
+      if (!string.holds(id)) gone.push_back(path);
     }
     pathOf.clear();
     std::ranges::sort(gone);

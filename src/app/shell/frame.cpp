@@ -8,9 +8,7 @@
 #include "app/windows/statistics_window.h"
 
 namespace ductora {
-namespace {
 
-// The windows that follow the current pipe, as the procedures and the navigation asked.
 void followRequests(AppState& app) {
   ShellRequests& requests = app.requests;
   if (requests.followPipe) {
@@ -24,6 +22,8 @@ void followRequests(AppState& app) {
   requests.followPipe = false;
   requests.pipeWindowSliders = false;
 }
+
+namespace {
 
 // Data Display cursor, Statistics and Pipe readouts.
 void refreshDialogReadouts(AppState& app) {

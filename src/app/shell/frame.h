@@ -7,5 +7,7 @@ namespace ductora {
 // One frame: navigation, the windows that follow the current pipe where asked, every shown panel
 // in the fixed order, the dialogs' readouts.
 void runFrame(AppState& app, double elapsedSeconds);
+// The windows that follow the current pipe, as the procedures and the navigation asked.
+void followRequests(AppState& app);
 
 }  // namespace ductora

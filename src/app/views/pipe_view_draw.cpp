@@ -69,7 +69,7 @@ void drawPipeView(AppState& app) {
   render::BeginFrame(app.windows.width(kPipeViewPanel), app.windows.height(kPipeViewPanel));
   // Textures live in the view's context: those of pipes that left memory go, and pipes loaded or
   // changed since the last frame get theirs here.
-  app.drawCaches.ReleaseAllBut(app.pipeString.pipeIds());
+  app.drawCaches.ReleaseGone(app.pipeString);
   app.pipeString.forEachPipe([&app](const PipeFile& pipe) { app.drawCaches.PrepareTextures(pipe); });
   // The 3D views blend their markers over what lies behind them, the watermark among it; the
   // maps and their lines are opaque, so their watermark can come last, where nothing was drawn.

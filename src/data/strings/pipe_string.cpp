@@ -327,12 +327,10 @@ void PipeString::forEachPipe(const std::function<void(PipeFile&)>& visit) {
   }
 }
 
-std::vector<std::uint64_t> PipeString::pipeIds() const {
-  std::vector<std::uint64_t> ids;
-  for (const PipeFile& pipe : loaded_) ids.push_back(pipe.id);
-  if (overlay_) ids.push_back(overlay_->id);
-  if (thirdPipe) ids.push_back(thirdPipe->id);
-  return ids;
+bool PipeString::holds(std::uint64_t pipeId) const {
+  const auto isIt = [pipeId](const PipeFile& pipe) { return pipe.id == pipeId; };
+  return std::ranges::any_of(loaded_, isIt) || (overlay_ && isIt(*overlay_)) ||
+         (thirdPipe && isIt(*thirdPipe));
 }
 
 }  // namespace ductora

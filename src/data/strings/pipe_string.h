@@ -91,7 +91,8 @@ class PipeString {
   std::list<PipeFile>& loadedPipes() { return loaded_; }
   // Every pipe in memory: the loaded ones, the overlay and the third pipe.
   void forEachPipe(const std::function<void(PipeFile&)>& visit);
-  std::vector<std::uint64_t> pipeIds() const;
+  // Whether the pipe of that id is in memory.
+  bool holds(std::uint64_t pipeId) const;
   const std::vector<std::string>& names() const { return names_; }
   std::uint32_t nameCount() const { return static_cast<std::uint32_t>(names_.size()); }
   std::uint32_t currentIndex() const { return currentIndex_; }

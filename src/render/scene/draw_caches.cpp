@@ -1,7 +1,5 @@
 #include "render/scene/draw_caches.h"
 
-#include <algorithm>
-
 #include "render/maps/map_textures.h"
 
 namespace ductora::render {
@@ -30,9 +28,9 @@ const ReliefMesh& DrawCaches::Relief(const PipeFile& pipe) {
   return entry.relief;
 }
 
-void DrawCaches::ReleaseAllBut(const std::vector<std::uint64_t>& liveIds) {
+void DrawCaches::ReleaseGone(const PipeString& string) {
   for (auto it = pipes_.begin(); it != pipes_.end();) {
-    if (std::ranges::find(liveIds, it->first) != liveIds.end()) {
+    if (string.holds(it->first)) {
       ++it;
       continue;
     }

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
-#include <vector>
 
 #include "data/format/pipe_file.h"
+#include "data/strings/pipe_string.h"
 #include "render/gl/quadric.h"
 #include "render/maps/indication_cache.h"
 #include "render/maps/maps.h"
@@ -32,8 +32,8 @@ class DrawCaches {
   const ReliefMesh& Relief(const PipeFile& pipe);
   const Quadric& MarkerQuadric() const { return markerQuadric_; }
   IndicationCache& Indications() { return indications_; }
-  // Frees what was kept for every pipe not among liveIds: those pipes have left memory.
-  void ReleaseAllBut(const std::vector<std::uint64_t>& liveIds);
+  // Frees what was kept for every pipe the string no longer holds: those pipes have left memory.
+  void ReleaseGone(const PipeString& string);
 
  private:
   struct PipeEntry {
