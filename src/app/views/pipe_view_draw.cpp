@@ -2,7 +2,6 @@
 
 #include "render/gl/panel_gl.h"
 #include "render/maps/indication_circles.h"
-#include "render/maps/map_textures.h"
 #include "render/maps/map_views.h"
 #include "render/pipe3d/pipe_3d.h"
 
