@@ -180,24 +180,61 @@ TEST(IdMatrix, DiameterLessBothWalls) {
 
 TEST(IdMatrix, NothingIsReadOutsideEitherMatrix) {
   // Wall of 5 rows (N = 4) against 2 OD rows, reversed: OD rows 0 and 1 reverse to 4 and 3, past
-  // the OD matrix. A wall of 2 columns against an OD of 4 has no opposite wall. No wall: no ID.
+  // the OD matrix. No wall: no ID.
   PipeSpec plan;
   plan.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
   plan.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
   plan.reversed = true;
-  PipeSpec narrow = plan;
-  narrow.wall = MakeWallMatrix({{100, 100}});
-  narrow.reversed = false;
-  for (const PipeSpec& pipeSpec : {plan, narrow}) {
-    PipeFile pipe = MakePipe(pipeSpec);
-    BuildIdMatrix(pipe);
-    EXPECT_EQ(std::count(pipe.idMatrix.data.begin(), pipe.idMatrix.data.end(), 0), pipe.idMatrix.data.size());
-    EXPECT_EQ(pipe.idMatrix.minId, 0.0);
-    EXPECT_EQ(pipe.idMatrix.avgId, 0.0);
-    pipe.wallMatrix = WallMatrix{};
-    BuildIdMatrix(pipe);
-    EXPECT_FALSE(pipe.idMatrix.present());
+  PipeFile pipe = MakePipe(plan);
+  BuildIdMatrix(pipe);
+  EXPECT_EQ(std::count(pipe.idMatrix.data.begin(), pipe.idMatrix.data.end(), 0), pipe.idMatrix.data.size());
+  EXPECT_EQ(pipe.idMatrix.minId, 0.0);
+  EXPECT_EQ(pipe.idMatrix.avgId, 0.0);
+  pipe.wallMatrix = WallMatrix{};
+  BuildIdMatrix(pipe);
+  EXPECT_FALSE(pipe.idMatrix.present());
+}
+
+// A round OD of 5.0 on the usual grid of 360 columns; each wall column holds 100 plus its angle,
+// so an ID of 5 - (200 + a1 + a2) / 1000 names the walls it read (a1 at the cell's angle, a2 at 180
+// degrees on). Every wall grid gives the OD grid and the walls nearest each angle.
+TEST(IdMatrix, ReadsTheWallNearestEachOdAngleOnAnyWallGrid) {
+  struct Grid {
+    std::uint32_t columns;
+    double deltaY;
+    bool flipped;
+    std::vector<std::pair<std::size_t, int>> cells;  // ID column and its value in thousandths
+  };
+  const std::vector<Grid> grids{
+      {360, 1.0, false, {{10, 4600}, {179, 4262}, {190, 4600}}},
+      // Two degrees a column: 1 degree ties to the later column (2), 359 to column 0 past the turn.
+      {180, 2.0, false, {{0, 4620}, {1, 4616}, {179, 4620}, {181, 4616}}},
+      {180, 0.0, false, {{1, 4616}}},  // no pitch stored: the columns share the turn
+      // 51 columns of 7 degrees, 0 to 350: 352 is nearest 350, 356 nearest a whole turn.
+      {51, 7.0, false, {{172, 4275}, {176, 4625}}},
+      // Flipped: display column 10 shows OD column 349, whose walls lie at 350 and 170 degrees.
+      {180, 2.0, true, {{10, 4280}, {0, 4620}}},
+  };
+  for (const Grid& grid : grids) {
+    PipeSpec plan;
+    plan.od = MakeOdMatrix(2, 360, [](std::uint32_t, std::uint32_t) -> std::int16_t { return 0; });
+    const double pitch = grid.deltaY > 0.0 ? grid.deltaY : 360.0 / grid.columns;
+    plan.wall = MakeWallMatrix(2, grid.columns, [pitch](std::uint32_t, std::uint32_t c) {
+      return static_cast<std::uint16_t>(100 + std::lround(c * pitch));
+    });
+    plan.wall.deltaY = grid.deltaY;
+    plan.calibrationOd = 5.0F;
+    plan.flipped = grid.flipped;
+    const PipeFile pipe = testing::MakeMeasuredPipe(std::move(plan));
+    const IdMatrix& id = pipe.idMatrix;
+    SCOPED_TRACE(grid.columns);
+    ASSERT_EQ(id.columns, 360U);
+    EXPECT_EQ(id.deltaY, 1.0);
+    for (const auto& [column, value] : grid.cells) EXPECT_NEAR(id.at(1, column), value, 1) << column;
+    EXPECT_EQ(std::count(id.data.begin(), id.data.end(), 0), 0);
+    // D/t reads the same walls: 5.0 over the thinnest, 0.1 at 0 degrees.
+    EXPECT_NEAR(pipe.revolutionMetrics[1][kMetricDOverT], 50.0, 1e-4);
   }
 }
 

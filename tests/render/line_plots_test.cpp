@@ -21,6 +21,7 @@ constexpr Pixel kBlack{0, 0, 0};
 constexpr Pixel kGreen{0, 128, 0};
 constexpr Pixel kOrange{255, 128, 0};
 constexpr Pixel kRed{255, 0, 0};
+constexpr Pixel kGray{178, 178, 178};
 
 // A panel of 320 x 240 has proportional margins: its plot area is x 48..320 by y 24..240.
 constexpr int kWidth = 320;
@@ -105,20 +106,33 @@ class LinePlotsTest : public ::testing::Test {
   std::unique_ptr<PipeString> string;
 };
 
-// Rotation 90: the series starts with sample 90, so the thin samples 90..179 come first; the
-// cursor angle 100 stands at x = 10 and angle 90 would stand at 0, where no line is drawn.
-TEST_F(LinePlotsTest, WallAroundReadsFromTheRotationOn) {
-  const PipeFile pipe = StepPipe();
-  Load(pipe);
-  string->current()->viewState[kRotationZ] = 90.0F;
-  Draw(LinePlotPanel::kWallThickness, 1.5F, 100.0F);
-  EXPECT_TRUE(At(RowsOf(kBlue, static_cast<int>(PixelX(40, 0, 360))), PixelY(0.32, 0.3, 0.4)));
-  EXPECT_TRUE(At(RowsOf(kBlue, static_cast<int>(PixelX(200, 0, 360))), PixelY(0.38, 0.3, 0.4)));
-  EXPECT_TRUE(At(ColumnsOf(kGreen, 150), PixelX(10, 0, 360)));
-  EXPECT_TRUE(At(RowsOf(kOrange, 250), PixelY(0.35, 0.3, 0.4)));  // the nominal wall
+// Rotation 90: the series starts at 90 degrees, so the thin quarter (90..180) comes first; the
+// cursor angle 100 stands at x = 10 and angle 90 would stand at 0, where no line is drawn. The
+// axis is in degrees whatever the grid: 180, an odd 51 and 36000 columns a turn put the series,
+// the cursor line and a grid line every 45 degrees where 360 do.
+TEST_F(LinePlotsTest, WallAroundReadsFromTheRotationOnInDegreesOnAnyGrid) {
+  for (const std::uint32_t columns : {360U, 180U, 51U, 36000U}) {
+    PipeFile pipe = StepPipe();
+    pipe.wallMatrix = testing::MakeWallMatrix(3, columns, [columns](std::uint32_t, std::uint32_t c) {
+      const double angle = 360.0 * c / columns;
+      return static_cast<std::uint16_t>(angle >= 90.0 && angle < 180.0 ? 320 : 380);
+    });
+    Load(pipe);
+    string->current()->viewState[kRotationZ] = 90.0F;
+    Draw(LinePlotPanel::kWallThickness, 1.5F, 100.0F);
+    SCOPED_TRACE(columns);
+    EXPECT_TRUE(At(RowsOf(kBlue, static_cast<int>(PixelX(40, 0, 360))), PixelY(0.32, 0.3, 0.4)));
+    EXPECT_TRUE(At(RowsOf(kBlue, static_cast<int>(PixelX(200, 0, 360))), PixelY(0.38, 0.3, 0.4)));
+    EXPECT_TRUE(At(ColumnsOf(kGreen, 150), PixelX(10, 0, 360)));
+    EXPECT_TRUE(At(RowsOf(kOrange, 250), PixelY(0.35, 0.3, 0.4)));  // the nominal wall
+    // Below the series: a gray line every 45 degrees, 34 pixels apart, the first on the left edge.
+    const std::vector<int> grid = ColumnsOf(kGray, 40);
+    ASSERT_EQ(grid.size(), 9U);
+    for (std::size_t i = 0; i < grid.size(); ++i) EXPECT_NEAR(grid[i], PixelX(45.0 * i, 0, 360), 1.0) << i;
 
-  Draw(LinePlotPanel::kWallThickness, 1.5F, 90.0F);
-  EXPECT_TRUE(ColumnsOf(kGreen, 150).empty());
+    Draw(LinePlotPanel::kWallThickness, 1.5F, 90.0F);
+    EXPECT_TRUE(ColumnsOf(kGreen, 150).empty());
+  }
 }
 
 // Flipped, rotation 0: the axis runs from 360 on the left to 0, and angle 10 stands at 349.
@@ -239,7 +253,7 @@ TEST_F(LinePlotsTest, RawTracesReadTheRevolutionAtTheCursor) {
   loaded.wallChannels[kRawDisplayChannel].revolutions = {revolution(325, 1.0), revolution(385, 2.0)};
   loaded.odChannels[0].revolutions = {revolution(30, 1.0), revolution(60, 2.0)};
   loaded.odChannels[1].revolutions = {revolution(-10, 1.0)};
-  const int column = static_cast<int>(PixelX(1.5, 0, 4));
+  const int column = static_cast<int>(PixelX(135, 0, 360));  // sample 1.5 of 4 over a turn
   Draw(LinePlotPanel::kWallThickness, 0.5F, 0.0F);
   EXPECT_TRUE(At(RowsOf(kRed, column), PixelY(325, 300, 400)));
   Draw(LinePlotPanel::kWallThickness, 1.5F, 0.0F);  // the last revolution is the fallback

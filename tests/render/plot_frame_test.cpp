@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
+#include "gl_feedback.h"
 #include "gl_test_context.h"
 #include "render/gl/panel_gl.h"
 #include "resources/bitmaps.h"
@@ -96,6 +99,53 @@ TEST_F(PlotFrameTest, ZeroReferenceLinesAreNotDrawn) {
   frame.xLine = 5.0F;
   DrawPlotFrame(nullptr, frame, std::span<const float>());
   EXPECT_EQ(gl.pixel(70 + 215 + 107, 200), kBluePixel);
+}
+
+// A pit of 0.258 under a 0.290..0.420 axis and a spike of 0.5 over it: both lie on the border they
+// crossed, inside the plot area (rows 35..399), in the series' colour with a red tick standing
+// in from it; in-range samples keep their places and get no tick.
+TEST_F(PlotFrameTest, ValuesBeyondTheRangeLieOnTheBorderTheyCrossedWithARedTick) {
+  frame.gridColour = {0.7F, 0.7F, 0.7F};
+  frame.xMin = 0.0F;
+  frame.xMax = 8.0F;
+  frame.xPerSample = 2.0F;
+  frame.xStep = 100.0F;
+  frame.yMin = 0.29F;
+  frame.yMax = 0.42F;
+  frame.yStep = 100.0F;
+  const std::vector<float> series{0.355F, 0.258F, 0.355F, 0.5F, 0.355F};
+  using testing::InColour;
+  const auto vertices =
+      testing::Feedback([&] { DrawPlotFrame(nullptr, frame, std::span<const float>(series)); });
+  const auto blue = InColour(vertices, {0, 0, 1, 1});
+  const auto red = InColour(vertices, {1, 0, 0, 1});
+  const auto windowX = [](float x) { return 70.0F + x / 8.0F * 430.0F; };
+  const auto at = [](const std::vector<testing::FedVertex>& in, float x, float y) {
+    return std::ranges::any_of(in, [&](const testing::FedVertex& v) {
+      return std::abs(v.x - x) < 0.01F && std::abs(v.y - y) < 0.01F;
+    });
+  };
+  // Half a pixel inside each border; the segments meet the border where they cross it: halfway
+  // from 0.355 to 0.258 is 0.29 at 0.67 of the way, 0.42 at 0.45 of the way up to 0.5.
+  EXPECT_TRUE(at(blue, windowX(2.0F), 35.5F));
+  EXPECT_TRUE(at(blue, windowX(6.0F), 399.5F));
+  EXPECT_TRUE(at(blue, windowX(2.0F * 0.065F / 0.097F), 35.5F));
+  EXPECT_TRUE(at(blue, windowX(4.0F + 2.0F * 0.065F / 0.145F), 399.5F));
+  EXPECT_TRUE(at(blue, windowX(4.0F), 35.0F + 365.0F * 0.5F));
+  for (const auto& v : blue) EXPECT_TRUE(v.y > 35.49F && v.y < 399.51F) << v.y;
+  ASSERT_EQ(red.size(), 4U);  // one tick of two vertices at each of the two samples
+  EXPECT_TRUE(at(red, windowX(2.0F), 35.5F) && at(red, windowX(2.0F), 40.5F));
+  EXPECT_TRUE(at(red, windowX(6.0F), 399.5F) && at(red, windowX(6.0F), 394.5F));
+  // Drawn, the pit's line and tick stand on the bottom row of the area; below it is only the grid.
+  DrawPlotFrame(nullptr, frame, std::span<const float>(series));
+  const int pit = static_cast<int>(windowX(2.0F));
+  EXPECT_EQ(gl.pixel(pit, 35), kRedPixel);
+  EXPECT_EQ(gl.pixel(pit, 38), kRedPixel);
+  EXPECT_EQ(gl.pixel(pit + 20, 35), kBluePixel);
+  for (int x = 0; x < kWidth; ++x) {
+    EXPECT_NE(gl.pixel(x, 34), kBluePixel) << x;
+    EXPECT_NE(gl.pixel(x, 34), kRedPixel) << x;
+  }
 }
 
 // The labels are black glyphs on white squares: they show as dark pixels where they stand.

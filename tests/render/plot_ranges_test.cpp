@@ -38,9 +38,12 @@ TEST(PlotRanges, PressuresSkipWhatIsNotFiniteAndShowAPlotWithoutWallInput) {
   EXPECT_EQ(CollapseRange(collapse, 5200), (AxisRange{5000.0F, 5210.5F}));
   const std::vector<double> equalTop{5000.0, 5200.0};
   EXPECT_EQ(CollapseRange(equalTop, 5200), (AxisRange{5000.0F, 5200.0F}));
-  // Nothing chosen for the wall: the -100 line is what the plot has to show.
+  // A flat series stands in the middle, not on the bottom border: the pipe-wide choices, with a
+  // revolution without wall input below them, and nothing chosen for the wall (all at -100).
+  const std::vector<double> flat{5000.0, kNoWallPressure, 5000.0};
+  EXPECT_EQ(CollapseRange(flat, 400), (AxisRange{4990.0F, 5010.0F}));
   const std::vector<double> noWall(5, kNoWallPressure);
-  EXPECT_EQ(CollapseRange(noWall, 400), (AxisRange{-100.0F, 10.0F}));
+  EXPECT_EQ(CollapseRange(noWall, 400), (AxisRange{-210.0F, 10.0F}));
 
   // Whole psi; the reference pulls the range 100 past itself on the side it lies.
   const std::vector<double> burst{6000.7, 6500.2, -5.0, kInf};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/measures/diameter_walls.h"
 #include "analysis/measures/mils.h"
 #include "analysis/placement/pipe_sampler.h"
 
@@ -14,6 +15,7 @@ void BuildIdMatrix(PipeFile& pipe) {
     return;
   }
   const PipeSampler sampler(pipe);
+  const DiameterWalls walls = WallsOnDiameters(pipe);
   const std::int64_t rows = sampler.odRows();
   const std::int64_t columns = sampler.odColumns();
   const std::int64_t half = columns / 2;
@@ -37,8 +39,8 @@ void BuildIdMatrix(PipeFile& pipe) {
     }
     for (std::int64_t c = 0; c < half; ++c) {
       const std::optional<float> diameter = sampler.DiameterIn(odRow, c);
-      const float w1 = sampler.WallIn(wallRow, c) / 1000.0F;
-      const float w2 = sampler.WallIn(wallRow, c + half) / 1000.0F;
+      const float w1 = sampler.WallIn(wallRow, walls.near[c]) / 1000.0F;
+      const float w2 = sampler.WallIn(wallRow, walls.far[c]) / 1000.0F;
       if (!diameter || w1 == 0.0F || w2 == 0.0F) {
         continue;
       }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/measures/diameter_walls.h"
 #include "analysis/measures/matrix_extent.h"
 #include "analysis/placement/pipe_sampler.h"
 #include "analysis/queries/range_queries.h"
@@ -69,14 +70,14 @@ void FillInsideDiameter(const PipeFile& pipe, std::int64_t row, RevolutionMetric
 }
 
 // Field 15: D over the thinner wall; a column with a zero wall resets it.
-float DOverT(const PipeSampler& sampler, std::int64_t row) {
-  const std::int64_t half = sampler.odColumns() / 2;
+float DOverT(const PipeSampler& sampler, const DiameterWalls& walls, std::int64_t row) {
+  const auto half = static_cast<std::int64_t>(walls.near.size());
   const std::uint16_t* wallRow = sampler.WallRow(row);
   const std::int16_t* odRow = sampler.OdRow(row);
   float ratio = 0.0F;
   for (std::int64_t c = 0; c < half; ++c) {
-    const float w1 = sampler.WallIn(wallRow, c) / 1000.0F;
-    const float w2 = sampler.WallIn(wallRow, c + half) / 1000.0F;
+    const float w1 = sampler.WallIn(wallRow, walls.near[c]) / 1000.0F;
+    const float w2 = sampler.WallIn(wallRow, walls.far[c]) / 1000.0F;
     if (w1 == 0.0F || w2 == 0.0F) {
       ratio = 0.0F;
       continue;
@@ -88,7 +89,8 @@ float DOverT(const PipeSampler& sampler, std::int64_t row) {
   return ratio;
 }
 
-RevolutionMetric MetricOf(const PipeFile& pipe, const PipeSampler& sampler, std::int64_t row) {
+RevolutionMetric MetricOf(const PipeFile& pipe, const PipeSampler& sampler, const DiameterWalls& walls,
+                          std::int64_t row) {
   RevolutionMetric metric{};
   const auto from = static_cast<std::int32_t>(row);
   const std::int32_t to = from + 1;
@@ -104,23 +106,24 @@ RevolutionMetric MetricOf(const PipeFile& pipe, const PipeSampler& sampler, std:
   metric[kMetricMaxOvality] = static_cast<float>(MaxOvality(pipe, from, to, 0.0));
   metric[kMetricAverageOvality] = static_cast<float>(AverageOvality(pipe, from, to));
   FillInsideDiameter(pipe, row, metric);
-  metric[kMetricDOverT] = DOverT(sampler, row);
+  metric[kMetricDOverT] = DOverT(sampler, walls, row);
   return metric;
 }
 
 }  // namespace
 
 RevolutionMetric ComputeRevolutionMetric(const PipeFile& pipe, std::uint32_t row) {
-  return MetricOf(pipe, PipeSampler(pipe), row);
+  return MetricOf(pipe, PipeSampler(pipe), WallsOnDiameters(pipe), row);
 }
 
 void ComputeRevolutionMetrics(PipeFile& pipe) {
   const std::uint32_t rows =
       pipe.odMatrix.present() ? UsableRows(pipe.odMatrix) : UsableRows(pipe.wallMatrix);
   const PipeSampler sampler(pipe);
+  const DiameterWalls walls = WallsOnDiameters(pipe);
   pipe.revolutionMetrics.resize(rows);
   for (std::uint32_t r = 0; r < rows; ++r) {
-    pipe.revolutionMetrics[r] = MetricOf(pipe, sampler, r);
+    pipe.revolutionMetrics[r] = MetricOf(pipe, sampler, walls, r);
   }
 }
 

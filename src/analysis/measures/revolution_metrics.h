@@ -25,7 +25,7 @@ enum RevolutionMetricField : std::size_t {
   kMetricMinId = 12,
   kMetricMaxId = 13,
   kMetricAverageId = 14,
-  kMetricDOverT = 15,
+  kMetricDOverT = 15,  // diameter over the thinner wall on it, the walls as the ID reads them
 };
 
 // The record of revolution `row` (an OD row when the pipe has OD data, else a wall row; both

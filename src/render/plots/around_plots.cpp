@@ -25,13 +25,14 @@ std::vector<float> AroundSeries(std::uint32_t n, std::uint32_t start, Value valu
 }
 
 // An around plot of n samples of a pipe read from its rotation on; a mirrored plot runs backwards
-// and mirrors the cursor angle.
+// and mirrors the cursor angle. The cursor line is placed in samples and drawn in degrees.
 PlotFrame FrameOf(const PlotRect& rect, const PipeFile& pipe, const PlotCursor& cursor, std::uint32_t n,
                   bool mirrored, bool overlay) {
   PlotFrame frame = AngleFrame(rect, n, mirrored);
   const float angle = SamplesOfDegrees(cursor.angle, n);
   frame.xLine = AngleCursorLine(mirrored ? static_cast<float>(n) - 1.0F - angle : angle,
-                                SamplesOfDegrees(pipe.rotationZ(), n), n);
+                                SamplesOfDegrees(pipe.rotationZ(), n), n) *
+                frame.xPerSample;
   frame.yStep = 0.010F;
   frame.seriesColour = overlay ? kPlotBlack : kPlotBlue;
   return frame;

@@ -5,6 +5,8 @@
 namespace ductora::render {
 namespace {
 
+constexpr std::uint32_t kDegreesPerTurn = 360;
+
 // x from 0 to n, or from n to 0.
 void SetXRange(PlotFrame& frame, std::uint32_t n, bool backwards) {
   frame.xMin = backwards ? static_cast<float>(n) : 0.0F;
@@ -15,10 +17,15 @@ float FiniteOrNone(float line) { return std::isfinite(line) ? line : 0.0F; }
 
 }  // namespace
 
+float DegreesPerSample(std::size_t samples) {
+  return samples > 0 ? static_cast<float>(360.0 / static_cast<double>(samples)) : 1.0F;
+}
+
 PlotFrame AngleFrame(const PlotRect& rect, std::uint32_t samples, bool backwards) {
   PlotFrame frame;
   frame.rect = rect;
-  SetXRange(frame, samples, backwards);
+  SetXRange(frame, kDegreesPerTurn, backwards);
+  frame.xPerSample = DegreesPerSample(samples);
   frame.xStep = 45.0F;
   frame.gridColour = kGridGray;
   frame.xLineColour = kCursorGreen;

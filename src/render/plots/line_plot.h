@@ -30,8 +30,12 @@ struct PlotCursor {
   float angle = 0.0F;
 };
 
-// Around one revolution: x over its samples (backwards from n to 0 for a flipped pipe), grid
-// every 45 samples, titled "ANGLE" with a degree sign.
+// The degrees between the samples of a revolution of n samples spread over a whole turn.
+float DegreesPerSample(std::size_t samples);
+
+// Around one revolution: x in degrees, the revolution's samples spread over 0 to 360 whatever
+// their number (backwards from 360 to 0 for a flipped pipe), grid every 45 degrees, titled
+// "ANGLE" with a degree sign.
 PlotFrame AngleFrame(const PlotRect& rect, std::uint32_t samples, bool backwards);
 // Along the pipe: x over the revolutions (backwards for a reversed pipe), grid every 100, the
 // cursor revolution as vertical line in blue, titled "REVOLUTION" without unit.

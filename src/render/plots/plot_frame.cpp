@@ -42,21 +42,91 @@ void DrawGrid(const PlotFrame& frame) {
   glEnd();
 }
 
-// A sample without a finite value (an infinite or undefined pressure) leaves a gap in the line:
-// a vertex there would send the rasteriser anywhere.
-template <typename Sample>
-void DrawSeries(const PlotFrame& frame, std::span<const Sample> samples) {
-  if (samples.empty()) return;
-  Colour(frame.seriesColour);
-  glBegin(GL_LINE_STRIP);
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    const auto value = static_cast<float>(samples[i]);
-    if (std::isfinite(value)) {
-      glVertex2f(static_cast<float>(i), value);
-    } else {
+// The y range of the series and the band it is drawn in: the range less half a pixel at each
+// end, so that a line on the border is rasterised inside the plot area.
+struct SeriesBand {
+  float bottom = 0.0F;
+  float top = 0.0F;
+  float low = 0.0F;
+  float high = 0.0F;
+  float pixel = 0.0F;  // the data height of one pixel
+};
+
+SeriesBand BandOf(const PlotFrame& frame, const PlotRect& area) {
+  SeriesBand band;
+  band.bottom = std::min(frame.yMin, frame.yMax);
+  band.top = std::max(frame.yMin, frame.yMax);
+  band.pixel = (band.top - band.bottom) / static_cast<float>(std::max(area.height, 1));
+  band.low = band.bottom + band.pixel / 2.0F;
+  band.high = band.top - band.pixel / 2.0F;
+  return band;
+}
+
+// The polyline of the samples: where a segment crosses a border it runs on to the border and then
+// along it, so a value beyond the range lies on the border it crossed. A sample without a finite
+// value (an infinite or undefined pressure) leaves a gap: a vertex there would send the rasteriser
+// anywhere.
+class SeriesLine {
+ public:
+  explicit SeriesLine(const SeriesBand& band) : band_(band) { glBegin(GL_LINE_STRIP); }
+  ~SeriesLine() { glEnd(); }
+  SeriesLine(const SeriesLine&) = delete;
+  SeriesLine& operator=(const SeriesLine&) = delete;
+
+  void Add(float x, float y) {
+    if (!std::isfinite(y)) {
       glEnd();
       glBegin(GL_LINE_STRIP);
+      previous_ = false;
+      return;
     }
+    if (previous_) {
+      // Upwards the bottom border comes first, downwards the top one.
+      const bool up = y > y_;
+      Cross(x, y, up ? band_.bottom : band_.top, up ? band_.low : band_.high);
+      Cross(x, y, up ? band_.top : band_.bottom, up ? band_.high : band_.low);
+    }
+    glVertex2f(x, std::clamp(y, band_.low, band_.high));
+    previous_ = true;
+    x_ = x;
+    y_ = y;
+  }
+
+ private:
+  // Where the segment from the previous sample to (x, y) passes the border, when it does.
+  void Cross(float x, float y, float border, float drawnAt) const {
+    if ((y_ < border) == (y < border) || y_ == border || y == border) return;
+    glVertex2f(x_ + (border - y_) / (y - y_) * (x - x_), drawnAt);
+  }
+
+  const SeriesBand& band_;
+  bool previous_ = false;
+  float x_ = 0.0F;
+  float y_ = 0.0F;
+};
+
+// A value beyond the range is marked by a red tick standing into the plot area from its border.
+constexpr Rgb kOutOfRangeRed{1.0F, 0.0F, 0.0F};
+constexpr float kTickPixels = 5.0F;
+
+template <typename Sample>
+void DrawSeries(const PlotFrame& frame, const PlotRect& area, std::span<const Sample> samples) {
+  if (samples.empty()) return;
+  const SeriesBand band = BandOf(frame, area);
+  const auto xOf = [&frame](std::size_t i) { return static_cast<float>(i) * frame.xPerSample; };
+  Colour(frame.seriesColour);
+  {
+    SeriesLine line(band);
+    for (std::size_t i = 0; i < samples.size(); ++i) line.Add(xOf(i), static_cast<float>(samples[i]));
+  }
+  Colour(kOutOfRangeRed);
+  glBegin(GL_LINES);
+  const float tick = band.pixel * kTickPixels;
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    const auto value = static_cast<float>(samples[i]);
+    if (!std::isfinite(value)) continue;
+    if (value < band.bottom) Segment(xOf(i), band.low, xOf(i), band.low + tick);
+    if (value > band.top) Segment(xOf(i), band.high, xOf(i), band.high - tick);
   }
   glEnd();
 }
@@ -141,7 +211,7 @@ void DrawFrame(PlotFont* font, const PlotFrame& frame, std::span<const Sample> s
   glDisable(GL_TEXTURE_2D);
   DrawGrid(frame);
   glDisable(GL_DEPTH_TEST);
-  DrawSeries(frame, samples);
+  DrawSeries(frame, area, samples);
   DrawReferenceLines(frame);
   glEnable(GL_DEPTH_TEST);
   if (font == nullptr) return;

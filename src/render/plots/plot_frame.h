@@ -31,7 +31,8 @@ struct PlotFrame {
   float xMax = 0.0F;
   float yMin = 0.0F;
   float yMax = 0.0F;
-  float xStep = 1.0F;  // grid spacing
+  float xStep = 1.0F;       // grid spacing
+  float xPerSample = 1.0F;  // sample i stands at x = i * xPerSample
   float yStep = 1.0F;
   float xLine = 0.0F;  // reference lines; 0: none
   float yLine = 0.0F;
@@ -52,9 +53,10 @@ PlotRect PlotArea(const PlotRect& rect);
 // Viewport on the rectangle, an orthographic box over the data range, identity model-view.
 void SetPlotViewport(const PlotRect& rect, float xMin, float xMax, float yMin, float yMax);
 
-// One plot: grid, the series as a polyline through (i, samples[i]), the reference lines, then,
-// with a font, the values at both ends of each axis and the axis titles. The font's cell size
-// and wrap width are left as the labels set them.
+// One plot: grid, the series as a polyline through (i * xPerSample, samples[i]), the reference
+// lines, then, with a font, the values at both ends of each axis and the axis titles. A value
+// beyond the y range is drawn on the border it crossed, with a red tick there; the series never
+// leaves the plot area. The font's cell size and wrap width are left as the labels set them.
 void DrawPlotFrame(PlotFont* font, const PlotFrame& frame, std::span<const std::uint16_t> samples);
 void DrawPlotFrame(PlotFont* font, const PlotFrame& frame, std::span<const std::int16_t> samples);
 void DrawPlotFrame(PlotFont* font, const PlotFrame& frame, std::span<const double> samples);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "analysis/pressures/pressure_series.h"
 
@@ -10,12 +11,11 @@ namespace {
 
 // Where the pressure scans start: above any pressure a pipe holds, and at zero.
 constexpr double kPressureBottomStart = 30000.0;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // The top of a pressure plot stands 10 psi above the highest value, unless that equals the
 // upper wall limit.
-float PressureTop(double top, std::uint16_t upperWall) {
-  return static_cast<float>(top == upperWall ? top : top + 10.0);
-}
+double PressureTop(double top, std::uint16_t upperWall) { return top == upperWall ? top : top + 10.0; }
 
 }  // namespace
 
@@ -62,9 +62,11 @@ AxisRange StraightnessRange(std::int16_t upperOdOffset) {
 AxisRange CollapseRange(std::span<const double> series, std::uint16_t upperWall) {
   double bottom = kPressureBottomStart;
   double top = 0.0;
+  double highest = -kInfinity;
   bool wallInput = false;
   for (const double value : series) {
     if (!std::isfinite(value)) continue;
+    highest = std::max(highest, value);
     if (value != kNoWallPressure) {
       wallInput = true;
       bottom = std::min(bottom, value);
@@ -73,7 +75,12 @@ AxisRange CollapseRange(std::span<const double> series, std::uint16_t upperWall)
   }
   // Nothing chosen for the wall: every revolution lies at -100, which the plot then shows.
   if (!wallInput && !series.empty()) bottom = std::min(bottom, kNoWallPressure);
-  return {static_cast<float>(bottom), PressureTop(top, upperWall)};
+  const double high = PressureTop(top, upperWall);
+  // Pipe-wide choices give every revolution the same pressure, which the rule puts on the bottom
+  // border: the bottom then goes as far below it as the top stands above, so the line runs through
+  // the middle.
+  if (highest != -kInfinity && highest <= bottom) bottom -= high - bottom;
+  return {static_cast<float>(bottom), static_cast<float>(high)};
 }
 
 AxisRange BurstRange(std::span<const double> series, double reference, std::uint16_t upperWall) {
@@ -89,7 +96,7 @@ AxisRange BurstRange(std::span<const double> series, double reference, std::uint
     if (bottom > reference) bottom = std::trunc(reference - 100.0);
     if (top < reference) top = std::trunc(reference + 100.0);
   }
-  return {static_cast<float>(bottom), PressureTop(top, upperWall)};
+  return {static_cast<float>(bottom), static_cast<float>(PressureTop(top, upperWall))};
 }
 
 double BurstReference(const PipeFile& pipe) {

@@ -35,7 +35,8 @@ AxisRange StraightnessRange(std::int16_t upperOdOffset);
 
 // Pressures: the finite values' extremes, the top then 10 higher unless it equals the upper
 // wall limit. A revolution without a wall input (kNoWallPressure) only counts for the bottom
-// when no revolution has one.
+// when no revolution has one. When no value lies above the bottom (a flat series), the bottom is
+// lowered by as much as the top stands above it, so the line is not hidden in the border.
 AxisRange CollapseRange(std::span<const double> series, std::uint16_t upperWall);
 // Burst: whole-psi extremes of the positive values, reaching at least 100 psi past the
 // reference pressure on the side it lies; a reference that is not finite is left out.

@@ -22,15 +22,17 @@ const RevolutionSamples* RevolutionAt(const RevolutionList& revolutions, bool se
   return &revolutions[index];
 }
 
+// A revolution's samples spread over a whole turn, as the around plot they are drawn with.
 PlotFrame TraceFrame(const PlotRect& rect, std::size_t samples, const PlotCursor& cursor) {
   PlotFrame frame;
   frame.rect = rect;
-  frame.xMax = static_cast<float>(samples);
+  frame.xMax = 360.0F;
+  frame.xPerSample = DegreesPerSample(samples);
   frame.xStep = 45.0F;
   frame.yStep = 10.0F;
   frame.xLine = cursor.angle;
   frame.seriesColour = kPlotRed;
-  frame.xUnit = kNoUnit;
+  frame.xUnit = kDegreeUnit;
   frame.yUnit = kNoUnit;
   return frame;
 }
