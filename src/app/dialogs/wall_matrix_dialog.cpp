@@ -127,7 +127,6 @@ void WallMatrixProcedure::ok(platform::Dialog& dialog) {
                                  : BuildWallMatrix(*pipe, request.primary - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) {
     pipe->edited();
-    app_.requests.pipeWindowSliders = true;
   }
   endRebuild(app_);
   if (status != BuildStatus::kBuilt) {
