@@ -143,12 +143,12 @@ TEST_F(WallBuild, TwoChannelsJoinedStoreTheirSettings) {
   build.deltaX = 0.5;
   build.deltaY = 1.5;
   build.wallScales = {1.16, 1.2, 1.16, 1.3};
-  build.jumpSize = 300;
+  build.jumpSize = 200;
   build.displayRaw = true;
   RevolutionStartTable starts{};
   starts.fill(99);
   ASSERT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kBuilt);
-  EXPECT_EQ(pipe.header.wallJumpSize, 300 & 0xFF);
+  EXPECT_EQ(pipe.header.wallJumpSize, 200);
   EXPECT_EQ(pipe.wallChannels[3].wallScale, 1.3);
   EXPECT_DOUBLE_EQ(pipe.wallChannels[3].velocity, 0.26);
   EXPECT_EQ(pipe.wallMatrix.removeFront, build.removeFront);
