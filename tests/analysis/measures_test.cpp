@@ -268,13 +268,20 @@ TEST(PipeMeasures, ComputesEveryStoredMeasure) {
   EXPECT_EQ(pipe.revolutionMetrics.size(), 3U);
 }
 
-TEST(PipeMeasures, OdSettersRecomputeWhatReadsThemAndLoadingAPipeAddsItsMeasures) {
+TEST(PipeMeasures, NominalSettersRecomputeWhatReadsThemAndLoadingAPipeAddsItsMeasures) {
   PipeFile pipe = MakePipe(FullSpec());
+  pipe.csa.avgCsa = 123.0;  // as read from the file
   ComputePipeMeasures(pipe);
+  // The OD as it is keeps the CSA statistics read; another one makes them anew, a wall the nominal area.
+  SetNominalOd(pipe, 5.0F);
+  EXPECT_EQ(pipe.csa.avgCsa, 123.0);
   SetNominalOd(pipe, 1.9F);
   EXPECT_EQ(pipe.header.nominalOdMils, 1900);  // single-precision product, truncated
   EXPECT_DOUBLE_EQ(pipe.header.nominalOd, static_cast<double>(1.9F));
   EXPECT_NEAR(pipe.csa.nominalCsa, kPi * 0.5 * (1.9 - 0.5), 1e-6);
+  EXPECT_NEAR(pipe.csa.avgCsa, kPi * (0.7 + 0.69 + 0.7) / 3, 1e-6);  // rows of w (D - w)
+  SetNominalWall(pipe, 400);
+  EXPECT_NEAR(pipe.csa.nominalCsa, kPi * 0.4 * (1.9 - 0.4), 1e-6);
 
   SetNominalOd(pipe, -2.0F);
   EXPECT_EQ(pipe.header.nominalOdMils, 0);

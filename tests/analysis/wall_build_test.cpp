@@ -143,12 +143,12 @@ TEST_F(WallBuild, TwoChannelsJoinedStoreTheirSettings) {
   build.deltaX = 0.5;
   build.deltaY = 1.5;
   build.wallScales = {1.16, 1.2, 1.16, 1.3};
-  build.jumpSize = 300;
+  build.jumpSize = 200;
   build.displayRaw = true;
   RevolutionStartTable starts{};
   starts.fill(99);
   ASSERT_EQ(BuildMergedWallMatrix(pipe, build, starts), BuildStatus::kBuilt);
-  EXPECT_EQ(pipe.header.wallJumpSize, 300 & 0xFF);
+  EXPECT_EQ(pipe.header.wallJumpSize, 200);
   EXPECT_EQ(pipe.wallChannels[3].wallScale, 1.3);
   EXPECT_DOUBLE_EQ(pipe.wallChannels[3].velocity, 0.26);
   EXPECT_EQ(pipe.wallMatrix.removeFront, build.removeFront);
@@ -207,7 +207,8 @@ TEST_F(WallBuild, RemovalsCutTheRawSamplesOnceWhateverTheSavesAfterTheRebuild) {
 
 TEST_F(WallBuild, AClippedPipeShowsWhatReopeningItsSavedFileShows) {
   PipeFile pipe = open(120.0);  // the wall starts 1.5 inches into the OD
-  // A clip the wall start follows, one beyond what its count can hold, one beyond the OD's end.
+  // A clip the wall start follows, one beyond what its count can hold, one beyond the OD's end
+  // (refused).
   for (const double cursor : {10.0, 40.0, 119.0}) {
     CutOdStart(pipe, cursor);
     ASSERT_TRUE(savePipeFile(pipe, path, true, true).ok);
@@ -449,7 +450,7 @@ PipeFile WithOdRows(std::uint32_t rows, std::uint32_t wallStartCounts = 10000) {
   return pipe;
 }
 
-TEST(OdLength, PadsAndCutsChangeRowsAndTheWallStartButKeepOneRow) {
+TEST(OdLength, PadsAndCutsChangeRowsAndTheWallStartButLeaveARevolution) {
   PipeFile pipe = WithOdRows(10);
   PadOdStart(pipe, 12.0);  // (12.1) / (1/3) = 36 rows
   ASSERT_EQ(pipe.odMatrix.rows, 46U);
@@ -471,13 +472,14 @@ TEST(OdLength, PadsAndCutsChangeRowsAndTheWallStartButKeepOneRow) {
   EXPECT_EQ(pipe.wallStartCounts, 10000U - 214U);                            // 1.1 x 195.35 = 214.9
   EXPECT_DOUBLE_EQ(pipe.wallStart, (10000 - 214) * kInchesPerCount - 34.0);  // as a file reads back
   EXPECT_FLOAT_EQ(pipe.odMatrix.length, static_cast<float>(21 * kOdDeltaX));
-  // Cuts keep one row, and the wall follows only the rows dropped.
-  pipe = WithOdRows(10);
-  CutOdStart(pipe, 100.0);
-  EXPECT_EQ(pipe.odMatrix.rows, 1U);
-  EXPECT_EQ(pipe.wallStartCounts, 10000U - 586U);  // 9 rows, 3 inches
-  CutOdStart(pipe, 100.0);
-  EXPECT_EQ(pipe.wallStartCounts, 10000U - 586U);
+  // A cut must leave a revolution, two rows: one that would not is refused and changes nothing.
+  pipe = WithOdRows(10);  // 3 inches
+  for (const double cursor : {3.0, 100.0}) EXPECT_EQ(CutOdStart(pipe, cursor), OdCut::kTooShort);
+  EXPECT_EQ(CutOdEnd(pipe, -50.0), OdCut::kTooShort);
+  EXPECT_EQ(pipe.odMatrix.rows, 10U);
+  EXPECT_EQ(pipe.wallStartCounts, 10000U);
+  EXPECT_EQ(CutOdStart(pipe, 2.7), OdCut::kCut);  // 2.8 / (1/3): 8 rows
+  EXPECT_EQ(pipe.odMatrix.rows, 2U);
   // The wall start goes no further than a count of 1: 0 would read back as none.
   pipe = WithOdRows(31, 500);
   CutOdStart(pipe, 5.0);
@@ -487,18 +489,15 @@ TEST(OdLength, PadsAndCutsChangeRowsAndTheWallStartButKeepOneRow) {
   pipe = WithOdRows(31, 0);
   CutOdStart(pipe, 1.0);
   EXPECT_EQ(pipe.wallStartCounts, 6642U - 214U);
-  pipe = WithOdRows(10);
-  CutOdEnd(pipe, -50.0);
-  EXPECT_EQ(pipe.odMatrix.rows, 1U);
 
   pipe = WithOdRows(10);
-  CutOdStart(pipe, std::numeric_limits<double>::infinity());
-  CutOdEnd(pipe, std::numeric_limits<double>::quiet_NaN());
+  EXPECT_EQ(CutOdStart(pipe, std::numeric_limits<double>::infinity()), OdCut::kNoOdRows);
+  EXPECT_EQ(CutOdEnd(pipe, std::numeric_limits<double>::quiet_NaN()), OdCut::kNoOdRows);
   EXPECT_EQ(pipe.odMatrix.rows, 10U);
 
   PipeFile empty;
   PadOdStart(empty, 12.0);
-  CutOdStart(empty, 1.0);
+  EXPECT_EQ(CutOdStart(empty, 1.0), OdCut::kNoOdRows);
   EXPECT_FALSE(empty.odMatrix.present());
   EXPECT_EQ(empty.wallStart, 0.0);
 }

@@ -190,6 +190,18 @@ TEST_F(FileCommandsTest, AnOdEditSavedAndReopenedKeepsTheEditAndEveryRawRevoluti
 TEST_F(FileCommandsTest, ClipAndExtendChangeTheOdRowsWallStartLengthAndMap) {
   openDataFile(app, pipe("p.kqvw", PipeData::kOdOnly), false);
   PipeFile& od = current();
+  // A clip acts at a cursor held to the pipe, and is refused when less than a revolution would
+  // remain: before the start, Clip Back would leave one row of the 31.
+  app.pipeString.position = -50.0F;
+  command(kCmdClipBack);
+  EXPECT_EQ(od.odMatrix.rows, 31U);
+  EXPECT_EQ(app.pipeString.position, 0.0F);
+  EXPECT_EQ(lastMessage().caption, "Error");
+  EXPECT_EQ(
+      lastMessage().text,
+      "Clip Back here would leave less than one revolution of the OD matrix.\nThe pipe was not changed.");
+  EXPECT_FALSE(od.unsavedChanges);
+
   od.odMatrix.deltaX = 0.05;  // rows closer than the 0.1 inch the front clip adds
   od.setWallStartCounts(10000);
   const double wallStart = od.wallStart;
@@ -211,11 +223,17 @@ TEST_F(FileCommandsTest, ClipAndExtendChangeTheOdRowsWallStartLengthAndMap) {
   EXPECT_EQ(od.odMatrix.at(0, 1), 0);
   EXPECT_EQ(od.odMatrix.at(241, 1), 1);
 
-  // Clipping in front of a cursor at the end leaves the cursor inside what remains.
-  setX(app.pipeString, app.pipeString.currentLength());
+  // Beyond the end Clip Front acts at the end, where (length + 0.1) / 0.05 rows are more than all.
+  setX(app.pipeString, 1000.0F);
   command(kCmdClipFront);
-  EXPECT_EQ(od.odMatrix.rows, 1U);
-  EXPECT_EQ(app.pipeString.position, 0.0F);
+  EXPECT_EQ(od.odMatrix.rows, 632U);
+  EXPECT_EQ(app.pipeString.position, app.pipeString.currentLength());
+  EXPECT_EQ(platform.messages().size(), 2U);
+  // Clipping in front of a cursor near the end leaves the cursor inside what remains.
+  setX(app.pipeString, app.pipeString.currentLength() - 1.0F);
+  command(kCmdClipFront);
+  EXPECT_EQ(od.odMatrix.rows, 20U);  // 30.65 / 0.05 is just below 613 in single precision
+  EXPECT_EQ(app.pipeString.position, app.pipeString.currentLength());
 }
 
 TEST_F(FileCommandsTest, ExportsWriteTheTextsThroughTheSaveDialogAndReportWhatFails) {

@@ -39,10 +39,15 @@ TEST_F(GotoAndHelpTest, GotoMeasuresFromEitherEndAndShowsTheCursorWhenDrawn) {
   press(kDialogGoto, kGotoYFromFront);
   EXPECT_EQ(app.pipeString.angle, 0.0F);
 
-  go.setText(kGotoX, "1e30");  // no clamp here; the scroller copes
+  // A place beyond either end is that end.
+  go.setText(kGotoX, "1e30");
   press(kDialogGoto, kGotoXFromFront);
-  runFrame(app, 0.0);
-  EXPECT_EQ(dialog(kDialogNavigator).slider(kNavScroller)->position, 30);
+  EXPECT_EQ(app.pipeString.position, 30.0F);
+  press(kDialogGoto, kGotoXFromBack);
+  EXPECT_EQ(app.pipeString.position, 0.0F);
+  go.setText(kGotoX, "-50");
+  press(kDialogGoto, kGotoXFromFront);
+  EXPECT_EQ(app.pipeString.position, 0.0F);
 
   press(kDialogGoto, kIdHelp);
   EXPECT_TRUE(dialog(kHelpGoto).isVisible());

@@ -5,9 +5,12 @@
 #include <limits>
 
 #include "analysis/measures/pipe_measures.h"
+#include "app/document/open_data_file.h"
+#include "app/shell/frame.h"
 #include "data/format/pipe_file_io.h"
 #include "resources/data_dialogs.h"
 #include "resources/menu_table.h"
+#include "resources/statistics_dialogs.h"
 #include "shell_fixture.h"
 #include "support/matrix_builders.h"
 
@@ -120,6 +123,33 @@ TEST_F(InfoDialogTest, AWallStartOfZeroPlacesTheWallAsTheSavedFileDoes) {
   EXPECT_EQ(pipe().wallStartCounts, 0U);
   EXPECT_EQ(pipe().wallStart, reopened.wallStart);  // level with the OD
   EXPECT_TRUE(pipe().revolutionMetrics == reopened.revolutionMetrics);
+}
+
+TEST_F(InfoDialogTest, NewNominalValuesRemakeTheCsaInTheWindowsAndTheSavedFile) {
+  // What the windows show of the CSA, once a frame brought them up to date.
+  const auto csaTexts = [this] {
+    runFrame(app, 0.0);
+    const HeadlessDialog& range = *platform.dialog(kDialogPipeWindowWallOnly);
+    return std::vector<std::string>{platform.dialog(kDialogStatisticsWallOnly)->text(kStatCsa),
+                                    range.text(kPipeWindowGroups[1].minValue),
+                                    range.text(kPipeWindowGroups[1].average)};
+  };
+  const std::vector<std::string> before = csaTexts();
+  run([](HeadlessDialog& dialog) {
+    dialog.setText(kInfoNominalOd, "7.500");
+    dialog.setText(kInfoNominalWall, "400");
+    dialog.send({DialogEvent::Kind::kCommand, kIdOk});
+  });
+  const std::vector<std::string> edited = csaTexts();
+  EXPECT_NE(edited, before);
+  // The windows showed what the saved file shows when it is opened again.
+  command(kCmdSave);
+  openDataFile(app, dir.file("p.kqvw"), false);
+  EXPECT_EQ(csaTexts(), edited);
+  // The file keeps the CSA statistics of the new OD.
+  PipeFile remade = pipe();
+  ComputeStoredCsaStatistics(remade);
+  EXPECT_EQ(pipe().csa.avgCsa, remade.csa.avgCsa);
 }
 
 }  // namespace

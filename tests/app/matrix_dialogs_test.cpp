@@ -146,7 +146,7 @@ TEST_F(MatrixDialogsTest, ValuesNoBuildCanUseAreRefusedAndChangeNothing) {
       {{kMatrixSecondary, "4"}},  // no samples
       {{kMatrixSecondary, "-2"}},
       {{kMatrixJumpSize, "-1"}},
-      {{kMatrixJumpSize, "70000"}},
+      {{kMatrixJumpSize, "300"}},  // joined: the pipe would keep 44 of it
       {{kMatrixChannelControls[2].wallScale, "-1.2"}},
   };
   for (const Typed& typed : refused) {
@@ -160,6 +160,19 @@ TEST_F(MatrixDialogsTest, ValuesNoBuildCanUseAreRefusedAndChangeNothing) {
   EXPECT_FALSE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(readBytes(path), file);
   EXPECT_EQ(platform.messages().back().caption, "Error");
+}
+
+TEST_F(MatrixDialogsTest, AJoinedRebuildKeepsTheStoredSettingsItsFieldsShow) {
+  const double deltaX = current().wallMatrix.deltaX;  // 1/3, shown as 0.333333333
+  current().wallMatrix.removeFront = 3;               // 0.015 inch: 2 counts read back
+  current().wallChannels[2].setWallScale(1.1654);
+  EXPECT_TRUE(modify({{kMatrixSecondary, "3"}}));
+  EXPECT_EQ(current().wallMatrix.deltaX, deltaX);
+  EXPECT_EQ(current().wallMatrix.removeFront, 3U);
+  EXPECT_EQ(current().wallChannels[2].wallScale, 1.1654);
+  // Another value is taken as typed.
+  EXPECT_TRUE(modify({{kMatrixSecondary, "3"}, {kMatrixDeltaX, "0.333"}}));
+  EXPECT_EQ(current().wallMatrix.deltaX, 0.333);
 }
 
 // Counts per raw channel, wall 1-4 then OD 1-2.

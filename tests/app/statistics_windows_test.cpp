@@ -4,10 +4,12 @@
 #include <map>
 #include <string>
 
+#include "analysis/measures/pipe_measures.h"
 #include "analysis/queries/range_values.h"
 #include "app/shell/frame.h"
 #include "app/windows/statistics_window.h"
 #include "data/format/pipe_file_io.h"
+#include "resources/data_dialogs.h"
 #include "resources/menu_table.h"
 #include "resources/shell_dialogs.h"
 #include "resources/statistics_dialogs.h"
@@ -278,6 +280,25 @@ TEST_F(StatisticsWindowsTest, PipeWindowShowsTheRangeQueriesOverTheStretchBetwee
   EXPECT_TRUE(platform.dialog(kDialogPipeWindowWallOnly)->isVisible());
   EXPECT_NE(platform.dialog(kDialogStatisticsWallOnly), nullptr);
   EXPECT_EQ(platform.dialog(kDialogPipeWindow), nullptr);
+}
+
+TEST_F(StatisticsWindowsTest, PipeWindowFollowsAnEditOfTheCurrentPipe) {
+  open(WriteRoundPipe(dir.file("round.kqvw")));
+  EXPECT_EQ(pipeWindow->text(1149), "0.200 (80.01 %)");
+  place(5.0F, 0.0F);
+  command(kCmdData);
+  HeadlessDialog& data = *platform.dialog(kDialogDataDisplay);
+  data.setText(kDataStart, "0");
+  data.setText(kDataEnd, "359");
+  data.setText(kDataFixedValue, "50");
+  data.send({DialogEvent::Kind::kCommand, kDataFillDown});
+  runFrame(app, 0.0);
+  EXPECT_EQ(pipeWindow->text(1149).substr(0, 6), "0.050 ");
+  for (const auto& [id, text] : RangeTexts(current(), 0, 30)) EXPECT_EQ(pipeWindow->text(id), text) << id;
+  // The CSA statistics a save writes follow the wall too.
+  PipeFile remade = current();
+  ComputeStoredCsaStatistics(remade);
+  EXPECT_EQ(current().csa.minCsa, remade.csa.minCsa);
 }
 
 // Each Min and Max button puts the cursor on the extreme the range query finds: the Statistics

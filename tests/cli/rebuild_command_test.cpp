@@ -78,9 +78,12 @@ TEST_F(RebuildCommand, WallOptionsAreApplied) {
 }
 
 TEST_F(RebuildCommand, WallFromTwoChannelsJoinedAndOdWithAJumpSize) {
-  const CliRun result = run("rebuild wall " + pipe + " -o " + out + " --secondary 3 --left --display-raw");
+  const CliRun result = run("rebuild wall " + pipe + " -o " + out +
+                            " --secondary 3 --left --display-raw --delta-x 0.333333333");
   ASSERT_EQ(result.exitCode, 0) << result.err;
   const json after = info(out);
+  // The pitch given as the pipe's to nine decimals is the pipe's own.
+  EXPECT_EQ(after["wallMatrix"]["deltaX"], info(pipe)["wallMatrix"]["deltaX"]);
   // Left: 13.5 inches and 5 revolutions of the secondary, then the primary from its sixth.
   EXPECT_NEAR(after["wallMatrix"]["length"].get<double>(), 40.0 + 13.5, 1.0);
 
@@ -105,6 +108,10 @@ TEST_F(RebuildCommand, UsageErrors) {
            "rebuild od " + pipe + " -o " + out + " --jump 256"}) {
     EXPECT_EQ(run(arguments).exitCode, 2) << arguments;
   }
+  // Joined channels store the jump size as one channel does: 8 bits.
+  const CliRun joined = run("rebuild wall " + pipe + " -o " + out + " --secondary 3 --jump 300");
+  EXPECT_EQ(joined.exitCode, 2);
+  EXPECT_NE(joined.err.find("Jump Size must be from 0 to 255."), std::string::npos) << joined.err;
   EXPECT_FALSE(std::filesystem::exists(out));
 }
 

@@ -45,7 +45,17 @@ PipeReadResult LoadPipeForUse(PipeFile& pipe, const std::string& path) {
   return result;
 }
 
+void ComputeStoredCsaStatistics(PipeFile& pipe) {
+  const WallMatrix& wall = pipe.wallMatrix;
+  if (wall.present()) {
+    ComputeCsaStatistics(pipe.csa, pipe.header.nominalOd, wall.data, wall.rows, wall.columns);
+  }
+}
+
 void SetNominalOd(PipeFile& pipe, float inches) {
+  // The field shows three decimals of a double; the same number typed back is no new OD, and
+  // keeps the statistics the file holds.
+  const bool odChanged = static_cast<float>(pipe.header.nominalOd) != inches;
   pipe.header.nominalOdMils = TruncateToMils<std::uint16_t>(inches);
   pipe.header.nominalOd = inches;
   pipe.changed();
@@ -53,6 +63,18 @@ void SetNominalOd(PipeFile& pipe, float inches) {
     ComputeOdStatistics(pipe.odMatrix, pipe.header.calibrationOd);
   }
   // The nominal and per-revolution areas are made from the nominal OD.
+  if (pipe.wallMatrix.present()) {
+    ComputeCsaSeriesOf(pipe);
+    if (odChanged) {
+      ComputeStoredCsaStatistics(pipe);
+    }
+  }
+}
+
+void SetNominalWall(PipeFile& pipe, std::uint16_t mils) {
+  pipe.header.nominalWall = mils;
+  pipe.changed();
+  // The nominal area, and with it every percent of it, is made from the nominal wall.
   if (pipe.wallMatrix.present()) {
     ComputeCsaSeriesOf(pipe);
   }

@@ -1,5 +1,8 @@
 #include "analysis/rebuild/matrix_fields.h"
 
+#include "analysis/rebuild/correction/encoder_counts.h"
+#include "data/exports/fixed_text.h"
+
 namespace ductora {
 
 WallMatrixFields WallMatrixFieldsOf(const PipeFile& pipe) {
@@ -23,6 +26,17 @@ WallMatrixFields WallMatrixFieldsOf(const PipeFile& pipe) {
   fields.deltaX = pipe.wallMatrix.deltaX;
   fields.deltaY = pipe.wallMatrix.deltaY;
   return fields;
+}
+
+double SettledSetting(double given, double stored, int decimals) {
+  return fixedText(given, decimals) == fixedText(stored, decimals) ? stored : given;
+}
+
+std::uint32_t SettledRemoval(double givenInches, std::uint32_t storedCounts) {
+  const double storedInches = storedCounts / kCountsPerInch;
+  return fixedText(givenInches, kRemovalDecimals) == fixedText(storedInches, kRemovalDecimals)
+             ? storedCounts
+             : CountsOfInches(givenInches);
 }
 
 }  // namespace ductora

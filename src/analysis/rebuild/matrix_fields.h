@@ -21,4 +21,16 @@ struct WallMatrixFields {
 
 WallMatrixFields WallMatrixFieldsOf(const PipeFile& pipe);
 
+// The decimals the dialog shows the settings with.
+constexpr int kWallScaleDecimals = 3;
+constexpr int kRemovalDecimals = 3;  // inches
+constexpr int kPitchDecimals = 9;
+
+// A setting given back for one shown with `decimals`: the stored value when the given one equals
+// it to those decimals, so that a field left as shown keeps the exact value (1/3, shown as
+// 0.333333333, stays 1/3) and a later build from the stored settings builds the same matrix.
+double SettledSetting(double given, double stored, int decimals);
+// The same for a removal shown in inches and stored in encoder counts.
+std::uint32_t SettledRemoval(double givenInches, std::uint32_t storedCounts);
+
 }  // namespace ductora

@@ -61,9 +61,12 @@ void Pad(PipeFile& pipe, double inches, bool atStart) {
   RefreshOdMatrix(pipe);
 }
 
-// Drops at most all rows but one and returns how many; the caller refreshes the matrix.
-std::size_t DropRows(OdMatrix& od, std::size_t count, bool atStart) {
-  count = std::min<std::size_t>(count, od.rows - 1);
+// Whether dropping count rows leaves at least one revolution; dropping none always does.
+bool LeavesARevolution(const OdMatrix& od, std::size_t count) {
+  return count == 0 || (count < od.rows && od.rows - count >= 2);
+}
+
+void DropRows(OdMatrix& od, std::size_t count, bool atStart) {
   const auto cells = static_cast<std::ptrdiff_t>(count * od.columns);
   if (atStart) {
     od.data.erase(od.data.begin(), od.data.begin() + cells);
@@ -71,7 +74,6 @@ std::size_t DropRows(OdMatrix& od, std::size_t count, bool atStart) {
     od.data.erase(od.data.end() - cells, od.data.end());
   }
   od.rows -= static_cast<std::uint32_t>(count);
-  return count;
 }
 
 }  // namespace
@@ -135,29 +137,36 @@ void PadOdStart(PipeFile& pipe, double inches) { Pad(pipe, inches, true); }
 
 void PadOdEnd(PipeFile& pipe, double inches) { Pad(pipe, inches, false); }
 
-void CutOdStart(PipeFile& pipe, double cursor) {
+OdCut CutOdStart(PipeFile& pipe, double cursor) {
   // A cursor is inches along a pipe; anything else has no single-precision value to cut at.
   if (!HasOdRows(pipe) || !(std::abs(cursor) < kMaxCursorInches)) {
-    return;
+    return OdCut::kNoOdRows;
   }
   const float shifted = static_cast<float>(cursor) + 0.1F;
-  const double deltaX = pipe.odMatrix.deltaX;
-  const std::size_t asked = RowsOfInches(shifted, deltaX);
-  const std::size_t dropped = DropRows(pipe.odMatrix, asked, true);
-  // The wall follows the OD rows as far as they went. Its start is moved in the counts a file
-  // keeps, so that the pipe shows what reopening it will show.
-  pipe.reduceWallStart(dropped == asked ? CountsOfInches(cursor + 0.1)
-                                        : CountsOfInches(static_cast<double>(dropped) * deltaX));
+  const std::size_t count = RowsOfInches(shifted, pipe.odMatrix.deltaX);
+  if (!LeavesARevolution(pipe.odMatrix, count)) {
+    return OdCut::kTooShort;
+  }
+  DropRows(pipe.odMatrix, count, true);
+  // The wall follows the OD rows. Its start is moved in the counts a file keeps, so that the
+  // pipe shows what reopening it will show.
+  pipe.reduceWallStart(CountsOfInches(cursor + 0.1));
   // The ID and the revolution records read the wall through the wall start.
   RefreshOdMatrix(pipe);
+  return OdCut::kCut;
 }
 
-void CutOdEnd(PipeFile& pipe, double cursor) {
+OdCut CutOdEnd(PipeFile& pipe, double cursor) {
   if (!HasOdRows(pipe) || !(std::abs(cursor) < kMaxCursorInches)) {
-    return;
+    return OdCut::kNoOdRows;
   }
-  DropRows(pipe.odMatrix, RowsOfInches(pipe.odMatrix.length - cursor, pipe.odMatrix.deltaX), false);
+  const std::size_t count = RowsOfInches(pipe.odMatrix.length - cursor, pipe.odMatrix.deltaX);
+  if (!LeavesARevolution(pipe.odMatrix, count)) {
+    return OdCut::kTooShort;
+  }
+  DropRows(pipe.odMatrix, count, false);
   RefreshOdMatrix(pipe);
+  return OdCut::kCut;
 }
 
 }  // namespace ductora

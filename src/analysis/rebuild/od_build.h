@@ -22,14 +22,17 @@ void RotateMatrixRows(std::span<std::int16_t> data, std::uint32_t rows, std::uin
                       std::uint32_t shift);
 
 // Length adjustments of the OD matrix; none does anything without OD data. Pads add
-// (inches + 0.1) / deltaX rows of 0; cuts keep at least one row.
+// (inches + 0.1) / deltaX rows of 0.
 void PadOdStart(PipeFile& pipe, double inches);
 void PadOdEnd(PipeFile& pipe, double inches);
+
+// What a cut did. A cut that would leave less than one revolution (fewer than two rows, a length
+// under deltaX) is refused: the pipe stays as it was.
+enum class OdCut { kCut, kNoOdRows, kTooShort };
 // Drops the rows in front of the cursor (plus 0.1 inch); the wall start counts move back by as
-// much, or by the rows dropped when all but one would go, and never below 1 (see
-// PipeFile::reduceWallStart).
-void CutOdStart(PipeFile& pipe, double cursor);
+// much, never below 1 (see PipeFile::reduceWallStart).
+OdCut CutOdStart(PipeFile& pipe, double cursor);
 // Drops (length - cursor) / deltaX rows at the end.
-void CutOdEnd(PipeFile& pipe, double cursor);
+OdCut CutOdEnd(PipeFile& pipe, double cursor);
 
 }  // namespace ductora

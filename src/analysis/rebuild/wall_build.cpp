@@ -115,7 +115,7 @@ BuildStatus BuildMergedWallMatrix(PipeFile& pipe, const MergedWallBuild& build,
     return BuildStatus::kNoGrid;
   }
 
-  pipe.header.wallJumpSize = static_cast<std::uint8_t>(build.jumpSize & 0xFF);
+  pipe.header.wallJumpSize = build.jumpSize;
   for (std::size_t i = 0; i < 4; ++i) {
     pipe.wallChannels[i].setWallScale(build.wallScales[i]);
   }

@@ -19,6 +19,9 @@ namespace ductora {
 // kBuilt leaves the matrix as it was.
 BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex, const std::string& encoderLog);
 
+// The largest wall jump size: the pipe keeps 8 bits of it.
+constexpr std::int64_t kMostJumpSize = 255;
+
 // The settings of a two-channel build; channels are numbered 1..4.
 struct MergedWallBuild {
   int primary = 1;
@@ -28,16 +31,16 @@ struct MergedWallBuild {
   double deltaX = 1.0 / 3.0;
   double deltaY = 1.0;
   std::array<double, 4> wallScales{};
-  std::uint16_t jumpSize = 0;
+  std::uint8_t jumpSize = 0;  // the pipe stores it, so a later build filters as this one
   bool displayRaw = false;
   AppendDirection direction = AppendDirection::kRight;
   std::string encoderLog;  // where the encoder counts are appended; empty: nowhere
 };
 
-// Two channels joined end to end. On success the settings are stored in the pipe (the jump size's
-// low 8 bits), the start table holds the merged revolutions' first rotation counts, the primary
-// and secondary channels hold their trimmed samples and, with displayRaw, the raw display slot the
-// merged placed samples. Anything but kBuilt leaves the pipe's settings and matrix as they were.
+// Two channels joined end to end. On success the settings are stored in the pipe, the start table
+// holds the merged revolutions' first rotation counts, the primary and secondary channels hold
+// their trimmed samples and, with displayRaw, the raw display slot the merged placed samples.
+// Anything but kBuilt leaves the pipe's settings and matrix as they were.
 BuildStatus BuildMergedWallMatrix(PipeFile& pipe, const MergedWallBuild& build, RevolutionStartTable& starts);
 
 // Installs a built wall matrix and recomputes everything derived from it. False (and nothing

@@ -39,19 +39,16 @@ std::optional<std::string> SettingsError(const WallBuildRequest& request) {
       return "The Wall Scale of channel " + std::to_string(i + 1) + " must be a number of 0 or more.";
     }
   }
-  // A joined build filters with 16 bits of it; a stored one keeps 8.
-  const std::int64_t most = request.secondary != 0 ? 65535 : 255;
-  if (request.jumpSize > most) {
-    return "Jump Size must be from 0 to " + std::to_string(most) + ".";
-  }
   return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<WallBuildProblem> CheckWallBuild(const PipeFile& pipe, const WallBuildRequest& request) {
-  if (request.jumpSize < 0) {
-    return WallBuildProblem{Kind::kBadValue, "Jump Size must not be below 0."};
+  // The pipe keeps 8 bits of it: a larger one would be stored as another.
+  if (request.jumpSize < 0 || request.jumpSize > kMostJumpSize) {
+    return WallBuildProblem{Kind::kBadValue,
+                            "Jump Size must be from 0 to " + std::to_string(kMostJumpSize) + "."};
   }
   const bool joined = request.secondary != 0;
   if (joined && (request.secondary < 0 || request.secondary > 4)) {
@@ -70,16 +67,19 @@ std::optional<WallBuildProblem> CheckWallBuild(const PipeFile& pipe, const WallB
   return joined ? CheckChannel(pipe, request.secondary, "Secondary Channel") : std::nullopt;
 }
 
-MergedWallBuild MergedBuildOf(const WallBuildRequest& request, const std::string& encoderLog) {
+MergedWallBuild MergedBuildOf(const WallBuildRequest& request, const WallMatrixFields& shown,
+                              const std::string& encoderLog) {
   MergedWallBuild build;
   build.primary = request.primary;
   build.secondary = request.secondary;
-  build.removeFront = CountsOfInches(request.removeFrontInches);
-  build.removeBack = CountsOfInches(request.removeBackInches);
-  build.deltaX = request.deltaX;
-  build.deltaY = request.deltaY;
-  build.wallScales = request.wallScales;
-  build.jumpSize = static_cast<std::uint16_t>(request.jumpSize);
+  build.removeFront = SettledRemoval(request.removeFrontInches, shown.removeFront);
+  build.removeBack = SettledRemoval(request.removeBackInches, shown.removeBack);
+  build.deltaX = SettledSetting(request.deltaX, shown.deltaX, kPitchDecimals);
+  build.deltaY = SettledSetting(request.deltaY, shown.deltaY, kPitchDecimals);
+  for (std::size_t i = 0; i < build.wallScales.size(); ++i) {
+    build.wallScales[i] = SettledSetting(request.wallScales[i], shown.wallScales[i], kWallScaleDecimals);
+  }
+  build.jumpSize = static_cast<std::uint8_t>(request.jumpSize);
   build.displayRaw = request.displayRaw;
   build.direction = request.direction;
   build.encoderLog = encoderLog;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/rebuild/correction/channel_merge.h"
+#include "analysis/rebuild/matrix_fields.h"
 #include "analysis/rebuild/wall_build.h"
 #include "data/format/pipe_file.h"
 
@@ -34,13 +35,15 @@ struct WallBuildProblem {
   std::string message;  // one sentence for the operator
 };
 
-// Why no build can use the request, or nullopt. Only what the build uses is checked: the primary
-// channel always; the secondary channel, trims, pitches, wall scales and jump size when the
-// channels are joined or the settings are stored. A channel must be 1 to 4 and hold samples.
+// Why no build can use the request, or nullopt. Only what the build uses is checked: the jump size
+// (0 to 255) and the primary channel always; the secondary channel, trims, pitches and wall scales
+// when the channels are joined or the settings are stored. A channel must be 1 to 4 and hold samples.
 // Trims that leave no revolution show only on loading: the builders report kTrimmedAway.
 std::optional<WallBuildProblem> CheckWallBuild(const PipeFile& pipe, const WallBuildRequest& request);
 
-// The joined build of a request that passed the check.
-MergedWallBuild MergedBuildOf(const WallBuildRequest& request, const std::string& encoderLog);
+// The joined build of a request that passed the check. Settings given as the pipe's fields show
+// them keep the stored values exactly (see SettledSetting).
+MergedWallBuild MergedBuildOf(const WallBuildRequest& request, const WallMatrixFields& shown,
+                              const std::string& encoderLog);
 
 }  // namespace ductora

@@ -53,7 +53,6 @@ bool drawChannels(AppState& app, PipeFile& pipe) {
   if (status == BuildStatus::kBuilt) status = BuildWallMatrix(pipe, choice.first - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) {
     pipe.edited();
-    app.requests.pipeWindowSliders = true;
     app.pipeString.setOverlay(std::move(overlay));
     app.viewMode = ViewMode::k2DWallOverlayTop;
     moveOverlay(app.pipeString, app.pipeString.position);

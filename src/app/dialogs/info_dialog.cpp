@@ -81,7 +81,7 @@ void store(const platform::Dialog& dialog, PipeFile& pipe) {
   header.kqNumber = fieldValue<std::uint16_t>(dialog, kInfoKqNumber);
   header.runNumber = fieldValue<std::uint8_t>(dialog, kInfoRunNumber);
   SetNominalOd(pipe, inchesValue(dialog, kInfoNominalOd));
-  header.nominalWall = fieldValue<std::uint16_t>(dialog, kInfoNominalWall);
+  SetNominalWall(pipe, fieldValue<std::uint16_t>(dialog, kInfoNominalWall));
   header.wallAngle = fieldValue<std::uint16_t>(dialog, kInfoWallAngle);
   SetCalibrationOd(pipe, inchesValue(dialog, kInfoCalibrationOd));
   SetWallStartCounts(pipe, fieldValue<std::uint32_t>(dialog, kInfoWallStart));

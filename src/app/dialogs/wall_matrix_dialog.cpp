@@ -26,16 +26,16 @@ void fill(const AppState& app, platform::Dialog& dialog) {
     const WallChannelControls& controls = kMatrixChannelControls[i];
     const WallChannel& channel = pipe.wallChannels[i];
     dialog.setText(controls.sampleCount, std::to_string(channel.sampleCount));
-    dialog.setText(controls.wallScale, fixedText(channel.wallScale, 3));
+    dialog.setText(controls.wallScale, fixedText(channel.wallScale, kWallScaleDecimals));
     dialog.setText(controls.velocity, fixedText(channel.velocity, 4));
   }
   dialog.setText(kMatrixJumpSize, std::to_string(fields.jumpSize));
   dialog.setInt(kMatrixPrimary, fields.primary);
   dialog.setInt(kMatrixSecondary, fields.secondary);
-  dialog.setText(kMatrixRemoveFront, fixedText(fields.removeFront / kCountsPerInch, 3));
-  dialog.setText(kMatrixRemoveBack, fixedText(fields.removeBack / kCountsPerInch, 3));
-  dialog.setText(kMatrixDeltaX, fixedText(fields.deltaX, 9));
-  dialog.setText(kMatrixDeltaY, fixedText(fields.deltaY, 9));
+  dialog.setText(kMatrixRemoveFront, fixedText(fields.removeFront / kCountsPerInch, kRemovalDecimals));
+  dialog.setText(kMatrixRemoveBack, fixedText(fields.removeBack / kCountsPerInch, kRemovalDecimals));
+  dialog.setText(kMatrixDeltaX, fixedText(fields.deltaX, kPitchDecimals));
+  dialog.setText(kMatrixDeltaY, fixedText(fields.deltaY, kPitchDecimals));
   // Unless Left is chosen the secondary channel goes behind the primary.
   dialog.setChecked(kMatrixRight, true);
 }
@@ -44,7 +44,7 @@ void fill(const AppState& app, platform::Dialog& dialog) {
 void calcWallScale(platform::Dialog& dialog, const WallChannelControls& controls) {
   const double velocity = dialog.numberValue(controls.velocity);
   const double wallScale = 1000.0 / (1e8 / (velocity * 1e6)) / 2.0;
-  dialog.setText(controls.wallScale, fixedText(wallScale, 3));
+  dialog.setText(controls.wallScale, fixedText(wallScale, kWallScaleDecimals));
 }
 
 void switchChannels(platform::Dialog& dialog) {
@@ -121,13 +121,13 @@ void WallMatrixProcedure::ok(platform::Dialog& dialog) {
 
   beginRebuild(app_);
   // One channel alone is built with the pipe's stored settings; the values typed are not applied.
-  const BuildStatus status = request.secondary != 0
-                                 ? BuildMergedWallMatrix(*pipe, MergedBuildOf(request, kEncoderCountFile),
-                                                         app_.revolutionStartCounts)
-                                 : BuildWallMatrix(*pipe, request.primary - 1, kEncoderCountFile);
+  const BuildStatus status =
+      request.secondary != 0
+          ? BuildMergedWallMatrix(*pipe, MergedBuildOf(request, WallMatrixFieldsOf(*pipe), kEncoderCountFile),
+                                  app_.revolutionStartCounts)
+          : BuildWallMatrix(*pipe, request.primary - 1, kEncoderCountFile);
   if (status == BuildStatus::kBuilt) {
     pipe->edited();
-    app_.requests.pipeWindowSliders = true;
   }
   endRebuild(app_);
   if (status != BuildStatus::kBuilt) {

@@ -15,7 +15,7 @@ void focusPipeView(AppState& app);
 void beginRebuild(AppState& app);
 // Hides it again and gives the main window the focus.
 void endRebuild(AppState& app);
-// The settings or the data allow no build: the pipe was left as it was.
+// The settings or the data allow no build or edit of a matrix: the pipe was left as it was.
 void refuseRebuild(AppState& app, const std::string& why);
 
 }  // namespace ductora

@@ -48,11 +48,12 @@ void GotoProcedure::operator()(platform::Dialog& dialog, const platform::DialogE
   if (event.kind == Kind::kClose) return hide(dialog);
   if (event.kind != Kind::kCommand) return;
   switch (event.id) {
+    // A place beyond either end of the pipe is that end.
     case kGotoXFromFront:
-      setX(string, typed(dialog, kGotoX));
+      setX(string, xWithinPipe(string, typed(dialog, kGotoX)));
       break;
     case kGotoXFromBack:
-      setX(string, string.currentLength() - typed(dialog, kGotoX));
+      setX(string, xWithinPipe(string, string.currentLength() - typed(dialog, kGotoX)));
       break;
     case kGotoYFromFront:
       setY(string, typed(dialog, kGotoY));

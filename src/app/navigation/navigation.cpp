@@ -32,6 +32,11 @@ bool moveX(PipeString& string, float d, const DropCheck& mayDrop) { return strin
 
 void setX(PipeString& string, float x, bool nudge) { string.position = nudge ? x + 0.1F : x; }
 
+float xWithinPipe(const PipeString& string, float x) {
+  if (std::isnan(x)) return 0.0F;
+  return std::clamp(x, 0.0F, std::max(string.currentLength(), 0.0F));
+}
+
 void setY(PipeString& string, float y, bool nudge) { string.angle = nudge ? y + 0.1F : y; }
 
 void turnY(PipeString& string, float d) {

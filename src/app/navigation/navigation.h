@@ -15,6 +15,8 @@ namespace ductora {
 // Travel along the string by d inches; true when another pipe became current.
 bool moveX(PipeString& string, float d, const DropCheck& mayDrop = {});
 void setX(PipeString& string, float x, bool nudge = false);
+// X held to the current pipe, 0 to its length; what is no number is 0.
+float xWithinPipe(const PipeString& string, float x);
 void setY(PipeString& string, float y, bool nudge = false);
 // A step past 0 lands on 359, not on 360 + Y; one reaching 360 lands on 0.
 void turnY(PipeString& string, float d);

@@ -1,5 +1,7 @@
 #include "app/shell/frame.h"
 
+#include <cmath>
+
 #include "app/navigation/navigation_update.h"
 #include "app/navigation/navigator_dialog.h"
 #include "app/views/panels.h"
@@ -9,21 +11,16 @@
 
 namespace ductora {
 
-void followRequests(AppState& app) {
-  ShellRequests& requests = app.requests;
-  if (requests.followPipe) {
-    setPipeViewTitle(app);
-    initPipeDialogSliders(app);
-    initStatisticsSliders(app);
-    initNavigator(app);
-  } else if (requests.pipeWindowSliders) {
-    initPipeDialogSliders(app);
-  }
-  requests.followPipe = false;
-  requests.pipeWindowSliders = false;
+namespace {
+
+FollowedPipe followedNow(const PipeString& string) {
+  const PipeFile* pipe = string.current();
+  if (pipe == nullptr) return {};
+  return {pipe->id, pipe->revision, string.currentLength()};
 }
 
-namespace {
+// A length read from a broken file may be no number, and is then no change either.
+bool sameLength(float a, float b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
 // Data Display cursor, Statistics and Pipe readouts.
 void refreshDialogReadouts(AppState& app) {
@@ -33,6 +30,26 @@ void refreshDialogReadouts(AppState& app) {
 }
 
 }  // namespace
+
+void followRequests(AppState& app) {
+  ShellRequests& requests = app.requests;
+  const FollowedPipe now = followedNow(app.pipeString);
+  const FollowedPipe& shown = app.followed;
+  if (requests.followPipe) {
+    setPipeViewTitle(app);
+    initPipeDialogSliders(app);
+    initStatisticsSliders(app);
+    initNavigator(app);
+  } else if (now.id != shown.id || !sameLength(now.length, shown.length)) {
+    // The sliders reach to the end of a longer or shorter pipe.
+    initPipeDialogSliders(app);
+  } else if (now.revision != shown.revision) {
+    // An edit, a rebuild or new nominal values: the Pipe window's values are made again.
+    FillPipeWindow(app);
+  }
+  requests.followPipe = false;
+  app.followed = now;
+}
 
 void runFrame(AppState& app, double elapsedSeconds) {
   if (app.documentState == DocumentState::kOpen) {

@@ -36,10 +36,16 @@ struct ShellRequests {
   // Another pipe became current or its limits changed: the title, the Pipe and Statistics
   // windows' sliders and the Navigator follow it.
   bool followPipe = false;
-  // A rebuilt matrix may be longer or shorter than the one the Pipe window's sliders were set for.
-  bool pipeWindowSliders = false;
   // A file to open in place of the string; empty for none.
   std::string openPath;
+};
+
+// The current pipe as the windows that follow it last showed it: an edit moves the revision on,
+// and may make the pipe longer or shorter.
+struct FollowedPipe {
+  std::uint64_t id = 0;
+  std::uint64_t revision = 0;
+  float length = 0.0F;
 };
 
 // Frames draw panels only once a file was opened.
@@ -62,6 +68,7 @@ struct AppState {
   bool quitPosted = false;
   bool frameRequested = false;  // the shell changed what is shown outside any message
   ShellRequests requests;
+  FollowedPipe followed;
   bool frameClockStopped = false;  // the loop slept since the last frame
   int resizeFramesOwed = 0;        // frames still due to a GL window's new size
   std::uint64_t framesRun = 0;

@@ -75,10 +75,12 @@ void runOperation(AppState& app, platform::Dialog& dialog, DataOperation operati
   edit.end = dialog.intValue(kDataEnd);
   edit.count = dialog.intValue(kDataCount);
   edit.fixedValue = dialog.numberValue(kDataFixedValue);
-  pipe->edited();
   if (!applyDataEdit(*pipe, mode, edit)) return;
-  // The measures and pictures made from the matrix follow the edit.
+  // The measures and pictures made from the matrix follow the edit, and the windows that show
+  // them follow the new revision.
   ComputePipeMeasures(*pipe);
+  if (mode == DataMode::kWall) ComputeStoredCsaStatistics(*pipe);
+  pipe->edited();
   showTable(app, dialog);
 }
 

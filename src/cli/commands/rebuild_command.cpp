@@ -132,7 +132,7 @@ std::optional<WallBuildRequest> wallRequest(const WallOptions& options, const Wa
 
 // A one-channel build uses the pipe's stored settings, so the given ones are stored first.
 void storeSettings(PipeFile& pipe, const MergedWallBuild& build) {
-  pipe.header.wallJumpSize = static_cast<std::uint8_t>(build.jumpSize);
+  pipe.header.wallJumpSize = build.jumpSize;
   for (std::size_t i = 0; i < 4; ++i) {
     pipe.wallChannels[i].setWallScale(build.wallScales[i]);
   }
@@ -171,10 +171,8 @@ int runWall(const WallOptions& options) {
     reportFileError(options.encoderLog, "cannot be opened for appending");
     return kFileError;
   }
-  MergedWallBuild build = MergedBuildOf(*request, options.encoderLog);
-  // Removals not given keep their stored counts exactly, not through inches and back.
-  if (!given(options.removeFrontOption)) build.removeFront = fields.removeFront;
-  if (!given(options.removeBackOption)) build.removeBack = fields.removeBack;
+  // Settings not given, or given as the pipe holds them, keep the stored values exactly.
+  const MergedWallBuild build = MergedBuildOf(*request, fields, options.encoderLog);
   BuildStatus status = BuildStatus::kBuilt;
   if (build.secondary != 0) {
     RevolutionStartTable starts{};
