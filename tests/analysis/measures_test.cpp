@@ -179,15 +179,17 @@ TEST(IdMatrix, DiameterLessBothWalls) {
 }
 
 TEST(IdMatrix, NothingIsReadOutsideEitherMatrix) {
-  // Wall of 5 rows (N = 4) against 2 OD rows, reversed: OD rows 0 and 1 reverse to 4 and 3, past
-  // the OD matrix. A wall of 2 columns against an OD of 4 has no opposite wall. No wall: no ID.
+  // Wall of 5 rows starting 2 rows in, reversed, against 2 OD rows: no wall is shown with either
+  // OD row. A wall of 2 columns against an OD of 4 has no opposite wall. No wall: no ID.
   PipeSpec plan;
   plan.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
   plan.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
+  plan.wallStart = 2.0;
   plan.reversed = true;
   PipeSpec narrow = plan;
   narrow.wall = MakeWallMatrix({{100, 100}});
+  narrow.wallStart = 0.0;
   narrow.reversed = false;
   for (const PipeSpec& pipeSpec : {plan, narrow}) {
     PipeFile pipe = MakePipe(pipeSpec);

@@ -1,30 +1,74 @@
 #include "analysis/placement/cursor_rows.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "analysis/measures/matrix_extent.h"
 #include "analysis/placement/display_rows.h"
 
 namespace ductora {
 
 namespace {
 
-// Beyond any index a matrix can have; keeps the conversion to an integer defined.
-constexpr double kIndexLimit = 1e12;
+template <typename Matrix>
+CursorCell CellOf(const PipeFile& pipe, const Matrix& matrix, const DisplayRows& mapping, bool mirrored,
+                  double position, double angle) {
+  CursorCell cell;
+  if (!matrix.present()) {
+    return cell;
+  }
+  cell.index = DisplayIndexAt(position, matrix.deltaX);
+  if (cell.index) {
+    cell.row = mapping.RowInside(*cell.index);
+  }
+  const auto columns = static_cast<std::int64_t>(matrix.columns);
+  if (const auto column = DisplayColumnAt(angle, columns)) {
+    cell.column = mirrored ? ShownColumn(pipe, *column, columns) : *column;
+  }
+  return cell;
+}
 
-std::optional<std::int64_t> DisplayIndex(double cursor, double deltaX) {
-  if (!(deltaX > 0.0)) {
-    return std::nullopt;
-  }
-  const double index = std::trunc(cursor / deltaX);
-  if (!(std::abs(index) < kIndexLimit)) {
-    return std::nullopt;
-  }
-  return static_cast<std::int64_t>(index);
+DisplayPlace PlaceOf(const DisplayRows& mapping, double deltaX, std::int64_t row, std::int64_t column,
+                     std::int64_t columns) {
+  const std::int64_t shown = mapping.flipped ? FlipColumn(column, columns) : column;
+  return {IndexMiddle(mapping.IndexOf(row), deltaX), ColumnAngle(shown, columns)};
 }
 
 }  // namespace
+
+CursorPlace PlaceAtCursor(const PipeFile& pipe, double position, double angle) {
+  CursorPlace place;
+  place.wall = CellOf(pipe, pipe.wallMatrix, WallDisplayRows(pipe), true, position, angle);
+  place.od = CellOf(pipe, pipe.odMatrix, OdDisplayRows(pipe), true, position, angle);
+  place.id = CellOf(pipe, pipe.idMatrix, IdDisplayRows(pipe), false, position, angle);
+  place.straightness = CellOf(pipe, pipe.straightness, StraightnessDisplayRows(pipe), true, position, angle);
+  return place;
+}
+
+std::optional<std::int64_t> CursorWallRow(const PipeFile& pipe, double cursor) {
+  return PlaceAtCursor(pipe, cursor, 0.0).wall.row;
+}
+
+std::optional<std::int64_t> CursorOdRow(const PipeFile& pipe, double cursor) {
+  return PlaceAtCursor(pipe, cursor, 0.0).od.row;
+}
+
+std::optional<std::int64_t> WallRowAtOdRow(const PipeFile& pipe, std::int64_t odRow) {
+  const DisplayRows od = OdDisplayRows(pipe);
+  if (!od.Contains(odRow)) {
+    return std::nullopt;
+  }
+  const double position = IndexMiddle(od.IndexOf(odRow), pipe.odMatrix.deltaX);
+  return PlaceAtCursor(pipe, position, 0.0).wall.row;
+}
+
+DisplayPlace WallCellPlace(const PipeFile& pipe, std::int64_t row, std::int64_t column) {
+  return PlaceOf(WallDisplayRows(pipe), pipe.wallMatrix.deltaX, row, column, pipe.wallMatrix.columns);
+}
+
+DisplayPlace OdCellPlace(const PipeFile& pipe, std::int64_t row, std::int64_t column) {
+  return PlaceOf(OdDisplayRows(pipe), pipe.odMatrix.deltaX, row, column, pipe.odMatrix.columns);
+}
 
 float CursorAtStep(std::int64_t index, double pitch) {
   if (!(pitch > 0.0) || index <= 0) {
@@ -44,27 +88,15 @@ float CursorAtStep(std::int64_t index, double pitch) {
   return cursor;
 }
 
-std::optional<std::int64_t> CursorWallRow(const PipeFile& pipe, double cursor) {
-  const auto index = DisplayIndex(cursor, pipe.wallMatrix.deltaX);
-  const DisplayRows mapping = WallDisplayRows(pipe);
-  if (!index || *index < mapping.offset || *index >= mapping.offset + mapping.rows) {
-    return std::nullopt;
+float CursorAtColumn(std::int64_t column, std::int64_t columns) {
+  if (columns <= 0 || column <= 0) {
+    return 0.0F;
   }
-  std::int64_t row = mapping.RowOf(*index);
-  if (mapping.reversed) {
-    row = mapping.Reverse(row);
+  auto cursor = static_cast<float>(ColumnAngle(std::min(column, columns - 1), columns));
+  for (int guard = 0; guard < 4 && DisplayColumnAt(cursor, columns).value_or(column) < column; ++guard) {
+    cursor = std::nextafter(cursor, std::numeric_limits<float>::infinity());
   }
-  return mapping.Contains(row) ? std::optional(row) : std::nullopt;
-}
-
-std::optional<std::int64_t> CursorOdRow(const PipeFile& pipe, double cursor) {
-  const auto index = DisplayIndex(cursor, pipe.odMatrix.deltaX);
-  if (!index) {
-    return std::nullopt;
-  }
-  const DisplayRows mapping = MakeUnshiftedRows(pipe, UsableRows(pipe.odMatrix));
-  const std::int64_t row = mapping.reversed ? mapping.Reverse(*index) : *index;
-  return mapping.Contains(row) ? std::optional(row) : std::nullopt;
+  return cursor;
 }
 
 }  // namespace ductora
