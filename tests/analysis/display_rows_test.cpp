@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "analysis/measures/cursor_measures.h"
 #include "analysis/placement/cursor_rows.h"
@@ -89,9 +88,11 @@ TEST(PlaceAtCursor, RowsAndColumnsAreWhereTheMapsDrawThemAndBackAgain) {
     EXPECT_EQ(*cell.column, c.column) << c.y;
     EXPECT_EQ(MeasuresAtCursor(pipe, c.x, c.y).wall * 1000.0, 100.0 * c.row + c.column + 1);
     // Back: the middle of the row's stretch and the start of the column read the cell again.
-    const DisplayPlace place = WallCellPlace(pipe, c.row, c.column);
-    EXPECT_EQ(std::floor(place.position), std::floor(c.x));
-    const CursorCell again = PlaceAtCursor(pipe, place.position, place.angle).wall;
+    const DisplayRows rows = WallDisplayRows(pipe);
+    const double position = IndexMiddle(rows.IndexOf(c.row), 1.0);
+    EXPECT_EQ(std::floor(position), std::floor(c.x));
+    const CursorCell again =
+        PlaceAtCursor(pipe, position, CursorAtColumn(ShownColumn(pipe, c.column, 4), 4)).wall;
     EXPECT_EQ(again.row, cell.row);
     EXPECT_EQ(again.column, cell.column);
   }
@@ -148,18 +149,15 @@ TEST(NormalizeRange, SwapsRunsToTheEndMapsBothEndsAndStaysInsideTheData) {
   ExpectRange(NormalizeRange(0, 0, Plain(2, 10, true)), 0, 10);
 }
 
-// A cursor put on a row reads that row back, whatever the rounding of the single-precision cursor.
-TEST(CursorAtStep, ReadsBackItsOwnRow) {
+// A cursor put in the middle of a revolution reads that revolution back.
+TEST(IndexMiddle, ReadsBackItsOwnIndex) {
   for (const double pitch : {1.0 / 3, 0.2, 0.1, 10.0 / 36}) {
     for (std::int64_t index = 0; index < 3000; ++index) {
-      const float cursor = CursorAtStep(index, pitch);
-      ASSERT_EQ(std::trunc(static_cast<double>(cursor) / pitch), static_cast<double>(index)) << pitch;
-      ASSERT_NEAR(cursor, index * pitch, 1e-3);
-      ASSERT_EQ(DisplayIndexAt(static_cast<float>(IndexMiddle(index, pitch)), pitch), index);
+      ASSERT_EQ(DisplayIndexAt(static_cast<float>(IndexMiddle(index, pitch)), pitch), index) << pitch;
     }
   }
-  EXPECT_EQ(CursorAtStep(5, 0.0), 0.0F);
-  EXPECT_EQ(CursorAtStep(2000000000, 1e300), std::numeric_limits<float>::max());
+  EXPECT_FALSE(DisplayIndexAt(1.0, 0.0));
+  EXPECT_FALSE(DisplayIndexAt(1e300, 1e-300));
 }
 
 TEST(OdDiameterAt, SumsOppositeColumnsOfTheShownCell) {

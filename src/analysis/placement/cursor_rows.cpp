@@ -28,12 +28,6 @@ CursorCell CellOf(const PipeFile& pipe, const Matrix& matrix, const DisplayRows&
   return cell;
 }
 
-DisplayPlace PlaceOf(const DisplayRows& mapping, double deltaX, std::int64_t row, std::int64_t column,
-                     std::int64_t columns) {
-  const std::int64_t shown = mapping.flipped ? FlipColumn(column, columns) : column;
-  return {IndexMiddle(mapping.IndexOf(row), deltaX), ColumnAngle(shown, columns)};
-}
-
 }  // namespace
 
 CursorPlace PlaceAtCursor(const PipeFile& pipe, double position, double angle) {
@@ -60,32 +54,6 @@ std::optional<std::int64_t> WallRowAtOdRow(const PipeFile& pipe, std::int64_t od
   }
   const double position = IndexMiddle(od.IndexOf(odRow), pipe.odMatrix.deltaX);
   return PlaceAtCursor(pipe, position, 0.0).wall.row;
-}
-
-DisplayPlace WallCellPlace(const PipeFile& pipe, std::int64_t row, std::int64_t column) {
-  return PlaceOf(WallDisplayRows(pipe), pipe.wallMatrix.deltaX, row, column, pipe.wallMatrix.columns);
-}
-
-DisplayPlace OdCellPlace(const PipeFile& pipe, std::int64_t row, std::int64_t column) {
-  return PlaceOf(OdDisplayRows(pipe), pipe.odMatrix.deltaX, row, column, pipe.odMatrix.columns);
-}
-
-float CursorAtStep(std::int64_t index, double pitch) {
-  if (!(pitch > 0.0) || index <= 0) {
-    return 0.0F;
-  }
-  const double start = static_cast<double>(index) * pitch;
-  // A pitch read from a damaged file can put the start beyond any float.
-  if (!(start < std::numeric_limits<float>::max())) {
-    return std::numeric_limits<float>::max();
-  }
-  auto cursor = static_cast<float>(start);
-  // A float is at most a few steps below the product; each step up moves by one unit of the last place.
-  for (int guard = 0;
-       guard < 4 && std::trunc(static_cast<double>(cursor) / pitch) < static_cast<double>(index); ++guard) {
-    cursor = std::nextafter(cursor, std::numeric_limits<float>::infinity());
-  }
-  return cursor;
 }
 
 float CursorAtColumn(std::int64_t column, std::int64_t columns) {

@@ -34,21 +34,9 @@ std::optional<std::int64_t> CursorOdRow(const PipeFile& pipe, double cursor);
 // The wall row shown where the display shows OD row `odRow`; empty where no wall row is shown.
 std::optional<std::int64_t> WallRowAtOdRow(const PipeFile& pipe, std::int64_t odRow);
 
-// Where the display shows a matrix cell, back from its own row and column: the middle of the
-// row's stretch (inches) and the start of the column (degrees).
-struct DisplayPlace {
-  double position = 0.0;
-  double angle = 0.0;
-};
-DisplayPlace WallCellPlace(const PipeFile& pipe, std::int64_t row, std::int64_t column);
-DisplayPlace OdCellPlace(const PipeFile& pipe, std::int64_t row, std::int64_t column);
-
-// The cursor value (single precision, as the view keeps it) at the start of step `index` of
-// `pitch`: step x pitch, raised to the next float where rounding left it in the step before, so
-// that the cursor reads back exactly that row or column. 0 for a pitch that is not positive.
-float CursorAtStep(std::int64_t index, double pitch);
 // The cursor angle (single precision) at the start of display column `column` of `columns`,
-// raised like CursorAtStep so that it reads back that column. 0 without columns.
+// raised to the next float where rounding left it in the column before, so that the cursor reads
+// back that column. 0 without columns.
 float CursorAtColumn(std::int64_t column, std::int64_t columns);
 
 }  // namespace ductora
