@@ -32,6 +32,15 @@ std::string odLine(const PipeSampler& sampler, std::int64_t revolution, int colu
   return line;
 }
 
+std::uint32_t dataColumns(const PipeFile& pipe, DataMode mode) {
+  return mode == DataMode::kWall ? pipe.wallMatrix.columns : pipe.odMatrix.columns;
+}
+
+// The display column of the shown matrix an angle (degrees) falls in, as the maps draw it.
+int dataColumn(const PipeFile& pipe, DataMode mode, double angle) {
+  return static_cast<int>(DisplayColumnAt(angle, dataColumns(pipe, mode)).value_or(0));
+}
+
 }  // namespace
 
 DataMode settledDataMode(const PipeFile* pipe, DataMode shown) {
@@ -48,14 +57,6 @@ std::int64_t dataRevolution(const PipeFile& pipe, DataMode mode, double position
   const double deltaX = mode == DataMode::kWall ? pipe.wallMatrix.deltaX : pipe.odMatrix.deltaX;
   // A cursor that gives no index lies far outside any matrix; 0 then shows as well as any.
   return DisplayIndexAt(position, deltaX).value_or(0);
-}
-
-std::uint32_t dataColumns(const PipeFile& pipe, DataMode mode) {
-  return mode == DataMode::kWall ? pipe.wallMatrix.columns : pipe.odMatrix.columns;
-}
-
-int dataColumn(const PipeFile& pipe, DataMode mode, double angle) {
-  return static_cast<int>(DisplayColumnAt(angle, dataColumns(pipe, mode)).value_or(0));
 }
 
 DataTable makeDataTable(const PipeFile& pipe, DataMode mode, double position, double angle) {

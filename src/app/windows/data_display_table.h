@@ -22,8 +22,6 @@ DataMode chosenDataMode(const PipeFile* pipe, DataMode shown, DataMode wanted);
 
 // The display revolution under the cursor at the shown matrix's pitch (the placement's index).
 std::int64_t dataRevolution(const PipeFile& pipe, DataMode mode, double position);
-// The display column of the shown matrix an angle (degrees) falls in, as the maps draw it.
-int dataColumn(const PipeFile& pipe, DataMode mode, double angle);
 
 struct DataTable {
   std::int64_t revolution = 0;
