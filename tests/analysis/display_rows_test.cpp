@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
+#include "analysis/measures/cursor_measures.h"
 #include "analysis/placement/cursor_rows.h"
 #include "analysis/placement/pipe_sampler.h"
+#include "analysis/placement/placed_exports.h"
 #include "analysis/queries/range_rows.h"
 #include "support/matrix_builders.h"
 
@@ -18,54 +19,108 @@ using testing::MakePipe;
 using testing::MakeWallMatrix;
 using testing::PipeSpec;
 
-// Five wall rows, one inch apart.
-PipeFile FiveRowPipe(double wallStart, bool reversed) {
+// Wall cell (r, c) = 100 r + c + 1, so every read names its cell; rows an inch apart.
+WallMatrix NumberedWall(std::uint32_t rows, std::uint32_t columns) {
+  return MakeWallMatrix(rows, columns, [](std::uint32_t r, std::uint32_t c) {
+    return static_cast<std::uint16_t>(100 * r + c + 1);
+  });
+}
+
+PipeFile WallPipe(std::uint32_t rows, double wallStart, bool reversed, bool flipped = false) {
   PipeSpec plan;
-  plan.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
+  plan.wall = NumberedWall(rows, 4);
   plan.wallStart = wallStart;
   plan.reversed = reversed;
+  plan.flipped = flipped;
   return MakePipe(std::move(plan));
 }
 
-TEST(DisplayRows, WallStartShiftsTheDisplayByWholeRowsAndReversedAddsTheOffsetAndCanPassTheLastRow) {
-  const DisplayRows plain = WallDisplayRows(FiveRowPipe(0.0, false));
-  EXPECT_EQ(plain.offset, 0);
-  for (std::int64_t index = 0; index < 5; ++index) {
-    EXPECT_EQ(plain.RowOf(index), index);
-    EXPECT_EQ(plain.IndexOf(index), index);
+// The wall start is rounded to the nearest row; a reversed pipe runs its rows backwards over its
+// own rows, and RowOf and IndexOf undo each other.
+TEST(DisplayRows, TheWallStartRoundsToTheNearestRowAndReversingStaysWithinTheMatrix) {
+  struct Case {
+    double wallStart;
+    bool reversed;
+    std::int64_t offset;
+    std::int64_t rowAtFirstIndex;  // row shown at index `offset`
+  };
+  for (const Case c : {Case{0.0, false, 0, 0}, Case{2.49, false, 2, 0}, Case{2.5, false, 3, 0},
+                       Case{3.98, false, 4, 0}, Case{-1.6, false, -2, 0}, Case{3.98, true, 4, 4}}) {
+    const DisplayRows rows = WallDisplayRows(WallPipe(5, c.wallStart, c.reversed));
+    EXPECT_EQ(rows.offset, c.offset) << c.wallStart;
+    EXPECT_EQ(rows.RowOf(c.offset), c.rowAtFirstIndex) << c.wallStart;
+    EXPECT_FALSE(rows.RowInside(c.offset - 1)) << c.wallStart;
+    EXPECT_FALSE(rows.RowInside(c.offset + 5)) << c.wallStart;
+    for (std::int64_t row = 0; row < 5; ++row) EXPECT_EQ(rows.RowOf(rows.IndexOf(row)), row);
   }
-  EXPECT_EQ(plain.RowOf(9), 5);  // past the end: R
-  // k = trunc(2.5 / 1.0) = 2: indices 0..1 map to row 0, 2..6 to rows 0..4, 7 and on to R = 5.
-  const DisplayRows shifted = WallDisplayRows(FiveRowPipe(2.5, false));
-  EXPECT_EQ(shifted.offset, 2);
-  EXPECT_EQ(shifted.RowOf(1), 0);
-  EXPECT_EQ(shifted.RowOf(3), 1);
-  EXPECT_EQ(shifted.RowOf(6), 4);
-  EXPECT_EQ(shifted.RowOf(7), 5);
-  EXPECT_EQ(shifted.IndexOf(1), 3);
-  // A negative wall start moves rows the other way; a zero pitch gives no offset.
-  const DisplayRows negative = WallDisplayRows(FiveRowPipe(-2.5, false));
-  EXPECT_EQ(negative.offset, -2);
-  EXPECT_EQ(negative.RowOf(0), 2);
-  PipeFile flat = FiveRowPipe(2.5, false);
+  // Each matrix reverses over its own rows, whatever the other's length.
+  PipeSpec plan;
+  plan.wall = NumberedWall(3, 4);
+  plan.od = MakeOdMatrix(7, 4, [](std::uint32_t, std::uint32_t) -> std::int16_t { return 0; });
+  plan.reversed = true;
+  const PipeFile pipe = MakePipe(plan);
+  EXPECT_EQ(WallDisplayRows(pipe).RowOf(0), 2);
+  EXPECT_EQ(OdDisplayRows(pipe).RowOf(0), 6);
+  EXPECT_EQ(WallAt(pipe, 0, 1), 202);
+  EXPECT_EQ(WallAt(pipe, 3, 1), 0);
+  // A zero pitch gives no offset.
+  PipeFile flat = WallPipe(5, 2.5, false);
   flat.wallMatrix.deltaX = 0.0;
   EXPECT_EQ(WallDisplayRows(flat).offset, 0);
-  // Reversed adds the offset and can pass the last row.
-  // k = 2, R = 5, N = 4: index < 7 maps to index + 2 (up to 8), later ones to 5.
-  const DisplayRows rows = WallDisplayRows(FiveRowPipe(2.5, true));
-  EXPECT_EQ(rows.RowOf(0), 2);
-  EXPECT_EQ(rows.RowOf(6), 8);
-  EXPECT_FALSE(rows.Contains(rows.RowOf(6)));
-  EXPECT_EQ(rows.RowOf(7), 5);
-  // Results: row 1 -> 1 + 2 = 3 -> N - 3 = 1.
-  EXPECT_EQ(rows.IndexOf(1), 1);
+}
+
+TEST(PlaceAtCursor, RowsAndColumnsAreWhereTheMapsDrawThemAndBackAgain) {
+  struct Case {
+    double wallStart;
+    bool reversed;
+    bool flipped;
+    double x, y;
+    std::int64_t row, column;
+  };
+  // 5 rows an inch apart from the rounded wall start, 4 columns of 90 degrees.
+  for (const Case c : {Case{0.0, false, false, 2.5, 100.0, 2, 1}, Case{1.6, false, false, 2.0, 359.9, 0, 3},
+                       Case{1.6, false, false, 6.99, 0.0, 4, 0}, Case{1.6, true, false, 2.0, 90.0, 4, 1},
+                       Case{1.6, true, true, 6.5, 90.0, 0, 2}, Case{0.0, false, true, 0.5, 0.0, 0, 3}}) {
+    const PipeFile pipe = WallPipe(5, c.wallStart, c.reversed, c.flipped);
+    const CursorCell cell = PlaceAtCursor(pipe, c.x, c.y).wall;
+    ASSERT_TRUE(cell.row && cell.column) << c.x;
+    EXPECT_EQ(*cell.row, c.row) << c.x;
+    EXPECT_EQ(*cell.column, c.column) << c.y;
+    EXPECT_EQ(MeasuresAtCursor(pipe, c.x, c.y).wall * 1000.0, 100.0 * c.row + c.column + 1);
+    // Back: the middle of the row's stretch and the start of the column read the cell again.
+    const DisplayRows rows = WallDisplayRows(pipe);
+    const double position = IndexMiddle(rows.IndexOf(c.row), 1.0);
+    EXPECT_EQ(std::floor(position), std::floor(c.x));
+    const CursorCell again =
+        PlaceAtCursor(pipe, position, CursorAtColumn(ShownColumn(pipe, c.column, 4), 4)).wall;
+    EXPECT_EQ(again.row, cell.row);
+    EXPECT_EQ(again.column, cell.column);
+  }
+  // Outside the data nothing is placed.
+  EXPECT_FALSE(PlaceAtCursor(WallPipe(5, 1.6, false), 1.5, 0.0).wall.row);
+  EXPECT_FALSE(PlaceAtCursor(WallPipe(5, 0.0, false), std::nan(""), 0.0).wall.row);
+  EXPECT_FALSE(PlaceAtCursor(PipeFile{}, 1.0, 0.0).wall.column);
+}
+
+TEST(DisplayColumnAt, SplitsTheTurnEquallyFromZeroDegrees) {
+  EXPECT_EQ(DisplayColumnAt(0.0, 360), 0);
+  EXPECT_EQ(DisplayColumnAt(353.7, 360), 353);
+  EXPECT_EQ(DisplayColumnAt(353.7, 180), 176);
+  EXPECT_EQ(DisplayColumnAt(-1.0, 180), 179);
+  EXPECT_EQ(DisplayColumnAt(720.5, 4), 0);
+  EXPECT_FALSE(DisplayColumnAt(std::nan(""), 360));
+  EXPECT_FALSE(DisplayColumnAt(10.0, 0));
+  for (const std::int64_t columns : {360, 180, 7}) {
+    for (std::int64_t column = 0; column < columns; ++column) {
+      ASSERT_EQ(DisplayColumnAt(CursorAtColumn(column, columns), columns), column) << columns;
+    }
+  }
 }
 
 DisplayRows Plain(std::int64_t offset, std::int64_t rows, bool reversed = false) {
   DisplayRows mapping;
   mapping.offset = offset;
   mapping.rows = rows;
-  mapping.lastIndex = rows - 1;
   mapping.reversed = reversed;
   return mapping;
 }
@@ -75,112 +130,71 @@ void ExpectRange(RowRange range, std::int64_t first, std::int64_t last) {
   EXPECT_EQ(range.last, last);
 }
 
-TEST(NormalizeRange, SwapsRunsToTheEndAndStaysInsideTheData) {
+TEST(NormalizeRange, SwapsRunsToTheEndMapsBothEndsAndStaysInsideTheData) {
   const DisplayRows rows = Plain(0, 10);
-  ExpectRange(NormalizeRange(5, 2, rows, RangeMapping::kBothEnds), 2, 5);
-  ExpectRange(NormalizeRange(2, 5, rows, RangeMapping::kBothEnds), 2, 5);
-  ExpectRange(NormalizeRange(3, 0, rows, RangeMapping::kBothEnds), 3, 10);
-  ExpectRange(NormalizeRange(0, 0, rows, RangeMapping::kBothEnds), 0, 10);
-  // Ranges stay inside the data.
-  EXPECT_TRUE(NormalizeRange(12, 15, rows, RangeMapping::kNone).empty());
-  ExpectRange(NormalizeRange(-4, 3, rows, RangeMapping::kNone), 0, 3);
-  ExpectRange(NormalizeRange(8, 40, rows, RangeMapping::kNone), 8, 10);
-  // Reversed mapping with k = 2 sends index 9 to row 11: held at R.
-  ExpectRange(NormalizeRange(6, 9, Plain(2, 10, true), RangeMapping::kBothEnds), 8, 10);
+  ExpectRange(NormalizeRange(5, 2, rows), 2, 5);
+  ExpectRange(NormalizeRange(2, 5, rows), 2, 5);
+  ExpectRange(NormalizeRange(3, 0, rows), 3, 10);
+  ExpectRange(NormalizeRange(0, 0, rows), 0, 10);
+  EXPECT_TRUE(NormalizeRange(12, 15, rows).empty());
+  ExpectRange(NormalizeRange(-4, 3, rows), 0, 3);
+  ExpectRange(NormalizeRange(8, 40, rows), 8, 10);
+  // Offset 2: indices before the data hold nothing; to = 0 runs to the data's last index.
+  const DisplayRows shifted = Plain(2, 10);
+  EXPECT_TRUE(NormalizeRange(0, 2, shifted).empty());
+  ExpectRange(NormalizeRange(3, 5, shifted), 1, 3);
+  ExpectRange(NormalizeRange(3, 0, shifted), 1, 10);
+  // Reversed: indices 3..4 show rows 8 and 7.
+  ExpectRange(NormalizeRange(3, 5, Plain(2, 10, true)), 7, 9);
+  ExpectRange(NormalizeRange(0, 0, Plain(2, 10, true)), 0, 10);
 }
 
-TEST(NormalizeRange, MapsTheEndsAsAsked) {
-  const DisplayRows rows = Plain(2, 10);
-  // Indices before the matrix all map to row 0: an empty range.
-  EXPECT_TRUE(NormalizeRange(0, 2, rows, RangeMapping::kBothEnds).empty());
-  ExpectRange(NormalizeRange(3, 5, rows, RangeMapping::kBothEnds), 1, 3);
-  ExpectRange(NormalizeRange(3, 6, rows, RangeMapping::kEndOnly), 3, 4);
-  // End mapped below the start: empty, not reversed.
-  EXPECT_TRUE(NormalizeRange(4, 5, rows, RangeMapping::kEndOnly).empty());
-  ExpectRange(NormalizeRange(3, 5, rows, RangeMapping::kNone), 3, 5);
-}
-
-// Wall cell (r, c) = 100 r + c + 1, so every read names its cell.
-WallMatrix NumberedWall(std::uint32_t rows, std::uint32_t columns) {
-  return MakeWallMatrix(rows, columns, [](std::uint32_t r, std::uint32_t c) {
-    return static_cast<std::uint16_t>(100 * r + c + 1);
-  });
-}
-
-// A cursor put on a row reads that row back, whatever the rounding of the single-precision cursor.
-TEST(CursorAtStep, ReadsBackItsOwnRow) {
+// A cursor put in the middle of a revolution reads that revolution back.
+TEST(IndexMiddle, ReadsBackItsOwnIndex) {
   for (const double pitch : {1.0 / 3, 0.2, 0.1, 10.0 / 36}) {
     for (std::int64_t index = 0; index < 3000; ++index) {
-      const float cursor = CursorAtStep(index, pitch);
-      ASSERT_EQ(std::trunc(static_cast<double>(cursor) / pitch), static_cast<double>(index)) << pitch;
-      ASSERT_NEAR(cursor, index * pitch, 1e-3);
+      ASSERT_EQ(DisplayIndexAt(static_cast<float>(IndexMiddle(index, pitch)), pitch), index) << pitch;
     }
   }
-  EXPECT_EQ(CursorAtStep(5, 0.0), 0.0F);
-  EXPECT_EQ(CursorAtStep(2000000000, 1e300), std::numeric_limits<float>::max());
+  EXPECT_FALSE(DisplayIndexAt(1.0, 0.0));
+  EXPECT_FALSE(DisplayIndexAt(1e300, 1e-300));
 }
 
-TEST(WallAt, ReadsTheMappedCellAndRowsBeforeTheMatrixAreEmpty) {
-  PipeSpec plan;
-  plan.wall = NumberedWall(3, 4);
-  const PipeFile pipe = MakePipe(plan);
-  EXPECT_EQ(WallAt(pipe, 1, 2), 103);
-  EXPECT_EQ(WallAt(pipe, 3, 0), 0);   // past the last row
-  EXPECT_EQ(WallAt(pipe, 0, 4), 0);   // past the last column
-  EXPECT_EQ(WallAt(pipe, -1, 0), 0);  // before the first row
-
-  plan.flipped = true;
-  EXPECT_EQ(WallAt(MakePipe(plan), 1, 0), 104);  // column 0 mirrors to 3
-
-  // k = 1: display row 0 lies before the matrix, 1..3 are rows 0..2, 4 is past it.
-  plan.flipped = false;
-  plan.wallStart = 1.0;
-  const PipeFile shifted = MakePipe(plan);
-  EXPECT_EQ(WallAt(shifted, 0, 0), 0);
-  EXPECT_EQ(WallAt(shifted, 1, 0), 1);
-  EXPECT_EQ(WallAt(shifted, 3, 0), 201);
-  EXPECT_EQ(WallAt(shifted, 4, 0), 0);
-}
-
-// The reversed mapping (index + k, then N - row) leaves the matrix; every such read is 0.
-TEST(WallAt, ReversedRowsOutsideTheMatrixReadZero) {
-  // R = 3, k = 1, N = 2: display 1 -> 2 -> row 0; display 2 -> 3 -> -1; display 3 -> 4 -> -2.
-  PipeSpec plan;
-  plan.wall = NumberedWall(3, 4);
-  plan.wallStart = 1.0;
-  plan.reversed = true;
-  const PipeFile shifted = MakePipe(plan);
-  EXPECT_EQ(WallAt(shifted, 1, 1), 2);
-  EXPECT_EQ(WallAt(shifted, 2, 1), 0);
-  EXPECT_EQ(WallAt(shifted, 3, 1), 0);
-
-  // A longer OD matrix makes N = 5: wall display rows 0..2 reverse to rows 5..3, past R = 3.
-  plan.wallStart = 0.0;
-  plan.od = MakeOdMatrix(6, 4, [](std::uint32_t, std::uint32_t) -> std::int16_t { return 0; });
-  const PipeFile longOd = MakePipe(plan);
-  for (std::int32_t row = 0; row < 3; ++row) {
-    EXPECT_EQ(WallAt(longOd, row, 0), 0) << row;
-  }
-}
-
-TEST(OdDiameterAt, SumsOppositeColumnsAndCalibration) {
-  // Row 1 = {10, 20, 30, 40}: angle 1 pairs columns 1 and 3 -> 0.020 + 0.040 + 5.
+TEST(OdDiameterAt, SumsOppositeColumnsOfTheShownCell) {
+  // Row 1 = {10, 20, 30, 40}: angle 90 pairs columns 1 and 3 -> 0.020 + 0.040 + 5.
   PipeSpec plan;
   plan.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 20, 30, 40}}, 0.5);
   plan.calibrationOd = 5.0F;
-  const PipeFile pipe = MakePipe(plan);
-  EXPECT_FLOAT_EQ(OdDiameterAt(pipe, 0.5, 1.0), 5.06F);
-  EXPECT_FLOAT_EQ(OdDiameterAt(pipe, 0.7, 3.9), 5.06F);  // truncated row 1, column 3
-  EXPECT_FLOAT_EQ(OdDiameterAt(pipe, 0.5, 5.0), 5.06F);  // angles wrap around the matrix
-  EXPECT_FLOAT_EQ(OdDiameterAt(pipe, 9.0, 1.0), 5.0F);   // past the end reads row 0
-
-  plan.flipped = true;  // columns 1, 3 mirror to 2, 0
-  EXPECT_FLOAT_EQ(OdDiameterAt(MakePipe(plan), 0.5, 1.0), 5.04F);
+  EXPECT_FLOAT_EQ(OdDiameterAt(MakePipe(plan), 0.7, 179.0), 5.06F);
+  EXPECT_FLOAT_EQ(OdDiameterAt(MakePipe(plan), 0.5, 450.0), 5.06F);  // angles wrap around
+  EXPECT_EQ(OdDiameterAt(MakePipe(plan), 9.0, 90.0), 0.0F);          // past the end: no data
+  plan.flipped = true;                                               // columns 1, 3 mirror to 2, 0
+  EXPECT_FLOAT_EQ(OdDiameterAt(MakePipe(plan), 0.5, 90.0), 5.04F);
   plan.flipped = false;
-  plan.reversed = true;  // row 1 reverses to N - 1 = 0
-  EXPECT_FLOAT_EQ(OdDiameterAt(MakePipe(plan), 0.5, 1.0), 5.0F);
+  plan.reversed = true;  // display row 1 shows row 0
+  EXPECT_FLOAT_EQ(OdDiameterAt(MakePipe(plan), 0.5, 90.0), 5.0F);
+  EXPECT_EQ(OdDiameterAt(PipeFile{}, 0.5, 90.0), 0.0F);
+}
 
-  EXPECT_EQ(OdDiameterAt(PipeFile{}, 0.5, 1.0), 0.0F);
+// The exports read where the cursor and the OD rows are shown.
+TEST(PlacedExports, ReadTheRowsAndColumnsTheDisplayShows) {
+  const PipeFile pipe = WallPipe(3, 1.0, true, true);  // k = 1, reversed, flipped
+  EXPECT_EQ(ExportRevAtX(&pipe, 1.5).text, "201\n202\n203\n204\n");
+  EXPECT_EQ(ExportRevAtX(&pipe, 0.5).status, ExportStatus::kOutsideMatrix);
+  EXPECT_EQ(ExportLengthAtY(&pipe, 10.0).text, "0, 4\n1, 104\n2, 204\n");
+  EXPECT_EQ(ExportLengthAtY(nullptr, 10.0).status, ExportStatus::kNoPipe);
+  PipeSpec plan;
+  plan.wall = NumberedWall(2, 4);
+  plan.od = MakeOdMatrix(4, 4, [](std::uint32_t, std::uint32_t) -> std::int16_t { return 0; });
+  plan.wallStart = 1.0;
+  plan.nominalWall = 500;
+  // OD rows 1 and 2 show wall rows 0 and 1; OD row 0 and 3 the nominal wall.
+  const PipeFile shifted = MakePipe(plan);
+  EXPECT_EQ(WallRowAtOdRow(shifted, 0), std::nullopt);
+  EXPECT_EQ(WallRowAtOdRow(shifted, 2), 1);
+  plan.reversed = true;  // OD row 2 is shown at index 1, where wall row 1 is
+  EXPECT_EQ(WallRowAtOdRow(MakePipe(plan), 2), 1);
+  EXPECT_EQ(ExportHalden(&shifted).text.substr(0, 10), "-0.5, 0, 0");
 }
 
 }  // namespace

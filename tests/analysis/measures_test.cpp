@@ -179,12 +179,13 @@ TEST(IdMatrix, DiameterLessBothWalls) {
 }
 
 TEST(IdMatrix, NothingIsReadOutsideEitherMatrix) {
-  // Wall of 5 rows (N = 4) against 2 OD rows, reversed: OD rows 0 and 1 reverse to 4 and 3, past
-  // the OD matrix. No wall: no ID.
+  // Wall of 5 rows starting 2 rows in, reversed, against 2 OD rows: no wall is shown with either
+  // OD row. No wall: no ID.
   PipeSpec plan;
   plan.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
   plan.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
+  plan.wallStart = 2.0;
   plan.reversed = true;
   PipeFile pipe = MakePipe(plan);
   BuildIdMatrix(pipe);

@@ -244,51 +244,51 @@ TEST(PipeRangeValues, EveryGroupByHand) {
   EXPECT_EQ(v.indices.from, 0);
   EXPECT_EQ(v.indices.to, 3);
 
-  // Cells: 1200 thousandths / 12. Wall rows show as row / 4 rows x 3" length.
+  // Cells: 1200 thousandths / 12. Found rows show as the middle of their revolution.
   const double averageWall = 0.1;
   EXPECT_NEAR(v.wall.average, averageWall, 1e-9);
-  ExpectExtreme(v.wall.min, 0.090, 0.090 / averageWall * 100.0, 0.75);
-  ExpectExtreme(v.wall.max, 0.110, 0.110 / averageWall * 100.0, 0.75);
+  ExpectExtreme(v.wall.min, 0.090, 0.090 / averageWall * 100.0, 1.5);
+  ExpectExtreme(v.wall.max, 0.110, 0.110 / averageWall * 100.0, 1.5);
   EXPECT_TRUE(v.wall.relative);
 
   // Low wall: minWallPerRev 100, 90, 100.
   EXPECT_NEAR(v.lowWall.average, 0.29 / 3.0, 1e-9);
-  ExpectExtreme(v.lowWall.min, 0.090, 0.090 / (0.29 / 3.0) * 100.0, 0.75);
-  ExpectExtreme(v.lowWall.max, 0.100, 0.100 / (0.29 / 3.0) * 100.0, 0.0);
+  ExpectExtreme(v.lowWall.min, 0.090, 0.090 / (0.29 / 3.0) * 100.0, 1.5);
+  ExpectExtreme(v.lowWall.max, 0.100, 0.100 / (0.29 / 3.0) * 100.0, 0.5);
 
   // Fewer than 64 rows: every window is the whole series (0.1 + 0.09 + 0.1 + 0.08) / 4.
   EXPECT_NEAR(v.average64.average, 0.0925, 1e-9);
-  ExpectExtreme(v.average64.min, 0.0925, 100.0, 0.0);
+  ExpectExtreme(v.average64.min, 0.0925, 100.0, 0.5);
 
   // Row 1's area: pi (0.09 x 4.91 + 2 x 0.1 x 4.9 + 0.11 x 4.89) / 4 against pi x 0.1 x 4.9.
   const double row1Csa = (0.09 * 4.91 + 0.98 + 0.11 * 4.89) / 4.0 / 0.49 * 100.0;
   EXPECT_NEAR(v.csa.min.value, row1Csa, 1e-6);
-  EXPECT_NEAR(v.csa.min.position, 0.75, 1e-9);
+  EXPECT_NEAR(v.csa.min.position, 1.5, 1e-9);
   EXPECT_NEAR(v.csa.max.value, 100.0, 1e-6);
   EXPECT_NEAR(v.csa.average, (200.0 + row1Csa) / 3.0, 1e-6);
 
   // Eccentricity per row 0, 20, 0 (row 3: 40); the average is the pipe's 60 / 4.
-  ExpectExtreme(v.eccentricity.min, 0.0, 0.0, 0.0);
-  ExpectExtreme(v.eccentricity.max, 20.0, 0.0, 1.0);
+  ExpectExtreme(v.eccentricity.min, 0.0, 0.0, 0.5);
+  ExpectExtreme(v.eccentricity.max, 20.0, 0.0, 1.5);
   EXPECT_NEAR(v.eccentricity.average, 15.0, 1e-6);
   EXPECT_FALSE(v.eccentricity.relative);
 
   // Diameters in inches: pair sums -20 and +20 thousandths on a 5.000" calibration.
-  ExpectExtreme(v.od.min, 4.98, 0.0, 2.0);
-  ExpectExtreme(v.od.max, 5.02, 0.0, 1.0);
+  ExpectExtreme(v.od.min, 4.98, 0.0, 2.5);
+  ExpectExtreme(v.od.max, 5.02, 0.0, 1.5);
   EXPECT_NEAR(v.od.average, 5.0, 1e-9);
 
   EXPECT_NEAR(v.ovality.min.value, 0.0, 1e-6);
   EXPECT_NEAR(v.ovality.max.value, 0.02 / 4.99 * 100.0, 1e-4);
-  EXPECT_NEAR(v.ovality.max.position, 2.0, 1e-9);
+  EXPECT_NEAR(v.ovality.max.position, 2.5, 1e-9);
   EXPECT_NEAR(v.ovality.min.value, MinOvality(pipe, 0, 3, -3000.0), 1e-12);
   EXPECT_NEAR(v.ovality.max.value, MaxOvality(pipe, 0, 3, 3000.0), 1e-12);
 
   // ID = diameter - both walls: 4.82 at row 1, 4.78 at row 2, 4.8 elsewhere.
   EXPECT_NEAR(v.id.max.value, 4.82, 0.002);
-  EXPECT_NEAR(v.id.max.position, 1.0, 1e-9);
+  EXPECT_NEAR(v.id.max.position, 1.5, 1e-9);
   EXPECT_NEAR(v.id.min.value, 4.78, 0.002);
-  EXPECT_NEAR(v.id.min.position, 2.0, 1e-9);
+  EXPECT_NEAR(v.id.min.position, 2.5, 1e-9);
   EXPECT_NEAR(v.id.average, 4.8, 0.002);
 }
 

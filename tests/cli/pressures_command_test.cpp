@@ -8,11 +8,11 @@
 
 #include "analysis/measures/pipe_measures.h"
 #include "analysis/measures/revolution_metrics.h"
+#include "analysis/placement/placed_exports.h"
 #include "analysis/pressures/pressure_series.h"
 #include "analysis/pressures/pressures.h"
 #include "analysis/queries/range_values.h"
 #include "cli_test_fixture.h"
-#include "data/exports/text_exports.h"
 
 namespace ductora::testing {
 namespace {
@@ -143,19 +143,19 @@ TEST_F(ExportCommand, WritesTheExportsByteForByte) {
   CliRun r = run("export length-at-y " + path + " --angle 90 -o " + out);
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const std::string lengthAtY = text(out);
-  EXPECT_EQ(lengthAtY, exportLengthAtY(&pipe, 90.0).text);
+  EXPECT_EQ(lengthAtY, ExportLengthAtY(&pipe, 90.0).text);
   EXPECT_EQ(static_cast<std::uint32_t>(std::count(lengthAtY.begin(), lengthAtY.end(), '\n')),
             pipe.wallMatrix.rows);
   EXPECT_EQ(lengthAtY.rfind("0, ", 0), 0U);
 
   r = run("export rev-at-x " + path + " --position 10 -o " + out);
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(text(out), exportRevAtX(&pipe, 10.0).text);
+  EXPECT_EQ(text(out), ExportRevAtX(&pipe, 10.0).text);
 
   r = run("export halden " + path + " --output " + out);
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const std::string halden = text(out);
-  EXPECT_EQ(halden, exportHalden(&pipe).text);
+  EXPECT_EQ(halden, ExportHalden(&pipe).text);
   const std::size_t rows = (pipe.odMatrix.rows + 2) / 3;
   EXPECT_EQ(static_cast<std::size_t>(std::count(halden.begin(), halden.end(), '\n')), rows * 24);
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,8 +25,6 @@ using testing::MakePipe;
 using testing::MakeWallMatrix;
 using testing::PipeSpec;
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
 // Three rows a third of an inch apart, four columns of 90 degrees; cell (r, c) = 100 r + c + 10.
 PipeFile WallPipe(double deltaX = 1.0 / 3) {
   PipeSpec plan;
@@ -36,42 +34,42 @@ PipeFile WallPipe(double deltaX = 1.0 / 3) {
   return MakePipe(std::move(plan));
 }
 
-TextExport LengthAtYOf(const PipeFile& pipe, double angle) { return exportLengthAtY(&pipe, angle); }
-
-TEST(LengthAtY, OneLinePerRowAtTheCursorColumnInGeneralNotationNothingOutside) {
-  const PipeFile pipe = WallPipe();
-  const TextExport zero = exportLengthAtY(&pipe, 0.0);
-  EXPECT_EQ(zero.status, ExportStatus::kWritten);
-  EXPECT_EQ(zero.text, "0, 10\n0.333333, 110\n0.666667, 210\n");
-  EXPECT_EQ(exportLengthAtY(&pipe, 90.0).text, "0, 11\n0.333333, 111\n0.666667, 211\n");
-  EXPECT_EQ(exportLengthAtY(&pipe, 359.9).text, "0, 13\n0.333333, 113\n0.666667, 213\n");
-  // General notation with six digits.
-  EXPECT_EQ(LengthAtYOf(WallPipe(12.5), 0.0).text, "0, 10\n12.5, 110\n25, 210\n");
-  EXPECT_EQ(LengthAtYOf(WallPipe(617283.5), 0.0).text, "0, 10\n617284, 110\n1.23457e+06, 210\n");
-  // Nothing outside the matrix.
-  for (const double angle : {360.0, -90.0, 1e300, kNaN}) {
-    const TextExport result = exportLengthAtY(&pipe, angle);
-    EXPECT_EQ(result.status, ExportStatus::kOutsideMatrix) << angle;
-    EXPECT_TRUE(result.text.empty());
-  }
-  EXPECT_EQ(exportLengthAtY(nullptr, 0.0).status, ExportStatus::kNoPipe);
-  EXPECT_EQ(LengthAtYOf(PipeFile{}, 0.0).status, ExportStatus::kNoMatrix);
+TextExport LengthAtYOf(const PipeFile& pipe, std::optional<std::int64_t> column) {
+  return exportLengthAtY(&pipe, column);
 }
 
-TEST(RevAtX, EveryColumnOfTheCursorRowAndNothingOutsideTheMatrix) {
+TEST(LengthAtY, OneLinePerRowAtTheColumnInGeneralNotationNothingOutside) {
+  const PipeFile pipe = WallPipe();
+  const TextExport zero = exportLengthAtY(&pipe, 0);
+  EXPECT_EQ(zero.status, ExportStatus::kWritten);
+  EXPECT_EQ(zero.text, "0, 10\n0.333333, 110\n0.666667, 210\n");
+  EXPECT_EQ(exportLengthAtY(&pipe, 3).text, "0, 13\n0.333333, 113\n0.666667, 213\n");
+  // General notation with six digits.
+  EXPECT_EQ(LengthAtYOf(WallPipe(12.5), 0).text, "0, 10\n12.5, 110\n25, 210\n");
+  EXPECT_EQ(LengthAtYOf(WallPipe(617283.5), 0).text, "0, 10\n617284, 110\n1.23457e+06, 210\n");
+  // Nothing outside the matrix.
+  for (const std::optional<std::int64_t> column :
+       {std::optional<std::int64_t>(4), std::optional<std::int64_t>(-1), std::optional<std::int64_t>()}) {
+    const TextExport result = exportLengthAtY(&pipe, column);
+    EXPECT_EQ(result.status, ExportStatus::kOutsideMatrix);
+    EXPECT_TRUE(result.text.empty());
+  }
+  EXPECT_EQ(exportLengthAtY(nullptr, 0).status, ExportStatus::kNoPipe);
+  EXPECT_EQ(LengthAtYOf(PipeFile{}, 0).status, ExportStatus::kNoMatrix);
+}
+
+TEST(RevAtX, EveryColumnOfTheRowAndNothingOutsideTheMatrix) {
   PipeFile pipe = WallPipe();
-  EXPECT_EQ(exportRevAtX(&pipe, 0.0).text, "10\n11\n12\n13\n");
-  EXPECT_EQ(exportRevAtX(&pipe, 0.5).text, "110\n111\n112\n113\n");
-  EXPECT_EQ(exportRevAtX(&pipe, 0.9).text, "210\n211\n212\n213\n");
-  for (const double position : {1.0, -0.5, kNaN}) {
-    EXPECT_EQ(exportRevAtX(&pipe, position).status, ExportStatus::kOutsideMatrix) << position;
+  EXPECT_EQ(exportRevAtX(&pipe, 0).text, "10\n11\n12\n13\n");
+  EXPECT_EQ(exportRevAtX(&pipe, 2).text, "210\n211\n212\n213\n");
+  for (const std::optional<std::int64_t> row :
+       {std::optional<std::int64_t>(3), std::optional<std::int64_t>(-1), std::optional<std::int64_t>()}) {
+    EXPECT_EQ(exportRevAtX(&pipe, row).status, ExportStatus::kOutsideMatrix);
   }
   // A damaged record declaring more rows than it holds: only the held rows are read.
   pipe.wallMatrix.rows = 9;
-  EXPECT_EQ(exportRevAtX(&pipe, 1.5).status, ExportStatus::kOutsideMatrix);
-  EXPECT_EQ(exportRevAtX(nullptr, 0.0).status, ExportStatus::kNoPipe);
-  pipe.wallMatrix.deltaX = 0.0;
-  EXPECT_EQ(exportRevAtX(&pipe, 0.0).status, ExportStatus::kOutsideMatrix);
+  EXPECT_EQ(exportRevAtX(&pipe, 4).status, ExportStatus::kOutsideMatrix);
+  EXPECT_EQ(exportRevAtX(nullptr, 0).status, ExportStatus::kNoPipe);
 }
 
 // OD cells (r, c) = 10 r + c mils around a 6.000" calibration, rows 0.5" apart; a wall matrix of
@@ -89,44 +87,44 @@ PipeSpec HaldenSpec(std::uint32_t odRows, std::uint32_t odColumns, std::uint32_t
   return plan;
 }
 
-TextExport HaldenOf(const PipeSpec& plan) {
-  const PipeFile pipe = MakePipe(plan);
-  return exportHalden(&pipe);
+// Wall row r - shift for OD row r.
+WallRowOfOdRow Shifted(std::int64_t shift) {
+  return [shift](std::int64_t odRow) { return std::optional<std::int64_t>(odRow - shift); };
 }
 
-TEST(Halden, WallFromTheMatrixWhereItCoversTheRowAndWallStartShiftsTheWallRows) {
-  // Wall start 0: OD row 0 reads wall row 0; OD row 3 lies past the two wall rows.
-  const PipeFile pipe = MakePipe(HaldenSpec(4, 30));
-  const TextExport result = exportHalden(&pipe);
+TextExport HaldenOf(const PipeSpec& plan, std::int64_t shift = 0) {
+  const PipeFile pipe = MakePipe(plan);
+  return exportHalden(&pipe, Shifted(shift));
+}
+
+TEST(Halden, WallFromTheRowItIsGivenAndTheNominalWallElsewhere) {
+  // OD row 0 reads wall row 0; OD row 3 lies past the two wall rows.
+  const TextExport result = HaldenOf(HaldenSpec(4, 30));
   EXPECT_EQ(result.status, ExportStatus::kWritten);
   EXPECT_EQ(result.text,
             "2.7, 3, 0, -18\n"
             "2.7, 3.015, 15, -18\n"
             "2.71, 3.03, 0, -16.5\n"
             "2.725, 3.045, 15, -16.5\n");
-  // Wall start shifts the wall rows.
-  PipeSpec plan = HaldenSpec(4, 30);
-  plan.wallStart = 1.0;  // k = 2 OD rows: row 0 is before the wall, row 3 reads wall row 1
-  EXPECT_EQ(HaldenOf(plan).text,
+  // Shifted rows: row 0 is before the wall, row 3 reads wall row 1.
+  EXPECT_EQ(HaldenOf(HaldenSpec(4, 30), 2).text,
             "2.68, 3, 0, -18\n"
             "2.695, 3.015, 15, -18\n"
             "2.72, 3.03, 0, -16.5\n"
             "2.72, 3.045, 15, -16.5\n");
-  // Reversed, row 3 maps to 3 + 2, past the wall matrix: the nominal wall, nothing read beyond.
-  plan.reversed = true;
-  const std::string reversed = HaldenOf(plan).text;
-  EXPECT_NE(reversed.find("2.71, 3.03, 0, -16.5\n"), std::string::npos);
-  // Nominal wall where the wall matrix is missing or narrower.
+  // Nominal wall where the wall matrix is missing or narrower, or no wall row is given.
   PipeSpec narrow = HaldenSpec(1, 30, 10);  // column 15 is beyond the wall's 10 columns
   EXPECT_EQ(HaldenOf(narrow).text, "2.7, 3, 0, -18\n2.695, 3.015, 15, -18\n");
   PipeSpec odOnly = HaldenSpec(1, 30);
   odOnly.wall = {};
   EXPECT_EQ(HaldenOf(odOnly).text, "2.68, 3, 0, -18\n2.695, 3.015, 15, -18\n");
+  const PipeFile pipe = MakePipe(HaldenSpec(1, 30));
+  EXPECT_EQ(exportHalden(&pipe, [](std::int64_t) { return std::optional<std::int64_t>(); }).text,
+            "2.68, 3, 0, -18\n2.695, 3.015, 15, -18\n");
 }
 
 TEST(Halden, TenBy360MatrixGives96LinesAndEmptyWithoutOdData) {
-  const PipeFile pipe = MakePipe(HaldenSpec(10, 360));
-  const std::string text = exportHalden(&pipe).text;
+  const std::string text = HaldenOf(HaldenSpec(10, 360)).text;
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 96);
   EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), "3.115, 3.435, 345, -13.5\n");
   // Empty without OD data.
@@ -135,11 +133,11 @@ TEST(Halden, TenBy360MatrixGives96LinesAndEmptyWithoutOdData) {
   const TextExport result = HaldenOf(plan);
   EXPECT_EQ(result.status, ExportStatus::kNoMatrix);
   EXPECT_TRUE(result.text.empty());
-  EXPECT_EQ(exportHalden(nullptr).status, ExportStatus::kNoPipe);
+  EXPECT_EQ(exportHalden(nullptr, Shifted(0)).status, ExportStatus::kNoPipe);
   // Declared rows beyond the data are not read.
   PipeFile damaged = MakePipe(HaldenSpec(4, 30));
   damaged.odMatrix.rows = 40;
-  EXPECT_EQ(exportHalden(&damaged).text, HaldenOf(HaldenSpec(4, 30)).text);
+  EXPECT_EQ(exportHalden(&damaged, Shifted(0)).text, HaldenOf(HaldenSpec(4, 30)).text);
 }
 
 std::vector<std::uint8_t> straightnessFile(std::uint32_t rows, std::uint32_t columns, std::size_t values) {

@@ -23,6 +23,10 @@ class GlTestContext {
     if (context_) context_->makeCurrent();
   }
   bool ok() const { return context_ != nullptr; }
+  // Back to this context after other drawing.
+  void makeCurrent() {
+    if (context_) context_->makeCurrent();
+  }
 
   std::array<std::uint8_t, 3> pixel(int x, int y) {
     std::array<std::uint8_t, 4> rgba{};

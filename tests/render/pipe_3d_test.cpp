@@ -147,7 +147,10 @@ TEST_F(Pipe3DTest, FlippedAndReversedPipesAreMirroredAsTheMapsShowThem) {
     ASSERT_FALSE(plain.empty());
     const auto [low, high] = std::minmax_element(
         plain.begin(), plain.end(), [](const FedVertex& a, const FedVertex& b) { return a.y < b.y; });
-    const float middle = low->y + high->y;
+    // Mirrored about the middle of the matrix's span; the relief's vertices stop a row short of it.
+    const float rows = static_cast<float>(pipe.odMatrix.rows);
+    const float rowShort = view == Draw3DOdView ? (high->y - low->y) / (rows - 1.0F) : 0.0F;
+    const float middle = low->y + high->y + rowShort;
     pipe.header.rotation = 1;
     const std::vector<FedVertex> flipped = ByTexel(draw(view));
     pipe.header.rotation = 0;

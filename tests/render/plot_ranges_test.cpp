@@ -89,13 +89,13 @@ TEST(PlotCursors, RowsThroughTheDisplayMapping) {
   const auto wall = testing::MakeWallMatrix(20, 4, [](std::uint32_t, std::uint32_t) { return 300; });
   const auto od = testing::MakeOdMatrix(30, 4, [](std::uint32_t, std::uint32_t) { return 0; });
   PipeFile pipe = MakePipe({.wall = wall, .od = od, .wallStart = 5.5});
-  EXPECT_EQ(WallPlotRow(pipe, 12.9F), 7);  // the wall starts 5 revolutions in
-  EXPECT_EQ(WallPlotRow(pipe, 2.0F), 0);   // before the wall data: its first row
-  EXPECT_EQ(WallPlotRow(pipe, 40.0F), 20);
+  EXPECT_EQ(WallPlotRow(pipe, 12.9F), 6);  // the wall starts 5.5 revolutions in: 6, rounded
+  EXPECT_EQ(WallPlotRow(pipe, 2.0F), -4);  // before the wall data
+  EXPECT_EQ(WallPlotRow(pipe, 40.0F), 34);
   EXPECT_EQ(OdPlotRow(pipe, 12.9F), 12);
   EXPECT_FALSE(WallPlotRow(pipe, std::numeric_limits<float>::quiet_NaN()));
   PipeFile reversed = MakePipe({.wall = wall, .od = od, .reversed = true});
-  EXPECT_EQ(WallPlotRow(reversed, 3.0F), 29 - 3);  // mirrored about the longer matrix
+  EXPECT_EQ(WallPlotRow(reversed, 3.0F), 19 - 3);  // each mirrored within its own rows
   EXPECT_EQ(OdPlotRow(reversed, 3.0F), 29 - 3);
   reversed.idMatrix = {1.0, 30, 1.0, 4, 0.0, 0.0, 0.0, std::vector<std::int16_t>(30 * 4)};
   EXPECT_EQ(IdPlotRow(reversed, 3.0F), 3);  // built in display order: never mirrored

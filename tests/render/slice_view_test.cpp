@@ -38,14 +38,16 @@ class SliceTest : public ::testing::Test {
     wall.data.assign(std::size_t{wall.rows} * samples, kThin);
     std::fill_n(wall.data.begin() + samples, samples / 2, kThick);
   }
+  // Display angles stand as in the 3D views: 0 at the top, counter-clockwise.
+  static double radians(double degrees) { return (degrees + 90.0) * 3.141592653589793 / 180.0; }
   Rgb at(double degrees, double inches) {
-    const double a = degrees * 3.141592653589793 / 180.0;
+    const double a = radians(degrees);
     return gl.pixel(static_cast<int>(160.0 + 60.0 * inches * std::cos(a)),
                     static_cast<int>(120.0 + 60.0 * inches * std::sin(a)));
   }
   // Whether a pixel of that colour lies within a pixel of the point.
   bool near(double degrees, double inches, const Rgb& colour) {
-    const double a = degrees * 3.141592653589793 / 180.0;
+    const double a = radians(degrees);
     const int x = static_cast<int>(160.0 + 60.0 * inches * std::cos(a));
     const int y = static_cast<int>(120.0 + 60.0 * inches * std::sin(a));
     for (int dy = -1; dy <= 1; ++dy) {
@@ -68,7 +70,7 @@ TEST_F(SliceTest, TheUpperHalfOfTheRingIsThickAndBlackTheLowerThinAndWhite) {
   for (const std::uint32_t samples : {360U, 180U}) {
     SetUp();
     halfThick(samples);
-    DrawSliceView(pipe, 1.5F, 0.0F);
+    DrawSliceView(pipe, 1.5F, 0.0F, 0.0F);
     EXPECT_EQ(at(90.0, kInRing), kBlack) << samples;
     EXPECT_EQ(at(270.0, kInRing), kWhite) << samples;
     // The thick wall reaches further in.
@@ -78,25 +80,27 @@ TEST_F(SliceTest, TheUpperHalfOfTheRingIsThickAndBlackTheLowerThinAndWhite) {
   // A flipped pipe mirrors the samples around the ring.
   SetUp();
   pipe.header.rotation = 1;
-  DrawSliceView(pipe, 1.5F, 0.0F);
+  DrawSliceView(pipe, 1.5F, 0.0F, 0.0F);
   EXPECT_EQ(at(90.0, kInRing), kWhite);
   EXPECT_EQ(at(270.0, kInRing), kBlack);
 }
 
 TEST_F(SliceTest, AReversedPipeCountsRevolutionsFromItsFarEnd) {
   halfThick(360);
-  DrawSliceView(pipe, 1.5F, 0.0F);
+  DrawSliceView(pipe, 1.5F, 0.0F, 0.0F);
   EXPECT_EQ(at(90.0, kInRing), kBlack);
   SetUp();
   pipe.header.from = 1;
-  DrawSliceView(pipe, 1.5F, 0.0F);  // revolution 11 - 1 - 1 = 9: thin all round
+  DrawSliceView(pipe, 1.5F, 0.0F, 0.0F);  // revolution 11 - 1 - 1 = 9: thin all round
   EXPECT_EQ(at(90.0, kInRing), kWhite);
-  DrawSliceView(pipe, 9.5F, 0.0F);  // revolution 11 - 1 - 9 = 1
+  DrawSliceView(pipe, 9.5F, 0.0F, 0.0F);  // revolution 11 - 1 - 9 = 1
   EXPECT_EQ(at(90.0, kInRing), kBlack);
 }
 
+// Angle 0 stands at the top; the pipe's rotation and the view's roll turn the picture back, as
+// they turn the 3D views.
 TEST_F(SliceTest, TheCursorIsSolidToTheCentreAndDashedBeyond) {
-  DrawSliceView(pipe, 1.5F, 90.0F);
+  DrawSliceView(pipe, 1.5F, 0.0F, 0.0F);
   int solid = 0;
   int dashed = 0;
   for (int y = 4; y < 116; ++y) {
@@ -107,6 +111,16 @@ TEST_F(SliceTest, TheCursorIsSolidToTheCentreAndDashedBeyond) {
   EXPECT_EQ(solid, 112);
   EXPECT_GT(dashed, 30);
   EXPECT_LT(dashed, 82);
+  // Angle 90 counter-clockwise: the left; turned by a rotation of 50 and a roll of 40, the top.
+  SetUp();
+  DrawSliceView(pipe, 1.5F, 90.0F, 0.0F);
+  EXPECT_TRUE(near(90.0, 1.0, kGreen));
+  EXPECT_FALSE(near(0.0, 1.0, kGreen));
+  SetUp();
+  pipe.viewState[kRotationZ] = 50.0F;
+  DrawSliceView(pipe, 1.5F, 90.0F, 40.0F);
+  EXPECT_TRUE(near(0.0, 1.0, kGreen));
+  EXPECT_FALSE(near(90.0, 1.0, kGreen));
 }
 
 // Diameters of the OD row: the first of the largest is drawn black, the first of the smallest
@@ -125,7 +139,7 @@ TEST_F(SliceTest, TheLargestAndSmallestDiametersAreTheFirstOfTheirKind) {
     set(30, 50);
     set(60, 50);
     set(100, -20);
-    DrawSliceView(pipe, 1.5F, 0.0F);
+    DrawSliceView(pipe, 1.5F, 0.0F, 0.0F);
     EXPECT_TRUE(near(30.0, 1.0, kBlack)) << samples;
     EXPECT_TRUE(near(210.0, 1.0, kBlack)) << samples;
     EXPECT_FALSE(near(60.0, 1.0, kBlack)) << samples;
@@ -136,10 +150,10 @@ TEST_F(SliceTest, TheLargestAndSmallestDiametersAreTheFirstOfTheirKind) {
 TEST_F(SliceTest, NothingIsDrawnWithoutSamplesOrPitch) {
   pipe.wallMatrix.deltaX = 0.0;
   pipe.odMatrix.deltaX = 0.0;
-  DrawSliceView(pipe, 1.5F, 0.0F);
+  DrawSliceView(pipe, 1.5F, 0.0F, 0.0F);
   EXPECT_EQ(at(90.0, kInRing), kClear);
   pipe.odMatrix.deltaX = 1.0;  // the OD pitch stands in for the wall's
-  DrawSliceView(pipe, 1.5F, 0.0F);
+  DrawSliceView(pipe, 1.5F, 0.0F, 0.0F);
   EXPECT_NE(at(90.0, kInRing), kClear);
 }
 

@@ -27,9 +27,9 @@ struct CursorMeasures {
   double averageId = 0.0;
 };
 
-// Position in inches along the displayed pipe, angle in degrees. The wall is read through the
-// display mapping (wall start, reversed rows, mirrored columns) and the OD at OD rows, as the maps
-// show them; the ID matrix and its revolution records are kept in display order already.
+// Position in inches along the displayed pipe, angle in degrees: every matrix is read at the cell
+// the maps show there (PlaceAtCursor); the ID matrix and its revolution records are kept in
+// display order already.
 CursorMeasures MeasuresAtCursor(const PipeFile& pipe, double position, double angle);
 
 }  // namespace ductora

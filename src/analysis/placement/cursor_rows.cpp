@@ -1,70 +1,70 @@
 #include "analysis/placement/cursor_rows.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "analysis/measures/matrix_extent.h"
 #include "analysis/placement/display_rows.h"
 
 namespace ductora {
 
 namespace {
 
-// Beyond any index a matrix can have; keeps the conversion to an integer defined.
-constexpr double kIndexLimit = 1e12;
-
-std::optional<std::int64_t> DisplayIndex(double cursor, double deltaX) {
-  if (!(deltaX > 0.0)) {
-    return std::nullopt;
+template <typename Matrix>
+CursorCell CellOf(const PipeFile& pipe, const Matrix& matrix, const DisplayRows& mapping, bool mirrored,
+                  double position, double angle) {
+  CursorCell cell;
+  if (!matrix.present()) {
+    return cell;
   }
-  const double index = std::trunc(cursor / deltaX);
-  if (!(std::abs(index) < kIndexLimit)) {
-    return std::nullopt;
+  cell.index = DisplayIndexAt(position, matrix.deltaX);
+  if (cell.index) {
+    cell.row = mapping.RowInside(*cell.index);
   }
-  return static_cast<std::int64_t>(index);
+  const auto columns = static_cast<std::int64_t>(matrix.columns);
+  if (const auto column = DisplayColumnAt(angle, columns)) {
+    cell.column = mirrored ? ShownColumn(pipe, *column, columns) : *column;
+  }
+  return cell;
 }
 
 }  // namespace
 
-float CursorAtStep(std::int64_t index, double pitch) {
-  if (!(pitch > 0.0) || index <= 0) {
-    return 0.0F;
-  }
-  const double start = static_cast<double>(index) * pitch;
-  // A pitch read from a damaged file can put the start beyond any float.
-  if (!(start < std::numeric_limits<float>::max())) {
-    return std::numeric_limits<float>::max();
-  }
-  auto cursor = static_cast<float>(start);
-  // A float is at most a few steps below the product; each step up moves by one unit of the last place.
-  for (int guard = 0;
-       guard < 4 && std::trunc(static_cast<double>(cursor) / pitch) < static_cast<double>(index); ++guard) {
-    cursor = std::nextafter(cursor, std::numeric_limits<float>::infinity());
-  }
-  return cursor;
+CursorPlace PlaceAtCursor(const PipeFile& pipe, double position, double angle) {
+  CursorPlace place;
+  place.wall = CellOf(pipe, pipe.wallMatrix, WallDisplayRows(pipe), true, position, angle);
+  place.od = CellOf(pipe, pipe.odMatrix, OdDisplayRows(pipe), true, position, angle);
+  place.id = CellOf(pipe, pipe.idMatrix, IdDisplayRows(pipe), false, position, angle);
+  place.straightness = CellOf(pipe, pipe.straightness, StraightnessDisplayRows(pipe), true, position, angle);
+  return place;
 }
 
 std::optional<std::int64_t> CursorWallRow(const PipeFile& pipe, double cursor) {
-  const auto index = DisplayIndex(cursor, pipe.wallMatrix.deltaX);
-  const DisplayRows mapping = WallDisplayRows(pipe);
-  if (!index || *index < mapping.offset || *index >= mapping.offset + mapping.rows) {
-    return std::nullopt;
-  }
-  std::int64_t row = mapping.RowOf(*index);
-  if (mapping.reversed) {
-    row = mapping.Reverse(row);
-  }
-  return mapping.Contains(row) ? std::optional(row) : std::nullopt;
+  return PlaceAtCursor(pipe, cursor, 0.0).wall.row;
 }
 
 std::optional<std::int64_t> CursorOdRow(const PipeFile& pipe, double cursor) {
-  const auto index = DisplayIndex(cursor, pipe.odMatrix.deltaX);
-  if (!index) {
+  return PlaceAtCursor(pipe, cursor, 0.0).od.row;
+}
+
+std::optional<std::int64_t> WallRowAtOdRow(const PipeFile& pipe, std::int64_t odRow) {
+  const DisplayRows od = OdDisplayRows(pipe);
+  if (!od.Contains(odRow)) {
     return std::nullopt;
   }
-  const DisplayRows mapping = MakeUnshiftedRows(pipe, UsableRows(pipe.odMatrix));
-  const std::int64_t row = mapping.reversed ? mapping.Reverse(*index) : *index;
-  return mapping.Contains(row) ? std::optional(row) : std::nullopt;
+  const double position = IndexMiddle(od.IndexOf(odRow), pipe.odMatrix.deltaX);
+  return PlaceAtCursor(pipe, position, 0.0).wall.row;
+}
+
+float CursorAtColumn(std::int64_t column, std::int64_t columns) {
+  if (columns <= 0 || column <= 0) {
+    return 0.0F;
+  }
+  auto cursor = static_cast<float>(ColumnAngle(std::min(column, columns - 1), columns));
+  for (int guard = 0; guard < 4 && DisplayColumnAt(cursor, columns).value_or(column) < column; ++guard) {
+    cursor = std::nextafter(cursor, std::numeric_limits<float>::infinity());
+  }
+  return cursor;
 }
 
 }  // namespace ductora

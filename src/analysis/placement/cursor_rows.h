@@ -7,18 +7,36 @@
 
 namespace ductora {
 
-// The matrix rows under the axial cursor (inches along the displayed pipe), as the statistics
-// read them: the cursor over a matrix's deltaX, truncated, then mapped and reversed like every
-// display row. Empty outside the matrix, for a NaN or infinite cursor and without the matrix.
+// One matrix's cell under the cursor, in the matrix's own rows and columns. Each is empty
+// outside the data (and without the matrix).
+struct CursorCell {
+  std::optional<std::int64_t> index;   // display index at the matrix's pitch
+  std::optional<std::int64_t> row;     // the row shown there
+  std::optional<std::int64_t> column;  // the column shown at the angle
+};
 
-// Wall matrix row (the display offset of the wall start applies).
+// What the display shows at position X (inches along the displayed pipe) and angle Y (degrees),
+// as the maps draw it: the row covering X (wall start and reversal applied) and the column
+// covering Y (mirrored for a flipped pipe) of every matrix.
+struct CursorPlace {
+  CursorCell wall;
+  CursorCell od;
+  CursorCell id;  // built in display order: row and column as the display counts them
+  CursorCell straightness;
+};
+
+CursorPlace PlaceAtCursor(const PipeFile& pipe, double position, double angle);
+
+// The rows alone, for what reads one revolution at the cursor.
 std::optional<std::int64_t> CursorWallRow(const PipeFile& pipe, double cursor);
-// OD matrix row (OD rows are display rows).
 std::optional<std::int64_t> CursorOdRow(const PipeFile& pipe, double cursor);
 
-// The cursor value (single precision, as the view keeps it) at the start of step `index` of
-// `pitch`: step x pitch, raised to the next float where rounding left it in the step before, so
-// that the cursor reads back exactly that row or column. 0 for a pitch that is not positive.
-float CursorAtStep(std::int64_t index, double pitch);
+// The wall row shown where the display shows OD row `odRow`; empty where no wall row is shown.
+std::optional<std::int64_t> WallRowAtOdRow(const PipeFile& pipe, std::int64_t odRow);
+
+// The cursor angle (single precision) at the start of display column `column` of `columns`,
+// raised to the next float where rounding left it in the column before, so that the cursor reads
+// back that column. 0 without columns.
+float CursorAtColumn(std::int64_t column, std::int64_t columns);
 
 }  // namespace ductora

@@ -11,43 +11,22 @@ namespace {
 
 // Far beyond any row count; keeps the conversion of absurd offsets defined.
 constexpr double kOffsetLimit = 1e9;
+// Beyond any index a matrix can have; keeps the conversion to an integer defined.
+constexpr double kIndexLimit = 1e12;
+constexpr double kTurn = 360.0;
 
 std::int64_t RowOffset(double wallStart, double deltaX) {
   if (!(deltaX > 0.0)) {
     return 0;
   }
-  const double rowsBefore = wallStart / deltaX;
+  const double rowsBefore = std::round(wallStart / deltaX);
   if (!std::isfinite(rowsBefore)) {
     return 0;
   }
   return static_cast<std::int64_t>(std::clamp(rowsBefore, -kOffsetLimit, kOffsetLimit));
 }
 
-std::int64_t LastDisplayIndex(const PipeFile& pipe) {
-  const std::int64_t odRows = pipe.odMatrix.present() ? UsableRows(pipe.odMatrix) : 0;
-  const std::int64_t wallRows = pipe.wallMatrix.present() ? UsableRows(pipe.wallMatrix) : 0;
-  return std::max(odRows, wallRows) - 1;
-}
-
 }  // namespace
-
-std::int64_t DisplayRows::RowOf(std::int64_t index) const {
-  if (reversed) {
-    return index < offset + rows ? index + offset : rows;
-  }
-  if (index < offset) {
-    return 0;
-  }
-  if (index >= offset + rows) {
-    return rows;
-  }
-  return index - offset;
-}
-
-std::int64_t DisplayRows::IndexOf(std::int64_t row) const {
-  const std::int64_t index = row + offset;
-  return reversed ? Reverse(index) : index;
-}
 
 DisplayRows MakeDisplayRows(const PipeFile& pipe, double deltaX, std::int64_t rows) {
   DisplayRows mapping = MakeUnshiftedRows(pipe, rows);
@@ -58,7 +37,6 @@ DisplayRows MakeDisplayRows(const PipeFile& pipe, double deltaX, std::int64_t ro
 DisplayRows MakeUnshiftedRows(const PipeFile& pipe, std::int64_t rows) {
   DisplayRows mapping;
   mapping.rows = rows;
-  mapping.lastIndex = LastDisplayIndex(pipe);
   mapping.reversed = pipe.reversed();
   mapping.flipped = pipe.flipped();
   return mapping;
@@ -66,6 +44,63 @@ DisplayRows MakeUnshiftedRows(const PipeFile& pipe, std::int64_t rows) {
 
 DisplayRows WallDisplayRows(const PipeFile& pipe) {
   return MakeDisplayRows(pipe, pipe.wallMatrix.deltaX, UsableRows(pipe.wallMatrix));
+}
+
+DisplayRows OdDisplayRows(const PipeFile& pipe) { return MakeUnshiftedRows(pipe, UsableRows(pipe.odMatrix)); }
+
+DisplayRows StraightnessDisplayRows(const PipeFile& pipe) {
+  return MakeUnshiftedRows(pipe, UsableRows(pipe.straightness));
+}
+
+DisplayRows IdDisplayRows(const PipeFile& pipe) {
+  DisplayRows mapping;
+  mapping.rows = UsableRows(pipe.idMatrix);
+  return mapping;
+}
+
+namespace {
+
+DisplaySpan SpanOf(const DisplayRows& mapping, double deltaX) {
+  if (!(deltaX > 0.0)) {
+    return {};
+  }
+  return {static_cast<double>(mapping.offset) * deltaX, static_cast<double>(mapping.rows) * deltaX,
+          mapping.reversed};
+}
+
+}  // namespace
+
+DisplaySpan WallSpan(const PipeFile& pipe) { return SpanOf(WallDisplayRows(pipe), pipe.wallMatrix.deltaX); }
+DisplaySpan OdSpan(const PipeFile& pipe) { return SpanOf(OdDisplayRows(pipe), pipe.odMatrix.deltaX); }
+DisplaySpan IdSpan(const PipeFile& pipe) { return SpanOf(IdDisplayRows(pipe), pipe.idMatrix.deltaX); }
+
+std::optional<std::int64_t> DisplayIndexAt(double position, double pitch) {
+  if (!(pitch > 0.0)) {
+    return std::nullopt;
+  }
+  const double index = std::floor(position / pitch);
+  if (!(std::abs(index) < kIndexLimit)) {
+    return std::nullopt;
+  }
+  return static_cast<std::int64_t>(index);
+}
+
+double IndexMiddle(std::int64_t index, double pitch) { return (static_cast<double>(index) + 0.5) * pitch; }
+
+std::optional<std::int64_t> DisplayColumnAt(double angle, std::int64_t columns) {
+  if (columns <= 0 || !std::isfinite(angle)) {
+    return std::nullopt;
+  }
+  double turn = std::fmod(angle, kTurn);
+  if (turn < 0.0) {
+    turn += kTurn;
+  }
+  const auto column = static_cast<std::int64_t>(std::floor(turn * static_cast<double>(columns) / kTurn));
+  return std::min(column, columns - 1);
+}
+
+double ColumnAngle(std::int64_t column, std::int64_t columns) {
+  return columns > 0 ? static_cast<double>(column) * kTurn / static_cast<double>(columns) : 0.0;
 }
 
 }  // namespace ductora

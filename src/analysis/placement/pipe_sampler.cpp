@@ -1,45 +1,22 @@
 #include "analysis/placement/pipe_sampler.h"
 
-#include <cmath>
-
-#include "analysis/measures/matrix_extent.h"
-
 namespace ductora {
 
 PipeSampler::PipeSampler(const PipeFile& pipe)
     : wall_(pipe.wallMatrix),
       od_(pipe.odMatrix),
       wallRows_(WallDisplayRows(pipe)),
+      odRows_(OdDisplayRows(pipe)),
       wallColumns_(pipe.wallMatrix.columns),
-      odRows_(UsableRows(pipe.odMatrix)),
       odColumns_(pipe.odMatrix.columns),
       flipped_(pipe.flipped()),
       calibrationOd_(pipe.header.calibrationOd) {}
 
 std::optional<std::int64_t> PipeSampler::WallRowIndex(std::int64_t displayRow) const {
-  const std::int64_t k = wallRows_.offset;
-  if (displayRow < k || displayRow >= wallRows_.rows + k) {
-    return std::nullopt;
-  }
-  std::int64_t row = wallRows_.RowOf(displayRow);
-  if (wallRows_.reversed) {
-    row = wallRows_.Reverse(row);
-  }
-  if (!wallRows_.Contains(row)) {
-    return std::nullopt;
-  }
-  return row;
+  return wallRows_.RowInside(displayRow);
 }
 
-std::optional<std::int64_t> PipeSampler::OdRowIndex(std::int64_t row) const {
-  if (wallRows_.reversed) {
-    row = wallRows_.Reverse(row);
-  }
-  if (row < 0 || row >= odRows_) {
-    return std::nullopt;
-  }
-  return row;
-}
+std::optional<std::int64_t> PipeSampler::OdRowIndex(std::int64_t row) const { return odRows_.RowInside(row); }
 
 const std::uint16_t* PipeSampler::WallRow(std::int64_t displayRow) const {
   const std::optional<std::int64_t> row = WallRowIndex(displayRow);
@@ -52,22 +29,12 @@ const std::int16_t* PipeSampler::OdRow(std::int64_t row) const {
 }
 
 float OdDiameterAt(const PipeFile& pipe, double position, double angle) {
-  const OdMatrix& od = pipe.odMatrix;
-  const std::uint32_t rows = UsableRows(od);
-  if (rows == 0 || !std::isfinite(angle)) {
+  const auto index = DisplayIndexAt(position, pipe.odMatrix.deltaX);
+  const auto column = DisplayColumnAt(angle, pipe.odMatrix.columns);
+  if (!index || !column) {
     return 0.0F;
   }
-  std::int64_t row = 0;
-  const double rowPosition = position / od.deltaX;
-  if (od.deltaX > 0.0 && rowPosition >= 0.0 && rowPosition < rows) {
-    row = static_cast<std::int64_t>(rowPosition);
-  }
-  const auto columns = static_cast<std::int64_t>(od.columns);
-  std::int64_t column = static_cast<std::int64_t>(std::fmod(std::trunc(angle), static_cast<double>(columns)));
-  if (column < 0) {
-    column += columns;
-  }
-  return PipeSampler(pipe).OdDiameterAtRow(row, column).value_or(0.0F);
+  return PipeSampler(pipe).OdDiameterAtRow(*index, *column).value_or(0.0F);
 }
 
 std::uint16_t WallAt(const PipeFile& pipe, std::int32_t displayRow, std::int32_t column) {

@@ -15,10 +15,9 @@ class PipeSampler {
  public:
   explicit PipeSampler(const PipeFile& pipe);
 
-  // The wall row shown at a display row; null outside the wall data. The reversed mapping
-  // (index + k, then N - row) can leave the matrix on either side.
+  // The wall row shown at a display row (display index at the wall pitch); null outside the data.
   const std::uint16_t* WallRow(std::int64_t displayRow) const;
-  // The OD row read for OD row `row` (reversed when the pipe is reversed); null outside.
+  // The OD row shown at a display row at the OD pitch (reversed when the pipe is); null outside.
   const std::int16_t* OdRow(std::int64_t row) const;
   // The matrix rows behind WallRow and OdRow, for those who write what the display shows.
   std::optional<std::int64_t> WallRowIndex(std::int64_t displayRow) const;
@@ -61,23 +60,22 @@ class PipeSampler {
     return DiameterIn(OdRow(row), column);
   }
 
-  std::int64_t odRows() const { return odRows_; }
+  std::int64_t odRows() const { return odRows_.rows; }
   std::int64_t odColumns() const { return odColumns_; }
 
  private:
   const WallMatrix& wall_;
   const OdMatrix& od_;
   DisplayRows wallRows_;
+  DisplayRows odRows_;
   std::int64_t wallColumns_ = 0;
-  std::int64_t odRows_ = 0;
   std::int64_t odColumns_ = 0;
   bool flipped_ = false;
   float calibrationOd_ = 0.0F;
 };
 
-// The diameter (inches) at a position along the pipe (inches) and an angle (degrees, one column
-// per degree, wrapped into the matrix). A position past the last row reads row 0. 0 without OD
-// data or where the reversed row leaves the matrix.
+// The diameter (inches) at a position along the pipe (inches) and an angle (degrees), through the
+// cell the display shows there (PlaceAtCursor); 0 without OD data there.
 float OdDiameterAt(const PipeFile& pipe, double position, double angle);
 
 // The wall value (thousandths) at a display row and column; 0 outside the wall data.

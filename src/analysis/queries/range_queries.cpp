@@ -66,10 +66,10 @@ struct MeasureRange {
 };
 
 template <typename Location, typename ValueAt>
-MeasureRange<Location, ValueAt> MeasureOver(const DisplayRows& mapping, RangeMapping how, std::int32_t from,
-                                            std::int32_t to, std::int64_t columns, std::int64_t mirrorColumns,
-                                            double scale, ValueAt valueAt) {
-  return {mapping, NormalizeRange(from, to, mapping, how), columns, mirrorColumns, scale, valueAt};
+MeasureRange<Location, ValueAt> MeasureOver(const DisplayRows& mapping, std::int32_t from, std::int32_t to,
+                                            std::int64_t columns, std::int64_t mirrorColumns, double scale,
+                                            ValueAt valueAt) {
+  return {mapping, NormalizeRange(from, to, mapping), columns, mirrorColumns, scale, valueAt};
 }
 
 // The measures.
@@ -77,7 +77,7 @@ MeasureRange<Location, ValueAt> MeasureOver(const DisplayRows& mapping, RangeMap
 auto WallCells(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const WallMatrix& wall = pipe.wallMatrix;
   return MeasureOver<CellLocation>(
-      WallDisplayRows(pipe), RangeMapping::kBothEnds, from, to, wall.columns, wall.columns, kPerMil,
+      WallDisplayRows(pipe), from, to, wall.columns, wall.columns, kPerMil,
       [&wall](std::int64_t r, std::int64_t c) {
         return static_cast<double>(wall.at(static_cast<std::size_t>(r), static_cast<std::size_t>(c)));
       });
@@ -87,8 +87,7 @@ auto OdPairs(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const OdMatrix& od = pipe.odMatrix;
   const std::int64_t half = od.columns / 2;
   return MeasureOver<CellLocation>(
-      MakeUnshiftedRows(pipe, UsableRows(od)), RangeMapping::kNone, from, to, half, od.columns, 1.0,
-      [&od, half](std::int64_t r, std::int64_t c) {
+      OdDisplayRows(pipe), from, to, half, od.columns, 1.0, [&od, half](std::int64_t r, std::int64_t c) {
         const auto row = static_cast<std::size_t>(r);
         return static_cast<double>(od.at(row, static_cast<std::size_t>(c)) +
                                    od.at(row, static_cast<std::size_t>(c + half)));
@@ -100,46 +99,43 @@ auto OdPairs(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
 // a mirrored pipe moves nothing here.
 auto IdCells(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const IdMatrix& id = pipe.idMatrix;
-  const std::int64_t rows = UsableRows(id);
-  const DisplayRows mapping{.offset = 0, .rows = rows, .lastIndex = rows - 1};
   return MeasureOver<CellLocation>(
-      mapping, RangeMapping::kEndOnly, from, to, id.columns, id.columns, kPerMil,
-      [&id](std::int64_t r, std::int64_t c) {
+      IdDisplayRows(pipe), from, to, id.columns, id.columns, kPerMil, [&id](std::int64_t r, std::int64_t c) {
         return static_cast<double>(id.at(static_cast<std::size_t>(r), static_cast<std::size_t>(c)));
       });
 }
 
 // A per-revolution series at the wall pitch.
 template <typename Series>
-auto WallPitchSeries(const PipeFile& pipe, const Series& series, RangeMapping how, std::int32_t from,
-                     std::int32_t to, double scale) {
+auto WallPitchSeries(const PipeFile& pipe, const Series& series, std::int32_t from, std::int32_t to,
+                     double scale) {
   const DisplayRows mapping =
       MakeDisplayRows(pipe, pipe.wallMatrix.deltaX, static_cast<std::int64_t>(series.size()));
-  return MeasureOver<RowLocation>(mapping, how, from, to, 1, 1, scale, SeriesEntries(series));
+  return MeasureOver<RowLocation>(mapping, from, to, 1, 1, scale, SeriesEntries(series));
 }
 
 auto CsaSeries(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  return WallPitchSeries(pipe, pipe.csa.csaPerRev, RangeMapping::kBothEnds, from, to, 1.0);
+  return WallPitchSeries(pipe, pipe.csa.csaPerRev, from, to, 1.0);
 }
 
 auto RevWallSeries(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  return WallPitchSeries(pipe, pipe.wallMatrix.minWallPerRev, RangeMapping::kBothEnds, from, to, kPerMil);
+  return WallPitchSeries(pipe, pipe.wallMatrix.minWallPerRev, from, to, kPerMil);
 }
 
 // The smoothed series is made by the caller, which keeps it while the queries read it.
 auto SmoothedSeries(const PipeFile& pipe, const std::vector<double>& smoothed, std::int32_t from,
                     std::int32_t to) {
-  return WallPitchSeries(pipe, smoothed, RangeMapping::kBothEnds, from, to, 1.0);
+  return WallPitchSeries(pipe, smoothed, from, to, 1.0);
 }
 
 auto EccentricitySeries(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
-  return WallPitchSeries(pipe, pipe.wallMatrix.eccentricityPerRev, RangeMapping::kEndOnly, from, to, 1.0);
+  return WallPitchSeries(pipe, pipe.wallMatrix.eccentricityPerRev, from, to, 1.0);
 }
 
 auto OvalitySeries(const PipeFile& pipe, std::int32_t from, std::int32_t to) {
   const auto& series = pipe.odMatrix.ovalityPerRev;
   const DisplayRows mapping = MakeUnshiftedRows(pipe, static_cast<std::int64_t>(series.size()));
-  return MeasureOver<RowLocation>(mapping, RangeMapping::kNone, from, to, 1, 1, 1.0, SeriesEntries(series));
+  return MeasureOver<RowLocation>(mapping, from, to, 1, 1, 1.0, SeriesEntries(series));
 }
 
 double PercentOfNominal(const PipeFile& pipe, double area) {

@@ -6,13 +6,6 @@
 
 namespace ductora {
 
-// Which ends of a display range go through the display row mapping.
-enum class RangeMapping {
-  kBothEnds,  // wall, CSA and per-revolution wall series
-  kEndOnly,   // ID and eccentricity queries use the start as a row directly
-  kNone,      // OD and ovality rows are display rows
-};
-
 // Half-open rows [first, last) inside the data; empty when first == last.
 struct RowRange {
   std::int64_t first = 0;
@@ -22,22 +15,26 @@ struct RowRange {
   std::int64_t size() const { return empty() ? 0 : last - first; }
 };
 
-// Normalises a display range [from, to): to = 0 selects every row up to the end of the data
-// (so (3, 0) runs from 3 to the end), otherwise from > to is swapped; the ends are mapped as
-// asked and the result is held inside [0, rows], so no query reads past its data.
-RowRange NormalizeRange(std::int32_t from, std::int32_t to, const DisplayRows& mapping, RangeMapping how);
+// Normalises a display range [from, to): to = 0 selects every index up to the end of the data
+// (so (3, 0) runs from 3 to the end), otherwise from > to is swapped. The indices become the rows
+// shown there (a reversed pipe's rows run backwards, so the ends change places), held inside
+// [0, rows] so that no query reads past its data.
+RowRange NormalizeRange(std::int32_t from, std::int32_t to, const DisplayRows& mapping);
 
-// A matrix cell found by a query: display index, column (mirrored when flipped) and value.
+// A matrix cell found by a query: display index, display column (mirrored back when flipped) and
+// value; `placed` is false when the range held no data, and the place is then 0.
 struct CellLocation {
   std::int32_t index = 0;
   std::int32_t column = 0;
   double value = 0.0;
+  bool placed = false;
 };
 
 // A row of a per-revolution series found by a query, as a display index, and its value.
 struct RowLocation {
   std::int32_t index = 0;
   double value = 0.0;
+  bool placed = false;
 };
 
 }  // namespace ductora

@@ -9,6 +9,7 @@ RowLocation ToRowLocation(const ScanPick& pick, RowRange range, const DisplayRow
   }
   location.index = static_cast<std::int32_t>(mapping.IndexOf(pick.found() ? pick.row : range.first));
   location.value = PickedValue(pick, scale);
+  location.placed = true;
   return location;
 }
 
@@ -22,6 +23,7 @@ CellLocation ToCellLocation(const ScanPick& pick, RowRange range, const DisplayR
   const std::int64_t column = pick.found() ? pick.column : 0;
   location.column = static_cast<std::int32_t>(mapping.flipped ? FlipColumn(column, matrixColumns) : column);
   location.value = PickedValue(pick, scale);
+  location.placed = true;
   return location;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "analysis/placement/display_rows.h"
 #include "analysis/queries/range_queries.h"
 
 namespace ductora {
@@ -14,7 +15,7 @@ std::int32_t IndexOf(double position, double step) {
   if (!(step > 0.0)) {
     return 0;
   }
-  const double index = std::trunc(position / step);
+  const double index = std::floor(position / step);
   if (std::isnan(index)) {
     return 0;
   }
@@ -23,10 +24,15 @@ std::int32_t IndexOf(double position, double step) {
   return static_cast<std::int32_t>(std::clamp(index, kLowest, kHighest));
 }
 
-// Found wall rows are shown as a share of the wall matrix length.
-double WallPosition(const PipeFile& pipe, std::int32_t index) {
-  const WallMatrix& wall = pipe.wallMatrix;
-  return wall.rows == 0 ? 0.0 : static_cast<double>(index) / wall.rows * static_cast<double>(wall.length);
+// A found place as the middle of its revolution's stretch of the display, 0 when nothing was
+// placed.
+template <typename Location>
+double PositionOf(const Location& found, double deltaX) {
+  return found.placed ? IndexMiddle(found.index, deltaX) : 0.0;
+}
+
+double WallPosition(const PipeFile& pipe, const auto& found) {
+  return PositionOf(found, pipe.wallMatrix.deltaX);
 }
 
 void SetPercents(RangeGroup& group, const RangeIndices& indices) {
@@ -41,9 +47,9 @@ void SetPercents(RangeGroup& group, const RangeIndices& indices) {
 RangeGroup WallGroup(const PipeFile& pipe, RangeIndices r) {
   RangeGroup g;
   g.min = {MinWallValue(pipe, r.from, r.to, kRangeLowLimit), 0.0,
-           WallPosition(pipe, MinWallLocation(pipe, r.from, r.to, kRangeLowLimit).index)};
+           WallPosition(pipe, MinWallLocation(pipe, r.from, r.to, kRangeLowLimit))};
   g.max = {MaxWallValue(pipe, r.from, r.to, kRangeHighLimit), 0.0,
-           WallPosition(pipe, MaxWallLocation(pipe, r.from, r.to, kRangeHighLimit).index)};
+           WallPosition(pipe, MaxWallLocation(pipe, r.from, r.to, kRangeHighLimit))};
   g.average = AverageWall(pipe, r.from, r.to);
   SetPercents(g, r);
   return g;
@@ -52,9 +58,9 @@ RangeGroup WallGroup(const PipeFile& pipe, RangeIndices r) {
 RangeGroup CsaGroup(const PipeFile& pipe, RangeIndices r) {
   RangeGroup g;
   g.min = {MinCsaPercent(pipe, r.from, r.to, kRangeLowLimit), 0.0,
-           WallPosition(pipe, MinCsaLocation(pipe, r.from, r.to, kRangeLowLimit).index)};
+           WallPosition(pipe, MinCsaLocation(pipe, r.from, r.to, kRangeLowLimit))};
   g.max = {MaxCsaPercent(pipe, r.from, r.to, kRangeHighLimit), 0.0,
-           WallPosition(pipe, MaxCsaLocation(pipe, r.from, r.to, kRangeHighLimit).index)};
+           WallPosition(pipe, MaxCsaLocation(pipe, r.from, r.to, kRangeHighLimit))};
   g.average = AverageCsaPercent(pipe, r.from, r.to);
   SetPercents(g, r);
   return g;
@@ -62,8 +68,8 @@ RangeGroup CsaGroup(const PipeFile& pipe, RangeIndices r) {
 
 RangeGroup Average64Group(const PipeFile& pipe, RangeIndices r) {
   RangeGroup g;
-  g.min = {Min64Value(pipe, r.from, r.to), 0.0, WallPosition(pipe, Min64Location(pipe, r.from, r.to).index)};
-  g.max = {Max64Value(pipe, r.from, r.to), 0.0, WallPosition(pipe, Max64Location(pipe, r.from, r.to).index)};
+  g.min = {Min64Value(pipe, r.from, r.to), 0.0, WallPosition(pipe, Min64Location(pipe, r.from, r.to))};
+  g.max = {Max64Value(pipe, r.from, r.to), 0.0, WallPosition(pipe, Max64Location(pipe, r.from, r.to))};
   g.average = Average64(pipe, r.from, r.to);
   SetPercents(g, r);
   return g;
@@ -72,9 +78,9 @@ RangeGroup Average64Group(const PipeFile& pipe, RangeIndices r) {
 RangeGroup LowWallGroup(const PipeFile& pipe, RangeIndices r) {
   RangeGroup g;
   g.min = {MinRevWallValue(pipe, r.from, r.to), 0.0,
-           WallPosition(pipe, MinRevWallLocation(pipe, r.from, r.to).index)};
+           WallPosition(pipe, MinRevWallLocation(pipe, r.from, r.to))};
   g.max = {MaxRevWallValue(pipe, r.from, r.to), 0.0,
-           WallPosition(pipe, MaxRevWallLocation(pipe, r.from, r.to).index)};
+           WallPosition(pipe, MaxRevWallLocation(pipe, r.from, r.to))};
   g.average = AverageRevWall(pipe, r.from, r.to);
   SetPercents(g, r);
   return g;
@@ -85,8 +91,8 @@ RangeGroup EccentricityGroup(const PipeFile& pipe, RangeIndices r) {
   const RowLocation min = MinEccentricity(pipe, r.from, r.to);
   const RowLocation max = MaxEccentricity(pipe, r.from, r.to);
   RangeGroup g;
-  g.min = {min.value, 0.0, min.index * deltaX};
-  g.max = {max.value, 0.0, max.index * deltaX};
+  g.min = {min.value, 0.0, PositionOf(min, deltaX)};
+  g.max = {max.value, 0.0, PositionOf(max, deltaX)};
   g.average = pipe.wallMatrix.avgEccentricity;
   return g;
 }
@@ -96,8 +102,8 @@ RangeGroup OvalityGroup(const PipeFile& pipe, RangeIndices r) {
   const RowLocation min = MinOvalityLocation(pipe, r.from, r.to, kRangeLowLimit);
   const RowLocation max = MaxOvalityLocation(pipe, r.from, r.to, kRangeHighLimit);
   RangeGroup g;
-  g.min = {min.value, 0.0, min.index * deltaX};
-  g.max = {max.value, 0.0, max.index * deltaX};
+  g.min = {min.value, 0.0, PositionOf(min, deltaX)};
+  g.max = {max.value, 0.0, PositionOf(max, deltaX)};
   g.average = AverageOvality(pipe, r.from, r.to);
   return g;
 }
@@ -112,8 +118,8 @@ RangeGroup OdGroup(const PipeFile& pipe, RangeIndices r) {
   const double deltaX = pipe.odMatrix.deltaX;
   const CellLocation min = MinOdLocation(pipe, r.from, r.to, kRangeLowLimit);
   const CellLocation max = MaxOdLocation(pipe, r.from, r.to, kRangeHighLimit);
-  g.min = {min.value / 1000.0 + calibrationOd, 0.0, min.index * deltaX};
-  g.max = {max.value / 1000.0 + calibrationOd, 0.0, max.index * deltaX};
+  g.min = {min.value / 1000.0 + calibrationOd, 0.0, PositionOf(min, deltaX)};
+  g.max = {max.value / 1000.0 + calibrationOd, 0.0, PositionOf(max, deltaX)};
   g.average = AverageOdPair(pipe, r.from, r.to) / 1000.0 + calibrationOd;
   return g;
 }
@@ -123,8 +129,8 @@ RangeGroup IdGroup(const PipeFile& pipe, RangeIndices r) {
   const CellLocation min = MinIdLocation(pipe, r.from, r.to);
   const CellLocation max = MaxIdLocation(pipe, r.from, r.to);
   RangeGroup g;
-  g.min = {min.value, 0.0, min.index * deltaX};
-  g.max = {max.value, 0.0, max.index * deltaX};
+  g.min = {min.value, 0.0, PositionOf(min, deltaX)};
+  g.max = {max.value, 0.0, PositionOf(max, deltaX)};
   g.average = AverageId(pipe, r.from, r.to);
   return g;
 }

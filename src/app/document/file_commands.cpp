@@ -1,9 +1,9 @@
 #include "app/document/file_commands.h"
 
 #include "analysis/measures/pipe_measures.h"
+#include "analysis/placement/placed_exports.h"
 #include "app/document/file_choice.h"
 #include "app/shell/menu_rules.h"
-#include "data/exports/text_exports.h"
 #include "data/files/text_file.h"
 #include "data/format/pipe_file_io.h"
 
@@ -14,13 +14,13 @@ TextExport makeExport(const AppState& app, TextExportKind kind) {
   const PipeFile* pipe = app.pipeString.current();
   switch (kind) {
     case TextExportKind::kLengthAtY:
-      return exportLengthAtY(pipe, app.pipeString.angle);
+      return ExportLengthAtY(pipe, app.pipeString.angle);
     case TextExportKind::kRevAtX:
-      return exportRevAtX(pipe, app.pipeString.position);
+      return ExportRevAtX(pipe, app.pipeString.position);
     case TextExportKind::kHalden:
       break;
   }
-  return exportHalden(pipe);
+  return ExportHalden(pipe);
 }
 
 void warn(AppState& app, const std::string& text) {

@@ -5,14 +5,13 @@
 #include <optional>
 
 #include "analysis/measures/matrix_extent.h"
+#include "analysis/placement/display_rows.h"
 #include "analysis/placement/pipe_sampler.h"
 
 namespace ductora {
 namespace {
 
-constexpr int kDegrees = 360;
-
-// The shown matrix's cells by revolution and whole degree, as the table addresses them.
+// The shown matrix's cells by display revolution and display column, as the table addresses them.
 class MatrixCells {
  public:
   MatrixCells(PipeFile& pipe, DataMode mode)
@@ -24,31 +23,32 @@ class MatrixCells {
   bool present() const {
     return mode_ == DataMode::kWall ? pipe_.wallMatrix.present() : pipe_.odMatrix.present();
   }
-  void fill(std::int64_t revolution, int angle, double value) {
-    if (const auto target = cell(revolution, angle); target && mode_ == DataMode::kWall)
+  int columns() const { return static_cast<int>(columns_); }
+  void fill(std::int64_t revolution, int column, double value) {
+    if (const auto target = cell(revolution, column); target && mode_ == DataMode::kWall)
       pipe_.wallMatrix.data[*target] =
           static_cast<std::uint16_t>(std::clamp(std::trunc(value), 0.0, 65535.0));
   }
 
   // An OD cell's opposite goes with it, from the source's opposite.
-  void copy(std::int64_t revolution, int angle, std::int64_t sourceRevolution, int sourceAngle) {
-    copyCell(cell(revolution, angle), cell(sourceRevolution, sourceAngle));
+  void copy(std::int64_t revolution, int column, std::int64_t sourceRevolution, int sourceColumn) {
+    copyCell(cell(revolution, column), cell(sourceRevolution, sourceColumn));
     if (mode_ == DataMode::kOd)
-      copyCell(cell(revolution, opposite(angle)), cell(sourceRevolution, opposite(sourceAngle)));
+      copyCell(cell(revolution, opposite(column)), cell(sourceRevolution, opposite(sourceColumn)));
   }
 
  private:
-  int opposite(int angle) const {
-    return columns_ == 0 ? angle : static_cast<int>((angle + columns_ / 2) % columns_);
+  int opposite(int column) const {
+    return columns_ == 0 ? column : static_cast<int>((column + columns_ / 2) % columns_);
   }
 
-  std::optional<std::size_t> cell(std::int64_t revolution, int angle) const {
-    if (angle < 0 || angle >= static_cast<std::int64_t>(columns_)) return std::nullopt;
+  std::optional<std::size_t> cell(std::int64_t revolution, int column) const {
+    if (column < 0 || column >= static_cast<std::int64_t>(columns_)) return std::nullopt;
     const std::optional<std::int64_t> row =
         mode_ == DataMode::kWall ? sampler_.WallRowIndex(revolution) : sampler_.OdRowIndex(revolution);
     if (!row) return std::nullopt;
     return static_cast<std::size_t>(*row) * columns_ +
-           static_cast<std::size_t>(sampler_.ShownColumn(angle, columns_));
+           static_cast<std::size_t>(sampler_.ShownColumn(column, columns_));
   }
 
   void copyCell(std::optional<std::size_t> target, std::optional<std::size_t> source) {
@@ -66,14 +66,19 @@ class MatrixCells {
   std::uint32_t columns_;
 };
 
-int wrapDegree(int angle) { return ((angle % kDegrees) + kDegrees) % kDegrees; }
+// The display column an angle typed in whole degrees falls in.
+int columnOf(int degrees, int columns) {
+  return static_cast<int>(DisplayColumnAt(degrees, columns).value_or(0));
+}
 
-// Calls visit with every whole degree from start up to end, through 0 when end is below start.
+// Calls visit with every display column from the start angle's up to the end angle's, through 0
+// when the end's is below the start's.
 template <typename Visit>
-void forEachAngle(int start, int end, Visit visit) {
-  const int first = wrapDegree(start);
-  const int span = wrapDegree(wrapDegree(end) - first);
-  for (int i = 0; i <= span; ++i) visit((first + i) % kDegrees);
+void forEachColumn(int start, int end, int columns, Visit visit) {
+  if (columns <= 0) return;
+  const int first = columnOf(start, columns);
+  const int span = (columnOf(end, columns) - first + columns) % columns;
+  for (int i = 0; i <= span; ++i) visit((first + i) % columns);
 }
 
 }  // namespace
@@ -91,7 +96,7 @@ bool applyDataEdit(PipeFile& pipe, DataMode mode, const DataEdit& edit) {
     case DataOperation::kFillFromAbove: {
       const int direction = edit.operation == DataOperation::kFillFromBelow ? -1 : 1;
       for (std::int64_t t = r; t < r + count; ++t) {
-        forEachAngle(edit.start, edit.end, [&](int a) {
+        forEachColumn(edit.start, edit.end, cells.columns(), [&](int a) {
           if (mode == DataMode::kWall) {
             cells.fill(t, a, edit.fixedValue);
           } else {
@@ -106,16 +111,18 @@ bool applyDataEdit(PipeFile& pipe, DataMode mode, const DataEdit& edit) {
       const int direction = edit.operation == DataOperation::kShiftFromAbove ? 1 : -1;
       std::int64_t t = r;
       for (std::int64_t i = 0; i < count; ++i) {
-        forEachAngle(edit.start, edit.end, [&](int a) { cells.copy(t, a, t + direction, a); });
+        forEachColumn(edit.start, edit.end, cells.columns(),
+                      [&](int a) { cells.copy(t, a, t + direction, a); });
         t = std::max<std::int64_t>(t - direction, 0);
       }
       break;
     }
     case DataOperation::kCopyFirstAngle:
     case DataOperation::kCopyLastAngle: {
-      const int source = wrapDegree(edit.operation == DataOperation::kCopyFirstAngle ? edit.start : edit.end);
+      const int source =
+          columnOf(edit.operation == DataOperation::kCopyFirstAngle ? edit.start : edit.end, cells.columns());
       for (std::int64_t t = r; t < r + count; ++t) {
-        forEachAngle(edit.start, edit.end, [&](int a) { cells.copy(t, a, t, source); });
+        forEachColumn(edit.start, edit.end, cells.columns(), [&](int a) { cells.copy(t, a, t, source); });
       }
       break;
     }

@@ -23,15 +23,16 @@ enum class DataOperation {
 struct DataEdit {
   DataOperation operation;
   std::int64_t revolution = 0;
-  // Whole degrees; the range runs up from start and past 359 to 0 when end is below it.
+  // Whole degrees, each standing for the display column it falls in; the range runs up from the
+  // start's column and past the last to 0 when the end's is below it.
   int start = 0;
   int end = 0;
   std::int64_t count = 1;   // below 1 counts as 1
   double fixedValue = 0.0;  // thousandths, wall only
 };
 
-// Changes the cells the table shows at those places (same row mapping, mirrored columns), never
-// a place outside the matrix. An OD cell moves together with the cell opposite it, both from
+// Changes the cells the table shows at those places (the display placement of rows and columns),
+// never a place outside the matrix. An OD cell moves together with the cell opposite it, both from
 // the same source, so diameters stay whole. Returns whether the matrix exists.
 bool applyDataEdit(PipeFile& pipe, DataMode mode, const DataEdit& edit);
 

@@ -20,20 +20,18 @@ DataMode settledDataMode(const PipeFile* pipe, DataMode shown);
 // "Wall Data" and "OD Data": the wanted mode when the pipe has that matrix.
 DataMode chosenDataMode(const PipeFile* pipe, DataMode shown, DataMode wanted);
 
-// The revolution under the cursor: position over the shown matrix's deltaX, truncated.
+// The display revolution under the cursor at the shown matrix's pitch (the placement's index).
 std::int64_t dataRevolution(const PipeFile& pipe, DataMode mode, double position);
-// The whole degree the cursor angle falls in, 0 to 359.
-int dataAngle(double angle);
 
 struct DataTable {
   std::int64_t revolution = 0;
-  std::array<int, kDataTableAngles> angles{};
+  std::array<int, kDataTableAngles> angles{};  // where each line's column starts, whole degrees
   std::array<std::string, kDataTableAngles> lines;
 };
 
-// Fourteen angles from the cursor's up (359 is followed by 0), each with the values of the seven
-// revolutions around the cursor's: wall in thousandths, or the OD diameter in inches. A place
-// outside the matrix shows 0.
+// Fourteen display columns from the cursor's up (the last is followed by 0), each with the values
+// of the seven revolutions around the cursor's: wall in thousandths, or the OD diameter in
+// inches, read at the cells the display shows there. A place outside the matrix shows 0.
 DataTable makeDataTable(const PipeFile& pipe, DataMode mode, double position, double angle);
 
 }  // namespace ductora

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "analysis/placement/cursor_rows.h"
+#include "analysis/placement/display_rows.h"
 #include "analysis/queries/range_queries.h"
 #include "analysis/queries/range_values.h"
 #include "app/dialogs/help_dialogs.h"
@@ -39,20 +40,18 @@ constexpr std::array<GroupForm, kPipeWindowGroups.size()> kGroupForms = {{
 }};
 
 // Where a Min or Max button puts the cursor: a display row of its measure's pitch and, for the
-// matrix measures, a column.
+// matrix measures, a display column of its matrix's columns.
 struct CursorTarget {
   std::int32_t index = 0;
   std::optional<std::int32_t> column;
   double deltaX = 0.0;
-  double deltaY = 0.0;
+  std::int64_t columns = 0;
 };
 
-CursorTarget atRow(const RowLocation& found, double deltaX) {
-  return {found.index, std::nullopt, deltaX, 0.0};
-}
+CursorTarget atRow(const RowLocation& found, double deltaX) { return {found.index, std::nullopt, deltaX, 0}; }
 
-CursorTarget atCell(const CellLocation& found, double deltaX, double deltaY) {
-  return {found.index, found.column, deltaX, deltaY};
+CursorTarget atCell(const CellLocation& found, double deltaX, std::uint32_t columns) {
+  return {found.index, found.column, deltaX, columns};
 }
 
 using Locate = CursorTarget (*)(const PipeFile&, RangeIndices);
@@ -65,11 +64,11 @@ struct Locators {
 constexpr std::array<Locators, kPipeWindowGroups.size()> kLocators = {{
     {[](const PipeFile& p, RangeIndices r) {
        return atCell(MinWallLocation(p, r.from, r.to, kRangeLowLimit), p.wallMatrix.deltaX,
-                     p.wallMatrix.deltaY);
+                     p.wallMatrix.columns);
      },
      [](const PipeFile& p, RangeIndices r) {
        return atCell(MaxWallLocation(p, r.from, r.to, kRangeHighLimit), p.wallMatrix.deltaX,
-                     p.wallMatrix.deltaY);
+                     p.wallMatrix.columns);
      }},
     {[](const PipeFile& p, RangeIndices r) {
        return atRow(MinCsaLocation(p, r.from, r.to, kRangeLowLimit), p.wallMatrix.deltaX);
@@ -103,16 +102,16 @@ constexpr std::array<Locators, kPipeWindowGroups.size()> kLocators = {{
        return atRow(MaxOvalityLocation(p, r.from, r.to, kRangeHighLimit), p.odMatrix.deltaX);
      }},
     {[](const PipeFile& p, RangeIndices r) {
-       return atCell(MinOdLocation(p, r.from, r.to, kRangeLowLimit), p.odMatrix.deltaX, p.odMatrix.deltaY);
+       return atCell(MinOdLocation(p, r.from, r.to, kRangeLowLimit), p.odMatrix.deltaX, p.odMatrix.columns);
      },
      [](const PipeFile& p, RangeIndices r) {
-       return atCell(MaxOdLocation(p, r.from, r.to, kRangeHighLimit), p.odMatrix.deltaX, p.odMatrix.deltaY);
+       return atCell(MaxOdLocation(p, r.from, r.to, kRangeHighLimit), p.odMatrix.deltaX, p.odMatrix.columns);
      }},
     {[](const PipeFile& p, RangeIndices r) {
-       return atCell(MinIdLocation(p, r.from, r.to), p.idMatrix.deltaX, p.idMatrix.deltaY);
+       return atCell(MinIdLocation(p, r.from, r.to), p.idMatrix.deltaX, p.idMatrix.columns);
      },
      [](const PipeFile& p, RangeIndices r) {
-       return atCell(MaxIdLocation(p, r.from, r.to), p.idMatrix.deltaX, p.idMatrix.deltaY);
+       return atCell(MaxIdLocation(p, r.from, r.to), p.idMatrix.deltaX, p.idMatrix.columns);
      }},
 }};
 
@@ -144,8 +143,9 @@ void moveToExtreme(AppState& app, const platform::Dialog& dialog, int buttonId) 
     const Locate locate = buttonId == group.minButton ? kLocators[i].min : kLocators[i].max;
     const Stretch stretch = sliderStretch(dialog);
     const CursorTarget target = locate(*pipe, RangeIndicesOf(*pipe, stretch.from, stretch.to));
-    setX(app.pipeString, CursorAtStep(target.index, target.deltaX));
-    if (target.column) setY(app.pipeString, CursorAtStep(*target.column, target.deltaY));
+    // The middle of the found revolution, where the window shows it.
+    setX(app.pipeString, static_cast<float>(IndexMiddle(target.index, target.deltaX)));
+    if (target.column) setY(app.pipeString, CursorAtColumn(*target.column, target.columns));
     return;
   }
 }

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <memory>
 
+#include "analysis/placement/placed_exports.h"
 #include "cli/options/load_pipe.h"
-#include "data/exports/text_exports.h"
 #include "data/files/text_file.h"
 
 namespace ductora::cli {
@@ -91,17 +91,17 @@ Command addExportCommand(CLI::App& app) {
   auto run = [options, lengthAtY, revAtX, halden] {
     if (lengthAtY->parsed()) {
       return runExport(kLengthAtY, *options, [](const PipeFile& pipe, const ExportOptions& o) {
-        return exportLengthAtY(&pipe, o.angle);
+        return ExportLengthAtY(&pipe, o.angle);
       });
     }
     if (revAtX->parsed()) {
       return runExport(kRevAtX, *options, [](const PipeFile& pipe, const ExportOptions& o) {
-        return exportRevAtX(&pipe, o.position);
+        return ExportRevAtX(&pipe, o.position);
       });
     }
     if (halden->parsed()) {
       return runExport(kHalden, *options,
-                       [](const PipeFile& pipe, const ExportOptions&) { return exportHalden(&pipe); });
+                       [](const PipeFile& pipe, const ExportOptions&) { return ExportHalden(&pipe); });
     }
     return static_cast<int>(kUsageError);
   };

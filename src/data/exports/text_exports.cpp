@@ -1,7 +1,6 @@
 #include "data/exports/text_exports.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <locale>
 #include <optional>
@@ -15,8 +14,6 @@ constexpr std::int64_t kHaldenRowStep = 3;
 constexpr std::int64_t kHaldenColumnStep = 15;
 // The Halden axial positions start this far before the first row.
 constexpr double kHaldenAxialOrigin = 18.0;
-// Beyond any row or column a matrix can have; keeps conversions to integers defined.
-constexpr double kIndexLimit = 1e12;
 
 // Default general notation, six significant digits, whatever the global locale.
 class ExportStream {
@@ -38,37 +35,19 @@ std::int64_t backedRows(const Matrix& matrix) {
   return static_cast<std::int64_t>(std::min<std::size_t>(matrix.rows, matrix.data.size() / matrix.columns));
 }
 
-// value / step truncated toward zero; empty when it is not a finite number.
-std::optional<std::int64_t> truncatedIndex(double value, double step) {
-  if (!(step > 0.0)) {
-    return std::nullopt;
-  }
-  const double index = std::trunc(value / step);
-  if (!(std::abs(index) < kIndexLimit)) {
-    return std::nullopt;
-  }
-  return static_cast<std::int64_t>(index);
-}
-
-// The wall at a Halden point in inches: the matrix where it covers OD row r (rows shifted by k,
-// the wall start in OD rows) and column s, otherwise the nominal wall.
-double haldenWall(const PipeFile& pipe, std::int64_t k, std::int64_t r, std::int64_t s) {
+// The wall at a Halden point in inches: the wall row shown with OD row r at column s, otherwise
+// the nominal wall.
+double haldenWall(const PipeFile& pipe, std::optional<std::int64_t> row, std::int64_t s) {
   const WallMatrix& wall = pipe.wallMatrix;
-  const double nominal = pipe.header.nominalWall / 1000.0;
-  const std::int64_t rows = backedRows(wall);
-  if (r < k || r >= k + rows) {
-    return nominal;
+  if (!row || *row < 0 || *row >= backedRows(wall) || s >= static_cast<std::int64_t>(wall.columns)) {
+    return pipe.header.nominalWall / 1000.0;
   }
-  const std::int64_t row = pipe.reversed() ? r + k : r - k;
-  if (row < 0 || row >= rows || s >= static_cast<std::int64_t>(wall.columns)) {
-    return nominal;
-  }
-  return wall.at(static_cast<std::size_t>(row), static_cast<std::size_t>(s)) / 1000.0;
+  return wall.at(static_cast<std::size_t>(*row), static_cast<std::size_t>(s)) / 1000.0;
 }
 
 }  // namespace
 
-TextExport exportLengthAtY(const PipeFile* pipe, double cursorAngle) {
+TextExport exportLengthAtY(const PipeFile* pipe, std::optional<std::int64_t> column) {
   if (pipe == nullptr) {
     return {};
   }
@@ -77,7 +56,6 @@ TextExport exportLengthAtY(const PipeFile* pipe, double cursorAngle) {
   if (rows == 0) {
     return {ExportStatus::kNoMatrix, {}};
   }
-  const auto column = truncatedIndex(cursorAngle, wall.deltaY);
   if (!column || *column < 0 || *column >= static_cast<std::int64_t>(wall.columns)) {
     return {ExportStatus::kOutsideMatrix, {}};
   }
@@ -89,7 +67,7 @@ TextExport exportLengthAtY(const PipeFile* pipe, double cursorAngle) {
   return stream.finish();
 }
 
-TextExport exportRevAtX(const PipeFile* pipe, double cursorPosition) {
+TextExport exportRevAtX(const PipeFile* pipe, std::optional<std::int64_t> row) {
   if (pipe == nullptr) {
     return {};
   }
@@ -98,7 +76,6 @@ TextExport exportRevAtX(const PipeFile* pipe, double cursorPosition) {
   if (rows == 0) {
     return {ExportStatus::kNoMatrix, {}};
   }
-  const auto row = truncatedIndex(cursorPosition, wall.deltaX);
   if (!row || *row < 0 || *row >= rows) {
     return {ExportStatus::kOutsideMatrix, {}};
   }
@@ -109,7 +86,7 @@ TextExport exportRevAtX(const PipeFile* pipe, double cursorPosition) {
   return stream.finish();
 }
 
-TextExport exportHalden(const PipeFile* pipe) {
+TextExport exportHalden(const PipeFile* pipe, const WallRowOfOdRow& wallRowOf) {
   if (pipe == nullptr) {
     return {};
   }
@@ -118,15 +95,14 @@ TextExport exportHalden(const PipeFile* pipe) {
   if (rows == 0) {
     return {ExportStatus::kNoMatrix, {}};
   }
-  // An OD pitch of 0 or an absurd wall start gives no defined offset: the rows then line up.
-  const std::int64_t k = truncatedIndex(pipe->wallStart, od.deltaX).value_or(0);
   const double outerOffset = static_cast<double>(pipe->header.calibrationOd) / 2.0;
   ExportStream stream;
   for (std::int64_t r = 0; r < rows; r += kHaldenRowStep) {
+    const std::optional<std::int64_t> wallRow = wallRowOf(r);
     const double x = static_cast<double>(r) * od.deltaX - kHaldenAxialOrigin;
     for (std::int64_t s = 0; s < static_cast<std::int64_t>(od.columns); s += kHaldenColumnStep) {
       const double o = od.at(static_cast<std::size_t>(r), static_cast<std::size_t>(s)) / 1000.0 + outerOffset;
-      const double i = o - haldenWall(*pipe, k, r, s);
+      const double i = o - haldenWall(*pipe, wallRow, s);
       stream.out() << i << ", " << o << ", " << s << ", " << x << '\n';
     }
   }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "data/format/pipe_file.h"
@@ -21,13 +24,17 @@ struct TextExport {
   std::string text;
 };
 
-// "Length At Y": "row x deltaX, wall mils" for every wall row at the cursor angle's column.
-TextExport exportLengthAtY(const PipeFile* pipe, double cursorAngle);
-// "Rev At X": the wall mils of every column of the row at the cursor position.
-TextExport exportRevAtX(const PipeFile* pipe, double cursorPosition);
+// Where the cursor and the OD rows fall in the wall matrix is the display placement's to say
+// (analysis/placement/placed_exports.h); these take its answers, empty outside the matrix.
+
+// "Length At Y": "row x deltaX, wall mils" for every wall row at the wall matrix column.
+TextExport exportLengthAtY(const PipeFile* pipe, std::optional<std::int64_t> column);
+// "Rev At X": the wall mils of every column of the wall matrix row.
+TextExport exportRevAtX(const PipeFile* pipe, std::optional<std::int64_t> row);
 // "Halden": "inner radius, outer radius, column, axial position" for every third OD row and every
-// fifteenth column, the wall taken from the wall matrix where it covers the OD row and column and
-// the nominal wall elsewhere.
-TextExport exportHalden(const PipeFile* pipe);
+// fifteenth column, the wall taken from the wall row wallRowOf gives for the OD row where there is
+// one and the nominal wall elsewhere.
+using WallRowOfOdRow = std::function<std::optional<std::int64_t>(std::int64_t)>;
+TextExport exportHalden(const PipeFile* pipe, const WallRowOfOdRow& wallRowOf);
 
 }  // namespace ductora

@@ -4,24 +4,27 @@
 
 #include <cmath>
 
+#include "analysis/placement/display_rows.h"
+
 namespace ductora::render {
 namespace {
 
-// What a map is drawn from besides its texture.
+// Where a map lies along the displayed pipe (the placement every view reads rows through) and
+// whether it is mirrored; the ID matrix is built from display places, already mirrored.
 struct MapSource {
-  float length = 0.0F;
-  double wallStart = 0.0;  // only the wall map starts where the wall data start
+  DisplaySpan span;
+  bool displayOrder = false;
   bool present = false;
 };
 
 MapSource SourceOf(const PipeFile& pipe, MapKind kind) {
   switch (kind) {
     case MapKind::kWall:
-      return {pipe.wallMatrix.length, pipe.wallStart, pipe.wallMatrix.present()};
+      return {WallSpan(pipe), false, pipe.wallMatrix.present()};
     case MapKind::kOd:
-      return {pipe.odMatrix.length, 0.0, pipe.odMatrix.present()};
+      return {OdSpan(pipe), false, pipe.odMatrix.present()};
     case MapKind::kId:
-      return {pipe.wallMatrix.length, 0.0, pipe.idMatrix.present()};
+      return {IdSpan(pipe), true, pipe.idMatrix.present()};
   }
   return {};
 }
@@ -56,25 +59,27 @@ void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const Ma
 
   const float c = MapCircumference(pipe);
   const float scroll = -pipe.rotationZ() / 360.0F + cursor.scroll;
-  float axial = cursor.axial;
+  const float axial = cursor.axial;
   float angular = cursor.angular;
 
+  const DisplaySpan& span = source.span;
+  const auto length = static_cast<float>(span.length);
   glPushMatrix();
-  const double advance = pipe.pipeLength();
-  const double position = pipe.cursorPosition();
-  // The ID matrix is built from display places, already mirrored; mirroring it again would show
-  // its defects where the unmirrored pipe has them.
-  const bool displayOrder = kind == MapKind::kId;
-  if (pipe.reversed() && !displayOrder) {
-    glTranslated(0.0, 0.0, -advance + position + source.wallStart);
+  // The pipe's frame (its start at z = 0, X inches along at z = -X), then the map's own: row 0's
+  // edge at z = 0, running to z = -length.
+  glTranslated(0.0, 0.0, pipe.cursorPosition());
+  float axialLine = -(axial - static_cast<float>(span.start));
+  if (span.reversed) {
+    glTranslated(0.0, 0.0, -(span.start + span.length));
     glScalef(1.0F, 1.0F, -1.0F);
-    axial = static_cast<float>(advance) - axial;
+    axialLine = axial - static_cast<float>(span.start + span.length);
   } else {
-    glTranslated(0.0, 0.0, position - source.wallStart);
+    glTranslated(0.0, 0.0, -span.start);
   }
-  if (pipe.flipped() && !displayOrder) {
+  // Mirrored around the circumference: the angle the cursor stands at is a whole turn less it.
+  if (pipe.flipped() && !source.displayOrder) {
     glScalef(1.0F, -1.0F, 1.0F);
-    angular = 359.0F - angular;
+    angular = 360.0F - angular;
   }
 
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
@@ -84,9 +89,9 @@ void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const Ma
   glTexCoord2f(1.0F + scroll, 0.0F);
   glVertex3f(0.0F, -2.0F * c, 0.0F);
   glTexCoord2f(1.0F + scroll, 1.0F);
-  glVertex3f(0.0F, -2.0F * c, -source.length);
+  glVertex3f(0.0F, -2.0F * c, -length);
   glTexCoord2f(scroll, 1.0F);
-  glVertex3f(0.0F, 2.0F * c, -source.length);
+  glVertex3f(0.0F, 2.0F * c, -length);
   glTexCoord2f(scroll, 0.0F);
   glVertex3f(0.0F, 2.0F * c, 0.0F);
   glEnd();
@@ -98,9 +103,8 @@ void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const Ma
   if (cursor.isCurrent) {
     // The cursor is in degrees, whatever the samples per revolution.
     const float y = WrapAcross(4.0F * c * scroll - 2.0F * c + (angular / 360.0F) * 4.0F * c, c);
-    Line(0.0F, 1.0F, 0.0F, y, 0.0F, y, -source.length);
-    const float z = -(axial - static_cast<float>(source.wallStart));
-    Line(0.0F, 0.0F, 1.0F, -2.0F * c, z, 2.0F * c, z);
+    Line(0.0F, 1.0F, 0.0F, y, 0.0F, y, -length);
+    Line(0.0F, 0.0F, 1.0F, -2.0F * c, axialLine, 2.0F * c, axialLine);
   }
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_TEXTURE_2D);

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "analysis/placement/display_rows.h"
 #include "render/pipe3d/pipe_markers.h"
 
 namespace ductora::render {
@@ -11,16 +12,15 @@ enum class Surface { kWall, kOd, kId };
 
 float Radius(const PipeFile& pipe) { return static_cast<float>(pipe.header.nominalOd / 2.0); }
 
-// Places a surface whose data start `start` inches into the pipe as the 2D maps place it: along
-// -z from the pipe's start, or from its far end back toward the start for a reversed pipe, and
-// mirrored around the circumference (about the top) for a flipped one. The ID matrix is built in
-// display order and is placed as it stands.
-void PlaceAsDisplayed(const PipeFile& pipe, double start, bool displayOrder) {
-  if (pipe.reversed() && !displayOrder) {
-    glTranslated(0.0, 0.0, -pipe.pipeLength() + start);
+// Places a surface as the 2D maps place it: its matrix's span of the display along -z from the
+// pipe's start, mirrored within the span for a reversed pipe, and around the circumference (about
+// the top) for a flipped one. The ID matrix is built in display order and is placed as it stands.
+void PlaceAsDisplayed(const PipeFile& pipe, const DisplaySpan& span, bool displayOrder) {
+  if (span.reversed) {
+    glTranslated(0.0, 0.0, -(span.start + span.length));
     glScalef(1.0F, 1.0F, -1.0F);
   } else {
-    glTranslated(0.0, 0.0, -start);
+    glTranslated(0.0, 0.0, -span.start);
   }
   if (pipe.flipped() && !displayOrder) glScalef(-1.0F, 1.0F, 1.0F);
 }
@@ -31,13 +31,14 @@ void DrawMapCylinder(const PipeScene& scene, const PipeFile& pipe, std::uint32_t
   const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
   glEnable(GL_TEXTURE_2D);
   glPushMatrix();
-  PlaceAsDisplayed(pipe, displayOrder ? 0.0 : pipe.wallStart, displayOrder);
+  const DisplaySpan span = displayOrder ? IdSpan(pipe) : WallSpan(pipe);
+  PlaceAsDisplayed(pipe, span, displayOrder);
   glRotatef(-pipe.rotationZ(), 0.0F, 0.0F, 1.0F);
   glRotatef(180.0F, 0.0F, 1.0F, 0.0F);  // built along +z, run along -z like the maps
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
   glBindTexture(GL_TEXTURE_2D, texture);
   const float radius = Radius(pipe);
-  DrawCylinder(scene.caches.PipeQuadric(pipe), radius, radius, pipe.wallMatrix.length,
+  DrawCylinder(scene.caches.PipeQuadric(pipe), radius, radius, static_cast<float>(span.length),
                static_cast<int>(pipe.wallMatrix.columns), 2);
   glPopMatrix();
   if (!texturing) glDisable(GL_TEXTURE_2D);
@@ -46,7 +47,7 @@ void DrawMapCylinder(const PipeScene& scene, const PipeFile& pipe, std::uint32_t
 void DrawOdRelief(const PipeScene& scene, const PipeFile& pipe) {
   if (!pipe.odMatrix.present()) return;
   glPushMatrix();
-  PlaceAsDisplayed(pipe, 0.0, false);
+  PlaceAsDisplayed(pipe, OdSpan(pipe), false);
   glRotatef(-pipe.rotationZ(), 0.0F, 0.0F, 1.0F);
   glRotatef(180.0F, 0.0F, 1.0F, 0.0F);
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);

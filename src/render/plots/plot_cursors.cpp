@@ -2,47 +2,33 @@
 
 #include <cmath>
 
-#include "analysis/measures/matrix_extent.h"
 #include "analysis/placement/display_rows.h"
 
 namespace ductora::render {
 namespace {
 
-// Beyond any row a matrix can have; keeps the conversion to an integer defined.
-constexpr double kIndexLimit = 1e12;
-
-std::optional<std::int64_t> CursorIndex(double position, double deltaX) {
-  if (!(deltaX > 0.0)) return std::nullopt;
-  const double index = std::trunc(position / deltaX);
-  if (!(std::abs(index) < kIndexLimit)) return std::nullopt;
-  return static_cast<std::int64_t>(index);
+std::optional<std::int64_t> RowAt(const DisplayRows& mapping, double position, double deltaX) {
+  const auto index = DisplayIndexAt(position, deltaX);
+  if (!index) return std::nullopt;
+  return mapping.RowOf(*index);
 }
 
 }  // namespace
 
 std::optional<std::int64_t> WallPlotRow(const PipeFile& pipe, double position) {
-  const auto index = CursorIndex(position, pipe.wallMatrix.deltaX);
-  if (!index) return std::nullopt;
-  const DisplayRows mapping = WallDisplayRows(pipe);
-  const std::int64_t row = mapping.RowOf(*index);
-  return mapping.reversed ? mapping.Reverse(row) : row;
+  return RowAt(WallDisplayRows(pipe), position, pipe.wallMatrix.deltaX);
 }
 
 std::optional<std::int64_t> OdPlotRow(const PipeFile& pipe, double position) {
-  const auto index = CursorIndex(position, pipe.odMatrix.deltaX);
-  if (!index) return std::nullopt;
-  const DisplayRows mapping = MakeUnshiftedRows(pipe, UsableRows(pipe.odMatrix));
-  return mapping.reversed ? mapping.Reverse(*index) : *index;
+  return RowAt(OdDisplayRows(pipe), position, pipe.odMatrix.deltaX);
 }
 
 std::optional<std::int64_t> StraightnessPlotRow(const PipeFile& pipe, double position) {
-  const auto index = CursorIndex(position, pipe.straightness.deltaX);
-  if (!index) return std::nullopt;
-  return pipe.reversed() ? std::int64_t{UsableRows(pipe.straightness)} - 1 - *index : *index;
+  return RowAt(StraightnessDisplayRows(pipe), position, pipe.straightness.deltaX);
 }
 
 std::optional<std::int64_t> IdPlotRow(const PipeFile& pipe, double position) {
-  return CursorIndex(position, pipe.idMatrix.deltaX);
+  return RowAt(IdDisplayRows(pipe), position, pipe.idMatrix.deltaX);
 }
 
 float SamplesOfDegrees(float degrees, std::uint32_t samples) {

@@ -7,15 +7,13 @@
 
 namespace ductora::render {
 
-// The revolution under the axial cursor (inches along the displayed pipe) as the plots read it:
-// the cursor over the rows' pitch, truncated, then mapped for the wall start (wall rows only) and
-// mirrored for a reversed pipe. The row may lie outside the data; the plots decide what that
-// means. Empty when the cursor or the pitch gives no index (not finite, absurd, no pitch).
+// The row under the axial cursor (inches along the displayed pipe) as the plots read it: the
+// display mapping of each matrix (analysis/placement), the same the maps draw. The row may lie
+// outside the data; the plots decide what that means. Empty when the cursor or the pitch gives
+// no index (not finite, absurd, no pitch).
 std::optional<std::int64_t> WallPlotRow(const PipeFile& pipe, double position);
 std::optional<std::int64_t> OdPlotRow(const PipeFile& pipe, double position);
-// The straightness matrix has its own pitch; a reversed pipe mirrors it within its own rows.
 std::optional<std::int64_t> StraightnessPlotRow(const PipeFile& pipe, double position);
-
 // The ID matrix is built in display order: the cursor's revolution is its row, never mirrored.
 std::optional<std::int64_t> IdPlotRow(const PipeFile& pipe, double position);
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "analysis/placement/cursor_rows.h"
 #include "render/maps/gray_scale.h"
 
 namespace ductora::render {
@@ -17,24 +18,17 @@ constexpr double kPanelAspect = 1.333;
 // Where the slice is taken and what it reads there.
 struct Section {
   std::uint32_t samples = 0;            // n: the wall's samples per revolution, or the OD's
-  std::optional<std::int64_t> wallRow;  // a wall revolution with measured values
-  std::optional<std::int64_t> odRow;    // an OD revolution inside the OD data
+  std::optional<std::int64_t> wallRow;  // the wall row the display shows at the cursor
+  std::optional<std::int64_t> odRow;    // the OD row shown there
+  float turn = 0.0F;                    // degrees the picture turns: the pipe's rotation and the view's roll
 };
-
-// Revolution (inches / pitch) truncated; none when that is no number a row could be.
-std::optional<std::int64_t> RevolutionAt(double inches, double pitch) {
-  if (!(pitch > 0.0)) return std::nullopt;
-  const double revolution = std::trunc(inches / pitch);
-  if (!(std::abs(revolution) < 1e15)) return std::nullopt;
-  return static_cast<std::int64_t>(revolution);
-}
 
 template <typename Matrix>
 bool Complete(const Matrix& matrix) {
   return matrix.columns > 0 && matrix.data.size() >= std::size_t{matrix.rows} * matrix.columns;
 }
 
-std::optional<Section> SectionAt(const PipeFile& pipe, float axialCursor) {
+std::optional<Section> SectionAt(const PipeFile& pipe, float axialCursor, float roll) {
   const WallMatrix& wall = pipe.wallMatrix;
   const OdMatrix& od = pipe.odMatrix;
   const double degreesPerSample = wall.deltaY != 0.0 ? wall.deltaY : od.deltaY;
@@ -42,23 +36,24 @@ std::optional<Section> SectionAt(const PipeFile& pipe, float axialCursor) {
   const double pitch = wall.deltaX != 0.0 ? wall.deltaX : od.deltaX;
   if (degreesPerSample == 0.0 || samples == 0 || pitch == 0.0) return std::nullopt;
 
-  std::optional<std::int64_t> w = RevolutionAt(axialCursor - pipe.wallStart, pitch);
-  std::optional<std::int64_t> o = RevolutionAt(axialCursor, od.deltaX);
-  if (pipe.reversed()) {
-    const std::int64_t last = std::int64_t{std::max(wall.rows, od.rows)} - 1;
-    if (w) w = last - *w;
-    if (o) o = last - *o;
-  }
+  // The rows every other view shows at the cursor.
+  const CursorPlace place = PlaceAtCursor(pipe, axialCursor, 0.0);
   Section section;
   section.samples = samples;
-  // The first revolution shows the nominal wall too.
-  if (Complete(wall) && wall.columns == samples && w && *w > 0 && *w < wall.rows) section.wallRow = w;
-  if (Complete(od) && o && *o >= 0 && *o < od.rows) section.odRow = o;
+  if (Complete(wall) && wall.columns == samples) section.wallRow = place.wall.row;
+  if (Complete(od)) section.odRow = place.od.row;
+  section.turn = pipe.rotationZ() + roll;
   return section;
 }
 
-float SampleRadians(double sample, std::uint32_t samples) {
-  return static_cast<float>(360.0 * sample / samples) * kRadiansPerDegree;
+// Display angle (degrees) as the 3D views place it, seen along the pipe from the cursor: 0 at the
+// top, counting counter-clockwise, turned back by the pipe's rotation and the view's roll.
+float ScreenRadians(double degrees, float turn) {
+  return static_cast<float>(degrees - turn + 90.0) * kRadiansPerDegree;
+}
+
+float SampleRadians(double sample, std::uint32_t samples, float turn) {
+  return ScreenRadians(360.0 * sample / samples, turn);
 }
 
 void Vertex(float radians, float radius) {
@@ -74,7 +69,7 @@ void Line(float fromRadians, float fromRadius, float toRadians, float toRadius) 
 
 void Circle(float radius, std::uint32_t samples) {
   glBegin(GL_LINE_STRIP);
-  for (std::uint32_t j = 0; j <= samples; ++j) Vertex(SampleRadians(j, samples), radius);
+  for (std::uint32_t j = 0; j <= samples; ++j) Vertex(SampleRadians(j, samples, 0.0F), radius);
   glEnd();
 }
 
@@ -103,7 +98,7 @@ void DrawRing(const PipeFile& pipe, const Section& section, float outer) {
           od.at(static_cast<std::size_t>(*section.odRow), OdColumn(k, n, od.columns)) / 1000.0F * scale;
     }
     const float inside = outside - wall / 1000.0F;
-    const float angle = SampleRadians(i, n);
+    const float angle = SampleRadians(i, n, section.turn);
     glColor3f(shade, shade, shade);
     Vertex(angle, outside);
     Vertex(angle, inside);
@@ -112,7 +107,7 @@ void DrawRing(const PipeFile& pipe, const Section& section, float outer) {
 }
 
 // Black along the largest diameter, white along the smallest: the first of equal ones wins.
-void DrawDiameters(const PipeFile& pipe, std::size_t row, float outer) {
+void DrawDiameters(const PipeFile& pipe, std::size_t row, float outer, float turn) {
   const OdMatrix& od = pipe.odMatrix;
   const std::uint32_t half = od.columns / 2;
   const auto across = [&](std::uint32_t i) { return int{od.at(row, i)} + int{od.at(row, i + half)}; };
@@ -128,16 +123,16 @@ void DrawDiameters(const PipeFile& pipe, std::size_t row, float outer) {
   }
   const float turnHalf = 180.0F * kRadiansPerDegree;
   glColor3f(0.0F, 0.0F, 0.0F);
-  const float large = SampleRadians(largest, od.columns);
+  const float large = SampleRadians(largest, od.columns, turn);
   Line(large, outer, large + turnHalf, outer);
   glColor3f(1.0F, 1.0F, 1.0F);
-  const float small = SampleRadians(smallest, od.columns);
+  const float small = SampleRadians(smallest, od.columns, turn);
   Line(small, outer, small + turnHalf, outer);
 }
 
-void DrawCursor(float angularCursor, float outer) {
-  const float angle = angularCursor * kRadiansPerDegree;
-  const float opposite = (angularCursor + 180.0F) * kRadiansPerDegree;
+void DrawCursor(float angularCursor, float outer, float turn) {
+  const float angle = ScreenRadians(angularCursor, turn);
+  const float opposite = ScreenRadians(angularCursor + 180.0, turn);
   glColor3f(0.0F, 1.0F, 0.0F);
   Line(angle, outer, angle, 0.0F);
   glEnable(GL_LINE_STIPPLE);
@@ -148,10 +143,10 @@ void DrawCursor(float angularCursor, float outer) {
 
 }  // namespace
 
-void DrawSliceView(const PipeFile& pipe, float axialCursor, float angularCursor) {
+void DrawSliceView(const PipeFile& pipe, float axialCursor, float angularCursor, float roll) {
   const double diameter = pipe.header.nominalOd;
   if (!(diameter > 0.0) || !std::isfinite(diameter)) return;
-  const std::optional<Section> section = SectionAt(pipe, axialCursor);
+  const std::optional<Section> section = SectionAt(pipe, axialCursor, roll);
   if (!section) return;
 
   glMatrixMode(GL_PROJECTION);
@@ -172,8 +167,8 @@ void DrawSliceView(const PipeFile& pipe, float axialCursor, float angularCursor)
   glColor3f(1.0F, 0.5F, 0.0F);
   Circle(outer, section->samples);
   Circle(outer - pipe.header.nominalWall / 1000.0F, section->samples);
-  if (section->odRow) DrawDiameters(pipe, static_cast<std::size_t>(*section->odRow), outer);
-  DrawCursor(angularCursor, outer);
+  if (section->odRow) DrawDiameters(pipe, static_cast<std::size_t>(*section->odRow), outer, section->turn);
+  DrawCursor(angularCursor, outer, section->turn);
   if (depthTest) glEnable(GL_DEPTH_TEST);
 
   if (texturing) glEnable(GL_TEXTURE_2D);
