@@ -48,6 +48,23 @@ float WrapAcross(float y, float c) {
 
 float MapCircumference(const PipeFile& pipe) { return kMapPi * static_cast<float>(pipe.header.nominalOd); }
 
+MapPlacement PlaceMap(const PipeFile& pipe, MapKind kind) {
+  // The ID matrix is built from display places, already mirrored; mirroring it again would show
+  // its defects where the unmirrored pipe has them.
+  const bool displayOrder = kind == MapKind::kId;
+  const MapPlacement placement{SourceOf(pipe, kind).wallStart, pipe.reversed() && !displayOrder,
+                               pipe.flipped() && !displayOrder};
+  const double position = pipe.cursorPosition();
+  if (placement.reversed) {
+    glTranslated(0.0, 0.0, -pipe.pipeLength() + position + placement.start);
+    glScalef(1.0F, 1.0F, -1.0F);
+  } else {
+    glTranslated(0.0, 0.0, position - placement.start);
+  }
+  if (placement.flipped) glScalef(1.0F, -1.0F, 1.0F);
+  return placement;
+}
+
 void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const MapCursor& cursor) {
   const MapSource source = SourceOf(pipe, kind);
   if (!source.present || texture == 0) return;
@@ -60,22 +77,9 @@ void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const Ma
   float angular = cursor.angular;
 
   glPushMatrix();
-  const double advance = pipe.pipeLength();
-  const double position = pipe.cursorPosition();
-  // The ID matrix is built from display places, already mirrored; mirroring it again would show
-  // its defects where the unmirrored pipe has them.
-  const bool displayOrder = kind == MapKind::kId;
-  if (pipe.reversed() && !displayOrder) {
-    glTranslated(0.0, 0.0, -advance + position + source.wallStart);
-    glScalef(1.0F, 1.0F, -1.0F);
-    axial = static_cast<float>(advance) - axial;
-  } else {
-    glTranslated(0.0, 0.0, position - source.wallStart);
-  }
-  if (pipe.flipped() && !displayOrder) {
-    glScalef(1.0F, -1.0F, 1.0F);
-    angular = 359.0F - angular;
-  }
+  const MapPlacement placement = PlaceMap(pipe, kind);
+  if (placement.reversed) axial = static_cast<float>(pipe.pipeLength()) - axial;
+  if (placement.flipped) angular = 359.0F - angular;
 
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
   glBindTexture(GL_TEXTURE_2D, texture);
@@ -99,7 +103,7 @@ void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const Ma
     // The cursor is in degrees, whatever the samples per revolution.
     const float y = WrapAcross(4.0F * c * scroll - 2.0F * c + (angular / 360.0F) * 4.0F * c, c);
     Line(0.0F, 1.0F, 0.0F, y, 0.0F, y, -source.length);
-    const float z = -(axial - static_cast<float>(source.wallStart));
+    const float z = -(axial - static_cast<float>(placement.start));
     Line(0.0F, 0.0F, 1.0F, -2.0F * c, z, 2.0F * c, z);
   }
   glEnable(GL_DEPTH_TEST);
