@@ -8,6 +8,7 @@
 #include "app/shell/startup.h"
 #include "app/state/app_state.h"
 #include "app/views/panels.h"
+#include "data/indications/indication_file.h"
 #include "platform/headless/headless_platform.h"
 #include "resources/menu_table.h"
 #include "support/synthetic_pipe.h"
@@ -73,13 +74,11 @@ BENCHMARK(BM_3DView)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-// The indication view at 1272 x 952 with nine pipes loaded and an indication file of 3000 records
-// spread over a 40-foot pipe, the cursor moving along the pipe a fifth of an inch a frame.
+// The indication view at 1272 x 952 with nine pipes loaded, each with an indication file of 3000
+// records spread over a 40-foot pipe, the cursor moving along the pipe a fifth of an inch a frame.
 void BM_IndicationView(benchmark::State& state) {
   OpenString program(9, 5);
-  const std::string path = program.dir.file("string.ind");
-  std::ofstream file(path);
-  file << "Indication#  Channel#  Type  XLoc(ft)  XLocFRef(ft)  YLoc(deg)  Amplitude(%)\n";
+  std::string records = "Indication#  Channel#  Type  XLoc(ft)  XLocFRef(ft)  YLoc(deg)  Amplitude(%)\n";
   std::uint32_t random = 2026;
   const auto next = [&random](std::uint32_t range) {
     random = random * 1664525U + 1013904223U;
@@ -88,11 +87,12 @@ void BM_IndicationView(benchmark::State& state) {
   for (int i = 1; i <= 3000; ++i) {
     char line[96];
     std::snprintf(line, sizeof line, "%d 1 Pit %.3f 0 %u 50\n", i, next(40000) / 1000.0, next(360));
-    file << line;
+    records += line;
   }
-  file.close();
   AppState& app = program.app;
-  app.indicationPath = path;
+  for (const PipeFile& pipe : app.pipeString.loadedPipes()) {
+    std::ofstream(indicationFileNames(pipe.path).alternative) << records;
+  }
   app.viewMode = ViewMode::kIndications;
   PipeString& string = app.pipeString;
   program.frame(kPipeViewPanel);

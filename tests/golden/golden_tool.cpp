@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/format/pipe_file_io.h"
+#include "data/indications/indication_file.h"
 #include "support/png_read.h"
 
 namespace {
@@ -116,6 +117,7 @@ struct PipeChanges {
   bool reversed = false;
   std::vector<int> wallLimits;
   std::vector<int> odLimits;
+  bool indications = false;
 };
 
 int changePipe(const std::string& in, const std::string& out, const PipeChanges& changes) {
@@ -137,7 +139,15 @@ int changePipe(const std::string& in, const std::string& out, const PipeChanges&
   }
   const ductora::SaveResult saved = ductora::savePipeFile(pipe, out, false, false);
   if (!saved.ok) std::cerr << out << ": " << saved.error << '\n';
-  return saved.ok ? 0 : 1;
+  if (!saved.ok || !changes.indications) return saved.ok ? 0 : 1;
+  const std::optional<std::string> found = ductora::findIndicationFile(in);
+  std::error_code error;
+  if (found) {
+    std::filesystem::copy_file(*found, ductora::indicationFileNames(out).alternative,
+                               std::filesystem::copy_options::overwrite_existing, error);
+  }
+  if (!found || error) std::cerr << "cannot copy the indication file of " << in << '\n';
+  return found && !error ? 0 : 1;
 }
 
 }  // namespace
@@ -169,6 +179,7 @@ int main(int argc, char** argv) {
   pipeCommand->add_flag("--reversed", changes.reversed, "From away");
   pipeCommand->add_option("--wall-limits", changes.wallLimits, "UPPER,LOWER")->delimiter(',')->expected(2);
   pipeCommand->add_option("--od-limits", changes.odLimits, "UPPER,LOWER")->delimiter(',')->expected(2);
+  pipeCommand->add_flag("--indications", changes.indications, "Copy IN's indication file beside OUT");
 
   CLI11_PARSE(app, argc, argv);
   if (checkCommand->parsed()) return check(baseline, actual, tolerance, budget, command);

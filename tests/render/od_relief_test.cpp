@@ -8,6 +8,7 @@
 
 #include "gl_feedback.h"
 #include "gl_test_context.h"
+#include "render/maps/gray_scale.h"
 #include "render/maps/map_textures.h"
 #include "test_pipes.h"
 
@@ -20,8 +21,8 @@ struct ReliefVertex {
 };
 using Strip = std::vector<ReliefVertex>;
 
-// The relief as it is described, vertex by vertex: one strip per pair of revolutions. Sample 0
-// is a quarter turn round, 90 samples of 360.
+// The relief as it is described, vertex by vertex: one strip per pair of revolutions. Sample k
+// is (k + 1/2) / n turns from the top toward +x, on the centre of its own texel.
 std::vector<Strip> DescribedRelief(const PipeFile& pipe) {
   const OdMatrix& od = pipe.odMatrix;
   const auto radius = static_cast<float>(pipe.header.nominalOd / 2.0);
@@ -31,14 +32,15 @@ std::vector<Strip> DescribedRelief(const PipeFile& pipe) {
   for (std::uint32_t r = 0; r + 1 < od.rows; ++r) {
     Strip& strip = strips.emplace_back();
     for (std::uint32_t k = 0; k <= od.columns; ++k) {
-      const float a = ((static_cast<float>(k) + n / 4.0F) / n) * 360.0F * 0.017453279F;
-      const float s = static_cast<float>(k) / n;
+      const float middle = static_cast<float>(k) + 0.5F;
+      const float a = ((n / 4.0F - middle) / n) * 360.0F * 0.017453279F;
       const std::uint32_t sample = k % od.columns;
       for (const std::uint32_t row : {r, r + 1}) {
         const float rho =
             radius + static_cast<float>(od.at(row, sample)) / 1000.0F * pipe.header.displayScale;
-        strip.push_back({s, static_cast<float>(row) / static_cast<float>(od.rows), std::cos(a) * rho,
-                         std::sin(a) * rho, row == r ? z : z + static_cast<float>(od.deltaX)});
+        strip.push_back({1.0F - middle / n, (static_cast<float>(row) + 0.5F) / static_cast<float>(od.rows),
+                         std::cos(a) * rho, std::sin(a) * rho,
+                         row == r ? z : z + static_cast<float>(od.deltaX)});
       }
     }
     z += static_cast<float>(od.deltaX);
@@ -76,13 +78,37 @@ TEST(ReliefMeshTest, HoldsExactlyTheDescribedVerticesAndTextureCoordinates) {
   EXPECT_TRUE(MeshStrips(BuildReliefMesh(pipe)) == DescribedRelief(pipe));
 }
 
-TEST(ReliefMeshTest, MagnificationZeroIsAPlainCylinder) {
-  PipeFile pipe = ReliefPipe(36);
-  pipe.header.displayScale = 0.0F;
+// Every grid point shows the shade of the very sample that gives its radius, so the dark of
+// a large OD lies on its bump: the texel its coordinates fall in holds that sample.
+TEST(ReliefMeshTest, EachGridPointIsShadedByTheSampleThatRaisesIt) {
+  PipeFile pipe = ReliefPipe(36, 12.0F);
+  pipe.header.upperOdOffset = 30;
+  pipe.header.lowerOdOffset = -30;
+  const GrayImage image = OdGrayImage(pipe);
   const ReliefMesh mesh = BuildReliefMesh(pipe);
-  ASSERT_FALSE(mesh.empty());
-  for (std::size_t i = 0; i < mesh.vertices.size(); i += 3) {
-    ASSERT_NEAR(std::hypot(mesh.vertices[i], mesh.vertices[i + 1]), 2.0F, 1e-5F) << i;
+  ASSERT_EQ(mesh.rows, pipe.odMatrix.rows);
+  const auto texel = [](float coordinate, int size) {
+    const float wrapped = coordinate - std::floor(coordinate);
+    return static_cast<int>(wrapped * static_cast<float>(size));
+  };
+  for (std::uint32_t r = 0; r < mesh.rows; ++r) {
+    for (std::uint32_t k = 0; k < mesh.columns; ++k) {
+      const std::size_t point = std::size_t{r} * mesh.columns + k;
+      const int column = texel(mesh.texCoords[2 * point], image.width);
+      const int row = texel(mesh.texCoords[2 * point + 1], image.height);
+      const std::int16_t sample = pipe.odMatrix.at(r, k % pipe.odMatrix.columns);
+      ASSERT_EQ(image.pixels[static_cast<std::size_t>(row) * image.width + column],
+                GrayShade(sample, 30, -30))
+          << r << ' ' << k;
+      ASSERT_NEAR(std::hypot(mesh.vertices[3 * point], mesh.vertices[3 * point + 1]),
+                  2.0F + static_cast<float>(sample) / 1000.0F * 2.5F, 1e-5F);
+    }
+  }
+  // Magnification 0 makes a plain cylinder.
+  pipe.header.displayScale = 0.0F;
+  const ReliefMesh plain = BuildReliefMesh(pipe);
+  for (std::size_t i = 0; i < plain.vertices.size(); i += 3) {
+    ASSERT_NEAR(std::hypot(plain.vertices[i], plain.vertices[i + 1]), 2.0F, 1e-5F) << i;
   }
 }
 

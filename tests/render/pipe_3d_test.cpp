@@ -90,17 +90,53 @@ TEST_F(Pipe3DTest, ThePipesRotationTurnsItsSurfaceAndTheCursorMarkerButNotItsTop
     for (const float rotation : {0.0F, 30.0F}) {
       string.current()->viewState[kRotationZ] = rotation;
       const std::vector<FedVertex> vertices = draw(view);
-      // Texture s = 0, the map's first sample of the cylinder and the OD's sample 0, is at the top.
-      int seam = 0;
-      for (const FedVertex& v : InColour(vertices, kSurface)) {
-        if (v.s != 0.0F) continue;
-        EXPECT_NEAR(AngleOf(v), 90.0 - rotation, 0.01);
-        ++seam;
+      // Texture column s stands where the cursor at its angle points: the map's rows hold their
+      // samples last to first, s = 1 at the top.
+      const std::vector<FedVertex> surface = InColour(vertices, kSurface);
+      ASSERT_FALSE(surface.empty());
+      for (const FedVertex& v : surface) {
+        ASSERT_NEAR(std::remainder(AngleOf(v) - (90.0 - rotation + (1.0 - v.s) * 360.0), 360.0), 0.0, 0.01);
       }
-      EXPECT_GT(seam, 0);
       // The markers' middles, a little off their axes in perspective.
       EXPECT_NEAR(AngleOf(Centroid(InColour(vertices, kStartMarker))), 90.0, 1.0);
       EXPECT_NEAR(AngleOf(Centroid(InColour(vertices, kCursorMarker))), 90.0 + 30.0 - rotation, 1.0);
+    }
+  }
+}
+
+// A bump of the OD at the samples of 40 to 50 degrees stands under the cursor marker set where
+// the OD map shows it, 45 degrees, or 315 on a flipped pipe, which the map mirrors; and it is
+// shaded as that sample, black.
+TEST_F(Pipe3DTest, TheReliefsBumpStandsDarkUnderTheCursorWhereTheMapShowsIt) {
+  open("30.kqvw");
+  PipeFile& pipe = *string.current();
+  OdMatrix& od = pipe.odMatrix;
+  for (std::size_t i = 0; i < od.data.size(); ++i) od.data[i] = i % od.columns == 4 ? 40 : 0;
+  pipe.changed();
+  prepareTextures();
+  look(10.0);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(45.0, 1.0, 1.0, 1000.0);
+  glMatrixMode(GL_MODELVIEW);
+  values.depth = -20.0F;
+  string.position = 10.0F;
+  for (const int flipped : {0, 1}) {
+    for (const int reversed : {0, 1}) {
+      pipe.header.rotation = static_cast<std::uint8_t>(flipped);
+      pipe.header.from = static_cast<std::uint8_t>(reversed);
+      string.angle = flipped == 1 ? 315.0F : 45.0F;
+      const std::vector<FedVertex> vertices = draw(Draw3DOdView);
+      const std::vector<FedVertex> surface = InColour(vertices, kSurface);
+      ASSERT_FALSE(surface.empty());
+      const FedVertex outermost =
+          *std::max_element(surface.begin(), surface.end(), [](const auto& a, const auto& b) {
+            return std::hypot(a.x - 100.0F, a.y - 100.0F) < std::hypot(b.x - 100.0F, b.y - 100.0F);
+          });
+      EXPECT_NEAR(AngleOf(outermost), AngleOf(Centroid(InColour(vertices, kCursorMarker))), 2.0)
+          << flipped << reversed;
+      const auto column = static_cast<std::uint32_t>((outermost.s - std::floor(outermost.s)) * 36.0F);
+      EXPECT_EQ(35 - column, 4U) << flipped << reversed;
     }
   }
 }

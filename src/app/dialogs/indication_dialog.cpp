@@ -90,11 +90,10 @@ void showIndications(AppState& app) {
                             platform::MessageIcon::kNone);
     return;
   }
-  const std::optional<std::string> found = findIndicationFile(pipe->path);
-  app.indicationPath = found ? *found : indicationFileNames(pipe->path).primary;
-  if (!found) {
-    app.platform.messageBox("Unable to locate associated indication file: " + app.indicationPath, "ERROR",
-                            platform::MessageButtons::kOk, platform::MessageIcon::kWarning);
+  if (!findIndicationFile(pipe->path)) {
+    app.platform.messageBox(
+        "Unable to locate associated indication file: " + indicationFileNames(pipe->path).primary, "ERROR",
+        platform::MessageButtons::kOk, platform::MessageIcon::kWarning);
     return;
   }
   platform::Dialog* dialog = app.dialogs.get(Modeless::kIndication);

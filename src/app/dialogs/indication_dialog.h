@@ -11,8 +11,8 @@ namespace ductora {
 void createIndicationDialog(AppState& app);
 
 // View > Indications: finds the current pipe's indication file (the RDAQ folder beside the
-// pipe's folder first, then beside the pipe), keeps its name for the indication view and shows
-// the dialog listing it; or says why not.
+// pipe's folder first, then beside the pipe) and shows the dialog listing it; or says why not.
+// The indication view finds each pipe's file itself.
 void showIndications(AppState& app);
 
 // Where a double-clicked list line sends the cursor.

@@ -91,7 +91,6 @@ struct AppState {
   // The GL objects of the pipes drawn, in the pipe view's context.
   render::DrawCaches drawCaches;
   bool sliceEnabled = false;
-  std::string indicationPath;
 
   // Input
   std::array<std::uint8_t, 256> keyDown{};

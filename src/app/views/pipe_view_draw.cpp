@@ -24,7 +24,7 @@ void drawModeView(AppState& app) {
       render::Draw3DIdView(scene);
       return;
     case ViewMode::kIndications:
-      render::DrawIndicationView(scene, app.indicationPath);
+      render::DrawIndicationView(scene);
       return;
     case ViewMode::k2DWall:
       render::DrawSingleMapView(scene, MapKind::kWall);

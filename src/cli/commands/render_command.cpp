@@ -145,7 +145,7 @@ std::optional<Failure> placeCursor(PipeString& string, const RenderOptions& o) {
   return std::nullopt;
 }
 
-// Mode 16 as the Indication dialog's ON leaves it, with the file View > Indications finds.
+// Mode 16 as the Indication dialog's ON leaves it, when View > Indications finds the current pipe's file.
 std::optional<Failure> chooseIndicationView(AppState& app) {
   const std::string& pipePath = app.pipeString.current()->path;
   const std::optional<std::string> found = findIndicationFile(pipePath);
@@ -154,7 +154,6 @@ std::optional<Failure> chooseIndicationView(AppState& app) {
     return Failure{kFileError, pipePath,
                    "no indication file at " + names.primary + " or " + names.alternative};
   }
-  app.indicationPath = *found;
   app.windows.show(kPipeViewPanel);
   app.viewMode = ViewMode::kIndications;
   return std::nullopt;

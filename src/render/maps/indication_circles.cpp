@@ -37,6 +37,9 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
   if (!pipe.wallMatrix.present() || records.count == 0) return;
   const float c = MapCircumference(pipe);
   const float scroll = cursor.scroll - pipe.rotationZ() / 360.0F;
+  glPushMatrix();
+  // Where the wall map lies, so a reversed or flipped pipe's circles move with its defects.
+  const auto start = static_cast<float>(PlaceMap(pipe, MapKind::kWall).span.start);
   const ViewVolume volume = ViewVolume::Current();
   const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
   glDisable(GL_TEXTURE_2D);
@@ -47,7 +50,7 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
   for (std::size_t i = 0; i < records.count; ++i) {
     const float y =
         WrapAcross(4.0F * c * scroll - 2.0F * c + (records.anglesDegrees[i] / 360.0F) * 4.0F * c, c);
-    const float z = pipe.cursorPosition() - records.positionsInches[i];
+    const float z = start - records.positionsInches[i];
     const float x = 2.0F * kInFront;
     if (volume.BoxOutside({x, y - kCircleRadius, z - kCircleRadius},
                           {x, y + kCircleRadius, z + kCircleRadius})) {
@@ -62,13 +65,13 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
   glDisableClientState(GL_VERTEX_ARRAY);
   glEnable(GL_DEPTH_TEST);
   if (texturing) glEnable(GL_TEXTURE_2D);
+  glPopMatrix();
 }
 
-void DrawIndicationView(const PipeScene& scene, const std::string& indicationPath) {
+void DrawIndicationView(const PipeScene& scene) {
   DrawSingleMapView(scene, MapKind::kWall);
-  const IndicationRecords& records = scene.caches.Indications().Records(indicationPath);
-  DrawMapChain(scene, [&records](const PipeFile& pipe, const MapCursor& cursor) {
-    DrawIndicationCircles(pipe, records, cursor);
+  DrawMapChain(scene, [&scene](const PipeFile& pipe, const MapCursor& cursor) {
+    DrawIndicationCircles(pipe, scene.caches.Indications(pipe), cursor);
   });
   // Again, so the map's lines stand over the circles; the maps themselves fail the depth test.
   DrawSingleMapView(scene, MapKind::kWall);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "data/indications/indication_file.h"
 #include "render/maps/maps.h"
 #include "render/scene/pipe_scene.h"
@@ -9,13 +7,14 @@
 namespace ductora::render {
 
 // Red circles of radius 3 in the map plane of one pipe's wall map (its place in the chain), one
-// per record: along the pipe at the pipe's own axial position less the record's, which holds for
-// reversed pipes too, and around it at the record's angle rolled like the angular cursor.
-// Nothing for a pipe without a wall matrix.
+// per record, where the wall map shows the record's place: the position in inches from the
+// pipe's start and the angle in degrees as the pipe's data run, laid and mirrored with the map
+// for a reversed or flipped pipe, the angle rolled like the angular cursor. Nothing for a pipe
+// without a wall matrix.
 void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& records, const MapCursor& cursor);
 
-// The indication view: "2D Wall", the circles of the file at indicationPath on every loaded pipe,
-// then "2D Wall" again. The file is read again only after it changed.
-void DrawIndicationView(const PipeScene& scene, const std::string& indicationPath);
+// The indication view: "2D Wall", each loaded pipe's circles from its own indication file (none
+// for a pipe without one), then "2D Wall" again.
+void DrawIndicationView(const PipeScene& scene);
 
 }  // namespace ductora::render

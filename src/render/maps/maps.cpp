@@ -51,6 +51,23 @@ float WrapAcross(float y, float c) {
 
 float MapCircumference(const PipeFile& pipe) { return kMapPi * static_cast<float>(pipe.header.nominalOd); }
 
+MapPlacement PlaceMap(const PipeFile& pipe, MapKind kind) {
+  const MapSource source = SourceOf(pipe, kind);
+  const MapPlacement placement{source.span, pipe.flipped() && !source.displayOrder};
+  const DisplaySpan& span = placement.span;
+  // The pipe's frame (its start at z = 0, X inches along at z = -X), then the map's own: row 0's
+  // edge at z = 0, running to z = -length.
+  glTranslated(0.0, 0.0, pipe.cursorPosition());
+  if (span.reversed) {
+    glTranslated(0.0, 0.0, -(span.start + span.length));
+    glScalef(1.0F, 1.0F, -1.0F);
+  } else {
+    glTranslated(0.0, 0.0, -span.start);
+  }
+  if (placement.flipped) glScalef(1.0F, -1.0F, 1.0F);
+  return placement;
+}
+
 void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const MapCursor& cursor) {
   const MapSource source = SourceOf(pipe, kind);
   if (!source.present || texture == 0) return;
@@ -62,25 +79,15 @@ void DrawMap(const PipeFile& pipe, MapKind kind, std::uint32_t texture, const Ma
   const float axial = cursor.axial;
   float angular = cursor.angular;
 
-  const DisplaySpan& span = source.span;
-  const auto length = static_cast<float>(span.length);
   glPushMatrix();
-  // The pipe's frame (its start at z = 0, X inches along at z = -X), then the map's own: row 0's
-  // edge at z = 0, running to z = -length.
-  glTranslated(0.0, 0.0, pipe.cursorPosition());
-  float axialLine = -(axial - static_cast<float>(span.start));
-  if (span.reversed) {
-    glTranslated(0.0, 0.0, -(span.start + span.length));
-    glScalef(1.0F, 1.0F, -1.0F);
-    axialLine = axial - static_cast<float>(span.start + span.length);
-  } else {
-    glTranslated(0.0, 0.0, -span.start);
-  }
+  const MapPlacement placement = PlaceMap(pipe, kind);
+  const DisplaySpan& span = placement.span;
+  const auto length = static_cast<float>(span.length);
+  // The axial line in the map's own frame, which runs back from the far end when reversed.
+  const float axialLine = span.reversed ? axial - static_cast<float>(span.start + span.length)
+                                        : -(axial - static_cast<float>(span.start));
   // Mirrored around the circumference: the angle the cursor stands at is a whole turn less it.
-  if (pipe.flipped() && !source.displayOrder) {
-    glScalef(1.0F, -1.0F, 1.0F);
-    angular = 360.0F - angular;
-  }
+  if (placement.flipped) angular = 360.0F - angular;
 
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
   glBindTexture(GL_TEXTURE_2D, texture);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "analysis/placement/display_rows.h"
 #include "data/format/pipe_file.h"
 
 namespace ductora::render {
@@ -36,6 +37,18 @@ struct MapCursor {
   float scroll = 0.0F;     // the view's roll as a fraction of a turn, negated
   bool isCurrent = false;  // only the current pipe shows the cursor lines
 };
+
+// How a pipe's map of one kind lies in the pipe's place.
+struct MapPlacement {
+  DisplaySpan span;      // where the matrix's rows lie along the displayed pipe
+  bool flipped = false;  // mirrored around the circumference
+};
+
+// Moves the model-view matrix from a pipe's place to its map's own frame: the matrix's data
+// from z = 0 along -z, its revolutions and samples as the map image holds them; the wall and OD
+// maps of a reversed pipe laid from its far end back, of a flipped pipe mirrored about the
+// map's middle. The ID matrix is built in display order and placed as it stands.
+MapPlacement PlaceMap(const PipeFile& pipe, MapKind kind);
 
 // One pipe's map unrolled in the plane x = 0 of the current model-view matrix, from z = 0 at
 // the pipe's start to z = -length, the circumference from y = -2C to +2C: the red start line,

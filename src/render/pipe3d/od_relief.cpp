@@ -31,15 +31,19 @@ ReliefMesh BuildReliefMesh(const PipeFile& pipe) {
   const float scale = pipe.header.displayScale;
   const auto pitch = static_cast<float>(od.deltaX);
   const auto n = static_cast<float>(samples);
-  // Sample 0 a quarter turn round, at the top: 90 samples of 360, the same part of any other count.
+  // Sample k at the middle of its band on the maps, (k + 1/2) / n turns from the top, turning
+  // the way the angular cursor turns once the view's half turn about y is made, as the quadric
+  // lays the wall map around its cylinder. Each grid point takes the centre of its own texel; the
+  // map rows hold the samples last to first.
   const float quarterTurn = n / 4.0F;
   float z = 0.0F;
   for (std::uint32_t r = 0; r < mesh.rows; ++r) {
-    const float t = static_cast<float>(r) / static_cast<float>(mesh.rows);
+    const float t = (static_cast<float>(r) + 0.5F) / static_cast<float>(mesh.rows);
     float reach = 0.0F;
     for (std::uint32_t k = 0; k <= samples; ++k) {
-      const float angle = ((static_cast<float>(k) + quarterTurn) / n) * 360.0F * kRadiansPerDegree;
-      const float s = static_cast<float>(k) / n;
+      const float middle = static_cast<float>(k) + 0.5F;
+      const float angle = ((quarterTurn - middle) / n) * 360.0F * kRadiansPerDegree;
+      const float s = 1.0F - middle / n;
       const std::int16_t deviation = od.at(r, k == samples ? 0 : k);
       const float rho = radius + static_cast<float>(deviation) / 1000.0F * scale;
       mesh.vertices.insert(mesh.vertices.end(), {std::cos(angle) * rho, std::sin(angle) * rho, z});

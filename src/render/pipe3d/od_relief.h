@@ -8,12 +8,16 @@
 namespace ductora::render {
 
 // The 3D OD surface of a pipe on the OdMatrix's grid, made once and drawn from client vertex
-// arrays. Grid point (r, k) is revolution r and sample k: at ((k + nSod / 4) / nSod) turns
-// (sample 0 at the top, +y), at radius D/2 + deviation / 1000 x display scale, at z = r OD pitches summed
-// in single precision; texture s = k / nSod, t = r / nRevOd (a flipped pipe is mirrored where
-// it is drawn, relief and texture together).
-// Column nSod repeats sample 0 with s = 1, closing the ring. Strip r joins rows r and r + 1
-// as (r, 0), (r + 1, 0), (r, 1), ...: exactly the vertices of the relief drawn vertex by vertex.
+// arrays. Grid point (r, k) is revolution r and sample k: (k + 1/2) / nSod turns from the top
+// (+y), the middle of the sample's band on the maps, toward +x (toward -x once the view turns
+// it half about y, as the angular cursor and the wall cylinder's map turn); at radius
+// D/2 + deviation / 1000 x display scale; at z = r OD pitches summed in single precision.
+// Its texture coordinates are the centre of its own texel, s = 1 - (k + 1/2) / nSod (the map
+// rows hold the samples last to first) and t = (r + 1/2) / nRevOd, so each shade lies on the
+// relief it belongs to (a flipped pipe is mirrored where it is drawn, relief and texture
+// together). Column nSod repeats sample 0 a turn on, closing the ring. Strip r joins rows r
+// and r + 1 as (r, 0), (r + 1, 0), (r, 1), ...: exactly the vertices of the relief drawn
+// vertex by vertex.
 struct ReliefMesh {
   std::uint32_t rows = 0;        // OD revolutions
   std::uint32_t columns = 0;     // samples per revolution + 1

@@ -28,6 +28,10 @@ const ReliefMesh& DrawCaches::Relief(const PipeFile& pipe) {
   return entry.relief;
 }
 
+const IndicationRecords& DrawCaches::Indications(const PipeFile& pipe) {
+  return EntryOf(pipe).indications.Records(pipe.path);
+}
+
 void DrawCaches::ReleaseGone(const PipeString& string) {
   for (auto it = pipes_.begin(); it != pipes_.end();) {
     if (string.holds(it->first)) {

@@ -31,7 +31,8 @@ class DrawCaches {
   // The 3D OD relief of the pipe's revision.
   const ReliefMesh& Relief(const PipeFile& pipe);
   const Quadric& MarkerQuadric() const { return markerQuadric_; }
-  IndicationCache& Indications() { return indications_; }
+  // The records of the pipe's own indication file; none when it has none.
+  const IndicationRecords& Indications(const PipeFile& pipe);
   // Frees what was kept for every pipe the string no longer holds: those pipes have left memory.
   void ReleaseGone(const PipeString& string);
 
@@ -42,13 +43,13 @@ class DrawCaches {
     Quadric quadric = MakeQuadric(true);
     ReliefMesh relief;
     std::optional<std::uint64_t> reliefRevision;
+    IndicationCache indications;
   };
 
   PipeEntry& EntryOf(const PipeFile& pipe) { return pipes_[pipe.id]; }
 
   std::unordered_map<std::uint64_t, PipeEntry> pipes_;
   Quadric markerQuadric_ = MakeQuadric(false);
-  IndicationCache indications_;
 };
 
 }  // namespace ductora::render
