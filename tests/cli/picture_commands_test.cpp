@@ -156,6 +156,17 @@ TEST_F(PictureCommands, UnreadableFilesExitOneNamingThem) {
     EXPECT_EQ(r.exitCode, 1) << command;
     EXPECT_NE(r.err.find("absent.kq"), std::string::npos) << r.err;
   }
+  // A damaged pipe is not drawn, as the current pipe nor as the overlay.
+  const std::string cut = writePipe("cut.kqvw", 20.0);
+  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 100);
+  for (const std::string& command : {"render " + cut + " --view 2d-wall",
+                                     "render " + path + " --view 2d-wall-overlay-top --overlay " + cut}) {
+    const CliRun r = run(command + " -o " + out);
+    EXPECT_EQ(r.exitCode, 1) << command;
+    EXPECT_EQ(r.err.rfind("ductora-cli: " + cut + ": the file is damaged: the file ends inside the block", 0),
+              0U)
+        << r.err;
+  }
   EXPECT_FALSE(std::filesystem::exists(out));
 
   const std::string noFolder = dir.file("no-folder/picture.png");

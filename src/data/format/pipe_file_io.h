@@ -14,12 +14,17 @@
 namespace ductora {
 
 struct PipeReadResult {
-  bool opened = false;          // false: the file could not be opened; only the flags were cleared
+  bool opened = false;          // false: the file could not be opened or is empty; only the flags
+                                // were cleared
   bool wallMatrixRead = false;  // a wall matrix block was read
   bool truncated = false;       // reading stopped at a block that ran past the end of the file
-  bool malformed = false;       // a nextOffset did not move forward (reading stopped there), or a
-                                // block was too short for its content (that block was skipped)
+  bool malformed = false;       // a nextOffset did not move forward (reading stopped there), a
+                                // block was too short for its content (that block was skipped), or
+                                // the last block left bytes after it that no block reaches
   std::string error;            // why the file could not be opened
+  std::string damage;           // the first damage found in words; empty for a sound file
+
+  bool damaged() const { return !damage.empty(); }
 };
 
 // Reads a single-pipe file block by block into the record. Computes no measures: loading a
