@@ -206,13 +206,8 @@ void applyBlock(PipeFile& pipe, BlockScanner& scanner, const BlockInfo& block, P
 }
 
 // The payload bytes the block's content takes by its kind and heads; empty for kinds of no known
-// size and for heads that are not all there (the reader notes those).
+// size and for heads or values that are not all there (the reader notes those).
 std::optional<std::uint64_t> contentBytes(InputFile& file, const BlockInfo& block) {
-  const auto countAt = [&file, &block](std::uint64_t offset) -> std::optional<std::uint64_t> {
-    std::array<std::uint8_t, 4> bytes{};
-    if (!file.readAt(block.payloadOffset + offset, bytes)) return std::nullopt;
-    return loadU32(bytes.data());
-  };
   switch (block.tag) {
     case kTagJobInfo1:
       return kJobInfo1Bytes;
@@ -224,17 +219,20 @@ std::optional<std::uint64_t> contentBytes(InputFile& file, const BlockInfo& bloc
       return block.payloadBytes == kJobInfo2ShortBytes ? kJobInfo2ShortBytes : kJobInfo2Bytes;
     case kTagRawWall:
     case kTagRawOd: {
-      const auto records = countAt(1);
-      if (!records) return std::nullopt;
-      return (block.tag == kTagRawWall ? kRawWallHeadBytes : kRawOdHeadBytes) + *records * kRawRecordBytes;
+      std::array<std::uint8_t, 5> head{};  // channel number and record count
+      if (!file.readAt(block.payloadOffset, head)) return std::nullopt;
+      const std::uint64_t headBytes = block.tag == kTagRawWall ? kRawWallHeadBytes : kRawOdHeadBytes;
+      return headBytes + std::uint64_t{loadU32(head.data() + 1)} * kRawRecordBytes;
     }
     case kTagWallMatrix:
     case kTagOdMatrix:
     case kTagStraightness: {
-      const auto rows = countAt(8);
-      const auto columns = countAt(20);
-      if (!rows || !columns) return std::nullopt;
-      return kMatrixHeadBytes + 2 * *rows * *columns;
+      std::array<std::uint8_t, kMatrixHeadBytes> bytes{};
+      if (block.payloadBytes < kMatrixHeadBytes || !file.readAt(block.payloadOffset, bytes))
+        return std::nullopt;
+      const MatrixHead head = *decodeMatrixHead(bytes);
+      if (!head.valuesFit(block.payloadBytes - kMatrixHeadBytes)) return std::nullopt;
+      return kMatrixHeadBytes + 2 * head.valueCount();
     }
     default:
       return std::nullopt;
