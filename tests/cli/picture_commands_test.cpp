@@ -215,6 +215,10 @@ TEST_F(PictureCommands, PanelsThePipeCannotShowAndPanelUsageErrors) {
     EXPECT_EQ(r.exitCode, 1) << panel;
     EXPECT_EQ(r.err.rfind("ductora-cli: " + wallOnly + ": panel " + panel + " needs ", 0), 0U) << r.err;
   }
+  // The program makes the straightness panel only for a pipe with OD data.
+  const CliRun straight = run("render " + wallOnly + " --panel straightness -o " + out);
+  EXPECT_EQ(straight.exitCode, 1);
+  EXPECT_EQ(straight.err, "ductora-cli: " + wallOnly + ": panel straightness needs an OD matrix\n");
   EXPECT_EQ(text(out), "previous\n");
   for (const char* options :
        {"--panel slices", "--panel csa --view 2d-wall", "--panel csa --zoom -10", "--panel csa --roll 10",
