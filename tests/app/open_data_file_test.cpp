@@ -6,6 +6,7 @@
 
 #include "app/navigation/navigation.h"
 #include "app/shell/frame.h"
+#include "app/shell/main_loop.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
 #include "support/temp_dir.h"
@@ -124,6 +125,26 @@ TEST_F(OpenDataFileTest, EmptyAndDamagedPipesAreNamedInAWarningWithWhatIsWrong) 
   }
   ASSERT_NE(app.pipeString.current(), nullptr);
   EXPECT_TRUE(app.pipeString.current()->wallMatrix.present());  // the part before the cut
+}
+
+// A string loads pipes as the operator walks along it; the loop names what it could not read then.
+TEST_F(OpenDataFileTest, FilesFoundDamagedWhileWalkingAreNamedBetweenFrames) {
+  std::string names;
+  for (int number = 1; number <= 6; ++number)
+    names += pipe("p" + std::to_string(number) + ".kqvw", PipeData::kComplete) + "\n";
+  const std::string cut = dir.file("p6.kqvw");
+  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 10);
+  writeText(dir.file("job.kqstr"), names);
+  openDataFile(app, dir.file("job.kqstr"), false);
+  EXPECT_TRUE(platform.messages().empty()) << "the sixth is not loaded yet";
+  ASSERT_TRUE(app.pipeString.jumpTo(3));
+  loopIteration(app);
+  ASSERT_EQ(platform.messages().size(), 1U);
+  EXPECT_EQ(platform.messages().front().text.rfind(
+                "These files are damaged; what could be read is shown:\n" + cut + ": ", 0),
+            0U);
+  loopIteration(app);
+  EXPECT_EQ(platform.messages().size(), 1U);
 }
 
 TEST_F(OpenDataFileTest, AnUnreadableListIsReportedToo) {
