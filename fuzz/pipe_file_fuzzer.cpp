@@ -24,7 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ductora::InputFile file = ductora::InputFile::fromBytes({data, size});
   ductora::PipeFile pipe;
   const ductora::PipeReadResult result = ductora::readPipeFile(pipe, file);
-  ductora::fuzz::require(result.opened, "bytes in memory always open");
+  ductora::fuzz::require(result.opened == (size > 0), "bytes in memory open unless there are none");
+  ductora::fuzz::require(result.damaged() == (result.truncated || result.malformed),
+                         "damage is said when found");
   checkMatrix(pipe.wallMatrix, size);
   checkMatrix(pipe.odMatrix, size);
   checkMatrix(pipe.straightness, size);

@@ -60,13 +60,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ductora::PipeFile pipe;
   ductora::readPipeFile(pipe, ductora::fuzz::writeScratchFile(data + kSettingsBytes, fileBytes));
   for (int number = 1; number <= 4; ++number) {
-    auto& revolutions = pipe.wallChannels[static_cast<std::size_t>(number - 1)].revolutions;
+    auto& channel = pipe.wallChannels[static_cast<std::size_t>(number - 1)];
+    auto& revolutions = channel.revolutions;
+    ductora::LoadWallRevolutions(pipe, number, wallScale, ductora::RevolutionLimit::kAll);
+    require(ductora::rawWallRecordCount(channel) == channel.sampleCount, "a save writes back every record");
     const std::size_t loaded = ductora::LoadWallRevolutions(pipe, number, wallScale);
     checkLoaded(revolutions, loaded, fileBytes, 0, std::numeric_limits<std::uint16_t>::max());
     checkTrim(revolutions, front, back);
   }
   for (int number = 1; number <= 2; ++number) {
-    auto& revolutions = pipe.odChannels[static_cast<std::size_t>(number - 1)].revolutions;
+    auto& channel = pipe.odChannels[static_cast<std::size_t>(number - 1)];
+    auto& revolutions = channel.revolutions;
+    ductora::LoadOdRevolutions(pipe, number, inchesPerCount, ductora::RevolutionLimit::kAll);
+    require(ductora::rawOdRecordCount(channel) == channel.sampleCount, "a save writes back every record");
     const ductora::OdLoadResult loaded = ductora::LoadOdRevolutions(pipe, number, inchesPerCount);
     require(loaded.found || loaded.revolutions == 0, "revolutions only from a block");
     checkLoaded(revolutions, loaded.revolutions, fileBytes, std::numeric_limits<std::int16_t>::min(),

@@ -279,6 +279,15 @@ TEST_F(FileCommandsTest, OverlayAndStraightnessImportLoadOrReportWithoutChanging
   command(kCmdOverlay);
   EXPECT_EQ(lastMessage().caption, "Error");
   EXPECT_EQ(app.pipeString.overlay()->header.kqNumber, 99);
+  // A damaged one is shown as far as it was read, and said to be damaged.
+  const std::string cut = pipe("cut.kqvw", PipeData::kComplete, 98);
+  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 10);
+  platform.answerFileDialog(cut);
+  command(kCmdOverlay);
+  EXPECT_EQ(lastMessage().caption, "Warning");
+  EXPECT_EQ(lastMessage().text.rfind("The overlay pipe " + cut + " is damaged;", 0), 0U)
+      << lastMessage().text;
+  EXPECT_EQ(app.pipeString.overlay()->header.kqNumber, 98);
 
   // The import takes a bare straightness payload, named with the pipe extension added.
   StraightnessMatrix straightness;

@@ -1,7 +1,12 @@
 #include "app/document/open_data_file.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
 #include "app/navigation/navigation.h"
 #include "app/shell/frame.h"
+#include "app/shell/main_loop.h"
 #include "resources/menu_table.h"
 #include "shell_fixture.h"
 #include "support/temp_dir.h"
@@ -96,14 +101,50 @@ TEST_F(OpenDataFileTest, FilesThatCannotBeReadAreNamedInAWarning) {
   EXPECT_EQ(platform.messages().size(), 1U);
 }
 
-TEST_F(OpenDataFileTest, ADamagedPipeIsShownAsFarAsItWasReadAndNamedInAWarning) {
-  const std::string path = pipe("cut.kqvw", PipeData::kComplete);
-  std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2);
-  openDataFile(app, path, false);
+TEST_F(OpenDataFileTest, EmptyAndDamagedPipesAreNamedInAWarningWithWhatIsWrong) {
+  const std::string cut = pipe("cut.kqvw", PipeData::kComplete);
+  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) / 2);
+  // A chain whose first block says it is the last, as one pointing back to the start would.
+  const std::string looped = pipe("looped.kqvw", PipeData::kComplete);
+  std::vector<std::uint8_t> bytes = readBytes(looped);
+  std::fill(bytes.begin() + 1, bytes.begin() + 5, 0);
+  writeBytes(looped, bytes);
+  const std::string empty = dir.file("empty.kqvw");
+  writeText(empty, "");
+  const std::string list = dir.file("job.kqstr");
+  writeText(list, cut + "\n" + looped + "\n" + empty + "\n");
+  openDataFile(app, list, false);
   ASSERT_EQ(platform.messages().size(), 1U);
-  EXPECT_NE(platform.messages().front().text.find("damaged"), std::string::npos);
-  EXPECT_NE(platform.messages().front().text.find(path), std::string::npos);
-  EXPECT_NE(app.pipeString.current(), nullptr);
+  const std::string& text = platform.messages().front().text;
+  for (const std::string& line :
+       {"These files could not be read:\n" + empty + ": the file is empty (0 bytes)\n",
+        "These files are damaged; what could be read is shown:\n" + cut +
+            ": the file ends inside the block at byte ",
+        looped + ": the block at byte 0 is marked as the last (its next-block offset is 0), but "}) {
+    EXPECT_NE(text.find(line), std::string::npos) << text;
+  }
+  ASSERT_NE(app.pipeString.current(), nullptr);
+  EXPECT_TRUE(app.pipeString.current()->wallMatrix.present());  // the part before the cut
+}
+
+// A string loads pipes as the operator walks along it; the loop names what it could not read then.
+TEST_F(OpenDataFileTest, FilesFoundDamagedWhileWalkingAreNamedBetweenFrames) {
+  std::string names;
+  for (int number = 1; number <= 6; ++number)
+    names += pipe("p" + std::to_string(number) + ".kqvw", PipeData::kComplete) + "\n";
+  const std::string cut = dir.file("p6.kqvw");
+  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 10);
+  writeText(dir.file("job.kqstr"), names);
+  openDataFile(app, dir.file("job.kqstr"), false);
+  EXPECT_TRUE(platform.messages().empty()) << "the sixth is not loaded yet";
+  ASSERT_TRUE(app.pipeString.jumpTo(3));
+  loopIteration(app);
+  ASSERT_EQ(platform.messages().size(), 1U);
+  EXPECT_EQ(platform.messages().front().text.rfind(
+                "These files are damaged; what could be read is shown:\n" + cut + ": ", 0),
+            0U);
+  loopIteration(app);
+  EXPECT_EQ(platform.messages().size(), 1U);
 }
 
 TEST_F(OpenDataFileTest, AnUnreadableListIsReportedToo) {

@@ -1,5 +1,6 @@
 #include "app/document/open_data_file.h"
 #include "app/shell/frame.h"
+#include "data/format/pipe_blocks.h"
 #include "data/format/pipe_file_io.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
@@ -137,6 +138,41 @@ TEST_F(UnsavedPipesTest, LeavingAChangedPipeBehindAsksFirstAndCancelStaysPut) {
   EXPECT_EQ(index(), 0U);
   EXPECT_EQ(lowerWallOnDisk(3), 320);
   EXPECT_FALSE(app.pipeString.hasUnsavedChanges());
+}
+
+// The first entry of the string names a file that cannot be read; an import makes it worth saving.
+TEST_F(UnsavedPipesTest, APipeWithoutItsFileIsSavedThroughSaveAsAndAskedAboutByItsEntry) {
+  std::string names = dir.file("lost.kqvw") + "\n";
+  for (int number = 2; number <= 6; ++number) names += dir.file(name(number)) + "\n";
+  writeText(dir.file("GAP.kqstr"), names);
+  openDataFile(app, dir.file("GAP.kqstr"), false);
+  StraightnessMatrix bow;
+  bow.rows = 2;
+  bow.columns = 2;
+  bow.data = {1, 2, 3, 4};
+  writeBytes(dir.file("bow.kqvw"), encodeStraightness(bow));
+  platform.answerFileDialog(dir.file("bow.kqvw"));
+  command(kCmdImportStraightness);
+  ASSERT_TRUE(app.pipeString.current()->unsavedChanges);
+
+  // Save has no file to save over: it asks where, and a cancel saves nothing.
+  command(kCmdSave);
+  EXPECT_EQ(platform.fileDialogs().back().kind, platform::headless::FileDialogKind::kSave);
+  EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
+
+  // Walking on would drop it: the prompt names its entry, and Yes asks where to save it.
+  navigate(kNavNextPipe);
+  platform.answerMessageBox(MessageResult::kYes);
+  navigate(kNavNextPipe);
+  EXPECT_EQ(lastMessage().text, "Do you want to save changes to lost.kqvw?");
+  EXPECT_EQ(index(), 1U) << "a cancelled Save As keeps the pipe";
+  platform.answerMessageBox(MessageResult::kYes);
+  platform.answerFileDialog(dir.file("found"));
+  navigate(kNavNextPipe);
+  EXPECT_EQ(index(), 2U);
+  PipeFile saved;
+  ASSERT_TRUE(readPipeFile(saved, dir.file("found.kqvw")).opened);
+  EXPECT_EQ(saved.straightness.data, bow.data);
 }
 
 }  // namespace

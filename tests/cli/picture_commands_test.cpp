@@ -156,6 +156,17 @@ TEST_F(PictureCommands, UnreadableFilesExitOneNamingThem) {
     EXPECT_EQ(r.exitCode, 1) << command;
     EXPECT_NE(r.err.find("absent.kq"), std::string::npos) << r.err;
   }
+  // A damaged pipe is not drawn, as the current pipe nor as the overlay.
+  const std::string cut = writePipe("cut.kqvw", 20.0);
+  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 100);
+  for (const std::string& command : {"render " + cut + " --view 2d-wall",
+                                     "render " + path + " --view 2d-wall-overlay-top --overlay " + cut}) {
+    const CliRun r = run(command + " -o " + out);
+    EXPECT_EQ(r.exitCode, 1) << command;
+    EXPECT_EQ(r.err.rfind("ductora-cli: " + cut + ": the file is damaged: the file ends inside the block", 0),
+              0U)
+        << r.err;
+  }
   EXPECT_FALSE(std::filesystem::exists(out));
 
   const std::string noFolder = dir.file("no-folder/picture.png");
@@ -204,6 +215,10 @@ TEST_F(PictureCommands, PanelsThePipeCannotShowAndPanelUsageErrors) {
     EXPECT_EQ(r.exitCode, 1) << panel;
     EXPECT_EQ(r.err.rfind("ductora-cli: " + wallOnly + ": panel " + panel + " needs ", 0), 0U) << r.err;
   }
+  // The program makes the straightness panel only for a pipe with OD data.
+  const CliRun straight = run("render " + wallOnly + " --panel straightness -o " + out);
+  EXPECT_EQ(straight.exitCode, 1);
+  EXPECT_EQ(straight.err, "ductora-cli: " + wallOnly + ": panel straightness needs an OD matrix\n");
   EXPECT_EQ(text(out), "previous\n");
   for (const char* options :
        {"--panel slices", "--panel csa --view 2d-wall", "--panel csa --zoom -10", "--panel csa --roll 10",

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "analysis/measures/pipe_measures.h"
 #include "analysis/measures/revolution_metrics.h"
@@ -43,14 +45,17 @@ class ReportCommand : public CliTest {
 TEST_F(ReportCommand, UnreadableFilesAndListsNamingNoPipeAreNamedTheRestReportedExitOne) {
   const std::string junk = dir.file("junk.kqvw");
   writeText(junk, "not a pipe file at all");
+  const std::string bare = dir.file("bare.kqvw");
+  writeText(bare, std::string("\xC8\0\0\0\0", 5));  // one block of an unknown kind
   const std::string empty = dir.file("empty.kqstr");
   writeText(empty, "\n");
-  const CliRun r = run("report " + list + " " + empty + " " + junk + " " + dir.file("absent.kqstr") + " " +
-                       fourth + " --format csv");
+  const CliRun r = run("report " + list + " " + empty + " " + junk + " " + bare + " " +
+                       dir.file("absent.kqstr") + " " + fourth + " --format csv");
   EXPECT_EQ(r.exitCode, 1);
   for (const std::string& named :
        {dir.file("p2.kqvw") + ": No such file or directory", empty + ": warning: names no pipe",
-        junk + ": holds no pipe data", dir.file("absent.kqstr") + ": "}) {
+        junk + ": the file is damaged: the file ends inside the block at byte 0",
+        bare + ": holds no pipe data", dir.file("absent.kqstr") + ": "}) {
     EXPECT_NE(r.err.find("ductora-cli: " + named), std::string::npos) << r.err;
   }
   const std::vector<std::string> lines = Lines(r.out);
@@ -62,7 +67,7 @@ TEST_F(ReportCommand, UnreadableFilesAndListsNamingNoPipeAreNamedTheRestReported
   // Unreadable pipes keep their place in the numbering.
   EXPECT_EQ(lines[1].rfind("1," + first + ",4711,", 0), 0U) << lines[1];
   EXPECT_EQ(lines[2].rfind("3," + third + ",", 0), 0U) << lines[2];
-  EXPECT_EQ(lines[3].rfind("5," + fourth + ",", 0), 0U) << lines[3];
+  EXPECT_EQ(lines[3].rfind("6," + fourth + ",", 0), 0U) << lines[3];
 }
 
 TEST_F(ReportCommand, JsonValuesAreThePipesMeasures) {
@@ -179,13 +184,25 @@ TEST_F(InfoCommand, FileWithoutWallMatrixStillPrintsWhatItHas) {
   EXPECT_EQ(j["wallStartCounts"], 10000);
 }
 
-TEST_F(InfoCommand, MissingFileIsOneLineAndExitOneUsageErrorsExitTwo) {
-  const std::string path = dir.file("absent.kqvw");
-  const CliRun result = run("info " + path);
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_TRUE(result.out.empty());
-  EXPECT_EQ(result.err.rfind("ductora-cli: " + path + ": ", 0), 0U) << result.err;
-  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+TEST_F(InfoCommand, MissingEmptyAndDamagedFilesAreOneLineAndExitOneUsageErrorsExitTwo) {
+  const std::string cut = writePipe("cut.kqvw", 20.0);
+  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 100);
+  const std::string looped = writePipe("looped.kqvw", 20.0);
+  std::vector<std::uint8_t> bytes = readBytes(looped);
+  std::fill(bytes.begin() + 1, bytes.begin() + 5, 0);  // the first block says it is the last
+  writeBytes(looped, bytes);
+  const std::string empty = dir.file("empty.kqvw");
+  writeText(empty, "");
+  for (const std::string& named :
+       {dir.file("absent.kqvw") + ": No such file", empty + ": the file is empty (0 bytes)",
+        cut + ": the file is damaged: the file ends inside the block at byte ",
+        looped + ": the file is damaged: the block at byte 0 is marked as the last"}) {
+    const CliRun result = run("info " + named.substr(0, named.find(": ")));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(result.err.rfind("ductora-cli: " + named, 0), 0U) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+  }
   for (const char* arguments : {"info", "frobnicate x", ""})
     EXPECT_EQ(run(arguments).exitCode, 2) << arguments;
   EXPECT_EQ(run("--help").exitCode, 0);

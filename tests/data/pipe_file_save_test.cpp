@@ -186,6 +186,58 @@ TEST(PipeFileSave, ChannelsLongerThanTheProgramUsesAreSavedWholeWithAWarning) {
   EXPECT_TRUE(savePipeFile(saved, target, false, false).warnings.empty());
 }
 
+// Raw records whose counts are their index, markers where the readings say.
+std::vector<RawRecord> rawRecords(const std::vector<std::int32_t>& readings, std::int32_t marker) {
+  std::vector<RawRecord> records;
+  for (std::uint32_t i = 0; i < readings.size(); ++i) {
+    const bool isMarker = readings[i] == marker;
+    records.push_back({readings[i], isMarker ? 0 : i, isMarker ? 0 : 7 * i});
+  }
+  return records;
+}
+
+// Channels as a unit writes them: samples before the lead-in marks and after the last mark, a
+// doubled mark, a channel without a whole revolution.
+TEST(PipeFileSave, EveryRecordOfARawChannelIsWrittenBackAndARemovalDropsItsEnd) {
+  using namespace ductora::testing;
+  constexpr std::int32_t M = kWallMarkerReading;
+  constexpr std::int32_t OdM = kOdMarkerReading;
+  const std::vector<RawRecord> wall = rawRecords({400, M, 401, M, 10, 11, M, M, 12, 13, M, 402, 403}, M);
+  BlockFileBuilder file;
+  file.add(kTagJobInfo1, kJobInfo1Block.payload);
+  file.add(kTagRawWall, *encodeRawWallRecords({2, 0, 1.16, {}}, wall));
+  file.add(kTagRawWall, *encodeRawWallRecords({3, 0, 1.16, {}}, rawRecords({300, M, 301}, M)));
+  for (const BlockFixture& block : {kWallMatrixBlock, kCsaBlock, kWallStartBlock, kJobInfo2LongBlock}) {
+    file.add(block.tag, block.payload);
+  }
+  file.add(kTagRawOd,
+           *encodeRawOdRecords({1, 0, 0.001}, rawRecords({-900, OdM, 5, -6, OdM, OdM, 0, OdM, 77}, OdM)));
+  file.add(kTagOdMatrix, kOdMatrixBlock.payload);
+  TempDir dir;
+  const std::string path = dir.file("unit.kqvw");
+  const std::vector<std::uint8_t> unit = file.finish();
+  ductora::testing::writeBytes(path, unit);
+  for (int save = 1; save <= 2; ++save) {
+    PipeFile pipe = readPipe(path);
+    ASSERT_TRUE(savePipeFile(pipe, path, true, true).ok);
+    EXPECT_EQ(readBytes(path), unit) << save;
+    EXPECT_EQ(pipe.wallChannels[1].sampleCount, wall.size());
+  }
+
+  // Remove Front drops the first revolution and the lead before it; the tail stays.
+  PipeFile pipe = readPipe(path);
+  pipe.wallMatrix.removeFront = 1;
+  ASSERT_TRUE(savePipeFile(pipe, dir.file("trimmed.kqvw"), true, false).ok);
+  PipeFile trimmed = readPipe(dir.file("trimmed.kqvw"));
+  EXPECT_EQ(trimmed.wallChannels[1].sampleCount, 8U);  // two lead-in marks, the doubled one
+  ASSERT_EQ(LoadWallRevolutions(trimmed, 2, 0.0), 1U);
+  const WallChannel& channel = trimmed.wallChannels[1];
+  EXPECT_EQ(channel.revolutions[0], (RevolutionSamples{{12, 8, 56}, {13, 9, 63}}));
+  EXPECT_EQ(channel.leftovers.lead, RevolutionSamples(3, RawSample{M, 0, 0}));
+  EXPECT_EQ(channel.leftovers.tail, (RevolutionSamples{{402, 11, 77}, {403, 12, 84}}));
+  EXPECT_EQ(trimmed.wallChannels[2].sampleCount, 3U);  // nothing to trim without a revolution
+}
+
 TEST(PipeFileSave, NewWallScaleAndTrimmingAreAppliedToTheSavedSamples) {
   TempDir dir;
   const std::string source = dir.file("source.kqvw");

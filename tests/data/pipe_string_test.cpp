@@ -29,6 +29,10 @@ float lengthOf(std::size_t index) { return 10.0F + static_cast<float>(index); }
 class FakeFiles {
  public:
   void add(const std::string& name, float length) { lengths_[name] = length; }
+  void addDamaged(const std::string& name, float length) {
+    add(name, length);
+    damaged_.push_back(name);
+  }
   void addString(std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
       add(pipeName(i), lengthOf(i));
@@ -43,8 +47,10 @@ class FakeFiles {
       pipe.path = path;  // a failing reader may leave things behind
       const auto found = lengths_.find(name);
       if (found == lengths_.end()) {
+        result.error = "no such file";
         return result;
       }
+      if (std::ranges::find(damaged_, name) != damaged_.end()) result.damage = "cut short";
       pipe.wallMatrix.deltaX = 0.5;
       pipe.wallMatrix.rows = static_cast<std::uint32_t>(found->second * 2) + 1;
       pipe.wallMatrix.columns = 1;
@@ -60,6 +66,7 @@ class FakeFiles {
 
  private:
   std::map<std::string, float> lengths_;
+  Names damaged_;
 };
 
 Indices loadedIndices(const PipeString& string) {
@@ -265,26 +272,31 @@ TEST_F(PipeStringTest, EmptyStringIgnoresNavigation) {
   EXPECT_EQ(string.currentIndex(), 0U);
 }
 
-TEST_F(PipeStringTest, UnreadablePipesKeepTheirPlaceAndAreReported) {
+TEST_F(PipeStringTest, UnreadableAndDamagedPipesKeepTheirPlaceAndAreReportedWithTheReason) {
   files.addString(3);
-  ASSERT_TRUE(string.open(writeListText(pipeName(0) + "\nmissing.kqvw\n" + pipeName(2) + "\n")).ok);
-  expectWindow(string, range(0, 2), 0);
+  files.addDamaged("cut.kqvw", 4.0F);
+  ASSERT_TRUE(string.open(writeListText(pipeName(0) + "\nmissing.kqvw\ncut.kqvw\n" + pipeName(2) + "\n")).ok);
+  expectWindow(string, range(0, 3), 0);
   const PipeFile& empty = *std::next(string.loadedPipes().begin());
   EXPECT_TRUE(empty.path.empty());
   EXPECT_FALSE(empty.wallMatrix.present());
   EXPECT_EQ(empty.pipeLength(), 0.0F);
-  EXPECT_EQ(string.failedNames(), (Names{dir.file("missing.kqvw")}));
-  EXPECT_EQ(string.takeFailedNames(), (Names{dir.file("missing.kqvw")}));
-  EXPECT_TRUE(string.failedNames().empty());
+  const FileProblem missing{dir.file("missing.kqvw"), "no such file"};
+  EXPECT_EQ(string.unreadFiles(), std::vector{missing});
+  EXPECT_EQ(string.takeUnreadFiles(), std::vector{missing});
+  EXPECT_TRUE(string.unreadFiles().empty());
+  EXPECT_EQ(string.takeDamagedFiles(), (std::vector<FileProblem>{{dir.file("cut.kqvw"), "cut short"}}));
+  EXPECT_EQ(std::next(string.loadedPipes().begin(), 2)->pipeLength(), 4.0F);  // what could be read
 
   EXPECT_EQ(string.nextPipe(), 1);
   EXPECT_EQ(string.currentLength(), 0.0F);
-  EXPECT_TRUE(string.failedNames().empty());
+  EXPECT_TRUE(string.unreadFiles().empty());
   // A jump reads the window again, and the missing file fails again.
   ASSERT_TRUE(string.jumpTo(3));
-  EXPECT_EQ(string.failedNames(), (Names{dir.file("missing.kqvw")}));
+  EXPECT_EQ(string.unreadFiles(), std::vector{missing});
   string.clear();
-  EXPECT_TRUE(string.failedNames().empty());
+  EXPECT_TRUE(string.unreadFiles().empty());
+  EXPECT_TRUE(string.takeDamagedFiles().empty());
 }
 
 TEST_F(PipeStringTest, OpenDecidesByWhatTheNameContains) {
@@ -377,8 +389,10 @@ TEST_F(PipeStringTest, OverlayLengthAndPipesLeavingMemory) {
   ASSERT_TRUE(string.loadOverlay("long.kqvw"));
   EXPECT_EQ(released(), (Names{"short.kqvw"}));
   EXPECT_EQ(string.currentLength(), 50.0F);
-  EXPECT_FALSE(string.loadOverlay("gone.kqvw"));
-  EXPECT_TRUE(string.failedNames().empty());  // the overlay is no name of the string
+  PipeReadResult outcome;
+  EXPECT_FALSE(string.loadOverlay("gone.kqvw", &outcome));
+  EXPECT_EQ(outcome.error, "no such file");
+  EXPECT_TRUE(string.unreadFiles().empty());  // the overlay is no name of the string
   ASSERT_NE(string.overlay(), nullptr);
   EXPECT_EQ(string.overlay()->path, "long.kqvw");
 

@@ -269,6 +269,9 @@ TEST(PipeFileHostile, NextOffsetsThatDoNotMoveForwardOrPassTheEndEndTheScan) {
     file.add(kTagJobInfo2, encodeJobInfo2(PipeHeader{}));
     const ReadOutcome read = readBytes(file.finish());
     EXPECT_TRUE(read.result.malformed);
+    EXPECT_EQ(read.result.damage, "the block at byte 9 gives the next block at byte " +
+                                      std::to_string(second + offsetFromSecond) +
+                                      ", which does not lead forward: the chain of blocks loops");
     EXPECT_EQ(read.pipe.dataPresent[kWallStartPresent], 1);
     EXPECT_EQ(read.pipe.dataPresent[kCsaPresent], 0);
     EXPECT_EQ(read.pipe.dataPresent[kJobInfo2Present], 0);
@@ -295,6 +298,34 @@ TEST(PipeFileHostile, NextOffsetsThatDoNotMoveForwardOrPassTheEndEndTheScan) {
   EXPECT_TRUE(cutRead.result.truncated);
   EXPECT_FALSE(cutRead.result.wallMatrixRead);
   EXPECT_EQ(cutRead.pipe.dataPresent[kWallMatrixPresent], 0);
+}
+
+TEST(PipeFileHostile, AnEmptyFileIsUnreadableAndAChainEndingBeforeTheFileIsDamage) {
+  const ReadOutcome empty = readBytes({});
+  EXPECT_FALSE(empty.result.opened);
+  EXPECT_EQ(empty.result.error, "the file is empty (0 bytes)");
+  EXPECT_TRUE(empty.pipe.path.empty());
+
+  // The first block says it is the last, as a nextOffset pointing back to the start would.
+  std::vector<std::uint8_t> bytes = BlockFileBuilder()
+                                        .add(kTagWallStart, encodeWallStart(500))
+                                        .add(kTagCsa, ductora::testing::kCsaBlock.payload)
+                                        .finish();
+  std::fill(bytes.begin() + 1, bytes.begin() + 5, 0);
+  const ReadOutcome looped = readBytes(bytes);
+  EXPECT_TRUE(looped.result.malformed);
+  EXPECT_EQ(looped.result.damage,
+            "the block at byte 0 is marked as the last (its next-block offset is 0), but 37 bytes follow it "
+            "that no block reaches");
+  EXPECT_EQ(looped.pipe.wallStartCounts, 500U);
+
+  // A last block of every kind is sound as it is, damaged with one byte more.
+  for (const ductora::testing::BlockFixture& block : ductora::testing::completePipeBlocks()) {
+    std::vector<std::uint8_t> file = ductora::testing::chainBlocks({block});
+    EXPECT_FALSE(readBytes(file).result.damaged()) << int{block.tag};
+    file.push_back(0);
+    EXPECT_TRUE(readBytes(file).result.damaged()) << int{block.tag};
+  }
 }
 
 TEST(PipeFileHostile, MatrixClaimingGigabytesInATinyFileIsRefused) {

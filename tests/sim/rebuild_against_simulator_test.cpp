@@ -119,6 +119,18 @@ TEST_F(RebuildAgainstSimulator, RebuildsHaveTheStoredShapeAndMatchTheTrueGeometr
   }
 }
 
+// The unit writes samples before the lead-in marks and after the last mark; a save keeps them.
+TEST_F(RebuildAgainstSimulator, OpeningAndSavingGivesBackTheUnitsFileByteForByte) {
+  const Simulated simulated = simulate(dir, optionsOf(5, FaultLevel::kHarsh, 60.0));
+  const std::vector<std::uint8_t> unit = ductora::testing::readBytes(simulated.path);
+  for (int save = 1; save <= 2; ++save) {
+    PipeFile pipe;
+    ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
+    ASSERT_TRUE(savePipeFile(pipe, simulated.path, true, true).ok);
+    EXPECT_EQ(ductora::testing::readBytes(simulated.path), unit) << save;
+  }
+}
+
 TEST_F(RebuildAgainstSimulator, ASaveWithoutAnOdMatrixKeepsTheSamplesOneIsBuiltFrom) {
   const Simulated simulated = simulate(dir, optionsOf(7, FaultLevel::kTypical), false);
   PipeFile pipe;

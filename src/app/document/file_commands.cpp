@@ -1,6 +1,5 @@
 #include "app/document/file_commands.h"
 
-#include "analysis/measures/pipe_measures.h"
 #include "analysis/placement/placed_exports.h"
 #include "app/document/file_choice.h"
 #include "app/shell/menu_rules.h"
@@ -33,12 +32,13 @@ void loadOverlayPipe(AppState& app) {
   const std::string path = askForFile(app, kPipeFilter);
   if (path.empty()) return;
   PipeString& string = app.pipeString;
-  if (!string.loadOverlay(path)) {
-    // The string keeps no reason; reading again gives it, and fails as fast as before.
-    PipeFile probe;
-    reportFileError(
-        app, "The overlay pipe could not be read from " + path + ": " + LoadPipeForUse(probe, path).error);
+  PipeReadResult read;
+  if (!string.loadOverlay(path, &read)) {
+    reportFileError(app, "The overlay pipe could not be read from " + path + ": " + read.error);
     return;
+  }
+  if (read.damaged()) {
+    warn(app, "The overlay pipe " + path + " is damaged; what could be read is shown:\n" + read.damage);
   }
   app.viewMode = ViewMode::k2DWallOverlayTop;
   string.overlay()->moveCursor(string.position);

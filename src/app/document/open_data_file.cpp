@@ -7,6 +7,7 @@
 #include "app/document/pipe_writing.h"
 #include "app/navigation/navigation.h"
 #include "app/shell/menu_rules.h"
+#include "app/state/input_recording.h"
 #include "app/views/panels.h"
 
 namespace ductora {
@@ -27,18 +28,24 @@ ViewMode chooseViewMode(const AppState& app) {
   return ViewMode::k2DOd;
 }
 
-// The string keeps a file it could not read as an empty pipe; the user is told which ones, and
-// what else the open has to say.
-void reportUnreadFiles(AppState& app, const std::string& path, const StringOpenResult& result) {
-  std::string unread;
-  if (!result.ok) unread += path + ": " + result.error + "\n";
-  for (const std::string& name : app.pipeString.takeFailedNames()) unread += name + "\n";
+std::string listed(const std::vector<FileProblem>& files) {
+  std::string text;
+  for (const FileProblem& file : files) text += file.name + ": " + file.reason + "\n";
+  return text;
+}
+
+// The string keeps a file it could not read as an empty pipe and shows a damaged one as far as it
+// was read; the user is told which ones and why, and what else the open has to say.
+void reportUnreadFiles(AppState& app, const std::string& refusal = {},
+                       const std::vector<std::string>& warnings = {}) {
+  const std::string unread = refusal + listed(app.pipeString.takeUnreadFiles());
   std::string text = unread.empty() ? std::string() : "These files could not be read:\n" + unread;
-  std::string damaged;
-  for (const std::string& name : app.pipeString.takeDamagedNames()) damaged += name + "\n";
+  const std::string damaged = listed(app.pipeString.takeDamagedFiles());
   if (!damaged.empty()) text += "These files are damaged; what could be read is shown:\n" + damaged;
-  for (const std::string& warning : result.warnings) text += warning + "\n";
+  for (const std::string& warning : warnings) text += warning + "\n";
   if (text.empty()) return;
+  // The box takes the focus, and with it the key-ups of keys that walked onto the files.
+  releaseHeldInput(app);
   app.platform.messageBox(text, "Warning", platform::MessageButtons::kOk, platform::MessageIcon::kWarning);
 }
 
@@ -67,10 +74,10 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   }
 
   app.dialogs.show(Modeless::kPleaseWait);
-  // Files found unreadable or damaged while walking the string were shown then; only this open's
-  // are reported.
-  app.pipeString.takeFailedNames();
-  app.pipeString.takeDamagedNames();
+  // Files found unreadable or damaged while walking the string were shown then (the main loop
+  // reports them); only this open's are reported.
+  app.pipeString.takeUnreadFiles();
+  app.pipeString.takeDamagedFiles();
   const StringOpenResult opened = app.pipeString.open(path);
   if (opened.reset) app.view.ResetCamera();
   app.dialogs.hide(Modeless::kPleaseWait);
@@ -91,12 +98,14 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
   setX(app.pipeString, app.pipeString.currentLength() / 2.0F);
   enableMenuForData(app.platform.menu(), app.pipeString.current());
   showDocumentInTitle(app);
-  if (opened.ok &&
-      std::ranges::find(app.pipeString.failedNames(), path) == app.pipeString.failedNames().end())
+  if (opened.ok && std::ranges::none_of(app.pipeString.unreadFiles(),
+                                        [&path](const FileProblem& file) { return file.name == path; }))
     app.platform.addRecentFile(path);
   app.frameRequested = true;
-  reportUnreadFiles(app, path, opened);
+  reportUnreadFiles(app, opened.ok ? std::string() : path + ": " + opened.error + "\n", opened.warnings);
 }
+
+void reportFilesReadOnTheWay(AppState& app) { reportUnreadFiles(app); }
 
 void openRequestedFile(AppState& app) {
   if (app.requests.openPath.empty()) return;

@@ -11,5 +11,8 @@ namespace ductora {
 void openDataFile(AppState& app, const std::string& path, bool append);
 // Runs the open a procedure asked for (the Navigator's quick file browse), replacing the string.
 void openRequestedFile(AppState& app);
+// Names the files the string could not read, or found damaged, as it loaded pipes while the
+// operator walked along it.
+void reportFilesReadOnTheWay(AppState& app);
 
 }  // namespace ductora

@@ -31,15 +31,41 @@ bool writePipe(AppState& app, PipeFile& pipe, const std::string& path, const Dat
   return true;
 }
 
+std::optional<SaveTarget> askWhereToSave(AppState& app, const PipeFile& pipe) {
+  SaveTarget target{askForFileToWrite(app, kPipeFilter), pipe.dataPresent};
+  if (target.path.empty()) return std::nullopt;
+  DataPresentFlags& flags = target.flags;
+  if ((flags[kRawWallPresent] != 0 || flags[kRawOdPresent] != 0) &&
+      app.platform.messageBox("Do you want to save raw data?", "Save As...", MessageButtons::kYesNo,
+                              MessageIcon::kNone) == MessageResult::kNo) {
+    flags[kRawWallPresent] = 0;
+    flags[kRawOdPresent] = 0;
+  }
+  return target;
+}
+
+std::optional<SaveTarget> ownSaveTarget(AppState& app, const PipeFile& pipe) {
+  if (pipe.path.empty()) return askWhereToSave(app, pipe);
+  return SaveTarget{pipe.path, pipe.dataPresent};
+}
+
+std::string pipeName(const AppState& app, const PipeFile& pipe) {
+  const std::vector<std::string>& names = app.pipeString.names();
+  const std::string& file =
+      !pipe.path.empty() || pipe.stringIndex >= names.size() ? pipe.path : names[pipe.stringIndex];
+  return std::filesystem::path(file).filename().string();
+}
+
 bool confirmDroppingPipe(AppState& app, PipeFile& pipe) {
   // The prompt takes the focus, and with it the key-ups of the keys that walked here.
   releaseHeldInput(app);
-  const std::string name = std::filesystem::path(pipe.path).filename().string();
-  switch (app.platform.messageBox("Do you want to save changes to " + name + "?", "Notice",
+  switch (app.platform.messageBox("Do you want to save changes to " + pipeName(app, pipe) + "?", "Notice",
                                   MessageButtons::kYesNoCancel, MessageIcon::kWarning)) {
-    case MessageResult::kYes:
+    case MessageResult::kYes: {
       // No frame: the string is in the middle of a move.
-      return writePipe(app, pipe, pipe.path, pipe.dataPresent);
+      const std::optional<SaveTarget> target = ownSaveTarget(app, pipe);
+      return target && writePipe(app, pipe, target->path, target->flags);
+    }
     case MessageResult::kNo:
       return true;
     default:

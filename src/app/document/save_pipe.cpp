@@ -1,6 +1,6 @@
 #include "app/document/save_pipe.h"
 
-#include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "app/document/file_choice.h"
@@ -11,19 +11,11 @@
 namespace ductora {
 namespace {
 
-using platform::MessageButtons;
-using platform::MessageIcon;
-using platform::MessageResult;
-
 // A frame first brings the screen up to date while the disk works.
-bool redrawAndWrite(AppState& app, PipeFile& pipe, const std::string& path, const DataPresentFlags& flags) {
+void saveTo(AppState& app, PipeFile& pipe, const std::string& path, const DataPresentFlags& flags) {
   app.dialogs.show(Modeless::kPleaseWait);
   runFrame(app, 0.0);
-  return writePipe(app, pipe, path, flags);
-}
-
-void saveTo(AppState& app, PipeFile& pipe, const std::string& path, const DataPresentFlags& flags) {
-  redrawAndWrite(app, pipe, path, flags);
+  writePipe(app, pipe, path, flags);
   // The title names the file the pipe now belongs to, or the old one after a failure.
   setPipeViewTitle(app);
 }
@@ -32,23 +24,21 @@ void saveTo(AppState& app, PipeFile& pipe, const std::string& path, const DataPr
 
 void saveCurrentPipe(AppState& app) {
   PipeFile* pipe = app.pipeString.current();
-  if (pipe == nullptr || pipe->path.empty()) return;
+  if (pipe == nullptr) return;
+  // A pipe whose file could not be read has none to save over.
+  if (pipe->path.empty()) {
+    saveCurrentPipeAs(app);
+    return;
+  }
   saveTo(app, *pipe, withFilterExtension(pipe->path, kPipeFilter), pipe->dataPresent);
 }
 
 void saveCurrentPipeAs(AppState& app) {
   PipeFile* pipe = app.pipeString.current();
   if (pipe == nullptr) return;
-  const std::string path = askForFileToWrite(app, kPipeFilter);
-  if (path.empty()) return;
-  DataPresentFlags flags = pipe->dataPresent;
-  if ((flags[kRawWallPresent] != 0 || flags[kRawOdPresent] != 0) &&
-      app.platform.messageBox("Do you want to save raw data?", "Save As...", MessageButtons::kYesNo,
-                              MessageIcon::kNone) == MessageResult::kNo) {
-    flags[kRawWallPresent] = 0;
-    flags[kRawOdPresent] = 0;
-  }
-  saveTo(app, *pipe, path, flags);
+  const std::optional<SaveTarget> target = askWhereToSave(app, *pipe);
+  if (!target) return;
+  saveTo(app, *pipe, target->path, target->flags);
 }
 
 bool saveChangedPipesBeforeExit(AppState& app) {
@@ -56,9 +46,16 @@ bool saveChangedPipesBeforeExit(AppState& app) {
   bool first = true;
   for (PipeFile& pipe : app.pipeString.loadedPipes()) {
     if (!pipe.unsavedChanges) continue;
-    const bool saved = std::exchange(first, false) ? redrawAndWrite(app, pipe, pipe.path, pipe.dataPresent)
-                                                   : writePipe(app, pipe, pipe.path, pipe.dataPresent);
-    allSaved = saved && allSaved;
+    const std::optional<SaveTarget> target = ownSaveTarget(app, pipe);
+    if (!target) {
+      allSaved = false;
+      continue;
+    }
+    if (std::exchange(first, false)) {
+      app.dialogs.show(Modeless::kPleaseWait);
+      runFrame(app, 0.0);
+    }
+    allSaved = writePipe(app, pipe, target->path, target->flags) && allSaved;
   }
   return allSaved;
 }

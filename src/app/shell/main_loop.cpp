@@ -17,6 +17,7 @@ void loopIteration(AppState& app) {
   app.platform.processEvents();
   if (app.quitPosted) return;
   openRequestedFile(app);
+  reportFilesReadOnTheWay(app);
   if (!frameWanted(app, app.platform.takeMessagesHandled())) {
     app.platform.waitForEvents(kIdleWakeMs);
     app.frameClockStopped = true;

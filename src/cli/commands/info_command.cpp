@@ -3,7 +3,7 @@
 #include <iostream>
 #include <memory>
 
-#include "analysis/measures/pipe_measures.h"
+#include "cli/options/load_pipe.h"
 #include "cli/output/pipe_json.h"
 #include "cli/output/pipe_summary.h"
 
@@ -19,18 +19,14 @@ struct InfoOptions {
 
 int runInfo(const InfoOptions& options) {
   PipeFile pipe;
-  const PipeReadResult result = LoadPipeForUse(pipe, options.file);
-  if (!result.opened) {
-    reportFileError(options.file, result.error);
+  const std::optional<PipeReadResult> result = loadPipe(pipe, options.file);
+  if (!result) {
     return kFileError;
   }
-  if (result.truncated) {
-    reportWarning(options.file, "the file ends inside a block");
-  }
   if (options.json) {
-    std::cout << dumpJson(pipeToJson(pipe, result, options.detail)) << '\n';
+    std::cout << dumpJson(pipeToJson(pipe, *result, options.detail)) << '\n';
   } else {
-    printPipeSummary(std::cout, pipe, result);
+    printPipeSummary(std::cout, pipe, *result);
   }
   return kSuccess;
 }

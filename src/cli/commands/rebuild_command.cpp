@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis/measures/pipe_measures.h"
 #include "analysis/rebuild/matrix_fields.h"
 #include "analysis/rebuild/od_build.h"
 #include "analysis/rebuild/wall_build.h"
 #include "analysis/rebuild/wall_build_check.h"
+#include "cli/options/load_pipe.h"
 
 namespace ductora::cli {
 
@@ -80,9 +80,7 @@ bool applyWallScale(const std::string& text, std::array<double, 4>& scales) {
 
 std::optional<PipeFile> openPipe(const std::string& path) {
   PipeFile pipe;
-  const PipeReadResult result = LoadPipeForUse(pipe, path);
-  if (!result.opened) {
-    reportFileError(path, result.error);
+  if (!loadPipe(pipe, path)) {
     return std::nullopt;
   }
   return pipe;

@@ -219,8 +219,9 @@ int runRender(const RenderOptions& o) {
 
   const RgbPicture picture = windowPicture(program, slot, o.size ? parseSize(*o.size) : std::nullopt);
   if (picture.bytes.empty()) {
+    // Nothing is wrong with the output file: what was asked of the pipe could not be drawn.
     return report(
-        {kFileError, o.out, o.view ? "the pipe view could not be drawn" : "the panel could not be drawn"});
+        {kFileError, o.file, o.view ? "the pipe view could not be drawn" : "the panel could not be drawn"});
   }
   const SaveResult saved =
       writePngFile(o.out, {picture.width, picture.height, PngFormat::kRgb, picture.bytes});

@@ -5,16 +5,19 @@
 
 namespace ductora::cli {
 
-bool loadPipe(PipeFile& pipe, const std::string& path) {
-  const PipeReadResult result = LoadPipeForUse(pipe, path);
-  if (!result.opened) {
-    reportFileError(path, result.error);
-    return false;
+std::optional<std::string> unusableReason(const PipeReadResult& read) {
+  if (!read.opened) return read.error;
+  if (read.damaged()) return "the file is damaged: " + read.damage;
+  return std::nullopt;
+}
+
+std::optional<PipeReadResult> loadPipe(PipeFile& pipe, const std::string& path) {
+  PipeReadResult result = LoadPipeForUse(pipe, path);
+  if (const auto reason = unusableReason(result)) {
+    reportFileError(path, *reason);
+    return std::nullopt;
   }
-  if (result.truncated) {
-    reportWarning(path, "the file ends inside a block");
-  }
-  return true;
+  return result;
 }
 
 }  // namespace ductora::cli

@@ -16,14 +16,20 @@ namespace {
 using namespace resources;
 
 // A panel is the View menu item that brings it up and what it draws from; its menu item says
-// whether the current pipe's data allow it, unless the row says otherwise.
+// whether the current pipe's data allow it, unless the row says what the pipe lacks for it.
 struct PanelRow {
   const char* name;
   PanelId panel;
   int command;
   const char* needs;
-  bool (*canDraw)(const PipeFile&) = nullptr;
+  const char* (*lacks)(const PipeFile&) = nullptr;  // nullptr when the pipe has what it needs
 };
+
+// The menu item needs the matrix, and the program makes the panel only for a pipe with OD data.
+const char* straightnessLacks(const PipeFile& pipe) {
+  if (pipe.odMatrix.present()) return pipe.straightness.present() ? nullptr : "a straightness matrix";
+  return pipe.straightness.present() ? "an OD matrix" : "a straightness matrix and an OD matrix";
+}
 
 constexpr std::array<PanelRow, 13> kPanels = {{
     {"wall-thickness", kWallThicknessPanel, kCmdPlotWallThickness, "a wall matrix"},
@@ -31,7 +37,7 @@ constexpr std::array<PanelRow, 13> kPanels = {{
     {"length-at-y", kLengthAtYPanel, kCmdPlotLengthAtY, "a wall matrix"},
     {"eccentricity", kEccentricityPanel, kCmdPlotEccentricity, "a wall matrix"},
     {"od-offset", kOdOffsetPanel, kCmdPlotOdOffset, "an OD matrix"},
-    {"straightness", kStraightnessPanel, kCmdPlotStraightness, "a straightness matrix"},
+    {"straightness", kStraightnessPanel, kCmdPlotStraightness, nullptr, straightnessLacks},
     {"ovality", kOvalityPanel, kCmdPlotOvality, "an OD matrix"},
     {"64-point-average", kAverage64Panel, kCmdPlot64PointAve, "a wall matrix"},
     {"low-wall", kLowWallPanel, kCmdPlotLowWall, "a wall matrix"},
@@ -40,9 +46,17 @@ constexpr std::array<PanelRow, 13> kPanels = {{
     {"burst", kBurstPanel, kCmdPlotBurst, "wall and OD matrices"},
     // Once shown, the slice goes on drawing whatever pipe the string moves to, so it is drawn for
     // any pipe it can draw, though its menu item needs OD data.
-    {"slice", kSlicePanel, kCmdDrawSlice, "wall or OD data",
-     [](const PipeFile& pipe) { return pipe.wallMatrix.present() || pipe.odMatrix.present(); }},
+    {"slice", kSlicePanel, kCmdDrawSlice, nullptr,
+     [](const PipeFile& pipe) {
+       return pipe.wallMatrix.present() || pipe.odMatrix.present() ? nullptr : "wall or OD data";
+     }},
 }};
+
+// What the pipe lacks for the panel; nullptr when it has what the panel needs.
+const char* lackedFor(const PanelRow& panel, const PipeFile& pipe, const platform::Menu& menu) {
+  if (panel.lacks != nullptr) return panel.lacks(pipe);
+  return menu.isEnabled(panel.command) ? nullptr : panel.needs;
+}
 
 // The shortest text that reads back as the same number.
 std::string numberText(double value) {
@@ -74,8 +88,8 @@ std::optional<Failure> choosePanel(HeadlessProgram& program, const std::string& 
   const PanelRow& panel = *std::find_if(kPanels.begin(), kPanels.end(),
                                         [&name](const PanelRow& row) { return name == row.name; });
   const PipeFile& current = *program.app.pipeString.current();
-  if (panel.canDraw ? !panel.canDraw(current) : !program.platform.menu().isEnabled(panel.command)) {
-    return Failure{kFileError, current.path, std::string("panel ") + panel.name + " needs " + panel.needs};
+  if (const char* lacking = lackedFor(panel, current, program.platform.menu())) {
+    return Failure{kFileError, current.path, std::string("panel ") + panel.name + " needs " + lacking};
   }
   platform::headless::HeadlessDialog* collapse = program.platform.dialog(kDialogCollapsePressure);
   platform::headless::HeadlessDialog* burst = program.platform.dialog(kDialogBurst);

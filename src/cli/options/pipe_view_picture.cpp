@@ -8,24 +8,21 @@
 #include "app/shell/menu_rules.h"
 #include "app/shell/startup.h"
 #include "cli/commands/command.h"
+#include "cli/options/load_pipe.h"
 
 namespace ductora::cli {
 namespace {
 
-// The string keeps no reasons, so a failed read is repeated for its message; it fails fast.
-std::string whyPipeUnread(const std::string& path) {
-  PipeFile pipe;
-  return LoadPipeForUse(pipe, path).error;
-}
-
 std::string whyStringRefused(const std::string& path) { return PipeString(LoadPipeForUse).open(path).error; }
 
-// A loaded pipe whose file could not be read stays in its place as an empty record.
-std::optional<Failure> currentUnread(const PipeString& string) {
-  const PipeFile* current = string.current();
-  if (current != nullptr && !current->path.empty()) return std::nullopt;
+// A file that could not be read stays in the string as an empty record and a damaged one holds
+// what could be read: neither is drawn. The program has reported them already, so the file is read
+// again for the reason; a sound one costs a read.
+std::optional<Failure> currentUnusable(const PipeString& string) {
   const std::string& name = string.names().at(string.currentIndex());
-  return Failure{kFileError, name, whyPipeUnread(name)};
+  PipeFile pipe;
+  if (const auto reason = unusableReason(readPipeFile(pipe, name))) return Failure{kFileError, name, *reason};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -49,7 +46,7 @@ std::optional<Failure> openFile(HeadlessProgram& program, const std::string& pat
   // Not through the command line, whose quote rule would cut a path holding quotes.
   openDataFile(program.app, path, false);
   if (program.app.pipeString.current() == nullptr) return Failure{kFileError, path, whyStringRefused(path)};
-  if (auto unread = currentUnread(program.app.pipeString)) return unread;
+  if (auto unusable = currentUnusable(program.app.pipeString)) return unusable;
   // What the program says in message boxes: pipes of the window it could not read, skipped lines.
   for (const auto& message : program.platform.messages()) program.warnings.push_back(message.text);
   return std::nullopt;
@@ -64,9 +61,11 @@ std::optional<Failure> choosePipe(HeadlessProgram& program, std::int64_t number,
   }
   if (number == string.currentIndex() + std::int64_t{1}) return std::nullopt;
   string.jumpTo(number);
-  if (auto unread = currentUnread(string)) return unread;
-  for (const std::string& name : string.takeFailedNames())
-    program.warnings.push_back(name + " could not be read");
+  if (auto unusable = currentUnusable(string)) return unusable;
+  for (const FileProblem& file : string.takeUnreadFiles())
+    program.warnings.push_back(file.name + " could not be read: " + file.reason);
+  for (const FileProblem& file : string.takeDamagedFiles())
+    program.warnings.push_back(file.name + " is damaged: " + file.reason);
   platform::Menu& menu = program.platform.menu();
   disableFileMenuItems(menu);
   enableMenuForData(menu, string.current());
@@ -75,7 +74,9 @@ std::optional<Failure> choosePipe(HeadlessProgram& program, std::int64_t number,
 
 std::optional<Failure> loadOverlay(HeadlessProgram& program, const std::string& path) {
   PipeString& string = program.app.pipeString;
-  if (!string.loadOverlay(path)) return Failure{kFileError, path, whyPipeUnread(path)};
+  PipeReadResult read;
+  string.loadOverlay(path, &read);
+  if (const auto reason = unusableReason(read)) return Failure{kFileError, path, *reason};
   string.overlay()->moveCursor(string.position);
   return std::nullopt;
 }

@@ -31,13 +31,14 @@ struct HeadlessProgram {
   std::vector<std::string> warnings;
 };
 
-// Opens the file as the program's command line does. Fails when its string holds no readable
-// current pipe; other files of the window that could not be read are warnings.
+// Opens the file as the program's command line does. Fails when its current pipe could not be
+// read or is damaged; other such files of the window are warnings.
 std::optional<Failure> openFile(HeadlessProgram& program, const std::string& path);
 // Makes pipe N (from 1) current with the program's window of loaded pipes around it, and sets the
 // menu as opening it would.
 std::optional<Failure> choosePipe(HeadlessProgram& program, std::int64_t number, const std::string& path);
-// Loads the overlay pipe as File > Overlay does: placed at the current position.
+// Loads the overlay pipe as File > Overlay does: placed at the current position. Fails when it
+// could not be read or is damaged.
 std::optional<Failure> loadOverlay(HeadlessProgram& program, const std::string& path);
 
 // An RGB picture, top row first.

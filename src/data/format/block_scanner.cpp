@@ -1,10 +1,17 @@
 #include "data/format/block_scanner.h"
 
 #include <array>
+#include <utility>
 
 #include "data/format/pipe_blocks.h"
 
 namespace ductora {
+
+namespace {
+
+std::string blockAt(std::uint64_t offset) { return "the block at byte " + std::to_string(offset); }
+
+}  // namespace
 
 std::optional<BlockInfo> BlockScanner::next() {
   const std::uint64_t size = file_.size();
@@ -14,7 +21,7 @@ std::optional<BlockInfo> BlockScanner::next() {
   }
   std::array<std::uint8_t, kBlockHeadBytes> head{};
   if (!file_.readAt(position_, head)) {
-    truncated_ = true;
+    noteTruncated("the file ends inside the head of " + blockAt(position_));
     done_ = true;
     return std::nullopt;
   }
@@ -27,14 +34,17 @@ std::optional<BlockInfo> BlockScanner::next() {
   if (nextOffset == 0) {
     end = size;
     done_ = true;
+    block.declaredLast = true;
   } else if (nextOffset < block.payloadOffset) {
-    malformed_ = true;
+    noteMalformed(blockAt(position_) + " gives the next block at byte " + std::to_string(nextOffset) +
+                  ", which does not lead forward: the chain of blocks loops");
     done_ = true;
     return std::nullopt;
   } else if (nextOffset >= size) {
     // The last block says 0; any other block promises one more, which the file does not hold.
     end = size;
-    truncated_ = true;
+    noteTruncated("the file ends inside " + blockAt(position_) + " (its next block would start at byte " +
+                  std::to_string(nextOffset) + ")");
     done_ = true;
   }
   block.payloadBytes = end - block.payloadOffset;
@@ -56,7 +66,7 @@ std::optional<std::vector<std::uint8_t>> BlockScanner::readPayload(const BlockIn
   auto payload = file_.readVector(block.payloadOffset, bytes);
   if (!payload) {
     // The file shrank or failed under us: nothing after this can be trusted.
-    truncated_ = true;
+    noteTruncated("the file could not be read within " + blockAt(block.offset));
     done_ = true;
   }
   return payload;
@@ -64,10 +74,27 @@ std::optional<std::vector<std::uint8_t>> BlockScanner::readPayload(const BlockIn
 
 void BlockScanner::noteShortBlock(const BlockInfo& block) {
   if (block.reachesEnd) {
-    truncated_ = true;
+    noteTruncated("the file ends inside " + blockAt(block.offset));
   } else {
-    malformed_ = true;
+    noteMalformed(blockAt(block.offset) + " (tag " + std::to_string(block.tag) +
+                  ") is too short for what it holds");
   }
+}
+
+void BlockScanner::noteUnreachedBytes(const BlockInfo& block, std::uint64_t contentBytes) {
+  const std::uint64_t end = block.payloadOffset + contentBytes;
+  noteMalformed(blockAt(block.offset) + " is marked as the last (its next-block offset is 0), but " +
+                std::to_string(file_.size() - end) + " bytes follow it that no block reaches");
+}
+
+void BlockScanner::noteTruncated(std::string what) {
+  truncated_ = true;
+  if (damage_.empty()) damage_ = std::move(what);
+}
+
+void BlockScanner::noteMalformed(std::string what) {
+  malformed_ = true;
+  if (damage_.empty()) damage_ = std::move(what);
 }
 
 std::optional<std::vector<std::uint8_t>> readRawBlockHead(BlockScanner& scanner, const BlockInfo& block,

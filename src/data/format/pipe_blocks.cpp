@@ -49,21 +49,65 @@ void writeRecord(ByteWriter& out, std::uint16_t readingBits, std::uint32_t axial
   out.u32(rotationCount);
 }
 
-// Every revolution followed by a marker record.
 template <typename Saturate>
-void writeRevolutions(ByteWriter& out, const RevolutionList& revolutions, std::uint16_t markerBits,
-                      Saturate saturate) {
-  for (const auto& revolution : revolutions) {
-    if (revolution.empty()) {
-      continue;
-    }
-    for (const RawSample& sample : revolution) {
-      writeRecord(out, static_cast<std::uint16_t>(saturate(sample.reading)), sample.axialCount,
-                  sample.rotationCount);
-    }
-    writeRecord(out, markerBits, 0, 0);
+void writeSamples(ByteWriter& out, const RevolutionSamples& samples, Saturate saturate) {
+  for (const RawSample& sample : samples) {
+    writeRecord(out, static_cast<std::uint16_t>(saturate(sample.reading)), sample.axialCount,
+                sample.rotationCount);
   }
 }
+
+std::uint64_t repeatedMarksBefore(const ChannelLeftovers& leftovers, std::size_t revolution) {
+  return revolution < leftovers.repeatedMarks.size() ? leftovers.repeatedMarks[revolution] : 0;
+}
+
+// Records of a channel as written: its lead (or, without one, the lead-in markers the loader
+// skips), every revolution after its repeated markers and followed by a marker, then its tail.
+// Without a revolution the lead and tail are all there is.
+std::uint64_t channelRecordCount(const RevolutionList& revolutions, const ChannelLeftovers& leftovers,
+                                 std::uint64_t leadInMarks) {
+  std::uint64_t filled = 0;
+  const std::uint64_t samples = sampleTotal(revolutions, filled);
+  const std::uint64_t leftoverRecords = leftovers.lead.size() + leftovers.tail.size();
+  if (filled == 0) {
+    return leftoverRecords;
+  }
+  std::uint64_t repeated = 0;
+  for (std::size_t k = 0; k < revolutions.size(); ++k) {
+    repeated += revolutions[k].empty() ? 0 : repeatedMarksBefore(leftovers, k);
+  }
+  return samples + filled + repeated + leftoverRecords + (leftovers.lead.empty() ? leadInMarks : 0);
+}
+
+template <typename Saturate>
+void writeChannelRecords(ByteWriter& out, const RevolutionList& revolutions,
+                         const ChannelLeftovers& leftovers, int leadInMarks, std::uint16_t markerBits,
+                         Saturate saturate) {
+  std::uint64_t filled = 0;
+  sampleTotal(revolutions, filled);
+  const auto writeMarks = [&](std::uint64_t marks) {
+    for (std::uint64_t mark = 0; mark < marks; ++mark) {
+      writeRecord(out, markerBits, 0, 0);
+    }
+  };
+  if (filled > 0 && leftovers.lead.empty()) {
+    writeMarks(static_cast<std::uint64_t>(leadInMarks));
+  }
+  writeSamples(out, leftovers.lead, saturate);
+  for (std::size_t k = 0; k < revolutions.size(); ++k) {
+    if (revolutions[k].empty()) {
+      continue;
+    }
+    writeMarks(repeatedMarksBefore(leftovers, k));
+    writeSamples(out, revolutions[k], saturate);
+    writeMarks(1);
+  }
+  writeSamples(out, leftovers.tail, saturate);
+}
+
+// The loader ignores everything up to a wall channel's second marker and an OD channel's first.
+constexpr int kWallLeadInMarks = 2;
+constexpr int kOdLeadInMarks = 1;
 
 }  // namespace
 
@@ -269,21 +313,17 @@ std::optional<RawOdHead> decodeRawOdHead(std::span<const std::uint8_t> payload) 
   return head;
 }
 
-std::uint64_t rawWallRecordCount(const RevolutionList& revolutions) {
-  std::uint64_t filled = 0;
-  const std::uint64_t samples = sampleTotal(revolutions, filled);
-  return samples == 0 ? 0 : samples + filled + 2;
+std::uint64_t rawWallRecordCount(const WallChannel& channel) {
+  return channelRecordCount(channel.revolutions, channel.leftovers, kWallLeadInMarks);
 }
 
-std::uint64_t rawOdRecordCount(const RevolutionList& revolutions) {
-  std::uint64_t filled = 0;
-  const std::uint64_t samples = sampleTotal(revolutions, filled);
-  return samples == 0 ? 0 : samples + filled + 1;
+std::uint64_t rawOdRecordCount(const OdChannel& channel) {
+  return channelRecordCount(channel.revolutions, channel.leftovers, kOdLeadInMarks);
 }
 
 std::optional<std::vector<std::uint8_t>> encodeRawWallChannel(std::uint8_t channelNumber,
                                                               const WallChannel& channel) {
-  const std::uint64_t count = rawWallRecordCount(channel.revolutions);
+  const std::uint64_t count = rawWallRecordCount(channel);
   if (count > std::numeric_limits<std::uint32_t>::max()) {
     return std::nullopt;
   }
@@ -295,20 +335,14 @@ std::optional<std::vector<std::uint8_t>> encodeRawWallChannel(std::uint8_t chann
   for (const double parameter : channel.parameters) {
     out.f64(parameter);
   }
-  if (count > 0) {
-    // The loader ignores everything up to the second marker; the lead-in marker keeps the first
-    // revolution from being lost on every save and reload.
-    constexpr auto kMarker = static_cast<std::uint16_t>(kWallMarkerReading);
-    writeRecord(out, kMarker, 0, 0);
-    writeRecord(out, kMarker, 0, 0);
-    writeRevolutions(out, channel.revolutions, kMarker, saturatedWallReading);
-  }
+  writeChannelRecords(out, channel.revolutions, channel.leftovers, kWallLeadInMarks,
+                      static_cast<std::uint16_t>(kWallMarkerReading), saturatedWallReading);
   return out.take();
 }
 
 std::optional<std::vector<std::uint8_t>> encodeRawOdChannel(std::uint8_t channelNumber,
                                                             const OdChannel& channel) {
-  const std::uint64_t count = rawOdRecordCount(channel.revolutions);
+  const std::uint64_t count = rawOdRecordCount(channel);
   if (count > std::numeric_limits<std::uint32_t>::max()) {
     return std::nullopt;
   }
@@ -317,11 +351,8 @@ std::optional<std::vector<std::uint8_t>> encodeRawOdChannel(std::uint8_t channel
   out.u8(channelNumber);
   out.u32(static_cast<std::uint32_t>(count));
   out.f64(channel.inchesPerCount);
-  if (count > 0) {
-    constexpr auto kMarker = static_cast<std::uint16_t>(kOdMarkerReading);
-    writeRecord(out, kMarker, 0, 0);
-    writeRevolutions(out, channel.revolutions, kMarker, saturatedOdReading);
-  }
+  writeChannelRecords(out, channel.revolutions, channel.leftovers, kOdLeadInMarks,
+                      static_cast<std::uint16_t>(kOdMarkerReading), saturatedOdReading);
   return out.take();
 }
 

@@ -128,13 +128,14 @@ inline RawRecord decodeOdRecord(const std::uint8_t* record) {
   return {static_cast<std::int16_t>(loadU16(record)), loadU32(record + 2), loadU32(record + 6)};
 }
 
-// Record counts as written: a wall channel holds a lead-in marker, then every revolution followed by
-// a marker (samples + revolutions + 2); an OD channel a marker, then every revolution followed by a
-// marker (samples + revolutions + 1). Empty revolutions are not written. 0 when there is no sample.
-std::uint64_t rawWallRecordCount(const RevolutionList& revolutions);
-std::uint64_t rawOdRecordCount(const RevolutionList& revolutions);
+// Record counts as written: the channel's lead, or without one the lead-in markers the loader
+// skips (two for a wall channel, one for an OD channel), then every revolution followed by a
+// marker, then the tail. Empty revolutions are not written. A channel without a revolution holds
+// its lead and tail only; 0 when it holds no record at all.
+std::uint64_t rawWallRecordCount(const WallChannel& channel);
+std::uint64_t rawOdRecordCount(const OdChannel& channel);
 
-// Payloads of the raw blocks from the channel head and its revolution lists; readings are saturated
+// Payloads of the raw blocks from the channel head, its revolution lists and ends; readings are saturated
 // to the 16-bit range of their kind. Empty when the record count does not fit 32 bits.
 std::optional<std::vector<std::uint8_t>> encodeRawWallChannel(std::uint8_t channelNumber,
                                                               const WallChannel& channel);

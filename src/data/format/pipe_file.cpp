@@ -121,9 +121,11 @@ void PipeFile::dropRawSamples() {
 void PipeFile::freeRevolutions() {
   for (auto& channel : wallChannels) {
     RevolutionList().swap(channel.revolutions);
+    channel.leftovers = {};
   }
   for (auto& channel : odChannels) {
     RevolutionList().swap(channel.revolutions);
+    channel.leftovers = {};
   }
 }
 

@@ -35,6 +35,19 @@ using RevolutionSamples = std::vector<RawSample>;
 // At most kMaxRevolutions entries for use; a list loaded for saving holds every revolution.
 using RevolutionList = std::vector<RevolutionSamples>;
 
+// The records of a channel that are in no revolution, loaded beside its revolutions so that a
+// save writes back every record it read: the lead runs up to the first revolution (its markers
+// included), the tail follows the marker that closes the last one, and a marker that directly
+// follows another between two revolutions is counted before the later one. A channel without a
+// revolution has all its records in the lead.
+struct ChannelLeftovers {
+  RevolutionSamples lead;
+  RevolutionSamples tail;
+  std::vector<std::uint32_t> repeatedMarks;  // by revolution; empty when there are none
+
+  friend bool operator==(const ChannelLeftovers&, const ChannelLeftovers&) = default;
+};
+
 struct WallChannel {
   std::uint8_t channel = 0;
   std::uint32_t sampleCount = 0;
@@ -42,6 +55,7 @@ struct WallChannel {
   double velocity = 0.0;
   std::array<double, 4> parameters{};
   RevolutionList revolutions;
+  ChannelLeftovers leftovers;
 
   void setWallScale(double scale);
   // The channel head: everything but the revolution lists.
@@ -53,6 +67,7 @@ struct OdChannel {
   std::uint32_t sampleCount = 0;
   double inchesPerCount = 0.0;
   RevolutionList revolutions;
+  ChannelLeftovers leftovers;
 
   void copyHeadFrom(const OdChannel& other);
 };
@@ -268,7 +283,7 @@ class PipeFile {
   // A pipe without a wall start has its wall level with the OD.
   void reduceWallStart(std::uint32_t counts);
 
-  // Frees every raw revolution list of every channel.
+  // Frees every raw revolution list of every channel, and the records beside them.
   void freeRevolutions();
   // Leaves what a copy carries of the channels: the heads of the four wall and two OD channels.
   void dropRawSamples();

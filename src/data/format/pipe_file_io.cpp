@@ -205,6 +205,48 @@ void applyBlock(PipeFile& pipe, BlockScanner& scanner, const BlockInfo& block, P
   }
 }
 
+// The payload bytes the block's content takes by its kind and heads; empty for kinds of no known
+// size and for heads or values that are not all there (the reader notes those).
+std::optional<std::uint64_t> contentBytes(InputFile& file, const BlockInfo& block) {
+  switch (block.tag) {
+    case kTagJobInfo1:
+      return kJobInfo1Bytes;
+    case kTagCsa:
+      return kCsaBytes;
+    case kTagWallStart:
+      return kWallStartBytes;
+    case kTagJobInfo2:
+      return block.payloadBytes == kJobInfo2ShortBytes ? kJobInfo2ShortBytes : kJobInfo2Bytes;
+    case kTagRawWall:
+    case kTagRawOd: {
+      std::array<std::uint8_t, 5> head{};  // channel number and record count
+      if (!file.readAt(block.payloadOffset, head)) return std::nullopt;
+      const std::uint64_t headBytes = block.tag == kTagRawWall ? kRawWallHeadBytes : kRawOdHeadBytes;
+      return headBytes + std::uint64_t{loadU32(head.data() + 1)} * kRawRecordBytes;
+    }
+    case kTagWallMatrix:
+    case kTagOdMatrix:
+    case kTagStraightness: {
+      std::array<std::uint8_t, kMatrixHeadBytes> bytes{};
+      if (block.payloadBytes < kMatrixHeadBytes || !file.readAt(block.payloadOffset, bytes))
+        return std::nullopt;
+      const MatrixHead head = *decodeMatrixHead(bytes);
+      if (!head.valuesFit(block.payloadBytes - kMatrixHeadBytes)) return std::nullopt;
+      return kMatrixHeadBytes + 2 * head.valueCount();
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+// A last block followed by bytes it does not hold: a nextOffset of 0 cut the chain short, as one
+// that points back to the start of the file would.
+void checkChainReachesEnd(BlockScanner& scanner, const BlockInfo& block) {
+  if (!block.declaredLast) return;
+  const auto used = contentBytes(scanner.file(), block);
+  if (used && *used < block.payloadBytes) scanner.noteUnreachedBytes(block, *used);
+}
+
 }  // namespace
 
 PipeReadResult readPipeFile(PipeFile& pipe, const std::string& path) {
@@ -217,21 +259,29 @@ PipeReadResult readPipeFile(PipeFile& pipe, const std::string& path) {
     return result;
   }
   PipeReadResult result = readPipeFile(pipe, *file);
-  pipe.path = path;
-  pipe.rawSource = path;
+  if (result.opened) {
+    pipe.path = path;
+    pipe.rawSource = path;
+  }
   return result;
 }
 
 PipeReadResult readPipeFile(PipeFile& pipe, InputFile& file) {
   PipeReadResult result;
   pipe.dataPresent.fill(0);
+  if (file.size() == 0) {
+    result.error = "the file is empty (0 bytes)";
+    return result;
+  }
   result.opened = true;
   BlockScanner scanner(file);
   while (const auto block = scanner.next()) {
     applyBlock(pipe, scanner, *block, result);
+    checkChainReachesEnd(scanner, *block);
   }
   result.truncated = scanner.truncated();
   result.malformed = scanner.malformed();
+  result.damage = scanner.damage();
   pipe.changed();
   return result;
 }

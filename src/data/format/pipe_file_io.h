@@ -14,12 +14,17 @@
 namespace ductora {
 
 struct PipeReadResult {
-  bool opened = false;          // false: the file could not be opened; only the flags were cleared
+  bool opened = false;          // false: the file could not be opened or is empty; only the flags
+                                // were cleared
   bool wallMatrixRead = false;  // a wall matrix block was read
   bool truncated = false;       // reading stopped at a block that ran past the end of the file
-  bool malformed = false;       // a nextOffset did not move forward (reading stopped there), or a
-                                // block was too short for its content (that block was skipped)
+  bool malformed = false;       // a nextOffset did not move forward (reading stopped there), a
+                                // block was too short for its content (that block was skipped), or
+                                // the last block left bytes after it that no block reaches
   std::string error;            // why the file could not be opened
+  std::string damage;           // the first damage found in words; empty for a sound file
+
+  bool damaged() const { return !damage.empty(); }
 };
 
 // Reads a single-pipe file block by block into the record. Computes no measures: loading a
@@ -48,10 +53,11 @@ using SinkWrapper = std::function<std::unique_ptr<ByteSink>(ByteSink& fileSink)>
 // when every block was written. Raw samples are reloaded from the record's own path first,
 // so saving over that same file is safe; every revolution is kept, also beyond the
 // kMaxRevolutions the program uses (a warning says so). Raw OD channels are kept without an OD
-// matrix too: they are what one is built from. Raw wall channels are written trimmed by the wall
-// matrix's removals. On success the record is what reading the file back gives: its path becomes
-// path, its removals 0 once raw wall channels are written, the sample counts of the raw channels
-// written those of the file, and it has no unsaved changes.
+// matrix too: they are what one is built from. Every record of a raw channel is written back,
+// also those outside whole revolutions, unless the wall matrix's removals trim a wall channel. On success the
+// record is what reading the file back gives: its path becomes path, its removals 0 once raw wall channels
+// are written, the sample counts of the raw channels written those of the file, and it has no unsaved
+// changes.
 SaveResult savePipeFile(PipeFile& pipe, const std::string& path, bool withRawWall, bool withRawOd,
                         const SinkWrapper& wrapSink = {});
 

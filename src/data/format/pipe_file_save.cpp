@@ -77,8 +77,8 @@ std::vector<std::string> reloadRawChannels(PipeFile& pipe, bool withRawWall, boo
     for (int number = 1; number <= 4; ++number) {
       WallChannel& channel = pipe.wallChannels[static_cast<std::size_t>(number - 1)];
       const std::size_t loaded = LoadWallRevolutions(pipe, number, channel.wallScale, RevolutionLimit::kAll);
-      if (loaded > 0 && (pipe.wallMatrix.removeFront != 0 || pipe.wallMatrix.removeBack != 0)) {
-        TrimRevolutions(channel.revolutions, pipe.wallMatrix.removeFront, pipe.wallMatrix.removeBack);
+      if (loaded > 0) {
+        TrimWallChannel(channel, pipe.wallMatrix.removeFront, pipe.wallMatrix.removeBack);
       }
     }
     noteLongChannels(std::span<const WallChannel>(pipe.wallChannels).first(4), "wall", warnings);
@@ -92,15 +92,21 @@ std::vector<std::string> reloadRawChannels(PipeFile& pipe, bool withRawWall, boo
   return warnings;
 }
 
+template <typename Channel>
+void freeSamples(Channel& channel) {
+  RevolutionList().swap(channel.revolutions);
+  channel.leftovers = {};
+}
+
 void freeReloaded(PipeFile& pipe, bool withRawWall, bool withRawOd) {
   if (withRawWall) {
     for (std::size_t i = 0; i < 4; ++i) {
-      RevolutionList().swap(pipe.wallChannels[i].revolutions);
+      freeSamples(pipe.wallChannels[i]);
     }
   }
   if (withRawOd) {
     for (auto& channel : pipe.odChannels) {
-      RevolutionList().swap(channel.revolutions);
+      freeSamples(channel);
     }
   }
 }
@@ -113,7 +119,7 @@ std::optional<std::string> planRawBlocks(std::span<Channel> channels, std::uint8
   for (std::size_t slot = 0; slot < channels.size(); ++slot) {
     Channel& channel = channels[slot];
     const auto number = static_cast<std::uint8_t>(slot + 1);
-    const std::uint64_t count = recordCount(channel.revolutions);
+    const std::uint64_t count = recordCount(channel);
     if (count > std::numeric_limits<std::uint32_t>::max()) {
       return "raw " + kind + " channel " + std::to_string(number) + " holds too many samples for one block";
     }
@@ -121,7 +127,7 @@ std::optional<std::string> planRawBlocks(std::span<Channel> channels, std::uint8
     if (count > 0) {
       plan.push_back({tag, [&channel, number, encode] {
                         auto payload = *encode(number, channel);
-                        RevolutionList().swap(channel.revolutions);
+                        freeSamples(channel);
                         return payload;
                       }});
     }
@@ -131,7 +137,7 @@ std::optional<std::string> planRawBlocks(std::span<Channel> channels, std::uint8
 
 bool holdsRawOd(const PipeFile& pipe) {
   return std::any_of(pipe.odChannels.begin(), pipe.odChannels.end(),
-                     [](const OdChannel& channel) { return rawOdRecordCount(channel.revolutions) > 0; });
+                     [](const OdChannel& channel) { return rawOdRecordCount(channel) > 0; });
 }
 
 // The blocks in file order. Raw payloads are encoded when written and their lists freed then.

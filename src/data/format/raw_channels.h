@@ -10,7 +10,8 @@ namespace ductora {
 // Loading raw channel samples back from the pipe's own file (pipe.path), cut into revolutions at
 // the 12 o'clock markers. When a file holds several blocks of one channel the last intact one is
 // used, as the reader keeps the last channel head. For use, at most kMaxRevolutions revolutions
-// are stored and the rest of a longer stream is not read; saving asks for every revolution.
+// are stored and the rest of a longer stream is not read; saving asks for every revolution. The
+// records that belong to no revolution go to the channel's ends, for saving.
 
 enum class RevolutionLimit { kProgram, kAll };
 
@@ -33,6 +34,9 @@ OdLoadResult LoadOdRevolutions(PipeFile& pipe, int channelNumber, double inchesP
 // Keeps the revolutions whose last sample lies beyond start + removeFront and whose first sample
 // lies before end - removeBack (axial counts of the first and last sample of the list).
 void TrimRevolutions(RevolutionList& revolutions, std::uint32_t removeFront, std::uint32_t removeBack);
+// The same for a loaded wall channel, whose leftovers go with it: a removal at either end also
+// drops the records beyond the revolutions there.
+void TrimWallChannel(WallChannel& channel, std::uint32_t removeFront, std::uint32_t removeBack);
 
 // A stored wall reading converted from storedScale to wallScale, rounded half up and held within
 // 0..65535. Readings of 0 and 1 and scales of 0 (or not finite) leave the reading as it is.

@@ -90,7 +90,7 @@ void PipeString::clear() {
   current_ = loaded_.end();
   overlay_.reset();
   thirdPipe.reset();
-  failed_.clear();
+  unread_.clear();
   damaged_.clear();
 }
 
@@ -108,8 +108,12 @@ void PipeString::reset() {
   currentIndex_ = current_->stringIndex;
 }
 
-bool PipeString::loadOverlay(const std::string& path) {
-  std::optional<PipeFile> pipe = read(path);
+bool PipeString::loadOverlay(const std::string& path, PipeReadResult* outcome) {
+  PipeReadResult result;
+  std::optional<PipeFile> pipe = read(path, result);
+  if (outcome != nullptr) {
+    *outcome = std::move(result);
+  }
   if (!pipe) {
     return false;
   }
@@ -275,9 +279,9 @@ float PipeString::currentLength() const {
   return overlay_ ? std::max(length, overlay_->pipeLength()) : length;
 }
 
-std::vector<std::string> PipeString::takeFailedNames() { return std::exchange(failed_, {}); }
+std::vector<FileProblem> PipeString::takeUnreadFiles() { return std::exchange(unread_, {}); }
 
-std::vector<std::string> PipeString::takeDamagedNames() { return std::exchange(damaged_, {}); }
+std::vector<FileProblem> PipeString::takeDamagedFiles() { return std::exchange(damaged_, {}); }
 
 void PipeString::loadAtBack(const std::string& path, std::uint32_t index) {
   loadAt(loaded_.end(), path, index);
@@ -288,19 +292,23 @@ void PipeString::loadAtFront(const std::string& path, std::uint32_t index) {
 }
 
 void PipeString::loadAt(Node where, const std::string& path, std::uint32_t index) {
-  std::optional<PipeFile> pipe = read(path);
+  PipeReadResult result;
+  std::optional<PipeFile> pipe = read(path, result);
   // An unreadable file keeps its place in the string as an empty pipe.
-  if (!pipe) failed_.push_back(path);
+  if (!pipe) unread_.push_back({path, result.error});
+  if (result.damaged()) damaged_.push_back({path, result.damage});
   const Node placed = pipe ? loaded_.insert(where, std::move(*pipe)) : loaded_.emplace(where);
   placed->stringIndex = index;
 }
 
-std::optional<PipeFile> PipeString::read(const std::string& path) {
+std::optional<PipeFile> PipeString::read(const std::string& path, PipeReadResult& result) {
   PipeFile pipe;
-  if (!loader_) return std::nullopt;
-  const PipeReadResult result = loader_(pipe, path);
+  if (!loader_) {
+    result.error = "no reader of pipe files was given";
+    return std::nullopt;
+  }
+  result = loader_(pipe, path);
   if (!result.opened) return std::nullopt;
-  if (result.truncated || result.malformed) damaged_.push_back(path);
   // Raw samples are read back from the file when a build or a save needs them; a string keeps
   // the channel heads only.
   pipe.dropRawSamples();

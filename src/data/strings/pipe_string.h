@@ -26,6 +26,14 @@ enum class BrowseDirection { kPrevious, kNext };
 // unseen; false keeps it and the move does not happen. Without one such pipes are dropped.
 using DropCheck = std::function<bool(PipeFile&)>;
 
+// A file of the string that could not be read, or was read damaged, and why.
+struct FileProblem {
+  std::string name;
+  std::string reason;
+
+  friend bool operator==(const FileProblem&, const FileProblem&) = default;
+};
+
 struct StringOpenResult {
   bool ok = false;
   bool reset = false;                 // the cursor went back to the first loaded pipe
@@ -59,8 +67,9 @@ class PipeString {
   // current; without, the names are emptied too.
   void reset();
   // Replaces the overlay. A file that cannot be read leaves the previous overlay in place and
-  // returns false.
-  bool loadOverlay(const std::string& path);
+  // returns false; a damaged one is used as far as it was read. The read's result, which says
+  // why or what is damaged, goes to outcome when one is given.
+  bool loadOverlay(const std::string& path, PipeReadResult* outcome = nullptr);
   // Replaces the overlay with a pipe made in memory.
   void setOverlay(PipeFile pipe);
 
@@ -99,13 +108,13 @@ class PipeString {
   // Inches from the start of the first loaded pipe to the start of the current one.
   float currentOffset() const { return currentOffset_; }
 
-  // Names whose file could not be read since the last take or clear; such a name keeps its
-  // place in the string as an empty pipe.
-  const std::vector<std::string>& failedNames() const { return failed_; }
-  std::vector<std::string> takeFailedNames();
-  // Names whose file ended inside a block or held a malformed one since the last take or clear;
-  // such a pipe holds what could be read.
-  std::vector<std::string> takeDamagedNames();
+  // Files of the string that could not be read since the last take or clear; such a name keeps
+  // its place in the string as an empty pipe.
+  const std::vector<FileProblem>& unreadFiles() const { return unread_; }
+  std::vector<FileProblem> takeUnreadFiles();
+  // Files of the string found damaged since the last take or clear; such a pipe holds what could
+  // be read.
+  std::vector<FileProblem> takeDamagedFiles();
 
   // The cursor, written freely by navigation.
   float position = 0.0F;  // inches along the current pipe
@@ -126,7 +135,8 @@ class PipeString {
   void loadAtBack(const std::string& path, std::uint32_t index);
   void loadAtFront(const std::string& path, std::uint32_t index);
   void loadAt(Node where, const std::string& path, std::uint32_t index);
-  std::optional<PipeFile> read(const std::string& path);
+  // None when the file could not be read; result says why, or what is damaged.
+  std::optional<PipeFile> read(const std::string& path, PipeReadResult& result);
   void loadAhead();
 
   PipeLoader loader_;
@@ -136,8 +146,8 @@ class PipeString {
   std::vector<std::string> names_;
   std::uint32_t currentIndex_ = 0;
   float currentOffset_ = 0.0F;
-  std::vector<std::string> failed_;
-  std::vector<std::string> damaged_;
+  std::vector<FileProblem> unread_;
+  std::vector<FileProblem> damaged_;
 };
 
 }  // namespace ductora
