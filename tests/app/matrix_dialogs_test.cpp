@@ -166,7 +166,7 @@ TEST_F(MatrixDialogsTest, AJoinedRebuildKeepsTheStoredSettingsItsFieldsShow) {
   const double deltaX = current().wallMatrix.deltaX;  // 1/3, shown as 0.333333333
   current().wallMatrix.removeFront = 3;               // 0.015 inch: 2 counts read back
   current().wallChannels[2].setWallScale(1.1654);
-  EXPECT_TRUE(modify({{kMatrixSecondary, "3"}}));
+  EXPECT_TRUE(modify({{kMatrixSecondary, "3"}})) << platform.messages().back().text;
   EXPECT_EQ(current().wallMatrix.deltaX, deltaX);
   EXPECT_EQ(current().wallMatrix.removeFront, 3U);
   EXPECT_EQ(current().wallChannels[2].wallScale, 1.1654);

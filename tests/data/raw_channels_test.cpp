@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -207,6 +208,12 @@ TEST(TrimRevolutions, KeepsRevolutionsReachingIntoTheKeptRangeWithoutWrapping) {
   // Kept: last sample beyond 1000 + 125 and first sample before 1320 - 60.
   TrimRevolutions(revolutions, 125, 60);
   EXPECT_EQ(firstCounts(revolutions), (std::vector<std::uint32_t>{1130, 1195}));
+
+  // Revolutions kept where they stand keep their samples.
+  revolutions = axialRevolutions(spans);
+  TrimRevolutions(revolutions, 0, 60);
+  ASSERT_TRUE(std::ranges::none_of(revolutions, [](const auto& revolution) { return revolution.empty(); }));
+  EXPECT_EQ(firstCounts(revolutions), (std::vector<std::uint32_t>{1000, 1065, 1130, 1195}));
 
   revolutions = axialRevolutions(spans);
   TrimRevolutions(revolutions, 60, 0);  // 1060 is not beyond 1060

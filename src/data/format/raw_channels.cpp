@@ -141,9 +141,14 @@ template <typename Item>
 void keepOnly(std::vector<Item>& items, const std::vector<bool>& kept) {
   std::size_t to = 0;
   for (std::size_t k = 0; k < items.size(); ++k) {
-    if (kept[k]) {
-      items[to++] = std::move(items[k]);
+    if (!kept[k]) {
+      continue;
     }
+    // Never onto itself: a vector moved onto itself comes out empty.
+    if (to != k) {
+      items[to] = std::move(items[k]);
+    }
+    ++to;
   }
   items.resize(to);
 }
