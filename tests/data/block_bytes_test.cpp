@@ -112,9 +112,7 @@ PipeFile readFile(const std::vector<BlockFixture>& blocks, PipeReadResult* resul
   writeBytes(path, chainBlocks(blocks));
   PipeFile pipe;
   const PipeReadResult read = readPipeFile(pipe, path);
-  if (result != nullptr) {
-    *result = read;
-  }
+  if (result != nullptr) *result = read;
   return pipe;
 }
 
@@ -178,9 +176,7 @@ TEST(PipeFileRead, ChannelNumbersOutOfRangeSetTheFlagButFillNothing) {
     EXPECT_EQ(channel.sampleCount, 0U);
     EXPECT_EQ(channel.wallScale, 0.0);
   }
-  for (const OdChannel& channel : pipe.odChannels) {
-    EXPECT_EQ(channel.inchesPerCount, 0.0);
-  }
+  for (const OdChannel& channel : pipe.odChannels) EXPECT_EQ(channel.inchesPerCount, 0.0);
 }
 
 TEST(PipeFileRead, AMatrixWithoutRowsOrColumnsIsNoMatrixAWallStartOfZeroKeepsThePrevious) {
