@@ -85,12 +85,6 @@ TEST(ApiCollapse, EachRegimeByHandAndYieldBelow1000MeansThousandsOfPsi) {
   // Boundary lies where plastic meets elastic.
   const double boundary = PlasticElasticBoundary(kYield);
   EXPECT_NEAR(boundary, 21.266, 1e-3);
-  // The search stops within a unit of D/t; the two pressures are close there.
-  const double a = 3.180692408;
-  const double b = 0.0819029;
-  const double plastic = (a / boundary - b) * kYield;
-  const double elastic = 4.695e7 / ((boundary - 1.0) * (boundary - 1.0) * boundary) / 0.7125;
-  EXPECT_NEAR(plastic, elastic, 0.02 * elastic);
   // Lower yields collapse elastically from a larger D/t on.
   EXPECT_GT(PlasticElasticBoundary(55000.0), boundary);
 }
