@@ -111,9 +111,8 @@ TEST(DisplayColumnAt, SplitsTheTurnEquallyFromZeroDegrees) {
   EXPECT_FALSE(DisplayColumnAt(std::nan(""), 360));
   EXPECT_FALSE(DisplayColumnAt(10.0, 0));
   for (const std::int64_t columns : {360, 180, 7}) {
-    for (std::int64_t column = 0; column < columns; ++column) {
+    for (std::int64_t column = 0; column < columns; ++column)
       ASSERT_EQ(DisplayColumnAt(CursorAtColumn(column, columns), columns), column) << columns;
-    }
   }
 }
 
@@ -152,9 +151,8 @@ TEST(NormalizeRange, SwapsRunsToTheEndMapsBothEndsAndStaysInsideTheData) {
 // A cursor put in the middle of a revolution reads that revolution back.
 TEST(IndexMiddle, ReadsBackItsOwnIndex) {
   for (const double pitch : {1.0 / 3, 0.2, 0.1, 10.0 / 36}) {
-    for (std::int64_t index = 0; index < 3000; ++index) {
+    for (std::int64_t index = 0; index < 3000; ++index)
       ASSERT_EQ(DisplayIndexAt(static_cast<float>(IndexMiddle(index, pitch)), pitch), index) << pitch;
-    }
   }
   EXPECT_FALSE(DisplayIndexAt(1.0, 0.0));
   EXPECT_FALSE(DisplayIndexAt(1e300, 1e-300));

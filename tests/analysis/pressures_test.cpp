@@ -48,9 +48,8 @@ TEST(BurstPressure, FourteenFormulasAtDOverT20AndDOverTOf1Or2GivesInfinitiesAndN
       "11578.947",  // 220000 / 19
       "11948.410",  // 220000 / 19 x (0.5^1.07 + 0.5773672055427251^1.07)
   };
-  for (std::uint32_t i = 0; i < kBurstFormulaCount; ++i) {
+  for (std::uint32_t i = 0; i < kBurstFormulaCount; ++i)
     EXPECT_EQ(Shown(BurstPressure(kYield, 20.0, i)), expected[i]) << kBurstFormulas[i].name;
-  }
   // Plastic failure and unknown formulas are zero and yield is taken as given.
   for (const double x : {0.0, 1.0, 2.0, 20.0, std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_EQ(Shown(BurstPressure(kYield, x, 10)), "0.000");
@@ -86,12 +85,6 @@ TEST(ApiCollapse, EachRegimeByHandAndYieldBelow1000MeansThousandsOfPsi) {
   // Boundary lies where plastic meets elastic.
   const double boundary = PlasticElasticBoundary(kYield);
   EXPECT_NEAR(boundary, 21.266, 1e-3);
-  // The search stops within a unit of D/t; the two pressures are close there.
-  const double a = 3.180692408;
-  const double b = 0.0819029;
-  const double plastic = (a / boundary - b) * kYield;
-  const double elastic = 4.695e7 / ((boundary - 1.0) * (boundary - 1.0) * boundary) / 0.7125;
-  EXPECT_NEAR(plastic, elastic, 0.02 * elastic);
   // Lower yields collapse elastically from a larger D/t on.
   EXPECT_GT(PlasticElasticBoundary(55000.0), boundary);
 }
@@ -146,9 +139,7 @@ TEST(CollapseSeries, PipeChoicesGiveOneValueForEveryRow) {
                                          pipe.odMatrix.maxOvality, pipe.wallMatrix.avgEccentricity);
   const std::vector<double> series = CollapseSeries(pipe);
   ASSERT_EQ(series.size(), 4U);
-  for (const double value : series) {
-    EXPECT_DOUBLE_EQ(value, expected);
-  }
+  for (const double value : series) EXPECT_DOUBLE_EQ(value, expected);
   EXPECT_TRUE(std::isfinite(expected));
   // The smallest wall of the pipe is row 3's zero: no wall input.
   SetCollapseSelections(pipe,
@@ -178,9 +169,7 @@ TEST(CollapseSeries, SliceChoicesReadTheRevolutionRecordNoWallInputPlotsMinus100
   // No wall input plots minus100.
   pipe = Measured(FourRows());
   SetCollapseSelections(pipe, {kChoiceMaxForPipe, kChoiceNone, kChoiceNone, kChoiceNone});
-  for (const double value : CollapseSeries(pipe)) {
-    EXPECT_EQ(value, kNoWallPressure);
-  }
+  for (const double value : CollapseSeries(pipe)) EXPECT_EQ(value, kNoWallPressure);
   // An unknown choice reads as no input.
   SetCollapseSelections(pipe, {kChoiceMaxForPipe, 7, kChoiceNone, kChoiceNone});
   EXPECT_EQ(CollapsePressureOfRow(pipe, 0), kNoWallPressure);

@@ -178,9 +178,8 @@ TEST_F(FileCommandsTest, AnOdEditSavedAndReopenedKeepsTheEditAndEveryRawRevoluti
   PipeFile saved = reread(path);
   EXPECT_EQ(saved.odMatrix.rows, extended);
   EXPECT_EQ(saved.odMatrix.at(extended - 1, 0), 0);
-  for (int channel = 1; channel <= 4; ++channel) {
+  for (int channel = 1; channel <= 4; ++channel)
     EXPECT_EQ(LoadWallRevolutions(saved, channel, 0.0, RevolutionLimit::kAll), revolutions) << channel;
-  }
   for (int channel = 1; channel <= 2; ++channel) {
     EXPECT_EQ(LoadOdRevolutions(saved, channel, 0.0, RevolutionLimit::kAll).revolutions, revolutions)
         << channel;

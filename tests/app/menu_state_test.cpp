@@ -40,12 +40,18 @@ TEST_F(MenuStateTest, ACompletePipeWithStraightnessEnablesEverything) {
   }
 }
 
-TEST_F(MenuStateTest, AppendNeverDisablesWhatAnEarlierLoadEnabled) {
+TEST_F(MenuStateTest, AppendNeverDisablesWhatAnEarlierLoadEnabledAndAReplacingOpenDoes) {
   openDataFile(app, pipe("c.kqvw", PipeData::kComplete, 1, true), false);
   openDataFile(app, pipe("o.kqvw", PipeData::kOdOnly), true);
   expect(kWallItems, true);
   expect(kBothItems, true);
   expect(kStraightnessItems, true);
+  openDataFile(app, pipe("o.kqvw", PipeData::kOdOnly), false);
+  expect(kWallItems, false);
+  expect(kOdItems, true);
+  expect(kBothItems, false);
+  expect(kStraightnessItems, false);
+  EXPECT_TRUE(menuEnabled(kCmdExit));
 }
 
 TEST_F(MenuStateTest, AppendEnablesByTheCurrentPipeWhichStaysTheFirst) {
@@ -55,15 +61,6 @@ TEST_F(MenuStateTest, AppendEnablesByTheCurrentPipeWhichStaysTheFirst) {
   EXPECT_EQ(app.pipeString.current()->path, dir.file("o.kqvw"));
   expect(kOdItems, true);
   expect(kWallItems, false);
-}
-
-TEST_F(MenuStateTest, AReplacingOpenDisablesWhatTheNewPipeDoesNotAllow) {
-  openDataFile(app, pipe("c.kqvw", PipeData::kComplete), false);
-  openDataFile(app, pipe("o.kqvw", PipeData::kOdOnly), false);
-  expect(kWallItems, false);
-  expect(kOdItems, true);
-  expect(kBothItems, false);
-  EXPECT_TRUE(menuEnabled(kCmdExit));
 }
 
 }  // namespace

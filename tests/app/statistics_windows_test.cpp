@@ -82,29 +82,27 @@ TEST_F(StatisticsWindowsTest, StatisticsShowTheCurrentAndOverlayPipeAtTheCursor)
   EXPECT_EQ(statistics->y(), app.windows.height(kMainWindowPanel) - 100);
 
   place(10.5F, 45.0F);
-  const std::map<int, std::string> expected = {
-      {kStatX, "10.500\""},
-      {kStatY, "45.000 \u00b0"},
-      {kStatWall, "0.250\" (100.000%)"},
-      {kStatCsa, "100.000%"},
-      {kStatEccentricity, "0.000%"},
-      {kStatMinWall, "0.250\""},
-      {kStatMaxWall, "0.250\""},
-      {kStatAvgWall, "0.250\""},
-      {kStatOd, "7.050\""},
-      {kStatMinOd, "7.050\""},
-      {kStatAvgOd, "7.050\""},
-      {kStatOvality, "0.000%"},
-      {kStatId, "6.550\""},
-      {kStatMinId, "6.550\""},
-      {kStatAvgId, "6.550\""},
-      {kStatStraightness, "0.000\""},
-      {kStatOverlayX, "0.000\""},
-      {kStatOverlayY, "0.000 \u00b0"},
-      {kStatOverlayWall, "0.000\" (0.000%)"},
-      {kStatUpperWallReadout, "400"},
-      {kStatLowerOffsetReadout, "-50"},
-  };
+  const std::map<int, std::string> expected = {{kStatX, "10.500\""},
+                                               {kStatY, "45.000 \u00b0"},
+                                               {kStatWall, "0.250\" (100.000%)"},
+                                               {kStatCsa, "100.000%"},
+                                               {kStatEccentricity, "0.000%"},
+                                               {kStatMinWall, "0.250\""},
+                                               {kStatMaxWall, "0.250\""},
+                                               {kStatAvgWall, "0.250\""},
+                                               {kStatOd, "7.050\""},
+                                               {kStatMinOd, "7.050\""},
+                                               {kStatAvgOd, "7.050\""},
+                                               {kStatOvality, "0.000%"},
+                                               {kStatId, "6.550\""},
+                                               {kStatMinId, "6.550\""},
+                                               {kStatAvgId, "6.550\""},
+                                               {kStatStraightness, "0.000\""},
+                                               {kStatOverlayX, "0.000\""},
+                                               {kStatOverlayY, "0.000 \u00b0"},
+                                               {kStatOverlayWall, "0.000\" (0.000%)"},
+                                               {kStatUpperWallReadout, "400"},
+                                               {kStatLowerOffsetReadout, "-50"}};
   for (const auto& [id, text] : expected) EXPECT_EQ(statistics->text(id), text) << id;
 
   // The thin cell's revolution: its minimum and average, and how eccentric it is.

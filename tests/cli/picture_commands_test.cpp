@@ -23,9 +23,8 @@ void expectMapLayout(const PngImage& png, std::uint32_t rows, std::uint32_t colu
   ASSERT_EQ(png.height, static_cast<int>(rows));
   int wrong = 0;
   for (std::uint32_t r = 0; r < rows; ++r) {
-    for (std::uint32_t x = 0; x < columns; ++x) {
+    for (std::uint32_t x = 0; x < columns; ++x)
       wrong += png.pixels[std::size_t{r} * columns + x] != shade(r, columns - 1 - x);
-    }
   }
   EXPECT_EQ(wrong, 0);
 }

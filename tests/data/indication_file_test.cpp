@@ -87,9 +87,8 @@ TEST_F(IndicationFileTest, ReadingStopsAtARecordItCannotRead) {
 
 TEST_F(IndicationFileTest, RecordsNumberedOutsideTheArraysAreIgnored) {
   std::string text = kHeader;
-  for (const char* number : {"0", "-1", "3001", "99999999999999999999999", "3000", "1", "+2"}) {
+  for (const char* number : {"0", "-1", "3001", "99999999999999999999999", "3000", "1", "+2"})
     text += std::string(number) + " 1 Pit 2.5 x 45.5 10\n";
-  }
   const IndicationRecords records = readIndicationRecords(write(text));
   ASSERT_TRUE(records.opened);
   EXPECT_EQ(records.ignored, 4U);

@@ -50,9 +50,8 @@ SyntheticPipeOptions smallPipe() {
 
 std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
     names.push_back(entry.path().filename().string());
-  }
   return names;
 }
 
@@ -110,9 +109,8 @@ TEST(PipeFileSave, RawChannelsSurviveRepeatedSavesOverTheirOwnFile) {
     ASSERT_TRUE(savePipeFile(pipe, path, true, true).ok);
     EXPECT_TRUE(pipe.wallChannels[0].revolutions.empty());  // freed once written
     PipeFile reread = readPipe(path);
-    for (int channel = 1; channel <= 4; ++channel) {
+    for (int channel = 1; channel <= 4; ++channel)
       EXPECT_EQ(loadWall(reread, channel), wallBefore[static_cast<std::size_t>(channel - 1)]) << save;
-    }
     EXPECT_EQ(loadOd(reread, 2), odBefore) << save;
   }
   EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"pipe.kqvw"});
@@ -207,9 +205,8 @@ TEST(PipeFileSave, EveryRecordOfARawChannelIsWrittenBackAndARemovalDropsItsEnd) 
   file.add(kTagJobInfo1, kJobInfo1Block.payload);
   file.add(kTagRawWall, *encodeRawWallRecords({2, 0, 1.16, {}}, wall));
   file.add(kTagRawWall, *encodeRawWallRecords({3, 0, 1.16, {}}, rawRecords({300, M, 301}, M)));
-  for (const BlockFixture& block : {kWallMatrixBlock, kCsaBlock, kWallStartBlock, kJobInfo2LongBlock}) {
+  for (const BlockFixture& block : {kWallMatrixBlock, kCsaBlock, kWallStartBlock, kJobInfo2LongBlock})
     file.add(block.tag, block.payload);
-  }
   file.add(kTagRawOd,
            *encodeRawOdRecords({1, 0, 0.001}, rawRecords({-900, OdM, 5, -6, OdM, OdM, 0, OdM, 77}, OdM)));
   file.add(kTagOdMatrix, kOdMatrixBlock.payload);
@@ -260,9 +257,8 @@ TEST(PipeFileSave, NewWallScaleAndTrimmingAreAppliedToTheSavedSamples) {
   TrimRevolutions(expected, 500, 300);
   ASSERT_LT(expected.size(), before.size());
   for (auto& revolution : expected) {
-    for (RawSample& sample : revolution) {
+    for (RawSample& sample : revolution)
       sample.reading = rescaleWallReading(sample.reading, storedScale, storedScale * 2.0);
-    }
   }
   EXPECT_EQ(loadWall(reread, 1), expected);
   EXPECT_EQ(reread.dataPresent[kRawOdPresent], 0);  // not asked for

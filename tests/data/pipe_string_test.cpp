@@ -34,9 +34,7 @@ class FakeFiles {
     damaged_.push_back(name);
   }
   void addString(std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-      add(pipeName(i), lengthOf(i));
-    }
+    for (std::size_t i = 0; i < count; ++i) add(pipeName(i), lengthOf(i));
   }
 
   PipeLoader loader() {
@@ -71,17 +69,13 @@ class FakeFiles {
 
 Indices loadedIndices(const PipeString& string) {
   Indices indices;
-  for (const PipeFile& pipe : string.loadedPipes()) {
-    indices.push_back(pipe.stringIndex);
-  }
+  for (const PipeFile& pipe : string.loadedPipes()) indices.push_back(pipe.stringIndex);
   return indices;
 }
 
 Indices range(std::uint32_t first, std::uint32_t last) {
   Indices indices;
-  for (std::uint32_t i = first; i <= last; ++i) {
-    indices.push_back(i);
-  }
+  for (std::uint32_t i = first; i <= last; ++i) indices.push_back(i);
   return indices;
 }
 
@@ -92,9 +86,7 @@ void expectWindow(const PipeString& string, const Indices& loaded, std::uint32_t
   EXPECT_EQ(string.current()->stringIndex, current);
   float offset = 0.0F;
   for (const PipeFile& pipe : string.loadedPipes()) {
-    if (&pipe == string.current()) {
-      break;
-    }
+    if (&pipe == string.current()) break;
     offset += pipe.pipeLength();
   }
   EXPECT_FLOAT_EQ(string.currentOffset(), offset);
@@ -110,9 +102,7 @@ class PipeStringTest : public ::testing::Test {
 
   std::string writeList(const Indices& indices) {
     std::string text;
-    for (const std::uint32_t i : indices) {
-      text += pipeName(i) + "\n";
-    }
+    for (const std::uint32_t i : indices) text += pipeName(i) + "\n";
     return writeListText(text);
   }
 
@@ -334,9 +324,7 @@ TEST_F(PipeStringTest, OpenDecidesByWhatTheNameContains) {
 
 TEST_F(PipeStringTest, AppendingPipesExtendsTheString) {
   files.addString(12);
-  for (std::size_t i = 0; i < 12; ++i) {
-    ASSERT_TRUE(string.open(pipeName(i)).ok);
-  }
+  for (std::size_t i = 0; i < 12; ++i) ASSERT_TRUE(string.open(pipeName(i)).ok);
   // Only a window's worth is read; the rest is read as the window slides.
   EXPECT_EQ(string.nameCount(), 12U);
   expectWindow(string, range(0, 8), 0);
@@ -400,9 +388,7 @@ TEST_F(PipeStringTest, OverlayLengthAndPipesLeavingMemory) {
   EXPECT_EQ(string.moveBy(40.0F), 0);
   EXPECT_EQ(string.moveBy(20.0F), 1);
   remember();
-  for (int i = 0; i < 4; ++i) {
-    string.nextPipe();
-  }
+  for (int i = 0; i < 4; ++i) string.nextPipe();
   EXPECT_EQ(released(), (Names{dir.file(pipeName(0)), dir.file(pipeName(1)), dir.file(pipeName(2)),
                                dir.file(pipeName(3))}));
 
@@ -461,9 +447,7 @@ class ListFileTest : public ::testing::Test {
   // Relative names come back resolved against the list file's folder.
   Names inDir(const Names& names) const {
     Names resolved;
-    for (const std::string& name : names) {
-      resolved.push_back(dir.file(name));
-    }
+    for (const std::string& name : names) resolved.push_back(dir.file(name));
     return resolved;
   }
 
@@ -472,9 +456,7 @@ class ListFileTest : public ::testing::Test {
 
 std::string numberedLines(std::size_t count) {
   std::string text;
-  for (std::size_t i = 0; i < count; ++i) {
-    text += "p" + std::to_string(i) + ".kqvw\n";
-  }
+  for (std::size_t i = 0; i < count; ++i) text += "p" + std::to_string(i) + ".kqvw\n";
   return text;
 }
 
@@ -509,9 +491,7 @@ TEST_F(ListFileTest, LongLinesAndNulBytesAreSkippedWholeAndReported) {
 
   // NUL bytes too; many bad lines are reported briefly.
   std::string text = std::string("a\0b\n", 4) + "ok\n";
-  for (int i = 0; i < 30; ++i) {
-    text += std::string(300, 'q') + "\n";
-  }
+  for (int i = 0; i < 30; ++i) text += std::string(300, 'q') + "\n";
   const ListFileResult bad = readText(text);
   EXPECT_EQ(bad.names, inDir({"ok"}));
   ASSERT_EQ(bad.warnings.size(), 11U);

@@ -31,9 +31,7 @@ std::vector<std::uint8_t> rawPayload(std::uint8_t tag, std::uint8_t channel, dou
   out.u32(static_cast<std::uint32_t>(readings.size()));
   out.f64(scale);
   if (tag == kTagRawWall) {
-    for (int i = 0; i < 4; ++i) {
-      out.f64(0.0);
-    }
+    for (int i = 0; i < 4; ++i) out.f64(0.0);
   }
   std::uint32_t index = 0;
   for (const std::int32_t reading : readings) {
@@ -69,9 +67,7 @@ class RawChannels : public ::testing::Test {
     std::vector<std::vector<std::int32_t>> result;
     for (const auto& revolution : revolutions) {
       auto& values = result.emplace_back();
-      for (const RawSample& sample : revolution) {
-        values.push_back(sample.reading);
-      }
+      for (const RawSample& sample : revolution) values.push_back(sample.reading);
     }
     return result;
   }
@@ -141,9 +137,8 @@ TEST_F(RawChannels, WallReadingsAreRescaledHalfUpAndZeroIsKept) {
 }
 
 TEST_F(RawChannels, OdConversionKeepsEveryReadingAtTheThousandthScale) {
-  for (std::int32_t reading = -32768; reading <= 32767; ++reading) {
+  for (std::int32_t reading = -32768; reading <= 32767; ++reading)
     ASSERT_EQ(convertOdReading(reading, 0.001), reading);
-  }
   EXPECT_EQ(convertOdReading(30000, 0.002), 32767);
   EXPECT_EQ(convertOdReading(-30000, 0.002), -32768);
   EXPECT_EQ(convertOdReading(7, 0.0005), 3);  // truncated toward zero
@@ -184,17 +179,14 @@ TEST_F(RawChannels, LoadingFreesTheOldListsAndRefusesBadChannelNumbers) {
 
 RevolutionList axialRevolutions(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& spans) {
   RevolutionList revolutions;
-  for (const auto& [first, last] : spans) {
+  for (const auto& [first, last] : spans)
     revolutions.push_back({RawSample{300, first, 0, 0, 0}, RawSample{300, last, 0, 0, 0}});
-  }
   return revolutions;
 }
 
 std::vector<std::uint32_t> firstCounts(const RevolutionList& revolutions) {
   std::vector<std::uint32_t> counts;
-  for (const auto& revolution : revolutions) {
-    counts.push_back(revolution.front().axialCount);
-  }
+  for (const auto& revolution : revolutions) counts.push_back(revolution.front().axialCount);
   return counts;
 }
 
@@ -260,9 +252,7 @@ std::vector<std::uint8_t> rawWallHead(std::uint8_t channel, std::uint32_t record
   ByteWriter out;
   out.u8(channel);
   out.u32(records);
-  for (int i = 0; i < 5; ++i) {
-    out.f64(1.0);
-  }
+  for (int i = 0; i < 5; ++i) out.f64(1.0);
   return out.take();
 }
 

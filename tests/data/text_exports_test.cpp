@@ -146,9 +146,7 @@ std::vector<std::uint8_t> straightnessFile(std::uint32_t rows, std::uint32_t col
   out.u32(rows);
   out.f64(10.0);
   out.u32(columns);
-  for (std::size_t i = 0; i < values; ++i) {
-    out.i16(static_cast<std::int16_t>(i) - 3);
-  }
+  for (std::size_t i = 0; i < values; ++i) out.i16(static_cast<std::int16_t>(i) - 3);
   return out.take();
 }
 

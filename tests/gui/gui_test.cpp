@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <ctime>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -89,9 +90,8 @@ class GuiTest : public ::testing::Test {
 
   std::map<std::string, QMdiSubWindow*> panelsByTitle() {
     std::map<std::string, QMdiSubWindow*> panels;
-    for (QMdiSubWindow* panel : platform.mainWindow().area().subWindowList()) {
+    for (QMdiSubWindow* panel : platform.mainWindow().area().subWindowList())
       panels[panel->windowTitle().toStdString()] = panel;
-    }
     return panels;
   }
 
@@ -101,7 +101,7 @@ class GuiTest : public ::testing::Test {
   AppState app{platform};
 };
 
-TEST_F(GuiTest, StartsOnAStringWithItsPanelsTitlesAndMenu) {
+TEST_F(GuiTest, StartsOnAStringWithItsPanelsTitlesAndMenuDrawnOnScreen) {
   EXPECT_TRUE(platform.mainWindow().isVisible());
   EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Ductora");
   EXPECT_EQ(app.documentState, DocumentState::kOpen);
@@ -126,9 +126,7 @@ TEST_F(GuiTest, StartsOnAStringWithItsPanelsTitlesAndMenu) {
   // The menu bar follows the program's enabling rules.
   EXPECT_TRUE(platform.qtMenu().isEnabled(kCmdPlotBurst));
   EXPECT_EQ(platform.qtMenu().isEnabled(kCmdPlotStraightness), first.straightness.present());
-}
 
-TEST_F(GuiTest, TheScreenShowsThePanelsDrawn) {
   const QImage shot = platform::qt::grabScreen();
   ASSERT_FALSE(shot.isNull());
   const std::string path = std::string(DUCTORA_SCREENSHOT_DIR) + "/gui-test-screenshot.png";
@@ -154,24 +152,30 @@ TEST_F(GuiTest, TheScreenShowsThePanelsDrawn) {
   EXPECT_GT(grays.size(), 30) << path;
 }
 
-// Presses a button of the next modal window once it is up, noting its title and text.
+QPushButton* buttonNamed(const QWidget& window, const QString& text) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text().remove('&') == text) return button;
+  }
+  return nullptr;
+}
+
+// Presses a button of the next modal window once it is up, noting its title, text and edits;
+// `first` acts on the window before the press.
 struct ModalAnswer {
-  void pressLater(const QString& button) {
-    QTimer::singleShot(200, [this, button] {
-      auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  void pressLater(const QString& button, std::function<void(QWidget&)> first = {}) {
+    QTimer::singleShot(200, [this, button, first] {
+      QWidget* modal = QApplication::activeModalWidget();
       if (modal == nullptr) return;
       title = modal->windowTitle();
-      text = modal->text();
-      for (QPushButton* candidate : modal->findChildren<QPushButton*>()) {
-        if (candidate->text().remove('&') == button) {
-          candidate->click();
-          return;
-        }
-      }
+      if (const auto* box = qobject_cast<QMessageBox*>(modal)) text = box->text();
+      for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) edits << edit->text();
+      if (first) first(*modal);
+      if (QPushButton* pressed = buttonNamed(*modal, button)) pressed->click();
     });
   }
   QString title;
   QString text;
+  QStringList edits;
 };
 
 TEST_F(GuiTest, TheExitPromptKeepsRunningOnNoAndQuitsOnYes) {
@@ -269,21 +273,6 @@ void pointer(QWindow* window, QEvent::Type type, QPoint at, Qt::MouseButtons hel
   sendTo(window, QMouseEvent(type, at, window->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
 }
 
-// Clicks OK in the modal dialog about to open, noting its title.
-struct ModalOk {
-  void pressLater() {
-    QTimer::singleShot(200, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (modal == nullptr) return;
-      title = modal->windowTitle();
-      for (QPushButton* button : modal->findChildren<QPushButton*>()) {
-        if (button->text() == "OK") button->click();
-      }
-    });
-  }
-  QString title;
-};
-
 TEST_F(GuiTest, TheArrowsWalkTheStringAndTheLeftButtonTurnsThe3DPipe) {
   auto* view = dynamic_cast<platform::qt::PanelSurface*>(app.windows.window(kPipeViewPanel));
   ASSERT_NE(view, nullptr);
@@ -355,14 +344,13 @@ TEST_F(GuiTest, NavigatorGotoAboutAndControlsOpenAndClose) {
   go.deliver({platform::DialogEvent::Kind::kCommand, kIdOk});
   EXPECT_FALSE(go.widget().isVisible());
 
-  ModalOk about;
-  about.pressLater();
-  platform.qtMenu().action(kCmdAbout)->trigger();
-  EXPECT_EQ(about.title, "About Ductora");
-  ModalOk controls;
-  controls.pressLater();
-  platform.qtMenu().action(kCmdControls)->trigger();
-  EXPECT_EQ(controls.title, "Controls");
+  for (const auto& [command, title] :
+       {std::pair{kCmdAbout, "About Ductora"}, std::pair{kCmdControls, "Controls"}}) {
+    ModalAnswer ok;
+    ok.pressLater("OK");
+    platform.qtMenu().action(command)->trigger();
+    EXPECT_EQ(ok.title, title);
+  }
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -634,34 +622,19 @@ TEST_F(GuiTest, AResizedPipeViewIsDrawnWithoutInputAndAnUncoveredOneShowsItsLast
 
 TEST_F(GuiTest, InfoShowsTheCurrentPipeAndCancelDropsWhatWasTyped) {
   const PipeHeader before = app.pipeString.current()->header;
-  QString title;
-  QStringList shown;
-  QTimer::singleShot(200, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) return;
-    title = modal->windowTitle();
-    for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
-      shown << edit->text();
+  ModalAnswer info;
+  info.pressLater("Cancel", [](QWidget& modal) {
+    for (QLineEdit* edit : modal.findChildren<QLineEdit*>()) {
       if (!edit->isReadOnly()) edit->setText("999");
-    }
-    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
-      if (button->text() == "Cancel") button->click();
     }
   });
   platform.qtMenu().action(kCmdInfo)->trigger();
-  EXPECT_EQ(title, "Info");
-  EXPECT_TRUE(shown.contains(QString::fromStdString(app.pipeString.current()->path)))
-      << shown.join("|").toStdString();
+  EXPECT_EQ(info.title, "Info");
+  EXPECT_TRUE(info.edits.contains(QString::fromStdString(app.pipeString.current()->path)))
+      << info.edits.join("|").toStdString();
   EXPECT_EQ(app.pipeString.current()->header, before);
   EXPECT_FALSE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-QPushButton* buttonNamed(const QWidget& window, const QString& text) {
-  for (QPushButton* button : window.findChildren<QPushButton*>()) {
-    if (button->text() == text) return button;
-  }
-  return nullptr;
 }
 
 TEST_F(GuiTest, HelpFromAModalDialogTakesClicksWhileTheDialogStaysOpen) {
@@ -673,10 +646,9 @@ TEST_F(GuiTest, HelpFromAModalDialogTakesClicksWhileTheDialogStaysOpen) {
   bool shown = false;
   bool closedByItsOk = false;
   bool dialogStayed = false;
-  QTimer::singleShot(200, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) return;
-    buttonNamed(*modal, "Help")->click();
+  ModalAnswer grayScale;
+  grayScale.pressLater("Cancel", [&](QWidget& modal) {
+    buttonNamed(modal, "Help")->click();
     shown = help->widget().isVisible();
     // Its OK clicked as the window system delivers a click, which a blocked window never gets.
     const QPushButton* ok = buttonNamed(help->widget(), "OK");
@@ -684,8 +656,7 @@ TEST_F(GuiTest, HelpFromAModalDialogTakesClicksWhileTheDialogStaysOpen) {
     pointer(help->widget().windowHandle(), QEvent::MouseButtonPress, at, Qt::LeftButton);
     pointer(help->widget().windowHandle(), QEvent::MouseButtonRelease, at, Qt::NoButton);
     closedByItsOk = !help->widget().isVisible();
-    dialogStayed = QApplication::activeModalWidget() == modal;
-    buttonNamed(*modal, "Cancel")->click();
+    dialogStayed = QApplication::activeModalWidget() == &modal;
   });
   platform.qtMenu().action(kCmdGrayScale)->trigger();
   EXPECT_TRUE(shown);
@@ -696,25 +667,16 @@ TEST_F(GuiTest, HelpFromAModalDialogTakesClicksWhileTheDialogStaysOpen) {
 
 TEST_F(GuiTest, ModifyPipeMatrixIsFilledWhenDrawnAndOkRebuilds) {
   const std::vector<std::uint16_t> before = app.pipeString.current()->wallMatrix.data;
-  QString title;
-  QStringList shown;
-  QTimer::singleShot(200, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) return;
-    title = modal->windowTitle();
-    for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) shown << edit->text();
-    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
-      if (button->text() == "OK") button->click();
-    }
-  });
+  ModalAnswer matrix;
+  matrix.pressLater("OK");
   // A refused build would leave a message box over the dialog: nothing may stay waiting.
   QObject guard;
   QTimer::singleShot(5000, &guard, [] {
     while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
   });
   platform.qtMenu().action(kCmdWallMatrix)->trigger();
-  EXPECT_EQ(title, "Modify Pipe Matrix");
-  EXPECT_TRUE(shown.contains("0.333333333")) << shown.join("|").toStdString();
+  EXPECT_EQ(matrix.title, "Modify Pipe Matrix");
+  EXPECT_TRUE(matrix.edits.contains("0.333333333")) << matrix.edits.join("|").toStdString();
   EXPECT_NE(app.pipeString.current()->wallMatrix.data, before);
   EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

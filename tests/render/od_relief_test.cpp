@@ -107,9 +107,8 @@ TEST(ReliefMeshTest, EachGridPointIsShadedByTheSampleThatRaisesIt) {
   // Magnification 0 makes a plain cylinder.
   pipe.header.displayScale = 0.0F;
   const ReliefMesh plain = BuildReliefMesh(pipe);
-  for (std::size_t i = 0; i < plain.vertices.size(); i += 3) {
+  for (std::size_t i = 0; i < plain.vertices.size(); i += 3)
     ASSERT_NEAR(std::hypot(plain.vertices[i], plain.vertices[i + 1]), 2.0F, 1e-5F) << i;
-  }
 }
 
 // Seen from inside, where the far strips' triangles are too small to cover a pixel centre, and

@@ -50,6 +50,13 @@ class Pipe3DTest : public ::testing::Test {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
   }
+  void lookInPerspective() {
+    look(10.0);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, 1.0, 1.0, 1000.0);
+    glMatrixMode(GL_MODELVIEW);
+  }
   std::vector<FedVertex> draw(ViewRoutine view) {
     return Feedback([&] { view(PipeScene{string, values, caches}); });
   }
@@ -78,11 +85,7 @@ TEST_F(Pipe3DTest, ThePipesRotationTurnsItsSurfaceAndTheCursorMarkerButNotItsTop
   open("30.kqvw");
   // In perspective, from in front of the pipe's start: seen end on in parallel, the relief would
   // be edge on and cover no pixel.
-  look(10.0);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45.0, 1.0, 1.0, 1000.0);
-  glMatrixMode(GL_MODELVIEW);
+  lookInPerspective();
   values.depth = -15.0F;
   string.position = 10.0F;
   string.angle = 30.0F;
@@ -94,9 +97,8 @@ TEST_F(Pipe3DTest, ThePipesRotationTurnsItsSurfaceAndTheCursorMarkerButNotItsTop
       // samples last to first, s = 1 at the top.
       const std::vector<FedVertex> surface = InColour(vertices, kSurface);
       ASSERT_FALSE(surface.empty());
-      for (const FedVertex& v : surface) {
+      for (const FedVertex& v : surface)
         ASSERT_NEAR(std::remainder(AngleOf(v) - (90.0 - rotation + (1.0 - v.s) * 360.0), 360.0), 0.0, 0.01);
-      }
       // The markers' middles, a little off their axes in perspective.
       EXPECT_NEAR(AngleOf(Centroid(InColour(vertices, kStartMarker))), 90.0, 1.0);
       EXPECT_NEAR(AngleOf(Centroid(InColour(vertices, kCursorMarker))), 90.0 + 30.0 - rotation, 1.0);
@@ -114,11 +116,7 @@ TEST_F(Pipe3DTest, TheReliefsBumpStandsDarkUnderTheCursorWhereTheMapShowsIt) {
   for (std::size_t i = 0; i < od.data.size(); ++i) od.data[i] = i % od.columns == 4 ? 40 : 0;
   pipe.changed();
   prepareTextures();
-  look(10.0);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45.0, 1.0, 1.0, 1000.0);
-  glMatrixMode(GL_MODELVIEW);
+  lookInPerspective();
   values.depth = -20.0F;
   string.position = 10.0F;
   for (const int flipped : {0, 1}) {
@@ -208,13 +206,11 @@ TEST_F(Pipe3DTest, FlippedAndReversedPipesAreMirroredAsTheMapsShowThem) {
 // Where each pipe starts along the axis: its top marker's middle, seen from the side.
 std::vector<float> PipeStarts(const std::vector<FedVertex>& vertices, double halfWidth) {
   std::map<long, std::vector<FedVertex>> byStart;
-  for (const FedVertex& v : InColour(vertices, kStartMarker)) {
+  for (const FedVertex& v : InColour(vertices, kStartMarker))
     byStart[std::lround((100.0 - v.y) * halfWidth / 100.0 / 10.0)].push_back(v);
-  }
   std::vector<float> starts;
-  for (const auto& [rounded, marker] : byStart) {
+  for (const auto& [rounded, marker] : byStart)
     starts.push_back(static_cast<float>((100.0 - Centroid(marker).y) * halfWidth / 100.0));
-  }
   return starts;
 }
 

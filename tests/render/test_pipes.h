@@ -35,9 +35,8 @@ inline PipeFile TestPipe(float length) {
   od.deltaY = 10.0;
   od.length = length;
   for (std::uint32_t r = 0; r < rows; ++r) {
-    for (std::uint32_t k = 0; k < od.columns; ++k) {
+    for (std::uint32_t k = 0; k < od.columns; ++k)
       od.data.push_back(static_cast<std::int16_t>(15.0 * std::cos(2.0 * 3.14159265 * k / 18.0)));
-    }
   }
   BuildIdMatrix(pipe);
   return pipe;

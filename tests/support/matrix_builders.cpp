@@ -19,9 +19,7 @@ Matrix FromFunction(std::uint32_t rows, std::uint32_t columns,
   matrix.length = rows > 0 ? static_cast<float>((rows - 1) * deltaX) : 0.0F;
   matrix.data.reserve(static_cast<std::size_t>(rows) * columns);
   for (std::uint32_t r = 0; r < rows; ++r) {
-    for (std::uint32_t c = 0; c < columns; ++c) {
-      matrix.data.push_back(value(r, c));
-    }
+    for (std::uint32_t c = 0; c < columns; ++c) matrix.data.push_back(value(r, c));
   }
   return matrix;
 }

@@ -19,9 +19,7 @@ std::int32_t EccentricWall(std::size_t revolution, std::size_t sample) {
 std::pair<std::size_t, std::size_t> PickSample(const RevolutionList& revolutions, std::mt19937& engine) {
   std::size_t index = engine() % SampleCount(revolutions);
   for (std::size_t i = 0; i < revolutions.size(); ++i) {
-    if (index < revolutions[i].size()) {
-      return {i, index};
-    }
+    if (index < revolutions[i].size()) return {i, index};
     index -= revolutions[i].size();
   }
   return {0, 0};
@@ -82,17 +80,14 @@ void InjectJumps(RevolutionList& revolutions, std::size_t count, std::uint32_t s
 
 std::vector<std::int32_t> Lengths(const RevolutionList& revolutions) {
   std::vector<std::int32_t> lengths;
-  for (const RevolutionSamples& revolution : revolutions) {
+  for (const RevolutionSamples& revolution : revolutions)
     lengths.push_back(static_cast<std::int32_t>(revolution.size()));
-  }
   return lengths;
 }
 
 std::size_t SampleCount(const RevolutionList& revolutions) {
   std::size_t count = 0;
-  for (const RevolutionSamples& revolution : revolutions) {
-    count += revolution.size();
-  }
+  for (const RevolutionSamples& revolution : revolutions) count += revolution.size();
   return count;
 }
 

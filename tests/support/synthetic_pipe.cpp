@@ -177,17 +177,14 @@ int syntheticRevolutions(const SyntheticPipeOptions& options) {
 }
 
 void writeSyntheticPipe(const std::string& path, const SyntheticPipeOptions& options) {
-  if (options.samplesPerRev < 1 || options.lengthInches <= 0.0 || options.pitchInches <= 0.0) {
+  if (options.samplesPerRev < 1 || options.lengthInches <= 0.0 || options.pitchInches <= 0.0)
     throw std::invalid_argument("synthetic pipe: length, pitch and samples per revolution must be positive");
-  }
   const Geometry geometry{options, syntheticRevolutions(options)};
   Noise noise(options.seed);
   const PipeHeader header = makeHeader(options);
   BlockFileBuilder file;
   file.add(kTagJobInfo1, encodeJobInfo1(header));
-  if (options.withRawWall) {
-    addWallChannels(file, geometry, noise);
-  }
+  if (options.withRawWall) addWallChannels(file, geometry, noise);
   const WallMatrix wall = makeWallMatrix(geometry, noise);
   file.add(kTagWallMatrix, encodeWallMatrix(wall));
   CsaTable csa;
@@ -195,21 +192,13 @@ void writeSyntheticPipe(const std::string& path, const SyntheticPipeOptions& opt
   file.add(kTagCsa, encodeCsa(csa));
   file.add(kTagWallStart, encodeWallStart(static_cast<std::uint32_t>(std::lround(35.5 * kCountsPerInch))));
   file.add(kTagJobInfo2, encodeJobInfo2(header));
-  if (options.withRawOd) {
-    addOdChannels(file, geometry, noise);
-  }
-  if (options.withOdMatrix) {
-    file.add(kTagOdMatrix, encodeOdMatrix(makeOdMatrix(geometry, noise)));
-  }
-  if (options.withStraightness) {
-    file.add(kTagStraightness, encodeStraightness(makeStraightness(options)));
-  }
+  if (options.withRawOd) addOdChannels(file, geometry, noise);
+  if (options.withOdMatrix) file.add(kTagOdMatrix, encodeOdMatrix(makeOdMatrix(geometry, noise)));
+  if (options.withStraightness) file.add(kTagStraightness, encodeStraightness(makeStraightness(options)));
   const std::vector<std::uint8_t> bytes = file.finish();
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!out.flush()) {
-    throw std::runtime_error("synthetic pipe: cannot write " + path);
-  }
+  if (!out.flush()) throw std::runtime_error("synthetic pipe: cannot write " + path);
 }
 
 std::string writeSyntheticString(const std::string& folder, int pipes, SyntheticPipeOptions options) {
