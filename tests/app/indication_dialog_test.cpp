@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "analysis/placement/cursor_rows.h"
+#include "analysis/placement/display_rows.h"
 #include "app/shell/frame.h"
 #include "resources/data_dialogs.h"
 #include "resources/menu_table.h"
@@ -85,6 +87,20 @@ TEST_F(IndicationDialogTest, ADoubleClickGoesToTheRevolutionAndColumnTheCircleIs
   dialog().doubleClickListLine(kIndicationList, 1);
   EXPECT_FLOAT_EQ(app.pipeString.position, 18.1F);
   EXPECT_FLOAT_EQ(app.pipeString.angle, 0.1F);
+
+  // Flipped and reversed, the circle and the cursor move with the defect: row 18 of the display
+  // counts back from the far end, column 0 is shown as column 35 (350 degrees).
+  PipeFile& pipe = *app.pipeString.current();
+  pipe.header.rotation = 1;
+  pipe.header.from = 1;
+  const DisplayRows rows = WallDisplayRows(pipe);
+  ASSERT_GT(rows.IndexOf(18 - rows.offset), 0);
+  dialog().doubleClickListLine(kIndicationList, 1);
+  EXPECT_FLOAT_EQ(app.pipeString.position, static_cast<float>(rows.IndexOf(18 - rows.offset)) + 0.1F);
+  EXPECT_FLOAT_EQ(app.pipeString.angle, 350.1F);
+  const CursorPlace place = PlaceAtCursor(pipe, app.pipeString.position, app.pipeString.angle);
+  EXPECT_EQ(place.wall.column, 0);
+  EXPECT_EQ(place.wall.row, 18 - rows.offset);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "analysis/placement/display_rows.h"
 #include "app/dialogs/help_dialogs.h"
 #include "app/navigation/navigation.h"
 #include "data/indications/indication_file.h"
@@ -108,13 +109,21 @@ std::optional<IndicationTarget> indicationLineTarget(const std::string& line, co
   const std::optional<double> inches = number(words[3]);
   const std::optional<double> degrees = number(words[5]);
   if (!inches || !degrees) return std::nullopt;
+  // The file names the place on the pipe as inspected; the circle, and so the cursor, stands where
+  // the wall map shows that place: along a reversed pipe from its far end, round a flipped one the
+  // other way.
   const double deltaX = pipe.wallMatrix.deltaX;
-  const double revolution = deltaX > 0.0 ? std::trunc(std::max(*inches, 0.0) / deltaX) : 0.0;
-  const double turned = std::fmod(*degrees, 360.0);
-  const double angle = turned < 0.0 ? turned + 360.0 : turned;
-  const double deltaY = pipe.wallMatrix.deltaY;
-  const double column = deltaY > 0.0 ? std::trunc(angle / deltaY) * deltaY : angle;
-  return IndicationTarget{static_cast<float>(revolution * deltaX), static_cast<float>(column)};
+  double position = 0.0;
+  if (const auto index = DisplayIndexAt(std::max(*inches, 0.0), deltaX)) {
+    const DisplayRows rows = WallDisplayRows(pipe);
+    position = static_cast<double>(std::max<std::int64_t>(rows.IndexOf(*index - rows.offset), 0)) * deltaX;
+  }
+  const auto wallColumns = static_cast<std::int64_t>(pipe.wallMatrix.columns);
+  double angle = 0.0;
+  if (const auto column = DisplayColumnAt(*degrees, wallColumns)) {
+    angle = ColumnAngle(ShownColumn(pipe, *column, wallColumns), wallColumns);
+  }
+  return IndicationTarget{static_cast<float>(position), static_cast<float>(angle)};
 }
 
 }  // namespace ductora

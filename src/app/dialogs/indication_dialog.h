@@ -21,9 +21,9 @@ struct IndicationTarget {
   float angle = 0.0F;     // whole columns, degrees
 };
 
-// The line's inches column and its angle in degrees (the column the indication view places its
-// circle by), turned into the start of the wall revolution and of the wall column they fall in.
-// Empty when the line lacks them or they are not numbers.
+// The line's inches column and its angle in degrees, turned into the start of the wall revolution
+// and of the wall column where the indication view draws its circle (mirrored with a reversed or
+// flipped pipe). Empty when the line lacks them or they are not numbers.
 std::optional<IndicationTarget> indicationLineTarget(const std::string& line, const PipeFile& pipe);
 
 }  // namespace ductora
