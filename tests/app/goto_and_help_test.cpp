@@ -38,6 +38,12 @@ TEST_F(GotoAndHelpTest, GotoMeasuresFromEitherEndAndShowsTheCursorWhenDrawn) {
   go.setText(kGotoY, "x");  // not a number: 0
   press(kDialogGoto, kGotoYFromFront);
   EXPECT_EQ(app.pipeString.angle, 0.0F);
+  // An angle beyond a turn is its place on the turn.
+  go.setText(kGotoY, "500");
+  press(kDialogGoto, kGotoYFromFront);
+  EXPECT_FLOAT_EQ(app.pipeString.angle, 140.0F);
+  press(kDialogGoto, kGotoYFromBack);
+  EXPECT_FLOAT_EQ(app.pipeString.angle, 220.0F);
 
   // A place beyond either end is that end.
   go.setText(kGotoX, "1e30");
@@ -55,7 +61,7 @@ TEST_F(GotoAndHelpTest, GotoMeasuresFromEitherEndAndShowsTheCursorWhenDrawn) {
   EXPECT_FALSE(go.isVisible());
   command(kCmdGoto);  // shown again, it is written again
   go.send({DialogEvent::Kind::kPaint});
-  EXPECT_EQ(go.text(kGotoY), "0.000");
+  EXPECT_EQ(go.text(kGotoY), "220.000");
 }
 
 TEST_F(GotoAndHelpTest, HelpWindowsAreMadeHiddenWithEveryOpenAndShownByTheirControls) {

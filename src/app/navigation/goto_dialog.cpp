@@ -48,7 +48,7 @@ void GotoProcedure::operator()(platform::Dialog& dialog, const platform::DialogE
   if (event.kind == Kind::kClose) return hide(dialog);
   if (event.kind != Kind::kCommand) return;
   switch (event.id) {
-    // A place beyond either end of the pipe is that end.
+    // A place beyond either end of the pipe is that end; an angle beyond a turn, its place on the turn.
     case kGotoXFromFront:
       setX(string, xWithinPipe(string, typed(dialog, kGotoX)));
       break;
@@ -56,10 +56,10 @@ void GotoProcedure::operator()(platform::Dialog& dialog, const platform::DialogE
       setX(string, xWithinPipe(string, string.currentLength() - typed(dialog, kGotoX)));
       break;
     case kGotoYFromFront:
-      setY(string, typed(dialog, kGotoY));
+      setY(string, angleWithinTurn(typed(dialog, kGotoY)));
       break;
     case kGotoYFromBack:
-      setY(string, 360.0F - typed(dialog, kGotoY));
+      setY(string, angleWithinTurn(360.0F - typed(dialog, kGotoY)));
       break;
     case kIdOk:
     case kIdCancel:

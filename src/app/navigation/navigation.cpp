@@ -37,6 +37,13 @@ float xWithinPipe(const PipeString& string, float x) {
   return std::clamp(x, 0.0F, std::max(string.currentLength(), 0.0F));
 }
 
+float angleWithinTurn(float y) {
+  if (!std::isfinite(y)) return 0.0F;
+  const float turned = std::fmod(y, 360.0F);
+  const float angle = turned < 0.0F ? turned + 360.0F : turned;
+  return angle < 360.0F ? angle : 0.0F;
+}
+
 void setY(PipeString& string, float y, bool nudge) { string.angle = nudge ? y + 0.1F : y; }
 
 void turnY(PipeString& string, float d) {

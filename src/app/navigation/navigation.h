@@ -17,6 +17,8 @@ bool moveX(PipeString& string, float d, const DropCheck& mayDrop = {});
 void setX(PipeString& string, float x, bool nudge = false);
 // X held to the current pipe, 0 to its length; what is no number is 0.
 float xWithinPipe(const PipeString& string, float x);
+// An angle as the same place on one turn, [0, 360); 0 for one that is not finite.
+float angleWithinTurn(float y);
 void setY(PipeString& string, float y, bool nudge = false);
 // A step past 0 lands on 359, not on 360 + Y; one reaching 360 lands on 0.
 void turnY(PipeString& string, float d);
