@@ -11,23 +11,56 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/key_codes.h"
+#include "platform/qt/widgets/kept_geometry.h"
+#include "platform/qt/widgets/screen_room.h"
 #include "platform/qt/widgets/table_list.h"
+#include "platform/qt/windows/window_manager.h"
 #include "resources/bitmaps.h"
 
 namespace ductora::platform::qt {
+
+namespace {
+
+// The client area of the dialog's owner, below its menu bar, on the screen; none without one.
+QRect ownerArea(const QWidget& dialog) {
+  const auto* owner = qobject_cast<const QMainWindow*>(dialog.parentWidget());
+  const QWidget* area = owner != nullptr && owner->isVisible() ? owner->centralWidget() : nullptr;
+  return area == nullptr ? QRect() : QRect(area->mapToGlobal(QPoint()), area->size());
+}
+
+// Holds the controls: scrolls them when the dialog is made smaller than they ask, and asks for
+// their whole size, which a scroll area otherwise caps. Keys go on to the dialog.
+class DialogBody : public QScrollArea {
+ public:
+  DialogBody() {
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+  }
+  QSize sizeHint() const override {
+    return widget() == nullptr ? QScrollArea::sizeHint() : widget()->sizeHint();
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
+};
+
+}  // namespace
 
 // Turns the dialog's close box, Escape and keys into messages for its procedure.
 class DialogWindow : public QDialog {
@@ -35,6 +68,36 @@ class DialogWindow : public QDialog {
   DialogWindow(QtDialog& owner, QWidget* parent) : QDialog(parent), owner_(owner) {}
 
   void reject() override { owner_.deliver({DialogEvent::Kind::kCommand, resources::kIdCancel}); }
+  // The widget the controls are laid out in.
+  QWidget* body() {
+    if (body_ == nullptr) {
+      auto* scroll = new DialogBody();
+      body_ = new QWidget();
+      body_->installEventFilter(this);
+      scroll->setWidget(body_);
+      auto* outer = new QVBoxLayout(this);
+      outer->setContentsMargins(0, 0, 0, 0);
+      outer->addWidget(scroll);
+    }
+    return body_;
+  }
+  // The whole of the controls and of the title, as far as the screen has room.
+  QSize wantedSize() const {
+    const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    const int buttons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int title = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + buttons;
+    return fittedSize(*this, sizeHint().expandedTo(QSize(title, 0)));
+  }
+  void setVisible(bool visible) override {
+    // Sized at its first showing; the user's size is kept after that.
+    if (visible && !sized_) {
+      sized_ = true;
+      ensurePolished();
+      if (!isToolWindow() || !restoreWindowGeometry(*this, geometryKey())) resize(wantedSize());
+    }
+    if (!visible && isVisible() && isToolWindow()) keepWindowGeometry(*this, geometryKey());
+    QDialog::setVisible(visible);
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override {
@@ -51,26 +114,25 @@ class DialogWindow : public QDialog {
     if (event->isAutoRepeat()) return;
     if (const int code = virtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyUp, code});
   }
-  void paintEvent(QPaintEvent* event) override {
-    QDialog::paintEvent(event);
-    owner_.painted();
-  }
-  // Our dialogs come out larger than the tables' original layouts, so one placed near the
-  // screen's edge (the Navigator in the corner) is pulled back until the whole of it shows.
+  // Placed where the program asks, a dialog is still pulled back until the whole of it shows.
   void showEvent(QShowEvent* event) override {
     QDialog::showEvent(event);
-    const QScreen* shownOn = screen();
-    if (shownOn == nullptr) return;
-    const QRect room = shownOn->availableGeometry();
-    const int titleHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const QPoint at(std::max(room.left(), std::min(x(), room.right() + 1 - width())),
-                    std::max(room.top(), std::min(y(), room.bottom() + 1 - height() - titleHeight)));
+    const QPoint at = placedInRoom(*this, pos(), size(), ownerArea(*this));
     if (at != pos()) move(at);
   }
   // Keys pressed on a control are the dialog's too (the arrows keep moving the view while a
   // button has the focus), and the control still gets them. A key the control passes on comes
-  // again through keyPressEvent, as a repeated key does.
-  bool eventFilter(QObject*, QEvent* event) override {
+  // again through keyPressEvent, as a repeated key does. Controls that ask for more room (a
+  // readout grown with its value) widen the dialog while the screen has room.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == body_) {
+      // The body, opaque, covers the whole dialog: the dialog is drawn when it is.
+      if (event->type() == QEvent::Paint) owner_.painted();
+      if (event->type() == QEvent::LayoutRequest && isVisible())
+        QMetaObject::invokeMethod(
+            this, [this] { grow(); }, Qt::QueuedConnection);
+      return false;
+    }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
       const auto* key = static_cast<QKeyEvent*>(event);
       const bool down = event->type() == QEvent::KeyPress;
@@ -82,7 +144,21 @@ class DialogWindow : public QDialog {
   }
 
  private:
+  void grow() {
+    const QSize wider = size().expandedTo(wantedSize());
+    if (wider == size()) return;
+    resize(wider);
+    const QPoint at = placedInRoom(*this, pos(), wider, ownerArea(*this));
+    if (at != pos()) move(at);
+  }
+
+  // A tool window is where the user left it in the last run; a modal dialog comes up afresh.
+  bool isToolWindow() const { return windowType() == Qt::Tool; }
+  QString geometryKey() const { return QStringLiteral("dialog-%1").arg(owner_.resourceId()); }
+
   QtDialog& owner_;
+  QWidget* body_ = nullptr;
+  bool sized_ = false;
 };
 
 namespace {
@@ -137,10 +213,18 @@ QtDialog::QtDialog(const resources::DialogTable& table, DialogProc procedure, QW
     : table_(table), procedure_(std::move(procedure)), window_(new DialogWindow(*this, owner)) {
   window_->setWindowTitle(toQString(table.caption));
   window_->setModal(table.modal);
+  // A modeless dialog is a tool window of the program: it stays with the main window and has no
+  // minimise box, which would iconify the whole program with it.
+  if (!table.modal)
+    window_->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint);
   build();
 }
 
-QtDialog::~QtDialog() { delete window_.data(); }
+QtDialog::~QtDialog() {
+  if (window_) window_->hide();  // which keeps a tool window's place
+  delete window_.data();
+}
 
 namespace {
 
@@ -172,12 +256,18 @@ std::map<RowKey, RowShape> rowShapes(const resources::DialogTable& table) {
 void QtDialog::build() {
   using resources::ControlKind;
   const std::map<RowKey, RowShape> shapes = rowShapes(table_);
-  std::map<int, QGridLayout*> grids{{0, new QGridLayout(window_)}};  // group number -> its grid
+  std::map<int, QGridLayout*> grids{{0, new QGridLayout(window_->body())}};  // group number -> its grid
   std::map<RowKey, int> nextColumn;
   std::map<RowKey, QHBoxLayout*> buttonRows;
   TableList* list = nullptr;
   std::vector<QLabel*> rowLabels;
   std::vector<QLabel*> columnHeaders;
+  // In a dialog without a default button, Enter in an edit presses the button beside it (the
+  // Navigator's Jump).
+  const bool hasDefault = std::ranges::any_of(table_.controls, [](const resources::ControlEntry& entry) {
+    return entry.kind == ControlKind::kDefaultButton;
+  });
+  std::pair<RowKey, QLineEdit*> lastEdit{{-1, -1}, nullptr};
   auto place = [&](int group, int row, QWidget* widget) {
     QGridLayout* grid = grids.at(group);
     const RowShape& shape = shapes.at({group, row});
@@ -215,6 +305,8 @@ void QtDialog::build() {
         QObject::connect(button, &QPushButton::clicked, button, [this, id] {
           deliver({DialogEvent::Kind::kCommand, id});
         });
+        if (!hasDefault && lastEdit.second != nullptr && lastEdit.first == RowKey{entry.group, entry.row})
+          QObject::connect(lastEdit.second, &QLineEdit::returnPressed, button, &QPushButton::click);
         widget = button;
         break;
       }
@@ -225,6 +317,7 @@ void QtDialog::build() {
           edit->setReadOnly(true);
           edit->setFocusPolicy(Qt::NoFocus);
         }
+        lastEdit = {{entry.group, entry.row}, edit};
         widget = edit;
         break;
       }
@@ -355,15 +448,21 @@ bool QtDialog::isChecked(int id) const {
 
 void QtDialog::show() {
   if (!table_.modal) keepAboveActiveModal();
+  // One the user minimised comes back.
+  window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
   window_->show();
+  if (const QWindow* handle = window_->windowHandle();
+      handle != nullptr && handle->transientParent() == nullptr)
+    makeGroupTransient(*handle);
 }
 
 // A running modal dialog blocks every window outside its own family, and the window manager keeps
 // it above them: a modeless window shown meanwhile (its help) becomes its transient, so it comes up
-// above it and takes input beside it. Shown again later, the window is its owner's once more.
+// above it and takes input beside it. Otherwise a tool window belongs to the program's windows as a
+// whole rather than to the main window (see makeGroupTransient).
 void QtDialog::keepAboveActiveModal() {
   QWidget* modal = QApplication::activeModalWidget();
-  QWidget* keeper = modal != nullptr && modal != window_ ? modal : window_->parentWidget();
+  QWidget* keeper = modal != nullptr && modal != window_ ? modal : nullptr;
   window_->winId();  // the native window, so that it has a handle to set
   QWindow* handle = window_->windowHandle();
   QWindow* wanted = keeper != nullptr ? keeper->window()->windowHandle() : nullptr;
@@ -374,7 +473,13 @@ void QtDialog::keepAboveActiveModal() {
 }
 void QtDialog::hide() { window_->hide(); }
 bool QtDialog::isVisible() const { return window_->isVisible(); }
-void QtDialog::move(int x, int y) { window_->move(x, y); }
+// The program places a dialog in its main window's client area.
+void QtDialog::move(int x, int y) {
+  const QRect area = ownerArea(*window_);
+  const QPoint at = area.isNull() ? QPoint(x, y) : area.topLeft() + QPoint(x, y);
+  window_->move(
+      placedInRoom(*window_, at, window_->isVisible() ? window_->size() : window_->wantedSize(), area));
+}
 void QtDialog::focus() { window_->activateWindow(); }
 void QtDialog::end(int result) { window_->done(result); }
 int QtDialog::exec() { return window_->exec(); }
@@ -419,7 +524,7 @@ void QtDialog::addListLine(int id, const std::string& line) {
   // Wide enough for its widest line, so a table is read without scrolling sideways.
   const int wanted = list->fontMetrics().horizontalAdvance(text) + 2 * list->frameWidth() +
                      list->rowLabelWidth() + list->verticalScrollBar()->sizeHint().width() + 8;
-  if (wanted > list->minimumWidth()) list->setMinimumWidth(std::min(wanted, kWidestControl));
+  list->widenTo(std::min(wanted, kWidestControl));
 }
 
 void QtDialog::selectListLine(int id, int index) {

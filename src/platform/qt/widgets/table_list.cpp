@@ -62,6 +62,17 @@ void TableList::updateGeometries() {
   placeLabels();
 }
 
+void TableList::widenTo(int width) {
+  if (width <= wantedWidth_) return;
+  wantedWidth_ = width;
+  updateGeometry();
+}
+
+QSize TableList::sizeHint() const {
+  const QSize hint = QListWidget::sizeHint();
+  return {std::max(hint.width(), wantedWidth_), hint.height()};
+}
+
 void TableList::scrollContentsBy(int dx, int dy) {
   QListWidget::scrollContentsBy(dx, dy);
   placeLabels();

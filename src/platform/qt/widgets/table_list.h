@@ -20,6 +20,9 @@ class TableList : public QListWidget {
   void addColumnHeader(QLabel* header);
   // The room the row labels take beside the lines.
   int rowLabelWidth() const { return viewportMargins().left(); }
+  // Asks for that width, to show its lines without scrolling; it may still be made narrower.
+  void widenTo(int width);
+  QSize sizeHint() const override;
 
  protected:
   void updateGeometries() override;
@@ -35,6 +38,7 @@ class TableList : public QListWidget {
   QWidget* headerStrip_;  // above the row labels and the lines
   std::vector<QLabel*> rowLabels_;
   std::vector<QLabel*> headers_;
+  int wantedWidth_ = 0;
 };
 
 }  // namespace ductora::platform::qt

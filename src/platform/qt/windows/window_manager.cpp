@@ -1,6 +1,7 @@
 #include "platform/qt/windows/window_manager.h"
 
 #include <QGuiApplication>
+#include <QWindow>
 #include <cstdlib>
 #include <memory>
 
@@ -46,9 +47,20 @@ bool windowManagerRunning() {
   const xcb_window_t named = supportingWindow(connection, atom->atom, root);
   return named != XCB_NONE && supportingWindow(connection, atom->atom, named) == named;
 }
+
+void makeGroupTransient(const QWindow& window) {
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 == nullptr || window.handle() == nullptr) return;
+  xcb_connection_t* connection = x11->connection();
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
+                      XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &root);
+  xcb_flush(connection);
+}
 #else
 // Other window systems always place their windows.
 bool windowManagerRunning() { return true; }
+void makeGroupTransient(const QWindow&) {}
 #endif
 
 }  // namespace ductora::platform::qt
