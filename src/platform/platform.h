@@ -22,7 +22,8 @@ struct FileFilter {
 struct ScreenMetrics {
   int width = 0;
   int height = 0;
-  int edge = 0;  // width of a sunken 3D edge
+  int edge = 0;             // width of a sunken 3D edge
+  double pixelRatio = 1.0;  // device pixels per logical pixel
 };
 
 // Creation result: on failure, what had been built before the failing step, for the caller

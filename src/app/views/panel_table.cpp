@@ -28,6 +28,8 @@ constexpr auto kPlotPanels = std::to_array<PlotPanel>({
     {kBurstPanel, kBurstClassIndex, "Burst", "Burst", 0.5, 25, 100, kNoHelpDialog, false, false},
 });
 
+constexpr double kLayoutWidth = 1280.0;
+
 int truncate(double value) { return static_cast<int>(std::trunc(value)); }
 
 }  // namespace
@@ -41,8 +43,10 @@ const PlotPanel* findPlotPanel(int id) {
 
 platform::Geometry plotPanelGeometry(const PlotPanel& panel, int screenWidth, int mainWidth) {
   const double s = screenWidth;
-  return {mainWidth - truncate(panel.screenFraction * s + panel.offset), panel.y, truncate(0.25 * s),
-          truncate(0.75 * 0.25 * s)};
+  // The rows were set for a screen 1280 wide; they scale with the panels' heights, so that
+  // panels sharing a column overlap as little on any screen.
+  return {mainWidth - truncate(panel.screenFraction * s + panel.offset), truncate(panel.y * s / kLayoutWidth),
+          truncate(0.25 * s), truncate(0.75 * 0.25 * s)};
 }
 
 platform::Geometry pipeViewGeometry(int mainWidth, int mainHeight, int edge) {

@@ -50,7 +50,7 @@ struct PlotPanel {
   std::string_view menuTitle;
   double screenFraction;  // x = W - floor(fraction * S + offset)
   double offset;
-  int y;
+  int y;                 // on a screen 1280 wide; scaled with the screen
   int helpDialog;        // a help dialog's resource id, or kNoHelpDialog
   bool blueClear;        // cleared in the pipe view's blue instead of white
   bool pixelProjection;  // projection in pixels, reset every frame
@@ -65,7 +65,7 @@ constexpr std::array<PanelId, 14> kFrameOrder = {
     kOvalityPanel,  kSlicePanel,         kStraightnessPanel, kAverage64Panel,    kPipeIdPanel,
     kCollapsePanel, kBurstPanel,         kLowWallPanel,      kOdOffsetPanel};
 
-// A plot panel's client geometry: quarter-screen wide, three quarters of that high.
+// A plot panel's client geometry: quarter-screen wide, three quarters of that high, its row scaled.
 platform::Geometry plotPanelGeometry(const PlotPanel& panel, int screenWidth, int mainWidth);
 
 // The pipe view's client geometry in a main window of W x H with edge width e.

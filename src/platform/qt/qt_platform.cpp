@@ -2,13 +2,16 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 
 #include "platform/qt/widgets/qt_dialog.h"
+#include "platform/qt/widgets/window_menu.h"
 #include "platform/qt/windows/main_surface.h"
 #include "platform/qt/windows/panel_surface.h"
 #include "platform/qt/windows/please_wait.h"
@@ -20,6 +23,7 @@ namespace ductora::platform::qt {
 QtPlatform::QtPlatform() : window_(std::make_unique<MainWindow>()) {
   menu_ = std::make_unique<QtMenu>(*window_->menuBar(), [this](int id) { window_->send(CommandEvent{id}); });
   addOpenRecentMenu();
+  addWindowMenu(*window_->menuBar(), window_->area());
 }
 
 // File > Open Recent, right under File > Open.
@@ -115,19 +119,32 @@ QString filterText(const FileFilter& filter) {
   return QString::fromStdString(filter.name + " (" + filter.pattern + ")");
 }
 
+constexpr QLatin1StringView kLastFolderKey("files/lastFolder");
+
+// The chosen file's folder is where the next file dialog starts when no document is open.
+std::string keepFolderOf(const QString& chosen) {
+  if (!chosen.isEmpty()) QSettings().setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+  return chosen.toStdString();
+}
+
 }  // namespace
 
+// File dialogs start in the current document's folder, else in the one last used.
+QString QtPlatform::startFolder() const {
+  const QString document = window_->windowFilePath();
+  if (!document.isEmpty()) return QFileInfo(document).absolutePath();
+  return QSettings().value(kLastFolderKey).toString();
+}
+
 std::string QtPlatform::openFileDialog(const std::string& caption, const FileFilter& filter) {
-  return QFileDialog::getOpenFileName(window_.get(), QString::fromStdString(caption), QString(),
-                                      filterText(filter))
-      .toStdString();
+  return keepFolderOf(QFileDialog::getOpenFileName(window_.get(), QString::fromStdString(caption),
+                                                   startFolder(), filterText(filter)));
 }
 
 // Qt's save dialog asks before it replaces an existing file.
 std::string QtPlatform::saveFileDialog(const std::string& caption, const FileFilter& filter) {
-  return QFileDialog::getSaveFileName(window_.get(), QString::fromStdString(caption), QString(),
-                                      filterText(filter))
-      .toStdString();
+  return keepFolderOf(QFileDialog::getSaveFileName(window_.get(), QString::fromStdString(caption),
+                                                   startFolder(), filterText(filter)));
 }
 
 double QtPlatform::nowMs() const {
@@ -137,7 +154,7 @@ double QtPlatform::nowMs() const {
 ScreenMetrics QtPlatform::screen() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {1280, 1024, 2};
-  return {screen->geometry().width(), screen->geometry().height(), 2};
+  return {screen->geometry().width(), screen->geometry().height(), 2, screen->devicePixelRatio()};
 }
 
 void QtPlatform::showDocument(const std::string& path, bool unsavedChanges) {

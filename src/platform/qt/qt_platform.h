@@ -42,6 +42,7 @@ class QtPlatform : public Platform {
 
  private:
   void addOpenRecentMenu();
+  QString startFolder() const;
 
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<QtMenu> menu_;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMdiSubWindow>
+#include <QVariant>
 
 namespace ductora::platform::qt {
 namespace {
@@ -43,8 +44,15 @@ class BackdropKeeper : public QObject {
   QMdiSubWindow& subWindow_;
 };
 
+constexpr char kBackdrop[] = "ductoraBackdrop";
+
 }  // namespace
 
-void makeBackdrop(QMdiSubWindow& subWindow) { subWindow.installEventFilter(new BackdropKeeper(subWindow)); }
+void makeBackdrop(QMdiSubWindow& subWindow) {
+  subWindow.setProperty(kBackdrop, true);
+  subWindow.installEventFilter(new BackdropKeeper(subWindow));
+}
+
+bool isBackdrop(const QMdiSubWindow& subWindow) { return subWindow.property(kBackdrop).toBool(); }
 
 }  // namespace ductora::platform::qt

@@ -8,5 +8,7 @@ namespace ductora::platform::qt {
 // reach, follows the area's size, and goes back below its siblings whenever the area raises it
 // (an MDI area raises the sub-window it activates, which a click or drag in it does).
 void makeBackdrop(QMdiSubWindow& subWindow);
+// Whether the sub-window was made its area's backdrop.
+bool isBackdrop(const QMdiSubWindow& subWindow);
 
 }  // namespace ductora::platform::qt

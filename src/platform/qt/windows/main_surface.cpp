@@ -3,10 +3,16 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/qt/widgets/kept_geometry.h"
 #include "platform/qt/window_pixmaps.h"
 #include "platform/qt/windows/window_manager.h"
 
 namespace ductora::platform::qt {
+namespace {
+
+constexpr QLatin1StringView kGeometryKey("main");
+
+}  // namespace
 
 void MainSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCreation& creation) {
   creation.surface.reset(new MainSurface(window));
@@ -35,6 +41,10 @@ bool MainSurface::makeCurrent() { return context_ != nullptr && context_->makeCu
 Size MainSurface::clientSize() const { return {window_.viewport()->width(), window_.viewport()->height()}; }
 
 void MainSurface::show() {
+  if (restoreWindowGeometry(window_, kGeometryKey)) {
+    window_.show();
+    return;
+  }
   // A window manager maximises to what its title bar and panels leave. A size asked for as well
   // races with that and can leave the window taller than the room it was given, with the
   // bottom of every maximised panel out of sight. Without one, "maximised" means nothing, so
@@ -57,6 +67,7 @@ bool MainSurface::releaseDeviceContext() {
 }
 
 bool MainSurface::destroyWindow() {
+  keepWindowGeometry(window_, kGeometryKey);
   window_.setProcedure({});
   window_.hide();
   return true;

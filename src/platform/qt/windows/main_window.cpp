@@ -5,10 +5,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QMdiSubWindow>
 
 #include "platform/qt/key_codes.h"
 #include "platform/qt/widgets/file_drops.h"
 #include "platform/qt/windows/gl_window.h"
+#include "platform/qt/windows/panel_arrangement.h"
 
 namespace ductora::platform::qt {
 
@@ -95,8 +97,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       if (const auto key = shellKeyEvent(*static_cast<QKeyEvent*>(event))) send(*key);
     }
   }
-  if (watched == area_->viewport() && event->type() == QEvent::Resize)
+  if (watched == area_->viewport() && event->type() == QEvent::Resize) {
+    // A smaller window leaves no panel outside, where nothing would reach it.
+    for (QMdiSubWindow* panel : area_->subWindowList()) bringIntoArea(*panel);
     send(SizeEvent{area_->viewport()->width(), area_->viewport()->height()});
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -1,13 +1,13 @@
 #include "platform/qt/windows/panel_surface.h"
 
 #include <QCloseEvent>
-#include <QMdiArea>
 #include <QRect>
 #include <QWidget>
-#include <algorithm>
 
+#include "platform/qt/widgets/kept_geometry.h"
 #include "platform/qt/window_pixmaps.h"
 #include "platform/qt/windows/backdrop.h"
+#include "platform/qt/windows/panel_arrangement.h"
 
 namespace ductora::platform::qt {
 namespace {
@@ -61,7 +61,15 @@ void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCr
   const QMargins margins = subWindow->contentsMargins();
   subWindow->resize(plan.geometry.width + margins.left() + margins.right(),
                     plan.geometry.height + margins.top() + margins.bottom());
-  if (plan.backdrop) makeBackdrop(*subWindow);
+  if (plan.backdrop) {
+    makeBackdrop(*subWindow);
+  } else {
+    rememberLayout(*subWindow,
+                   QRect(plan.geometry.x, plan.geometry.y, plan.geometry.width, plan.geometry.height),
+                   window.viewport()->width());
+    made->geometryKey_ = QString::fromStdString(plan.className);
+    restorePanelGeometry(*subWindow, made->geometryKey_);
+  }
   if (!plan.show) subWindow->hide();
 
   glWindow->create();
@@ -79,6 +87,7 @@ void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCr
 }
 
 PanelSurface::~PanelSurface() {
+  keepGeometry();
   context_.reset();
   delete subWindow_.data();
 }
@@ -128,15 +137,8 @@ Size PanelSurface::clientSize() const { return {glWindow_->pixelWidth(), glWindo
 void PanelSurface::show() {
   if (!subWindow_) return;
   subWindow_->show();
-  // A panel left outside the area when the main window was made smaller is brought back into
-  // sight, its top left corner first.
-  if (QMdiArea* area = subWindow_->mdiArea()) {
-    const QRect room = area->viewport()->rect();
-    const QRect frame = subWindow_->geometry();
-    const int x = std::max(0, std::min(frame.x(), room.width() - frame.width()));
-    const int y = std::max(0, std::min(frame.y(), room.height() - frame.height()));
-    if (x != frame.x() || y != frame.y()) subWindow_->move(x, y);
-  }
+  // A panel left outside the area when the main window was made smaller is brought back into sight.
+  bringIntoArea(*subWindow_);
 }
 
 void PanelSurface::hide() {
@@ -152,7 +154,9 @@ void PanelSurface::lower() {
 }
 
 void PanelSurface::focus() {
-  if (subWindow_ && subWindow_->widget()) subWindow_->widget()->setFocus();
+  if (!subWindow_ || subWindow_->widget() == nullptr) return;
+  subWindow_->window()->activateWindow();
+  subWindow_->widget()->setFocus();
 }
 
 void PanelSurface::setTitle(const std::string& title) {
@@ -172,7 +176,12 @@ bool PanelSurface::releaseDeviceContext() {
   return true;
 }
 
+void PanelSurface::keepGeometry() const {
+  if (subWindow_ && !geometryKey_.isEmpty()) keepPanelGeometry(*subWindow_, geometryKey_);
+}
+
 bool PanelSurface::destroyWindow() {
+  keepGeometry();
   delete subWindow_.data();
   glWindow_ = nullptr;
   return true;

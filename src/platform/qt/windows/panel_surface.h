@@ -45,12 +45,14 @@ class PanelSurface : public Surface {
 
  private:
   void inOwnContext(const std::function<void()>& work);
+  void keepGeometry() const;
   PanelSurface() = default;
 
   QPointer<QMdiSubWindow> subWindow_;
   GlWindow* glWindow_ = nullptr;  // owned by its container widget
   std::unique_ptr<QOpenGLContext> context_;
   LastFrame lastFrame_;
+  QString geometryKey_;  // none for the backdrop, which the area places
 };
 
 }  // namespace ductora::platform::qt
