@@ -102,6 +102,8 @@ void openDataFile(AppState& app, const std::string& path, bool append) {
                                         [&path](const FileProblem& file) { return file.name == path; }))
     app.platform.addRecentFile(path);
   app.frameRequested = true;
+  // The tool windows just shown leave the keys with the main window: its menus and the arrows.
+  app.windows.focus(kPipeViewPanel);
   reportUnreadFiles(app, opened.ok ? std::string() : path + ": " + opened.error + "\n", opened.warnings);
 }
 

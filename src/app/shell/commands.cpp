@@ -90,11 +90,12 @@ void chooseView(AppState& app, const DrawCommand& draw) {
   }
 }
 
-// About and Controls only close.
+// About and Controls only close: by OK, the close box or Escape.
 void runMessageDialog(AppState& app, int resourceId) {
   app.platform.runModalDialog(resourceId, [](platform::Dialog& dialog, const platform::DialogEvent& event) {
     if (event.kind == platform::DialogEvent::Kind::kClose ||
-        (event.kind == platform::DialogEvent::Kind::kCommand && event.id == kIdOk)) {
+        (event.kind == platform::DialogEvent::Kind::kCommand &&
+         (event.id == kIdOk || event.id == kIdCancel))) {
       dialog.end(kIdOk);
     }
   });
@@ -224,6 +225,12 @@ void runCommand(AppState& app, int commandId) {
     default:
       break;
   }
+}
+
+void checkMenuItems(AppState& app) {
+  platform::Menu& menu = app.platform.menu();
+  for (const DrawCommand& draw : kDrawCommands) menu.setChecked(draw.command, app.viewMode == draw.viewMode);
+  menu.setChecked(kCmdMarkersStraight3D, app.view.straight);
 }
 
 bool exitSequence(AppState& app) {

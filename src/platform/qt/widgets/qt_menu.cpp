@@ -6,6 +6,26 @@
 #include "resources/menu_table.h"
 
 namespace ductora::platform::qt {
+namespace {
+
+// The usual keys for the file commands. They belong to the main window: text typed in a
+// dialog never reaches them.
+QKeySequence standardKey(int id) {
+  switch (id) {
+    case resources::kCmdOpenPipe:
+      return Qt::CTRL | Qt::Key_O;
+    case resources::kCmdSave:
+      return Qt::CTRL | Qt::Key_S;
+    case resources::kCmdSaveAs:
+      return Qt::CTRL | Qt::SHIFT | Qt::Key_S;
+    case resources::kCmdExit:
+      return Qt::CTRL | Qt::Key_Q;
+    default:
+      return {};
+  }
+}
+
+}  // namespace
 
 QtMenu::QtMenu(QMenuBar& bar, std::function<void(int)> onCommand) {
   using resources::MenuEntryKind;
@@ -35,6 +55,7 @@ QtMenu::QtMenu(QMenuBar& bar, std::function<void(int)> onCommand) {
     } else {
       QAction* action = open.back()->addAction(text);
       const int id = entry.id;
+      action->setShortcut(standardKey(id));
       QObject::connect(action, &QAction::triggered, action, [onCommand, id] { onCommand(id); });
       actions_[id] = action;
     }
