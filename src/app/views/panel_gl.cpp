@@ -1,5 +1,7 @@
 #include "render/gl/panel_gl.h"
 
+#include <cmath>
+
 #include "app/views/panels.h"
 #include "app/views/pipe_view_draw.h"
 #include "app/views/plot_bodies.h"
@@ -14,12 +16,14 @@ namespace {
 
 void drawPlot(AppState& app, const PlotPanel& panel) {
   if (!app.windows.makeCurrent(panel.id)) return;
-  const int width = app.windows.width(panel.id);
-  const int height = app.windows.height(panel.id);
+  // Bodies lay out in logical pixels; the panel's size is in device pixels.
+  const double ratio = app.platform.screen().pixelRatio;
+  const int width = static_cast<int>(std::lround(app.windows.width(panel.id) / ratio));
+  const int height = static_cast<int>(std::lround(app.windows.height(panel.id) / ratio));
   render::PlotFont& font = app.plotFonts[static_cast<std::size_t>(panel.id)];
   if (panel.pixelProjection) font.wrapWidth = static_cast<std::uint32_t>(width);
-  render::BeginPlotPanel(width, height, panel.pixelProjection,
-                         panel.id == kSlicePanel ? render::kViewBlue : render::kPlotWhite);
+  render::BeginPlotPanel(app.windows.width(panel.id), app.windows.height(panel.id), panel.pixelProjection,
+                         panel.id == kSlicePanel ? render::kViewBlue : render::kPlotWhite, ratio);
   if (panel.id != kSlicePanel) {
     drawPlotBody(app, panel.id, width, height);
   } else if (app.sliceEnabled) {

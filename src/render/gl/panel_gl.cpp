@@ -6,14 +6,27 @@
 namespace ductora::render {
 namespace {
 
+// The word-mark's space: 500 x 375 at 4:3, the mark across its whole width.
+constexpr double kWatermarkWidth = 500.0;
+constexpr double kWatermarkHeight = 375.0;
+
+// Like the GL's own state, that of the panel being drawn: one panel draws at a time.
+double plotPixelRatio = 1.0;
+
 void SetClearColour(const ClearColour& clear) { glClearColor(clear.r, clear.g, clear.b, clear.a); }
 
 }  // namespace
 
+double ViewportAspect() {
+  GLint viewport[4] = {0, 0, 0, 0};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  return viewport[2] > 0 && viewport[3] > 0 ? static_cast<double>(viewport[2]) / viewport[3] : kViewAspect;
+}
+
 void SetPerspective(double nearPlane) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  gluPerspective(kFieldOfViewDegrees, kViewAspect, nearPlane, kFarPlane);
+  gluPerspective(kFieldOfViewDegrees, ViewportAspect(), nearPlane, kFarPlane);
   glMatrixMode(GL_MODELVIEW);
 }
 
@@ -55,7 +68,9 @@ void DrawWatermark(std::uint32_t texture) {
   glDisable(GL_DEPTH_TEST);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  glOrtho(0.0, 500.0, 0.0, 375.0, -1.0, 1.0);
+  const double halfWidth = kWatermarkHeight * ViewportAspect() / 2.0;
+  glOrtho(kWatermarkWidth / 2.0 - halfWidth, kWatermarkWidth / 2.0 + halfWidth, 0.0, kWatermarkHeight, -1.0,
+          1.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   SetWatermarkColour();
@@ -105,12 +120,17 @@ void BeginPipeViewScene() {
 
 void EndPipeViewScene() { glPopMatrix(); }
 
-void BeginPlotPanel(int width, int height, bool pixelProjection, const ClearColour& clear) {
-  if (pixelProjection) SetPixelProjection(width, height);
+void BeginPlotPanel(int width, int height, bool pixelProjection, const ClearColour& clear,
+                    double pixelRatio) {
+  plotPixelRatio = pixelRatio > 0.0 ? pixelRatio : 1.0;
+  if (pixelProjection) SetPixelProjection(width / plotPixelRatio, height / plotPixelRatio);
+  glLineWidth(static_cast<GLfloat>(plotPixelRatio));
   BeginFrame(width, height, clear);
   glPushMatrix();
 }
 
 void EndPlotPanel() { glPopMatrix(); }
+
+double PlotPixelRatio() { return plotPixelRatio; }
 
 }  // namespace ductora::render

@@ -16,14 +16,16 @@ constexpr ClearColour kViewBlue{0.35F, 0.45F, 0.69F, 1.0F};
 // Plot panels are cleared to white (these components, above 1, are clamped to white).
 constexpr ClearColour kPlotWhite{1.35F, 1.45F, 1.69F, 1.0F};
 
-// The pipe view's camera: a 45-degree vertical field of view at a fixed 4:3 aspect, the shape
-// of the view as it is laid out, whatever the window's shape.
+// The pipe view's camera: a 45-degree vertical field of view at the viewport's aspect, so that
+// a bore stays round on a window of any shape; 4:3, the view's laid-out shape, before it has one.
 constexpr double kFieldOfViewDegrees = 45.0;
-constexpr double kViewAspect = 1.333;
+constexpr double kViewAspect = 4.0 / 3.0;
 constexpr double kSetUpNearPlane = 10.0;  // the set-up's frustum; every frame sets its own
 constexpr double kFrameNearPlane = 0.1;   // near enough for the 3D pipe seen from inside its radius
 constexpr double kFarPlane = 10000.0;     // beyond a string of nine 40-foot pipes
 
+// Width over height of the current viewport; kViewAspect for an empty one.
+double ViewportAspect();
 // Perspective projection; leaves the model-view matrix current.
 void SetPerspective(double nearPlane);
 // Orthographic projection over 0..width by 0..height; leaves the model-view matrix current.
@@ -38,8 +40,9 @@ void InitPlotPanelGl(const ClearColour& clear);
 void BeginFrame(int width, int height, const ClearColour& clear);
 void BeginFrame(int width, int height);  // with the clear colour the context has
 
-// The word-mark behind the pipe view, lightening the blue, in its own projection; leaves the
-// projection for the caller to set.
+// The word-mark behind the pipe view, lightening the blue, in its own projection (375 high and
+// as wide as the viewport's aspect makes it, the mark centred); leaves the projection for the
+// caller to set.
 void DrawWatermark(std::uint32_t texture);
 // The current colour the watermark leaves behind it.
 void SetWatermarkColour();
@@ -58,8 +61,13 @@ void BeginPipeViewScene();
 void EndPipeViewScene();
 
 // A plot panel's body is drawn between these: viewport, optionally a projection in pixels of the
-// panel, the clear, and the model-view matrix saved and restored.
-void BeginPlotPanel(int width, int height, bool pixelProjection, const ClearColour& clear);
+// panel, the clear, and the model-view matrix saved and restored. On a screen of pixelRatio device
+// pixels to the logical one, the body lays out in logical pixels (width / ratio by height /
+// ratio): text, margins and lines come out as large as on a screen of one.
+void BeginPlotPanel(int width, int height, bool pixelProjection, const ClearColour& clear,
+                    double pixelRatio = 1.0);
+// Device pixels to the logical pixel of the plot panel being drawn.
+double PlotPixelRatio();
 void EndPlotPanel();
 
 }  // namespace ductora::render

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "render/gl/panel_gl.h"
+
 namespace ductora::render {
 namespace {
 
@@ -163,7 +165,11 @@ void InPixels(const PlotRect& rect, Draw draw) {
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   glEnable(GL_TEXTURE_2D);
+  // Over the grid and the series whatever the depth they left: a label is never crossed.
+  const bool depthTest = glIsEnabled(GL_DEPTH_TEST) == GL_TRUE;
+  glDisable(GL_DEPTH_TEST);
   draw();
+  if (depthTest) glEnable(GL_DEPTH_TEST);
   glDisable(GL_TEXTURE_2D);
   glPopMatrix();
 }
@@ -231,7 +237,9 @@ PlotRect PlotArea(const PlotRect& rect) {
 }
 
 void SetPlotViewport(const PlotRect& rect, float xMin, float xMax, float yMin, float yMax) {
-  glViewport(rect.x, rect.y, rect.width, rect.height);
+  const double ratio = PlotPixelRatio();
+  const auto device = [ratio](int logical) { return static_cast<GLint>(std::lround(logical * ratio)); };
+  glViewport(device(rect.x), device(rect.y), device(rect.width), device(rect.height));
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(xMin, xMax, yMin, yMax, -1.0, 1.0);

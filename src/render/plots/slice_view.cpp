@@ -7,13 +7,13 @@
 #include <optional>
 
 #include "analysis/placement/cursor_rows.h"
+#include "render/gl/panel_gl.h"
 #include "render/maps/gray_scale.h"
 
 namespace ductora::render {
 namespace {
 
 constexpr float kRadiansPerDegree = 0.017453279F;
-constexpr double kPanelAspect = 1.333;
 
 // Where the slice is taken and what it reads there.
 struct Section {
@@ -151,8 +151,9 @@ void DrawSliceView(const PipeFile& pipe, float axialCursor, float angularCursor,
 
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  glOrtho(-diameter * kPanelAspect / 2.0, diameter * kPanelAspect / 2.0, -diameter / 2.0, diameter / 2.0,
-          -1.0, 1.0);
+  // The section stays round in a panel of any shape.
+  const double aspect = ViewportAspect();
+  glOrtho(-diameter * aspect / 2.0, diameter * aspect / 2.0, -diameter / 2.0, diameter / 2.0, -1.0, 1.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glPushMatrix();
