@@ -21,6 +21,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -35,6 +36,9 @@
 namespace ductora::platform::qt {
 
 namespace {
+
+// A window manager frames a new window within a few milliseconds.
+constexpr int kFramingMs = 100;
 
 // The client area of the dialog's owner, below its menu bar, on the screen; none without one.
 QRect ownerArea(const QWidget& dialog) {
@@ -86,7 +90,7 @@ class DialogWindow : public QDialog {
     const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
     const int buttons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const int title = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + buttons;
-    return fittedSize(*this, sizeHint().expandedTo(QSize(title, 0)));
+    return fittedSize(*this, sizeHint().expandedTo(QSize(title, 0)), ownerArea(*this));
   }
   void setVisible(bool visible) override {
     // Sized at its first showing; the user's size is kept after that.
@@ -114,11 +118,12 @@ class DialogWindow : public QDialog {
     if (event->isAutoRepeat()) return;
     if (const int code = virtualKeyCode(event->key())) owner_.deliver({DialogEvent::Kind::kKeyUp, code});
   }
-  // Placed where the program asks, a dialog is still pulled back until the whole of it shows.
+  // Placed where the program asks, a dialog is still pulled back until the whole of it shows;
+  // again once the window manager has framed it, when the frame's size is known.
   void showEvent(QShowEvent* event) override {
     QDialog::showEvent(event);
-    const QPoint at = placedInRoom(*this, pos(), size(), ownerArea(*this));
-    if (at != pos()) move(at);
+    keepInRoom();
+    QTimer::singleShot(kFramingMs, this, [this] { keepInRoom(); });
   }
   // Keys pressed on a control are the dialog's too (the arrows keep moving the view while a
   // button has the focus), and the control still gets them. A key the control passes on comes
@@ -148,7 +153,14 @@ class DialogWindow : public QDialog {
     const QSize wider = size().expandedTo(wantedSize());
     if (wider == size()) return;
     resize(wider);
-    const QPoint at = placedInRoom(*this, pos(), wider, ownerArea(*this));
+    keepInRoom();
+  }
+  void keepInRoom() {
+    if (!isVisible()) return;
+    // The frame, known now, may be larger than its estimate.
+    const QSize over = frameGeometry().size() - screenRoom(*this).size();
+    if (over.width() > 0 || over.height() > 0) resize(size() - over.expandedTo(QSize(0, 0)));
+    const QPoint at = placedInRoom(*this, pos(), size(), ownerArea(*this));
     if (at != pos()) move(at);
   }
 

@@ -21,9 +21,10 @@ QSize frameAllowance(const QWidget& window) {
   return {2 * border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border};
 }
 
-QSize fittedSize(const QWidget& window, QSize wanted) {
-  const QSize room = screenRoom(window).size() - frameAllowance(window);
-  return wanted.boundedTo(room).expandedTo(window.minimumSize());
+QSize fittedSize(const QWidget& window, QSize wanted, QRect preferred) {
+  QRect room = screenRoom(window);
+  if (!preferred.isEmpty()) room = room.intersected(preferred);
+  return wanted.boundedTo(room.size() - frameAllowance(window)).expandedTo(window.minimumSize());
 }
 
 QPoint placedInRoom(const QWidget& window, QPoint at, QSize size, QRect preferred) {
