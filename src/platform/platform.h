@@ -72,6 +72,9 @@ class Platform {
   virtual void waitForNextFrame() = 0;
   // The display's refresh period: one frame's worth of time.
   virtual double frameIntervalMs() const = 0;
+  // The busy cursor, shown at once, while the operator waits for work that holds the loop up;
+  // calls nest.
+  virtual void setBusy(bool busy) = 0;
 };
 
 }  // namespace ductora::platform

@@ -92,12 +92,16 @@ TEST_F(NavigationTest, ArrowsTravelAcrossPipesAndStopAtTheEndsOfTheString) {
   EXPECT_EQ(x(), 0.0F);
   EXPECT_NE(title().find("two.kqvw"), std::string::npos);
   EXPECT_EQ(navigator().text(kNavCounter), "2/3");
+  // Each step into another pipe showed the busy cursor for its load, and only while it lasted.
+  EXPECT_EQ(platform.busySpells(), 2);
+  EXPECT_EQ(platform.busyDepth(), 0);
 
   ASSERT_TRUE(app.pipeString.jumpTo(3));
   setX(app.pipeString, 29.5F);
   hold(platform::kKeyRight, 1.0);
   EXPECT_EQ(index(), 2U);
   EXPECT_FLOAT_EQ(x(), 30.0F);
+  EXPECT_EQ(platform.busySpells(), 2) << "no pipe beyond the string's end to wait for";
 
   hold(platform::kKeyDown, 0.5);  // 6 degrees back from 0
   EXPECT_EQ(app.pipeString.angle, 359.0F);

@@ -11,9 +11,33 @@ namespace {
 // The space bar makes both speeds ten times faster.
 constexpr double kFastFactor = 10.0;
 
+// A step past either end of the pipe loads the next one while the loop waits: the busy cursor
+// shows meanwhile.
+class BusyAcrossEnds {
+ public:
+  BusyAcrossEnds(AppState& app, float d) : platform_(app.platform) {
+    const PipeString& string = app.pipeString;
+    const float to = string.position + d;
+    busy_ = string.current() != nullptr &&
+            ((to < 0.0F && string.currentIndex() > 0) ||
+             (to > string.currentLength() && string.currentIndex() + 1 < string.nameCount()));
+    if (busy_) platform_.setBusy(true);
+  }
+  ~BusyAcrossEnds() {
+    if (busy_) platform_.setBusy(false);
+  }
+  BusyAcrossEnds(const BusyAcrossEnds&) = delete;
+  BusyAcrossEnds& operator=(const BusyAcrossEnds&) = delete;
+
+ private:
+  platform::Platform& platform_;
+  bool busy_ = false;
+};
+
 // Along the pipe by the mode; true when another pipe became current.
 bool moveAlong(AppState& app, MoveMode mode, float d) {
   PipeString& string = app.pipeString;
+  const BusyAcrossEnds busy(app, mode == MoveMode::kOverlay ? 0.0F : d);
   switch (mode) {
     case MoveMode::kOverlay:
       moveOverlay(string, d);

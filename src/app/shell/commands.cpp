@@ -15,6 +15,7 @@
 #include "app/document/save_pipe.h"
 #include "app/navigation/goto_dialog.h"
 #include "app/navigation/navigation.h"
+#include "app/shell/draw_commands.h"
 #include "app/state/input_recording.h"
 #include "app/views/panels.h"
 #include "app/windows/data_display_dialog.h"
@@ -28,30 +29,6 @@ using namespace resources;
 using platform::MessageButtons;
 using platform::MessageIcon;
 using platform::MessageResult;
-
-enum class Zoom { k3D, k2D, kHalf2D };
-
-struct DrawCommand {
-  int command;
-  ViewMode viewMode;
-  Zoom zoom;
-};
-
-constexpr std::array<DrawCommand, 13> kDrawCommands = {{
-    {kCmdDraw2DWall2DOd, ViewMode::k2DWall2DOd, Zoom::kHalf2D},
-    {kCmdDraw2DWall2DId, ViewMode::k2DWall2DId, Zoom::kHalf2D},
-    {kCmdDraw2DOd2DId, ViewMode::k2DOd2DId, Zoom::kHalf2D},
-    {kCmdDraw3DWall, ViewMode::k3DWall, Zoom::k3D},
-    {kCmdDraw2DWall, ViewMode::k2DWall, Zoom::kHalf2D},
-    {kCmdDraw2DWallOverlayLeft, ViewMode::k2DWallOverlayLeft, Zoom::k2D},
-    {kCmdDraw2DWallOverlayTop, ViewMode::k2DWallOverlayTop, Zoom::k2D},
-    {kCmdDraw3DOd, ViewMode::k3DOd, Zoom::k3D},
-    {kCmdDraw2DOd, ViewMode::k2DOd, Zoom::kHalf2D},
-    {kCmdDraw2DOdOverlayLeft, ViewMode::k2DOdOverlayLeft, Zoom::k2D},
-    {kCmdDraw2DOdOverlayTop, ViewMode::k2DOdOverlayTop, Zoom::k2D},
-    {kCmdDraw3DId, ViewMode::k3DId, Zoom::k3D},
-    {kCmdDraw2DId, ViewMode::k2DId, Zoom::kHalf2D},
-}};
 
 struct PlotCommand {
   int command;
@@ -78,13 +55,13 @@ void chooseView(AppState& app, const DrawCommand& draw) {
   app.viewMode = draw.viewMode;
   if (is3DViewMode(draw.viewMode)) initPanelGl(app, kPipeViewPanel);
   switch (draw.zoom) {
-    case Zoom::k3D:
+    case DrawZoom::k3D:
       setZoom(app.view, defaultDistance3D(app.pipeString));
       break;
-    case Zoom::k2D:
+    case DrawZoom::k2D:
       setZoom(app.view, defaultDistance2D(app.pipeString));
       break;
-    case Zoom::kHalf2D:
+    case DrawZoom::kHalf2D:
       setZoom(app.view, defaultDistance2D(app.pipeString) / 2.0F);
       break;
   }
@@ -225,12 +202,6 @@ void runCommand(AppState& app, int commandId) {
     default:
       break;
   }
-}
-
-void checkMenuItems(AppState& app) {
-  platform::Menu& menu = app.platform.menu();
-  for (const DrawCommand& draw : kDrawCommands) menu.setChecked(draw.command, app.viewMode == draw.viewMode);
-  menu.setChecked(kCmdMarkersStraight3D, app.view.straight);
 }
 
 bool exitSequence(AppState& app) {

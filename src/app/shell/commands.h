@@ -8,8 +8,6 @@ namespace ductora {
 // The main window's messages: size, close, activation and menu commands.
 void mainWindowProcedure(AppState& app, const platform::WindowEvent& event);
 void runCommand(AppState& app, int commandId);
-// Marks the view mode chosen and the toggles that are on.
-void checkMenuItems(AppState& app);
 // The exit prompts; true when the quit message was posted.
 bool exitSequence(AppState& app);
 

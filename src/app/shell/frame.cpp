@@ -4,7 +4,7 @@
 
 #include "app/navigation/navigation_update.h"
 #include "app/navigation/navigator_dialog.h"
-#include "app/shell/commands.h"
+#include "app/shell/menu_rules.h"
 #include "app/views/panels.h"
 #include "app/windows/data_display_dialog.h"
 #include "app/windows/pipe_window.h"
@@ -62,7 +62,7 @@ void runFrame(AppState& app, double elapsedSeconds) {
       if (app.windows.isShown(id)) drawPanel(app, id);
     }
     showDocumentInTitle(app);
-    checkMenuItems(app);
+    checkMenuItems(app.platform.menu(), app.viewMode, app.view.straight);
     refreshNavigator(app);
     refreshDialogReadouts(app);
   }

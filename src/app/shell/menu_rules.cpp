@@ -4,6 +4,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "app/shell/draw_commands.h"
 #include "resources/menu_table.h"
 
 namespace ductora {
@@ -53,6 +54,11 @@ void enableMenuForData(platform::Menu& menu, const PipeFile* pipe) {
     enable(menu, {kCmdPlotStraightness, kCmdMarkersStraight3D, kCmdExtendFront, kCmdExtendBack, kCmdClipBack,
                   kCmdClipFront});
   }
+}
+
+void checkMenuItems(platform::Menu& menu, ViewMode mode, bool straight3D) {
+  for (const DrawCommand& draw : kDrawCommands) menu.setChecked(draw.command, mode == draw.viewMode);
+  menu.setChecked(kCmdMarkersStraight3D, straight3D);
 }
 
 }  // namespace ductora

@@ -59,6 +59,13 @@ class HeadlessPlatform : public Platform {
   void waitForEvents(double) override {}
   void waitForNextFrame() override {}
   double frameIntervalMs() const override { return kFrameIntervalMs; }
+  // Nobody sees a cursor; the tests see how often it showed and whether it still does.
+  void setBusy(bool busy) override {
+    busyDepth_ += busy ? 1 : -1;
+    if (busy) ++busySpells_;
+  }
+  int busyDepth() const { return busyDepth_; }
+  int busySpells() const { return busySpells_; }
 
   static constexpr double kFrameIntervalMs = 1000.0 / 60.0;
 
@@ -102,6 +109,8 @@ class HeadlessPlatform : public Platform {
   std::string nextFileAnswer(const std::string& caption, const FileFilter& filter, FileDialogKind kind);
 
   ScreenMetrics screen_;
+  int busyDepth_ = 0;
+  int busySpells_ = 0;
   double clockMs_ = 0.0;
   DeliveryFlag delivered_;
   HeadlessMenu menu_;

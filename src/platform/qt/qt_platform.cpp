@@ -11,7 +11,7 @@
 #include <QSettings>
 
 #include "platform/qt/widgets/qt_dialog.h"
-#include "platform/qt/widgets/window_menu.h"
+#include "platform/qt/windows/window_menu.h"
 #include "platform/qt/windows/main_surface.h"
 #include "platform/qt/windows/panel_surface.h"
 #include "platform/qt/windows/please_wait.h"
@@ -162,6 +162,16 @@ void QtPlatform::showDocument(const std::string& path, bool unsavedChanges) {
 }
 
 void QtPlatform::addRecentFile(const std::string& path) { recent_->add(QString::fromStdString(path)); }
+
+void QtPlatform::setBusy(bool busy) {
+  if (!busy) {
+    QGuiApplication::restoreOverrideCursor();
+    return;
+  }
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  // On the screen before the work starts, which holds the loop up.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

@@ -35,6 +35,7 @@ class QtPlatform : public Platform {
   void waitForEvents(double timeoutMs) override;
   void waitForNextFrame() override { pacer_.waitForNextFrame(); }
   double frameIntervalMs() const override { return FramePacer::intervalMs(); }
+  void setBusy(bool busy) override;
 
   MainWindow& mainWindow() { return *window_; }
   QtMenu& qtMenu() { return *menu_; }

@@ -4,8 +4,6 @@
 #include <QSettings>
 #include <QWidget>
 
-#include "platform/qt/windows/panel_arrangement.h"
-
 namespace ductora::platform::qt {
 namespace {
 
@@ -32,7 +30,6 @@ bool restorePanelGeometry(QMdiSubWindow& panel, const QString& key) {
   const QRect kept = QSettings().value(panelKey(key)).toRect();
   if (!kept.isValid()) return false;
   panel.setGeometry(kept);
-  bringIntoArea(panel);
   return true;
 }
 

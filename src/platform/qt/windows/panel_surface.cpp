@@ -68,7 +68,7 @@ void PanelSurface::create(MainWindow& window, const SurfaceSpec& plan, SurfaceCr
                    QRect(plan.geometry.x, plan.geometry.y, plan.geometry.width, plan.geometry.height),
                    window.viewport()->width());
     made->geometryKey_ = QString::fromStdString(plan.className);
-    restorePanelGeometry(*subWindow, made->geometryKey_);
+    if (restorePanelGeometry(*subWindow, made->geometryKey_)) bringIntoArea(*subWindow);
   }
   if (!plan.show) subWindow->hide();
 

@@ -1,4 +1,4 @@
-#include "platform/qt/widgets/window_menu.h"
+#include "platform/qt/windows/window_menu.h"
 
 #include <QApplication>
 #include <QMdiArea>
