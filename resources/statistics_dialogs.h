@@ -57,6 +57,7 @@ enum PipeWindowControl : int {
   kPipeRight = 1106,
   kPipeLeftReadout = 1107,
   kPipeRightReadout = 1109,
+  kPipeNoReading = 1303,  // ours: the wall matrix's no-reading cells
 };
 
 // One measure's fields and buttons in the Pipe window.

@@ -5,9 +5,11 @@
 #include <climits>
 #include <cstdio>
 #include <optional>
+#include <string>
 
 #include "analysis/placement/cursor_rows.h"
 #include "analysis/placement/display_rows.h"
+#include "analysis/placement/no_reading_areas.h"
 #include "analysis/queries/range_queries.h"
 #include "analysis/queries/range_values.h"
 #include "app/dialogs/help_dialogs.h"
@@ -197,6 +199,15 @@ void fillAverage(AppState& app, platform::Dialog& dialog, int id, double average
   app.pipeWindowReadouts.write(dialog, id, text);
 }
 
+// The whole pipe's no-reading cells, whatever the sliders say: an area anywhere leaves the pipe
+// not fully verified.
+std::string DescribeNoReading(const PipeFile& pipe) {
+  const auto cells = NoReadingCellCount(pipe);
+  if (!cells) return "not recorded";
+  if (*cells == 0) return "none";
+  return std::to_string(*cells) + " cells in " + std::to_string(NoReadingAreas(pipe).size()) + " areas";
+}
+
 }  // namespace
 
 void createPipeWindow(AppState& app) {
@@ -246,6 +257,8 @@ void FillPipeWindow(AppState& app) {
     fillExtreme(app, *dialog, ids.maxValue, ids.maxPosition, group.max, form);
     fillAverage(app, *dialog, ids.average, group.average, form);
   }
+  app.pipeWindowReadouts.write(*dialog, kPipeNoReading,
+                               pipe == nullptr ? "" : DescribeNoReading(*pipe).c_str());
 }
 
 void refreshPipeWindowReadouts(AppState& app) {

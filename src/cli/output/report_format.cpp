@@ -70,7 +70,7 @@ void printReportTable(std::ostream& out, const Report& report) {
   for (const MeasureColumn& column : kMeasureColumns) {
     out << std::setw(kMeasureWidth) << column.heading;
   }
-  out << '\n';
+  out << std::setw(kMeasureWidth) << "No reading" << '\n';
   for (const ReportRow& row : report.rows) {
     out << std::right << std::setw(kIndexWidth) << row.index << "  " << std::left << std::setw(fileColumn)
         << row.file << std::right << std::setw(kKqWidth) << row.kqNumber;
@@ -79,7 +79,8 @@ void printReportTable(std::ostream& out, const Report& report) {
       out << std::setw(kMeasureWidth)
           << fixedText(row.*column.value) + (nominal && column.fromDOverT ? kNominalMark : "");
     }
-    out << '\n';
+    out << std::setw(kMeasureWidth) << (row.noReadingCells ? std::to_string(*row.noReadingCells) : "-")
+        << '\n';
   }
   if (std::any_of(report.rows.begin(), report.rows.end(),
                   [](const ReportRow& row) { return row.dOverTSource == DOverTSource::kNominal; })) {
@@ -93,13 +94,14 @@ void printReportCsv(std::ostream& out, const Report& report) {
   for (const MeasureColumn& column : kMeasureColumns) {
     out << ',' << column.key;
   }
-  out << ",dOverTSource\n";
+  out << ",dOverTSource,noReadingCells\n";
   for (const ReportRow& row : report.rows) {
     out << row.index << ',' << csvField(row.file) << ',' << row.kqNumber;
     for (const MeasureColumn& column : kMeasureColumns) {
       out << ',' << fixedText(row.*column.value);
     }
-    out << ',' << dOverTSourceName(row.dOverTSource) << '\n';
+    out << ',' << dOverTSourceName(row.dOverTSource) << ','
+        << (row.noReadingCells ? std::to_string(*row.noReadingCells) : "") << '\n';
   }
 }
 
@@ -111,6 +113,7 @@ json reportJson(const Report& report, double yield) {
       j[column.key] = row.*column.value;
     }
     j["dOverTSource"] = dOverTSourceName(row.dOverTSource);
+    j["noReadingCells"] = row.noReadingCells ? json(*row.noReadingCells) : json(nullptr);
     pipes.push_back(std::move(j));
   }
   return {{"yield", yield},

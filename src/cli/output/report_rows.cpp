@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "analysis/placement/no_reading_areas.h"
 #include "analysis/pressures/pressures.h"
 #include "analysis/queries/range_queries.h"
 #include "cli/commands/command.h"
@@ -102,6 +103,7 @@ ReportRow makeReportRow(const PipeFile& pipe, std::uint32_t index, const std::st
   row.maxDOverT =
       dOverT.source == DOverTSource::kNone ? std::numeric_limits<double>::quiet_NaN() : dOverT.value;
   row.apiBurst = BurstPressure(yield, row.maxDOverT, kApiBurst);
+  row.noReadingCells = NoReadingCellCount(pipe);
   return row;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,8 @@ struct ReportRow {
   double maxOd = 0.0;
   double maxDOverT = 0.0;  // NaN when the pipe gives none
   DOverTSource dOverTSource = DOverTSource::kMeasured;
-  double apiBurst = 0.0;  // the API burst formula at maxDOverT
+  double apiBurst = 0.0;                      // the API burst formula at maxDOverT
+  std::optional<std::size_t> noReadingCells;  // empty when the file has no no-reading mask
 };
 
 ReportRow makeReportRow(const PipeFile& pipe, std::uint32_t index, const std::string& file, double yield);
