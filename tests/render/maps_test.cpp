@@ -104,12 +104,17 @@ TEST_F(MapTest, TheWatermarkLaidLastGivesThePixelsOfTheWatermarkDrawnFirst) {
   ASSERT_NE(watermark, 0U);
   enum class Watermark { kFirst, kLast, kNone };
   const auto frame = [&](Watermark order) {
-    BeginFrame(11 * kScale, 6 * kScale);
+    // The word-mark laid over a 4:3 viewport spans it, and shows left of the map; over the whole
+    // frame it would keep its shape in the middle, wholly under the map.
+    BeginFrame(8 * kScale, 6 * kScale);
     if (order == Watermark::kFirst) DrawWatermark(watermark);
     if (order == Watermark::kLast) BeginMarkingWrittenPixels();
     view();
     draw({2.0F, 90.0F, 0.0F, true});
-    if (order == Watermark::kLast) DrawWatermarkOnUnwrittenPixels(watermark);
+    if (order == Watermark::kLast) {
+      glViewport(0, 0, 8 * kScale, 6 * kScale);
+      DrawWatermarkOnUnwrittenPixels(watermark);
+    }
     return gl.pixels();
   };
   const std::vector<std::uint8_t> first = frame(Watermark::kFirst);
