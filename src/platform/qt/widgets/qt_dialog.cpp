@@ -85,11 +85,15 @@ class DialogWindow : public QDialog {
     }
     return body_;
   }
-  // The whole of the controls and of the title, as far as the screen has room.
+  // The whole of the controls and of the title, as far as the screen has room. The title bar
+  // shows the program's name after the title, in a bold face, beside the window's buttons.
   QSize wantedSize() const {
-    const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
-    const int buttons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const int title = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + buttons;
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const QString shown =
+        windowTitle() + QStringLiteral(" \u2014 ") + QGuiApplication::applicationDisplayName();
+    const int buttons = 5 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int title = QFontMetrics(titleFont).horizontalAdvance(shown) * 5 / 4 + buttons;
     return fittedSize(*this, sizeHint().expandedTo(QSize(title, 0)), ownerArea(*this));
   }
   void setVisible(bool visible) override {
