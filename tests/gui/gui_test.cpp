@@ -945,19 +945,25 @@ void onDisplay(const std::string& command) {
 // Where a point of the logical screen is in the X server's pixels.
 QPoint devicePoint(QPoint logical) { return logical * QGuiApplication::primaryScreen()->devicePixelRatio(); }
 
-// Closes every modal window that comes up, noting each one's frame and title.
+// Closes every modal window that comes up, noting each one's frame and title once the window
+// manager has framed it.
 struct ModalCloser {
   ModalCloser() {
     timer.setInterval(250);
     QObject::connect(&timer, &QTimer::timeout, [this] {
       auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (modal == nullptr) return;
+      if (modal == nullptr || modal != seen) {
+        seen = modal;
+        return;
+      }
       shown.emplace_back(modal->windowTitle(), modal->frameGeometry());
       modal->done(0);
+      seen = nullptr;
     });
     timer.start();
   }
   QTimer timer;
+  QDialog* seen = nullptr;
   std::vector<std::pair<QString, QRect>> shown;
 };
 
@@ -1007,7 +1013,10 @@ TEST_F(GuiTest, DesktopEveryWindowOfTheMenusOpensInsideTheScreenAndPanelsStayInT
       EXPECT_TRUE(viewport->rect().contains(shown->geometry())) << shown->windowTitle().toStdString();
   }
   EXPECT_GE(closer.shown.size(), 4U);
-  for (const auto& [title, frame] : closer.shown) EXPECT_TRUE(room.contains(frame)) << title.toStdString();
+  for (const auto& [title, frame] : closer.shown) {
+    EXPECT_TRUE(room.contains(frame)) << title.toStdString() << " at " << frame.x() << "," << frame.y() << " "
+                                      << frame.width() << "x" << frame.height();
+  }
 
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QString shot = QStringLiteral(DUCTORA_SCREENSHOT_DIR "/desktop-%1x%2-scale%3.png")
