@@ -22,14 +22,15 @@ std::string Weight(const JointRow& r) { return Number(r.header.weight, 2) + " lb
 std::string Grade(const JointRow& r) { return r.header.grade; }
 std::string Yield(const JointRow& r) { return Psi(r.yield.psi) + " psi (" + YieldSourceText(r.yield) + ")"; }
 std::string Jump(const JointRow& r) {
-  return r.header.wallJumpSize == 0 ? std::string("none") : "jumps above " + std::to_string(r.header.wallJumpSize);
+  return r.header.wallJumpSize == 0 ? std::string("none")
+                                    : "jumps above " + std::to_string(r.header.wallJumpSize);
 }
 
 std::string Dates(const std::vector<JointRow>& rows) {
   if (rows.empty()) return "-";
-  const auto [first, last] = std::minmax_element(rows.begin(), rows.end(), [](const JointRow& a, const JointRow& b) {
-    return a.header.created < b.header.created;
-  });
+  const auto [first, last] = std::minmax_element(
+      rows.begin(), rows.end(),
+      [](const JointRow& a, const JointRow& b) { return a.header.created < b.header.created; });
   const std::string from = DateText(first->header.created);
   const std::string to = DateText(last->header.created);
   return from == to ? from : from + " to " + to;
@@ -64,9 +65,10 @@ double DrawLegend(const Canvas& canvas, double y, const GradingRule& rule) {
     const GradeClass& c = rule.classes[i];
     canvas.Swatch(kMargin + kValueColumn, y + 1.0, 24.0, 9.0, c.colour, c.bands);
     canvas.Gray(0.0);
-    const std::string bands =
-        (c.bands == 1 ? std::string("one ") : std::to_string(c.bands) + " ") + c.colourName + (c.bands == 1 ? " band" : " bands");
-    canvas.Text(kMargin + kValueColumn + 32.0, y, c.name + " (" + bands + "): " + RangeText(rule, i), kValueFont);
+    const std::string bands = (c.bands == 1 ? std::string("one ") : std::to_string(c.bands) + " ") +
+                              c.colourName + (c.bands == 1 ? " band" : " bands");
+    canvas.Text(kMargin + kValueColumn + 32.0, y, c.name + " (" + bands + "): " + RangeText(rule, i),
+                kValueFont);
     y += 13.0;
   }
   return y;

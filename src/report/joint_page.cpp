@@ -33,15 +33,18 @@ const std::array<Figure, 16> kFigures = {{
      }},
     {"Average wall", [](const JointRow& r) { return Number(r.avgWall) + " in"; }},
     {"Maximum wall", [](const JointRow& r) { return Number(r.maxWall) + " in"; }},
-    {"Remaining body wall", [](const JointRow& r) { return Number(r.remainingBodyWall, 1) + " % of nominal"; }},
+    {"Remaining body wall",
+     [](const JointRow& r) { return Number(r.remainingBodyWall, 1) + " % of nominal"; }},
     {"Class", [](const JointRow& r) { return r.className; }},
     {"Minimum CSA", [](const JointRow& r) { return Number(r.minCsaPercent, 1) + " %"; }},
     {"Max eccentricity", [](const JointRow& r) { return Number(r.maxEccentricity, 2) + " %"; }},
     {"Max ovality", [](const JointRow& r) { return Number(r.maxOvality, 2) + " %"; }},
     {"OD min / max", [](const JointRow& r) { return Number(r.minOd) + " / " + Number(r.maxOd) + " in"; }},
-    {"Yield strength", [](const JointRow& r) { return Psi(r.yield.psi) + " psi (" + YieldSourceText(r.yield) + ")"; }},
+    {"Yield strength",
+     [](const JointRow& r) { return Psi(r.yield.psi) + " psi (" + YieldSourceText(r.yield) + ")"; }},
     {"Collapse, nominal", [](const JointRow& r) { return RatingText(r.collapseNominal) + " psi, API 5C3"; }},
-    {"Collapse, min wall", [](const JointRow& r) { return RatingText(r.collapseAtMinimum) + " psi, API 5C3"; }},
+    {"Collapse, min wall",
+     [](const JointRow& r) { return RatingText(r.collapseAtMinimum) + " psi, API 5C3"; }},
     {"API burst", [](const JointRow& r) { return Psi(r.apiBurst) + " psi"; }},
     {"Max D/t",
      [](const JointRow& r) {
@@ -84,7 +87,8 @@ void DrawIndications(const Canvas& canvas, double top, double bottom, const std:
   const std::size_t shown = list.lines.size() <= fits ? list.lines.size() : fits == 0 ? 0 : fits - 1;
   for (std::size_t i = 0; i < shown; ++i, y += 8.5) canvas.Text(kMargin, y, list.lines[i], mono);
   if (shown < list.lines.size()) {
-    canvas.Text(kMargin, y, "and " + std::to_string(list.lines.size() - shown) + " more in the file", kValueFont);
+    canvas.Text(kMargin, y, "and " + std::to_string(list.lines.size() - shown) + " more in the file",
+                kValueFont);
   } else if (!list.opened) {
     canvas.Text(kMargin, y, "the file could not be read", kValueFont);
   } else if (list.lines.empty()) {

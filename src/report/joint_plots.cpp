@@ -41,8 +41,9 @@ void DrawLowWallPlot(const Canvas& canvas, const Box& box, const PipeFile& pipe,
     if (c.minRemainingPercent > 0.0) yMin = std::min(yMin, nominal * c.minRemainingPercent / 100.0);
   }
   const double pad = std::max(0.01, (yMax - yMin) * 0.08);
-  const PlotScale scale{box, 0.0, std::max((rows.offset + rows.rows) * wall.deltaX, static_cast<double>(pipe.pipeLength())),
-                        std::max(0.0, yMin - pad), yMax + pad};
+  const PlotScale scale{
+      box, 0.0, std::max((rows.offset + rows.rows) * wall.deltaX, static_cast<double>(pipe.pipeLength())),
+      std::max(0.0, yMin - pad), yMax + pad};
   cairo_t* cr = canvas.context();
   cairo_save(cr);
   cairo_rectangle(cr, box.x, box.y, box.width, box.height);
@@ -104,7 +105,8 @@ void DrawSlice(const Canvas& canvas, const Box& box, const PipeFile& pipe, const
         wall.at(static_cast<std::size_t>(thinnest.row), static_cast<std::size_t>(column));
     const double inner = std::max(0.0, outer - sample / 1000.0 * scale);
     // 0 at the top and counter-clockwise: cairo's angles run clockwise from +x.
-    const double a0 = -std::numbers::pi / 2.0 - (c + 1) * step;
+    // Each wedge reaches a little under the next, so no seam shows between them.
+    const double a0 = -std::numbers::pi / 2.0 - (c + 1.4) * step;
     const double a1 = -std::numbers::pi / 2.0 - c * step;
     canvas.Gray(render::GrayValue(sample, pipe.header.upperWall, pipe.header.lowerWall));
     cairo_new_path(cr);
@@ -127,7 +129,8 @@ void DrawSlice(const Canvas& canvas, const Box& box, const PipeFile& pipe, const
   cairo_set_source_rgb(cr, 0.85, 0.0, 0.0);
   canvas.Line(cx, cy, cx - std::sin(angle) * (outer + 6.0), cy - std::cos(angle) * (outer + 6.0), 1.0);
   canvas.Gray(0.0);
-  canvas.Text(box.x, box.y - 11.0, "Slice at " + Number(thinnest.position, 1) + " in (0 deg at the top)", {7.0, true});
+  canvas.Text(box.x, box.y - 11.0, "Slice at " + Number(thinnest.position, 1) + " in (0 deg at the top)",
+              {7.0, true});
 }
 
 }  // namespace ductora::report

@@ -21,8 +21,8 @@ double DrawPageFrame(const Canvas& canvas, const std::string& title, const std::
   const double foot = size.height - kMargin + 6.0;
   canvas.Line(kMargin, foot - 3.0, size.width - kMargin, foot - 3.0, 0.4);
   canvas.Text(kMargin, foot, job, kFootFont);
-  canvas.Text(size.width / 2.0, foot, "page " + std::to_string(page) + " of " + std::to_string(pages), kFootFont,
-              Align::kCenter);
+  canvas.Text(size.width / 2.0, foot, "page " + std::to_string(page) + " of " + std::to_string(pages),
+              kFootFont, Align::kCenter);
   canvas.Text(size.width - kMargin, foot, SoftwareName(), kFootFont, Align::kRight);
   return rule + 10.0;
 }

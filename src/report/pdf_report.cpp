@@ -111,7 +111,8 @@ PdfOutcome WritePdfReport(ByteSink& sink, const ReportJob& job, const std::vecto
   cr.reset();
   cairo_surface_finish(surface.get());
   if (stream.failed || cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
-    error = stream.failed ? "cannot write the file" : cairo_status_to_string(cairo_surface_status(surface.get()));
+    error =
+        stream.failed ? "cannot write the file" : cairo_status_to_string(cairo_surface_status(surface.get()));
     return PdfOutcome::kFailed;
   }
   return PdfOutcome::kWritten;

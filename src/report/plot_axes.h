@@ -31,7 +31,7 @@ double NiceStep(double span, int ticks);
 
 // The frame of a plot with ticks and their values on the left and bottom, and the axis titles.
 // Ticks every `xStep` and `yStep` (0: a nice step).
-void DrawAxes(const Canvas& canvas, const PlotScale& scale, const std::string& xTitle, const std::string& yTitle,
-              double xStep = 0.0, double yStep = 0.0, int yDecimals = 3);
+void DrawAxes(const Canvas& canvas, const PlotScale& scale, const std::string& xTitle,
+              const std::string& yTitle, double xStep = 0.0, double yStep = 0.0, int yDecimals = 3);
 
 }  // namespace ductora::report

@@ -9,7 +9,9 @@
 
 namespace ductora::report {
 
-std::string Number(double value, int decimals) { return std::isfinite(value) ? fixedText(value, decimals) : "-"; }
+std::string Number(double value, int decimals) {
+  return std::isfinite(value) ? fixedText(value, decimals) : "-";
+}
 
 std::string Psi(double value) {
   if (!std::isfinite(value)) return "-";

@@ -34,12 +34,12 @@ const std::array<Column, 15> kColumns = {{
     {"angle", "deg", 32.0, [](const JointRow& r) { return Number(r.thinnest.angle, 0); }},
     {"Avg wall", "in", 38.0, [](const JointRow& r) { return Number(r.avgWall); }},
     {"RBW", "%", 36.0, [](const JointRow& r) { return Number(r.remainingBodyWall, 1); }},
-    {"Class", "", 78.0, [](const JointRow& r) { return r.className; }},
-    {"Max ecc", "%", 36.0, [](const JointRow& r) { return Number(r.maxEccentricity, 1); }},
-    {"Max oval", "%", 36.0, [](const JointRow& r) { return Number(r.maxOvality, 2); }},
-    {"Collapse nom", "psi", 50.0, [](const JointRow& r) { return Psi(r.collapseNominal.pressure); }},
-    {"Collapse min", "psi", 50.0, [](const JointRow& r) { return Psi(r.collapseAtMinimum.pressure); }},
-    {"API burst", "psi", 44.0, [](const JointRow& r) { return Psi(r.apiBurst); }},
+    {"Class", "", 62.0, [](const JointRow& r) { return r.className; }},
+    {"Max ecc", "%", 40.0, [](const JointRow& r) { return Number(r.maxEccentricity, 1); }},
+    {"Max oval", "%", 42.0, [](const JointRow& r) { return Number(r.maxOvality, 2); }},
+    {"5C3 nom.", "psi", 48.0, [](const JointRow& r) { return Psi(r.collapseNominal.pressure); }},
+    {"5C3 min.", "psi", 48.0, [](const JointRow& r) { return Psi(r.collapseAtMinimum.pressure); }},
+    {"API burst", "psi", 48.0, [](const JointRow& r) { return Psi(r.apiBurst); }},
 }};
 constexpr std::size_t kClassColumn = 9;
 constexpr std::size_t kFileColumn = 1;
@@ -65,7 +65,8 @@ void DrawCell(const Canvas& canvas, const Column& column, std::size_t index, dou
 
 }  // namespace
 
-SummaryPages::SummaryPages(const std::vector<JointRow>& rows, const GradingRule& rule, PageSize size, double top)
+SummaryPages::SummaryPages(const std::vector<JointRow>& rows, const GradingRule& rule, PageSize size,
+                           double top)
     : rows_(rows), rule_(rule), top_(top) {
   const double room = size.height - kMargin - kFootRoom - top - kHeadHeight;
   rowsPerPage_ = std::max<std::size_t>(1, static_cast<std::size_t>(room / kRowHeight));
@@ -144,10 +145,10 @@ void SummaryPages::DrawTotals(const Canvas& canvas, double y) const {
   });
   if (worst != rows_.end()) {
     canvas.Text(kMargin, y,
-                "Worst joint: #" + std::to_string(worst->index) + " " + FileName(worst->file) + ", remaining body wall " +
-                    Number(worst->remainingBodyWall, 1) + " % (" + worst->className + "), minimum wall " +
-                    Number(worst->thinnest.wall) + " in at " + Number(worst->thinnest.position, 1) + " in, " +
-                    Number(worst->thinnest.angle, 0) + " deg",
+                "Worst joint: #" + std::to_string(worst->index) + " " + FileName(worst->file) +
+                    ", remaining body wall " + Number(worst->remainingBodyWall, 1) + " % (" +
+                    worst->className + "), minimum wall " + Number(worst->thinnest.wall) + " in at " +
+                    Number(worst->thinnest.position, 1) + " in, " + Number(worst->thinnest.angle, 0) + " deg",
                 kHeadFont);
   }
 }

@@ -31,7 +31,8 @@ Surface MapImage(const PipeFile& pipe, const DisplayRows& rows) {
   const WallMatrix& wall = pipe.wallMatrix;
   const auto columns = static_cast<std::int64_t>(wall.columns);
   const std::int64_t width = std::min(rows.rows, kMaxPixelsAlong);
-  Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width), static_cast<int>(columns)));
+  Surface surface(
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width), static_cast<int>(columns)));
   cairo_surface_flush(surface.get());
   unsigned char* data = cairo_image_surface_get_data(surface.get());
   const int stride = cairo_image_surface_get_stride(surface.get());
@@ -43,12 +44,13 @@ Surface MapImage(const PipeFile& pipe, const DisplayRows& rows) {
       for (std::int64_t c = 0; c < columns; ++c) {
         const std::int64_t column = rows.flipped ? FlipColumn(c, columns) : c;
         thinnest[static_cast<std::size_t>(c)] =
-            std::min(thinnest[static_cast<std::size_t>(c)], wall.at(static_cast<std::size_t>(row), static_cast<std::size_t>(column)));
+            std::min(thinnest[static_cast<std::size_t>(c)],
+                     wall.at(static_cast<std::size_t>(row), static_cast<std::size_t>(column)));
       }
     }
     for (std::int64_t c = 0; c < columns; ++c) {
-      const std::uint8_t shade = render::GrayShade(thinnest[static_cast<std::size_t>(c)], pipe.header.upperWall,
-                                                   pipe.header.lowerWall);
+      const std::uint8_t shade = render::GrayShade(thinnest[static_cast<std::size_t>(c)],
+                                                   pipe.header.upperWall, pipe.header.lowerWall);
       auto* pixel = reinterpret_cast<std::uint32_t*>(data + (columns - 1 - c) * stride) + x;
       *pixel = 0xFF000000U | shade << 16U | shade << 8U | shade;
     }

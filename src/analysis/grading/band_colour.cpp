@@ -32,7 +32,8 @@ std::optional<std::uint8_t> HexByte(std::string_view two) {
   int value = 0;
   for (const char c : two) {
     if (std::isxdigit(static_cast<unsigned char>(c)) == 0) return std::nullopt;
-    value = value * 16 + (std::isdigit(static_cast<unsigned char>(c)) != 0 ? c - '0' : std::tolower(c) - 'a' + 10);
+    value = value * 16 +
+            (std::isdigit(static_cast<unsigned char>(c)) != 0 ? c - '0' : std::tolower(c) - 'a' + 10);
   }
   return static_cast<std::uint8_t>(value);
 }

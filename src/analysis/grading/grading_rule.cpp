@@ -16,8 +16,8 @@ GradeClass Class(const char* name, const char* colour, int bands, double minRema
 GradingRule TubingRule() {
   return {"tubing",
           "tubing bands by wall loss (common yard practice)",
-          {Class("Yellow", "yellow", 1, 85.0), Class("Blue", "blue", 1, 70.0), Class("Green", "green", 1, 50.0),
-           Class("Red", "red", 1, 0.0)}};
+          {Class("Yellow", "yellow", 1, 85.0), Class("Blue", "blue", 1, 70.0),
+           Class("Green", "green", 1, 50.0), Class("Red", "red", 1, 0.0)}};
 }
 
 GradingRule DrillPipeRule() {
@@ -37,7 +37,8 @@ std::string CheckGradingRule(GradingRule& rule) {
   if (rule.classes.empty()) return "the rule has no class";
   for (const GradeClass& c : rule.classes) {
     if (c.name.empty()) return "a class has no name";
-    if (!std::isfinite(c.minRemainingPercent) || c.minRemainingPercent < 0.0 || c.minRemainingPercent > 100.0) {
+    if (!std::isfinite(c.minRemainingPercent) || c.minRemainingPercent < 0.0 ||
+        c.minRemainingPercent > 100.0) {
       return "class \"" + c.name + "\": minRemainingPercent must lie between 0 and 100";
     }
     if (c.bands < 1) return "class \"" + c.name + "\": bands must be at least 1";

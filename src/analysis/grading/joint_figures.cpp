@@ -33,7 +33,8 @@ ThinnestSpot FindThinnestSpot(const PipeFile& pipe) {
   return spot;
 }
 
-JointFigures ComputeJointFigures(const PipeFile& pipe, const GradingRule& rule, std::optional<double> givenYield) {
+JointFigures ComputeJointFigures(const PipeFile& pipe, const GradingRule& rule,
+                                 std::optional<double> givenYield) {
   JointFigures f;
   f.kqNumber = pipe.header.kqNumber;
   f.length = pipe.pipeLength();

@@ -46,8 +46,8 @@ struct JointFigures {
   BandColour classColour;
   int classBands = 1;
   JointYield yield;
-  Api5c3Rating collapseNominal;      // at nominal OD / nominal wall
-  Api5c3Rating collapseAtMinimum;    // at nominal OD / minimum wall
+  Api5c3Rating collapseNominal;    // at nominal OD / nominal wall
+  Api5c3Rating collapseAtMinimum;  // at nominal OD / minimum wall
 };
 
 // A joint of a string report: its place in the string (from 1), its file and its job information
@@ -59,6 +59,7 @@ struct JointRow : JointFigures {
 };
 
 // A joint's figures under a grading rule (checked) and a given yield, if any.
-JointFigures ComputeJointFigures(const PipeFile& pipe, const GradingRule& rule, std::optional<double> givenYield);
+JointFigures ComputeJointFigures(const PipeFile& pipe, const GradingRule& rule,
+                                 std::optional<double> givenYield);
 
 }  // namespace ductora

@@ -62,7 +62,8 @@ int runReport(const ReportOptions& options) {
 
 Command addReportCommand(CLI::App& app) {
   auto options = std::make_shared<ReportOptions>();
-  CLI::App* command = app.add_subcommand("report", "One line per pipe of pipe and list files, or a PDF report");
+  CLI::App* command =
+      app.add_subcommand("report", "One line per pipe of pipe and list files, or a PDF report");
   command->add_option("FILE_OR_LIST", options->files, "Pipe files (.kqvw) and list files (.kqstr)")
       ->required();
   const std::map<std::string, ReportFormat> formats{{"table", ReportFormat::kTable},
@@ -80,10 +81,12 @@ Command addReportCommand(CLI::App& app) {
   command->add_option("--customer", options->cover.customer, "Customer named on the PDF's cover");
   command->add_option("--inspector", options->cover.inspector, "Inspector named on the PDF's cover");
   command->add_option("--location", options->cover.location, "Location named on the PDF's cover");
-  const std::map<std::string, report::Paper> papers{{"letter", report::Paper::kLetter}, {"a4", report::Paper::kA4}};
+  const std::map<std::string, report::Paper> papers{{"letter", report::Paper::kLetter},
+                                                    {"a4", report::Paper::kA4}};
   command->add_option("--paper", options->cover.paper, "letter (default) or a4")
       ->transform(CLI::CheckedTransformer(papers, CLI::ignore_case));
-  command->add_flag("--progress", options->progress, "With --format pdf: a line \"progress K/N\" per step on stderr");
+  command->add_flag("--progress", options->progress,
+                    "With --format pdf: a line \"progress K/N\" per step on stderr");
   return {command, [options] { return runReport(*options); }};
 }
 

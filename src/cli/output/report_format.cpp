@@ -5,8 +5,8 @@
 #include <iomanip>
 #include <string>
 
-#include "cli/output/d_over_t_source.h"
 #include "analysis/pressures/pressures.h"
+#include "cli/output/d_over_t_source.h"
 #include "data/exports/fixed_text.h"
 
 namespace ductora::cli {

@@ -24,8 +24,8 @@ int stopped(const std::string& output) {
 
 }  // namespace
 
-int writeReportPdf(const std::vector<std::string>& files, const ReportSettings& settings, const PdfCover& cover,
-                   const std::string& output, bool progress) {
+int writeReportPdf(const std::vector<std::string>& files, const ReportSettings& settings,
+                   const PdfCover& cover, const std::string& output, bool progress) {
   catchTermination();
   std::string error;
   // First, so that a folder that cannot be written is said before any work.
@@ -36,21 +36,22 @@ int writeReportPdf(const std::vector<std::string>& files, const ReportSettings& 
   }
   const ReportPipes pipes = listReportPipes(files);
   const std::size_t steps = 2 * pipes.pipes.size();
-  const Report report =
-      collectReport(pipes, settings, [&](std::size_t done, std::size_t) { return step(progress, done, steps); });
+  const Report report = collectReport(
+      pipes, settings, [&](std::size_t done, std::size_t) { return step(progress, done, steps); });
   if (report.stopped) return stopped(output);
   if (report.rows.empty()) {
     reportFileError(output, "no pipe could be read: nothing written");
     return kFileError;
   }
-  const report::ReportJob job{cover.customer, cover.inspector, cover.location, cover.paper, settings.rule,
-                              report.unreadable};
+  const report::ReportJob job{cover.customer, cover.inspector, cover.location,
+                              cover.paper,    settings.rule,   report.unreadable};
   const std::size_t read = pipes.pipes.size();
   const report::PdfOutcome outcome = report::WritePdfReport(
       file->sink(), job, report.rows,
       [](const JointRow& row, PipeFile& pipe) { return loadReportPipe(pipe, row.file); },
       // Told before each page: the one before it is done.
-      [&](std::size_t joint, std::size_t) { return step(progress && joint > 1, read + joint - 1, steps); }, error);
+      [&](std::size_t joint, std::size_t) { return step(progress && joint > 1, read + joint - 1, steps); },
+      error);
   if (outcome == report::PdfOutcome::kCancelled || terminationRequested()) return stopped(output);
   if (outcome == report::PdfOutcome::kFailed || !file->commit(error)) {
     reportFileError(output, error);

@@ -20,7 +20,7 @@ struct PdfCover {
 // PDF through a temporary file renamed to `output` only when complete. With `progress`, a line
 // "progress K/N" on stderr after each of the N steps (each pipe read, each page drawn). SIGTERM
 // or SIGINT stops it between steps with nothing written. Returns the exit code.
-int writeReportPdf(const std::vector<std::string>& files, const ReportSettings& settings, const PdfCover& cover,
-                   const std::string& output, bool progress);
+int writeReportPdf(const std::vector<std::string>& files, const ReportSettings& settings,
+                   const PdfCover& cover, const std::string& output, bool progress);
 
 }  // namespace ductora::cli

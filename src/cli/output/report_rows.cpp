@@ -66,7 +66,8 @@ bool loadReportPipe(PipeFile& pipe, const std::string& path) {
   return true;
 }
 
-Report collectReport(const ReportPipes& pipes, const ReportSettings& settings, const ReportProgress& progress) {
+Report collectReport(const ReportPipes& pipes, const ReportSettings& settings,
+                     const ReportProgress& progress) {
   Report report;
   report.unreadable = pipes.unreadableLists;
   report.emptyLists = pipes.emptyLists;

@@ -52,7 +52,8 @@ using ReportProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
 // A row for every readable pipe; an unreadable pipe keeps its place in the numbering. Only one
 // pipe is held in memory at a time.
-Report collectReport(const ReportPipes& pipes, const ReportSettings& settings, const ReportProgress& progress = {});
+Report collectReport(const ReportPipes& pipes, const ReportSettings& settings,
+                     const ReportProgress& progress = {});
 Report collectReport(const std::vector<std::string>& files, const ReportSettings& settings);
 
 }  // namespace ductora::cli
