@@ -133,6 +133,8 @@ constexpr auto kRangeRows = std::to_array<ControlEntry>({
 });
 
 constexpr auto kPipeButtonRows = std::to_array<ControlEntry>({
+    {K::kLabel, kNoControlId, "Class:", kButtonRow},
+    {K::kReadOnlyEdit, kPipeClass, "", kButtonRow},
     {K::kDefaultButton, kIdOk, "OK", kButtonRow},
     {K::kButton, kIdCancel, "Cancel", kButtonRow},
     {K::kButton, kIdHelp, "Help", kButtonRow},

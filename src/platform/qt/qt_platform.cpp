@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "platform/qt/widgets/qt_dialog.h"
+#include "platform/qt/widgets/tool_run.h"
 #include "platform/qt/windows/main_surface.h"
 #include "platform/qt/windows/panel_surface.h"
 #include "platform/qt/windows/please_wait.h"
@@ -128,6 +129,11 @@ std::string QtPlatform::saveFileDialog(const std::string& caption, const FileFil
   return QFileDialog::getSaveFileName(window_.get(), QString::fromStdString(caption), QString(),
                                       filterText(filter))
       .toStdString();
+}
+
+void QtPlatform::runTool(const std::string& caption, const std::string& tool,
+                         const std::vector<std::string>& arguments, ToolDone done) {
+  startToolRun(window_.get(), caption, tool, arguments, std::move(done));
 }
 
 double QtPlatform::nowMs() const {
