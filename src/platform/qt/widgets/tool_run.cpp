@@ -38,6 +38,7 @@ struct ToolRun {
       : dialog(caption, "Cancel", 0, 0, parent), done(std::move(whenDone)) {
     dialog.setWindowTitle(caption);
     dialog.setWindowModality(Qt::WindowModal);
+    dialog.setMinimumWidth(360);
     dialog.setMinimumDuration(0);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
