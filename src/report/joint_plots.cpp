@@ -60,9 +60,9 @@ void DrawLowWallPlot(const Canvas& canvas, const Box& box, const PipeFile& pipe,
     }
     canvas.Line(box.x, y, box.x + box.width, y, 0.8);
   }
+  Dashed(cr, false);
   canvas.Gray(0.0);
   canvas.Line(box.x, scale.Y(nominal), box.x + box.width, scale.Y(nominal), 0.6);
-  Dashed(cr, false);
   cairo_set_source_rgb(cr, 0.0, 0.2, 0.6);
   cairo_set_line_width(cr, 0.6);
   bool first = true;
