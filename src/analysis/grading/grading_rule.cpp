@@ -64,7 +64,6 @@ const GradeClass& ClassOf(const GradingRule& rule, double remaining) {
   for (const GradeClass& c : rule.classes) {
     if (remaining >= c.minRemainingPercent / 100.0) return c;
   }
-  // NaN (no nominal wall) falls through every comparison: the lowest class, so nothing passes unseen.
   return rule.classes.back();
 }
 

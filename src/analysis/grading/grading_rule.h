@@ -40,7 +40,7 @@ std::string CheckGradingRule(GradingRule& rule);
 // Remaining body wall as a fraction, from walls in whole thousandths as the matrices hold them, so
 // that 340 of 400 is exactly the 0.85 of an 85 % minimum; compared unrounded with minimum / 100.
 double RemainingBodyWall(double minWallMils, double nominalWallMils);
-// The class of a remaining body wall (fraction). The rule must have passed CheckGradingRule.
+// The class of a remaining body wall (a finite fraction). The rule must have passed CheckGradingRule.
 const GradeClass& ClassOf(const GradingRule& rule, double remaining);
 
 }  // namespace ductora

@@ -59,10 +59,16 @@ JointFigures ComputeJointFigures(const PipeFile& pipe, const GradingRule& rule,
   const double minWall = minMils / 1000.0;
   const double remaining = nominalMils > 0.0 ? RemainingBodyWall(minMils, nominalMils) : kNaN;
   f.remainingBodyWall = remaining * 100.0;
-  const GradeClass& grade = ClassOf(rule, remaining);
-  f.className = grade.name;
-  f.classColour = grade.colour;
-  f.classBands = grade.bands;
+  if (std::isfinite(remaining)) {
+    const GradeClass& grade = ClassOf(rule, remaining);
+    f.className = grade.name;
+    f.classColour = grade.colour;
+    f.classBands = grade.bands;
+  } else {
+    // No wall data or no nominal wall: nothing to grade by, which no class may hide.
+    f.className = kNotGraded;
+    f.classColour = {160, 160, 160};
+  }
   f.collapseNominal = Api5c3Collapse(f.yield.psi, NominalDOverT(pipe));
   f.collapseAtMinimum = Api5c3Collapse(f.yield.psi, pipe.header.nominalOd / minWall);
   return f;

@@ -58,6 +58,9 @@ struct JointRow : JointFigures {
   PipeHeader header;
 };
 
+// The class of a joint without wall data or nominal wall.
+constexpr const char* kNotGraded = "not graded";
+
 // A joint's figures under a grading rule (checked) and a given yield, if any.
 JointFigures ComputeJointFigures(const PipeFile& pipe, const GradingRule& rule,
                                  std::optional<double> givenYield);
