@@ -42,19 +42,25 @@ class FortyFootPipe {
   ductora::RevolutionList correctedWallChannel() {
     ductora::LoadWallRevolutions(pipe, 1, pipe.wallChannels[0].wallScale);
     ductora::RevolutionList revolutions = std::move(pipe.wallChannels[0].revolutions);
-    ductora::CorrectWallChannel(revolutions, pipe.header.wallJumpSize, "");
+    ductora::CorrectWallChannel(revolutions, {ductora::JumpFilter::kReplace, pipe.header.wallJumpSize}, "");
     return revolutions;
   }
 };
 
-void BM_BuildWallMatrix(benchmark::State& state) {
+// The whole rebuild with each jump filter: what the corroborated one adds to it.
+void BM_BuildWallMatrix(benchmark::State& state, ductora::JumpFilter filter) {
   FortyFootPipe fixture;
   for (auto _ : state) {
-    const auto status = ductora::BuildWallMatrix(fixture.pipe, 0, "");
+    const auto status = ductora::BuildWallMatrix(fixture.pipe, 0, "", filter);
     benchmark::DoNotOptimize(status);
   }
 }
-BENCHMARK(BM_BuildWallMatrix)
+BENCHMARK_CAPTURE(BM_BuildWallMatrix, replace, ductora::JumpFilter::kReplace)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", Fastest);
+BENCHMARK_CAPTURE(BM_BuildWallMatrix, corroborated, ductora::JumpFilter::kCorroborated)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true)

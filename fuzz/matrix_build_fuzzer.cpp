@@ -42,14 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   const bool wall = input.ConsumeBool();
   const auto jumpSize = input.ConsumeIntegralInRange<std::int32_t>(0, 70000);
+  const auto filter =
+      input.ConsumeBool() ? ductora::JumpFilter::kCorroborated : ductora::JumpFilter::kReplace;
+  const double circumference = input.ConsumeFloatingPointInRange(0.0, 200.0);
   const double deltaX = input.ConsumeFloatingPointInRange(0.25, 12.0);
   const double deltaY = input.ConsumeFloatingPointInRange(2.0, 360.0);
   ductora::RevolutionList revolutions = revolutionsFrom(input, wall);
 
   if (wall) {
-    ductora::CorrectWallChannel(revolutions, jumpSize, "");
+    ductora::CorrectWallChannel(revolutions, {filter, jumpSize, circumference}, "");
   } else {
-    ductora::CorrectOdChannel(revolutions, jumpSize);
+    ductora::CorrectOdChannel(revolutions, {filter, jumpSize, circumference});
   }
   require(revolutions.size() <= ductora::kMaxRevolutions, "at most 6000 revolutions after the repair");
 

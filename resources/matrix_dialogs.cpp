@@ -59,6 +59,10 @@ constexpr auto kModifyPipeMatrixControls = std::to_array<ControlEntry>({
     {K::kGroupBox, kNoControlId, "Force Append", 2, 6},
     {K::kRadioButton, kMatrixLeft, "Left", 0, 6},
     {K::kRadioButton, kMatrixRight, "Right", 1, 6},
+    {K::kGroupBox, kNoControlId, "Jump filter", 2, 7},
+    {K::kRadioButton, kJumpFilterCorroborated, "Corroborated", 0, 7},
+    {K::kRadioButton, kJumpFilterReplace, "Replace", 0, 7},
+    {K::kLabel, kNoControlId, kJumpFilterHelp, 1, 7},
     {K::kDefaultButton, kMatrixOk, "OK", 3},
     {K::kButton, kIdCancel, "Cancel", 3},
     {K::kButton, kIdHelp, "Help", 3},
@@ -77,9 +81,13 @@ constexpr auto kOdMatrixControls = std::to_array<ControlEntry>({
     {K::kEdit, kOdInchesPerPixelControls[1], "", 1, 2},
     {K::kLabel, kNoControlId, "OD Jump Size", 1},
     {K::kEdit, kOdJumpSize, "", 1},
-    {K::kDefaultButton, kIdOk, "OK", 2},
-    {K::kButton, kIdCancel, "Cancel", 2},
-    {K::kButton, kIdHelp, "Help", 2},
+    {K::kGroupBox, kNoControlId, "Jump filter", 2, 3},
+    {K::kRadioButton, kJumpFilterCorroborated, "Corroborated", 0, 3},
+    {K::kRadioButton, kJumpFilterReplace, "Replace", 0, 3},
+    {K::kLabel, kNoControlId, kJumpFilterHelp, 1, 3},
+    {K::kDefaultButton, kIdOk, "OK", 3},
+    {K::kButton, kIdCancel, "Cancel", 3},
+    {K::kButton, kIdHelp, "Help", 3},
 });
 
 constexpr auto kDrawChannelsControls = std::to_array<ControlEntry>({

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 
 #include "dialog_table.h"
 
@@ -46,6 +47,13 @@ enum ModifyPipeMatrixControl : int {
 constexpr std::array<int, 2> kOdSampleCountControls = {1086, 1088};
 constexpr std::array<int, 2> kOdInchesPerPixelControls = {1087, 1090};
 constexpr int kOdJumpSize = 1189;
+
+// Ours, beside the matrix dialogs' own: the jump filter of a rebuild, in both dialogs.
+enum JumpFilterControl : int {
+  kJumpFilterCorroborated = 1301,
+  kJumpFilterReplace = 1302,
+};
+constexpr std::string_view kJumpFilterHelp = "Corroborated keeps a jump the turns before or after confirm.";
 
 // Draw Channels: one read-only group per WDM channel, 1 to 4.
 struct ChannelReadoutControls {

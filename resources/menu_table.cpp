@@ -77,6 +77,7 @@ constexpr auto kMainMenu = std::to_array<MenuEntry>({
     Separator(1),
     Popup(1, "Markers"),
     Item(2, kCmdMarkersStraight3D, "Straight 3D"),
+    Item(2, kCmdMarkersNoReading, "No Reading"),
     Separator(1),
     Item(1, kCmdNavigator, "Navigator"),
     Item(1, kCmdPipe, "Pipe"),

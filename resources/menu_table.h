@@ -65,6 +65,8 @@ enum MenuCommand : int {
   kCmdClipFront = 40081,
   kCmdControls = 40037,
   kCmdAbout = 40015,
+  // Ours, beside the menu's own commands.
+  kCmdMarkersNoReading = 40201,
 };
 
 enum class MenuEntryKind { kPopup, kItem, kSeparator };

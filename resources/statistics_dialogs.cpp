@@ -102,7 +102,8 @@ constexpr auto kStatisticsWallOnlyControls = Join(kPositionRows, kWallRows, kWal
 
 // Dialog rows of the Pipe window: the two sliders, two measures a row, the buttons.
 constexpr int kFirstGroupRow = 2;
-constexpr int kButtonRow = kFirstGroupRow + 4;
+constexpr int kNoReadingRow = kFirstGroupRow + 4;
+constexpr int kButtonRow = kNoReadingRow + 1;
 
 constexpr std::size_t kGroupEntries = 11;
 
@@ -133,8 +134,10 @@ constexpr auto kRangeRows = std::to_array<ControlEntry>({
 });
 
 constexpr auto kPipeButtonRows = std::to_array<ControlEntry>({
-    {K::kLabel, kNoControlId, "Class:", kButtonRow},
-    {K::kReadOnlyEdit, kPipeClass, "", kButtonRow},
+    {K::kLabel, kNoControlId, "No reading:", kNoReadingRow},
+    {K::kReadOnlyEdit, kPipeNoReading, "", kNoReadingRow},
+    {K::kLabel, kNoControlId, "Class:", kNoReadingRow},
+    {K::kReadOnlyEdit, kPipeClass, "", kNoReadingRow},
     {K::kDefaultButton, kIdOk, "OK", kButtonRow},
     {K::kButton, kIdCancel, "Cancel", kButtonRow},
     {K::kButton, kIdHelp, "Help", kButtonRow},

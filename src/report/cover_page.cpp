@@ -22,8 +22,8 @@ std::string Weight(const JointRow& r) { return Number(r.header.weight, 2) + " lb
 std::string Grade(const JointRow& r) { return r.header.grade; }
 std::string Yield(const JointRow& r) { return Psi(r.yield.psi) + " psi (" + YieldSourceText(r.yield) + ")"; }
 std::string Jump(const JointRow& r) {
-  return r.header.wallJumpSize == 0 ? std::string("none")
-                                    : "jumps above " + std::to_string(r.header.wallJumpSize);
+  const std::string size = "jump size " + std::to_string(r.header.wallJumpSize);
+  return r.jumpFilter.empty() ? size + ", filter not recorded" : r.jumpFilter + " filter, " + size;
 }
 
 std::string Dates(const std::vector<JointRow>& rows) {

@@ -23,7 +23,7 @@ struct Figure {
   std::string (*text)(const JointRow&);
 };
 
-const std::array<Figure, 16> kFigures = {{
+const std::array<Figure, 17> kFigures = {{
     {"KQ number", [](const JointRow& r) { return std::to_string(r.kqNumber); }},
     {"Length", [](const JointRow& r) { return Number(r.length, 2) + " in"; }},
     {"Minimum wall",
@@ -35,7 +35,8 @@ const std::array<Figure, 16> kFigures = {{
     {"Maximum wall", [](const JointRow& r) { return Number(r.maxWall) + " in"; }},
     {"Remaining body wall",
      [](const JointRow& r) { return Number(r.remainingBodyWall, 1) + " % of nominal"; }},
-    {"Class", [](const JointRow& r) { return r.className; }},
+    {"Class", ClassText},
+    {"No-reading cells", NoReadingText},
     {"Minimum CSA", [](const JointRow& r) { return Number(r.minCsaPercent, 1) + " %"; }},
     {"Max eccentricity", [](const JointRow& r) { return Number(r.maxEccentricity, 2) + " %"; }},
     {"Max ovality", [](const JointRow& r) { return Number(r.maxOvality, 2) + " %"; }},

@@ -41,6 +41,14 @@ std::string RatingText(const Api5c3Rating& rating) {
   return Psi(rating.pressure) + " (" + std::string(CollapseRegimeName(rating.regime)) + ")";
 }
 
+std::string ClassText(const JointRow& row) {
+  return row.className + (row.notVerified ? ", not verified" : "");
+}
+
+std::string NoReadingText(const JointRow& row) {
+  return row.noReadingCells ? std::to_string(*row.noReadingCells) : "-";
+}
+
 std::string DistinctValues(const std::vector<JointRow>& rows, std::string (*field)(const JointRow&)) {
   std::vector<std::string> seen;
   std::string text;

@@ -18,6 +18,10 @@ std::string DateText(std::uint32_t seconds);
 std::string FileName(const std::string& path);
 // The joint's API 5C3 rating and its regime: "6 234 (plastic)".
 std::string RatingText(const Api5c3Rating& rating);
+// The class, marked when too much of the joint had no reading: "Yellow, not verified".
+std::string ClassText(const JointRow& row);
+// No-reading cells: "-" when the file keeps no mask.
+std::string NoReadingText(const JointRow& row);
 // The different values of one job field over the joints, in order of appearance, joined by ", ".
 std::string DistinctValues(const std::vector<JointRow>& rows, std::string (*field)(const JointRow&));
 

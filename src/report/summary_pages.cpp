@@ -24,9 +24,9 @@ struct Column {
   std::string (*text)(const JointRow&);
 };
 
-const std::array<Column, 15> kColumns = {{
+const std::array<Column, 16> kColumns = {{
     {"#", "", 20.0, [](const JointRow& r) { return std::to_string(r.index); }},
-    {"File", "", 104.0, [](const JointRow& r) { return FileName(r.file); }},
+    {"File", "", 96.0, [](const JointRow& r) { return FileName(r.file); }},
     {"KQ", "", 30.0, [](const JointRow& r) { return std::to_string(r.kqNumber); }},
     {"Length", "in", 40.0, [](const JointRow& r) { return Number(r.length, 1); }},
     {"Min wall", "in", 38.0, [](const JointRow& r) { return Number(r.thinnest.wall); }},
@@ -34,12 +34,13 @@ const std::array<Column, 15> kColumns = {{
     {"angle", "deg", 32.0, [](const JointRow& r) { return Number(r.thinnest.angle, 0); }},
     {"Avg wall", "in", 38.0, [](const JointRow& r) { return Number(r.avgWall); }},
     {"RBW", "%", 36.0, [](const JointRow& r) { return Number(r.remainingBodyWall, 1); }},
-    {"Class", "", 62.0, [](const JointRow& r) { return r.className; }},
+    {"Class", "", 92.0, ClassText},
     {"Max ecc", "%", 40.0, [](const JointRow& r) { return Number(r.maxEccentricity, 1); }},
     {"Max oval", "%", 42.0, [](const JointRow& r) { return Number(r.maxOvality, 2); }},
     {"5C3 nom.", "psi", 48.0, [](const JointRow& r) { return Psi(r.collapseNominal.pressure); }},
     {"5C3 min.", "psi", 48.0, [](const JointRow& r) { return Psi(r.collapseAtMinimum.pressure); }},
     {"API burst", "psi", 48.0, [](const JointRow& r) { return Psi(r.apiBurst); }},
+    {"No read", "cells", 38.0, NoReadingText},
 }};
 constexpr std::size_t kClassColumn = 9;
 constexpr std::size_t kFileColumn = 1;

@@ -97,6 +97,7 @@ ChannelStream recordChannel(const Sensor& sensor, const Motion& motion, const Tr
   if (first >= motion.size()) {
     return stream;
   }
+  stream.firstSample = first;
 
   const std::vector<std::size_t> marks = markSamples(motion, first, last);
   const std::size_t leadMarks = sensor.kind == ChannelKind::kWall ? 2 : 1;

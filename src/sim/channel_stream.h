@@ -30,12 +30,13 @@ struct Sensor {
 };
 
 struct FaultEvent {
-  std::string kind;  // "missedMark", "falseMark", "zeroReading", "jump"
+  std::string kind;  // "missedMark", "falseMark", "zeroReading", "jump"; in the field also
+                     // "echoLoss", "spike", "stuckReading"
   std::string channel;
   std::size_t record = 0;  // index in the channel's records
   std::uint32_t axialCount = 0;
   int samples = 0;  // how many readings a drop-out or jump spans
-  int size = 0;     // jump size in mils
+  int size = 0;     // jump or spike size in mils; the reading a stuck run holds
 };
 
 // The unbroken turns between two marks, as global sample indices.
@@ -53,6 +54,7 @@ struct FaultOpportunities {
 // One channel as the unit writes it: samples and marks in recording order, with its faults.
 struct ChannelStream {
   std::vector<RawRecord> records;
+  std::size_t firstSample = 0;  // the motion sample of the first reading
   // The true turns after the lead-in that the loaders cut at, in order (the first kept one of a
   // wall channel follows its second mark, of an OD channel its first).
   std::vector<Turn> turns;

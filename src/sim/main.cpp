@@ -36,6 +36,10 @@ int main(int argc, char** argv) {
       ->capture_default_str();
   app.add_flag("--rdaq", options.rdaq,
                "Write indication files into the RDAQ folder beside the output folder");
+  app.add_flag("--field-faults", options.fieldFaults,
+               "At the --faults level, also what a unit in the field does: no echo over defects\n"
+               "(more often the deeper and steeper the loss), spikes of 1 to 8 samples and runs\n"
+               "of a stuck reading. Logged in the truth file with the wall cells left without reading");
   bool noRaw = false;
   bool noOd = false;
   app.add_flag("--no-raw", noRaw, "Leave the raw channel samples out of the pipe files");

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "sim/field/field_faults.h"
+
 namespace ductora::sim {
 
 namespace {
@@ -10,6 +12,34 @@ namespace {
 constexpr double kProbeSpacing = 0.75;  // inches between wall probes along the pipe
 constexpr double kOdEndGap = 0.05;      // the OD sensors run from just inside either end
 constexpr double kWallTail = 1.0;       // wall data stop this far before the end
+
+// Each OD sensor reads where the surface in front of it stands along the axis the two share,
+// so the pipe's sideways wander (its bow) shows in both alike and cancels in their difference.
+void recordOdChannels(ScannedPipe& scan, const PipeModel& pipe, double calibrationOd, const FaultRates& rates,
+                      Random& random) {
+  const Motion& motion = scan.motion;
+  const Sensor& first = scan.layout.odSensors[0];
+  const Sensor& second = scan.layout.odSensors[1];
+  const double halfCalibration = calibrationOd / 2.0;
+  Random firstRandom = random.fork(20);
+  scan.od[0] = recordChannel(
+      first, motion,
+      [&](std::size_t n) {
+        const double z = first.z(motion, n);
+        const double angle = first.pipeAngle(motion.rotation[n]);
+        return 1000.0 * (pipe.outsideRadius(z, angle) - halfCalibration + pipe.bowToward(z, angle));
+      },
+      rates, firstRandom);
+  Random secondRandom = random.fork(21);
+  scan.od[1] = recordChannel(
+      second, motion,
+      [&](std::size_t n) {
+        const double z = second.z(motion, n);
+        const double angle = second.pipeAngle(motion.rotation[n]);
+        return 1000.0 * (pipe.bowToward(z, angle + 180.0) - (pipe.outsideRadius(z, angle) - halfCalibration));
+      },
+      rates, secondRandom);
+}
 
 }  // namespace
 
@@ -61,32 +91,21 @@ ScannedPipe scanPipe(const PipeModel& pipe, const SimOptions& options, int wallA
         },
         rates, channelRandom);
   }
-  if (!options.odChannels) {
-    return scan;
+  if (options.odChannels) {
+    recordOdChannels(scan, pipe, calibrationOd, rates, random);
   }
-  // Each OD sensor reads where the surface in front of it stands along the axis the two share,
-  // so the pipe's sideways wander (its bow) shows in both alike and cancels in their difference.
-  const Sensor& first = scan.layout.odSensors[0];
-  const Sensor& second = scan.layout.odSensors[1];
-  const double halfCalibration = calibrationOd / 2.0;
-  Random firstRandom = random.fork(20);
-  scan.od[0] = recordChannel(
-      first, motion,
-      [&](std::size_t n) {
-        const double z = first.z(motion, n);
-        const double angle = first.pipeAngle(motion.rotation[n]);
-        return 1000.0 * (pipe.outsideRadius(z, angle) - halfCalibration + pipe.bowToward(z, angle));
-      },
-      rates, firstRandom);
-  Random secondRandom = random.fork(21);
-  scan.od[1] = recordChannel(
-      second, motion,
-      [&](std::size_t n) {
-        const double z = second.z(motion, n);
-        const double angle = second.pipeAngle(motion.rotation[n]);
-        return 1000.0 * (pipe.bowToward(z, angle + 180.0) - (pipe.outsideRadius(z, angle) - halfCalibration));
-      },
-      rates, secondRandom);
+  // Drawn after every other channel's faults, so that the files without them keep their bytes.
+  if (options.fieldFaults) {
+    const FieldFaultRates fieldRates = fieldFaultRatesFor(options.faults);
+    for (std::size_t k = 0; k < kWallProbes; ++k) {
+      Random fieldRandom = random.fork(30 + k);
+      addFieldFaults(scan.wall[k], scan.layout.wallProbes[k], motion, pipe, fieldRates, fieldRandom);
+    }
+    for (std::size_t k = 0; k < kOdSensors; ++k) {
+      Random fieldRandom = random.fork(40 + k);
+      addFieldFaults(scan.od[k], scan.layout.odSensors[k], motion, pipe, fieldRates, fieldRandom);
+    }
+  }
   return scan;
 }
 

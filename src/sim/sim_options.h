@@ -22,7 +22,8 @@ struct SimOptions {
   FaultLevel faults = FaultLevel::kTypical;
   bool rdaq = false;
   bool raw = true;
-  bool odChannels = true;  // OD channels and the OD matrix
+  bool odChannels = true;    // OD channels and the OD matrix
+  bool fieldFaults = false;  // echo loss over defects, spikes and stuck readings on top of `faults`
 };
 
 const char* faultLevelName(FaultLevel level);

@@ -12,6 +12,7 @@
 #include "data/format/block_file.h"
 #include "data/format/pipe_blocks.h"
 #include "sim/fault_rates.h"
+#include "sim/field/field_fault_rates.h"
 
 namespace ductora::sim {
 
@@ -76,8 +77,11 @@ json defectsJson(const SimulatedPipe& pipe) {
   return defects;
 }
 
-json channelFaultsJson(const ChannelStream& stream, const std::string& name) {
+json channelFaultsJson(const ChannelStream& stream, const std::string& name, bool fieldFaults) {
   std::map<std::string, int> counts{{"missedMark", 0}, {"falseMark", 0}, {"zeroReading", 0}, {"jump", 0}};
+  if (fieldFaults) {
+    counts.insert({{"echoLoss", 0}, {"spike", 0}, {"stuckReading", 0}});
+  }
   json events = json::array();
   for (const FaultEvent& event : stream.faults) {
     ++counts[event.kind];
@@ -96,26 +100,43 @@ json channelFaultsJson(const ChannelStream& stream, const std::string& name) {
           {"events", events}};
 }
 
+// The wall cells the primary probe has no reading for, as [row, column, lost readings in a row].
+json lostCellsJson(const SimulatedPipe& pipe) {
+  json cells = json::array();
+  for (const LostCell& cell : pipe.lostWallCells) {
+    cells.push_back({cell.row, cell.column, cell.run});
+  }
+  return {{"channel", pipe.scan.layout.wallProbes[0].name}, {"cells", cells}};
+}
+
 json faultsJson(const SimulatedPipe& pipe, const SimOptions& options) {
   const FaultRates rates = faultRatesFor(options.faults);
   json channels = json::array();
   for (std::size_t k = 0; k < pipe.scan.wall.size(); ++k) {
-    channels.push_back(channelFaultsJson(pipe.scan.wall[k], pipe.scan.layout.wallProbes[k].name));
+    channels.push_back(
+        channelFaultsJson(pipe.scan.wall[k], pipe.scan.layout.wallProbes[k].name, options.fieldFaults));
   }
   for (std::size_t k = 0; k < pipe.scan.od.size(); ++k) {
     if (!pipe.scan.od[k].records.empty()) {
-      channels.push_back(channelFaultsJson(pipe.scan.od[k], pipe.scan.layout.odSensors[k].name));
+      channels.push_back(
+          channelFaultsJson(pipe.scan.od[k], pipe.scan.layout.odSensors[k].name, options.fieldFaults));
     }
   }
-  return {{"level", faultLevelName(options.faults)},
-          {"rates",
-           {{"missedMark", rates.missedMark},
-            {"falseMark", rates.falseMark},
-            {"zeroReading", rates.zeroReading},
-            {"jump", rates.jump},
-            {"wallNoise", rates.wallNoise},
-            {"odNoise", rates.odNoise}}},
-          {"channels", channels}};
+  json faults = {{"level", faultLevelName(options.faults)},
+                 {"rates",
+                  {{"missedMark", rates.missedMark},
+                   {"falseMark", rates.falseMark},
+                   {"zeroReading", rates.zeroReading},
+                   {"jump", rates.jump},
+                   {"wallNoise", rates.wallNoise},
+                   {"odNoise", rates.odNoise}}},
+                 {"channels", channels}};
+  if (options.fieldFaults) {
+    const FieldFaultRates field = fieldFaultRatesFor(options.faults);
+    faults["fieldRates"] = {{"echoLoss", field.echoLoss}, {"spike", field.spike}, {"stuck", field.stuck}};
+    faults["lostWallCells"] = lostCellsJson(pipe);
+  }
+  return faults;
 }
 
 json sensorsJson(const SimulatedPipe& pipe) {
@@ -196,29 +217,31 @@ SaveResult writeIndicationFile(const std::string& path, const SimulatedPipe& pip
 
 SaveResult writeTruthFile(const std::string& path, const SimulatedPipe& pipe, const SimOptions& options) {
   const PipeModel& model = pipe.model;
-  const json truth = {
-      {"seed", options.seed},
-      {"index", pipe.index},
-      {"kqNumber", pipe.header.kqNumber},
-      {"parameters",
-       {{"nominalOd", model.nominalOd},
-        {"nominalWall", model.nominalWall},
-        {"length", model.length},
-        {"pitch", options.pitch},
-        {"samplesPerRev", options.samplesPerRev},
-        {"wallAngle", pipe.header.wallAngle},
-        {"calibrationOd", pipe.header.calibrationOd},
-        {"wallStart", pipe.wallStart},
-        {"wallStartCounts", pipe.wallStartCounts},
-        {"boreOffset", alongPipeJson(model.boreOffset, model.borePhase, model.borePhaseTurns)},
-        {"ovality", alongPipeJson(model.ovality, model.ovalityPhase, model.ovalityPhaseTurns)},
-        {"bow", {{"amplitude", model.bow}, {"angle", model.bowAngle}}}}},
-      {"sensors", sensorsJson(pipe)},
-      {"grid",
-       {{"wall", gridJson(pipe.wallGrid, pipe.wallMatrix.deltaX, pipe.wallMatrix.deltaY)},
-        {"od", gridJson(pipe.odGrid, pipe.odMatrix.deltaX, pipe.odMatrix.deltaY)}}},
-      {"defects", defectsJson(pipe)},
-      {"faults", faultsJson(pipe, options)}};
+  json truth = {{"seed", options.seed},
+                {"index", pipe.index},
+                {"kqNumber", pipe.header.kqNumber},
+                {"parameters",
+                 {{"nominalOd", model.nominalOd},
+                  {"nominalWall", model.nominalWall},
+                  {"length", model.length},
+                  {"pitch", options.pitch},
+                  {"samplesPerRev", options.samplesPerRev},
+                  {"wallAngle", pipe.header.wallAngle},
+                  {"calibrationOd", pipe.header.calibrationOd},
+                  {"wallStart", pipe.wallStart},
+                  {"wallStartCounts", pipe.wallStartCounts},
+                  {"boreOffset", alongPipeJson(model.boreOffset, model.borePhase, model.borePhaseTurns)},
+                  {"ovality", alongPipeJson(model.ovality, model.ovalityPhase, model.ovalityPhaseTurns)},
+                  {"bow", {{"amplitude", model.bow}, {"angle", model.bowAngle}}}}},
+                {"sensors", sensorsJson(pipe)},
+                {"grid",
+                 {{"wall", gridJson(pipe.wallGrid, pipe.wallMatrix.deltaX, pipe.wallMatrix.deltaY)},
+                  {"od", gridJson(pipe.odGrid, pipe.odMatrix.deltaX, pipe.odMatrix.deltaY)}}},
+                {"defects", defectsJson(pipe)},
+                {"faults", faultsJson(pipe, options)}};
+  if (options.fieldFaults) {
+    truth["lostWallCells"] = lostCellsJson(pipe);
+  }
   return writeTextFile(path, truth.dump(1) + "\n");
 }
 

@@ -86,6 +86,9 @@ SimulatedPipe simulatePipe(const SimOptions& options, const JobInfo& job, int in
   const Sensor& primary = pipe.scan.layout.wallProbes[0];
   pipe.wallMatrix = trueWallMatrix(pipe.model, pipe.scan.motion, primary, pipe.scan.wall[0], options.pitch,
                                    1.0, pipe.wallGrid);
+  if (options.fieldFaults) {
+    pipe.lostWallCells = trueLostCells(pipe.scan.motion, primary, pipe.scan.wall[0], options.pitch, 1.0);
+  }
   ComputeCsaSeries(pipe.csa, pipe.header.nominalOd, pipe.header.nominalWall / 1000.0, pipe.wallMatrix.rows,
                    pipe.wallMatrix.columns, pipe.wallMatrix.data);
   ComputeCsaStatistics(pipe.csa, pipe.header.nominalOd, pipe.wallMatrix.data, pipe.wallMatrix.rows,

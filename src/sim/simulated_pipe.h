@@ -24,7 +24,8 @@ struct SimulatedPipe {
   CsaTable csa;
   TrueGrid wallGrid;
   TrueGrid odGrid;
-  double wallStart = 0.0;  // where the wall data begin relative to the OD data, inches
+  std::vector<LostCell> lostWallCells;  // kept with field faults only
+  double wallStart = 0.0;               // where the wall data begin relative to the OD data, inches
   std::uint32_t wallStartCounts = 0;
 };
 

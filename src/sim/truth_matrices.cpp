@@ -39,12 +39,13 @@ std::uint32_t builtRows(const Motion& motion, const ChannelStream& stream, doubl
 }
 
 // Walks the grid the way the builder does (positions and angles accumulated by addition) and asks
-// for the value at every cell: the pipe position and the angle on the pipe under the sensor, for
-// the given number of rows.
+// for the value at every cell: the pipe position, the unit's turn angle and the turn read there,
+// for the given number of rows.
 template <typename Value>
-std::vector<Value> sampleGrid(const Motion& motion, const Sensor& sensor, const ChannelStream& stream,
-                              double deltaX, double deltaY, std::uint32_t rows, TrueGrid& grid,
-                              const std::function<Value(double z, double angle)>& value) {
+std::vector<Value> sampleGrid(
+    const Motion& motion, const Sensor& sensor, const ChannelStream& stream, double deltaX, double deltaY,
+    std::uint32_t rows, TrueGrid& grid,
+    const std::function<Value(double z, double rotation, const Turn& turn)>& value) {
   const std::span<const Turn> turns = builtTurns(stream);
   grid = {};
   if (turns.empty() || deltaX <= 0.0 || deltaY <= 0.0) {
@@ -68,10 +69,46 @@ std::vector<Value> sampleGrid(const Motion& motion, const Sensor& sensor, const 
     double a = 0.0;
     for (std::uint32_t column = 0; column < grid.columns; ++column, a += deltaY) {
       const double rotation = motion.rotationAtCount(b0 + a / 360.0 * (b1 - b0), turn.first, turn.last);
-      data[static_cast<std::size_t>(row) * grid.columns + column] = value(z, sensor.pipeAngle(rotation));
+      data[static_cast<std::size_t>(row) * grid.columns + column] = value(z, rotation, turn);
     }
   }
   return data;
+}
+
+// For every sample of a wall channel, how many lost readings (0) in a row it lies in; 0 where the
+// channel read.
+std::vector<int> lostRuns(const ChannelStream& stream) {
+  std::vector<int> runs;
+  runs.reserve(stream.records.size());
+  for (const RawRecord& record : stream.records) {
+    if (record.reading != kWallMarkerReading) {
+      runs.push_back(record.reading == 0 ? 1 : 0);
+    }
+  }
+  for (std::size_t first = 0; first < runs.size();) {
+    std::size_t end = first;
+    while (end < runs.size() && runs[end] != 0) {
+      ++end;
+    }
+    std::fill(runs.begin() + static_cast<std::ptrdiff_t>(first),
+              runs.begin() + static_cast<std::ptrdiff_t>(end), static_cast<int>(end - first));
+    first = end + 1;
+  }
+  return runs;
+}
+
+// The sample of a turn read nearest a turn angle.
+std::size_t nearestSample(const Motion& motion, const Turn& turn, double rotation) {
+  const auto begin = motion.rotation.begin() + static_cast<std::ptrdiff_t>(turn.first);
+  const auto end = motion.rotation.begin() + static_cast<std::ptrdiff_t>(turn.last) + 1;
+  const auto after = std::lower_bound(begin, end, rotation);
+  if (after == begin) {
+    return turn.first;
+  }
+  if (after == end || rotation - *(after - 1) < *after - rotation) {
+    return static_cast<std::size_t>(after - 1 - motion.rotation.begin());
+  }
+  return static_cast<std::size_t>(after - motion.rotation.begin());
 }
 
 template <typename Matrix>
@@ -90,11 +127,31 @@ WallMatrix trueWallMatrix(const PipeModel& pipe, const Motion& motion, const Sen
   WallMatrix matrix;
   matrix.data = sampleGrid<std::uint16_t>(
       motion, probe, stream, deltaX, deltaY, builtRows(motion, stream, deltaX), grid,
-      [&pipe](double z, double angle) {
-        return static_cast<std::uint16_t>(std::lround(pipe.wall(z, angle) * 1000.0));
+      [&pipe, &probe](double z, double rotation, const Turn&) {
+        return static_cast<std::uint16_t>(std::lround(pipe.wall(z, probe.pipeAngle(rotation)) * 1000.0));
       });
   setGrid(matrix, grid, deltaX, deltaY);
   return matrix;
+}
+
+std::vector<LostCell> trueLostCells(const Motion& motion, const Sensor& probe, const ChannelStream& stream,
+                                    double deltaX, double deltaY) {
+  const std::vector<int> runs = lostRuns(stream);
+  TrueGrid grid;
+  const std::vector<int> cells =
+      sampleGrid<int>(motion, probe, stream, deltaX, deltaY, builtRows(motion, stream, deltaX), grid,
+                      [&](double, double rotation, const Turn& turn) {
+                        const std::size_t sample = nearestSample(motion, turn, rotation) - stream.firstSample;
+                        return sample < runs.size() ? runs[sample] : 0;
+                      });
+  std::vector<LostCell> lost;
+  for (std::size_t cell = 0; cell < cells.size(); ++cell) {
+    if (cells[cell] != 0) {
+      lost.push_back({static_cast<std::uint32_t>(cell / grid.columns),
+                      static_cast<std::uint32_t>(cell % grid.columns), cells[cell]});
+    }
+  }
+  return lost;
 }
 
 OdMatrix trueOdMatrix(const PipeModel& pipe, const Motion& motion, const Sensor& firstSensor,
@@ -105,9 +162,10 @@ OdMatrix trueOdMatrix(const PipeModel& pipe, const Motion& motion, const Sensor&
   const std::uint32_t rows =
       std::min(builtRows(motion, streams[0], kOdDeltaX), builtRows(motion, streams[1], kOdDeltaX));
   const std::vector<std::int16_t> unrotated = sampleGrid<std::int16_t>(
-      motion, firstSensor, streams[0], kOdDeltaX, kOdDeltaY, rows, grid, [&](double z, double angle) {
+      motion, firstSensor, streams[0], kOdDeltaX, kOdDeltaY, rows, grid,
+      [&](double z, double rotation, const Turn&) {
         return static_cast<std::int16_t>(
-            std::lround((pipe.diameter(z, angle) - calibrationOd) / 2.0 * 1000.0));
+            std::lround((pipe.diameter(z, firstSensor.pipeAngle(rotation)) - calibrationOd) / 2.0 * 1000.0));
       });
   setGrid(matrix, grid, kOdDeltaX, kOdDeltaY);
   matrix.data.resize(unrotated.size());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "data/format/pipe_file.h"
 #include "sim/channel_stream.h"
@@ -22,6 +23,17 @@ struct TrueGrid {
 // The wall matrix as the primary (first) probe's channel would be built, in mils.
 WallMatrix trueWallMatrix(const PipeModel& pipe, const Motion& motion, const Sensor& probe,
                           const ChannelStream& stream, double deltaX, double deltaY, TrueGrid& grid);
+
+// A cell of the wall grid whose reading the probe lost: the number of lost readings in a row there.
+struct LostCell {
+  std::uint32_t row = 0;
+  std::uint32_t column = 0;
+  int run = 0;
+};
+
+// The cells of the wall grid (as trueWallMatrix lays it) whose nearest sample reads 0.
+std::vector<LostCell> trueLostCells(const Motion& motion, const Sensor& probe, const ChannelStream& stream,
+                                    double deltaX, double deltaY);
 
 // The OD matrix as both OD channels would be built and rotated by the wall angle: half the
 // diameter's departure from the calibration OD, in mils, on the first channel's grid.

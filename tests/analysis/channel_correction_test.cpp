@@ -337,14 +337,14 @@ TEST_F(EncoderCounts, EveryWallCorrectionAppendsABlockInTheDefaultFormatWhereAsk
                          testing::MakeRevolution({300, 300}, 1234567)};
   RevolutionList again = list;
   RevolutionList unlogged = list;
-  CorrectWallChannel(list, 30, log);
-  CorrectWallChannel(again, 30, log);
-  CorrectWallChannel(unlogged, 30, "");
+  CorrectWallChannel(list, {JumpFilter::kReplace, 30}, log);
+  CorrectWallChannel(again, {JumpFilter::kReplace, 30}, log);
+  CorrectWallChannel(unlogged, {JumpFilter::kReplace, 30}, "");
   EXPECT_EQ(fileText(), "5000\n1.23457e+06\n5000\n1.23457e+06\n");
   EXPECT_EQ(unlogged, list);
   // An OD correction writes none.
   RevolutionList od = {testing::MakeRevolution({3, -4}, 5000)};
-  CorrectOdChannel(od, 30);
+  CorrectOdChannel(od, {JumpFilter::kReplace, 30});
   EXPECT_FALSE(writtenInTheWorkingDirectory());
 }
 
@@ -352,7 +352,7 @@ TEST_F(EncoderCounts, AFileThatCannotBeOpenedIsSkipped) {
   std::filesystem::create_directory(log);
   RevolutionList list = testing::MakeRevolutions({});
   const RevolutionList before = list;
-  CorrectWallChannel(list, 30, log);
+  CorrectWallChannel(list, {JumpFilter::kReplace, 30}, log);
   EXPECT_EQ(list.size(), before.size() - 1);  // the correction itself went on
 }
 
@@ -364,9 +364,9 @@ TEST(OdCorrection, AJumpSizeOfZeroRunsNoJumpPass) {
   RevolutionList list = testing::MakeRevolutions(shape);
   list[1][10].reading = 400;
   RevolutionList filtered = list;
-  CorrectOdChannel(list, 0);
+  CorrectOdChannel(list, {JumpFilter::kReplace, 0});
   EXPECT_EQ(list[1][10].reading, 400);
-  CorrectOdChannel(filtered, 25);
+  CorrectOdChannel(filtered, {JumpFilter::kReplace, 25});
   EXPECT_EQ(filtered[1][10].reading, -20);
 }
 

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/grading/grading_rule.h"
+#include "analysis/grading/joint_figures.h"
 #include "analysis/grading/joint_yield.h"
 #include "analysis/pressures/api5c3.h"
+#include "support/matrix_builders.h"
 
 namespace ductora {
 namespace {
@@ -73,6 +76,28 @@ TEST(JointYield, GivenThenTheGradesMinimumThenTheDefault) {
   const JointYield unknown = ChooseYield(std::nullopt, "X42");
   EXPECT_EQ(unknown.psi, 110000.0);
   EXPECT_EQ(unknown.source, YieldSource::kDefault);
+}
+
+TEST(JointFigures, TheThinnestCellPlacesAndGradesTheJointAndManyUnreadCellsMarkIt) {
+  testing::PipeSpec spec;
+  spec.wall = testing::MakeWallMatrix(10, 36, [](std::uint32_t r, std::uint32_t c) {
+    return static_cast<std::uint16_t>(r == 6 && c == 9 ? 339 : 400);
+  });
+  spec.nominalOd = 7.0F;
+  spec.nominalWall = 400;
+  PipeFile pipe = testing::MakeMeasuredPipe(spec);
+  pipe.wallMatrix.noReading.assign(pipe.wallMatrix.data.size(), 0);
+  std::fill_n(pipe.wallMatrix.noReading.begin(), kVerifiedNoReadingCells, 1);
+  JointFigures f = ComputeJointFigures(pipe, TubingRule(), std::nullopt);
+  EXPECT_EQ(f.thinnest.position, 6.5);  // the middle of row 6
+  EXPECT_EQ(f.thinnest.angle, 90.0);
+  EXPECT_EQ(f.className, "Blue");
+  EXPECT_EQ(f.noReadingCells, kVerifiedNoReadingCells);
+  EXPECT_FALSE(f.notVerified);
+  pipe.wallMatrix.noReading.back() = 1;
+  EXPECT_TRUE(ComputeJointFigures(pipe, TubingRule(), std::nullopt).notVerified);
+  pipe.header.nominalWall = 0;
+  EXPECT_EQ(ComputeJointFigures(pipe, TubingRule(), std::nullopt).className, kNotGraded);
 }
 
 }  // namespace

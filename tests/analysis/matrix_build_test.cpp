@@ -207,7 +207,7 @@ TEST_F(BuildDifferential, WallListsWithInjectedFaults) {
     testing::InjectJumps(revolutions, 100, seed + 1, 250);
     RevolutionList uncorrected = revolutions;
     ExpectIdenticalBuilds(uncorrected, 1.0 / 3.0, 1.0, MatrixKind::kWall);
-    CorrectWallChannel(revolutions, 30, "");
+    CorrectWallChannel(revolutions, {JumpFilter::kReplace, 30}, "");
     ExpectIdenticalBuilds(revolutions, 1.0 / 3.0, 1.0, MatrixKind::kWall);
     ExpectIdenticalBuilds(revolutions, 0.1, 2.5, MatrixKind::kWall);
     ExpectIdenticalBuilds(revolutions, 1.25, 0.7, MatrixKind::kWall);

@@ -61,7 +61,9 @@ TEST_F(ReportCommand, UnreadableFilesAndListsNamingNoPipeAreNamedTheRestReported
   EXPECT_EQ(
       lines[0],
       "index,file,kqNumber,length,minWall,avgWall,maxWall,minCsaPercent,maxEccentricity,maxOvality,minOd,"
-      "maxOd,maxDOverT,apiBurst,dOverTSource,remainingBodyWall,class,minWallPosition,minWallAngle,yield");
+      "maxOd,maxDOverT,apiBurst,dOverTSource,noReadingCells,remainingBodyWall,class,minWallPosition,"
+      "minWallAngle,"
+      "yield");
   // Unreadable pipes keep their place in the numbering.
   EXPECT_EQ(lines[1].rfind("1," + first + ",4711,", 0), 0U) << lines[1];
   EXPECT_EQ(lines[2].rfind("3," + third + ",", 0), 0U) << lines[2];

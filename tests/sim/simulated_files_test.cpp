@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
+#include <numbers>
 #include <sstream>
 
 #include "analysis/measures/pipe_measures.h"
@@ -154,10 +157,12 @@ TEST(SimulatorOptions, RefusesWhatNoUnitCouldScan) {
   EXPECT_NE(validateOptions(options), "");
 }
 
-SimulatedPipe harshPipe(std::uint64_t seed) {
+SimulatedPipe harshPipe(std::uint64_t seed, bool fieldFaults = false, int defects = 3) {
   SimOptions options;
   options.length = 240.0;
   options.faults = FaultLevel::kHarsh;
+  options.fieldFaults = fieldFaults;
+  options.defects = defects;
   options.seed = seed;
   Random random(seed);
   const JobInfo job = makeJobInfo(options, random);
@@ -198,6 +203,57 @@ TEST(FaultInjection, TheFaultsAreInTheRecordedData) {
             stream.turns.size() - static_cast<std::size_t>(missed) + static_cast<std::size_t>(extra));
   EXPECT_EQ(static_cast<std::size_t>(markers),
             stream.turns.size() + 2 - static_cast<std::size_t>(missed) + static_cast<std::size_t>(extra));
+}
+
+bool isFieldFault(const FaultEvent& event) {
+  return event.kind == "echoLoss" || event.kind == "spike" || event.kind == "stuckReading";
+}
+
+TEST(FieldFaults, ComeOnTopOfTheUsualFaultsAndLoseEchoesOverDefects) {
+  const SimulatedPipe plain = harshPipe(3, false, 6);
+  const SimulatedPipe field = harshPipe(3, true, 6);
+  std::map<std::string, int> counts;
+  for (std::size_t k = 0; k < plain.scan.wall.size(); ++k) {
+    const std::vector<FaultEvent>& events = field.scan.wall[k].faults;
+    const std::vector<FaultEvent>& plainEvents = plain.scan.wall[k].faults;
+    std::vector<const FaultEvent*> usual;
+    for (const FaultEvent& event : events) {
+      ++counts[event.kind];
+      if (!isFieldFault(event)) {
+        usual.push_back(&event);
+      }
+    }
+    ASSERT_EQ(usual.size(), plainEvents.size());
+    for (std::size_t i = 0; i < usual.size(); ++i) {
+      EXPECT_EQ(usual[i]->kind, plainEvents[i].kind);
+      EXPECT_EQ(usual[i]->record, plainEvents[i].record);
+    }
+    EXPECT_TRUE(std::is_sorted(events.begin(), events.end(),
+                               [](const FaultEvent& a, const FaultEvent& b) { return a.record < b.record; }));
+  }
+  EXPECT_GT(counts["echoLoss"], 0);
+  EXPECT_GT(counts["spike"], 0);
+  EXPECT_GT(counts["stuckReading"], 0);
+  EXPECT_TRUE(plain.lostWallCells.empty());
+
+  // Usual drop-outs last at most 4 samples, two in a row 8; longer runs of lost echoes lie over a defect.
+  const double radius = field.model.nominalOd / 2.0;
+  int longRuns = 0;
+  for (const LostCell& cell : field.lostWallCells) {
+    if (cell.run <= 8) {
+      continue;
+    }
+    ++longRuns;
+    const double z = field.wallGrid.firstZ + cell.row * field.wallMatrix.deltaX;
+    const bool overDefect =
+        std::any_of(field.model.defects.begin(), field.model.defects.end(), [&](const Defect& d) {
+          const double halfAngle = (d.width / 2.0 / radius) * 180.0 / std::numbers::pi + 3.0;
+          return std::abs(z - d.position) < d.length / 2.0 + field.wallMatrix.deltaX &&
+                 std::abs(angleDifference(cell.column * field.wallMatrix.deltaY, d.angle)) < halfAngle;
+        });
+    EXPECT_TRUE(overDefect) << cell.row << ", " << cell.column;
+  }
+  EXPECT_GT(longRuns, 0);
 }
 
 }  // namespace

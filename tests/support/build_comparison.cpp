@@ -47,7 +47,7 @@ int ExpectIdenticalBuildsOfPipe(const std::string& path) {
       continue;
     }
     TrimRevolutions(channel.revolutions, pipe.wallMatrix.removeFront, pipe.wallMatrix.removeBack);
-    CorrectWallChannel(channel.revolutions, pipe.header.wallJumpSize, "");
+    CorrectWallChannel(channel.revolutions, {JumpFilter::kReplace, pipe.header.wallJumpSize}, "");
     SCOPED_TRACE("wall channel " + std::to_string(number));
     ExpectIdenticalBuilds(channel.revolutions, pipe.wallMatrix.deltaX, pipe.wallMatrix.deltaY,
                           MatrixKind::kWall);
@@ -58,7 +58,7 @@ int ExpectIdenticalBuildsOfPipe(const std::string& path) {
     if (LoadOdRevolutions(pipe, number, channel.inchesPerCount).revolutions == 0) {
       continue;
     }
-    CorrectOdChannel(channel.revolutions, pipe.header.odJumpSize);
+    CorrectOdChannel(channel.revolutions, {JumpFilter::kReplace, pipe.header.odJumpSize});
     SCOPED_TRACE("OD channel " + std::to_string(number));
     ExpectIdenticalBuilds(channel.revolutions, kOdDeltaX, kOdDeltaY, MatrixKind::kOd);
     ++compared;

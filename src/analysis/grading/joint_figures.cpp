@@ -5,6 +5,7 @@
 
 #include "analysis/placement/cursor_rows.h"
 #include "analysis/placement/display_rows.h"
+#include "analysis/placement/no_reading_areas.h"
 #include "analysis/pressures/pressures.h"
 #include "analysis/queries/range_queries.h"
 #include "analysis/queries/range_values.h"
@@ -71,6 +72,9 @@ JointFigures ComputeJointFigures(const PipeFile& pipe, const GradingRule& rule,
   }
   f.collapseNominal = Api5c3Collapse(f.yield.psi, NominalDOverT(pipe));
   f.collapseAtMinimum = Api5c3Collapse(f.yield.psi, pipe.header.nominalOd / minWall);
+  f.noReadingCells = NoReadingCellCount(pipe);
+  f.notVerified = f.noReadingCells.value_or(0) > kVerifiedNoReadingCells;
+  f.jumpFilter = pipe.wallMatrix.jumpFilter;
   return f;
 }
 

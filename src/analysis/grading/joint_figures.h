@@ -46,9 +46,17 @@ struct JointFigures {
   BandColour classColour;
   int classBands = 1;
   JointYield yield;
-  Api5c3Rating collapseNominal;    // at nominal OD / nominal wall
-  Api5c3Rating collapseAtMinimum;  // at nominal OD / minimum wall
+  Api5c3Rating collapseNominal;               // at nominal OD / nominal wall
+  Api5c3Rating collapseAtMinimum;             // at nominal OD / minimum wall
+  std::optional<std::size_t> noReadingCells;  // empty when the file has no no-reading mask
+  bool notVerified = false;                   // more than kVerifiedNoReadingCells without a reading
+  std::string jumpFilter;                     // the wall matrix's, as the file names it
 };
+
+// A joint with more no-reading cells than this is "not verified" beside its class: more than a
+// 4 x 4 patch (about 1.3 inches along and a quarter inch around at the usual pitch) can hide a
+// pit, while a few stray cells are what a clean scan leaves.
+constexpr std::size_t kVerifiedNoReadingCells = 16;
 
 // A joint of a string report: its place in the string (from 1), its file and its job information
 // beside its figures.

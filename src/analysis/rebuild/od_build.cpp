@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "analysis/measures/id_matrix.h"
@@ -90,8 +91,12 @@ void RotateMatrixRows(std::span<std::int16_t> data, std::uint32_t rows, std::uin
   }
 }
 
-BuildStatus BuildOdMatrix(PipeFile& pipe, std::int32_t odJumpSize) {
+BuildStatus BuildOdMatrix(PipeFile& pipe, std::int32_t odJumpSize, JumpFilter filter,
+                          FilterSummary* summary) {
   std::array<BuiltMatrix, kOdChannelSlots> built;
+  FilterSummary filtered;
+  filtered.jumpFilter = JumpFilterName(filter);
+  filtered.wall = false;
   BuildStatus status = BuildStatus::kBuilt;
   for (std::size_t k = 0; k < kOdChannelSlots && status == BuildStatus::kBuilt; ++k) {
     OdChannel& channel = pipe.odChannels[k];
@@ -100,7 +105,8 @@ BuildStatus BuildOdMatrix(PipeFile& pipe, std::int32_t odJumpSize) {
       status = BuildStatus::kNoRevolutions;
       break;
     }
-    CorrectOdChannel(channel.revolutions, odJumpSize);
+    const ChannelFilter rule{filter, odJumpSize, std::numbers::pi * pipe.header.nominalOd};
+    filtered.jumpsReplaced += CorrectOdChannel(channel.revolutions, rule).jumpsReplaced;
     built[k] = BuildMatrix(channel.revolutions, kOdDeltaX, kOdDeltaY, MatrixKind::kOd);
     if (built[k].empty()) {
       status = BuildStatus::kNoGrid;
@@ -130,6 +136,9 @@ BuildStatus BuildOdMatrix(PipeFile& pipe, std::int32_t odJumpSize) {
   od.data = std::move(data);
   pipe.dataPresent[kOdMatrixPresent] = 1;
   RefreshOdMatrix(pipe);
+  if (summary != nullptr) {
+    *summary = std::move(filtered);
+  }
   return BuildStatus::kBuilt;
 }
 

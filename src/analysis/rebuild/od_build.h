@@ -4,6 +4,8 @@
 #include <span>
 
 #include "analysis/rebuild/build_status.h"
+#include "analysis/rebuild/correction/jump_filter.h"
+#include "analysis/rebuild/filter_summary.h"
 #include "data/format/pipe_file.h"
 
 namespace ductora {
@@ -14,8 +16,9 @@ constexpr double kOdDeltaY = 1.0;
 // Both OD channels loaded with their scales, corrected and built; the matrix is half their
 // difference over the rows both have, rotated by the wall angle, with its OD measures and the
 // combined wall/OD measures recomputed. The channels' lists are freed afterwards. Anything but
-// kBuilt leaves the matrix as it was.
-BuildStatus BuildOdMatrix(PipeFile& pipe, std::int32_t odJumpSize);
+// kBuilt leaves the matrix as it was. summary, when given, counts what the jump filter replaced.
+BuildStatus BuildOdMatrix(PipeFile& pipe, std::int32_t odJumpSize,
+                          JumpFilter filter = JumpFilter::kCorroborated, FilterSummary* summary = nullptr);
 
 // Every row rotated so that column c moves to column (c + shift) mod columns.
 void RotateMatrixRows(std::span<std::int16_t> data, std::uint32_t rows, std::uint32_t columns,

@@ -1,6 +1,7 @@
 #include "analysis/rebuild/wall_build.h"
 
 #include <algorithm>
+#include <numbers>
 #include <optional>
 #include <utility>
 
@@ -8,6 +9,7 @@
 #include "analysis/measures/id_matrix.h"
 #include "analysis/measures/revolution_metrics.h"
 #include "analysis/measures/wall_statistics.h"
+#include "analysis/placement/display_rows.h"
 #include "analysis/rebuild/correction/channel_correction.h"
 #include "analysis/rebuild/correction/sample_placement.h"
 #include "analysis/rebuild/grid/matrix_build.h"
@@ -30,6 +32,66 @@ BuildStatus LoadTrimmed(PipeFile& pipe, int number, double wallScale, std::uint3
   return revolutions.empty() ? BuildStatus::kTrimmedAway : BuildStatus::kBuilt;
 }
 
+// A corrected channel on the grid, with what its filters found.
+struct FilteredWall {
+  BuiltMatrix matrix;
+  std::vector<std::uint8_t> noReading;
+  FilterTally tally;
+  std::optional<RawSample> thinnest;  // placed from the first sample of the channel
+};
+
+ChannelFilter FilterOf(const PipeFile& pipe, JumpFilter filter, std::int32_t jumpSize) {
+  return {filter, jumpSize, std::numbers::pi * pipe.header.nominalOd};
+}
+
+FilteredWall BuildFiltered(RevolutionList& corrected, WallCorrection correction, double deltaX,
+                           double deltaY) {
+  FilteredWall wall;
+  wall.tally = correction.tally;
+  if (const auto& replaced = correction.tally.thinnest;
+      replaced && !corrected[replaced->revolution].empty()) {
+    const auto first =
+        std::find_if(corrected.begin(), corrected.end(), [](const auto& r) { return !r.empty(); });
+    RevolutionSamples turn = corrected[replaced->revolution];
+    PlaceRevolution(turn, first->front().axialCount);
+    wall.thinnest = turn[replaced->sample];
+    wall.thinnest->reading = replaced->reading;
+  }
+  RemoveEmptyRevolutions(corrected, correction.noReading);
+  wall.matrix = BuildMatrix(corrected, deltaX, deltaY, MatrixKind::kWall);
+  if (!wall.matrix.empty()) {
+    wall.noReading = NoReadingCells(corrected, correction.noReading, wall.matrix.rows, wall.matrix.columns,
+                                    deltaX, deltaY);
+  }
+  return wall;
+}
+
+// Installs the matrix with its mask; the summary places what the filters replaced on the display.
+void InstallFiltered(PipeFile& pipe, double deltaX, FilteredWall wall, JumpFilter filter,
+                     FilterSummary* summary) {
+  SetWallMatrix(pipe, deltaX, wall.matrix.rows, wall.matrix.columns, std::move(wall.matrix.data));
+  WallMatrix& matrix = pipe.wallMatrix;
+  matrix.jumpFilter = JumpFilterName(filter);
+  matrix.noReading = std::move(wall.noReading);
+  if (summary == nullptr) {
+    return;
+  }
+  *summary =
+      FilterSummary{matrix.jumpFilter,
+                    wall.tally.zerosFilled,
+                    wall.tally.jumpsReplaced,
+                    std::nullopt,
+                    static_cast<std::size_t>(std::count(matrix.noReading.begin(), matrix.noReading.end(), 1)),
+                    true};
+  if (wall.thinnest) {
+    const DisplaySpan span = WallSpan(pipe);
+    const double along = wall.thinnest->position;
+    summary->thinnest = PlacedReading{wall.thinnest->reading / 1000.0,
+                                      span.reversed ? span.start + span.length - along : span.start + along,
+                                      pipe.flipped() ? 360.0 - wall.thinnest->angle : wall.thinnest->angle};
+  }
+}
+
 }  // namespace
 
 bool SetWallMatrix(PipeFile& pipe, double deltaX, std::uint32_t rows, std::uint32_t columns,
@@ -39,6 +101,8 @@ bool SetWallMatrix(PipeFile& pipe, double deltaX, std::uint32_t rows, std::uint3
   }
   WallMatrix& wall = pipe.wallMatrix;
   wall.data = std::move(data);
+  wall.jumpFilter.clear();
+  wall.noReading.clear();
   wall.deltaX = deltaX;
   wall.rows = rows;
   wall.columns = columns;
@@ -55,7 +119,8 @@ bool SetWallMatrix(PipeFile& pipe, double deltaX, std::uint32_t rows, std::uint3
   return true;
 }
 
-BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex, const std::string& encoderLog) {
+BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex, const std::string& encoderLog,
+                            JumpFilter filter, FilterSummary* summary) {
   if (channelIndex < 0 || channelIndex > 3) {
     return BuildStatus::kNoChannel;
   }
@@ -69,18 +134,19 @@ BuildStatus BuildWallMatrix(PipeFile& pipe, int channelIndex, const std::string&
   RevolutionList& raw = channel.revolutions;
   // The channel keeps the samples as loaded; the correction works on a copy.
   RevolutionList corrected = raw;
-  CorrectWallChannel(corrected, pipe.header.wallJumpSize, encoderLog);
-  BuiltMatrix built = BuildMatrix(corrected, wall.deltaX, wall.deltaY, MatrixKind::kWall);
+  WallCorrection correction =
+      CorrectWallChannel(corrected, FilterOf(pipe, filter, pipe.header.wallJumpSize), encoderLog);
+  FilteredWall built = BuildFiltered(corrected, std::move(correction), wall.deltaX, wall.deltaY);
   PlaceSamples(raw);
-  if (built.empty()) {
+  if (built.matrix.empty()) {
     return BuildStatus::kNoGrid;
   }
-  SetWallMatrix(pipe, wall.deltaX, built.rows, built.columns, std::move(built.data));
+  InstallFiltered(pipe, wall.deltaX, std::move(built), filter, summary);
   return BuildStatus::kBuilt;
 }
 
-BuildStatus BuildMergedWallMatrix(PipeFile& pipe, const MergedWallBuild& build,
-                                  RevolutionStartTable& starts) {
+BuildStatus BuildMergedWallMatrix(PipeFile& pipe, const MergedWallBuild& build, RevolutionStartTable& starts,
+                                  FilterSummary* summary) {
   if (!IsWallChannelNumber(build.primary) || !IsWallChannelNumber(build.secondary)) {
     return BuildStatus::kNoChannel;
   }
@@ -109,9 +175,10 @@ BuildStatus BuildMergedWallMatrix(PipeFile& pipe, const MergedWallBuild& build,
     PlaceSamples(*merged);
     display = *merged;
   }
-  CorrectWallChannel(*merged, build.jumpSize, build.encoderLog);
-  BuiltMatrix built = BuildMatrix(*merged, build.deltaX, build.deltaY, MatrixKind::kWall);
-  if (built.empty()) {
+  WallCorrection correction =
+      CorrectWallChannel(*merged, FilterOf(pipe, build.jumpFilter, build.jumpSize), build.encoderLog);
+  FilteredWall built = BuildFiltered(*merged, std::move(correction), build.deltaX, build.deltaY);
+  if (built.matrix.empty()) {
     return BuildStatus::kNoGrid;
   }
 
@@ -127,7 +194,7 @@ BuildStatus BuildMergedWallMatrix(PipeFile& pipe, const MergedWallBuild& build,
   if (display) {
     pipe.wallChannels[kRawDisplayChannel].revolutions = std::move(*display);
   }
-  SetWallMatrix(pipe, build.deltaX, built.rows, built.columns, std::move(built.data));
+  InstallFiltered(pipe, build.deltaX, std::move(built), build.jumpFilter, summary);
   return BuildStatus::kBuilt;
 }
 

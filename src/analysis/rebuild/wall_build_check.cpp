@@ -80,6 +80,7 @@ MergedWallBuild MergedBuildOf(const WallBuildRequest& request, const WallMatrixF
     build.wallScales[i] = SettledSetting(request.wallScales[i], shown.wallScales[i], kWallScaleDecimals);
   }
   build.jumpSize = static_cast<std::uint8_t>(request.jumpSize);
+  build.jumpFilter = request.jumpFilter;
   build.displayRaw = request.displayRaw;
   build.direction = request.direction;
   build.encoderLog = encoderLog;

@@ -23,6 +23,7 @@ struct WallBuildRequest {
   double deltaY = 0.0;
   std::array<double, 4> wallScales{};
   std::int64_t jumpSize = 0;
+  JumpFilter jumpFilter = JumpFilter::kCorroborated;
   bool displayRaw = false;
   AppendDirection direction = AppendDirection::kRight;
   // A one-channel build takes the pipe's stored settings unless these replace them first.

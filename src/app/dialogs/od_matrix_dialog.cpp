@@ -23,6 +23,7 @@ void fill(const PipeFile& pipe, platform::Dialog& dialog) {
     dialog.setText(kOdInchesPerPixelControls[i], fixedText(pipe.odChannels[i].inchesPerCount, 5));
   }
   dialog.setInt(kOdJumpSize, pipe.header.odJumpSize);
+  dialog.setChecked(kJumpFilterCorroborated, true);
 }
 
 // Both channels are read with the scale OD channel 1 has; the fields typed are not read. What
@@ -36,7 +37,10 @@ void rebuild(AppState& app, PipeFile& pipe, platform::Dialog& dialog) {
   beginRebuild(app);
   const double secondScale = pipe.odChannels[1].inchesPerCount;
   pipe.odChannels[1].inchesPerCount = pipe.odChannels[0].inchesPerCount;
-  const BuildStatus status = BuildOdMatrix(pipe, jumpSize);
+  const JumpFilter filter =
+      dialog.isChecked(kJumpFilterReplace) ? JumpFilter::kReplace : JumpFilter::kCorroborated;
+  FilterSummary filters;
+  const BuildStatus status = BuildOdMatrix(pipe, jumpSize, filter, &filters);
   if (status == BuildStatus::kBuilt) {
     pipe.edited();
     pipe.header.odJumpSize = static_cast<std::uint8_t>(jumpSize);
@@ -49,6 +53,7 @@ void rebuild(AppState& app, PipeFile& pipe, platform::Dialog& dialog) {
         app, "The OD matrix cannot be rebuilt: " + std::string(DescribeBuildStatus(status)) + ".");
   }
   dialog.end(kIdOk);
+  reportRebuild(app, filters);
 }
 
 // Filled at the first paint, so that a repaint while the user types keeps what was typed.

@@ -38,6 +38,7 @@ void fill(const AppState& app, platform::Dialog& dialog) {
   dialog.setText(kMatrixDeltaY, fixedText(fields.deltaY, kPitchDecimals));
   // Unless Left is chosen the secondary channel goes behind the primary.
   dialog.setChecked(kMatrixRight, true);
+  dialog.setChecked(kJumpFilterCorroborated, true);
 }
 
 // The velocity typed (inches per microsecond) as a wall scale at the 100 MHz sampling clock.
@@ -67,6 +68,8 @@ WallBuildRequest readRequest(const platform::Dialog& dialog) {
   request.secondary = dialog.intValue(kMatrixSecondary);
   request.displayRaw = dialog.isChecked(kMatrixDisplayRaw);
   request.direction = dialog.isChecked(kMatrixLeft) ? AppendDirection::kLeft : AppendDirection::kRight;
+  request.jumpFilter =
+      dialog.isChecked(kJumpFilterReplace) ? JumpFilter::kReplace : JumpFilter::kCorroborated;
   return request;
 }
 
@@ -121,11 +124,12 @@ void WallMatrixProcedure::ok(platform::Dialog& dialog) {
 
   beginRebuild(app_);
   // One channel alone is built with the pipe's stored settings; the values typed are not applied.
+  FilterSummary filters;
   const BuildStatus status =
       request.secondary != 0
           ? BuildMergedWallMatrix(*pipe, MergedBuildOf(request, WallMatrixFieldsOf(*pipe), kEncoderCountFile),
-                                  app_.revolutionStartCounts)
-          : BuildWallMatrix(*pipe, request.primary - 1, kEncoderCountFile);
+                                  app_.revolutionStartCounts, &filters)
+          : BuildWallMatrix(*pipe, request.primary - 1, kEncoderCountFile, request.jumpFilter, &filters);
   if (status == BuildStatus::kBuilt) {
     pipe->edited();
   }
@@ -135,6 +139,7 @@ void WallMatrixProcedure::ok(platform::Dialog& dialog) {
         app_, "The wall matrix cannot be rebuilt: " + std::string(DescribeBuildStatus(status)) + ".");
   }
   dialog.end(kMatrixOk);
+  reportRebuild(app_, filters);
 }
 
 }  // namespace ductora

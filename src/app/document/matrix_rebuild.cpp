@@ -24,4 +24,9 @@ void refuseRebuild(AppState& app, const std::string& why) {
                           platform::MessageIcon::kWarning);
 }
 
+void reportRebuild(AppState& app, const FilterSummary& filters) {
+  app.platform.messageBox(DescribeFilters(filters), "Notice", platform::MessageButtons::kOk,
+                          platform::MessageIcon::kInformation);
+}
+
 }  // namespace ductora

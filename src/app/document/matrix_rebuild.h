@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "analysis/rebuild/filter_summary.h"
 #include "app/state/app_state.h"
 
 namespace ductora {
@@ -17,5 +18,7 @@ void beginRebuild(AppState& app);
 void endRebuild(AppState& app);
 // The settings or the data allow no build or edit of a matrix: the pipe was left as it was.
 void refuseRebuild(AppState& app, const std::string& why);
+// After a build: what its filters replaced, so the operator knows what the new numbers rest on.
+void reportRebuild(AppState& app, const FilterSummary& filters);
 
 }  // namespace ductora

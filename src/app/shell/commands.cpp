@@ -168,6 +168,10 @@ void runCommand(AppState& app, int commandId) {
     case kCmdMarkersStraight3D:
       app.view.straight = !app.view.straight;
       break;
+    case kCmdMarkersNoReading:
+      app.view.noReading = !app.view.noReading;
+      app.platform.menu().setChecked(kCmdMarkersNoReading, app.view.noReading);
+      break;
     case kCmdControls:
       runMessageDialog(app, kDialogControls);
       break;

@@ -34,10 +34,10 @@ void enableMenuForData(platform::Menu& menu, const PipeFile* pipe) {
   const bool wall = pipe != nullptr && pipe->wallMatrix.present();
   const bool od = pipe != nullptr && pipe->odMatrix.present();
   if (wall) {
-    enable(menu,
-           {kCmdPlotWallThickness, kCmdPlotCsa, kCmdPlotLengthAtY, kCmdPlotEccentricity, kCmdPlot64PointAve,
-            kCmdPlotLowWall, kCmdGrayScale, kCmdWallMatrix, kCmdDraw3DWall, kCmdDraw2DWall,
-            kCmdDraw2DWallOverlayLeft, kCmdDraw2DWallOverlayTop, kCmdIndications, kCmdChannels});
+    enable(menu, {kCmdPlotWallThickness, kCmdPlotCsa, kCmdPlotLengthAtY, kCmdPlotEccentricity,
+                  kCmdPlot64PointAve, kCmdPlotLowWall, kCmdGrayScale, kCmdWallMatrix, kCmdDraw3DWall,
+                  kCmdDraw2DWall, kCmdDraw2DWallOverlayLeft, kCmdDraw2DWallOverlayTop, kCmdIndications,
+                  kCmdChannels, kCmdMarkersNoReading});
   }
   if (od) {
     enable(menu, {kCmdDrawSlice, kCmdPlotOdOffset, kCmdPlotOvality, kCmdDraw3DOd, kCmdDraw2DOd, kCmdOdMatrix,

@@ -5,10 +5,12 @@
 #include <climits>
 #include <cstdio>
 #include <optional>
+#include <string>
 
 #include "analysis/grading/joint_figures.h"
 #include "analysis/placement/cursor_rows.h"
 #include "analysis/placement/display_rows.h"
+#include "analysis/placement/no_reading_areas.h"
 #include "analysis/queries/range_queries.h"
 #include "analysis/queries/range_values.h"
 #include "app/dialogs/help_dialogs.h"
@@ -210,6 +212,15 @@ void fillClass(AppState& app, platform::Dialog& dialog, const PipeFile* pipe) {
   app.pipeWindowReadouts.write(dialog, kPipeClass, text.c_str());
 }
 
+// The whole pipe's no-reading cells, whatever the sliders say: an area anywhere leaves the pipe
+// not fully verified.
+std::string DescribeNoReading(const PipeFile& pipe) {
+  const auto cells = NoReadingCellCount(pipe);
+  if (!cells) return "not recorded";
+  if (*cells == 0) return "none";
+  return std::to_string(*cells) + " cells in " + std::to_string(NoReadingAreas(pipe).size()) + " areas";
+}
+
 }  // namespace
 
 void createPipeWindow(AppState& app) {
@@ -260,6 +271,8 @@ void FillPipeWindow(AppState& app) {
     fillAverage(app, *dialog, ids.average, group.average, form);
   }
   fillClass(app, *dialog, pipe);
+  app.pipeWindowReadouts.write(*dialog, kPipeNoReading,
+                               pipe == nullptr ? "" : DescribeNoReading(*pipe).c_str());
 }
 
 void refreshPipeWindowReadouts(AppState& app) {

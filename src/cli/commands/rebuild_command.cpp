@@ -4,6 +4,7 @@
 #include <cmath>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,7 @@ struct WallOptions {
   std::vector<std::string> wallScales;
   bool displayRaw = false;
   std::string encoderLog;
+  JumpFilter jumpFilter = JumpFilter::kCorroborated;
   // Which of the optional settings were given.
   CLI::Option* primaryOption = nullptr;
   CLI::Option* secondaryOption = nullptr;
@@ -47,6 +49,7 @@ struct OdOptions {
   std::string file;
   std::string out;
   std::uint32_t jump = 0;
+  JumpFilter jumpFilter = JumpFilter::kCorroborated;
   CLI::Option* jumpOption = nullptr;
 };
 
@@ -121,6 +124,7 @@ std::optional<WallBuildRequest> wallRequest(const WallOptions& options, const Wa
     usageError("a jump size of 0 rebuilds nothing (the pipe stores 0: give --jump)");
     return std::nullopt;
   }
+  request.jumpFilter = options.jumpFilter;
   request.direction = options.left ? AppendDirection::kLeft : AppendDirection::kRight;
   request.displayRaw = options.displayRaw;
   // A one-channel build here builds with the settings given, not only with the stored ones.
@@ -172,12 +176,13 @@ int runWall(const WallOptions& options) {
   // Settings not given, or given as the pipe holds them, keep the stored values exactly.
   const MergedWallBuild build = MergedBuildOf(*request, fields, options.encoderLog);
   BuildStatus status = BuildStatus::kBuilt;
+  FilterSummary filters;
   if (build.secondary != 0) {
     RevolutionStartTable starts{};
-    status = BuildMergedWallMatrix(*pipe, build, starts);
+    status = BuildMergedWallMatrix(*pipe, build, starts, &filters);
   } else {
     storeSettings(*pipe, build);
-    status = BuildWallMatrix(*pipe, build.primary - 1, options.encoderLog);
+    status = BuildWallMatrix(*pipe, build.primary - 1, options.encoderLog, build.jumpFilter, &filters);
   }
   if (status != BuildStatus::kBuilt) {
     reportFileError(options.file,
@@ -188,7 +193,8 @@ int runWall(const WallOptions& options) {
     return code;
   }
   std::cout << "wall matrix: " << pipe->wallMatrix.rows << " rows x " << pipe->wallMatrix.columns
-            << " columns written to " << options.out << '\n';
+            << " columns written to " << options.out << '\n'
+            << DescribeFilters(filters);
   return kSuccess;
 }
 
@@ -205,7 +211,8 @@ int runOd(const OdOptions& options) {
   }
   // Both channels are read with the scale channel 1 has.
   pipe->odChannels[1].inchesPerCount = pipe->odChannels[0].inchesPerCount;
-  const BuildStatus status = BuildOdMatrix(*pipe, pipe->header.odJumpSize);
+  FilterSummary filters;
+  const BuildStatus status = BuildOdMatrix(*pipe, pipe->header.odJumpSize, options.jumpFilter, &filters);
   if (status != BuildStatus::kBuilt) {
     reportFileError(options.file,
                     "cannot rebuild the OD matrix: " + std::string(DescribeBuildStatus(status)));
@@ -215,8 +222,21 @@ int runOd(const OdOptions& options) {
     return code;
   }
   std::cout << "OD matrix: " << pipe->odMatrix.rows << " rows x " << pipe->odMatrix.columns
-            << " columns written to " << options.out << '\n';
+            << " columns written to " << options.out << '\n'
+            << DescribeFilters(filters);
   return kSuccess;
+}
+
+// replace: every jump replaced from its neighbourhood; corroborated: jumps the turns before or
+// after confirm are kept.
+void addJumpFilter(CLI::App& command, JumpFilter& filter) {
+  static const std::map<std::string, JumpFilter> kFilters{{"replace", JumpFilter::kReplace},
+                                                          {"corroborated", JumpFilter::kCorroborated}};
+  command
+      .add_option("--jump-filter", filter,
+                  "replace: every jump replaced; corroborated (default): jumps the turns before or after "
+                  "confirm are kept")
+      ->transform(CLI::CheckedTransformer(kFilters));
 }
 
 CLI::App* addWall(CLI::App& rebuild, WallOptions& o) {
@@ -233,6 +253,7 @@ CLI::App* addWall(CLI::App& rebuild, WallOptions& o) {
   o.deltaXOption = wall->add_option("--delta-x", o.deltaX, "Row pitch in inches");
   o.deltaYOption = wall->add_option("--delta-y", o.deltaY, "Column pitch in degrees");
   o.jumpOption = wall->add_option("--jump", o.jump, "Jump size in thousandths");
+  addJumpFilter(*wall, o.jumpFilter);
   wall->add_option("--wall-scale", o.wallScales, "Wall scale of channel N (repeatable)");
   wall->add_flag("--display-raw", o.displayRaw, "Keep the joined raw samples for display");
   wall->add_option("--encoder-log", o.encoderLog,
@@ -245,6 +266,7 @@ CLI::App* addOd(CLI::App& rebuild, OdOptions& o) {
   od->add_option("FILE", o.file, "Pipe file (.kqvw)")->required();
   od->add_option("-o,--output", o.out, "Where the rebuilt pipe is saved")->required();
   o.jumpOption = od->add_option("--jump", o.jump, "OD jump size in thousandths (0: no jump filter)");
+  addJumpFilter(*od, o.jumpFilter);
   return od;
 }
 

@@ -82,6 +82,7 @@ struct RenderOptions {
   std::optional<std::vector<double>> rotate;
   std::optional<double> magnify;
   bool straight = false;
+  bool noReading = false;
   std::optional<std::string> overlay;
   std::optional<double> yield;
   std::optional<std::string> collapse;
@@ -185,6 +186,7 @@ std::optional<Failure> chooseView(HeadlessProgram& program, const RenderOptions&
     }
     runCommand(app, kCmdMarkersStraight3D);
   }
+  if (o.noReading) runCommand(app, kCmdMarkersNoReading);
   return std::nullopt;
 }
 
@@ -257,7 +259,8 @@ Command addRenderCommand(CLI::App& app) {
       command->add_option("--rotate", options->rotate, "The view's rotations X,Y,Z, each 0 to 359 degrees")
           ->delimiter(',')
           ->expected(3),
-      command->add_flag("--straight", options->straight, "View > Markers > Straight 3D on")};
+      command->add_flag("--straight", options->straight, "View > Markers > Straight 3D on"),
+      command->add_flag("--no-reading", options->noReading, "View > Markers > No Reading on")};
   viewOnly[1]->excludes(viewOnly[2]);
   for (CLI::Option* option : viewOnly) option->excludes(panel);
   command->add_option("--magnify", options->magnify, "Display scale of the 3D OD relief and the slice");

@@ -1,6 +1,7 @@
 #include "cli/output/pipe_json.h"
 
 #include "analysis/measures/revolution_metrics.h"
+#include "analysis/placement/no_reading_areas.h"
 
 namespace ductora::cli {
 
@@ -59,7 +60,31 @@ json odChannelsJson(const PipeFile& pipe) {
   return channels;
 }
 
-json wallMatrixJson(const WallMatrix& m, const PipeJsonDetail& detail) {
+// Where the no-reading cells lie, as the views place them; null without a mask.
+void addNoReading(const PipeFile& pipe, const PipeJsonDetail& detail, json& j) {
+  const auto cells = NoReadingCellCount(pipe);
+  j["jumpFilter"] = pipe.wallMatrix.jumpFilter.empty() ? json(nullptr) : json(pipe.wallMatrix.jumpFilter);
+  j["noReadingCells"] = cells ? json(*cells) : json(nullptr);
+  if (!cells) {
+    j["noReadingAreas"] = nullptr;
+    return;
+  }
+  json areas = json::array();
+  for (const NoReadingArea& area : NoReadingAreas(pipe)) {
+    areas.push_back({{"position", area.position},
+                     {"length", area.length},
+                     {"angle", area.angle},
+                     {"width", area.width},
+                     {"cells", area.cells}});
+  }
+  j["noReadingAreas"] = std::move(areas);
+  if (detail.matrices) {
+    j["noReading"] = pipe.wallMatrix.noReading;
+  }
+}
+
+json wallMatrixJson(const PipeFile& pipe, const PipeJsonDetail& detail) {
+  const WallMatrix& m = pipe.wallMatrix;
   if (!m.present()) {
     return nullptr;
   }
@@ -85,6 +110,7 @@ json wallMatrixJson(const WallMatrix& m, const PipeJsonDetail& detail) {
   if (detail.matrices) {
     j["data"] = m.data;
   }
+  addNoReading(pipe, detail, j);
   return j;
 }
 
@@ -159,7 +185,7 @@ json pipeToJson(const PipeFile& pipe, const PipeReadResult& read, const PipeJson
             {"header", headerJson(pipe.header)},
             {"wallChannels", wallChannelsJson(pipe)},
             {"odChannels", odChannelsJson(pipe)},
-            {"wallMatrix", wallMatrixJson(pipe.wallMatrix, detail)},
+            {"wallMatrix", wallMatrixJson(pipe, detail)},
             {"csa", csaJson(pipe, detail)},
             {"odMatrix", odMatrixJson(pipe.odMatrix, detail)},
             {"idMatrix", idMatrixJson(pipe.idMatrix, detail)},

@@ -86,6 +86,7 @@ void printReportTable(std::ostream& out, const Report& report) {
   for (const MeasureColumn& column : kMeasureColumns) {
     out << std::setw(kMeasureWidth) << column.heading;
   }
+  out << std::setw(kMeasureWidth) << "No reading";
   for (const GradeColumn& column : kGradeColumns) {
     out << std::setw(kMeasureWidth) << column.heading;
   }
@@ -98,6 +99,7 @@ void printReportTable(std::ostream& out, const Report& report) {
       out << std::setw(kMeasureWidth)
           << fixedText(row.*column.value) + (nominal && column.fromDOverT ? kNominalMark : "");
     }
+    out << std::setw(kMeasureWidth) << (row.noReadingCells ? std::to_string(*row.noReadingCells) : "-");
     for (const GradeColumn& column : kGradeColumns) {
       out << std::setw(kMeasureWidth) << column.text(row);
     }
@@ -115,7 +117,7 @@ void printReportCsv(std::ostream& out, const Report& report) {
   for (const MeasureColumn& column : kMeasureColumns) {
     out << ',' << column.key;
   }
-  out << ",dOverTSource";
+  out << ",dOverTSource,noReadingCells";
   for (const GradeColumn& column : kGradeColumns) {
     out << ',' << column.key;
   }
@@ -125,7 +127,8 @@ void printReportCsv(std::ostream& out, const Report& report) {
     for (const MeasureColumn& column : kMeasureColumns) {
       out << ',' << fixedText(row.*column.value);
     }
-    out << ',' << dOverTSourceName(row.dOverTSource);
+    out << ',' << dOverTSourceName(row.dOverTSource) << ','
+        << (row.noReadingCells ? std::to_string(*row.noReadingCells) : "");
     for (const GradeColumn& column : kGradeColumns) {
       out << ',' << csvField(column.text(row));
     }
@@ -141,12 +144,14 @@ json reportJson(const Report& report, const ReportSettings& settings) {
       j[column.key] = row.*column.value;
     }
     j["dOverTSource"] = dOverTSourceName(row.dOverTSource);
+    j["noReadingCells"] = row.noReadingCells ? json(*row.noReadingCells) : json(nullptr);
     j["remainingBodyWall"] = row.remainingBodyWall;
     j["class"] = row.className;
     j["minWallPosition"] = row.thinnest.position;
     j["minWallAngle"] = row.thinnest.angle;
     j["yield"] = row.yield.psi;
     j["yieldSource"] = YieldSourceText(row.yield);
+    j["notVerified"] = row.notVerified;
     pipes.push_back(std::move(j));
   }
   return {{"yield", settings.yield ? json(ApiYield(*settings.yield)) : json(nullptr)},

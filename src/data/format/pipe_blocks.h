@@ -25,6 +25,8 @@ enum BlockTag : std::uint8_t {
   kTagRawOd = 11,
   kTagOdMatrix = 12,
   kTagStraightness = 22,
+  // Our own: how the wall matrix was built (see encodeWallBuild). Readers skip tags they do not know.
+  kTagWallBuild = 64,
 };
 
 constexpr std::size_t kBlockHeadBytes = 5;
@@ -37,6 +39,9 @@ constexpr std::size_t kCsaBytes = 32;
 constexpr std::size_t kWallStartBytes = 4;
 constexpr std::size_t kJobInfo2Bytes = 11;
 constexpr std::size_t kJobInfo2ShortBytes = 9;
+constexpr std::size_t kWallBuildHeadBytes = 28;
+constexpr std::size_t kWallBuildRunBytes = 8;
+constexpr std::size_t kJumpFilterNameBytes = 16;
 
 constexpr std::int32_t kWallMarkerReading = 1;
 constexpr std::int32_t kOdMarkerReading = -2048;
@@ -69,6 +74,17 @@ bool decodeCsa(std::span<const std::uint8_t> payload, CsaTable& csa);
 
 std::vector<std::uint8_t> encodeWallStart(std::uint32_t counts);
 std::optional<std::uint32_t> decodeWallStart(std::span<const std::uint8_t> payload);
+
+// How the wall matrix was built (tag 64): text 16 the jump filter's name, u32 rows and u32 columns
+// of the matrix it describes, u32 the number of runs, then each run of no-reading cells as u32
+// first cell (row-major) and u32 cell count.
+std::vector<std::uint8_t> encodeWallBuild(const WallMatrix& matrix);
+// The filter name and mask into the matrix's jumpFilter and noReading. False (nothing changed)
+// when the head's rows and columns are not the matrix's (0 x 0: no mask) or the runs are not all
+// there, overlap or leave the grid.
+bool decodeWallBuild(std::span<const std::uint8_t> payload, WallMatrix& matrix);
+// The payload bytes the head announces; empty when the head is not all there.
+std::optional<std::uint64_t> wallBuildBytes(std::span<const std::uint8_t> head);
 
 // Matrices (tags 2, 12, 22) ---------------------------------------------------------------------------
 

@@ -128,8 +128,14 @@ struct WallMatrix {
   std::vector<std::uint16_t> minWallPerRev;
   std::vector<std::uint16_t> maxWallPerRev;
   std::vector<std::uint16_t> avgWallPerRev;
+  // How the matrix was built, kept in a block of its own: the jump filter's name (empty when the
+  // file does not say) and one flag per cell, 1 where the channel had no reading (empty when no
+  // mask is known). The cells there hold filled values, so every measure is computed as before.
+  std::string jumpFilter;
+  std::vector<std::uint8_t> noReading;
 
   bool present() const { return !data.empty(); }
+  bool hasNoReadingMask() const { return !noReading.empty() && noReading.size() == data.size(); }
   std::uint16_t at(std::size_t row, std::size_t column) const { return data[row * columns + column]; }
 };
 

@@ -162,6 +162,18 @@ bool readWallStart(PipeFile& pipe, BlockScanner& scanner, const BlockInfo& block
   return true;
 }
 
+// Ours: how the wall matrix read before it was built. A block that does not fit that matrix is
+// skipped, as a reader that does not know the tag skips it.
+void readWallBuild(PipeFile& pipe, BlockScanner& scanner, const BlockInfo& block) {
+  const auto head = scanner.readPayload(block, kWallBuildHeadBytes);
+  if (!head) {
+    return;
+  }
+  if (const auto payload = scanner.readPayload(block, *wallBuildBytes(*head))) {
+    decodeWallBuild(*payload, pipe.wallMatrix);
+  }
+}
+
 // Applies one block; sets its data-present flag when the block was intact.
 void applyBlock(PipeFile& pipe, BlockScanner& scanner, const BlockInfo& block, PipeReadResult& result) {
   auto flagIf = [&pipe](bool applied, DataPresentIndex index) {
@@ -200,6 +212,9 @@ void applyBlock(PipeFile& pipe, BlockScanner& scanner, const BlockInfo& block, P
     case kTagStraightness:
       flagIf(readStraightness(pipe, scanner, block), kStraightnessPresent);
       break;
+    case kTagWallBuild:
+      readWallBuild(pipe, scanner, block);
+      break;
     default:
       break;
   }
@@ -233,6 +248,12 @@ std::optional<std::uint64_t> contentBytes(InputFile& file, const BlockInfo& bloc
       const MatrixHead head = *decodeMatrixHead(bytes);
       if (!head.valuesFit(block.payloadBytes - kMatrixHeadBytes)) return std::nullopt;
       return kMatrixHeadBytes + 2 * head.valueCount();
+    }
+    case kTagWallBuild: {
+      std::array<std::uint8_t, kWallBuildHeadBytes> head{};
+      if (block.payloadBytes < kWallBuildHeadBytes || !file.readAt(block.payloadOffset, head))
+        return std::nullopt;
+      return wallBuildBytes(head);
     }
     default:
       return std::nullopt;

@@ -160,6 +160,9 @@ std::optional<std::string> planBlocks(PipeFile& pipe, bool withRawWall, bool wit
   if (wall) {
     plan.push_back({kTagWallMatrix, [&pipe] { return encodeWallMatrix(pipe.wallMatrix); }});
     plan.push_back({kTagCsa, [&pipe] { return encodeCsa(pipe.csa); }});
+    if (!pipe.wallMatrix.jumpFilter.empty() || pipe.wallMatrix.hasNoReadingMask()) {
+      plan.push_back({kTagWallBuild, [&pipe] { return encodeWallBuild(pipe.wallMatrix); }});
+    }
   }
   if (odSide || pipe.dataPresent[kWallStartPresent] != 0) {
     plan.push_back({kTagWallStart, [&pipe] { return encodeWallStart(pipe.wallStartCounts); }});

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "render/maps/no_reading_marker.h"
+
 namespace ductora::render {
 namespace {
 
@@ -36,6 +38,7 @@ void DrawChain(const PipeScene& scene, float (*advance)(const PipeFile&), const 
 
 void DrawMapOf(const PipeScene& scene, const PipeFile& pipe, MapKind kind, const MapCursor& cursor) {
   DrawMap(pipe, kind, scene.caches.TexturesOf(pipe).Of(kind), cursor);
+  if (kind == MapKind::kWall && scene.view.noReading) DrawNoReadingMarker(pipe, cursor);
 }
 
 void DrawShifted(const PipeScene& scene, const PipeFile& pipe, MapKind kind, const MapCursor& cursor,

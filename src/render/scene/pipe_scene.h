@@ -16,6 +16,7 @@ struct ViewValues {
   std::array<float, 3> rotation{};  // about x, y and z (the roll), degrees
   float depth = 0.0F;               // the zoom: the distance along the view axis, never above 0
   bool straight = false;            // View > Markers > Straight 3D
+  bool noReading = false;           // View > Markers > No Reading
 
   // Back to looking straight at the string, as a newly opened pipe is shown.
   void ResetCamera() {

@@ -1,5 +1,6 @@
 #include "analysis/rebuild/correction/channel_correction.h"
 
+#include <cmath>
 #include <fstream>
 
 #include "analysis/rebuild/correction/channel_filter.h"
@@ -7,24 +8,66 @@
 
 namespace ductora {
 
-void CorrectWallChannel(RevolutionList& revolutions, std::int32_t jumpSize, const std::string& encoderLog) {
+namespace {
+
+void JumpPasses(RevolutionList& revolutions, const ChannelReadings& seen, const ChannelFilter& filter,
+                bool wall, FilterTally& tally) {
+  if (filter.jumpFilter == JumpFilter::kReplace) {
+    ForwardJumpPass(revolutions, filter.jumpSize, &tally);
+    BackwardJumpPass(revolutions, filter.jumpSize, &tally);
+    return;
+  }
+  const Corroboration rule{filter.jumpSize, PitchSamples(revolutions, filter.circumference), wall};
+  CorroboratedJumpPasses(revolutions, seen, rule, &tally);
+}
+
+}  // namespace
+
+std::size_t PitchSamples(const RevolutionList& revolutions, double circumference) {
+  std::size_t turns = 0;
+  std::size_t samples = 0;
+  const RawSample* first = nullptr;
+  const RawSample* last = nullptr;
+  for (const RevolutionSamples& revolution : revolutions) {
+    if (revolution.empty()) continue;
+    ++turns;
+    samples += revolution.size();
+    if (first == nullptr) first = &revolution.front();
+    last = &revolution.front();
+  }
+  if (turns < 2 || !(circumference > 0.0)) return 0;
+  const double pitch =
+      (static_cast<double>(last->axialCount) - first->axialCount) * kInchesPerCount / (turns - 1);
+  const double perTurn = static_cast<double>(samples) / turns;
+  const double pitchSamples = perTurn * pitch / circumference;
+  return pitchSamples > 0.0 && pitchSamples < perTurn ? static_cast<std::size_t>(std::lround(pitchSamples))
+                                                      : 0;
+}
+
+WallCorrection CorrectWallChannel(RevolutionList& revolutions, const ChannelFilter& filter,
+                                  const std::string& encoderLog) {
   SplitMissingMarks(revolutions, MarkRepairForm::kWall);
   JoinFalseMarks(revolutions);
-  ZeroPass(revolutions);
-  ForwardJumpPass(revolutions, jumpSize);
-  BackwardJumpPass(revolutions, jumpSize);
+  WallCorrection result;
+  const ChannelReadings seen = ReadingsOf(revolutions);
+  result.noReading =
+      FindNoReadingRuns(seen, ShortestNoReadingRun(PitchSamples(revolutions, filter.circumference)));
+  ZeroPass(revolutions, &result.tally);
+  JumpPasses(revolutions, seen, filter, true, result.tally);
   if (!encoderLog.empty()) {
     AppendEncoderCounts(revolutions, encoderLog);
   }
+  return result;
 }
 
-void CorrectOdChannel(RevolutionList& revolutions, std::int32_t jumpSize) {
+FilterTally CorrectOdChannel(RevolutionList& revolutions, const ChannelFilter& filter) {
   SplitMissingMarks(revolutions, MarkRepairForm::kOd);
   JoinFalseMarks(revolutions);
-  if (jumpSize != 0) {
-    ForwardJumpPass(revolutions, jumpSize);
-    BackwardJumpPass(revolutions, jumpSize);
+  FilterTally tally;
+  if (filter.jumpSize != 0) {
+    JumpPasses(revolutions, ReadingsOf(revolutions), filter, false, tally);
   }
+  return tally;
 }
 
 void AppendEncoderCounts(const RevolutionList& revolutions, const std::string& path) {

@@ -26,11 +26,6 @@ void GatherFrom(const RevolutionList& revolutions, std::int64_t revolution, std:
   }
 }
 
-// The difference of two readings as the 16-bit registers hold it.
-std::int32_t SixteenBitDifference(std::int32_t a, std::int32_t b) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(a - b));
-}
-
 }  // namespace
 
 Neighbourhood GatherBefore(const RevolutionList& revolutions, std::size_t i, std::size_t j) {
@@ -90,32 +85,35 @@ std::int32_t PredictReading(Neighbourhood slots) {
   return kept > 0.0 ? static_cast<std::int32_t>(keptSum / kept) : 0;
 }
 
-void ZeroPass(RevolutionList& revolutions) {
+void ZeroPass(RevolutionList& revolutions, FilterTally* tally) {
   for (std::size_t i = 0; i < revolutions.size(); ++i) {
     for (std::size_t j = 0; j < revolutions[i].size(); ++j) {
       if (revolutions[i][j].reading == 0) {
+        if (tally != nullptr) ++tally->zerosFilled;
         revolutions[i][j].reading = PredictReading(GatherBefore(revolutions, i, j));
       }
     }
   }
 }
 
-void ForwardJumpPass(RevolutionList& revolutions, std::int32_t jumpSize) {
+void ForwardJumpPass(RevolutionList& revolutions, std::int32_t jumpSize, FilterTally* tally) {
   for (std::size_t i = 1; i < revolutions.size(); ++i) {
     for (std::size_t j = 1; j < revolutions[i].size(); ++j) {
       RevolutionSamples& samples = revolutions[i];
       if (std::abs(SixteenBitDifference(samples[j].reading, samples[j - 1].reading)) > jumpSize) {
+        if (tally != nullptr) tally->noteJump(samples[j].reading, i, j);
         samples[j].reading = PredictReading(GatherBefore(revolutions, i, j));
       }
     }
   }
 }
 
-void BackwardJumpPass(RevolutionList& revolutions, std::int32_t jumpSize) {
+void BackwardJumpPass(RevolutionList& revolutions, std::int32_t jumpSize, FilterTally* tally) {
   for (std::size_t i = revolutions.size(); i-- > 0;) {
     RevolutionSamples& samples = revolutions[i];
     for (std::size_t j = samples.size() > 1 ? samples.size() - 1 : 0; j-- > 0;) {
       if (std::abs(SixteenBitDifference(samples[j].reading, samples[j + 1].reading)) > jumpSize) {
+        if (tally != nullptr) tally->noteJump(samples[j].reading, i, j);
         samples[j].reading = PredictReading(GatherAfter(revolutions, i, j));
       }
     }

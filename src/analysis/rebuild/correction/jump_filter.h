@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "analysis/rebuild/correction/filter_tally.h"
+#include "data/format/pipe_file.h"
+
+namespace ductora {
+
+// replace: every jump is replaced from its neighbourhood. corroborated: a jump the channel's own
+// readings of the same place confirm is kept (see CorroboratedJumpPasses).
+enum class JumpFilter { kReplace, kCorroborated };
+
+const char* JumpFilterName(JumpFilter filter);
+std::optional<JumpFilter> ParseJumpFilter(std::string_view name);
+
+struct Corroboration {
+  std::int32_t jumpSize = 0;
+  // Samples that cover one pitch (the advance per turn) of the circumference; 0 when unknown.
+  std::size_t pitchSamples = 0;
+  // Wall readings: 0 is no reading, and a pit only ever thins the wall.
+  bool wall = true;
+};
+
+// The readings of a channel, revolution by revolution: what the passes found, before any was
+// replaced.
+using ChannelReadings = std::vector<std::vector<std::int32_t>>;
+ChannelReadings ReadingsOf(const RevolutionList& revolutions);
+
+// The forward and backward jump passes, with one change: a run of readings that jumps away from
+// the reading before it is kept when the turn before or after saw the same place alike: at the
+// same share of its turn (give or take 2 samples) it departs from the level the same way by more
+// than half the jump size, had no reading, or dips there beyond its own scatter (the rim of a pit
+// another turn crosses deeper). The helix puts those turns one pitch away and a defect worth
+// finding reaches at least that far, so a real one shows in one of them; a fault of the gauge
+// does not repeat a turn later at the same angle. Runs narrower than a pitch, the size of the
+// gauge's spikes, need both turns; a wall run thicker than its turn's median by more than the
+// jump size is no defect and is always replaced. `seen` holds the readings as the passes found
+// them (no-readings still 0), in the same revolutions. Runs that are not confirmed are replaced
+// as the plain passes replace them.
+void CorroboratedJumpPasses(RevolutionList& revolutions, const ChannelReadings& seen,
+                            const Corroboration& rule, FilterTally* tally);
+
+}  // namespace ductora

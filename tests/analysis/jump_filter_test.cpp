@@ -1,0 +1,146 @@
+#include "analysis/rebuild/correction/jump_filter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <numbers>
+
+#include "analysis/placement/no_reading_areas.h"
+#include "analysis/rebuild/correction/channel_correction.h"
+#include "analysis/rebuild/correction/sample_placement.h"
+#include "data/format/pipe_file_io.h"
+#include "support/revolution_builders.h"
+#include "support/temp_dir.h"
+
+namespace ductora {
+namespace {
+
+// A 7 in pipe scanned at 360 samples a turn and a third of an inch a turn: a pitch is 5 samples.
+constexpr double kCircumference = 7.0 * std::numbers::pi;
+constexpr std::int32_t kJumpSize = 30;
+
+RevolutionList Wall() {
+  testing::RevolutionShape shape;
+  shape.revolutions = 40;
+  return testing::MakeRevolutions(shape);
+}
+
+void SetRun(RevolutionList& list, std::size_t revolution, std::size_t first, std::size_t count,
+            std::int32_t value) {
+  for (std::size_t j = first; j < first + count; ++j) list[revolution][j].reading = value;
+}
+
+WallCorrection Correct(RevolutionList& list, JumpFilter filter) {
+  return CorrectWallChannel(list, {filter, kJumpSize, kCircumference}, "");
+}
+
+TEST(CorroboratedFilter, KeepsWhatTheNextTurnSawAndReplacesWhatStandsAlone) {
+  // A pit of 200 mils left, 8 samples wide, that two turns cross.
+  RevolutionList pit = Wall();
+  SetRun(pit, 20, 100, 8, 200);
+  SetRun(pit, 21, 101, 8, 210);
+  RevolutionList replaced = pit;
+  Correct(pit, JumpFilter::kCorroborated);
+  Correct(replaced, JumpFilter::kReplace);
+  EXPECT_EQ(pit[20][103].reading, 200);
+  EXPECT_EQ(pit[21][104].reading, 210);
+  EXPECT_GT(replaced[20][103].reading, 330);  // the described filter erases it
+
+  // The same run in one turn only is a spike of the gauge.
+  RevolutionList spike = Wall();
+  SetRun(spike, 20, 100, 8, 200);
+  const WallCorrection spikeTally = Correct(spike, JumpFilter::kCorroborated);
+  for (std::size_t j = 100; j < 108; ++j) EXPECT_GT(spike[20][j].reading, 330) << j;
+  EXPECT_EQ(spikeTally.tally.thinnest->reading, 200);
+
+  // Narrower than a pitch, a run needs both neighbouring turns; thicker than its turn, none helps.
+  RevolutionList narrow = Wall();
+  SetRun(narrow, 20, 100, 3, 200);
+  SetRun(narrow, 21, 100, 3, 200);
+  SetRun(narrow, 10, 50, 8, 600);
+  SetRun(narrow, 11, 50, 8, 600);
+  Correct(narrow, JumpFilter::kCorroborated);
+  EXPECT_GT(narrow[20][101].reading, 330);
+  EXPECT_LT(narrow[10][53].reading, 400);
+  SetRun(narrow, 19, 100, 3, 200);
+  SetRun(narrow, 20, 100, 3, 200);
+  SetRun(narrow, 21, 100, 3, 200);
+  Correct(narrow, JumpFilter::kCorroborated);
+  EXPECT_EQ(narrow[20][101].reading, 200);
+}
+
+TEST(NoReading, ARunWiderThanAPitchIsKeptAsAnAreaAndDropOutsAreFilled) {
+  RevolutionList list = Wall();
+  SetRun(list, 20, 100, 12, 0);  // the echo lost over a pit
+  SetRun(list, 8, 50, 1, 0);
+  SetRun(list, 9, 70, 2, 0);
+  const WallCorrection result = Correct(list, JumpFilter::kCorroborated);
+  EXPECT_EQ(result.tally.zerosFilled, 15U);
+  ASSERT_FALSE(result.noReading.empty());
+  EXPECT_EQ(result.noReading[20][100], 1);
+  EXPECT_EQ(result.noReading[20][111], 1);
+  EXPECT_EQ(result.noReading[20][112], 0);
+  EXPECT_EQ(result.noReading[9][70], 0);
+  // Filled all the same, so every measure is computed as before.
+  for (const auto& [i, j] : {std::pair{20, 105}, {8, 50}, {9, 71}}) EXPECT_NEAR(list[i][j].reading, 362, 25);
+
+  // On the grid: the cells whose nearest sample had no reading, and no others.
+  PlaceSamples(list);
+  const std::vector<std::uint8_t> cells = NoReadingCells(list, result.noReading, 40, 360, 1.0 / 3.0, 1.0);
+  EXPECT_EQ(cells[20 * 360 + 105], 1);
+  EXPECT_EQ(cells[20 * 360 + 130], 0);
+  EXPECT_EQ(cells[25 * 360 + 105], 0);
+  EXPECT_EQ(cells[9 * 360 + 70], 0);
+}
+
+TEST(NoReading, TheMaskAndFilterNameSurviveASaveAndAStrayBlockIsSkipped) {
+  PipeFile pipe;
+  pipe.header.nominalOd = 7.0;
+  pipe.wallMatrix.rows = 6;
+  pipe.wallMatrix.columns = 4;
+  pipe.wallMatrix.deltaX = 0.5;
+  pipe.wallMatrix.deltaY = 90.0;
+  pipe.wallMatrix.data.assign(24, 360);
+  pipe.wallMatrix.jumpFilter = "corroborated";
+  pipe.wallMatrix.noReading.assign(24, 0);
+  for (const int cell : {0, 3, 7, 20}) pipe.wallMatrix.noReading[cell] = 1;  // one area across 0 degrees
+  testing::TempDir dir;
+  const std::string path = dir.file("masked.kqvw");
+  ASSERT_TRUE(savePipeFile(pipe, path, false, false).ok);
+  PipeFile reopened;
+  ASSERT_TRUE(readPipeFile(reopened, path).opened);
+  EXPECT_EQ(reopened.wallMatrix.jumpFilter, "corroborated");
+  EXPECT_EQ(reopened.wallMatrix.noReading, pipe.wallMatrix.noReading);
+  EXPECT_EQ(NoReadingCellCount(reopened), 4U);
+  const auto areas = NoReadingAreas(reopened);
+  ASSERT_EQ(areas.size(), 2U);
+  EXPECT_DOUBLE_EQ(areas[0].angle, 270.0);  // columns 3 and 0: from 270 degrees over 180
+  EXPECT_DOUBLE_EQ(areas[0].width, 180.0);
+  EXPECT_DOUBLE_EQ(areas[0].length, 1.0);
+  EXPECT_EQ(areas[1].cells, 1U);
+
+  // A mask that does not fit the matrix read before it is skipped, as a reader that does not know
+  // the tag skips it: its head is made to say 5 rows.
+  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+  for (std::uint32_t at = 0;;) {
+    unsigned char head[5];
+    file.seekg(at);
+    ASSERT_TRUE(file.read(reinterpret_cast<char*>(head), 5));
+    if (head[0] == 64) {
+      file.seekp(at + 5 + 16);
+      file.put(5);
+      break;
+    }
+    at = head[1] | head[2] << 8 | head[3] << 16 | static_cast<std::uint32_t>(head[4]) << 24;
+    ASSERT_NE(at, 0U);
+  }
+  file.close();
+  PipeFile skipped;
+  EXPECT_FALSE(readPipeFile(skipped, path).damaged());
+  EXPECT_EQ(skipped.wallMatrix.data, pipe.wallMatrix.data);
+  EXPECT_FALSE(NoReadingCellCount(skipped).has_value());
+}
+
+}  // namespace
+}  // namespace ductora
