@@ -26,7 +26,7 @@ struct Column {
 
 const std::array<Column, 16> kColumns = {{
     {"#", "", 20.0, [](const JointRow& r) { return std::to_string(r.index); }},
-    {"File", "", 96.0, [](const JointRow& r) { return FileName(r.file); }},
+    {"File", "", 90.0, [](const JointRow& r) { return FileName(r.file); }},
     {"KQ", "", 30.0, [](const JointRow& r) { return std::to_string(r.kqNumber); }},
     {"Length", "in", 40.0, [](const JointRow& r) { return Number(r.length, 1); }},
     {"Min wall", "in", 38.0, [](const JointRow& r) { return Number(r.thinnest.wall); }},
@@ -34,7 +34,7 @@ const std::array<Column, 16> kColumns = {{
     {"angle", "deg", 32.0, [](const JointRow& r) { return Number(r.thinnest.angle, 0); }},
     {"Avg wall", "in", 38.0, [](const JointRow& r) { return Number(r.avgWall); }},
     {"RBW", "%", 36.0, [](const JointRow& r) { return Number(r.remainingBodyWall, 1); }},
-    {"Class", "", 92.0, ClassText},
+    {"Class", "", 88.0, ClassText},
     {"Max ecc", "%", 40.0, [](const JointRow& r) { return Number(r.maxEccentricity, 1); }},
     {"Max oval", "%", 42.0, [](const JointRow& r) { return Number(r.maxOvality, 2); }},
     {"5C3 nom.", "psi", 48.0, [](const JointRow& r) { return Psi(r.collapseNominal.pressure); }},
@@ -138,7 +138,8 @@ void SummaryPages::DrawTotals(const Canvas& canvas, double y) const {
   }
   canvas.Line(kMargin, y - 1.0, kMargin + 210.0, y - 1.0, 0.4);
   canvas.Text(kMargin + kSwatchWidth + 4.0, y, "All", kHeadFont);
-  canvas.Text(kMargin + 150.0, y, std::to_string(rows_.size()) + " joints", kHeadFont, Align::kRight);
+  canvas.Text(kMargin + 150.0, y, std::to_string(rows_.size()) + (rows_.size() == 1 ? " joint" : " joints"),
+              kHeadFont, Align::kRight);
   canvas.Text(kMargin + 210.0, y, Number(allFeet, 1) + " ft", kHeadFont, Align::kRight);
   y += 1.5 * kRowHeight;
   const auto worst = std::min_element(rows_.begin(), rows_.end(), [](const JointRow& a, const JointRow& b) {
