@@ -15,8 +15,8 @@ double DrawPageFrame(const Canvas& canvas, const std::string& title, const std::
                      std::size_t pages) {
   const PageSize size = canvas.size();
   canvas.Gray(0.0);
-  const double height = canvas.Text(kMargin, kMargin, title, kTitleFont);
-  const double rule = kMargin + height + 3.0;
+  canvas.Text(kMargin, kMargin, title, kTitleFont);
+  const double rule = kMargin + kTitleRoom;
   canvas.Line(kMargin, rule, size.width - kMargin, rule, 0.8);
   const double foot = size.height - kMargin + 6.0;
   canvas.Line(kMargin, foot - 3.0, size.width - kMargin, foot - 3.0, 0.4);
@@ -24,7 +24,7 @@ double DrawPageFrame(const Canvas& canvas, const std::string& title, const std::
   canvas.Text(size.width / 2.0, foot, "page " + std::to_string(page) + " of " + std::to_string(pages),
               kFootFont, Align::kCenter);
   canvas.Text(size.width - kMargin, foot, SoftwareName(), kFootFont, Align::kRight);
-  return rule + 10.0;
+  return kBodyTop;
 }
 
 }  // namespace ductora::report

@@ -74,9 +74,7 @@ PdfOutcome WritePdfReport(ByteSink& sink, const ReportJob& job, const std::vecto
   std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
 
   const std::string jobLine = JobLine(rows);
-  // The summary's page count depends on where its body starts: a frame drawn nowhere finds it.
-  const double bodyTop = kMargin + 29.0;
-  const SummaryPages summary(rows, job.rule, landscape, bodyTop);
+  const SummaryPages summary(rows, job.rule, landscape, kBodyTop);
   const std::size_t pages = 1 + summary.count() + rows.size();
   std::size_t page = 0;
   const auto startPage = [&](PageSize size) {
