@@ -18,6 +18,7 @@ void DrawNoReadingMarker(const PipeFile& pipe, const MapCursor& cursor) {
   const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_CULL_FACE);
+  glDisable(GL_DEPTH_TEST);
   glColor3f(1.0F, 0.5F, 0.0F);
   glBegin(GL_QUADS);
   for (std::uint32_t r = 0; r < wall.rows; ++r) {
@@ -37,6 +38,7 @@ void DrawNoReadingMarker(const PipeFile& pipe, const MapCursor& cursor) {
     }
   }
   glEnd();
+  glEnable(GL_DEPTH_TEST);
   if (texturing) glEnable(GL_TEXTURE_2D);
   glPopMatrix();
 }

@@ -24,8 +24,22 @@ T MedianOf(std::vector<T> values) {
 
 std::int32_t Median(const RevolutionSamples& samples) {
   std::vector<std::int32_t> readings(samples.size());
-  std::transform(samples.begin(), samples.end(), readings.begin(), [](const RawSample& s) { return s.reading; });
+  std::transform(samples.begin(), samples.end(), readings.begin(),
+                 [](const RawSample& s) { return s.reading; });
   return MedianOf(std::move(readings));
+}
+
+// Whether sample k lies in a run of no readings longer than a lone drop-out (3 samples or more):
+// the echo lost over an area, as over a pit, rather than for a moment anywhere.
+bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k) {
+  constexpr std::int64_t kLostEcho = 3;
+  const auto n = static_cast<std::int64_t>(turn.size());
+  std::int64_t first = k;
+  std::int64_t last = k;
+  while (first > 0 && turn[static_cast<std::size_t>(first - 1)] == 0 && last - first + 1 < kLostEcho) --first;
+  while (last + 1 < n && turn[static_cast<std::size_t>(last + 1)] == 0 && last - first + 1 < kLostEcho)
+    ++last;
+  return last - first + 1 >= kLostEcho;
 }
 
 // Whether readings from..to of a turn lie the given way from as many readings either side of
@@ -50,7 +64,8 @@ bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::in
   // The scatter of a normal spread from its median deviation; a reading is whole thousandths.
   const double scatter = std::max(1.0, 1.4826 * MedianOf(std::move(deviations)));
   const double standardError =
-      1.25 * scatter * std::sqrt(1.0 / static_cast<double>(inside.size()) + 1.0 / static_cast<double>(beside.size()));
+      1.25 * scatter *
+      std::sqrt(1.0 / static_cast<double>(inside.size()) + 1.0 / static_cast<double>(beside.size()));
   return sign * (MedianOf(std::move(inside)) - middle) > 4.0 * standardError;
 }
 
@@ -84,7 +99,7 @@ class CorroboratedPass {
       const std::int32_t reading = samples[static_cast<std::size_t>(j)].reading;
       if (std::abs(SixteenBitDifference(reading, level)) <= rule_.jumpSize) continue;
       if (!insideRun(j, unconfirmedEnd)) {
-        const std::int64_t end = runEnd(samples, j, level);
+        const std::int64_t end = runEnd(i, j, level);
         if (confirmed(i, j, end, level)) {
           j = end;  // the run and its return edge are kept
           continue;
@@ -100,15 +115,19 @@ class CorroboratedPass {
 
   bool insideRun(std::int64_t j, std::int64_t end) const { return step_ > 0 ? j < end : j > end; }
 
-  // The first sample after j (in the pass's direction) back within the jump size of level.
-  std::int64_t runEnd(const RevolutionSamples& samples, std::int64_t j, std::int32_t level) const {
+  // The first sample after j (in the pass's direction) back within the jump size of level. A wall
+  // sample that had no reading belongs to the run: the echo is lost over the pit it crosses.
+  std::int64_t runEnd(std::size_t i, std::int64_t j, std::int32_t level) const {
+    const RevolutionSamples& samples = revolutions_[i];
+    const std::vector<std::int32_t>& seen = seen_[i];
     const auto n = static_cast<std::int64_t>(samples.size());
+    const auto inRun = [&](std::int64_t k) {
+      const auto at = static_cast<std::size_t>(k);
+      return std::abs(SixteenBitDifference(samples[at].reading, level)) > rule_.jumpSize ||
+             (rule_.wall && seen[at] == 0);
+    };
     std::int64_t k = j;
-    while (k >= 0 && k < n &&
-           std::abs(SixteenBitDifference(samples[static_cast<std::size_t>(k)].reading, level)) >
-               rule_.jumpSize) {
-      k += step_;
-    }
+    while (k >= 0 && k < n && inRun(k)) k += step_;
     return k;
   }
 
@@ -136,8 +155,8 @@ class CorroboratedPass {
   }
 
   // Whether a neighbouring turn, at the same share of its turn as samples low..high of a turn of
-  // `length` samples, departs from level the same way by more than half the jump size, had no
-  // reading there (a wall gauge loses its echo over a pit), or dips there (DipsThere).
+  // `length` samples, departs from level the same way by more than half the jump size, lost its
+  // echo there (a wall gauge does over a pit), or dips there (DipsThere).
   bool turnSees(const std::vector<std::int32_t>& turn, std::size_t length, std::int64_t low,
                 std::int64_t high, std::int32_t level, std::int32_t sign) const {
     const auto n = static_cast<std::int64_t>(turn.size());
@@ -149,7 +168,9 @@ class CorroboratedPass {
         std::min<std::int64_t>(n - 1, static_cast<std::int64_t>(high * scale) + kSameAngleSlack);
     for (std::int64_t k = from; k <= to; ++k) {
       const std::int32_t v = turn[static_cast<std::size_t>(k)];
-      if ((rule_.wall && v == 0) || 2 * sign * SixteenBitDifference(v, level) > rule_.jumpSize) return true;
+      if ((rule_.wall && v == 0 && LostEchoAt(turn, k)) ||
+          2 * sign * SixteenBitDifference(v, level) > rule_.jumpSize)
+        return true;
     }
     return DipsThere(turn, from, to, sign, rule_.wall);
   }
