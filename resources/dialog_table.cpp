@@ -118,6 +118,8 @@ constexpr auto kCollapsePressureControls = std::to_array<ControlEntry>({
     {K::kReadOnlyEdit, kCollapseApiNominal, "", 1, 6},
     {K::kLabel, kNoControlId, "Tamano", 2, 6},
     {K::kReadOnlyEdit, kCollapseTamano, "", 2, 6},
+    {K::kLabel, kNoControlId, "API 5C3 Nominal", 3, 6},
+    {K::kReadOnlyEdit, kCollapseApi5c3, "", 3, 6},
     {K::kDefaultButton, kCollapsePlot, "Plot", 2},
     {K::kButton, kIdCancel, "Close", 2},
 });

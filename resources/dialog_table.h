@@ -48,6 +48,7 @@ enum CollapsePressureControl : int {
   kCollapseYoungsModulus = 1190,
   kCollapsePoissonsRatio = 1191,
   kCollapseYield = 1217,
+  kCollapseApi5c3 = 1218,
 };
 constexpr int kCollapseChoiceCount = 6;
 

@@ -30,6 +30,7 @@ constexpr auto kMainMenu = std::to_array<MenuEntry>({
     Item(2, kCmdExportLengthAtY, "Length At Y"),
     Item(2, kCmdExportRevAtX, "Rev At X"),
     Item(2, kCmdExportHalden, "Halden"),
+    Item(2, kCmdExportReport, "Report"),
     Separator(1),
     Item(1, kCmdExit, "E&xit"),
 

@@ -19,6 +19,7 @@ enum MenuCommand : int {
   kCmdExportLengthAtY = 40040,
   kCmdExportRevAtX = 40042,
   kCmdExportHalden = 40077,
+  kCmdExportReport = 40097,
   kCmdExit = 40002,
   kCmdGoto = 40066,
   kCmdData = 40087,

@@ -136,6 +136,8 @@ constexpr auto kRangeRows = std::to_array<ControlEntry>({
 constexpr auto kPipeButtonRows = std::to_array<ControlEntry>({
     {K::kLabel, kNoControlId, "No reading:", kNoReadingRow},
     {K::kReadOnlyEdit, kPipeNoReading, "", kNoReadingRow},
+    {K::kLabel, kNoControlId, "Class:", kNoReadingRow},
+    {K::kReadOnlyEdit, kPipeClass, "", kNoReadingRow},
     {K::kDefaultButton, kIdOk, "OK", kButtonRow},
     {K::kButton, kIdCancel, "Cancel", kButtonRow},
     {K::kButton, kIdHelp, "Help", kButtonRow},

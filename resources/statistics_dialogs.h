@@ -57,6 +57,7 @@ enum PipeWindowControl : int {
   kPipeRight = 1106,
   kPipeLeftReadout = 1107,
   kPipeRightReadout = 1109,
+  kPipeClass = 1196,      // the pipe's class by the tubing rule
   kPipeNoReading = 1303,  // ours: the wall matrix's no-reading cells
 };
 

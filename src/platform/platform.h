@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/dialog.h"
 #include "platform/menu.h"
@@ -33,6 +35,15 @@ struct SurfaceCreation {
   SurfaceStep failedStep = SurfaceStep::kNone;
 };
 
+// How a run of one of the program's tools ended.
+struct ToolOutcome {
+  enum class End { kFinished, kCancelled, kNotStarted };
+  End end = End::kNotStarted;
+  int exitCode = -1;
+  std::string messages;  // what it wrote on stderr, its progress lines left out
+};
+using ToolDone = std::function<void(const ToolOutcome&)>;
+
 // Everything the shell asks of the windowing system.
 class Platform {
  public:
@@ -52,6 +63,12 @@ class Platform {
   // A name to write to, which may not exist yet; the user has agreed to replace an existing
   // file of exactly that name. "" when cancelled.
   virtual std::string saveFileDialog(const std::string& caption, const FileFilter& filter) = 0;
+  // Starts one of the program's own tools (found beside the program) and returns at once: a
+  // progress dialog follows the "progress K/N" lines it writes on stderr, and its Cancel asks the
+  // tool to stop (SIGTERM). `done` is called from processEvents once it has ended; the windows
+  // keep drawing meanwhile.
+  virtual void runTool(const std::string& caption, const std::string& tool,
+                       const std::vector<std::string>& arguments, ToolDone done) = 0;
   // Milliseconds of a steady clock.
   virtual double nowMs() const = 0;
   virtual ScreenMetrics screen() const = 0;

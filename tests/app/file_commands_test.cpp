@@ -266,6 +266,33 @@ TEST_F(FileCommandsTest, ExportsWriteTheTextsThroughTheSaveDialogAndReportWhatFa
   EXPECT_FALSE(std::filesystem::exists(dir.file("od-length.txt")));
 }
 
+TEST_F(FileCommandsTest, ExportReportOffersToSaveThenRunsTheToolOverEveryPipeOfTheString) {
+  const std::string path = pipe("p.kqvw", PipeData::kWallOnly);
+  openDataFile(app, path, false);
+  current().unsavedChanges = true;
+  platform.answerMessageBox(MessageResult::kCancel);
+  command(kCmdExportReport);
+  EXPECT_TRUE(platform.toolRuns().empty());
+
+  const std::string pdf = dir.file("job.pdf");
+  platform.answerMessageBox(MessageResult::kNo);  // report from the file as it is
+  platform.answerFileDialog(pdf);
+  platform.answerToolRun({platform::ToolOutcome::End::kCancelled, 1, ""});
+  command(kCmdExportReport);
+  ASSERT_EQ(platform.toolRuns().size(), 1U);
+  EXPECT_EQ(platform.toolRuns()[0], (std::vector<std::string>{"ductora-cli", "report", "--format", "pdf",
+                                                              "-o", pdf, "--progress", "--", path}));
+  // The question was the last word: a cancelled report says nothing.
+  EXPECT_EQ(lastMessage().text.find("Do you want to save changes"), 0U);
+  EXPECT_TRUE(current().unsavedChanges);
+
+  platform.answerMessageBox(MessageResult::kNo);
+  platform.answerFileDialog(pdf);
+  platform.answerToolRun({platform::ToolOutcome::End::kFinished, 2, "ductora-cli: report: bad\n"});
+  command(kCmdExportReport);
+  EXPECT_NE(lastMessage().text.find("could not be written:\nductora-cli: report: bad"), std::string::npos);
+}
+
 TEST_F(FileCommandsTest, OverlayAndStraightnessImportLoadOrReportWithoutChangingAnything) {
   openDataFile(app, pipe("p.kqvw", PipeData::kComplete), false);
   setX(app.pipeString, 12.0F);

@@ -120,9 +120,16 @@ TEST_F(MatrixDialogsTest, OneChannelBuildsWithTheStoredSettingsAndJumpSizeZeroBu
   EXPECT_EQ(current().wallMatrix.deltaX, before.deltaX);
   EXPECT_EQ(current().header.wallJumpSize, 30);
   EXPECT_TRUE(app.pipeString.current()->unsavedChanges);
+  // The default filter, and what it did, told after OK.
+  EXPECT_EQ(current().wallMatrix.jumpFilter, "corroborated");
+  EXPECT_EQ(platform.messages().back().caption, "Notice");
+  EXPECT_EQ(platform.messages().back().text.rfind("Jump filter: corroborated\nReplaced: ", 0), 0U);
   runFrame(app, 0.0);  // the map is made again for the new revision
   EXPECT_NE(app.drawCaches.TexturesOf(current()).wall, 0U);
   EXPECT_NE(app.drawCaches.TexturesOf(current()).wall, oldTexture);
+
+  EXPECT_TRUE(modify({{kMatrixPrimary, "2"}, {kMatrixSecondary, "0"}}, {kJumpFilterReplace}));
+  EXPECT_EQ(current().wallMatrix.jumpFilter, "replace");
 
   const std::vector<std::uint16_t> built = current().wallMatrix.data;
   EXPECT_TRUE(modify({{kMatrixJumpSize, "0"}, {kMatrixSecondary, "3"}, {kMatrixDeltaX, "0.5"}}));

@@ -9,6 +9,7 @@
 #include "analysis/measures/pipe_measures.h"
 #include "analysis/measures/revolution_metrics.h"
 #include "analysis/placement/placed_exports.h"
+#include "analysis/pressures/api5c3.h"
 #include "analysis/pressures/pressure_series.h"
 #include "analysis/pressures/pressures.h"
 #include "analysis/queries/range_values.h"
@@ -19,7 +20,8 @@ namespace {
 
 using nlohmann::json;
 
-constexpr double kYield = 110000.0;
+// Without --yield, the minimum of the pipe's grade (L80).
+constexpr double kYield = 80000.0;
 constexpr std::size_t kApi = 0;
 constexpr std::size_t kBarlow = 4;
 
@@ -39,6 +41,8 @@ TEST_F(PressuresCommand, JsonAtTheLargestDOverT) {
   const json& nominal = j["apiCollapse"]["nominal"];
   EXPECT_NEAR(nominal["dOverT"].get<double>(), 7.0 / 0.362, 1e-9);
   EXPECT_EQ(nominal["pressure"].get<double>(), ApiCollapse(kYield, 7.0 / 0.362));
+  EXPECT_EQ(j["api5c3Collapse"]["nominal"].get<double>(), Api5c3Collapse(kYield, 7.0 / 0.362).pressure);
+  EXPECT_EQ(j["api5c3Collapse"]["regime"], "plastic");
   const double middle = pipe.pipeLength() / 2.0;
   EXPECT_EQ(j["position"].get<double>(), middle);
   EXPECT_EQ(j["apiCollapse"]["actual"]["dOverT"].get<double>(), ActualDOverT(pipe, middle));

@@ -61,7 +61,9 @@ TEST_F(ReportCommand, UnreadableFilesAndListsNamingNoPipeAreNamedTheRestReported
   EXPECT_EQ(
       lines[0],
       "index,file,kqNumber,length,minWall,avgWall,maxWall,minCsaPercent,maxEccentricity,maxOvality,minOd,"
-      "maxOd,maxDOverT,apiBurst,dOverTSource,noReadingCells");
+      "maxOd,maxDOverT,apiBurst,dOverTSource,noReadingCells,remainingBodyWall,class,minWallPosition,"
+      "minWallAngle,"
+      "yield");
   // Unreadable pipes keep their place in the numbering.
   EXPECT_EQ(lines[1].rfind("1," + first + ",4711,", 0), 0U) << lines[1];
   EXPECT_EQ(lines[2].rfind("3," + third + ",", 0), 0U) << lines[2];
@@ -88,7 +90,9 @@ TEST_F(ReportCommand, JsonValuesAreThePipesMeasures) {
   EXPECT_EQ(row["maxOvality"].get<double>(), pipe.odMatrix.maxOvality);
   EXPECT_EQ(row["maxDOverT"].get<double>(), MaxDOverT(pipe));
   EXPECT_EQ(row["dOverTSource"], "measured");
-  EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 110000.0 / MaxDOverT(pipe), 1e-9);
+  // Every figure at the minimum yield of the pipe's grade, L80.
+  EXPECT_EQ(row["yield"], 80000.0);
+  EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 80000.0 / MaxDOverT(pipe), 1e-9);
   // Walls near the nominal 0.362": the smallest area is a little under 100 %.
   EXPECT_GT(row["minCsaPercent"].get<double>(), 90.0);
   EXPECT_LT(row["minCsaPercent"].get<double>(), 100.5);
@@ -107,7 +111,7 @@ TEST_F(ReportCommand, APipeWithoutOdDataIsReportedAtTheNominalDOverTAndMarked) {
   const json& row = j["pipes"][0];
   EXPECT_EQ(row["dOverTSource"], "nominal");
   EXPECT_DOUBLE_EQ(row["maxDOverT"].get<double>(), 7000.0 / 362.0);  // calibration OD / nominal wall
-  EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 110000.0 / (7000.0 / 362.0), 1e-9);
+  EXPECT_NEAR(row["apiBurst"].get<double>(), 0.875 * 2.0 * 80000.0 / (7000.0 / 362.0), 1e-9);
   const CliRun table = run("report " + first + " " + wallOnly);
   EXPECT_EQ(table.exitCode, 0) << table.err;
   const std::vector<std::string> lines = Lines(table.out);

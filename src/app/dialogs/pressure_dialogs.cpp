@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "analysis/pressures/api5c3.h"
 #include "analysis/pressures/pressure_series.h"
 #include "analysis/pressures/pressures.h"
 #include "app/views/panels.h"
@@ -124,6 +125,9 @@ void showCollapseResults(AppState& app, double tamano, double yield) {
   collapse->setText(kCollapseTamano, fixed3(tamano));
   collapse->setText(kCollapseApiActual, fixed3(ApiCollapse(yield, actual)));
   collapse->setText(kCollapseApiNominal, fixed3(ApiCollapse(yield, nominal)));
+  const Api5c3Rating rating = Api5c3Collapse(ApiYield(yield), nominal);
+  collapse->setText(kCollapseApi5c3,
+                    fixed3(rating.pressure) + " " + std::string(CollapseRegimeName(rating.regime)));
 }
 
 void showBurstResults(AppState& app, double yield) {

@@ -12,6 +12,7 @@
 #include "app/document/file_commands.h"
 #include "app/document/od_length_commands.h"
 #include "app/document/open_data_file.h"
+#include "app/document/report_export.h"
 #include "app/document/save_pipe.h"
 #include "app/navigation/goto_dialog.h"
 #include "app/navigation/navigation.h"
@@ -135,6 +136,9 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdExportHalden:
       exportText(app, TextExportKind::kHalden);
+      break;
+    case kCmdExportReport:
+      exportReport(app);
       break;
     case kCmdExit:
       exitSequence(app);

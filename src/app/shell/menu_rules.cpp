@@ -49,7 +49,7 @@ void enableMenuForData(platform::Menu& menu, const PipeFile* pipe) {
                   kCmdPlotCollapse, kCmdPlotBurst, kCmdPlotPipeId});
   }
   enable(menu, {kCmdNavigator, kCmdInfo, kCmdPipe, kCmdStatistics, kCmdAppend, kCmdOverlay, kCmdSave,
-                kCmdSaveAs, kCmdExportLengthAtY, kCmdExportRevAtX, kCmdGoto, kCmdData});
+                kCmdSaveAs, kCmdExportLengthAtY, kCmdExportRevAtX, kCmdExportReport, kCmdGoto, kCmdData});
   if (pipe != nullptr && pipe->straightness.present()) {
     enable(menu, {kCmdPlotStraightness, kCmdMarkersStraight3D, kCmdExtendFront, kCmdExtendBack, kCmdClipBack,
                   kCmdClipFront});

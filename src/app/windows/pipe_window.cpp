@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/grading/joint_figures.h"
 #include "analysis/placement/cursor_rows.h"
 #include "analysis/placement/display_rows.h"
 #include "analysis/placement/no_reading_areas.h"
@@ -199,6 +200,18 @@ void fillAverage(AppState& app, platform::Dialog& dialog, int id, double average
   app.pipeWindowReadouts.write(dialog, id, text);
 }
 
+// The whole pipe's class, whatever the sliders say: it is the joint's, as the report gives it.
+void fillClass(AppState& app, platform::Dialog& dialog, const PipeFile* pipe) {
+  std::string text;
+  if (pipe != nullptr && pipe->wallMatrix.present()) {
+    const JointFigures figures = ComputeJointFigures(*pipe, TubingRule(), std::nullopt);
+    char percent[32];
+    std::snprintf(percent, sizeof percent, " (%.1f %%)", figures.remainingBodyWall);
+    text = figures.className + percent;
+  }
+  app.pipeWindowReadouts.write(dialog, kPipeClass, text.c_str());
+}
+
 // The whole pipe's no-reading cells, whatever the sliders say: an area anywhere leaves the pipe
 // not fully verified.
 std::string DescribeNoReading(const PipeFile& pipe) {
@@ -257,6 +270,7 @@ void FillPipeWindow(AppState& app) {
     fillExtreme(app, *dialog, ids.maxValue, ids.maxPosition, group.max, form);
     fillAverage(app, *dialog, ids.average, group.average, form);
   }
+  fillClass(app, *dialog, pipe);
   app.pipeWindowReadouts.write(*dialog, kPipeNoReading,
                                pipe == nullptr ? "" : DescribeNoReading(*pipe).c_str());
 }

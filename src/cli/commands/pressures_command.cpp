@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "analysis/grading/joint_figures.h"
 #include "analysis/placement/cursor_rows.h"
 #include "analysis/placement/display_rows.h"
 #include "analysis/pressures/pressure_series.h"
@@ -23,11 +24,9 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-constexpr double kDefaultYield = 110000.0;
-
 struct PressuresOptions {
   std::string file;
-  double yield = kDefaultYield;
+  std::optional<double> yield;
   std::optional<double> position;
   std::string collapse = kDefaultCollapseChoices;
   bool json = false;
@@ -48,6 +47,8 @@ struct Pressures {
   Collapse nominal;
   CollapseChoices choices;
   std::optional<double> tamano;
+  Api5c3Rating api5c3Nominal;
+  Api5c3Rating api5c3AtMinimumWall;
 };
 
 Pressures computePressures(PipeFile& pipe, double yield, double position, const CollapseChoices& choices) {
@@ -64,6 +65,10 @@ Pressures computePressures(PipeFile& pipe, double yield, double position, const 
   }
   const double nominal = NominalDOverT(pipe);
   p.nominal = {nominal, ApiCollapse(yield, nominal)};
+  p.api5c3Nominal = Api5c3Collapse(ApiYield(yield), nominal);
+  const ThinnestSpot thinnest = FindThinnestSpot(pipe);
+  p.api5c3AtMinimumWall =
+      Api5c3Collapse(ApiYield(yield), thinnest.found ? pipe.header.nominalOd / thinnest.wall : 0.0);
   p.choices = choices;
   SetCollapseSelections(pipe, choices);
   pipe.yieldStrength = yield;
@@ -105,6 +110,11 @@ json pressuresJson(const std::string& path, const Pressures& p) {
           {"dOverTSource", dOverTSourceName(p.maxDOverT.source)},
           {"burst", burst},
           {"apiCollapse", {{"actual", collapseJson(p.actual)}, {"nominal", collapseJson(p.nominal)}}},
+          {"api5c3Collapse",
+           {{"nominal", p.api5c3Nominal.pressure},
+            {"atMinimumWall", p.api5c3AtMinimumWall.pressure},
+            {"regime", CollapseRegimeName(p.api5c3Nominal.regime)},
+            {"regimeAtMinimumWall", CollapseRegimeName(p.api5c3AtMinimumWall.regime)}}},
           {"tamanoCollapse",
            {{"od", p.choices.od},
             {"wall", p.choices.wall},
@@ -138,6 +148,12 @@ void printPressures(std::ostream& out, const std::string& path, const Pressures&
     line("Actual", "none: no OD and wall data here");
   }
   line("Nominal (D/t " + fixedText(*p.nominal.dOverT) + ")", fixedText(*p.nominal.pressure));
+  out << "\nAPI 5C3 collapse (psi)\n";
+  const auto rating = [](const Api5c3Rating& r) {
+    return fixedText(r.pressure) + " " + std::string(CollapseRegimeName(r.regime));
+  };
+  line("Nominal", rating(p.api5c3Nominal));
+  line("At the minimum wall", rating(p.api5c3AtMinimumWall));
   const CollapseChoices& c = p.choices;
   out << "\nTamano collapse (psi), choices OD " << c.od << ", wall " << c.wall << ", ovality " << c.ovality
       << ", eccentricity " << c.eccentricity << '\n';
@@ -159,7 +175,7 @@ bool checkPosition(const PipeFile& pipe, const PressuresOptions& options) {
 }
 
 int runPressures(const PressuresOptions& options) {
-  if (!isYield(options.yield)) {
+  if (options.yield && !isYield(*options.yield)) {
     return reportUsageError("pressures", "--yield takes a positive number of psi");
   }
   const std::optional<CollapseChoices> choices = parseCollapseChoices(options.collapse);
@@ -183,7 +199,9 @@ int runPressures(const PressuresOptions& options) {
   }
   // The program opens a pipe with the cursor in its middle.
   const double position = options.position.value_or(pipe.pipeLength() / 2.0);
-  const Pressures pressures = computePressures(pipe, options.yield, position, *choices);
+  // A yield given is taken as it stands, as the dialogs take it; else the grade's minimum.
+  const double yield = options.yield.value_or(ChooseYield(std::nullopt, pipe.header.grade).psi);
+  const Pressures pressures = computePressures(pipe, yield, position, *choices);
   if (options.json) {
     std::cout << dumpJson(pressuresJson(options.file, pressures)) << '\n';
   } else {
@@ -199,11 +217,10 @@ Command addPressuresCommand(CLI::App& app) {
   CLI::App* command =
       app.add_subcommand("pressures", "Burst pressures at the largest D/t, API and Tamano collapse");
   command->add_option("FILE", options->file, "Pipe file (.kqvw)")->required();
-  command
-      ->add_option("--yield", options->yield,
-                   "Yield strength in psi; below 1000 means thousands of psi "
-                   "for API collapse")
-      ->capture_default_str();
+  command->add_option(
+      "--yield", options->yield,
+      "Yield strength in psi; below 1000 means thousands of psi for API collapse; default: the "
+      "minimum of the file's grade, else 110000");
   command->add_option("--position", options->position,
                       "Inches along the pipe for the actual geometry (default: the middle)");
   command

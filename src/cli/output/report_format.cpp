@@ -5,6 +5,7 @@
 #include <iomanip>
 #include <string>
 
+#include "analysis/pressures/pressures.h"
 #include "cli/output/d_over_t_source.h"
 #include "data/exports/fixed_text.h"
 
@@ -35,6 +36,21 @@ constexpr std::array<MeasureColumn, 11> kMeasureColumns = {{
     {"maxOd", "Max OD", &ReportRow::maxOd},
     {"maxDOverT", "Max D/t", &ReportRow::maxDOverT, true},
     {"apiBurst", "API burst", &ReportRow::apiBurst, true},
+}};
+
+// The grading columns after the measures: JSON key, table heading and text.
+struct GradeColumn {
+  const char* key;
+  const char* heading;
+  std::string (*text)(const ReportRow&);
+};
+
+const std::array<GradeColumn, 5> kGradeColumns = {{
+    {"remainingBodyWall", "Remain %", [](const ReportRow& r) { return fixedText(r.remainingBodyWall); }},
+    {"class", "Class", [](const ReportRow& r) { return r.className; }},
+    {"minWallPosition", "Min at", [](const ReportRow& r) { return fixedText(r.thinnest.position); }},
+    {"minWallAngle", "Min angle", [](const ReportRow& r) { return fixedText(r.thinnest.angle); }},
+    {"yield", "Yield", [](const ReportRow& r) { return fixedText(r.yield.psi, 0); }},
 }};
 
 constexpr const char* kNominalMark = "*";
@@ -70,7 +86,11 @@ void printReportTable(std::ostream& out, const Report& report) {
   for (const MeasureColumn& column : kMeasureColumns) {
     out << std::setw(kMeasureWidth) << column.heading;
   }
-  out << std::setw(kMeasureWidth) << "No reading" << '\n';
+  out << std::setw(kMeasureWidth) << "No reading";
+  for (const GradeColumn& column : kGradeColumns) {
+    out << std::setw(kMeasureWidth) << column.heading;
+  }
+  out << '\n';
   for (const ReportRow& row : report.rows) {
     out << std::right << std::setw(kIndexWidth) << row.index << "  " << std::left << std::setw(fileColumn)
         << row.file << std::right << std::setw(kKqWidth) << row.kqNumber;
@@ -79,8 +99,11 @@ void printReportTable(std::ostream& out, const Report& report) {
       out << std::setw(kMeasureWidth)
           << fixedText(row.*column.value) + (nominal && column.fromDOverT ? kNominalMark : "");
     }
-    out << std::setw(kMeasureWidth) << (row.noReadingCells ? std::to_string(*row.noReadingCells) : "-")
-        << '\n';
+    out << std::setw(kMeasureWidth) << (row.noReadingCells ? std::to_string(*row.noReadingCells) : "-");
+    for (const GradeColumn& column : kGradeColumns) {
+      out << std::setw(kMeasureWidth) << column.text(row);
+    }
+    out << '\n';
   }
   if (std::any_of(report.rows.begin(), report.rows.end(),
                   [](const ReportRow& row) { return row.dOverTSource == DOverTSource::kNominal; })) {
@@ -94,18 +117,26 @@ void printReportCsv(std::ostream& out, const Report& report) {
   for (const MeasureColumn& column : kMeasureColumns) {
     out << ',' << column.key;
   }
-  out << ",dOverTSource,noReadingCells\n";
+  out << ",dOverTSource,noReadingCells";
+  for (const GradeColumn& column : kGradeColumns) {
+    out << ',' << column.key;
+  }
+  out << '\n';
   for (const ReportRow& row : report.rows) {
     out << row.index << ',' << csvField(row.file) << ',' << row.kqNumber;
     for (const MeasureColumn& column : kMeasureColumns) {
       out << ',' << fixedText(row.*column.value);
     }
     out << ',' << dOverTSourceName(row.dOverTSource) << ','
-        << (row.noReadingCells ? std::to_string(*row.noReadingCells) : "") << '\n';
+        << (row.noReadingCells ? std::to_string(*row.noReadingCells) : "");
+    for (const GradeColumn& column : kGradeColumns) {
+      out << ',' << csvField(column.text(row));
+    }
+    out << '\n';
   }
 }
 
-json reportJson(const Report& report, double yield) {
+json reportJson(const Report& report, const ReportSettings& settings) {
   json pipes = json::array();
   for (const ReportRow& row : report.rows) {
     json j = {{"index", row.index}, {"file", row.file}, {"kqNumber", row.kqNumber}};
@@ -114,9 +145,17 @@ json reportJson(const Report& report, double yield) {
     }
     j["dOverTSource"] = dOverTSourceName(row.dOverTSource);
     j["noReadingCells"] = row.noReadingCells ? json(*row.noReadingCells) : json(nullptr);
+    j["remainingBodyWall"] = row.remainingBodyWall;
+    j["class"] = row.className;
+    j["minWallPosition"] = row.thinnest.position;
+    j["minWallAngle"] = row.thinnest.angle;
+    j["yield"] = row.yield.psi;
+    j["yieldSource"] = YieldSourceText(row.yield);
+    j["notVerified"] = row.notVerified;
     pipes.push_back(std::move(j));
   }
-  return {{"yield", yield},
+  return {{"yield", settings.yield ? json(ApiYield(*settings.yield)) : json(nullptr)},
+          {"grading", settings.rule.name},
           {"pipes", std::move(pipes)},
           {"unreadable", report.unreadable},
           {"emptyLists", report.emptyLists}};

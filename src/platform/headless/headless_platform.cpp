@@ -90,6 +90,19 @@ std::string HeadlessPlatform::saveFileDialog(const std::string& caption, const F
   return nextFileAnswer(caption, filter, FileDialogKind::kSave);
 }
 
+void HeadlessPlatform::runTool(const std::string&, const std::string& tool,
+                               const std::vector<std::string>& arguments, ToolDone done) {
+  std::vector<std::string> run{tool};
+  run.insert(run.end(), arguments.begin(), arguments.end());
+  toolRuns_.push_back(std::move(run));
+  ToolOutcome outcome;
+  if (!toolAnswers_.empty()) {
+    outcome = std::move(toolAnswers_.front());
+    toolAnswers_.pop_front();
+  }
+  done(outcome);
+}
+
 std::string HeadlessPlatform::nextFileAnswer(const std::string& caption, const FileFilter& filter,
                                              FileDialogKind kind) {
   fileDialogs_.push_back({caption, filter, kind});

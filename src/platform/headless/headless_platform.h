@@ -46,6 +46,9 @@ class HeadlessPlatform : public Platform {
                            MessageIcon icon) override;
   std::string openFileDialog(const std::string& caption, const FileFilter& filter) override;
   std::string saveFileDialog(const std::string& caption, const FileFilter& filter) override;
+  // Nothing is run: the tool and its arguments are kept, and the scripted outcome is given.
+  void runTool(const std::string& caption, const std::string& tool, const std::vector<std::string>& arguments,
+               ToolDone done) override;
   double nowMs() const override { return clockMs_; }
   ScreenMetrics screen() const override { return screen_; }
   void showDocument(const std::string& path, bool unsavedChanges) override {
@@ -74,6 +77,8 @@ class HeadlessPlatform : public Platform {
   // one queue, in the order they come up.
   void answerMessageBox(MessageResult answer) { messageAnswers_.push_back(answer); }
   void answerFileDialog(std::string path) { fileAnswers_.push_back(std::move(path)); }
+  // A tool run without an outcome queued does not start.
+  void answerToolRun(ToolOutcome outcome) { toolAnswers_.push_back(std::move(outcome)); }
   // The next creation of that slot fails at that step.
   void failSurface(int slot, SurfaceStep step) { surfaceFailures_[slot] = step; }
   // Messages that processEvents delivers, in order.
@@ -88,6 +93,8 @@ class HeadlessPlatform : public Platform {
   const std::vector<MessageRecord>& messages() const { return messages_; }
   const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
   const std::vector<int>& modalDialogsRun() const { return modalRuns_; }
+  // The tool and arguments of each run, in order.
+  const std::vector<std::vector<std::string>>& toolRuns() const { return toolRuns_; }
   // Surfaces from bottom to top of the z-order among siblings of the main window.
   const std::vector<int>& zOrder() const { return zOrder_; }
   int focusedSlot() const { return focused_; }
@@ -119,6 +126,8 @@ class HeadlessPlatform : public Platform {
   std::map<int, SurfaceStep> surfaceFailures_;
   std::deque<MessageResult> messageAnswers_;
   std::deque<std::string> fileAnswers_;
+  std::deque<ToolOutcome> toolAnswers_;
+  std::vector<std::vector<std::string>> toolRuns_;
   std::deque<std::pair<int, WindowEvent>> queue_;
   std::vector<MessageRecord> messages_;
   std::vector<FileDialogRecord> fileDialogs_;

@@ -11,10 +11,11 @@
 #include <QSettings>
 
 #include "platform/qt/widgets/qt_dialog.h"
-#include "platform/qt/windows/window_menu.h"
+#include "platform/qt/widgets/tool_run.h"
 #include "platform/qt/windows/main_surface.h"
 #include "platform/qt/windows/panel_surface.h"
 #include "platform/qt/windows/please_wait.h"
+#include "platform/qt/windows/window_menu.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 
@@ -145,6 +146,11 @@ std::string QtPlatform::openFileDialog(const std::string& caption, const FileFil
 std::string QtPlatform::saveFileDialog(const std::string& caption, const FileFilter& filter) {
   return keepFolderOf(QFileDialog::getSaveFileName(window_.get(), QString::fromStdString(caption),
                                                    startFolder(), filterText(filter)));
+}
+
+void QtPlatform::runTool(const std::string& caption, const std::string& tool,
+                         const std::vector<std::string>& arguments, ToolDone done) {
+  startToolRun(window_.get(), caption, tool, arguments, std::move(done));
 }
 
 double QtPlatform::nowMs() const {

@@ -26,6 +26,8 @@ class QtPlatform : public Platform {
                            MessageIcon icon) override;
   std::string openFileDialog(const std::string& caption, const FileFilter& filter) override;
   std::string saveFileDialog(const std::string& caption, const FileFilter& filter) override;
+  void runTool(const std::string& caption, const std::string& tool, const std::vector<std::string>& arguments,
+               ToolDone done) override;
   double nowMs() const override;
   ScreenMetrics screen() const override;
   void showDocument(const std::string& path, bool unsavedChanges) override;

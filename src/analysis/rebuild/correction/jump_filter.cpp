@@ -24,7 +24,8 @@ T MedianOf(std::vector<T> values) {
 
 std::int32_t Median(const RevolutionSamples& samples) {
   std::vector<std::int32_t> readings(samples.size());
-  std::transform(samples.begin(), samples.end(), readings.begin(), [](const RawSample& s) { return s.reading; });
+  std::transform(samples.begin(), samples.end(), readings.begin(),
+                 [](const RawSample& s) { return s.reading; });
   return MedianOf(std::move(readings));
 }
 
@@ -36,7 +37,8 @@ bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k) {
   std::int64_t first = k;
   std::int64_t last = k;
   while (first > 0 && turn[static_cast<std::size_t>(first - 1)] == 0 && last - first + 1 < kLostEcho) --first;
-  while (last + 1 < n && turn[static_cast<std::size_t>(last + 1)] == 0 && last - first + 1 < kLostEcho) ++last;
+  while (last + 1 < n && turn[static_cast<std::size_t>(last + 1)] == 0 && last - first + 1 < kLostEcho)
+    ++last;
   return last - first + 1 >= kLostEcho;
 }
 
@@ -62,7 +64,8 @@ bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::in
   // The scatter of a normal spread from its median deviation; a reading is whole thousandths.
   const double scatter = std::max(1.0, 1.4826 * MedianOf(std::move(deviations)));
   const double standardError =
-      1.25 * scatter * std::sqrt(1.0 / static_cast<double>(inside.size()) + 1.0 / static_cast<double>(beside.size()));
+      1.25 * scatter *
+      std::sqrt(1.0 / static_cast<double>(inside.size()) + 1.0 / static_cast<double>(beside.size()));
   return sign * (MedianOf(std::move(inside)) - middle) > 4.0 * standardError;
 }
 
@@ -165,7 +168,8 @@ class CorroboratedPass {
         std::min<std::int64_t>(n - 1, static_cast<std::int64_t>(high * scale) + kSameAngleSlack);
     for (std::int64_t k = from; k <= to; ++k) {
       const std::int32_t v = turn[static_cast<std::size_t>(k)];
-      if ((rule_.wall && v == 0 && LostEchoAt(turn, k)) || 2 * sign * SixteenBitDifference(v, level) > rule_.jumpSize)
+      if ((rule_.wall && v == 0 && LostEchoAt(turn, k)) ||
+          2 * sign * SixteenBitDifference(v, level) > rule_.jumpSize)
         return true;
     }
     return DipsThere(turn, from, to, sign, rule_.wall);
