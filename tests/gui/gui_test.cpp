@@ -954,8 +954,10 @@ struct ModalCloser {
       auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (modal == nullptr || modal != seen) {
         seen = modal;
+        ticks = 0;
         return;
       }
+      if (++ticks < 3) return;
       shown.emplace_back(modal->windowTitle(), modal->frameGeometry());
       modal->done(0);
       seen = nullptr;
@@ -964,6 +966,7 @@ struct ModalCloser {
   }
   QTimer timer;
   QDialog* seen = nullptr;
+  int ticks = 0;
   std::vector<std::pair<QString, QRect>> shown;
 };
 

@@ -21,6 +21,17 @@ bool restoreWindowGeometry(QWidget& window, const QString& key) {
   return !kept.isEmpty() && window.restoreGeometry(kept);
 }
 
+void keepWindowPlace(const QWidget& window, const QString& key) {
+  QSettings().setValue(windowKey(key), window.pos());
+}
+
+bool restoreWindowPlace(QWidget& window, const QString& key) {
+  const QVariant kept = QSettings().value(windowKey(key));
+  if (!kept.isValid() || !kept.canConvert<QPoint>()) return false;
+  window.move(kept.toPoint());
+  return true;
+}
+
 void keepPanelGeometry(const QMdiSubWindow& panel, const QString& key) {
   if (panel.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
   QSettings().setValue(panelKey(key), panel.geometry());

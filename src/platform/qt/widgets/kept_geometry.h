@@ -12,6 +12,9 @@ namespace ductora::platform::qt {
 void keepWindowGeometry(const QWidget& window, const QString& key);
 // False when none was kept; a place on a screen no longer there comes back onto one.
 bool restoreWindowGeometry(QWidget& window, const QString& key);
+// A tool window: its place only; its size is what its controls ask again.
+void keepWindowPlace(const QWidget& window, const QString& key);
+bool restoreWindowPlace(QWidget& window, const QString& key);
 // A panel: its place and size in the main window's area; the caller brings it back into the area.
 void keepPanelGeometry(const QMdiSubWindow& panel, const QString& key);
 bool restorePanelGeometry(QMdiSubWindow& panel, const QString& key);

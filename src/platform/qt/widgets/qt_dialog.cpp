@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <array>
 
 #include "platform/qt/key_codes.h"
 #include "platform/qt/widgets/kept_geometry.h"
@@ -37,8 +38,8 @@ namespace ductora::platform::qt {
 
 namespace {
 
-// A window manager frames a new window within a few milliseconds.
-constexpr int kFramingMs = 100;
+// A window manager frames a new window within a few milliseconds, a busy one later.
+constexpr std::array kFramingMs = {100, 600};
 
 // The client area of the dialog's owner, below its menu bar, on the screen; none without one.
 QRect ownerArea(const QWidget& dialog) {
@@ -101,9 +102,10 @@ class DialogWindow : public QDialog {
     if (visible && !sized_) {
       sized_ = true;
       ensurePolished();
-      if (!isToolWindow() || !restoreWindowGeometry(*this, geometryKey())) resize(wantedSize());
+      resize(wantedSize());
+      if (isToolWindow()) restoreWindowPlace(*this, geometryKey());
     }
-    if (!visible && isVisible() && isToolWindow()) keepWindowGeometry(*this, geometryKey());
+    if (!visible && isVisible() && isToolWindow()) keepWindowPlace(*this, geometryKey());
     QDialog::setVisible(visible);
   }
 
@@ -127,7 +129,7 @@ class DialogWindow : public QDialog {
   void showEvent(QShowEvent* event) override {
     QDialog::showEvent(event);
     keepInRoom();
-    QTimer::singleShot(kFramingMs, this, [this] { keepInRoom(); });
+    for (const int ms : kFramingMs) QTimer::singleShot(ms, this, [this] { keepInRoom(); });
   }
   // Keys pressed on a control are the dialog's too (the arrows keep moving the view while a
   // button has the focus), and the control still gets them. A key the control passes on comes
@@ -168,7 +170,7 @@ class DialogWindow : public QDialog {
     if (at != pos()) move(at);
   }
 
-  // A tool window is where the user left it in the last run; a modal dialog comes up afresh.
+  // A tool window comes up where the user left it in the last run; a modal dialog afresh.
   bool isToolWindow() const { return windowType() == Qt::Tool; }
   QString geometryKey() const { return QStringLiteral("dialog-%1").arg(owner_.resourceId()); }
 
