@@ -14,8 +14,9 @@
 
 #ifdef __SANITIZE_ADDRESS__
 // Mesa's offscreen driver keeps a record for every colour buffer it has drawn into until the
-// process ends; that is not ours to free.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
+// process ends, and fontconfig (under pango, for the PDF report) its font cache; neither is ours
+// to free.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\nleak:libfontconfig.so\n"; }
 // Nor is that said on stderr, which callers read.
 extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 #endif
