@@ -17,7 +17,7 @@ namespace {
 using testing::MakeOdMatrix;
 using testing::MakePipe;
 using testing::MakeWallMatrix;
-using testing::PipeSpec;
+using testing::PipeShape;
 
 // Wall cell (r, c) = 100 r + c + 1, so every read names its cell; rows an inch apart.
 WallMatrix NumberedWall(std::uint32_t rows, std::uint32_t columns) {
@@ -27,7 +27,7 @@ WallMatrix NumberedWall(std::uint32_t rows, std::uint32_t columns) {
 }
 
 PipeFile WallPipe(std::uint32_t rows, double wallStart, bool reversed, bool flipped = false) {
-  PipeSpec plan;
+  PipeShape plan;
   plan.wall = NumberedWall(rows, 4);
   plan.wallStart = wallStart;
   plan.reversed = reversed;
@@ -54,7 +54,7 @@ TEST(DisplayRows, TheWallStartRoundsToTheNearestRowAndReversingStaysWithinTheMat
     for (std::int64_t row = 0; row < 5; ++row) EXPECT_EQ(rows.RowOf(rows.IndexOf(row)), row);
   }
   // Each matrix reverses over its own rows, whatever the other's length.
-  PipeSpec plan;
+  PipeShape plan;
   plan.wall = NumberedWall(3, 4);
   plan.od = MakeOdMatrix(7, 4, [](std::uint32_t, std::uint32_t) -> std::int16_t { return 0; });
   plan.reversed = true;
@@ -160,7 +160,7 @@ TEST(IndexMiddle, ReadsBackItsOwnIndex) {
 
 TEST(OdDiameterAt, SumsOppositeColumnsOfTheShownCell) {
   // Row 1 = {10, 20, 30, 40}: angle 90 pairs columns 1 and 3 -> 0.020 + 0.040 + 5.
-  PipeSpec plan;
+  PipeShape plan;
   plan.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 20, 30, 40}}, 0.5);
   plan.calibrationOd = 5.0F;
   EXPECT_FLOAT_EQ(OdDiameterAt(MakePipe(plan), 0.7, 179.0), 5.06F);
@@ -181,7 +181,7 @@ TEST(PlacedExports, ReadTheRowsAndColumnsTheDisplayShows) {
   EXPECT_EQ(ExportRevAtX(&pipe, 0.5).status, ExportStatus::kOutsideMatrix);
   EXPECT_EQ(ExportLengthAtY(&pipe, 10.0).text, "0, 4\n1, 104\n2, 204\n");
   EXPECT_EQ(ExportLengthAtY(nullptr, 10.0).status, ExportStatus::kNoPipe);
-  PipeSpec plan;
+  PipeShape plan;
   plan.wall = NumberedWall(2, 4);
   plan.od = MakeOdMatrix(4, 4, [](std::uint32_t, std::uint32_t) -> std::int16_t { return 0; });
   plan.wallStart = 1.0;

@@ -79,13 +79,13 @@ TEST(JointYield, GivenThenTheGradesMinimumThenTheDefault) {
 }
 
 TEST(JointFigures, TheThinnestCellPlacesAndGradesTheJointAndManyUnreadCellsMarkIt) {
-  testing::PipeSpec spec;
-  spec.wall = testing::MakeWallMatrix(10, 36, [](std::uint32_t r, std::uint32_t c) {
+  testing::PipeShape shape;
+  shape.wall = testing::MakeWallMatrix(10, 36, [](std::uint32_t r, std::uint32_t c) {
     return static_cast<std::uint16_t>(r == 6 && c == 9 ? 339 : 400);
   });
-  spec.nominalOd = 7.0F;
-  spec.nominalWall = 400;
-  PipeFile pipe = testing::MakeMeasuredPipe(spec);
+  shape.nominalOd = 7.0F;
+  shape.nominalWall = 400;
+  PipeFile pipe = testing::MakeMeasuredPipe(shape);
   pipe.wallMatrix.noReading.assign(pipe.wallMatrix.data.size(), 0);
   std::fill_n(pipe.wallMatrix.noReading.begin(), kVerifiedNoReadingCells, 1);
   JointFigures f = ComputeJointFigures(pipe, TubingRule(), std::nullopt);

@@ -19,7 +19,7 @@ namespace {
 using testing::MakeOdMatrix;
 using testing::MakePipe;
 using testing::MakeWallMatrix;
-using testing::PipeSpec;
+using testing::PipeShape;
 
 TEST(WallStatistics, RowsAndPipeByHand) {
   // Row 0: min 100, max 400, avg 1000 / 4 = 250, eccentricity 300 / 250 = 120 %.
@@ -146,8 +146,8 @@ TEST(CsaStatistics, OneRowAndUniformRowsHaveNoSpreadAndNoDataGivesZeros) {
 }
 
 // Row 0 has a zero wall at column 3; row 1 is flat. OD pairs 40 and 60 on row 0.
-PipeSpec SmallSpec() {
-  PipeSpec plan;
+PipeShape SmallSpec() {
+  PipeShape plan;
   plan.wall = MakeWallMatrix({{100, 200, 300, 0}, {100, 100, 100, 100}});
   plan.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
@@ -181,7 +181,7 @@ TEST(IdMatrix, DiameterLessBothWalls) {
 TEST(IdMatrix, NothingIsReadOutsideEitherMatrix) {
   // Wall of 5 rows starting 2 rows in, reversed, against 2 OD rows: no wall is shown with either
   // OD row. No wall: no ID.
-  PipeSpec plan;
+  PipeShape plan;
   plan.wall = MakeWallMatrix(5, 4, [](std::uint32_t, std::uint32_t) -> std::uint16_t { return 100; });
   plan.od = MakeOdMatrix({{0, 0, 0, 0}, {0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
@@ -218,7 +218,7 @@ TEST(IdMatrix, ReadsTheWallNearestEachOdAngleOnAnyWallGrid) {
       {180, 2.0, true, {{10, 4280}, {0, 4620}}},
   };
   for (const Grid& grid : grids) {
-    PipeSpec plan;
+    PipeShape plan;
     plan.od = MakeOdMatrix(2, 360, [](std::uint32_t, std::uint32_t) -> std::int16_t { return 0; });
     const double pitch = grid.deltaY > 0.0 ? grid.deltaY : 360.0 / grid.columns;
     plan.wall = MakeWallMatrix(2, grid.columns, [pitch](std::uint32_t, std::uint32_t c) {
@@ -239,8 +239,8 @@ TEST(IdMatrix, ReadsTheWallNearestEachOdAngleOnAnyWallGrid) {
   }
 }
 
-PipeSpec FullSpec() {
-  PipeSpec plan;
+PipeShape FullSpec() {
+  PipeShape plan;
   plan.wall = MakeWallMatrix({{500, 500, 500, 500}, {400, 600, 400, 600}, {500, 500, 500, 500}});
   plan.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}, {0, 0, 0, 0}});
   plan.nominalOd = 5.0F;
@@ -355,13 +355,13 @@ TEST(RevolutionMetrics, SixteenFieldsByHand) {
 
 TEST(RevolutionMetrics, ZeroWallsResetDOverTAndGiveNoRatios) {
   // Column 0 pairs walls 0 and 100 (reset), column 1 pairs 100 and 50: 5.0 / 0.05 = 100.
-  PipeSpec plan;
+  PipeShape plan;
   plan.wall = MakeWallMatrix({{0, 100, 100, 50}});
   plan.od = MakeOdMatrix({{0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
   EXPECT_NEAR(MaxDOverT(testing::MakeMeasuredPipe(std::move(plan))), 100.0, 1e-4);
   // Later rows have an eccentricity; an all-zero row has no ratios.
-  PipeSpec walls;
+  PipeShape walls;
   walls.wall = MakeWallMatrix({{100, 100}, {100, 300}, {0, 0}});
   const PipeFile pipe = testing::MakeMeasuredPipe(std::move(walls));
   ASSERT_EQ(pipe.revolutionMetrics.size(), 3U);  // one per wall row without OD data
@@ -375,7 +375,7 @@ TEST(RevolutionMetrics, ZeroWallsResetDOverTAndGiveNoRatios) {
 TEST(IdMatrix, IdAndDOverTUseTheOdRowItself) {
   constexpr double kThird = 0.3333333333333333;
   ASSERT_EQ(static_cast<int>(7 * kThird / kThird), 6);  // the rounding this guards against
-  PipeSpec plan;
+  PipeShape plan;
   // OD cell = 10 r: D(r) = 0.020 r + 5; walls 0.1 each: ID(7) = 5.14 - 0.2 = 4.94, ID(6) = 4.92.
   plan.od = MakeOdMatrix(
       10, 4, [](std::uint32_t r, std::uint32_t) { return static_cast<std::int16_t>(10 * r); }, kThird);
@@ -392,7 +392,7 @@ TEST(IdMatrix, IdAndDOverTUseTheOdRowItself) {
 
 TEST(RevolutionMetrics, WallOutsideTheMappedRowsGivesZeroWallFieldsAndNoMatrixNoRecords) {
   // k = 2 with reversed rows: record 1 maps to wall row 3, past the 2-row matrix.
-  PipeSpec plan = SmallSpec();
+  PipeShape plan = SmallSpec();
   plan.wallStart = 2.0;
   plan.reversed = true;
   const PipeFile pipe = testing::MakeMeasuredPipe(std::move(plan));

@@ -19,7 +19,7 @@ namespace {
 using testing::MakeOdMatrix;
 using testing::MakePipe;
 using testing::MakeWallMatrix;
-using testing::PipeSpec;
+using testing::PipeShape;
 
 constexpr double kYield = 110000.0;
 
@@ -114,8 +114,8 @@ TEST(Collapse, DegenerateInputsDoNotTrap) {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Four wall rows; row 3 has a zero wall, so its D/t is 0. The OD matrix has one oval row.
-PipeSpec FourRows() {
-  PipeSpec plan;
+PipeShape FourRows() {
+  PipeShape plan;
   plan.wall =
       MakeWallMatrix({{100, 100, 100, 100}, {100, 120, 100, 80}, {200, 200, 200, 200}, {100, 0, 100, 100}});
   plan.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 0, 10, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}});
@@ -125,7 +125,7 @@ PipeSpec FourRows() {
   return plan;
 }
 
-PipeFile Measured(PipeSpec plan) {
+PipeFile Measured(PipeShape plan) {
   PipeFile pipe = testing::MakeMeasuredPipe(std::move(plan));
   pipe.yieldStrength = kYield;
   return pipe;
@@ -196,7 +196,7 @@ TEST(BurstSeries, RevolutionDOverTOrNominal) {
 }
 
 TEST(CursorRows, WallStartReversalAndInvalidCursors) {
-  PipeSpec plan = FourRows();
+  PipeShape plan = FourRows();
   plan.wallStart = 2.0;  // k = 2 rows before the wall matrix
   PipeFile pipe = Measured(plan);
   EXPECT_FALSE(CursorWallRow(pipe, 1.5));
@@ -209,7 +209,7 @@ TEST(CursorRows, WallStartReversalAndInvalidCursors) {
     EXPECT_FALSE(CursorOdRow(pipe, cursor)) << cursor;
   }
 
-  PipeSpec reversedSpec = FourRows();
+  PipeShape reversedSpec = FourRows();
   reversedSpec.reversed = true;
   const PipeFile reversed = Measured(reversedSpec);
   EXPECT_EQ(CursorWallRow(reversed, 0.5), 3);
@@ -221,7 +221,7 @@ TEST(CursorRows, WallStartReversalAndInvalidCursors) {
 }
 
 TEST(PressureAtCursor, ValueOfTheCursorRowOrZero) {
-  PipeSpec plan = FourRows();
+  PipeShape plan = FourRows();
   plan.wallStart = 2.0;
   PipeFile pipe = Measured(plan);
   SetCollapseSelections(pipe,
@@ -235,7 +235,7 @@ TEST(PressureAtCursor, ValueOfTheCursorRowOrZero) {
 }
 
 TEST(DOverT, BurstMeasuredThenNominalThenNoneApiUnderTheCursorAndNominal) {
-  PipeSpec plan = FourRows();
+  PipeShape plan = FourRows();
   EXPECT_DOUBLE_EQ(BurstDOverT(Measured(plan)).value, 62.5);  // row 1: 5.0 over its 0.080 wall
   EXPECT_EQ(BurstDOverT(Measured(plan)).source, DOverTSource::kMeasured);
   // Without OD data: calibration 6000 mils over the nominal 100.
@@ -256,7 +256,7 @@ TEST(DOverT, BurstMeasuredThenNominalThenNoneApiUnderTheCursorAndNominal) {
   EXPECT_TRUE(std::isinf(ApiCollapse(kYield, ActualDOverT(pipe, 10.0))));
   EXPECT_DOUBLE_EQ(NominalDOverT(pipe), 50.0);
   // Without OD data there is no average OD.
-  PipeSpec wallOnly = FourRows();
+  PipeShape wallOnly = FourRows();
   wallOnly.od = {};
   EXPECT_EQ(ActualDOverT(Measured(wallOnly), 1.5), 0.0);
 }

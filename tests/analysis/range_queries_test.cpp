@@ -17,10 +17,10 @@ namespace {
 using testing::MakeOdMatrix;
 using testing::MakePipe;
 using testing::MakeWallMatrix;
-using testing::PipeSpec;
+using testing::PipeShape;
 
-PipeSpec WallSpec() {
-  PipeSpec plan;
+PipeShape WallSpec() {
+  PipeShape plan;
   plan.wall = MakeWallMatrix({{100, 200, 300, 400}, {250, 250, 250, 250}, {0, 500, 100, 300}});
   ComputeWallStatistics(plan.wall);  // minWallPerRev {100, 250, 0}, eccentricity {120, 0, 222.2}
   return plan;
@@ -51,7 +51,7 @@ TEST(WallQueries, AverageIsTheMeanOfTheCells) {
   const PipeFile pipe = MakePipe(WallSpec());
   EXPECT_NEAR(AverageWall(pipe, 0, 0), 0.241667, 1e-6);  // (1000 + 1000 + 900) / 12 cells
   EXPECT_NEAR(AverageWall(pipe, 1, 2), 0.25, 1e-12);
-  PipeSpec single;
+  PipeShape single;
   single.wall = MakeWallMatrix({{300}});
   EXPECT_EQ(AverageWall(MakePipe(single), 0, 0), 0.3);
 }
@@ -71,7 +71,7 @@ TEST(WallQueries, EmptyRangeAndMissingDataGiveZeroAndResultsAreDisplayIndicesAnd
   EXPECT_EQ(AverageId(empty, 0, 0), 0.0);
   EXPECT_EQ(MaxEccentricity(empty, 0, 0).value, 0.0);
   // Results are display indices and columns.
-  PipeSpec plan = WallSpec();
+  PipeShape plan = WallSpec();
   plan.wallStart = 1.0;  // k = 1
   const PipeFile shifted = MakePipe(plan);
   ExpectCell(MinWallLocation(shifted, 0, 0, 0.0), 1, 0, 0.1);
@@ -82,7 +82,7 @@ TEST(WallQueries, EmptyRangeAndMissingDataGiveZeroAndResultsAreDisplayIndicesAnd
   ExpectCell(MaxWallLocation(MakePipe(plan), 0, 0, 3000.0), 0, 1, 0.5);
 
   // Flipped, column 10 shows as 349.
-  plan = PipeSpec{};
+  plan = PipeShape{};
   plan.wall = MakeWallMatrix(2, 360, [](std::uint32_t r, std::uint32_t c) -> std::uint16_t {
     return r == 1 && c == 10 ? 300 : 500;
   });
@@ -104,14 +104,14 @@ TEST(RevolutionWallQueries, MinimumWallSeries) {
   EXPECT_NEAR(AverageRevWall(pipe, 0, 0), 0.35 / 3.0, 1e-12);
   EXPECT_NEAR(AverageRevWall(pipe, 3, 1), 0.25 / 2.0, 1e-12);  // swapped to [1, 3)
   // The first of equal entries wins.
-  PipeSpec plan;
+  PipeShape plan;
   plan.wall = MakeWallMatrix({{300, 300}, {200, 200}, {200, 200}});
   ComputeWallStatistics(plan.wall);
   EXPECT_EQ(MinRevWallLocation(MakePipe(plan), 0, 0).index, 1);
 }
 
 TEST(RevolutionWallQueries, EccentricityMapsOnlyTheEnd) {
-  PipeSpec plan = WallSpec();
+  PipeShape plan = WallSpec();
   const RowLocation lowest = MinEccentricity(MakePipe(plan), 0, 0);
   EXPECT_EQ(lowest.index, 1);
   EXPECT_EQ(lowest.value, 0.0);
@@ -150,8 +150,8 @@ TEST(CsaQueries, AreasAndPercentOfNominal) {
   EXPECT_EQ(AverageCsaPercent(noNominal, 0, 0), 0.0);
 }
 
-PipeSpec OdSpec() {
-  PipeSpec plan;
+PipeShape OdSpec() {
+  PipeShape plan;
   // Pairs: row 0 -> 40, 60; row 1 -> 0, 0.
   plan.od = MakeOdMatrix({{10, 20, 30, 40}, {-50, 0, 50, 0}});
   plan.od.ovalityPerRev = {0.5F, 0.2F};
@@ -159,7 +159,7 @@ PipeSpec OdSpec() {
 }
 
 TEST(OdQueries, PairSumsOfDisplayRowsNotShiftedByTheWallStart) {
-  PipeSpec plan = OdSpec();
+  PipeShape plan = OdSpec();
   const PipeFile pipe = MakePipe(plan);
   ExpectCell(MinOdLocation(pipe, 0, 0, -3000.0), 1, 0, 0.0);
   ExpectCell(MaxOdLocation(pipe, 0, 0, 3000.0), 0, 1, 60.0);
@@ -190,7 +190,7 @@ TEST(OdQueries, Ovality) {
 
 TEST(IdQueries, CellsOfTheIdMatrix) {
   // ID rows: {4640, 0, 4640, 0} and {4800 x 4} (see the ID matrix tests).
-  PipeSpec plan;
+  PipeShape plan;
   plan.wall = MakeWallMatrix({{100, 200, 300, 0}, {100, 100, 100, 100}});
   plan.od = MakeOdMatrix({{10, 20, 30, 40}, {0, 0, 0, 0}});
   plan.calibrationOd = 5.0F;
@@ -219,8 +219,8 @@ TEST(IdQueries, CellsOfTheIdMatrix) {
 
 // Rows 0 and 2 are round with 0.100" walls; row 1 has walls 0.090-0.110 and a +20 mil diameter
 // across columns 0/2, row 2 a -20 mil one; row 3 lies outside the range used below.
-PipeSpec SamplePipe() {
-  PipeSpec plan;
+PipeShape SamplePipe() {
+  PipeShape plan;
   plan.wall =
       MakeWallMatrix({{100, 100, 100, 100}, {90, 100, 110, 100}, {100, 100, 100, 100}, {120, 100, 100, 80}});
   plan.od = MakeOdMatrix({{0, 0, 0, 0}, {10, 0, 10, 0}, {-10, 0, -10, 0}, {0, 0, 0, 0}});
@@ -303,7 +303,7 @@ TEST(PipeRangeValues, OnePositionHasNoPercentsAndMissingDataShowsZero) {
   EXPECT_EQ(first.wall.min.percent, 0.0);
   EXPECT_EQ(first.lowWall.max.percent, 0.0);
   // Missing data shows zero.
-  PipeSpec plan = SamplePipe();
+  PipeShape plan = SamplePipe();
   plan.od = {};
   plan.wall.deltaX = 2.0;
   const PipeFile wallOnly = testing::MakeMeasuredPipe(plan);

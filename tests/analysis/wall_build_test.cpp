@@ -441,7 +441,7 @@ TEST(RotateMatrixRows, MovesEveryColumnAlongByTheShiftModuloTheColumns) {
 }
 
 PipeFile WithOdRows(std::uint32_t rows, std::uint32_t wallStartCounts = 10000) {
-  testing::PipeSpec plan;
+  testing::PipeShape plan;
   plan.od = testing::MakeOdMatrix(
       rows, 4, [](std::uint32_t r, std::uint32_t) { return static_cast<std::int16_t>(r + 1); }, kOdDeltaX);
   plan.calibrationOd = 7.0F;

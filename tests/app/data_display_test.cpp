@@ -20,7 +20,7 @@ int cellValue(int row, int column) { return row * 1000 + column; }
 class DataDisplayTest : public ShellTest {
  protected:
   void open(PipeData data) {
-    PipeSpec plan;
+    PipeShape plan;
     plan.nominalOd = 7.0F;
     plan.calibrationOd = 7.0F;
     plan.nominalWall = 362;

@@ -227,7 +227,7 @@ TEST_F(NavigationTest, FramesOfHeldKeysAndDragsAllocateNothing) {
 }
 
 TEST_F(ShellTest, TheScrollerSpansTheWholeInchesOfThePipe) {
-  PipeSpec plan;
+  PipeShape plan;
   plan.wall = MakeWallMatrix(
       48, 36, [](std::uint32_t, std::uint32_t) { return std::uint16_t{300}; }, 0.8);
   PipeFile shortPipe = MakePipe(std::move(plan));

@@ -8,7 +8,7 @@
 namespace ductora::testing {
 
 std::string WriteTestPipe(const std::string& path, PipeData data, std::uint16_t kqNumber, bool straightness) {
-  PipeSpec plan;
+  PipeShape plan;
   plan.nominalOd = 7.0F;
   plan.calibrationOd = 7.0F;
   plan.nominalWall = 362;

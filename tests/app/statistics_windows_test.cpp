@@ -34,7 +34,7 @@ std::string Fixed(const char* format, double value) {
 // thin cell (0.200 at row 20, column 7), an OD of 7.050 all round, gray-scale limits and a
 // display scale of its own.
 std::string WriteRoundPipe(const std::string& path) {
-  PipeSpec plan;
+  PipeShape plan;
   plan.nominalOd = 7.0F;
   plan.calibrationOd = 7.0F;
   plan.nominalWall = 250;

@@ -23,11 +23,11 @@ using ductora::testing::writeBytes;
 using testing::MakeOdMatrix;
 using testing::MakePipe;
 using testing::MakeWallMatrix;
-using testing::PipeSpec;
+using testing::PipeShape;
 
 // Three rows a third of an inch apart, four columns of 90 degrees; cell (r, c) = 100 r + c + 10.
 PipeFile WallPipe(double deltaX = 1.0 / 3) {
-  PipeSpec plan;
+  PipeShape plan;
   plan.wall = MakeWallMatrix(
       3, 4, [](std::uint32_t r, std::uint32_t c) { return static_cast<std::uint16_t>(100 * r + c + 10); },
       deltaX);
@@ -74,8 +74,8 @@ TEST(RevAtX, EveryColumnOfTheRowAndNothingOutsideTheMatrix) {
 
 // OD cells (r, c) = 10 r + c mils around a 6.000" calibration, rows 0.5" apart; a wall matrix of
 // two rows with cells 300 + 10 r + c; nominal wall 0.320".
-PipeSpec HaldenSpec(std::uint32_t odRows, std::uint32_t odColumns, std::uint32_t wallColumns = 30) {
-  PipeSpec plan;
+PipeShape HaldenSpec(std::uint32_t odRows, std::uint32_t odColumns, std::uint32_t wallColumns = 30) {
+  PipeShape plan;
   plan.od = MakeOdMatrix(
       odRows, odColumns,
       [](std::uint32_t r, std::uint32_t c) { return static_cast<std::int16_t>(10 * r + c); }, 0.5);
@@ -92,7 +92,7 @@ WallRowOfOdRow Shifted(std::int64_t shift) {
   return [shift](std::int64_t odRow) { return std::optional<std::int64_t>(odRow - shift); };
 }
 
-TextExport HaldenOf(const PipeSpec& plan, std::int64_t shift = 0) {
+TextExport HaldenOf(const PipeShape& plan, std::int64_t shift = 0) {
   const PipeFile pipe = MakePipe(plan);
   return exportHalden(&pipe, Shifted(shift));
 }
@@ -113,9 +113,9 @@ TEST(Halden, WallFromTheRowItIsGivenAndTheNominalWallElsewhere) {
             "2.72, 3.03, 0, -16.5\n"
             "2.72, 3.045, 15, -16.5\n");
   // Nominal wall where the wall matrix is missing or narrower, or no wall row is given.
-  PipeSpec narrow = HaldenSpec(1, 30, 10);  // column 15 is beyond the wall's 10 columns
+  PipeShape narrow = HaldenSpec(1, 30, 10);  // column 15 is beyond the wall's 10 columns
   EXPECT_EQ(HaldenOf(narrow).text, "2.7, 3, 0, -18\n2.695, 3.015, 15, -18\n");
-  PipeSpec odOnly = HaldenSpec(1, 30);
+  PipeShape odOnly = HaldenSpec(1, 30);
   odOnly.wall = {};
   EXPECT_EQ(HaldenOf(odOnly).text, "2.68, 3, 0, -18\n2.695, 3.015, 15, -18\n");
   const PipeFile pipe = MakePipe(HaldenSpec(1, 30));
@@ -128,7 +128,7 @@ TEST(Halden, TenBy360MatrixGives96LinesAndEmptyWithoutOdData) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 96);
   EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), "3.115, 3.435, 345, -13.5\n");
   // Empty without OD data.
-  PipeSpec plan = HaldenSpec(4, 30);
+  PipeShape plan = HaldenSpec(4, 30);
   plan.od = {};
   const TextExport result = HaldenOf(plan);
   EXPECT_EQ(result.status, ExportStatus::kNoMatrix);

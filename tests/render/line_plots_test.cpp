@@ -173,7 +173,7 @@ TEST_F(LinePlotsTest, OdAroundIsTheDiameterThroughEachSampleWithTheOverlayOnTop)
 // the cursor at revolution 25 stands a quarter across, and a reversed pipe mirrors the row about
 // its last revolution and the axis with it, so the line stays where the cursor is.
 TEST_F(LinePlotsTest, CsaRangeReferenceAndTheCursorOfAReversedPipe) {
-  testing::PipeSpec pipeSpec;
+  testing::PipeShape pipeSpec;
   pipeSpec.wall = testing::MakeWallMatrix(100, 8, [](std::uint32_t, std::uint32_t) { return 350; });
   PipeFile pipe = testing::MakePipe(pipeSpec);
   pipe.csa.nominalCsa = 10.0;
@@ -223,7 +223,7 @@ TEST_F(LinePlotsTest, MissingDataDrawsNothing) {
 // A D/t of 2 makes the thin-wall burst of that revolution infinite: the line has a gap there and
 // the range is that of the finite values.
 TEST_F(LinePlotsTest, InfinitePressuresLeaveAGap) {
-  testing::PipeSpec pipeSpec;
+  testing::PipeShape pipeSpec;
   pipeSpec.wall = testing::MakeWallMatrix(4, 8, [](std::uint32_t, std::uint32_t) { return 350; });
   pipeSpec.nominalWall = 350;
   pipeSpec.calibrationOd = 7.0F;

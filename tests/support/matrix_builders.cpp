@@ -53,7 +53,7 @@ OdMatrix MakeOdMatrix(std::uint32_t rows, std::uint32_t columns,
   return FromFunction<OdMatrix, std::int16_t>(rows, columns, value, deltaX);
 }
 
-PipeFile MakePipe(PipeSpec plan) {
+PipeFile MakePipe(PipeShape plan) {
   PipeFile pipe;
   pipe.header.nominalOd = plan.nominalOd;
   pipe.header.nominalOdMils = static_cast<std::uint16_t>(plan.nominalOd * 1000.0F);
@@ -70,7 +70,7 @@ PipeFile MakePipe(PipeSpec plan) {
   return pipe;
 }
 
-PipeFile MakeMeasuredPipe(PipeSpec plan) {
+PipeFile MakeMeasuredPipe(PipeShape plan) {
   PipeFile pipe = MakePipe(std::move(plan));
   ComputePipeMeasures(pipe);
   return pipe;

@@ -26,7 +26,7 @@ OdMatrix MakeOdMatrix(std::uint32_t rows, std::uint32_t columns,
 
 // A pipe holding the given matrices (either may be empty), the nominal and calibration ODs in
 // inches and the nominal wall in thousandths, with the header's mils fields to match.
-struct PipeSpec {
+struct PipeShape {
   WallMatrix wall;
   OdMatrix od;
   float nominalOd = 0.0F;
@@ -36,8 +36,8 @@ struct PipeSpec {
   bool reversed = false;
   bool flipped = false;
 };
-PipeFile MakePipe(PipeSpec plan);
+PipeFile MakePipe(PipeShape plan);
 // The same with every stored measure computed, as loading a pipe gives it.
-PipeFile MakeMeasuredPipe(PipeSpec plan);
+PipeFile MakeMeasuredPipe(PipeShape plan);
 
 }  // namespace ductora::testing
