@@ -1,52 +1,19 @@
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <ctime>
-#include <fstream>
 
 #include "app/shell/commands.h"
 #include "app/shell/startup.h"
 #include "app/state/app_state.h"
 #include "app/views/panels.h"
-#include "data/indications/indication_file.h"
-#include "platform/headless/headless_platform.h"
+#include "open_string.h"
 #include "resources/menu_table.h"
-#include "support/synthetic_pipe.h"
-#include "support/temp_dir.h"
 
 namespace {
 
 using namespace ductora;
-
-// The program with a string of 40-foot pipes (1441 revolutions of 360 samples, no raw samples)
-// open, pipe `current` current with the program's window of loaded pipes around it.
-struct OpenString {
-  OpenString(int pipes, int current) {
-    testing::SyntheticPipeOptions options;
-    options.withRawWall = false;
-    options.withRawOd = false;
-    const std::string list = testing::writeSyntheticString(dir.path().string(), pipes, options);
-    startApp(app, list);
-    app.pipeString.jumpTo(current);
-  }
-  // One frame of the panel alone, as the frame cycle draws it.
-  void frame(PanelId id) { drawPanel(app, id); }
-
-  testing::TempDir dir;
-  platform::headless::HeadlessPlatform platform;
-  AppState app{platform};
-};
-
-// Frames per second, and the processor time of all the process's threads (the GL's own among
-// them) per frame: on a shared machine the frames wait for processors; on an idle one with two
-// cores a frame takes between half that time and all of it.
-void ReportFrames(benchmark::State& state, const OpenString& program, std::clock_t start) {
-  const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-  state.counters["cpu-ms/frame"] = 1000.0 * seconds / static_cast<double>(state.iterations());
-  state.counters["pipes"] = static_cast<double>(program.app.pipeString.loadedPipes().size());
-  state.counters["frames/s"] =
-      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-}
+using bench::OpenString;
+using bench::ReportFrames;
 
 // The pipe view at 1272 x 952 in a 3D view, three pipes loaded, the current one in the middle,
 // turning about the pipe axis by a degree a frame. Argument 0: the view (3D Wall, 3D OD, 3D ID);
@@ -78,21 +45,8 @@ BENCHMARK(BM_3DView)
 // records spread over a 40-foot pipe, the cursor moving along the pipe a fifth of an inch a frame.
 void BM_IndicationView(benchmark::State& state) {
   OpenString program(9, 5);
-  std::string records = "Indication#  Channel#  Type  XLoc(ft)  XLocFRef(ft)  YLoc(deg)  Amplitude(%)\n";
-  std::uint32_t random = 2026;
-  const auto next = [&random](std::uint32_t range) {
-    random = random * 1664525U + 1013904223U;
-    return (random >> 8) % range;
-  };
-  for (int i = 1; i <= 3000; ++i) {
-    char line[96];
-    std::snprintf(line, sizeof line, "%d 1 Pit %.3f 0 %u 50\n", i, next(40000) / 1000.0, next(360));
-    records += line;
-  }
+  program.writeIndications(3000);
   AppState& app = program.app;
-  for (const PipeFile& pipe : app.pipeString.loadedPipes()) {
-    std::ofstream(indicationFileNames(pipe.path).alternative) << records;
-  }
   app.viewMode = ViewMode::kIndications;
   PipeString& string = app.pipeString;
   program.frame(kPipeViewPanel);

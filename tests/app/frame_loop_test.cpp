@@ -77,6 +77,41 @@ TEST_F(FrameLoopTest, DrawsWhileSomethingCanChangeAndOtherwiseSleeps) {
   EXPECT_TRUE(turn()) << "the key is still held";
 }
 
+// While the view moves the frames may draw less; once it has rested a quarter of a second the
+// loop draws the whole picture once more, unasked, and then sleeps.
+TEST_F(FrameLoopTest, MovingFramesWhileTheViewMovesThenOneStillFrame) {
+  using render::FrameDetail;
+  start(pipe("p.kqvw", PipeData::kComplete));
+  ASSERT_TRUE(turn());
+  EXPECT_EQ(app.frameDetail, FrameDetail::kStill) << "an opened pipe is no motion";
+  ASSERT_FALSE(turn());
+
+  post(platform::KeyEvent{platform::kKeyRight, true});
+  ASSERT_TRUE(turn());
+  EXPECT_EQ(app.frameDetail, FrameDetail::kMoving);
+  platform.advanceClock(100.0);
+  post(platform::KeyEvent{platform::kKeyRight, false});
+  ASSERT_TRUE(turn());
+  EXPECT_EQ(app.frameDetail, FrameDetail::kMoving) << "the cursor moved 100 ms ago";
+  EXPECT_FALSE(turn());
+  platform.advanceClock(149.0);
+  EXPECT_FALSE(turn());
+  platform.advanceClock(1.0);
+  ASSERT_TRUE(turn()) << "the still frame is owed";
+  EXPECT_EQ(app.frameDetail, FrameDetail::kStill);
+  EXPECT_FALSE(turn());
+
+  // A view changed between frames, by the wheel or a dialog, is motion too.
+  app.view.depth -= 5.0F;
+  app.frameRequested = true;
+  ASSERT_TRUE(turn());
+  EXPECT_EQ(app.frameDetail, FrameDetail::kMoving);
+  platform.advanceClock(250.0);
+  ASSERT_TRUE(turn());
+  EXPECT_EQ(app.frameDetail, FrameDetail::kStill);
+  EXPECT_FALSE(turn());
+}
+
 TEST_F(FrameLoopTest, WithoutAFileHeldKeysDrawNothing) {
   start();
   post(platform::KeyEvent{platform::kKeyRight, true});

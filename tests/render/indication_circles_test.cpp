@@ -36,17 +36,21 @@ class IndicationCirclesTest : public ::testing::Test {
     records.anglesDegrees[records.count] = angle;
     ++records.count;
   }
-  // Each circle's middle in map coordinates (z along the pipe, y around it).
-  std::vector<std::array<float, 2>> middles(const MapCursor& cursor = {}) {
+  // Each circle's middle in map coordinates (z along the pipe, y around it), from circles of
+  // `segments` lines each.
+  std::vector<std::array<float, 2>> middles(const MapCursor& cursor = {},
+                                            FrameDetail detail = FrameDetail::kStill,
+                                            std::size_t segments = 100) {
     const std::vector<FedVertex> vertices =
-        testing::Feedback([&] { DrawIndicationCircles(pipe, records, cursor); });
+        testing::Feedback([&] { DrawIndicationCircles(pipe, records, cursor, detail); });
     std::vector<std::array<float, 2>> result;
-    constexpr std::size_t kLineEnds = 200;  // a loop of 100 lines
+    const std::size_t kLineEnds = 2 * segments;
+    EXPECT_EQ(vertices.size() % kLineEnds, 0U);
     for (std::size_t at = 0; at + kLineEnds <= vertices.size(); at += kLineEnds) {
       std::array<float, 2> sum{};
       for (std::size_t i = at; i < at + kLineEnds; ++i) {
-        sum[0] += (100.0F - vertices[i].x) / kLineEnds;
-        sum[1] += (vertices[i].y - 100.0F) / kLineEnds;
+        sum[0] += (100.0F - vertices[i].x) / static_cast<float>(kLineEnds);
+        sum[1] += (vertices[i].y - 100.0F) / static_cast<float>(kLineEnds);
       }
       result.push_back(sum);
     }
@@ -121,6 +125,27 @@ TEST_F(IndicationCirclesTest, ACircleSitsOnItsDefectWhereTheWallMapShowsIt) {
       }
     }
   }
+}
+
+// A moving frame draws each circle with as many segments as its size on screen asks, all of them
+// in one call, where the still frame's circles stand.
+TEST_F(IndicationCirclesTest, MovingCirclesTakeSegmentsByTheirSizeOnScreen) {
+  EXPECT_EQ(CircleSegments(0.0), 8);
+  EXPECT_EQ(CircleSegments(30.0), 48);
+  EXPECT_EQ(CircleSegments(1e9), 100);
+  add(3.0F, 180.0F);
+  add(6.0F, 180.0F);
+  const std::vector<std::array<float, 2>> still = middles();
+  const auto sameMiddles = [&still](const std::vector<std::array<float, 2>>& moving, float scale) {
+    ASSERT_EQ(moving.size(), still.size());
+    for (std::size_t i = 0; i < still.size(); ++i) {
+      EXPECT_NEAR(moving[i][0] / scale, still[i][0], 1e-3F);
+      EXPECT_NEAR(moving[i][1] / scale, still[i][1], 1e-3F);
+    }
+  };
+  sameMiddles(middles({}, FrameDetail::kMoving, 8), 1.0F);  // a radius of 3 pixels
+  glScalef(10.0F, 10.0F, 10.0F);
+  sameMiddles(middles({}, FrameDetail::kMoving, 48), 10.0F);  // 30 pixels
 }
 
 TEST_F(IndicationCirclesTest, NothingIsDrawnWithoutRecordsOrWallMatrix) {

@@ -5,6 +5,7 @@
 #include "app/navigation/navigation_update.h"
 #include "app/navigation/navigator_dialog.h"
 #include "app/shell/menu_rules.h"
+#include "app/state/frame_decision.h"
 #include "app/views/panels.h"
 #include "app/windows/data_display_dialog.h"
 #include "app/windows/pipe_window.h"
@@ -58,6 +59,7 @@ void runFrame(AppState& app, double elapsedSeconds) {
     followRequests(app);
     navigationUpdate(app, elapsedSeconds);
     followRequests(app);
+    app.frameDetail = app.motion.frameDetail(viewPlace(app), app.platform.nowMs(), inputHeld(app));
     for (const PanelId id : kFrameOrder) {
       if (app.windows.isShown(id)) drawPanel(app, id);
     }

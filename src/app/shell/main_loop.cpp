@@ -1,5 +1,8 @@
 #include "app/shell/main_loop.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "app/document/open_data_file.h"
 #include "app/shell/frame.h"
 #include "app/state/frame_decision.h"
@@ -18,12 +21,16 @@ void loopIteration(AppState& app) {
   if (app.quitPosted) return;
   openRequestedFile(app);
   reportFilesReadOnTheWay(app);
-  if (!frameWanted(app, app.platform.takeMessagesHandled())) {
-    app.platform.waitForEvents(kIdleWakeMs);
-    app.frameClockStopped = true;
-    return;
-  }
   const double now = app.platform.nowMs();
+  if (!frameWanted(app, app.platform.takeMessagesHandled())) {
+    // Once motion has settled the whole picture is drawn once more, then the loop sleeps.
+    const std::optional<double> stillDue = app.motion.stillFrameDueInMs(now);
+    if (!stillDue || *stillDue > 0.0) {
+      app.platform.waitForEvents(stillDue ? std::min(*stillDue, kIdleWakeMs) : kIdleWakeMs);
+      app.frameClockStopped = true;
+      return;
+    }
+  }
   app.elapsedSeconds = frameStepSeconds(app, now);
   app.lastTickMs = now;
   app.frameClockStopped = false;

@@ -9,12 +9,14 @@
 #include "analysis/pressures/pressure_series.h"
 #include "app/shell/gl_window_set.h"
 #include "app/state/modeless_dialogs.h"
+#include "app/state/motion_clock.h"
 #include "app/state/mouse_tracker.h"
 #include "app/state/readout_cache.h"
 #include "app/state/view_mode.h"
 #include "app/views/panel_table.h"
 #include "data/strings/pipe_string.h"
 #include "platform/platform.h"
+#include "render/gl/reduced_picture.h"
 #include "render/maps/watermark_backdrop.h"
 #include "render/plots/plot_font.h"
 #include "render/scene/draw_caches.h"
@@ -72,6 +74,9 @@ struct AppState {
   bool frameClockStopped = false;  // the loop slept since the last frame
   int resizeFramesOwed = 0;        // frames still due to a GL window's new size
   std::uint64_t framesRun = 0;
+  MotionClock motion;
+  // Whether the frame being drawn, or the last one, is still or moving.
+  render::FrameDetail frameDetail = render::FrameDetail::kStill;
 
   // Windows and dialogs
   GlWindowSet windows;
@@ -83,6 +88,8 @@ struct AppState {
   // Textures of the GL contexts: the pipe view's watermark and each plot panel's font.
   std::uint32_t watermarkTexture = 0;
   render::WatermarkBackdrop watermarkBackdrop;
+  // A moving frame's 3D view at a quarter of the pixels.
+  render::ReducedPicture reducedPicture;
   std::array<render::PlotFont, GlWindowSet::kSlotCount> plotFonts{};
 
   // Main view

@@ -10,6 +10,10 @@ namespace ductora {
 // or a change the shell made itself, such as a finished load. Never while the main window is
 // minimised.
 bool frameWanted(const AppState& app, bool messagesHandled);
+// A key or pointer button is held.
+bool inputHeld(const AppState& app);
+// Where the pipe view looks now, for telling moving frames from still ones.
+ViewPlace viewPlace(const AppState& app);
 
 // The time step of the frame about to run. After the loop slept the clock starts again with
 // one frame's worth, so a key pressed after a long idle moves the view by one frame, not by

@@ -42,6 +42,7 @@ void initPanelGl(AppState& app, PanelId id) {
     // Loaded anew on every set-up; the one it replaces is freed.
     render::DeleteTexture(app.watermarkTexture);
     render::DeleteWatermarkBackdrop(app.watermarkBackdrop);
+    app.reducedPicture.Release();
     render::ImageHolder holder;
     app.watermarkTexture = render::LoadResourceTexture(holder, resources::kWatermarkBitmapId);
     return;

@@ -1,5 +1,8 @@
 #include "app/views/pipe_view_draw.h"
 
+#include <cstdint>
+#include <cstdlib>
+
 #include "render/gl/panel_gl.h"
 #include "render/maps/indication_circles.h"
 #include "render/maps/map_views.h"
@@ -12,7 +15,7 @@ using render::MapKind;
 using render::OverlayArrangement;
 
 void drawModeView(AppState& app) {
-  const render::PipeScene scene{app.pipeString, app.view, app.drawCaches};
+  const render::PipeScene scene{app.pipeString, app.view, app.drawCaches, app.frameDetail};
   switch (app.viewMode) {
     case ViewMode::k3DWall:
       render::Draw3DWallView(scene);
@@ -61,27 +64,60 @@ void drawModeView(AppState& app) {
   }
 }
 
+// Textures live in the view's context: those of pipes that left memory go, and pipes loaded or
+// changed since the last frame get theirs. A moving frame makes the current and overlay pipes'
+// at once but only one other pipe's, the nearest to the current one, so a pipe read into the
+// window does not hold up a frame; a still frame makes every one.
+void prepareTextures(AppState& app) {
+  render::DrawCaches& caches = app.drawCaches;
+  PipeString& string = app.pipeString;
+  caches.ReleaseGone(string);
+  if (app.frameDetail == render::FrameDetail::kStill) {
+    string.forEachPipe([&caches](const PipeFile& pipe) { caches.PrepareTextures(pipe); });
+    return;
+  }
+  for (const PipeFile* pipe : {string.current(), string.overlay(), string.thirdPipe.get()}) {
+    if (pipe != nullptr) caches.PrepareTextures(*pipe);
+  }
+  const PipeFile* nearest = nullptr;
+  const auto distance = [&string](const PipeFile& pipe) {
+    return std::abs(static_cast<std::int64_t>(pipe.stringIndex) - string.currentIndex());
+  };
+  for (const PipeFile& pipe : string.loadedPipes()) {
+    if (!caches.TexturesMade(pipe) && (nearest == nullptr || distance(pipe) < distance(*nearest)))
+      nearest = &pipe;
+  }
+  if (nearest != nullptr) caches.PrepareTextures(*nearest);
+}
+
 }  // namespace
 
 void drawPipeView(AppState& app) {
   if (!app.windows.makeCurrent(kPipeViewPanel)) return;
-  render::BeginFrame(app.windows.width(kPipeViewPanel), app.windows.height(kPipeViewPanel));
-  // Textures live in the view's context: those of pipes that left memory go, and pipes loaded or
-  // changed since the last frame get theirs here.
-  app.drawCaches.ReleaseGone(app.pipeString);
-  app.pipeString.forEachPipe([&app](const PipeFile& pipe) { app.drawCaches.PrepareTextures(pipe); });
+  const int width = app.windows.width(kPipeViewPanel);
+  const int height = app.windows.height(kPipeViewPanel);
+  // A moving 3D view fills a quarter of the pixels; the maps keep all of theirs, where a pit shows.
+  const bool reduced = app.frameDetail == render::FrameDetail::kMoving && is3DViewMode(app.viewMode);
+  if (reduced) {
+    app.reducedPicture.BeginFrame(width, height);
+  } else {
+    render::BeginFrame(width, height);
+  }
+  prepareTextures(app);
   // The 3D views blend their markers over what lies behind them, the watermark among it; the
   // maps and their lines are opaque, so their watermark can come last, where nothing was drawn.
   const bool watermarkLast = !is3DViewMode(app.viewMode) && render::CanMarkWrittenPixels();
-  if (watermarkLast) {
+  if (reduced) {
+    render::DrawWatermark(app.watermarkTexture);
+  } else if (watermarkLast) {
     render::BeginMarkingWrittenPixels();
   } else {
-    render::DrawWatermarkBackdrop(app.watermarkBackdrop, app.watermarkTexture,
-                                  app.windows.width(kPipeViewPanel), app.windows.height(kPipeViewPanel));
+    render::DrawWatermarkBackdrop(app.watermarkBackdrop, app.watermarkTexture, width, height);
   }
   render::BeginPipeViewScene();
   drawModeView(app);
   render::EndPipeViewScene();
+  if (reduced) app.reducedPicture.End();
   if (watermarkLast) render::DrawWatermarkOnUnwrittenPixels(app.watermarkTexture);
   app.windows.swapBuffers();
 }

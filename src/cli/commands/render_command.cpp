@@ -83,6 +83,7 @@ struct RenderOptions {
   std::optional<double> magnify;
   bool straight = false;
   bool noReading = false;
+  bool moving = false;
   std::optional<std::string> overlay;
   std::optional<double> yield;
   std::optional<std::string> collapse;
@@ -218,6 +219,7 @@ int runRender(const RenderOptions& o) {
   if (failure) return report(*failure);
   for (const std::string& text : program.warnings) warn(text);
   if (o.magnify) setDisplayScale(program.app.pipeString, *o.magnify);
+  if (o.moving) program.app.motion.movedAt(program.platform.nowMs());
 
   const RgbPicture picture = windowPicture(program, slot, o.size ? parseSize(*o.size) : std::nullopt);
   if (picture.bytes.empty()) {
@@ -263,6 +265,8 @@ Command addRenderCommand(CLI::App& app) {
       command->add_flag("--no-reading", options->noReading, "View > Markers > No Reading on")};
   viewOnly[1]->excludes(viewOnly[2]);
   for (CLI::Option* option : viewOnly) option->excludes(panel);
+  command->add_flag("--moving", options->moving,
+                    "The frame drawn while the view turns or the cursor walks (default: the still frame)");
   command->add_option("--magnify", options->magnify, "Display scale of the 3D OD relief and the slice");
   command->add_option("--overlay", options->overlay, "Pipe file to load as File > Overlay does");
   command

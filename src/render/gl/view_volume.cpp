@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace ductora::render {
@@ -92,6 +93,18 @@ void ViewVolume::Spans(const float* xyz, std::size_t count, CentreSpans& spans, 
     centres(viewport_[0] + (cx / w + 1.0) * halfWidth, spans.xLow[at], spans.xHigh[at]);
     centres(viewport_[1] + (cy / w + 1.0) * halfHeight, spans.yLow[at], spans.yHigh[at]);
   }
+}
+
+double ViewVolume::PixelsBetween(const float* a, const float* b) const {
+  std::array<double, 2> at[2]{};
+  for (int i = 0; i < 2; ++i) {
+    const float* p = i == 0 ? a : b;
+    const double w = clip_[3] * p[0] + clip_[7] * p[1] + clip_[11] * p[2] + clip_[15];
+    if (!(w > 0.0)) return std::numeric_limits<double>::infinity();
+    at[i][0] = (clip_[0] * p[0] + clip_[4] * p[1] + clip_[8] * p[2] + clip_[12]) / w * viewport_[2] / 2.0;
+    at[i][1] = (clip_[1] * p[0] + clip_[5] * p[1] + clip_[9] * p[2] + clip_[13]) / w * viewport_[3] / 2.0;
+  }
+  return std::hypot(at[0][0] - at[1][0], at[0][1] - at[1][1]);
 }
 
 }  // namespace ductora::render

@@ -46,6 +46,9 @@ class ViewVolume {
   // The pixel centres around where each of `count` points (x, y, z after x, y, z) lands in the
   // window, into spans from entry `first` on.
   void Spans(const float* xyz, std::size_t count, CentreSpans& spans, std::size_t first) const;
+  // How many pixels apart two points land in the window; infinite when either lies at or behind
+  // the eye, where nothing says how large the space between them comes out.
+  double PixelsBetween(const float* a, const float* b) const;
 
  private:
   std::array<double, 16> clip_{};  // projection x model-view, column-major as GL keeps it

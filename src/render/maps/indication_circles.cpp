@@ -2,8 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "render/gl/view_volume.h"
 #include "render/maps/map_views.h"
@@ -31,22 +33,68 @@ const std::array<float, 3 * kCircleVertices>& UnitCircle() {
   return circle;
 }
 
+// A moving frame's circles have a segment about this many pixels long.
+constexpr double kSegmentPixels = 4.0;
+constexpr int kFewestSegments = 8;
+
+// cos and sin of the corners of a circle of that many segments, made once for each count.
+const std::vector<float>& CircleCorners(int segments) {
+  static thread_local std::array<std::vector<float>, kCircleVertices + 1> corners;
+  std::vector<float>& of = corners[static_cast<std::size_t>(segments)];
+  if (of.empty()) {
+    for (int j = 0; j <= segments; ++j) {
+      const double a = 2.0 * 3.141592653589793 * (j % segments) / segments;
+      of.insert(of.end(), {static_cast<float>(std::cos(a)), static_cast<float>(std::sin(a))});
+    }
+  }
+  return of;
+}
+
+// The circle of radius 3 about (y, z), one line per segment, into lines.
+void AddCircleLines(std::vector<float>& lines, float y, float z, int segments) {
+  const std::vector<float>& corners = CircleCorners(segments);
+  for (int j = 0; j < segments; ++j) {
+    for (const int corner : {j, j + 1}) {
+      const float* c = corners.data() + 2 * corner;
+      lines.insert(lines.end(), {2.0F * kInFront, y - kCircleRadius * c[0], z + kCircleRadius * c[1]});
+    }
+  }
+}
+
 }  // namespace
 
-void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& records, const MapCursor& cursor) {
+int CircleSegments(double radiusPixels) {
+  const double rim = 2.0 * 3.141592653589793 * radiusPixels;
+  if (!(rim < kCircleVertices * kSegmentPixels)) return kCircleVertices;
+  return std::max(kFewestSegments, static_cast<int>(std::ceil(rim / kSegmentPixels)));
+}
+
+void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& records, const MapCursor& cursor,
+                           FrameDetail detail) {
   if (!pipe.wallMatrix.present() || records.count == 0) return;
   const float c = MapCircumference(pipe);
   const float scroll = cursor.scroll - pipe.rotationZ() / 360.0F;
-  glPushMatrix();
   // Where the wall map lies, so a reversed or flipped pipe's circles move with its defects.
   const auto start = static_cast<float>(PlaceMap(pipe, MapKind::kWall).span.start);
   const ViewVolume volume = ViewVolume::Current();
+  // Most of the pipes of the chain lie outside the view: their circles are not looked at one by one.
+  const auto [nearest, furthest] =
+      std::minmax_element(records.positionsInches.begin(),
+                          records.positionsInches.begin() + static_cast<std::ptrdiff_t>(records.count));
+  if (volume.BoxOutside({2.0F * kInFront, -2.0F * c - kCircleRadius, start - *furthest - kCircleRadius},
+                        {2.0F * kInFront, 2.0F * c + kCircleRadius, start - *nearest + kCircleRadius})) {
+    return;
+  }
+  glPushMatrix();
   const bool texturing = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_DEPTH_TEST);
   glColor3f(1.0F, 0.0F, 0.0F);
   glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(3, GL_FLOAT, 0, UnitCircle().data());
+  // A moving frame's circles, all of the pipe's, go to the GL in one array.
+  static thread_local std::vector<float> lines;
+  lines.clear();
   for (std::size_t i = 0; i < records.count; ++i) {
     const float y =
         WrapAcross(4.0F * c * scroll - 2.0F * c + (records.anglesDegrees[i] / 360.0F) * 4.0F * c, c);
@@ -56,11 +104,21 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
                           {x, y + kCircleRadius, z + kCircleRadius})) {
       continue;
     }
+    if (detail == FrameDetail::kMoving) {
+      const std::array<float, 3> centre{x, y, z};
+      const std::array<float, 3> rim{x, y + kCircleRadius, z};
+      AddCircleLines(lines, y, z, CircleSegments(volume.PixelsBetween(centre.data(), rim.data())));
+      continue;
+    }
     glPushMatrix();
     glTranslatef(kInFront, y, z);
     glScalef(1.0F, -kCircleRadius, kCircleRadius);
     glDrawArrays(GL_LINE_LOOP, 0, kCircleVertices);
     glPopMatrix();
+  }
+  if (!lines.empty()) {
+    glVertexPointer(3, GL_FLOAT, 0, lines.data());
+    glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(lines.size() / 3));
   }
   glDisableClientState(GL_VERTEX_ARRAY);
   glEnable(GL_DEPTH_TEST);
@@ -71,7 +129,7 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
 void DrawIndicationView(const PipeScene& scene) {
   DrawSingleMapView(scene, MapKind::kWall);
   DrawMapChain(scene, [&scene](const PipeFile& pipe, const MapCursor& cursor) {
-    DrawIndicationCircles(pipe, scene.caches.Indications(pipe), cursor);
+    DrawIndicationCircles(pipe, scene.caches.Indications(pipe), cursor, scene.detail);
   });
   // Again, so the map's lines stand over the circles; the maps themselves fail the depth test.
   DrawSingleMapView(scene, MapKind::kWall);

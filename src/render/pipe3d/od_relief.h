@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "data/format/pipe_file.h"
@@ -35,5 +36,11 @@ ReliefMesh BuildReliefMesh(const PipeFile& pipe);
 // What can give no pixel is left out: strips wholly outside the view and triangles that cover
 // no pixel centre.
 void DrawReliefMesh(const ReliefMesh& mesh);
+
+// The relief of a moving frame: where a cell of the grid comes out smaller than about two pixels,
+// strips join rows further apart and leave out columns, so the far relief is drawn with about as
+// many triangles as it has pixels. The texture still carries every sample. The rows within a
+// few revolutions of cursorRow, where the operator looks, keep their full relief.
+void DrawCoarseReliefMesh(const ReliefMesh& mesh, std::optional<std::int64_t> cursorRow);
 
 }  // namespace ductora::render

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "analysis/placement/cursor_rows.h"
 #include "analysis/placement/display_rows.h"
 #include "render/pipe3d/pipe_markers.h"
 
@@ -53,7 +54,13 @@ void DrawOdRelief(const PipeScene& scene, const PipeFile& pipe) {
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
   glBindTexture(GL_TEXTURE_2D, scene.caches.TexturesOf(pipe).od);
   glEnable(GL_TEXTURE_2D);
-  DrawReliefMesh(scene.caches.Relief(pipe));
+  const ReliefMesh& relief = scene.caches.Relief(pipe);
+  if (scene.detail == FrameDetail::kMoving) {
+    const bool current = &pipe == scene.string.current();
+    DrawCoarseReliefMesh(relief, current ? CursorOdRow(pipe, scene.string.position) : std::nullopt);
+  } else {
+    DrawReliefMesh(relief);
+  }
   glPopMatrix();
 }
 

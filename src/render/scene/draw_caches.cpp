@@ -11,6 +11,11 @@ void DrawCaches::PrepareTextures(const PipeFile& pipe) {
   entry.texturesRevision = pipe.revision;
 }
 
+bool DrawCaches::TexturesMade(const PipeFile& pipe) const {
+  const auto found = pipes_.find(pipe.id);
+  return found != pipes_.end() && found->second.texturesRevision == pipe.revision;
+}
+
 const MapTextures& DrawCaches::TexturesOf(const PipeFile& pipe) const {
   static const MapTextures kNone;
   const auto found = pipes_.find(pipe.id);

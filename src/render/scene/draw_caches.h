@@ -24,6 +24,8 @@ class DrawCaches {
 
   // Makes the map textures of a pipe new or changed since they were made.
   void PrepareTextures(const PipeFile& pipe);
+  // Whether the pipe's textures are those of its revision.
+  bool TexturesMade(const PipeFile& pipe) const;
   // The pipe's textures as last prepared; none for a pipe never prepared.
   const MapTextures& TexturesOf(const PipeFile& pipe) const;
   // The pipe quadric, with texture coordinates.

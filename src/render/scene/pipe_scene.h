@@ -5,6 +5,7 @@
 
 #include "data/strings/pipe_string.h"
 #include "render/scene/draw_caches.h"
+#include "render/scene/frame_detail.h"
 
 namespace ductora::render {
 
@@ -30,6 +31,7 @@ struct PipeScene {
   const PipeString& string;
   const ViewValues& view;
   DrawCaches& caches;
+  FrameDetail detail = FrameDetail::kStill;
 };
 
 }  // namespace ductora::render
