@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "render/gl/gl_texture.h"
 #include "render/gl/panel_gl.h"
@@ -63,17 +64,22 @@ void ReducedPicture::End() {
   glDisable(GL_BLEND);
   glEnable(GL_TEXTURE_2D);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-  // Texel centres over the frame's pixels as the half-size picture's pixels lay over them.
-  const float s = static_cast<float>(w) / static_cast<float>(textureWidth_);
-  const float t = static_cast<float>(h) / static_cast<float>(textureHeight_);
+  // From the first texel's centre to the last one's: filtering never reaches beyond the picture
+  // into the rest of the texture, for half a frame pixel's stretch at each edge.
+  const auto across = [](int texels, int size) {
+    return std::pair{0.5F / static_cast<float>(size),
+                     (static_cast<float>(texels) - 0.5F) / static_cast<float>(size)};
+  };
+  const auto [s0, s1] = across(w, textureWidth_);
+  const auto [t0, t1] = across(h, textureHeight_);
   glBegin(GL_QUADS);
-  glTexCoord2f(0.0F, 0.0F);
+  glTexCoord2f(s0, t0);
   glVertex2f(0.0F, 0.0F);
-  glTexCoord2f(s, 0.0F);
+  glTexCoord2f(s1, t0);
   glVertex2f(1.0F, 0.0F);
-  glTexCoord2f(s, t);
+  glTexCoord2f(s1, t1);
   glVertex2f(1.0F, 1.0F);
-  glTexCoord2f(0.0F, t);
+  glTexCoord2f(s0, t1);
   glVertex2f(0.0F, 1.0F);
   glEnd();
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
