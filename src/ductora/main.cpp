@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QStringList>
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -24,6 +26,37 @@ int runForScreenshot(ductora::AppState& app, const std::string& path) {
   return 0;
 }
 
+// With DUCTORA_FRAME_RATE set, the program writes to stderr, for each second in which it drew,
+// how many frames it drew and the longest wait between two frames in a row: how smooth it moves
+// is measured on the machine it runs on.
+int runCountingFrames(ductora::AppState& app) {
+  double secondStart = app.platform.nowMs();
+  std::uint64_t framesAtStart = app.framesRun;
+  double lastFrameMs = -1.0;
+  double longestMs = 0.0;
+  while (!app.quitPosted) {
+    const std::uint64_t before = app.framesRun;
+    ductora::loopIteration(app);
+    const double now = app.platform.nowMs();
+    if (app.framesRun == before) {
+      lastFrameMs = -1.0;  // slept: the next frame starts a new run
+    } else {
+      if (lastFrameMs >= 0.0) longestMs = std::max(longestMs, now - lastFrameMs);
+      lastFrameMs = now;
+    }
+    if (now - secondStart < 1000.0) continue;
+    if (app.framesRun != framesAtStart) {
+      std::fprintf(stderr, "ductora: %.1f frames/s, longest %.1f ms\n",
+                   static_cast<double>(app.framesRun - framesAtStart) * 1000.0 / (now - secondStart),
+                   longestMs);
+    }
+    secondStart = now;
+    framesAtStart = app.framesRun;
+    longestMs = 0.0;
+  }
+  return 0;
+}
+
 }  // namespace
 
 // ductora [FILE]: the arguments after the program, as one line, are the command line.
@@ -39,5 +72,6 @@ int main(int argc, char** argv) {
   ductora::AppState app(platform);
   ductora::startApp(app, commandLine);
   if (const char* screenshot = std::getenv("DUCTORA_SCREENSHOT")) return runForScreenshot(app, screenshot);
+  if (std::getenv("DUCTORA_FRAME_RATE") != nullptr) return runCountingFrames(app);
   return ductora::runMainLoop(app);
 }
