@@ -43,8 +43,8 @@ struct StringOpenResult {
 // records around the current pipe, an optional overlay pipe and the cursor. Loaded pipes are
 // kept in ascending string index; their string indices are consecutive and the current pipe's
 // index is currentIndex(). Data only: what others keep for a pipe they key by its id, and a
-// pipe that left memory is simply no longer among forEachPipe's. After every slide, open and
-// jump the pipe the next slide the same way will load is read ahead on a worker thread.
+// pipe that left memory is simply no longer among forEachPipe's. After a slide, an open or a
+// jump, the pipe that the next slide the same way loads is read ahead on a worker thread.
 class PipeString {
  public:
   // At most this many pipes stay loaded behind and ahead of the current one.
