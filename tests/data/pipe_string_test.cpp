@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <limits>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,8 @@ std::string pipeName(std::size_t index) { return "p" + std::to_string(index) + "
 float lengthOf(std::size_t index) { return 10.0F + static_cast<float>(index); }
 
 // Stands in for the file reader: known file names get a wall matrix of the chosen length. Names
-// from list files arrive resolved against the list's folder, so only the file name counts.
+// from list files arrive resolved against the list's folder, so only the file name counts. The
+// string's read-ahead thread calls it too.
 class FakeFiles {
  public:
   void add(const std::string& name, float length) { lengths_[name] = length; }
@@ -40,7 +42,8 @@ class FakeFiles {
   PipeLoader loader() {
     return [this](PipeFile& pipe, const std::string& path) {
       const std::string name = std::filesystem::path(path).filename().string();
-      reads.push_back(name);
+      const std::lock_guard lock(mutex_);
+      reads_.push_back(name);
       PipeReadResult result;
       pipe.path = path;  // a failing reader may leave things behind
       const auto found = lengths_.find(name);
@@ -60,9 +63,14 @@ class FakeFiles {
     };
   }
 
-  Names reads;
+  Names reads() const {
+    const std::lock_guard lock(mutex_);
+    return reads_;
+  }
 
  private:
+  mutable std::mutex mutex_;
+  Names reads_;
   std::map<std::string, float> lengths_;
   Names damaged_;
 };
@@ -133,8 +141,8 @@ TEST_F(PipeStringTest, SevenNamesLoadTwoMoreThenDropTheHead) {
     expectWindow(string, windows[step], step + 1);
     EXPECT_EQ(string.position, 0.0F);
   }
-  EXPECT_EQ(files.reads, (Names{pipeName(0), pipeName(1), pipeName(2), pipeName(3), pipeName(4), pipeName(5),
-                                pipeName(6)}));
+  EXPECT_EQ(files.reads(), (Names{pipeName(0), pipeName(1), pipeName(2), pipeName(3), pipeName(4),
+                                  pipeName(5), pipeName(6)}));
 
   EXPECT_EQ(string.nextPipe(), 0);
   expectWindow(string, range(4, 6), 6);
@@ -159,7 +167,7 @@ TEST_F(PipeStringTest, AStepThatWouldDropAnEditedPipeAsksFirstAndARefusalMovesNo
   };
   string.loadedPipes().front().unsavedChanges = true;
   string.loadedPipes().back().unsavedChanges = true;
-  const std::size_t reads = files.reads.size();
+  const std::size_t reads = files.reads().size();
 
   string.position = 3.0F;
   EXPECT_EQ(string.nextPipe(mayDrop), 0);      // would drop pipe 0
@@ -169,7 +177,7 @@ TEST_F(PipeStringTest, AStepThatWouldDropAnEditedPipeAsksFirstAndARefusalMovesNo
   EXPECT_EQ(string.position, 0.0F);
   EXPECT_FALSE(string.jumpTo(5, mayDrop));
   expectWindow(string, range(0, 6), 2);
-  EXPECT_EQ(files.reads.size(), reads);
+  EXPECT_EQ(files.reads().size(), reads);
   EXPECT_EQ(asked, (Names{pipeName(0), pipeName(6), pipeName(6), pipeName(0)}));
 
   allow = true;

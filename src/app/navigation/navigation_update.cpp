@@ -11,16 +11,17 @@ namespace {
 // The space bar makes both speeds ten times faster.
 constexpr double kFastFactor = 10.0;
 
-// A step past either end of the pipe loads the next one while the loop waits: the busy cursor
-// shows meanwhile.
+// A step past either end of the pipe whose entering pipe was not read ahead reads it while the
+// loop waits: the busy cursor shows meanwhile.
 class BusyAcrossEnds {
  public:
   BusyAcrossEnds(AppState& app, float d) : platform_(app.platform) {
     const PipeString& string = app.pipeString;
     const float to = string.position + d;
     busy_ = string.current() != nullptr &&
-            ((to < 0.0F && string.currentIndex() > 0) ||
-             (to > string.currentLength() && string.currentIndex() + 1 < string.nameCount()));
+            ((to < 0.0F && string.currentIndex() > 0 && string.stepWouldWait(BrowseDirection::kPrevious)) ||
+             (to > string.currentLength() && string.currentIndex() + 1 < string.nameCount() &&
+              string.stepWouldWait(BrowseDirection::kNext)));
     if (busy_) platform_.setBusy(true);
   }
   ~BusyAcrossEnds() {

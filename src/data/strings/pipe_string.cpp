@@ -65,6 +65,7 @@ StringOpenResult PipeString::openList(const std::string& path) {
     currentOffset_ = 0.0F;
   }
   loadAhead();
+  readAheadToward(BrowseDirection::kNext);
   return result;
 }
 
@@ -82,10 +83,12 @@ StringOpenResult PipeString::openPipe(const std::string& path) {
     loadAtBack(path, index);
   }
   reset();
+  readAheadToward(BrowseDirection::kNext);
   return {true, true, {}, {}};
 }
 
 void PipeString::clear() {
+  readAhead_.drop();
   loaded_.clear();
   current_ = loaded_.end();
   overlay_.reset();
@@ -109,15 +112,14 @@ void PipeString::reset() {
 }
 
 bool PipeString::loadOverlay(const std::string& path, PipeReadResult* outcome) {
-  PipeReadResult result;
-  std::optional<PipeFile> pipe = read(path, result);
+  PipeRead read = readStringPipe(loader_, path);
   if (outcome != nullptr) {
-    *outcome = std::move(result);
+    *outcome = std::move(read.result);
   }
-  if (!pipe) {
+  if (!read.pipe) {
     return false;
   }
-  overlay_ = std::make_unique<PipeFile>(std::move(*pipe));
+  overlay_ = std::make_unique<PipeFile>(std::move(*read.pipe));
   return true;
 }
 
@@ -155,14 +157,13 @@ std::optional<int> PipeString::stepNext(const DropCheck& mayDrop) {
     position = currentLength();
     return 0;
   }
-  const std::uint32_t tail = loaded_.back().stringIndex;
-  const bool loadTail = tail + std::size_t{1} < names_.size();
-  const bool dropHead = loadTail ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
+  const std::optional<std::uint32_t> entering = enteringIndex(BrowseDirection::kNext);
+  const bool dropHead = entering ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
   if (dropHead && !mayDropPipe(loaded_.front(), mayDrop)) {
     return std::nullopt;
   }
-  if (loadTail) {
-    loadAtBack(names_[tail + 1], tail + 1);
+  if (entering) {
+    loadAtBack(names_[*entering], *entering);
   }
   ++currentIndex_;
   currentOffset_ += current_->pipeLength();
@@ -172,6 +173,7 @@ std::optional<int> PipeString::stepNext(const DropCheck& mayDrop) {
     currentOffset_ -= loaded_.front().pipeLength();
     loaded_.pop_front();
   }
+  readAheadToward(BrowseDirection::kNext);
   return 1;
 }
 
@@ -180,14 +182,13 @@ std::optional<int> PipeString::stepPrevious(const DropCheck& mayDrop) {
     position = 0.0F;
     return 0;
   }
-  const std::uint32_t head = loaded_.front().stringIndex;
-  const bool loadHead = head != 0;
-  const bool dropTail = loadHead ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
+  const std::optional<std::uint32_t> entering = enteringIndex(BrowseDirection::kPrevious);
+  const bool dropTail = entering ? loaded_.size() + 1 > kMaxLoadedPipes : names_.size() > kWindowRadius;
   if (dropTail && !mayDropPipe(loaded_.back(), mayDrop)) {
     return std::nullopt;
   }
-  if (loadHead) {
-    loadAtFront(names_[head - 1], head - 1);
+  if (entering) {
+    loadAtFront(names_[*entering], *entering);
     currentOffset_ += loaded_.front().pipeLength();
   }
   --currentIndex_;
@@ -197,6 +198,7 @@ std::optional<int> PipeString::stepPrevious(const DropCheck& mayDrop) {
   if (dropTail) {
     loaded_.pop_back();
   }
+  readAheadToward(BrowseDirection::kPrevious);
   return -1;
 }
 
@@ -216,6 +218,7 @@ bool PipeString::jumpTo(std::int64_t pipeNumber, const DropCheck& mayDrop) {
     currentOffset_ += loaded_.front().pipeLength();
   }
   loadAhead();
+  readAheadToward(BrowseDirection::kNext);
   position = 0.0F;
   return true;
 }
@@ -292,27 +295,39 @@ void PipeString::loadAtFront(const std::string& path, std::uint32_t index) {
 }
 
 void PipeString::loadAt(Node where, const std::string& path, std::uint32_t index) {
-  PipeReadResult result;
-  std::optional<PipeFile> pipe = read(path, result);
-  // An unreadable file keeps its place in the string as an empty pipe.
-  if (!pipe) unread_.push_back({path, result.error});
-  if (result.damaged()) damaged_.push_back({path, result.damage});
-  const Node placed = pipe ? loaded_.insert(where, std::move(*pipe)) : loaded_.emplace(where);
+  std::optional<PipeRead> ahead = readAhead_.take(index, path);
+  PipeRead read = ahead ? std::move(*ahead) : readStringPipe(loader_, path);
+  // An unreadable file keeps its place in the string as an empty pipe. Problems are noted when
+  // the pipe enters the window, not when it was read ahead.
+  if (!read.pipe) unread_.push_back({path, read.result.error});
+  if (read.result.damaged()) damaged_.push_back({path, read.result.damage});
+  const Node placed = read.pipe ? loaded_.insert(where, std::move(*read.pipe)) : loaded_.emplace(where);
   placed->stringIndex = index;
 }
 
-std::optional<PipeFile> PipeString::read(const std::string& path, PipeReadResult& result) {
-  PipeFile pipe;
-  if (!loader_) {
-    result.error = "no reader of pipe files was given";
-    return std::nullopt;
+std::optional<std::uint32_t> PipeString::enteringIndex(BrowseDirection direction) const {
+  if (loaded_.empty()) return std::nullopt;
+  if (direction == BrowseDirection::kNext) {
+    const std::uint32_t tail = loaded_.back().stringIndex;
+    if (tail + std::size_t{1} >= names_.size()) return std::nullopt;
+    return tail + 1;
   }
-  result = loader_(pipe, path);
-  if (!result.opened) return std::nullopt;
-  // Raw samples are read back from the file when a build or a save needs them; a string keeps
-  // the channel heads only.
-  pipe.dropRawSamples();
-  return pipe;
+  const std::uint32_t head = loaded_.front().stringIndex;
+  if (head == 0) return std::nullopt;
+  return head - 1;
+}
+
+void PipeString::readAheadToward(BrowseDirection direction) {
+  if (const std::optional<std::uint32_t> entering = enteringIndex(direction)) {
+    readAhead_.request(*entering, names_[*entering]);
+  } else {
+    readAhead_.drop();
+  }
+}
+
+bool PipeString::stepWouldWait(BrowseDirection direction) const {
+  const std::optional<std::uint32_t> entering = enteringIndex(direction);
+  return entering && !readAhead_.ready(*entering, names_[*entering]);
 }
 
 void PipeString::loadAhead() {

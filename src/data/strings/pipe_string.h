@@ -13,12 +13,10 @@
 #include "data/format/pipe_file.h"
 #include "data/format/pipe_file_io.h"
 #include "data/strings/list_file.h"
+#include "data/strings/pipe_reading.h"
+#include "data/strings/read_ahead.h"
 
 namespace ductora {
-
-// Reads one pipe file into a fresh record. The analysis layer passes the loader that also
-// computes the measures; the data layer cannot call it directly.
-using PipeLoader = std::function<PipeReadResult(PipeFile&, const std::string&)>;
 
 enum class BrowseDirection { kPrevious, kNext };
 
@@ -45,7 +43,8 @@ struct StringOpenResult {
 // records around the current pipe, an optional overlay pipe and the cursor. Loaded pipes are
 // kept in ascending string index; their string indices are consecutive and the current pipe's
 // index is currentIndex(). Data only: what others keep for a pipe they key by its id, and a
-// pipe that left memory is simply no longer among forEachPipe's.
+// pipe that left memory is simply no longer among forEachPipe's. After a slide, an open or a
+// jump, the pipe that the next slide the same way loads is read ahead on a worker thread.
 class PipeString {
  public:
   // At most this many pipes stay loaded behind and ahead of the current one.
@@ -79,6 +78,9 @@ class PipeString {
   int moveBy(float delta, const DropCheck& mayDrop = {});
   int nextPipe(const DropCheck& mayDrop = {});
   int previousPipe(const DropCheck& mayDrop = {});  // the far end is not kept: the cursor goes to the start
+  // Whether a step that way would wait for a pipe to be read: the pipe entering the window is
+  // not read ahead yet, or its file changed since.
+  bool stepWouldWait(BrowseDirection direction) const;
   // Pipe numbers count from 1 and are clamped to the string. False without names, or when a
   // loaded pipe with unsaved changes may not be dropped.
   bool jumpTo(std::int64_t pipeNumber, const DropCheck& mayDrop = {});
@@ -132,11 +134,12 @@ class PipeString {
   std::optional<int> stepNext(const DropCheck& mayDrop);
   std::optional<int> stepPrevious(const DropCheck& mayDrop);
   static bool mayDropPipe(PipeFile& pipe, const DropCheck& mayDrop);
+  // The string index of the pipe a slide that way loads; none at that end of the string.
+  std::optional<std::uint32_t> enteringIndex(BrowseDirection direction) const;
+  void readAheadToward(BrowseDirection direction);
   void loadAtBack(const std::string& path, std::uint32_t index);
   void loadAtFront(const std::string& path, std::uint32_t index);
   void loadAt(Node where, const std::string& path, std::uint32_t index);
-  // None when the file could not be read; result says why, or what is damaged.
-  std::optional<PipeFile> read(const std::string& path, PipeReadResult& result);
   void loadAhead();
 
   PipeLoader loader_;
@@ -148,6 +151,7 @@ class PipeString {
   float currentOffset_ = 0.0F;
   std::vector<FileProblem> unread_;
   std::vector<FileProblem> damaged_;
+  ReadAhead readAhead_{loader_};
 };
 
 }  // namespace ductora
