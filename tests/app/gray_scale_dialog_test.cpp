@@ -117,8 +117,8 @@ TEST_F(ShellTest, PipesLeavingTheWindowFreeTheirTextures) {
   runFrame(app, 0.0);
   app.windows.makeCurrent(kPipeViewPanel);
   for (const GLuint name : before) EXPECT_EQ(glIsTexture(name), GL_FALSE) << name;
-  // The jump moved the cursor: that frame made the current pipe's textures and one more, and the
-  // still frame after it all the others.
+  // The jump moved the cursor: that frame made the current pipe's textures and one texture more,
+  // and the still frame after it all the others.
   EXPECT_NE(app.drawCaches.TexturesOf(*app.pipeString.current()).wall, 0U);
   platform.advanceClock(MotionClock::kSettleMs);
   runFrame(app, 0.0);

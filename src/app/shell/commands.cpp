@@ -20,6 +20,7 @@
 #include "app/state/input_recording.h"
 #include "app/views/panels.h"
 #include "app/windows/data_display_dialog.h"
+#include "app/windows/pipe_window.h"
 #include "resources/dialog_table.h"
 #include "resources/menu_table.h"
 
@@ -197,6 +198,7 @@ void runCommand(AppState& app, int commandId) {
       break;
     case kCmdPipe:
       app.dialogs.show(Modeless::kPipeWindow);
+      FillPipeWindow(app);
       break;
     case kCmdStatistics:
       app.dialogs.show(Modeless::kStatistics);

@@ -1,7 +1,9 @@
 #include "app/views/pipe_view_draw.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "render/gl/panel_gl.h"
 #include "render/maps/indication_circles.h"
@@ -65,29 +67,35 @@ void drawModeView(AppState& app) {
 }
 
 // Textures live in the view's context: those of pipes that left memory go, and pipes loaded or
-// changed since the last frame get theirs. A moving frame makes the current and overlay pipes'
-// at once but only one other pipe's, the nearest to the current one, so a pipe read into the
-// window does not hold up a frame; a still frame makes every one.
-void prepareTextures(AppState& app) {
+// changed since the last frame get theirs, and their relief in the 3D OD view. A moving frame
+// makes what the current and overlay pipes lack at once but only one texture or relief of
+// another pipe, the nearest to the current one first, so a pipe read into the window does not
+// hold up a frame; a still frame makes everything.
+void prepareDrawing(AppState& app) {
   render::DrawCaches& caches = app.drawCaches;
   PipeString& string = app.pipeString;
   caches.ReleaseGone(string);
+  const bool relief = app.viewMode == ViewMode::k3DOd;
+  const auto prepare = [&caches, relief](const PipeFile& pipe) {
+    while (caches.PrepareOne(pipe, relief)) {
+    }
+  };
   if (app.frameDetail == render::FrameDetail::kStill) {
-    string.forEachPipe([&caches](const PipeFile& pipe) { caches.PrepareTextures(pipe); });
+    string.forEachPipe(prepare);
     return;
   }
   for (const PipeFile* pipe : {string.current(), string.overlay(), string.thirdPipe.get()}) {
-    if (pipe != nullptr) caches.PrepareTextures(*pipe);
+    if (pipe != nullptr) prepare(*pipe);
   }
-  const PipeFile* nearest = nullptr;
-  const auto distance = [&string](const PipeFile& pipe) {
-    return std::abs(static_cast<std::int64_t>(pipe.stringIndex) - string.currentIndex());
+  std::vector<const PipeFile*> others;
+  for (const PipeFile& pipe : string.loadedPipes()) others.push_back(&pipe);
+  const auto distance = [&string](const PipeFile* pipe) {
+    return std::abs(static_cast<std::int64_t>(pipe->stringIndex) - string.currentIndex());
   };
-  for (const PipeFile& pipe : string.loadedPipes()) {
-    if (!caches.TexturesMade(pipe) && (nearest == nullptr || distance(pipe) < distance(*nearest)))
-      nearest = &pipe;
+  std::ranges::stable_sort(others, {}, distance);
+  for (const PipeFile* pipe : others) {
+    if (caches.PrepareOne(*pipe, relief)) return;
   }
-  if (nearest != nullptr) caches.PrepareTextures(*nearest);
 }
 
 }  // namespace
@@ -103,7 +111,7 @@ void drawPipeView(AppState& app) {
   } else {
     render::BeginFrame(width, height);
   }
-  prepareTextures(app);
+  prepareDrawing(app);
   // The 3D views blend their markers over what lies behind them, the watermark among it; the
   // maps and their lines are opaque, so their watermark can come last, where nothing was drawn.
   const bool watermarkLast = !is3DViewMode(app.viewMode) && render::CanMarkWrittenPixels();

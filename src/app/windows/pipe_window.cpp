@@ -257,7 +257,9 @@ void initPipeDialogSliders(AppState& app) {
 
 void FillPipeWindow(AppState& app) {
   platform::Dialog* dialog = app.dialogs.get(Modeless::kPipeWindow);
-  if (dialog == nullptr) return;
+  // A hidden window is filled when it is shown: each step into the next pipe would otherwise
+  // read the whole pipe for nobody.
+  if (dialog == nullptr || !app.dialogs.isVisible(Modeless::kPipeWindow)) return;
   const PipeFile* pipe = app.pipeString.current();
   const Stretch stretch = sliderStretch(*dialog);
   const RangeValues values =

@@ -9,7 +9,7 @@ namespace ductora {
 void createPipeWindow(AppState& app);
 // Left at 0 and Right at the current length, whole inches; then the values are computed anew.
 void initPipeDialogSliders(AppState& app);
-// The extremes, averages and their places over the stretch between the sliders.
+// The extremes, averages and their places over the stretch between the sliders, while shown.
 void FillPipeWindow(AppState& app);
 // Every frame: the two slider positions beside them.
 void refreshPipeWindowReadouts(AppState& app);

@@ -18,11 +18,6 @@ GrayImage ImageOf(const PipeFile& pipe, MapKind kind) {
   return {};
 }
 
-void Replace(std::uint32_t& name, const PipeFile& pipe, MapKind kind) {
-  DeleteTexture(name);
-  name = MakeMapTexture(pipe, kind);
-}
-
 }  // namespace
 
 std::uint32_t MakeMapTexture(const PipeFile& pipe, MapKind kind) {
@@ -30,10 +25,12 @@ std::uint32_t MakeMapTexture(const PipeFile& pipe, MapKind kind) {
   return image.empty() ? 0 : UploadGrayTexture(image, true);
 }
 
-void ReplaceMapTextures(MapTextures& textures, const PipeFile& pipe) {
-  Replace(textures.wall, pipe, MapKind::kWall);
-  Replace(textures.od, pipe, MapKind::kOd);
-  Replace(textures.id, pipe, MapKind::kId);
+void ReplaceMapTexture(MapTextures& textures, const PipeFile& pipe, MapKind kind) {
+  std::uint32_t& name = kind == MapKind::kWall ? textures.wall
+                        : kind == MapKind::kOd ? textures.od
+                                               : textures.id;
+  DeleteTexture(name);
+  name = MakeMapTexture(pipe, kind);
 }
 
 void ReleaseMapTextures(MapTextures& textures) {

@@ -8,8 +8,8 @@ namespace ductora::render {
 // A gray-scale map texture of the pipe, made in the current GL context; 0 for a pipe without
 // that matrix.
 std::uint32_t MakeMapTexture(const PipeFile& pipe, MapKind kind);
-// Replaces every texture of the set with one made from the pipe as it is now.
-void ReplaceMapTextures(MapTextures& textures, const PipeFile& pipe);
+// Replaces the set's texture of that kind with one made from the pipe as it is now.
+void ReplaceMapTexture(MapTextures& textures, const PipeFile& pipe, MapKind kind);
 void ReleaseMapTextures(MapTextures& textures);
 
 }  // namespace ductora::render

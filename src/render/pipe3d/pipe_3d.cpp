@@ -54,12 +54,14 @@ void DrawOdRelief(const PipeScene& scene, const PipeFile& pipe) {
   glColor4f(1.0F, 1.0F, 1.0F, 1.0F);
   glBindTexture(GL_TEXTURE_2D, scene.caches.TexturesOf(pipe).od);
   glEnable(GL_TEXTURE_2D);
-  const ReliefMesh& relief = scene.caches.Relief(pipe);
   if (scene.detail == FrameDetail::kMoving) {
-    const bool current = &pipe == scene.string.current();
-    DrawCoarseReliefMesh(relief, current ? CursorOdRow(pipe, scene.string.position) : std::nullopt);
+    // A moving frame leaves out a relief not made yet rather than wait for it.
+    if (const ReliefMesh* relief = scene.caches.ReliefIfMade(pipe)) {
+      const bool current = &pipe == scene.string.current();
+      DrawCoarseReliefMesh(*relief, current ? CursorOdRow(pipe, scene.string.position) : std::nullopt);
+    }
   } else {
-    DrawReliefMesh(relief);
+    DrawReliefMesh(scene.caches.Relief(pipe));
   }
   glPopMatrix();
 }

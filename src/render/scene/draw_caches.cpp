@@ -4,16 +4,28 @@
 
 namespace ductora::render {
 
+namespace {
+
+constexpr std::array<MapKind, 3> kTextureKinds = {MapKind::kWall, MapKind::kOd, MapKind::kId};
+
+}  // namespace
+
 void DrawCaches::PrepareTextures(const PipeFile& pipe) {
-  PipeEntry& entry = EntryOf(pipe);
-  if (entry.texturesRevision == pipe.revision) return;
-  ReplaceMapTextures(entry.textures, pipe);
-  entry.texturesRevision = pipe.revision;
+  while (PrepareOne(pipe, false)) {
+  }
 }
 
-bool DrawCaches::TexturesMade(const PipeFile& pipe) const {
-  const auto found = pipes_.find(pipe.id);
-  return found != pipes_.end() && found->second.texturesRevision == pipe.revision;
+bool DrawCaches::PrepareOne(const PipeFile& pipe, bool relief) {
+  PipeEntry& entry = EntryOf(pipe);
+  for (std::size_t i = 0; i < kTextureKinds.size(); ++i) {
+    if (entry.textureRevisions[i] == pipe.revision) continue;
+    ReplaceMapTexture(entry.textures, pipe, kTextureKinds[i]);
+    entry.textureRevisions[i] = pipe.revision;
+    return true;
+  }
+  if (!relief || entry.reliefRevision == pipe.revision) return false;
+  Relief(pipe);
+  return true;
 }
 
 const MapTextures& DrawCaches::TexturesOf(const PipeFile& pipe) const {
@@ -31,6 +43,12 @@ const ReliefMesh& DrawCaches::Relief(const PipeFile& pipe) {
     entry.reliefRevision = pipe.revision;
   }
   return entry.relief;
+}
+
+const ReliefMesh* DrawCaches::ReliefIfMade(const PipeFile& pipe) const {
+  const auto found = pipes_.find(pipe.id);
+  return found != pipes_.end() && found->second.reliefRevision == pipe.revision ? &found->second.relief
+                                                                                : nullptr;
 }
 
 const IndicationRecords& DrawCaches::Indications(const PipeFile& pipe) {

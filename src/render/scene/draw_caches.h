@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
@@ -24,14 +25,18 @@ class DrawCaches {
 
   // Makes the map textures of a pipe new or changed since they were made.
   void PrepareTextures(const PipeFile& pipe);
-  // Whether the pipe's textures are those of its revision.
-  bool TexturesMade(const PipeFile& pipe) const;
+  // Makes one thing the pipe lacks for its revision: the first of its wall, OD and ID textures,
+  // then, when asked, its relief. True when there was one to make: a frame that must not wait
+  // makes one at a time.
+  bool PrepareOne(const PipeFile& pipe, bool relief);
   // The pipe's textures as last prepared; none for a pipe never prepared.
   const MapTextures& TexturesOf(const PipeFile& pipe) const;
   // The pipe quadric, with texture coordinates.
   const Quadric& PipeQuadric(const PipeFile& pipe);
-  // The 3D OD relief of the pipe's revision.
+  // The 3D OD relief of the pipe's revision, made when missing.
   const ReliefMesh& Relief(const PipeFile& pipe);
+  // The relief when it is made for the pipe's revision; null otherwise.
+  const ReliefMesh* ReliefIfMade(const PipeFile& pipe) const;
   const Quadric& MarkerQuadric() const { return markerQuadric_; }
   // The records of the pipe's own indication file; none when it has none.
   const IndicationRecords& Indications(const PipeFile& pipe);
@@ -41,7 +46,7 @@ class DrawCaches {
  private:
   struct PipeEntry {
     MapTextures textures;
-    std::optional<std::uint64_t> texturesRevision;
+    std::array<std::optional<std::uint64_t>, 3> textureRevisions;  // wall, OD, ID
     Quadric quadric = MakeQuadric(true);
     ReliefMesh relief;
     std::optional<std::uint64_t> reliefRevision;
