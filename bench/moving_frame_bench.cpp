@@ -44,9 +44,8 @@ void Moving3D(benchmark::State& state, int viewCommand, float pitch) {
 
 void MovingIndications(benchmark::State& state) {
   OpenString program(9, 5);
-  program.writeIndications(3000);
+  program.showIndications(3000);
   AppState& app = program.app;
-  app.viewMode = ViewMode::kIndications;
   PipeString& string = app.pipeString;
   MovingFrames(state, program, [&] {
     string.position = string.position >= 470.0F ? 10.0F : string.position + 0.2F;

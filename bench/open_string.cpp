@@ -18,7 +18,7 @@ OpenString::OpenString(int pipes, int current) {
   app.pipeString.jumpTo(current);
 }
 
-void OpenString::writeIndications(int count) {
+void OpenString::showIndications(int count) {
   std::string records = "Indication#  Channel#  Type  XLoc(ft)  XLocFRef(ft)  YLoc(deg)  Amplitude(%)\n";
   std::uint32_t random = 2026;
   const auto next = [&random](std::uint32_t range) {
@@ -33,6 +33,7 @@ void OpenString::writeIndications(int count) {
   for (const PipeFile& pipe : app.pipeString.loadedPipes()) {
     std::ofstream(indicationFileNames(pipe.path).alternative) << records;
   }
+  app.viewMode = ViewMode::kIndications;
 }
 
 void ReportFrames(benchmark::State& state, const OpenString& program, std::clock_t start) {

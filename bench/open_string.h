@@ -18,8 +18,9 @@ struct OpenString {
   OpenString(int pipes, int current);
   // One frame of the panel alone, as the frame cycle draws it.
   void frame(PanelId id) { drawPanel(app, id); }
-  // An indication file of `count` records spread over a 40-foot pipe beside every loaded pipe.
-  void writeIndications(int count);
+  // The indication view, with an indication file of `count` records spread over a 40-foot pipe
+  // beside every loaded pipe.
+  void showIndications(int count);
 
   testing::TempDir dir;
   platform::headless::HeadlessPlatform platform;

@@ -45,9 +45,8 @@ BENCHMARK(BM_3DView)
 // records spread over a 40-foot pipe, the cursor moving along the pipe a fifth of an inch a frame.
 void BM_IndicationView(benchmark::State& state) {
   OpenString program(9, 5);
-  program.writeIndications(3000);
+  program.showIndications(3000);
   AppState& app = program.app;
-  app.viewMode = ViewMode::kIndications;
   PipeString& string = app.pipeString;
   program.frame(kPipeViewPanel);
   const std::clock_t start = std::clock();
