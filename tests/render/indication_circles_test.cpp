@@ -128,10 +128,11 @@ TEST_F(IndicationCirclesTest, ACircleSitsOnItsDefectWhereTheWallMapShowsIt) {
 }
 
 // A moving frame draws each circle with as many segments as its size on screen asks, all of them
-// in one call, where the still frame's circles stand.
+// in one call, where the still frame's circles stand, and one of a crowd only once.
 TEST_F(IndicationCirclesTest, MovingCirclesTakeSegmentsByTheirSizeOnScreen) {
   EXPECT_EQ(CircleSegments(0.0), 8);
-  EXPECT_EQ(CircleSegments(30.0), 48);
+  EXPECT_EQ(CircleSegments(30.0), 18);
+  EXPECT_EQ(CircleSegments(100.0), 32);
   EXPECT_EQ(CircleSegments(1e9), 100);
   add(3.0F, 180.0F);
   add(6.0F, 180.0F);
@@ -145,7 +146,11 @@ TEST_F(IndicationCirclesTest, MovingCirclesTakeSegmentsByTheirSizeOnScreen) {
   };
   sameMiddles(middles({}, FrameDetail::kMoving, 8), 1.0F);  // a radius of 3 pixels
   glScalef(10.0F, 10.0F, 10.0F);
-  sameMiddles(middles({}, FrameDetail::kMoving, 48), 10.0F);  // 30 pixels
+  sameMiddles(middles({}, FrameDetail::kMoving, 18), 10.0F);  // 30 pixels
+  // A circle within half a radius of one drawn is left out of a moving frame.
+  add(6.1F, 180.0F);
+  EXPECT_EQ(middles().size(), 3U);
+  sameMiddles(middles({}, FrameDetail::kMoving, 18), 10.0F);
 }
 
 TEST_F(IndicationCirclesTest, NothingIsDrawnWithoutRecordsOrWallMatrix) {

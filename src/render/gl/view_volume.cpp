@@ -95,16 +95,25 @@ void ViewVolume::Spans(const float* xyz, std::size_t count, CentreSpans& spans, 
   }
 }
 
+std::optional<std::array<double, 2>> ViewVolume::WindowAt(const float* p) const {
+  const double w = clip_[3] * p[0] + clip_[7] * p[1] + clip_[11] * p[2] + clip_[15];
+  if (!(w > 0.0)) return std::nullopt;
+  const double x = (clip_[0] * p[0] + clip_[4] * p[1] + clip_[8] * p[2] + clip_[12]) / w;
+  const double y = (clip_[1] * p[0] + clip_[5] * p[1] + clip_[9] * p[2] + clip_[13]) / w;
+  return std::array<double, 2>{viewport_[0] + (x + 1.0) * viewport_[2] / 2.0,
+                               viewport_[1] + (y + 1.0) * viewport_[3] / 2.0};
+}
+
+bool ViewVolume::NearViewport(const std::array<double, 2>& at, double margin) const {
+  return at[0] >= viewport_[0] - margin && at[0] <= viewport_[0] + viewport_[2] + margin &&
+         at[1] >= viewport_[1] - margin && at[1] <= viewport_[1] + viewport_[3] + margin;
+}
+
 double ViewVolume::PixelsBetween(const float* a, const float* b) const {
-  std::array<double, 2> at[2]{};
-  for (int i = 0; i < 2; ++i) {
-    const float* p = i == 0 ? a : b;
-    const double w = clip_[3] * p[0] + clip_[7] * p[1] + clip_[11] * p[2] + clip_[15];
-    if (!(w > 0.0)) return std::numeric_limits<double>::infinity();
-    at[i][0] = (clip_[0] * p[0] + clip_[4] * p[1] + clip_[8] * p[2] + clip_[12]) / w * viewport_[2] / 2.0;
-    at[i][1] = (clip_[1] * p[0] + clip_[5] * p[1] + clip_[9] * p[2] + clip_[13]) / w * viewport_[3] / 2.0;
-  }
-  return std::hypot(at[0][0] - at[1][0], at[0][1] - at[1][1]);
+  const std::optional<std::array<double, 2>> atA = WindowAt(a);
+  const std::optional<std::array<double, 2>> atB = WindowAt(b);
+  if (!atA || !atB) return std::numeric_limits<double>::infinity();
+  return std::hypot((*atA)[0] - (*atB)[0], (*atA)[1] - (*atB)[1]);
 }
 
 }  // namespace ductora::render

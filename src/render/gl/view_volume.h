@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace ductora::render {
@@ -46,6 +47,10 @@ class ViewVolume {
   // The pixel centres around where each of `count` points (x, y, z after x, y, z) lands in the
   // window, into spans from entry `first` on.
   void Spans(const float* xyz, std::size_t count, CentreSpans& spans, std::size_t first) const;
+  // Where a point lands in the window, in pixels; none at or behind the eye.
+  std::optional<std::array<double, 2>> WindowAt(const float* xyz) const;
+  // Whether a window position lies within `margin` pixels of the viewport.
+  bool NearViewport(const std::array<double, 2>& at, double margin) const;
   // How many pixels apart two points land in the window; infinite when either lies at or behind
   // the eye, where nothing says how large the space between them comes out.
   double PixelsBetween(const float* a, const float* b) const;

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "render/gl/view_volume.h"
@@ -33,8 +36,8 @@ const std::array<float, 3 * kCircleVertices>& UnitCircle() {
   return circle;
 }
 
-// A moving frame's circles have a segment about this many pixels long.
-constexpr double kSegmentPixels = 4.0;
+// A moving frame's circle strays from the true circle by at most this many pixels.
+constexpr double kStrayPixels = 0.5;
 constexpr int kFewestSegments = 8;
 
 // cos and sin of the corners of a circle of that many segments, made once for each count.
@@ -61,12 +64,40 @@ void AddCircleLines(std::vector<float>& lines, float y, float z, int segments) {
   }
 }
 
+// A moving frame's circle about (y, z), into lines. Left out off screen, and where an earlier
+// circle's middle came within half a radius of its own on screen: thousands of indications
+// crowd a pipe, and the outlines left out lie within a pixel or two of one drawn.
+void AddMovingCircle(const ViewVolume& volume, std::vector<float>& lines,
+                     std::unordered_set<std::uint64_t>& taken, float y, float z) {
+  const std::array<float, 3> middle{2.0F * kInFront, y, z};
+  const std::array<float, 3> rim{2.0F * kInFront, y + kCircleRadius, z};
+  const std::optional<std::array<double, 2>> at = volume.WindowAt(middle.data());
+  const std::optional<std::array<double, 2>> edge = volume.WindowAt(rim.data());
+  if (!at || !edge) {
+    // By the eye: its size on screen says nothing, and it is drawn whole.
+    if (!volume.BoxOutside({middle[0], y - kCircleRadius, z - kCircleRadius},
+                           {middle[0], y + kCircleRadius, z + kCircleRadius})) {
+      AddCircleLines(lines, y, z, kCircleVertices);
+    }
+    return;
+  }
+  const double radius = std::hypot((*at)[0] - (*edge)[0], (*at)[1] - (*edge)[1]);
+  if (!volume.NearViewport(*at, radius)) return;
+  const double cell = std::max(1.0, radius / 2.0);
+  const auto index = [cell](double pixels) {
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(std::floor(pixels / cell)));
+  };
+  if (!taken.insert(std::uint64_t{index((*at)[0])} << 32 | index((*at)[1])).second) return;
+  AddCircleLines(lines, y, z, CircleSegments(radius));
+}
+
 }  // namespace
 
 int CircleSegments(double radiusPixels) {
-  const double rim = 2.0 * 3.141592653589793 * radiusPixels;
-  if (!(rim < kCircleVertices * kSegmentPixels)) return kCircleVertices;
-  return std::max(kFewestSegments, static_cast<int>(std::ceil(rim / kSegmentPixels)));
+  // A chord of angle a lies r (1 - cos(a / 2)) inside the circle at its middle.
+  if (!(radiusPixels > kStrayPixels)) return kFewestSegments;
+  const double segments = std::ceil(3.141592653589793 / std::acos(1.0 - kStrayPixels / radiusPixels));
+  return static_cast<int>(std::clamp(segments, double{kFewestSegments}, double{kCircleVertices}));
 }
 
 void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& records, const MapCursor& cursor,
@@ -94,20 +125,20 @@ void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& record
   glVertexPointer(3, GL_FLOAT, 0, UnitCircle().data());
   // A moving frame's circles, all of the pipe's, go to the GL in one array.
   static thread_local std::vector<float> lines;
+  static thread_local std::unordered_set<std::uint64_t> taken;
   lines.clear();
+  taken.clear();
   for (std::size_t i = 0; i < records.count; ++i) {
     const float y =
         WrapAcross(4.0F * c * scroll - 2.0F * c + (records.anglesDegrees[i] / 360.0F) * 4.0F * c, c);
     const float z = start - records.positionsInches[i];
+    if (detail == FrameDetail::kMoving) {
+      AddMovingCircle(volume, lines, taken, y, z);
+      continue;
+    }
     const float x = 2.0F * kInFront;
     if (volume.BoxOutside({x, y - kCircleRadius, z - kCircleRadius},
                           {x, y + kCircleRadius, z + kCircleRadius})) {
-      continue;
-    }
-    if (detail == FrameDetail::kMoving) {
-      const std::array<float, 3> centre{x, y, z};
-      const std::array<float, 3> rim{x, y + kCircleRadius, z};
-      AddCircleLines(lines, y, z, CircleSegments(volume.PixelsBetween(centre.data(), rim.data())));
       continue;
     }
     glPushMatrix();

@@ -15,8 +15,8 @@ namespace ductora::render {
 void DrawIndicationCircles(const PipeFile& pipe, const IndicationRecords& records, const MapCursor& cursor,
                            FrameDetail detail = FrameDetail::kStill);
 
-// The segments of a moving frame's circle of that radius on screen: about one per 4 pixels of
-// its rim, at least 8 and at most the still circle's 100.
+// The segments of a moving frame's circle of that radius on screen: as few as keep the outline
+// within half a pixel of the circle, at least 8 and at most the still circle's 100.
 int CircleSegments(double radiusPixels);
 
 // The indication view: "2D Wall", each loaded pipe's circles from its own indication file (none
