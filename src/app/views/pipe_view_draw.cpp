@@ -106,12 +106,13 @@ void drawPipeView(AppState& app) {
   const int height = app.windows.height(kPipeViewPanel);
   // A moving 3D view fills a quarter of the pixels; the maps keep all of theirs, where a pit shows.
   const bool reduced = app.frameDetail == render::FrameDetail::kMoving && is3DViewMode(app.viewMode);
+  // Textures made before the frame's first drawing: the GL need not finish drawing to take them.
+  prepareDrawing(app);
   if (reduced) {
     app.reducedPicture.BeginFrame(width, height);
   } else {
     render::BeginFrame(width, height);
   }
-  prepareDrawing(app);
   // The 3D views blend their markers over what lies behind them, the watermark among it; the
   // maps and their lines are opaque, so their watermark can come last, where nothing was drawn.
   const bool watermarkLast = !is3DViewMode(app.viewMode) && render::CanMarkWrittenPixels();
