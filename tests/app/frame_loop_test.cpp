@@ -101,6 +101,17 @@ TEST_F(FrameLoopTest, MovingFramesWhileTheViewMovesThenOneStillFrame) {
   EXPECT_EQ(app.frameDetail, FrameDetail::kStill);
   EXPECT_FALSE(turn());
 
+  // Minimised, the still frame waits for the window to be restored.
+  app.view.depth -= 5.0F;
+  app.frameRequested = true;
+  ASSERT_TRUE(turn());
+  platform.post(kMainWindowPanel, platform::ActivateEvent{true});
+  platform.advanceClock(250.0);
+  EXPECT_FALSE(turn());
+  platform.post(kMainWindowPanel, platform::ActivateEvent{false});
+  ASSERT_TRUE(turn());
+  EXPECT_EQ(app.frameDetail, FrameDetail::kStill);
+
   // A view changed between frames, by the wheel or a dialog, is motion too.
   app.view.depth -= 5.0F;
   app.frameRequested = true;

@@ -23,8 +23,9 @@ void loopIteration(AppState& app) {
   reportFilesReadOnTheWay(app);
   const double now = app.platform.nowMs();
   if (!frameWanted(app, app.platform.takeMessagesHandled())) {
-    // Once motion has settled the whole picture is drawn once more, then the loop sleeps.
-    const std::optional<double> stillDue = app.motion.stillFrameDueInMs(now);
+    // Once motion has settled the whole picture is drawn once more, then the loop sleeps; a
+    // minimised window draws it when it is restored.
+    const std::optional<double> stillDue = app.appActive ? app.motion.stillFrameDueInMs(now) : std::nullopt;
     if (!stillDue || *stillDue > 0.0) {
       app.platform.waitForEvents(stillDue ? std::min(*stillDue, kIdleWakeMs) : kIdleWakeMs);
       app.frameClockStopped = true;
