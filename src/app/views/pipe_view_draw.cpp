@@ -75,18 +75,19 @@ void prepareDrawing(AppState& app) {
   render::DrawCaches& caches = app.drawCaches;
   PipeString& string = app.pipeString;
   caches.ReleaseGone(string);
+  // The 3D OD view draws the loaded pipes' reliefs; the overlay and the third pipe show as maps.
   const bool relief = app.viewMode == ViewMode::k3DOd;
-  const auto prepare = [&caches, relief](const PipeFile& pipe) {
-    while (caches.PrepareOne(pipe, relief)) {
+  const auto prepare = [&caches](const PipeFile* pipe, bool withRelief) {
+    while (pipe != nullptr && caches.PrepareOne(*pipe, withRelief)) {
     }
   };
+  prepare(string.overlay(), false);
+  prepare(string.thirdPipe.get(), false);
   if (app.frameDetail == render::FrameDetail::kStill) {
-    string.forEachPipe(prepare);
+    for (const PipeFile& pipe : string.loadedPipes()) prepare(&pipe, relief);
     return;
   }
-  for (const PipeFile* pipe : {string.current(), string.overlay(), string.thirdPipe.get()}) {
-    if (pipe != nullptr) prepare(*pipe);
-  }
+  prepare(string.current(), relief);
   std::vector<const PipeFile*> others;
   for (const PipeFile& pipe : string.loadedPipes()) others.push_back(&pipe);
   const auto distance = [&string](const PipeFile* pipe) {
