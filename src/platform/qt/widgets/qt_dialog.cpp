@@ -40,6 +40,8 @@ namespace {
 
 // A window manager frames a new window within a few milliseconds, a busy one later.
 constexpr std::array kFramingMs = {100, 600};
+// Wider than any window manager's border and title, in pixels.
+constexpr int kLargestBorder = 200;
 
 // The client area of the dialog's owner, below its menu bar, on the screen; none without one.
 QRect ownerArea(const QWidget& dialog) {
@@ -163,9 +165,15 @@ class DialogWindow : public QDialog {
   }
   void keepInRoom() {
     if (!isVisible()) return;
-    // The frame, known now, may be larger than its estimate.
-    const QSize over = frameGeometry().size() - screenRoom(*this).size();
-    if (over.width() > 0 || over.height() > 0) resize(size() - over.expandedTo(QSize(0, 0)));
+    // The frame, known now, may be larger than its estimate. A frame far larger than the window
+    // is a busy window manager's passing state: shrinking to it once left a dialog of no size.
+    const QSize frame = frameGeometry().size();
+    const QSize border = frame - size();
+    const bool framed = border.width() >= 0 && border.height() >= 0 && border.width() <= kLargestBorder &&
+                        border.height() <= kLargestBorder;
+    const QSize over = frame - screenRoom(*this).size();
+    if (framed && (over.width() > 0 || over.height() > 0))
+      resize((size() - over.expandedTo(QSize(0, 0))).expandedTo(minimumSizeHint()));
     const QPoint at = placedInRoom(*this, pos(), size(), ownerArea(*this));
     if (at != pos()) move(at);
   }
