@@ -22,9 +22,14 @@ QSize frameAllowance(const QWidget& window) {
 }
 
 QSize fittedSize(const QWidget& window, QSize wanted, QRect preferred) {
+  const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
   QRect room = screenRoom(window);
-  if (!preferred.isEmpty()) room = room.intersected(preferred);
-  return wanted.boundedTo(room.size() - frameAllowance(window)).expandedTo(window.minimumSize());
+  // An owner area without room for the least size, as a main window being moved or framed may
+  // give for a moment, is passed over: within it the window once came out of no size at all.
+  const QRect inside = room.intersected(preferred);
+  const QSize insideRoom = inside.size() - frameAllowance(window);
+  if (insideRoom.width() >= least.width() && insideRoom.height() >= least.height()) room = inside;
+  return wanted.boundedTo(room.size() - frameAllowance(window)).expandedTo(least);
 }
 
 QPoint placedInRoom(const QWidget& window, QPoint at, QSize size, QRect preferred) {
