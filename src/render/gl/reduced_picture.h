@@ -13,9 +13,8 @@ class ReducedPicture {
   void BeginFrame(int width, int height);
   // Copies the quarter into the texture and draws it over the frame's whole viewport.
   void End();
-  // Deletes the texture, in its context; forgets it, without the GL, when the context is gone.
+  // Deletes the texture, in its context.
   void Release();
-  void Forget() { texture_ = 0; }
 
  private:
   std::uint32_t texture_ = 0;
