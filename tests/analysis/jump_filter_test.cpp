@@ -70,6 +70,23 @@ TEST(CorroboratedFilter, KeepsWhatTheNextTurnSawAndReplacesWhatStandsAlone) {
   EXPECT_EQ(narrow[20][101].reading, 200);
 }
 
+TEST(CorroboratedFilter, KeepsAPitOnlyOneTurnCrossesByItsSlopedSides) {
+  // A pit under two pitches across, centred on turn 20: the turns either side pass it by. Its
+  // sides slope over two readings, one reading of its bottom scatters back towards the wall, and
+  // it lost its echo at three samples.
+  const std::vector<std::int32_t> pit{320, 260, 205, 340, 205, 0, 0, 0, 200, 200, 260, 320};
+  RevolutionList graded = Wall();
+  for (std::size_t k = 0; k < pit.size(); ++k) graded[20][100 + k].reading = pit[k];
+  // The gauge's fault of the same width and depth jumps straight there and back.
+  SetRun(graded, 10, 100, pit.size(), 200);
+  Correct(graded, JumpFilter::kCorroborated);
+  for (std::size_t k = 0; k < pit.size(); ++k) {
+    // Lost echoes take the thinner of the pit's readings beside them, not the wall around.
+    EXPECT_EQ(graded[20][100 + k].reading, pit[k] == 0 ? 200 : pit[k]) << k;
+    EXPECT_GT(graded[10][100 + k].reading, 330) << k;
+  }
+}
+
 TEST(NoReading, ARunWiderThanAPitchIsKeptAsAnAreaAndDropOutsAreFilled) {
   RevolutionList list = Wall();
   SetRun(list, 20, 100, 12, 0);  // the echo lost over a pit

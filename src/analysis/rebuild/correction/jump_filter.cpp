@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "analysis/rebuild/correction/channel_filter.h"
+#include "analysis/rebuild/correction/run_evidence.h"
 
 namespace ductora {
 
@@ -13,6 +14,8 @@ namespace {
 // Samples either side of the same share of the neighbouring turn that count as the same place:
 // turns differ in length by a few samples.
 constexpr std::int64_t kSameAngleSlack = 2;
+// Readings the level before a jump is taken from, from the third before it on.
+constexpr std::size_t kBaseSamples = 5;
 
 template <typename T>
 T MedianOf(std::vector<T> values) {
@@ -29,45 +32,8 @@ std::int32_t Median(const RevolutionSamples& samples) {
   return MedianOf(std::move(readings));
 }
 
-// Whether sample k lies in a run of no readings longer than a lone drop-out (3 samples or more):
-// the echo lost over an area, as over a pit, rather than for a moment anywhere.
-bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k) {
-  constexpr std::int64_t kLostEcho = 3;
-  const auto n = static_cast<std::int64_t>(turn.size());
-  std::int64_t first = k;
-  std::int64_t last = k;
-  while (first > 0 && turn[static_cast<std::size_t>(first - 1)] == 0 && last - first + 1 < kLostEcho) --first;
-  while (last + 1 < n && turn[static_cast<std::size_t>(last + 1)] == 0 && last - first + 1 < kLostEcho)
-    ++last;
-  return last - first + 1 >= kLostEcho;
-}
-
-// Whether readings from..to of a turn lie the given way from as many readings either side of
-// them by more than the turn's own scatter explains (four standard errors of the medians): the rim
-// of a pit another turn crosses deeper. Medians, so that a spike of this turn does not count, and
-// no readings (wall 0) are left out.
-bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,
-               bool wall) {
-  const auto n = static_cast<std::int64_t>(turn.size());
-  const std::int64_t width = to - from + 1;
-  std::vector<std::int32_t> inside;
-  std::vector<std::int32_t> beside;
-  for (std::int64_t k = std::max<std::int64_t>(0, from - width); k <= std::min(n - 1, to + width); ++k) {
-    const std::int32_t v = turn[static_cast<std::size_t>(k)];
-    if (wall && v == 0) continue;
-    (k >= from && k <= to ? inside : beside).push_back(v);
-  }
-  if (inside.size() < 3 || beside.size() < 4) return false;
-  const double middle = MedianOf(beside);
-  std::vector<double> deviations;
-  for (const std::int32_t v : beside) deviations.push_back(std::abs(v - middle));
-  // The scatter of a normal spread from its median deviation; a reading is whole thousandths.
-  const double scatter = std::max(1.0, 1.4826 * MedianOf(std::move(deviations)));
-  const double standardError =
-      1.25 * scatter *
-      std::sqrt(1.0 / static_cast<double>(inside.size()) + 1.0 / static_cast<double>(beside.size()));
-  return sign * (MedianOf(std::move(inside)) - middle) > 4.0 * standardError;
-}
+// What a neighbouring turn shows of a run: nothing, the rim of a pit, or the run itself.
+enum class Sight { kNone, kRim, kSees };
 
 // One pass over the channel, forward (step 1) or backward (step -1).
 class CorroboratedPass {
@@ -86,11 +52,22 @@ class CorroboratedPass {
   }
 
  private:
+  // A run of readings that jumped away: low..high, ending (in the pass's direction) before `end`,
+  // departing the `sign` way from the level `base` beside it.
+  struct Run {
+    std::int64_t low = 0;
+    std::int64_t high = 0;
+    std::int64_t end = 0;
+    std::int32_t base = 0;
+    std::int32_t sign = 0;
+  };
+
   void scanRevolution(std::size_t i) {
     RevolutionSamples& samples = revolutions_[i];
     const auto n = static_cast<std::int64_t>(samples.size());
     if (n < 2) return;
     median_.reset();
+    scatter_.reset();
     // Samples of a run found unconfirmed: they are replaced as the plain pass does.
     std::int64_t unconfirmedEnd = step_ > 0 ? -1 : n;
     std::int64_t j = step_ > 0 ? 1 : n - 2;
@@ -99,12 +76,13 @@ class CorroboratedPass {
       const std::int32_t reading = samples[static_cast<std::size_t>(j)].reading;
       if (std::abs(SixteenBitDifference(reading, level)) <= rule_.jumpSize) continue;
       if (!insideRun(j, unconfirmedEnd)) {
-        const std::int64_t end = runEnd(i, j, level);
-        if (confirmed(i, j, end, level)) {
-          j = end;  // the run and its return edge are kept
+        const Run run = runAt(i, j, SixteenBitDifference(reading, level) > 0 ? 1 : -1);
+        if (confirmed(i, run)) {
+          fillLostEchoes(i, run.low, run.high);
+          j = run.end;  // the run and its return edge are kept
           continue;
         }
-        unconfirmedEnd = end;
+        unconfirmedEnd = run.end;
       }
       const std::size_t sample = static_cast<std::size_t>(j);
       if (tally_ != nullptr) tally_->noteJump(reading, i, sample);
@@ -113,37 +91,92 @@ class CorroboratedPass {
     }
   }
 
+  // A wall sample with no reading inside a run that is kept lies over the loss the run shows, not
+  // over the good wall the zero pass filled it from: it takes the thinner of the run's readings
+  // nearest it on either side.
+  void fillLostEchoes(std::size_t i, std::int64_t low, std::int64_t high) {
+    if (!rule_.wall) return;
+    const std::vector<std::int32_t>& seen = seen_[i];
+    const auto reads = [&](std::int64_t k) { return seen[static_cast<std::size_t>(k)] != 0; };
+    for (std::int64_t k = low; k <= high; ++k) {
+      if (reads(k)) continue;
+      std::int64_t left = k;
+      while (left >= low && !reads(left)) --left;
+      std::int64_t right = k;
+      while (right <= high && !reads(right)) ++right;
+      std::optional<std::int32_t> thinner;
+      if (left >= low) thinner = seen[static_cast<std::size_t>(left)];
+      if (right <= high)
+        thinner = std::min(thinner.value_or(seen[static_cast<std::size_t>(right)]),
+                           seen[static_cast<std::size_t>(right)]);
+      if (thinner) revolutions_[i][static_cast<std::size_t>(k)].reading = *thinner;
+    }
+  }
+
   bool insideRun(std::int64_t j, std::int64_t end) const { return step_ > 0 ? j < end : j > end; }
 
-  // The first sample after j (in the pass's direction) back within the jump size of level. A wall
-  // sample that had no reading belongs to the run: the echo is lost over the pit it crosses.
-  std::int64_t runEnd(std::size_t i, std::int64_t j, std::int32_t level) const {
+  // The run around sample j, which jumped the `sign` way: every reading next to it, either side,
+  // that departs that way by more than half the jump size from the level a few samples before the
+  // jump (before a sloped side, and with what this pass replaced), so that neither the scatter of
+  // a pit's bottom nor a reading part way down its side breaks it up. A wall sample that had no
+  // reading belongs to the run: the echo is lost over the pit it crosses.
+  Run runAt(std::size_t i, std::int64_t j, std::int32_t sign) const {
     const RevolutionSamples& samples = revolutions_[i];
     const std::vector<std::int32_t>& seen = seen_[i];
     const auto n = static_cast<std::int64_t>(samples.size());
+    const auto inTurn = [n](std::int64_t k) { return k >= 0 && k < n; };
+    Run run;
+    run.sign = sign;
+    std::vector<std::int32_t> before;
+    for (std::int64_t k = j - 3 * step_; inTurn(k) && before.size() < kBaseSamples; k -= step_)
+      before.push_back(samples[static_cast<std::size_t>(k)].reading);
+    run.base = before.size() < kBaseSamples ? samples[static_cast<std::size_t>(j - step_)].reading
+                                            : MedianOf(std::move(before));
     const auto inRun = [&](std::int64_t k) {
       const auto at = static_cast<std::size_t>(k);
-      return std::abs(SixteenBitDifference(samples[at].reading, level)) > rule_.jumpSize ||
+      return 2 * sign * SixteenBitDifference(samples[at].reading, run.base) > rule_.jumpSize ||
              (rule_.wall && seen[at] == 0);
     };
-    std::int64_t k = j;
-    while (k >= 0 && k < n && inRun(k)) k += step_;
-    return k;
+    std::int64_t first = j;
+    while (inTurn(first - step_) && inRun(first - step_)) first -= step_;
+    run.end = j + step_;
+    while (inTurn(run.end) && inRun(run.end)) run.end += step_;
+    run.low = std::min(first, run.end - step_);
+    run.high = std::max(first, run.end - step_);
+    return run;
   }
 
-  bool confirmed(std::size_t i, std::int64_t first, std::int64_t end, std::int32_t level) {
+  bool confirmed(std::size_t i, const Run& run) {
     const RevolutionSamples& samples = revolutions_[i];
-    const std::int64_t low = std::min(first, end - step_);
-    const std::int64_t high = std::max(first, end - step_);
-    const std::int32_t sign =
-        SixteenBitDifference(samples[static_cast<std::size_t>(first)].reading, level) > 0 ? 1 : -1;
-    if (rule_.wall && sign > 0 && thickerThanTurn(samples, low, high)) return false;
-    const bool before = i > 0 && turnSees(seen_[i - 1], samples.size(), low, high, level, sign);
-    const bool after = i + 1 < seen_.size() && turnSees(seen_[i + 1], samples.size(), low, high, level, sign);
+    const std::int64_t low = run.low;
+    const std::int64_t high = run.high;
+    if (rule_.wall && run.sign > 0 && thickerThanTurn(samples, low, high)) return false;
+    const Sight before = i > 0 ? sightOf(seen_[i - 1], samples.size(), run) : Sight::kNone;
+    const Sight after = i + 1 < seen_.size() ? sightOf(seen_[i + 1], samples.size(), run) : Sight::kNone;
+    const bool seesBefore = before == Sight::kSees;
+    const bool seesAfter = after == Sight::kSees;
     const bool narrow = static_cast<std::size_t>(high - low + 1) < rule_.pitchSamples;
-    if (!narrow) return before || after;
     // Both neighbours where there are two; the end turns have only one.
-    return (before || i == 0) && (after || i + 1 == seen_.size()) && (before || after);
+    if (narrow ? (seesBefore || i == 0) && (seesAfter || i + 1 == seen_.size()) && (seesBefore || seesAfter)
+               : seesBefore || seesAfter)
+      return true;
+    // A pit centred on one turn and less than two pitches across passes its neighbours by, or at
+    // its rim, so a run at least a pitch wide may be confirmed by its own shape too: by two of a
+    // neighbour that sees it or its rim, a sloped side at either end, and an echo lost within it.
+    if (narrow) return false;
+    const std::vector<std::int32_t>& turn = seen_[i];
+    if (!scatter_) scatter_ = ReadingScatter(turn, rule_.wall);
+    const int evidence = (before != Sight::kNone || after != Sight::kNone) +
+                         GradedEdge(turn, low, high, -1, *scatter_, rule_.wall) +
+                         GradedEdge(turn, low, high, 1, *scatter_, rule_.wall) +
+                         lostEchoWithin(turn, low, high);
+    return evidence >= 2;
+  }
+
+  bool lostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high) const {
+    if (!rule_.wall) return false;
+    constexpr std::ptrdiff_t kLostEcho = 3;
+    return std::count(turn.begin() + low, turn.begin() + high + 1, 0) >= kLostEcho;
   }
 
   bool thickerThanTurn(const RevolutionSamples& samples, std::int64_t low, std::int64_t high) {
@@ -154,25 +187,32 @@ class CorroboratedPass {
     return true;
   }
 
-  // Whether a neighbouring turn, at the same share of its turn as samples low..high of a turn of
-  // `length` samples, departs from level the same way by more than half the jump size, lost its
-  // echo there (a wall gauge does over a pit), or dips there (DipsThere).
-  bool turnSees(const std::vector<std::int32_t>& turn, std::size_t length, std::int64_t low,
-                std::int64_t high, std::int32_t level, std::int32_t sign) const {
+  // What a neighbouring turn shows at the same share of its turn as the run in a turn of `length`
+  // samples: it sees the run where two readings in a row depart from the run's level the same way
+  // by more than half the jump size (one may be scatter), it lost its echo there (a wall gauge
+  // does over a pit) or it dips there (DipsThere); else it may show a rim (RimThere).
+  Sight sightOf(const std::vector<std::int32_t>& turn, std::size_t length, const Run& run) const {
     const auto n = static_cast<std::int64_t>(turn.size());
-    if (n == 0) return false;
+    if (n == 0) return Sight::kNone;
     const double scale = static_cast<double>(n) / static_cast<double>(length);
     const std::int64_t from =
-        std::max<std::int64_t>(0, static_cast<std::int64_t>(low * scale) - kSameAngleSlack);
+        std::max<std::int64_t>(0, static_cast<std::int64_t>(run.low * scale) - kSameAngleSlack);
     const std::int64_t to =
-        std::min<std::int64_t>(n - 1, static_cast<std::int64_t>(high * scale) + kSameAngleSlack);
+        std::min<std::int64_t>(n - 1, static_cast<std::int64_t>(run.high * scale) + kSameAngleSlack);
+    bool departed = false;
     for (std::int64_t k = from; k <= to; ++k) {
       const std::int32_t v = turn[static_cast<std::size_t>(k)];
-      if ((rule_.wall && v == 0 && LostEchoAt(turn, k)) ||
-          2 * sign * SixteenBitDifference(v, level) > rule_.jumpSize)
-        return true;
+      if (rule_.wall && v == 0) {
+        if (LostEchoAt(turn, k)) return Sight::kSees;
+        continue;
+      }
+      const bool departs = 2 * run.sign * SixteenBitDifference(v, run.base) > rule_.jumpSize;
+      if (departs && departed) return Sight::kSees;
+      departed = departs;
     }
-    return DipsThere(turn, from, to, sign, rule_.wall);
+    if (DipsThere(turn, from, to, run.sign, rule_.wall)) return Sight::kSees;
+    return RimThere(turn, from, to, run.sign, ReadingScatter(turn, rule_.wall), rule_.wall) ? Sight::kRim
+                                                                                            : Sight::kNone;
   }
 
   RevolutionList& revolutions_;
@@ -181,6 +221,7 @@ class CorroboratedPass {
   FilterTally* tally_;
   int step_;
   std::optional<std::int32_t> median_;
+  std::optional<double> scatter_;
 };
 
 }  // namespace

@@ -1,0 +1,119 @@
+#include "analysis/rebuild/correction/run_evidence.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+#include <optional>
+
+namespace ductora {
+
+namespace {
+
+template <typename T>
+T MedianOf(std::vector<T> values) {
+  if (values.empty()) return T{};
+  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::nth_element(values.begin(), middle, values.end());
+  return *middle;
+}
+
+std::int32_t At(const std::vector<std::int32_t>& turn, std::int64_t k) {
+  return turn[static_cast<std::size_t>(k)];
+}
+
+// The median of the readings first..last (clipped to the turn), or none where fewer than `least`
+// of them read.
+std::optional<double> LevelOf(const std::vector<std::int32_t>& turn, std::int64_t first, std::int64_t last,
+                              bool wall, std::size_t least) {
+  std::vector<double> readings;
+  for (std::int64_t k = std::max<std::int64_t>(0, first);
+       k <= std::min<std::int64_t>(last, std::ssize(turn) - 1); ++k) {
+    if (!wall || At(turn, k) != 0) readings.push_back(At(turn, k));
+  }
+  if (readings.size() < least) return std::nullopt;
+  return MedianOf(std::move(readings));
+}
+
+}  // namespace
+
+double ReadingScatter(const std::vector<std::int32_t>& turn, bool wall) {
+  std::vector<double> steps;
+  std::optional<std::int32_t> previous;
+  for (const std::int32_t v : turn) {
+    if (wall && v == 0) continue;
+    if (previous) steps.push_back(std::abs(v - *previous));
+    previous = v;
+  }
+  return std::max(1.0, 1.4826 * MedianOf(std::move(steps)) / std::numbers::sqrt2);
+}
+
+bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k) {
+  constexpr std::int64_t kLostEcho = 3;
+  const auto n = std::ssize(turn);
+  std::int64_t first = k;
+  std::int64_t last = k;
+  while (first > 0 && At(turn, first - 1) == 0 && last - first + 1 < kLostEcho) --first;
+  while (last + 1 < n && At(turn, last + 1) == 0 && last - first + 1 < kLostEcho) ++last;
+  return last - first + 1 >= kLostEcho;
+}
+
+bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,
+               bool wall) {
+  const auto n = std::ssize(turn);
+  const std::int64_t width = to - from + 1;
+  std::vector<std::int32_t> inside;
+  std::vector<std::int32_t> beside;
+  for (std::int64_t k = std::max<std::int64_t>(0, from - width); k <= std::min(n - 1, to + width); ++k) {
+    const std::int32_t v = At(turn, k);
+    if (wall && v == 0) continue;
+    (k >= from && k <= to ? inside : beside).push_back(v);
+  }
+  if (inside.size() < 3 || beside.size() < 4) return false;
+  const double middle = MedianOf(beside);
+  std::vector<double> deviations;
+  for (const std::int32_t v : beside) deviations.push_back(std::abs(v - middle));
+  const double scatter = std::max(1.0, 1.4826 * MedianOf(std::move(deviations)));
+  const double standardError =
+      1.25 * scatter *
+      std::sqrt(1.0 / static_cast<double>(inside.size()) + 1.0 / static_cast<double>(beside.size()));
+  return sign * (MedianOf(std::move(inside)) - middle) > 4.0 * standardError;
+}
+
+bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,
+              double scatter, bool wall) {
+  const std::int64_t width = to - from + 1;
+  const std::optional<double> before = LevelOf(turn, from - width, from - 1, wall, 2);
+  const std::optional<double> after = LevelOf(turn, to + 1, to + width, wall, 2);
+  if (!before && !after) return false;
+  const double beside = before && after ? (*before + *after) / 2.0 : before ? *before : *after;
+  const double threshold = 3.5 * scatter / std::numbers::sqrt2;
+  std::optional<std::int32_t> previous;
+  for (std::int64_t k = std::max<std::int64_t>(0, from);
+       k <= std::min<std::int64_t>(to, std::ssize(turn) - 1); ++k) {
+    const std::int32_t v = At(turn, k);
+    if (wall && v == 0) continue;
+    if (previous && sign * ((*previous + v) / 2.0 - beside) > threshold) return true;
+    previous = v;
+  }
+  return false;
+}
+
+bool GradedEdge(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, int outward,
+                double scatter, bool wall) {
+  const std::int64_t inner = outward < 0 ? low : high;
+  // The level beside the run, two to four samples out: the last sample outside may be on the slope.
+  const std::optional<double> beside = outward < 0 ? LevelOf(turn, inner - 4, inner - 2, wall, 2)
+                                                   : LevelOf(turn, inner + 2, inner + 4, wall, 2);
+  const std::optional<double> own = LevelOf(turn, low, high, wall, 1);
+  if (!beside || !own) return false;
+  const double margin = 2.0 * scatter;
+  for (const std::int64_t k : {inner + outward, inner}) {
+    if (k < 0 || k >= std::ssize(turn) || (wall && At(turn, k) == 0)) continue;
+    const double v = At(turn, k);
+    if (std::min(v - std::min(*beside, *own), std::max(*beside, *own) - v) > margin) return true;
+  }
+  return false;
+}
+
+}  // namespace ductora

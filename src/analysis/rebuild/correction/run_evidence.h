@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace ductora {
+
+// What the readings of one turn say about a run of readings that jumps away: the pieces of
+// evidence the corroborated jump filter weighs. A turn is its readings as the gauge gave them;
+// on a wall channel 0 is no reading and is left out of every level.
+
+// The scatter of one reading, from the median step between neighbouring readings: a normal spread
+// whose steps have that median. A reading is whole thousandths, so never below 1.
+double ReadingScatter(const std::vector<std::int32_t>& turn, bool wall);
+
+// Whether sample k lies in a run of no readings longer than a lone drop-out (3 samples or more):
+// the echo lost over an area, as over a pit, rather than for a moment anywhere.
+bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k);
+
+// Whether readings from..to lie the given way (sign) from as many readings either side of them by
+// more than the turn's own scatter explains (four standard errors of the medians): the rim of a
+// pit another turn crosses deeper. Medians, so that a spike of this turn does not count.
+bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,
+               bool wall);
+
+// Whether two neighbouring readings within from..to lie the given way from the readings beside
+// them by more than 3.5 standard errors of `scatter`: the narrow rim of a pit another turn crosses
+// deeper, too short for the medians of DipsThere.
+bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,
+              double scatter, bool wall);
+
+// Whether the run low..high steps from the level beside it to its own over more than one sample at
+// the edge on the side `outward` (-1 before low, +1 after high): the last reading outside or the
+// first inside lies between the two levels, clear of each by twice `scatter`. The sloped side of
+// a real loss, seen by a beam of some width, passes readings part way; a gauge that takes a wrong
+// echo switches from one sample to the next.
+bool GradedEdge(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, int outward,
+                double scatter, bool wall);
+
+}  // namespace ductora
