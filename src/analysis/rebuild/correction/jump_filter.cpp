@@ -17,14 +17,6 @@ constexpr std::int64_t kSameAngleSlack = 2;
 // Readings the level before a jump is taken from, from the third before it on.
 constexpr std::size_t kBaseSamples = 5;
 
-template <typename T>
-T MedianOf(std::vector<T> values) {
-  if (values.empty()) return T{};
-  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  std::nth_element(values.begin(), middle, values.end());
-  return *middle;
-}
-
 std::int32_t Median(const RevolutionSamples& samples) {
   std::vector<std::int32_t> readings(samples.size());
   std::transform(samples.begin(), samples.end(), readings.begin(),

@@ -10,14 +10,6 @@ namespace ductora {
 
 namespace {
 
-template <typename T>
-T MedianOf(std::vector<T> values) {
-  if (values.empty()) return T{};
-  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  std::nth_element(values.begin(), middle, values.end());
-  return *middle;
-}
-
 std::int32_t At(const std::vector<std::int32_t>& turn, std::int64_t k) {
   return turn[static_cast<std::size_t>(k)];
 }

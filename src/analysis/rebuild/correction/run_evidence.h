@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -8,6 +10,15 @@ namespace ductora {
 // What the readings of one turn say about a run of readings that jumps away: the pieces of
 // evidence the corroborated jump filter weighs. A turn is its readings as the gauge gave them;
 // on a wall channel 0 is no reading and is left out of every level.
+
+// The middle value (the upper middle of an even count); a default value when there is none.
+template <typename T>
+T MedianOf(std::vector<T> values) {
+  if (values.empty()) return T{};
+  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::nth_element(values.begin(), middle, values.end());
+  return *middle;
+}
 
 // The scatter of one reading, from the median step between neighbouring readings: a normal spread
 // whose steps have that median. A reading is whole thousandths, so never below 1.
