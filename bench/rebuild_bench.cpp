@@ -20,13 +20,15 @@ namespace {
 // costs among everything else running.
 double Fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
 
-// A simulated 40-foot pipe with typical faults (about 1430 revolutions of 360 samples per channel)
-// in a temporary folder.
+// A simulated 40-foot pipe (about 1430 revolutions of 360 samples per channel), with typical faults
+// unless told, in a temporary folder.
 class FortyFootPipe {
  public:
-  FortyFootPipe() {
+  explicit FortyFootPipe(ductora::sim::FaultLevel faults = ductora::sim::FaultLevel::kTypical) {
     ductora::sim::SimOptions options;
     options.length = 480.0;
+    options.faults = faults;
+    options.fieldFaults = faults == ductora::sim::FaultLevel::kHarsh;
     ductora::sim::Random random(options.seed);
     const auto simulated =
         ductora::sim::simulatePipe(options, ductora::sim::makeJobInfo(options, random), 0, random);
@@ -47,24 +49,27 @@ class FortyFootPipe {
   }
 };
 
-// The whole rebuild with each jump filter: what the corroborated one adds to it.
-void BM_BuildWallMatrix(benchmark::State& state, ductora::JumpFilter filter) {
-  FortyFootPipe fixture;
+// The whole rebuild with each jump filter: what the corroborated one adds to it, with typical
+// faults and with harsh and field faults, where it weighs many more runs.
+void BM_BuildWallMatrix(benchmark::State& state, ductora::JumpFilter filter,
+                        ductora::sim::FaultLevel faults) {
+  FortyFootPipe fixture(faults);
   for (auto _ : state) {
     const auto status = ductora::BuildWallMatrix(fixture.pipe, 0, "", filter);
     benchmark::DoNotOptimize(status);
   }
 }
-BENCHMARK_CAPTURE(BM_BuildWallMatrix, replace, ductora::JumpFilter::kReplace)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("min", Fastest);
-BENCHMARK_CAPTURE(BM_BuildWallMatrix, corroborated, ductora::JumpFilter::kCorroborated)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("min", Fastest);
+#define DUCTORA_WALL_BUILD_BENCH(name, filter, faults)                                                       \
+  BENCHMARK_CAPTURE(BM_BuildWallMatrix, name, ductora::JumpFilter::filter, ductora::sim::FaultLevel::faults) \
+      ->Unit(benchmark::kMillisecond)                                                                        \
+      ->Repetitions(10)                                                                                      \
+      ->ReportAggregatesOnly(true)                                                                           \
+      ->ComputeStatistics("min", Fastest)
+DUCTORA_WALL_BUILD_BENCH(replace, kReplace, kTypical);
+DUCTORA_WALL_BUILD_BENCH(corroborated, kCorroborated, kTypical);
+DUCTORA_WALL_BUILD_BENCH(replace_harsh_field, kReplace, kHarsh);
+DUCTORA_WALL_BUILD_BENCH(corroborated_harsh_field, kCorroborated, kHarsh);
+#undef DUCTORA_WALL_BUILD_BENCH
 
 void BM_BuildMatrix(benchmark::State& state) {
   FortyFootPipe fixture;

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <numbers>
+#include <random>
 
 #include "analysis/placement/no_reading_areas.h"
 #include "analysis/rebuild/correction/channel_correction.h"
+#include "analysis/rebuild/correction/run_evidence.h"
 #include "analysis/rebuild/correction/sample_placement.h"
 #include "data/format/pipe_file_io.h"
 #include "support/revolution_builders.h"
@@ -85,6 +88,39 @@ TEST(CorroboratedFilter, KeepsAPitOnlyOneTurnCrossesByItsSlopedSides) {
     EXPECT_EQ(graded[20][100 + k].reading, pit[k] == 0 ? 200 : pit[k]) << k;
     EXPECT_GT(graded[10][100 + k].reading, 330) << k;
   }
+}
+
+TEST(RunEvidence, AWrongEchoMovesEveryReadingAlikeAndAPitDeepensFromItsRim) {
+  // Turns with a harsh gauge's scatter (15 mils), each with a wrong echo 130 mils thin over samples
+  // 100..109 and a pit as deep over 200..209, its sides sloping over three readings. Counted over
+  // many turns: each piece of evidence is a test against the scatter.
+  std::mt19937 random(5);
+  std::normal_distribution<double> scatter(0.0, 15.0);
+  const std::vector<std::int32_t> pit{40, 80, 120, 130, 130, 130, 130, 120, 80, 40};
+  constexpr int kTurns = 400;
+  std::array<int, 2> bowl{};
+  std::array<int, 2> graded{};
+  for (int t = 0; t < kTurns; ++t) {
+    std::vector<std::int32_t> turn(360);
+    for (std::int32_t& reading : turn)
+      reading = 360 + static_cast<std::int32_t>(std::lround(scatter(random)));
+    for (std::size_t k = 0; k < pit.size(); ++k) {
+      turn[100 + k] -= 130;
+      turn[200 + k] -= pit[k];
+    }
+    const double spread = ReadingScatter(turn, true);
+    ASSERT_NEAR(spread, 15.0, 4.5);  // a median of whole steps
+    for (const std::int64_t low : {100, 200}) {
+      const std::size_t at = low == 200;
+      bowl[at] += DeeperInTheMiddle(turn, low, low + 9, -1, spread, true);
+      graded[at] +=
+          GradedEdge(turn, low, low + 9, -1, spread, true) || GradedEdge(turn, low, low + 9, 1, spread, true);
+    }
+  }
+  EXPECT_LT(bowl[0], kTurns / 200);
+  EXPECT_GT(bowl[1], kTurns * 9 / 10);
+  EXPECT_LT(graded[0], kTurns / 5);  // one edge in a few: it never counts alone
+  EXPECT_GT(graded[1], kTurns * 9 / 10);
 }
 
 TEST(NoReading, ARunWiderThanAPitchIsKeptAsAnAreaAndDropOutsAreFilled) {

@@ -24,15 +24,33 @@ std::int32_t Median(const RevolutionSamples& samples) {
   return MedianOf(std::move(readings));
 }
 
+// The scatter of each turn's readings (ReadingScatter), worked out when first asked for: both passes
+// ask for the same turns many times.
+class TurnScatter {
+ public:
+  TurnScatter(const ChannelReadings& seen, bool wall)
+      : seen_(seen), wall_(wall), scatter_(seen.size(), 0.0) {}
+
+  double of(std::size_t i) {
+    if (scatter_[i] == 0.0) scatter_[i] = ReadingScatter(seen_[i], wall_);  // never below 1
+    return scatter_[i];
+  }
+
+ private:
+  const ChannelReadings& seen_;
+  bool wall_;
+  std::vector<double> scatter_;
+};
+
 // What a neighbouring turn shows of a run: nothing, the rim of a pit, or the run itself.
 enum class Sight { kNone, kRim, kSees };
 
 // One pass over the channel, forward (step 1) or backward (step -1).
 class CorroboratedPass {
  public:
-  CorroboratedPass(RevolutionList& revolutions, const ChannelReadings& seen, const Corroboration& rule,
-                   FilterTally* tally, int step)
-      : revolutions_(revolutions), seen_(seen), rule_(rule), tally_(tally), step_(step) {}
+  CorroboratedPass(RevolutionList& revolutions, const ChannelReadings& seen, TurnScatter& scatter,
+                   const Corroboration& rule, FilterTally* tally, int step)
+      : revolutions_(revolutions), seen_(seen), scatter_(scatter), rule_(rule), tally_(tally), step_(step) {}
 
   void run() {
     const std::size_t count = revolutions_.size();
@@ -59,7 +77,6 @@ class CorroboratedPass {
     const auto n = static_cast<std::int64_t>(samples.size());
     if (n < 2) return;
     median_.reset();
-    scatter_.reset();
     // Samples of a run found unconfirmed: they are replaced as the plain pass does.
     std::int64_t unconfirmedEnd = step_ > 0 ? -1 : n;
     std::int64_t j = step_ > 0 ? 1 : n - 2;
@@ -143,8 +160,8 @@ class CorroboratedPass {
     const std::int64_t low = run.low;
     const std::int64_t high = run.high;
     if (rule_.wall && run.sign > 0 && thickerThanTurn(samples, low, high)) return false;
-    const Sight before = i > 0 ? sightOf(seen_[i - 1], samples.size(), run) : Sight::kNone;
-    const Sight after = i + 1 < seen_.size() ? sightOf(seen_[i + 1], samples.size(), run) : Sight::kNone;
+    const Sight before = i > 0 ? sightOf(i - 1, samples.size(), run) : Sight::kNone;
+    const Sight after = i + 1 < seen_.size() ? sightOf(i + 1, samples.size(), run) : Sight::kNone;
     const bool seesBefore = before == Sight::kSees;
     const bool seesAfter = after == Sight::kSees;
     const bool narrow = static_cast<std::size_t>(high - low + 1) < rule_.pitchSamples;
@@ -154,21 +171,17 @@ class CorroboratedPass {
       return true;
     // A pit centred on one turn and less than two pitches across passes its neighbours by, or at
     // its rim, so a run at least a pitch wide may be confirmed by its own shape too: by two of a
-    // neighbour that sees it or its rim, a sloped side at either end, and an echo lost within it.
+    // neighbour that sees it or its rim, a sloped side at either end, a bowl, and an echo lost
+    // within it.
     if (narrow) return false;
     const std::vector<std::int32_t>& turn = seen_[i];
-    if (!scatter_) scatter_ = ReadingScatter(turn, rule_.wall);
+    const double scatter = scatter_.of(i);
     const int evidence = (before != Sight::kNone || after != Sight::kNone) +
-                         GradedEdge(turn, low, high, -1, *scatter_, rule_.wall) +
-                         GradedEdge(turn, low, high, 1, *scatter_, rule_.wall) +
-                         lostEchoWithin(turn, low, high);
+                         GradedEdge(turn, low, high, -1, scatter, rule_.wall) +
+                         GradedEdge(turn, low, high, 1, scatter, rule_.wall) +
+                         DeeperInTheMiddle(turn, low, high, run.sign, scatter, rule_.wall) +
+                         LostEchoWithin(turn, low, high, rule_.wall);
     return evidence >= 2;
-  }
-
-  bool lostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high) const {
-    if (!rule_.wall) return false;
-    constexpr std::ptrdiff_t kLostEcho = 3;
-    return std::count(turn.begin() + low, turn.begin() + high + 1, 0) >= kLostEcho;
   }
 
   bool thickerThanTurn(const RevolutionSamples& samples, std::int64_t low, std::int64_t high) {
@@ -183,7 +196,8 @@ class CorroboratedPass {
   // samples: it sees the run where two readings in a row depart from the run's level the same way
   // by more than half the jump size (one may be scatter), it lost its echo there (a wall gauge
   // does over a pit) or it dips there (DipsThere); else it may show a rim (RimThere).
-  Sight sightOf(const std::vector<std::int32_t>& turn, std::size_t length, const Run& run) const {
+  Sight sightOf(std::size_t neighbour, std::size_t length, const Run& run) const {
+    const std::vector<std::int32_t>& turn = seen_[neighbour];
     const auto n = static_cast<std::int64_t>(turn.size());
     if (n == 0) return Sight::kNone;
     const double scale = static_cast<double>(n) / static_cast<double>(length);
@@ -203,17 +217,17 @@ class CorroboratedPass {
       departed = departs;
     }
     if (DipsThere(turn, from, to, run.sign, rule_.wall)) return Sight::kSees;
-    return RimThere(turn, from, to, run.sign, ReadingScatter(turn, rule_.wall), rule_.wall) ? Sight::kRim
-                                                                                            : Sight::kNone;
+    return RimThere(turn, from, to, run.sign, scatter_.of(neighbour), rule_.wall) ? Sight::kRim
+                                                                                  : Sight::kNone;
   }
 
   RevolutionList& revolutions_;
   const ChannelReadings& seen_;
+  TurnScatter& scatter_;
   const Corroboration& rule_;
   FilterTally* tally_;
   int step_;
   std::optional<std::int32_t> median_;
-  std::optional<double> scatter_;
 };
 
 }  // namespace
@@ -239,8 +253,9 @@ ChannelReadings ReadingsOf(const RevolutionList& revolutions) {
 
 void CorroboratedJumpPasses(RevolutionList& revolutions, const ChannelReadings& seen,
                             const Corroboration& rule, FilterTally* tally) {
-  CorroboratedPass(revolutions, seen, rule, tally, 1).run();
-  CorroboratedPass(revolutions, seen, rule, tally, -1).run();
+  TurnScatter scatter(seen, rule.wall);
+  CorroboratedPass(revolutions, seen, scatter, rule, tally, 1).run();
+  CorroboratedPass(revolutions, seen, scatter, rule, tally, -1).run();
 }
 
 }  // namespace ductora

@@ -10,6 +10,11 @@ namespace ductora {
 
 namespace {
 
+// No readings that make a lost echo rather than a drop-out of a moment.
+constexpr std::int64_t kLostEcho = 3;
+// Samples beyond a run's edge that the level beside it may be taken from.
+constexpr std::int64_t kBesideReach = 8;
+
 std::int32_t At(const std::vector<std::int32_t>& turn, std::int64_t k) {
   return turn[static_cast<std::size_t>(k)];
 }
@@ -41,13 +46,16 @@ double ReadingScatter(const std::vector<std::int32_t>& turn, bool wall) {
 }
 
 bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k) {
-  constexpr std::int64_t kLostEcho = 3;
   const auto n = std::ssize(turn);
   std::int64_t first = k;
   std::int64_t last = k;
   while (first > 0 && At(turn, first - 1) == 0 && last - first + 1 < kLostEcho) --first;
   while (last + 1 < n && At(turn, last + 1) == 0 && last - first + 1 < kLostEcho) ++last;
   return last - first + 1 >= kLostEcho;
+}
+
+bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall) {
+  return wall && std::count(turn.begin() + low, turn.begin() + high + 1, 0) >= kLostEcho;
 }
 
 bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,
@@ -94,18 +102,47 @@ bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int
 bool GradedEdge(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, int outward,
                 double scatter, bool wall) {
   const std::int64_t inner = outward < 0 ? low : high;
-  // The level beside the run, two to four samples out: the last sample outside may be on the slope.
-  const std::optional<double> beside = outward < 0 ? LevelOf(turn, inner - 4, inner - 2, wall, 2)
-                                                   : LevelOf(turn, inner + 2, inner + 4, wall, 2);
+  // The level beside the run: three readings from the second sample out on (the first may be on
+  // the slope), past any lost echoes beside a pit.
+  std::vector<double> besides;
+  for (std::int64_t k = inner + 2 * outward;
+       k >= 0 && k < std::ssize(turn) && besides.size() < 3 && std::abs(k - inner) <= kBesideReach;
+       k += outward) {
+    if (!wall || At(turn, k) != 0) besides.push_back(At(turn, k));
+  }
   const std::optional<double> own = LevelOf(turn, low, high, wall, 1);
-  if (!beside || !own) return false;
+  if (besides.size() < 2 || !own) return false;
+  const double beside = MedianOf(std::move(besides));
   const double margin = 2.0 * scatter;
-  for (const std::int64_t k : {inner + outward, inner}) {
-    if (k < 0 || k >= std::ssize(turn) || (wall && At(turn, k) == 0)) continue;
+  // The last reading outside, and the first two inside.
+  for (const std::int64_t k : {inner + outward, inner, inner - outward}) {
+    if (k < 0 || k >= std::ssize(turn) || k < low - 1 || k > high + 1 || (wall && At(turn, k) == 0)) continue;
     const double v = At(turn, k);
-    if (std::min(v - std::min(*beside, *own), std::max(*beside, *own) - v) > margin) return true;
+    if (std::min(v - std::min(beside, *own), std::max(beside, *own) - v) > margin) return true;
   }
   return false;
+}
+
+bool DeeperInTheMiddle(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high,
+                       std::int32_t sign, double scatter, bool wall) {
+  const std::int64_t quarter = (high - low + 1) / 4;
+  if (quarter < 1) return false;
+  double outer = 0.0;
+  double middle = 0.0;
+  std::size_t outerCount = 0;
+  std::size_t middleCount = 0;
+  for (std::int64_t k = low; k <= high; ++k) {
+    if (wall && At(turn, k) == 0) continue;
+    const bool isOuter = k < low + quarter || k > high - quarter;
+    (isOuter ? outer : middle) += At(turn, k);
+    ++(isOuter ? outerCount : middleCount);
+  }
+  if (outerCount < 2 || middleCount < 2) return false;
+  const double deeper =
+      sign * (middle / static_cast<double>(middleCount) - outer / static_cast<double>(outerCount));
+  const double standardError =
+      scatter * std::sqrt(1.0 / static_cast<double>(outerCount) + 1.0 / static_cast<double>(middleCount));
+  return deeper > 3.5 * standardError;
 }
 
 }  // namespace ductora

@@ -27,6 +27,8 @@ double ReadingScatter(const std::vector<std::int32_t>& turn, bool wall);
 // Whether sample k lies in a run of no readings longer than a lone drop-out (3 samples or more):
 // the echo lost over an area, as over a pit, rather than for a moment anywhere.
 bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k);
+// Whether a wall run low..high lost its echo at three samples or more, as over a pit.
+bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall);
 
 // Whether readings from..to lie the given way (sign) from as many readings either side of them by
 // more than the turn's own scatter explains (four standard errors of the medians): the rim of a
@@ -47,5 +49,11 @@ bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int
 // echo switches from one sample to the next.
 bool GradedEdge(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, int outward,
                 double scatter, bool wall);
+
+// Whether the run low..high departs further (the `sign` way) in its middle half than in its outer
+// quarters, by more than 3.5 standard errors of `scatter`: the bowl of a pit, which deepens from its
+// rim, where a wrong echo moves every reading of the run alike.
+bool DeeperInTheMiddle(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high,
+                       std::int32_t sign, double scatter, bool wall);
 
 }  // namespace ductora
