@@ -129,7 +129,7 @@ class CorroboratedPass {
   // jump (before a sloped side, and with what this pass replaced), so that neither the scatter of
   // a pit's bottom nor a reading part way down its side breaks it up. A wall sample that had no
   // reading belongs to the run: the echo is lost over the pit it crosses.
-  Run runAt(std::size_t i, std::int64_t j, std::int32_t sign) const {
+  Run runAt(std::size_t i, std::int64_t j, std::int32_t sign) {
     const RevolutionSamples& samples = revolutions_[i];
     const std::vector<std::int32_t>& seen = seen_[i];
     const auto n = static_cast<std::int64_t>(samples.size());
@@ -139,8 +139,9 @@ class CorroboratedPass {
     std::vector<std::int32_t> before;
     for (std::int64_t k = j - 3 * step_; inTurn(k) && before.size() < kBaseSamples; k -= step_)
       before.push_back(samples[static_cast<std::size_t>(k)].reading);
-    run.base = before.size() < kBaseSamples ? samples[static_cast<std::size_t>(j - step_)].reading
-                                            : MedianOf(std::move(before));
+    // Near the turn's start (its end, going back) the turn's median stands in: the sample before
+    // the jump may be the fault.
+    run.base = before.size() < kBaseSamples ? turnMedian(samples) : MedianOf(std::move(before));
     const auto inRun = [&](std::int64_t k) {
       const auto at = static_cast<std::size_t>(k);
       return 2 * sign * SixteenBitDifference(samples[at].reading, run.base) > rule_.jumpSize ||
@@ -185,11 +186,17 @@ class CorroboratedPass {
   }
 
   bool thickerThanTurn(const RevolutionSamples& samples, std::int64_t low, std::int64_t high) {
-    if (!median_) median_ = Median(samples);
+    const std::int32_t median = turnMedian(samples);
     for (std::int64_t k = low; k <= high; ++k) {
-      if (samples[static_cast<std::size_t>(k)].reading - *median_ <= rule_.jumpSize) return false;
+      if (samples[static_cast<std::size_t>(k)].reading - median <= rule_.jumpSize) return false;
     }
     return true;
+  }
+
+  // The median of the turn being scanned, as first asked for in it.
+  std::int32_t turnMedian(const RevolutionSamples& samples) {
+    if (!median_) median_ = Median(samples);
+    return *median_;
   }
 
   // What a neighbouring turn shows at the same share of its turn as the run in a turn of `length`
@@ -205,20 +212,26 @@ class CorroboratedPass {
         std::max<std::int64_t>(0, static_cast<std::int64_t>(run.low * scale) - kSameAngleSlack);
     const std::int64_t to =
         std::min<std::int64_t>(n - 1, static_cast<std::int64_t>(run.high * scale) + kSameAngleSlack);
+    // Departures from the neighbour's own wall beside the place: the wall varies around and along.
+    const double level = LevelBeside(turn, from, to, rule_.wall).value_or(run.base);
+    const double scatter = scatter_.of(neighbour);
     bool departed = false;
+    bool lostEcho = false;
     for (std::int64_t k = from; k <= to; ++k) {
       const std::int32_t v = turn[static_cast<std::size_t>(k)];
       if (rule_.wall && v == 0) {
-        if (LostEchoAt(turn, k)) return Sight::kSees;
+        // A drop-out of a few samples happens anywhere, a lost area over a pit.
+        if (LostEchoAt(turn, k, static_cast<std::int64_t>(rule_.pitchSamples))) return Sight::kSees;
+        lostEcho = lostEcho || LostEchoAt(turn, k);
         continue;
       }
-      const bool departs = 2 * run.sign * SixteenBitDifference(v, run.base) > rule_.jumpSize;
+      const double departure = run.sign * (v - level);
+      const bool departs = 2.0 * departure > rule_.jumpSize && departure > 3.0 * scatter;
       if (departs && departed) return Sight::kSees;
       departed = departs;
     }
     if (DipsThere(turn, from, to, run.sign, rule_.wall)) return Sight::kSees;
-    return RimThere(turn, from, to, run.sign, scatter_.of(neighbour), rule_.wall) ? Sight::kRim
-                                                                                  : Sight::kNone;
+    return lostEcho || RimThere(turn, from, to, run.sign, scatter, rule_.wall) ? Sight::kRim : Sight::kNone;
   }
 
   RevolutionList& revolutions_;

@@ -45,17 +45,30 @@ double ReadingScatter(const std::vector<std::int32_t>& turn, bool wall) {
   return std::max(1.0, 1.4826 * MedianOf(std::move(steps)) / std::numbers::sqrt2);
 }
 
-bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k) {
+bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k, std::int64_t shortest) {
+  shortest = std::max(shortest, kLostEcho);
   const auto n = std::ssize(turn);
   std::int64_t first = k;
   std::int64_t last = k;
-  while (first > 0 && At(turn, first - 1) == 0 && last - first + 1 < kLostEcho) --first;
-  while (last + 1 < n && At(turn, last + 1) == 0 && last - first + 1 < kLostEcho) ++last;
-  return last - first + 1 >= kLostEcho;
+  while (first > 0 && At(turn, first - 1) == 0 && last - first + 1 < shortest) --first;
+  while (last + 1 < n && At(turn, last + 1) == 0 && last - first + 1 < shortest) ++last;
+  return last - first + 1 >= shortest;
 }
 
 bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall) {
   return wall && std::count(turn.begin() + low, turn.begin() + high + 1, 0) >= kLostEcho;
+}
+
+std::optional<double> LevelBeside(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to,
+                                  bool wall) {
+  const std::int64_t width = std::max<std::int64_t>(4, to - from + 1);
+  std::vector<double> beside;
+  for (std::int64_t k = std::max<std::int64_t>(0, from - width);
+       k <= std::min(std::ssize(turn) - 1, to + width); ++k) {
+    if ((k < from || k > to) && (!wall || At(turn, k) != 0)) beside.push_back(At(turn, k));
+  }
+  if (beside.size() < 3) return std::nullopt;
+  return MedianOf(std::move(beside));
 }
 
 bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace ductora {
@@ -24,11 +25,16 @@ T MedianOf(std::vector<T> values) {
 // whose steps have that median. A reading is whole thousandths, so never below 1.
 double ReadingScatter(const std::vector<std::int32_t>& turn, bool wall);
 
-// Whether sample k lies in a run of no readings longer than a lone drop-out (3 samples or more):
-// the echo lost over an area, as over a pit, rather than for a moment anywhere.
-bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k);
+// Whether sample k lies in a run of at least `shortest` no readings (3 at the least: shorter is a
+// drop-out of a moment, anywhere).
+bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k, std::int64_t shortest = 3);
 // Whether a wall run low..high lost its echo at three samples or more, as over a pit.
 bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall);
+
+// The median of the readings beside from..to, as many either side as it holds (at least 4); none
+// where fewer than 3 of them read.
+std::optional<double> LevelBeside(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to,
+                                  bool wall);
 
 // Whether readings from..to lie the given way (sign) from as many readings either side of them by
 // more than the turn's own scatter explains (four standard errors of the medians): the rim of a
