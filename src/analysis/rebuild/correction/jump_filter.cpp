@@ -25,20 +25,23 @@ std::int32_t Median(const RevolutionSamples& samples) {
 }
 
 // The scatter of each turn's readings (ReadingScatter), worked out when first asked for: both passes
-// ask for the same turns many times.
+// ask for the same turns many times. Never below an eighth of the jump size: a quiet gauge's
+// scatter is whole thousandths and the wall's own texture, and the jump size says how much the
+// wall may change from one reading to the next.
 class TurnScatter {
  public:
-  TurnScatter(const ChannelReadings& seen, bool wall)
-      : seen_(seen), wall_(wall), scatter_(seen.size(), 0.0) {}
+  TurnScatter(const ChannelReadings& seen, const Corroboration& rule)
+      : seen_(seen), rule_(rule), scatter_(seen.size(), 0.0) {}
 
   double of(std::size_t i) {
-    if (scatter_[i] == 0.0) scatter_[i] = ReadingScatter(seen_[i], wall_);  // never below 1
+    if (scatter_[i] == 0.0)
+      scatter_[i] = std::max(ReadingScatter(seen_[i], rule_.wall), rule_.jumpSize / 8.0);
     return scatter_[i];
   }
 
  private:
   const ChannelReadings& seen_;
-  bool wall_;
+  const Corroboration& rule_;
   std::vector<double> scatter_;
 };
 
@@ -225,7 +228,9 @@ class CorroboratedPass {
         lostEcho = lostEcho || LostEchoAt(turn, k);
         continue;
       }
-      const double departure = run.sign * (v - level);
+      // From the neighbour's wall and from the run's: inside a wider loss both turns read low.
+      const double departure =
+          std::min(run.sign * (v - level), run.sign * (v - static_cast<double>(run.base)));
       const bool departs = 2.0 * departure > rule_.jumpSize && departure > 3.0 * scatter;
       if (departs && departed) return Sight::kSees;
       departed = departs;
@@ -266,7 +271,7 @@ ChannelReadings ReadingsOf(const RevolutionList& revolutions) {
 
 void CorroboratedJumpPasses(RevolutionList& revolutions, const ChannelReadings& seen,
                             const Corroboration& rule, FilterTally* tally) {
-  TurnScatter scatter(seen, rule.wall);
+  TurnScatter scatter(seen, rule);
   CorroboratedPass(revolutions, seen, scatter, rule, tally, 1).run();
   CorroboratedPass(revolutions, seen, scatter, rule, tally, -1).run();
 }
