@@ -203,9 +203,10 @@ class CorroboratedPass {
   }
 
   // What a neighbouring turn shows at the same share of its turn as the run in a turn of `length`
-  // samples: it sees the run where two readings in a row depart from the run's level the same way
-  // by more than half the jump size (one may be scatter), it lost its echo there (a wall gauge
-  // does over a pit) or it dips there (DipsThere); else it may show a rim (RimThere).
+  // samples: it sees the run where two readings in a row depart the same way by more than half the
+  // jump size and three times its scatter (one may be scatter), it lost its echo there over a pitch
+  // or more (a wall gauge does over a pit) or it dips there (DipsThere); a shorter lost echo or a
+  // rim (RimThere) is a lesser sign.
   Sight sightOf(std::size_t neighbour, std::size_t length, const Run& run) const {
     const std::vector<std::int32_t>& turn = seen_[neighbour];
     const auto n = static_cast<std::int64_t>(turn.size());
