@@ -49,8 +49,9 @@ bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int
               double scatter, bool wall);
 
 // Whether the run low..high steps from the level beside it to its own over more than one sample at
-// the edge on the side `outward` (-1 before low, +1 after high): the last reading outside or the
-// first inside lies between the two levels, clear of each by twice `scatter`. The sloped side of
+// the edge on the side `outward` (-1 before low, +1 after high): the last reading outside or one
+// of the first two inside lies between the two levels, clear of each by twice `scatter`. The
+// level beside is taken past any lost echoes next to the run. The sloped side of
 // a real loss, seen by a beam of some width, passes readings part way; a gauge that takes a wrong
 // echo switches from one sample to the next.
 bool GradedEdge(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, int outward,
