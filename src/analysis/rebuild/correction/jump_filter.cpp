@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "analysis/rebuild/correction/channel_filter.h"
@@ -117,10 +118,10 @@ class CorroboratedPass {
       std::int64_t right = k;
       while (right <= high && !reads(right)) ++right;
       std::optional<std::int32_t> thinner;
-      if (left >= low) thinner = seen[static_cast<std::size_t>(left)];
-      if (right <= high)
-        thinner = std::min(thinner.value_or(seen[static_cast<std::size_t>(right)]),
-                           seen[static_cast<std::size_t>(right)]);
+      for (const std::int64_t side : {left, right}) {
+        if (side >= low && side <= high)
+          thinner = std::min(thinner.value_or(INT32_MAX), seen[static_cast<std::size_t>(side)]);
+      }
       if (thinner) revolutions_[i][static_cast<std::size_t>(k)].reading = *thinner;
     }
   }
