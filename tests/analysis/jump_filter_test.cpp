@@ -90,6 +90,27 @@ TEST(CorroboratedFilter, KeepsAPitOnlyOneTurnCrossesByItsSlopedSides) {
   }
 }
 
+TEST(CorroboratedFilter, ScatterBesideAFaultOrLostEchoesBesideOneReadingMakeNoPit) {
+  // Turn 20 scatters by 6 mils either way: one reading beside a 4-sample fault that lies 28 mils
+  // thin (within three times the scatter) must not widen it to a pitch, with the sloped sides
+  // and bowl of a pit.
+  testing::RevolutionShape shape;
+  shape.reading = [](std::size_t revolution, std::size_t sample) {
+    return revolution == 20 ? (sample % 2 == 0 ? 344 : 356) : 350;
+  };
+  RevolutionList noisy = testing::MakeRevolutions(shape);
+  SetRun(noisy, 20, 99, 1, 322);
+  SetRun(noisy, 20, 100, 4, 100);
+  SetRun(noisy, 20, 104, 1, 322);
+  // In turn 30 one reading lies beside four lost echoes, and the next turn dips there.
+  SetRun(noisy, 30, 100, 1, 2);
+  SetRun(noisy, 30, 101, 4, 0);
+  SetRun(noisy, 31, 100, 4, 330);
+  Correct(noisy, JumpFilter::kCorroborated);
+  for (std::size_t j = 100; j < 104; ++j) EXPECT_GT(noisy[20][j].reading, 300) << j;
+  for (std::size_t j = 100; j < 105; ++j) EXPECT_GT(noisy[30][j].reading, 300) << j;
+}
+
 TEST(RunEvidence, AWrongEchoMovesEveryReadingAlikeAndAPitDeepensFromItsRim) {
   // Turns with a harsh gauge's scatter (15 mils), each with a wrong echo 130 mils thin over samples
   // 100..109 and a pit as deep over 200..209, its sides sloping over three readings. Counted over

@@ -131,8 +131,10 @@ class CorroboratedPass {
   // The run around sample j, which jumped the `sign` way: every reading next to it, either side,
   // that departs that way by more than half the jump size from the level a few samples before the
   // jump (before a sloped side, and with what this pass replaced), so that neither the scatter of
-  // a pit's bottom nor a reading part way down its side breaks it up. A wall sample that had no
-  // reading belongs to the run: the echo is lost over the pit it crosses.
+  // a pit's bottom nor a reading part way down its side breaks it up. On a noisy gauge a reading
+  // must also depart by more than three times the turn's scatter: one scattered beside a fault
+  // would widen it and give it the sloped sides of a pit. A wall sample that had no reading
+  // belongs to the run: the echo is lost over the pit it crosses.
   Run runAt(std::size_t i, std::int64_t j, std::int32_t sign) {
     const RevolutionSamples& samples = revolutions_[i];
     const std::vector<std::int32_t>& seen = seen_[i];
@@ -146,9 +148,10 @@ class CorroboratedPass {
     // Near the turn's start (its end, going back) the turn's median stands in: the sample before
     // the jump may be the fault.
     run.base = before.size() < kBaseSamples ? turnMedian(samples) : MedianOf(std::move(before));
+    const double reach = std::max(rule_.jumpSize / 2.0, 3.0 * scatter_.of(i));
     const auto inRun = [&](std::int64_t k) {
       const auto at = static_cast<std::size_t>(k);
-      return 2 * sign * SixteenBitDifference(samples[at].reading, run.base) > rule_.jumpSize ||
+      return sign * SixteenBitDifference(samples[at].reading, run.base) > reach ||
              (rule_.wall && seen[at] == 0);
     };
     std::int64_t first = j;
@@ -165,6 +168,8 @@ class CorroboratedPass {
     const std::int64_t low = run.low;
     const std::int64_t high = run.high;
     if (rule_.wall && run.sign > 0 && thickerThanTurn(samples, low, high)) return false;
+    // One reading, however many lost echoes lie beside it, is no place a neighbour can confirm.
+    if (ReadingsIn(seen_[i], low, high, rule_.wall) < 2) return false;
     const Sight before = i > 0 ? sightOf(i - 1, samples.size(), run) : Sight::kNone;
     const Sight after = i + 1 < seen_.size() ? sightOf(i + 1, samples.size(), run) : Sight::kNone;
     const bool seesBefore = before == Sight::kSees;

@@ -55,8 +55,14 @@ bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k, std::int6
   return last - first + 1 >= shortest;
 }
 
+std::int64_t ReadingsIn(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high,
+                        bool wall) {
+  const std::int64_t width = high - low + 1;
+  return wall ? width - std::count(turn.begin() + low, turn.begin() + high + 1, 0) : width;
+}
+
 bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall) {
-  return wall && std::count(turn.begin() + low, turn.begin() + high + 1, 0) >= kLostEcho;
+  return high - low + 1 - ReadingsIn(turn, low, high, wall) >= kLostEcho;
 }
 
 std::optional<double> LevelBeside(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to,

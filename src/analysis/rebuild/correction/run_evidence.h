@@ -28,6 +28,9 @@ double ReadingScatter(const std::vector<std::int32_t>& turn, bool wall);
 // Whether sample k lies in a run of at least `shortest` no readings (3 at the least: shorter is a
 // drop-out of a moment, anywhere).
 bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k, std::int64_t shortest = 3);
+// The samples of low..high that read: on a wall channel, those that are not 0.
+std::int64_t ReadingsIn(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high,
+                        bool wall);
 // Whether a wall run low..high lost its echo at three samples or more, as over a pit.
 bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall);
 
