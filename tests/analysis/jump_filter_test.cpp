@@ -111,6 +111,28 @@ TEST(CorroboratedFilter, ScatterBesideAFaultOrLostEchoesBesideOneReadingMakeNoPi
   for (std::size_t j = 100; j < 105; ++j) EXPECT_GT(noisy[30][j].reading, 300) << j;
 }
 
+TEST(CorroboratedFilter, WhatTheNextTurnShowsByChanceConfirmsNothing) {
+  // Four spikes of a pitch or more, each with one thing beside it that once kept it: a fault of
+  // the next turn a few samples off the place, one far reading there taken for a rim, a dip of a
+  // few thousandths where the wall reads alike (no spread to measure it against), lost echoes
+  // that only touch the spike's end.
+  RevolutionList list = Wall();
+  SetRun(list, 5, 100, 8, 200);
+  SetRun(list, 6, 106, 3, 200);
+  SetRun(list, 12, 100, 8, 200);
+  SetRun(list, 12, 102, 3, 0);  // lost within, one piece of evidence
+  SetRun(list, 13, 103, 1, 100);
+  SetRun(list, 20, 100, 8, 200);
+  for (std::size_t j = 80; j < 130; ++j) list[21][j].reading = j >= 98 && j < 110 ? 345 : 350;
+  SetRun(list, 30, 100, 5, 200);
+  SetRun(list, 30, 105, 3, 0);
+  SetRun(list, 31, 102, 2, list[31][102].reading - 12);  // a rim, one piece of evidence
+  Correct(list, JumpFilter::kCorroborated);
+  for (const std::size_t turn : {5, 12, 20, 30}) {
+    for (std::size_t j = 100; j < 108; ++j) EXPECT_GT(list[turn][j].reading, 330) << turn << " " << j;
+  }
+}
+
 TEST(RunEvidence, AWrongEchoMovesEveryReadingAlikeAndAPitDeepensFromItsRim) {
   // Turns with a harsh gauge's scatter (15 mils), each with a wrong echo 130 mils thin over samples
   // 100..109 and a pit as deep over 200..209, its sides sloping over three readings. Counted over

@@ -210,9 +210,10 @@ class CorroboratedPass {
 
   // What a neighbouring turn shows at the same share of its turn as the run in a turn of `length`
   // samples: it sees the run where two readings in a row depart the same way by more than half the
-  // jump size and three times its scatter (one may be scatter), it lost its echo there over a pitch
-  // or more (a wall gauge does over a pit) or it dips there (DipsThere); a shorter lost echo or a
-  // rim (RimThere) is a lesser sign.
+  // jump size and three times its scatter (one may be scatter) and those departing readings are
+  // centred within the slack of the run's centre, it lost its echo there over a pitch or more (a
+  // wall gauge does over a pit) or it dips there (DipsThere); a shorter lost echo or a rim
+  // (RimThere) is a lesser sign.
   Sight sightOf(std::size_t neighbour, std::size_t length, const Run& run) const {
     const std::vector<std::int32_t>& turn = seen_[neighbour];
     const auto n = static_cast<std::int64_t>(turn.size());
@@ -225,6 +226,13 @@ class CorroboratedPass {
     // Departures from the neighbour's own wall beside the place: the wall varies around and along.
     const double level = LevelBeside(turn, from, to, rule_.wall).value_or(run.base);
     const double scatter = scatter_.of(neighbour);
+    // From the neighbour's wall and from the run's: inside a wider loss both turns read low.
+    const auto departs = [&](std::int64_t k) {
+      const std::int32_t v = turn[static_cast<std::size_t>(k)];
+      const double departure =
+          std::min(run.sign * (v - level), run.sign * (v - static_cast<double>(run.base)));
+      return !(rule_.wall && v == 0) && 2.0 * departure > rule_.jumpSize && departure > 3.0 * scatter;
+    };
     bool departed = false;
     bool lostEcho = false;
     for (std::int64_t k = from; k <= to; ++k) {
@@ -235,14 +243,23 @@ class CorroboratedPass {
         lostEcho = lostEcho || LostEchoAt(turn, k);
         continue;
       }
-      // From the neighbour's wall and from the run's: inside a wider loss both turns read low.
-      const double departure =
-          std::min(run.sign * (v - level), run.sign * (v - static_cast<double>(run.base)));
-      const bool departs = 2.0 * departure > rule_.jumpSize && departure > 3.0 * scatter;
-      if (departs && departed) return Sight::kSees;
-      departed = departs;
+      if (departs(k) && departed) {
+        // The same loss lies where the run lies, give or take the slack; a fault of the gauge
+        // falls anywhere near by.
+        std::int64_t first = k - 1;
+        std::int64_t last = k;
+        while (first > 0 && departs(first - 1)) --first;
+        while (last + 1 < n && departs(last + 1)) ++last;
+        const double offset =
+            static_cast<double>(first + last) / 2.0 / scale - static_cast<double>(run.low + run.high) / 2.0;
+        if (std::abs(offset) <= kSameAngleSlack) return Sight::kSees;
+        k = last;
+        departed = false;
+        continue;
+      }
+      departed = departs(k);
     }
-    if (DipsThere(turn, from, to, run.sign, rule_.wall)) return Sight::kSees;
+    if (DipsThere(turn, from, to, run.sign, scatter, rule_.wall)) return Sight::kSees;
     return lostEcho || RimThere(turn, from, to, run.sign, scatter, rule_.wall) ? Sight::kRim : Sight::kNone;
   }
 

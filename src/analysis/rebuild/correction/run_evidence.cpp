@@ -62,7 +62,11 @@ std::int64_t ReadingsIn(const std::vector<std::int32_t>& turn, std::int64_t low,
 }
 
 bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall) {
-  return high - low + 1 - ReadingsIn(turn, low, high, wall) >= kLostEcho;
+  if (!wall) return false;
+  // Between the run's first and last readings: a drop-out beside a spike only touches it.
+  while (low <= high && At(turn, low) == 0) ++low;
+  while (high > low && At(turn, high) == 0) --high;
+  return low < high && high - low + 1 - ReadingsIn(turn, low, high, wall) >= kLostEcho;
 }
 
 std::optional<double> LevelBeside(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to,
@@ -78,7 +82,7 @@ std::optional<double> LevelBeside(const std::vector<std::int32_t>& turn, std::in
 }
 
 bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,
-               bool wall) {
+               double scatter, bool wall) {
   const auto n = std::ssize(turn);
   const std::int64_t width = to - from + 1;
   std::vector<std::int32_t> inside;
@@ -92,9 +96,10 @@ bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::in
   const double middle = MedianOf(beside);
   std::vector<double> deviations;
   for (const std::int32_t v : beside) deviations.push_back(std::abs(v - middle));
-  const double scatter = std::max(1.0, 1.4826 * MedianOf(std::move(deviations)));
+  // Never below the turn's: a reading stuck beside the place would make the spread there nothing.
+  const double spread = std::max(scatter, 1.4826 * MedianOf(std::move(deviations)));
   const double standardError =
-      1.25 * scatter *
+      1.25 * spread *
       std::sqrt(1.0 / static_cast<double>(inside.size()) + 1.0 / static_cast<double>(beside.size()));
   return sign * (MedianOf(std::move(inside)) - middle) > 4.0 * standardError;
 }
@@ -112,7 +117,10 @@ bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int
        k <= std::min<std::int64_t>(to, std::ssize(turn) - 1); ++k) {
     const std::int32_t v = At(turn, k);
     if (wall && v == 0) continue;
-    if (previous && sign * ((*previous + v) / 2.0 - beside) > threshold) return true;
+    // Both readings lie off, each by twice the scatter: one far off beside a good one is a fault.
+    const auto off = [&](double reading) { return sign * (reading - beside) > 2.0 * scatter; };
+    if (previous && off(*previous) && off(v) && sign * ((*previous + v) / 2.0 - beside) > threshold)
+      return true;
     previous = v;
   }
   return false;

@@ -31,7 +31,8 @@ bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k, std::int6
 // The samples of low..high that read: on a wall channel, those that are not 0.
 std::int64_t ReadingsIn(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high,
                         bool wall);
-// Whether a wall run low..high lost its echo at three samples or more, as over a pit.
+// Whether a wall run low..high lost its echo at three samples or more between its first and last
+// readings, as over a pit.
 bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall);
 
 // The median of the readings beside from..to, as many either side as it holds (at least 4); none
@@ -40,14 +41,15 @@ std::optional<double> LevelBeside(const std::vector<std::int32_t>& turn, std::in
                                   bool wall);
 
 // Whether readings from..to lie the given way (sign) from as many readings either side of them by
-// more than the turn's own scatter explains (four standard errors of the medians): the rim of a
-// pit another turn crosses deeper. Medians, so that a spike of this turn does not count.
+// more than their spread explains (four standard errors of the medians; the spread beside them,
+// never below `scatter`): the rim of a pit another turn crosses deeper. Medians, so that a spike of
+// this turn does not count.
 bool DipsThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,
-               bool wall);
+               double scatter, bool wall);
 
 // Whether two neighbouring readings within from..to lie the given way from the readings beside
-// them by more than 3.5 standard errors of `scatter`: the narrow rim of a pit another turn crosses
-// deeper, too short for the medians of DipsThere.
+// them by more than 3.5 standard errors of `scatter`, each by more than twice it: the narrow rim of
+// a pit another turn crosses deeper, too short for the medians of DipsThere.
 bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int64_t to, std::int32_t sign,
               double scatter, bool wall);
 
