@@ -17,6 +17,8 @@ namespace {
 constexpr std::int64_t kSameAngleSlack = 2;
 // Readings the level before a jump is taken from, from the third before it on.
 constexpr std::size_t kBaseSamples = 5;
+// A gauge that scatters this much (thousandths) does not read one wall three times alike.
+constexpr double kHeldScatter = 3.0;
 
 std::int32_t Median(const RevolutionSamples& samples) {
   std::vector<std::int32_t> readings(samples.size());
@@ -32,18 +34,20 @@ std::int32_t Median(const RevolutionSamples& samples) {
 class TurnScatter {
  public:
   TurnScatter(const ChannelReadings& seen, const Corroboration& rule)
-      : seen_(seen), rule_(rule), scatter_(seen.size(), 0.0) {}
+      : seen_(seen), rule_(rule), measured_(seen.size(), 0.0) {}
 
-  double of(std::size_t i) {
-    if (scatter_[i] == 0.0)
-      scatter_[i] = std::max(ReadingScatter(seen_[i], rule_.wall), rule_.jumpSize / 8.0);
-    return scatter_[i];
+  double of(std::size_t i) { return std::max(measured(i), rule_.jumpSize / 8.0); }
+
+  // As measured, with no floor.
+  double measured(std::size_t i) {
+    if (measured_[i] == 0.0) measured_[i] = ReadingScatter(seen_[i], rule_.wall);
+    return measured_[i];
   }
 
  private:
   const ChannelReadings& seen_;
   const Corroboration& rule_;
-  std::vector<double> scatter_;
+  std::vector<double> measured_;
 };
 
 // What a neighbouring turn shows of a run: nothing, the rim of a pit, or the run itself.
@@ -169,7 +173,7 @@ class CorroboratedPass {
     const std::int64_t high = run.high;
     if (rule_.wall && run.sign > 0 && thickerThanTurn(samples, low, high)) return false;
     // One reading, however many lost echoes lie beside it, is no place a neighbour can confirm.
-    if (ReadingsIn(seen_[i], low, high, rule_.wall) < 2) return false;
+    if (ReadingsIn(seen_[i], low, high, rule_.wall) < 2 || held(i, low, high)) return false;
     const Sight before = i > 0 ? sightOf(i - 1, samples.size(), run) : Sight::kNone;
     const Sight after = i + 1 < seen_.size() ? sightOf(i + 1, samples.size(), run) : Sight::kNone;
     const bool seesBefore = before == Sight::kSees;
@@ -181,17 +185,28 @@ class CorroboratedPass {
       return true;
     // A pit centred on one turn and less than two pitches across passes its neighbours by, or at
     // its rim, so a run at least a pitch wide may be confirmed by its own shape too: by two of a
-    // neighbour that sees it or its rim, a sloped side at either end, a bowl, and an echo lost
-    // within it.
+    // neighbour that sees it or its rim, a sloped side, a bowl (inside its end readings, which a
+    // sloped side already weighed), and an echo lost within it. A reading scattered twice the
+    // scatter off at either end makes one sloped side; both sides count only when each is clear
+    // of both levels by three times it.
     if (narrow) return false;
     const std::vector<std::int32_t>& turn = seen_[i];
     const double scatter = scatter_.of(i);
-    const int evidence = (before != Sight::kNone || after != Sight::kNone) +
-                         GradedEdge(turn, low, high, -1, scatter, rule_.wall) +
-                         GradedEdge(turn, low, high, 1, scatter, rule_.wall) +
-                         DeeperInTheMiddle(turn, low, high, run.sign, scatter, rule_.wall) +
+    const auto sloped = [&](double margin) {
+      return GradedEdge(turn, low, high, -1, margin * scatter, rule_.wall) +
+             GradedEdge(turn, low, high, 1, margin * scatter, rule_.wall);
+    };
+    const int sides = sloped(3.0) == 2 ? 2 : sloped(2.0) > 0;
+    const int evidence = (before != Sight::kNone || after != Sight::kNone) + sides +
+                         DeeperInTheMiddle(turn, low + 1, high - 1, run.sign, scatter, rule_.wall) +
                          LostEchoWithin(turn, low, high, rule_.wall);
     return evidence >= 2;
+  }
+
+  // Readings first..last of turn i that are one value repeated, on a gauge that scatters too much
+  // to read the same wall three times alike: a reading held or clipped, not measured.
+  bool held(std::size_t i, std::int64_t first, std::int64_t last) const {
+    return scatter_.measured(i) >= kHeldScatter && RepeatedReading(seen_[i], first, last, rule_.wall);
   }
 
   bool thickerThanTurn(const RevolutionSamples& samples, std::int64_t low, std::int64_t high) {
@@ -240,7 +255,10 @@ class CorroboratedPass {
       if (rule_.wall && v == 0) {
         // A drop-out of a few samples happens anywhere, a lost area over a pit.
         if (LostEchoAt(turn, k, static_cast<std::int64_t>(rule_.pitchSamples))) return Sight::kSees;
-        lostEcho = lostEcho || LostEchoAt(turn, k);
+        // A short one counts only within the run's own span: drop-outs fall anywhere.
+        if (k >= static_cast<std::int64_t>(run.low * scale) &&
+            k <= static_cast<std::int64_t>(run.high * scale))
+          lostEcho = lostEcho || LostEchoAt(turn, k);
         continue;
       }
       if (departs(k) && departed) {
@@ -252,7 +270,7 @@ class CorroboratedPass {
         while (last + 1 < n && departs(last + 1)) ++last;
         const double offset =
             static_cast<double>(first + last) / 2.0 / scale - static_cast<double>(run.low + run.high) / 2.0;
-        if (std::abs(offset) <= kSameAngleSlack) return Sight::kSees;
+        if (std::abs(offset) <= kSameAngleSlack && !held(neighbour, first, last)) return Sight::kSees;
         k = last;
         departed = false;
         continue;

@@ -37,14 +37,14 @@ ChannelReadings ReadingsOf(const RevolutionList& revolutions);
 // jump size at two readings in a row centred there (from its own wall and the run's level), had
 // no reading over a pitch or more, or dips there beyond its own scatter. The helix puts those
 // turns one pitch away; a fault of the gauge does not repeat a turn later at the same angle. Runs
-// narrower than a pitch, the size of the gauge's spikes, need both turns; a run of one reading is
-// never kept. A pit under two pitches across may sit on one turn and pass the others by, so a run
-// at least a pitch wide is also kept on two of: a neighbour sees it or its rim, a sloped side at
-// either end, a bowl deeper in the middle, an echo lost within it (run_evidence.h). A wall run
-// thicker than its turn's median by more than the jump size is no defect and is always replaced.
-// `seen` holds the readings as the passes found them (no-readings still 0), in the same
-// revolutions. Runs that are not confirmed are replaced as the plain passes replace them; a lost
-// echo within a kept run takes the run's readings beside it.
+// narrower than a pitch, the size of the gauge's spikes, need both turns; a run of one reading,
+// or of one value repeated on a noisy gauge, is never kept. A pit under two pitches across may
+// sit on one turn and pass the others by, so a run at least a pitch wide is also kept on two of:
+// a neighbour sees it or its rim, a sloped side, a bowl deeper in the middle, an echo lost within
+// it (run_evidence.h). A wall run thicker than its turn's median by more than the jump size is no
+// defect and is always replaced. `seen` holds the readings as the passes found them (no-readings
+// still 0), in the same revolutions. Runs that are not confirmed are replaced as the plain passes
+// replace them; a lost echo within a kept run takes the run's readings beside it.
 void CorroboratedJumpPasses(RevolutionList& revolutions, const ChannelReadings& seen,
                             const Corroboration& rule, FilterTally* tally);
 

@@ -61,6 +61,19 @@ std::int64_t ReadingsIn(const std::vector<std::int32_t>& turn, std::int64_t low,
   return wall ? width - std::count(turn.begin() + low, turn.begin() + high + 1, 0) : width;
 }
 
+bool RepeatedReading(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall) {
+  std::optional<std::int32_t> value;
+  int count = 0;
+  for (std::int64_t k = low; k <= high; ++k) {
+    const std::int32_t v = At(turn, k);
+    if (wall && v == 0) continue;
+    if (value && *value != v) return false;
+    value = v;
+    ++count;
+  }
+  return count >= 3;
+}
+
 bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall) {
   if (!wall) return false;
   // Between the run's first and last readings: a drop-out beside a spike only touches it.
@@ -127,7 +140,7 @@ bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int
 }
 
 bool GradedEdge(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, int outward,
-                double scatter, bool wall) {
+                double margin, bool wall) {
   const std::int64_t inner = outward < 0 ? low : high;
   // The level beside the run: three readings from the second sample out on (the first may be on
   // the slope), past any lost echoes beside a pit.
@@ -140,7 +153,6 @@ bool GradedEdge(const std::vector<std::int32_t>& turn, std::int64_t low, std::in
   const std::optional<double> own = LevelOf(turn, low, high, wall, 1);
   if (besides.size() < 2 || !own) return false;
   const double beside = MedianOf(std::move(besides));
-  const double margin = 2.0 * scatter;
   // The last reading outside, and the first two inside.
   for (const std::int64_t k : {inner + outward, inner, inner - outward}) {
     if (k < 0 || k >= std::ssize(turn) || k < low - 1 || k > high + 1 || (wall && At(turn, k) == 0)) continue;

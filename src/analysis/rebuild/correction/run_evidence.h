@@ -31,6 +31,8 @@ bool LostEchoAt(const std::vector<std::int32_t>& turn, std::int64_t k, std::int6
 // The samples of low..high that read: on a wall channel, those that are not 0.
 std::int64_t ReadingsIn(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high,
                         bool wall);
+// Whether readings low..high (lost echoes aside) are at least three, all of one value.
+bool RepeatedReading(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall);
 // Whether a wall run low..high lost its echo at three samples or more between its first and last
 // readings, as over a pit.
 bool LostEchoWithin(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, bool wall);
@@ -55,12 +57,12 @@ bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int
 
 // Whether the run low..high steps from the level beside it to its own over more than one sample at
 // the edge on the side `outward` (-1 before low, +1 after high): the last reading outside or one
-// of the first two inside lies between the two levels, clear of each by twice `scatter`. The
+// of the first two inside lies between the two levels, clear of each by `margin`. The
 // level beside is taken past any lost echoes next to the run. The sloped side of
 // a real loss, seen by a beam of some width, passes readings part way; a gauge that takes a wrong
 // echo switches from one sample to the next.
 bool GradedEdge(const std::vector<std::int32_t>& turn, std::int64_t low, std::int64_t high, int outward,
-                double scatter, bool wall);
+                double margin, bool wall);
 
 // Whether the run low..high departs further (the `sign` way) in its middle half than in its outer
 // quarters, by more than 3.5 standard errors of `scatter`: the bowl of a pit, which deepens from its
