@@ -93,10 +93,9 @@ TEST(CorroboratedFilter, KeepsAPitOnlyOneTurnCrossesByItsSlopedSides) {
 TEST(CorroboratedFilter, ScatterBesideAFaultOrLostEchoesBesideOneReadingMakeNoPit) {
   // Turn 20 scatters by 6 mils either way: one reading beside a 4-sample fault that lies 28 mils
   // thin (within three times the scatter) must not widen it to a pitch, with the sloped sides
-  // and bowl of a pit. Nor must one reading at each end of a fault in turn 24, each 40 mils off
-  // (within three times the scatter), make two sloped sides and a bowl. On so noisy a gauge a
-  // reading repeated is held, not measured: in turns 25 and 36 it neither makes a pit nor confirms
-  // one in the turn beside.
+  // and bowl of a pit. Nor must one reading at each end of a fault in turn 24, some 30 mils off,
+  // make a bowl. On so noisy a gauge a reading repeated is held, not measured: in turns 25 and 36
+  // it neither makes a pit nor confirms one in the turn beside.
   testing::RevolutionShape shape;
   shape.reading = [](std::size_t revolution, std::size_t sample) {
     const bool noisy = revolution == 20 || (revolution >= 24 && revolution <= 26) || revolution >= 35;
@@ -108,8 +107,8 @@ TEST(CorroboratedFilter, ScatterBesideAFaultOrLostEchoesBesideOneReadingMakeNoPi
   SetRun(noisy, 20, 104, 1, 322);
   SetRun(noisy, 21, 101, 2, 338);  // a rim beside, one piece of evidence
   for (std::size_t j = 200; j < 208; ++j) noisy[24][j].reading = 200 + static_cast<std::int32_t>(j % 3);
-  SetRun(noisy, 24, 200, 1, 310);
-  SetRun(noisy, 24, 207, 1, 310);
+  SetRun(noisy, 24, 200, 1, 312);
+  SetRun(noisy, 24, 207, 1, 325);
   SetRun(noisy, 25, 100, 8, 200);
   for (std::size_t j = 102; j < 105; ++j) noisy[26][j].reading = 198 + static_cast<std::int32_t>(j % 3);
   for (std::size_t j = 100; j < 108; ++j) noisy[36][j].reading = 200 + static_cast<std::int32_t>(j % 3);
@@ -131,7 +130,9 @@ TEST(CorroboratedFilter, WhatTheNextTurnShowsByChanceConfirmsNothing) {
   // Spikes of a pitch or more, each with one thing beside it that once kept it: a fault of the
   // next turn a few samples off the place, one far reading there taken for a rim, a dip of a few
   // thousandths where the wall reads alike (no spread to measure it against), lost echoes that
-  // only touch the spike's end, a drop-out in the next turn just beside the place taken for a rim.
+  // only touch the spike's end, a drop-out in the next turn just beside the place taken for a rim,
+  // a reading at each end a little off the wall (within three times the scatter) taken for two
+  // sloped sides.
   RevolutionList list = Wall();
   SetRun(list, 5, 100, 8, 200);
   SetRun(list, 6, 106, 3, 200);
@@ -146,8 +147,11 @@ TEST(CorroboratedFilter, WhatTheNextTurnShowsByChanceConfirmsNothing) {
   SetRun(list, 33, 100, 8, 200);
   SetRun(list, 33, 102, 3, 0);  // lost within, one piece of evidence
   SetRun(list, 34, 97, 3, 0);
+  SetRun(list, 25, 100, 8, 200);
+  SetRun(list, 25, 99, 1, list[25][99].reading - 9);
+  SetRun(list, 25, 108, 1, list[25][108].reading - 9);
   Correct(list, JumpFilter::kCorroborated);
-  for (const std::size_t turn : {5, 12, 20, 30, 33}) {
+  for (const std::size_t turn : {5, 12, 20, 25, 30, 33}) {
     for (std::size_t j = 100; j < 108; ++j) EXPECT_GT(list[turn][j].reading, 330) << turn << " " << j;
   }
 }

@@ -187,8 +187,8 @@ class CorroboratedPass {
     // its rim, so a run at least a pitch wide may be confirmed by its own shape too: by two of a
     // neighbour that sees it or its rim, a sloped side, a bowl (inside its end readings, which a
     // sloped side already weighed), and an echo lost within it. A reading scattered twice the
-    // scatter off at either end makes one sloped side; both sides count only when each is clear
-    // of both levels by three times it.
+    // scatter off at either end makes one sloped side; both sides count only when one of them is
+    // clear of both levels by three times it.
     if (narrow) return false;
     const std::vector<std::int32_t>& turn = seen_[i];
     const double scatter = scatter_.of(i);
@@ -196,7 +196,8 @@ class CorroboratedPass {
       return GradedEdge(turn, low, high, -1, margin * scatter, rule_.wall) +
              GradedEdge(turn, low, high, 1, margin * scatter, rule_.wall);
     };
-    const int sides = sloped(3.0) == 2 ? 2 : sloped(2.0) > 0;
+    const int twice = sloped(2.0);
+    const int sides = twice == 2 && sloped(3.0) > 0 ? 2 : twice > 0;
     const int evidence = (before != Sight::kNone || after != Sight::kNone) + sides +
                          DeeperInTheMiddle(turn, low + 1, high - 1, run.sign, scatter, rule_.wall) +
                          LostEchoWithin(turn, low, high, rule_.wall);
