@@ -262,7 +262,8 @@ class CorroboratedPass {
           lostEcho = lostEcho || LostEchoAt(turn, k);
         continue;
       }
-      if (departs(k) && departed) {
+      const bool departsHere = departs(k);
+      if (departsHere && departed) {
         // The same loss lies where the run lies, give or take the slack; a fault of the gauge
         // falls anywhere near by.
         std::int64_t first = k - 1;
@@ -276,7 +277,7 @@ class CorroboratedPass {
         departed = false;
         continue;
       }
-      departed = departs(k);
+      departed = departsHere;
     }
     if (DipsThere(turn, from, to, run.sign, scatter, rule_.wall)) return Sight::kSees;
     return lostEcho || RimThere(turn, from, to, run.sign, scatter, rule_.wall) ? Sight::kRim : Sight::kNone;

@@ -125,13 +125,13 @@ bool RimThere(const std::vector<std::int32_t>& turn, std::int64_t from, std::int
   if (!before && !after) return false;
   const double beside = before && after ? (*before + *after) / 2.0 : before ? *before : *after;
   const double threshold = 3.5 * scatter / std::numbers::sqrt2;
+  // Both readings lie off, each by twice the scatter: one far off beside a good one is a fault.
+  const auto off = [&](double reading) { return sign * (reading - beside) > 2.0 * scatter; };
   std::optional<std::int32_t> previous;
   for (std::int64_t k = std::max<std::int64_t>(0, from);
        k <= std::min<std::int64_t>(to, std::ssize(turn) - 1); ++k) {
     const std::int32_t v = At(turn, k);
     if (wall && v == 0) continue;
-    // Both readings lie off, each by twice the scatter: one far off beside a good one is a fault.
-    const auto off = [&](double reading) { return sign * (reading - beside) > 2.0 * scatter; };
     if (previous && off(*previous) && off(v) && sign * ((*previous + v) / 2.0 - beside) > threshold)
       return true;
     previous = v;
