@@ -73,7 +73,7 @@ TEST(CorroboratedFilter, KeepsWhatTheNextTurnSawAndReplacesWhatStandsAlone) {
   EXPECT_EQ(narrow[20][101].reading, 200);
 }
 
-TEST(CorroboratedFilter, KeepsAPitOnlyOneTurnCrossesByItsSlopedSides) {
+TEST(CorroboratedFilter, KeepsAPitOnlyOneTurnCrossesByItsSlopedSidesOrWhatBothNeighboursShow) {
   // A pit under two pitches across, centred on turn 20: the turns either side pass it by. Its
   // sides slope over two readings, one reading of its bottom scatters back towards the wall, and
   // it lost its echo at three samples.
@@ -82,7 +82,13 @@ TEST(CorroboratedFilter, KeepsAPitOnlyOneTurnCrossesByItsSlopedSides) {
   for (std::size_t k = 0; k < pit.size(); ++k) graded[20][100 + k].reading = pit[k];
   // The gauge's fault of the same width and depth jumps straight there and back.
   SetRun(graded, 10, 100, pit.size(), 200);
+  // A pit with steep sides whose rim the turn before reads and over which the turn after lost its
+  // echo: both neighbours show it.
+  SetRun(graded, 30, 100, 8, 200);
+  SetRun(graded, 29, 102, 2, graded[29][102].reading - 12);
+  SetRun(graded, 31, 103, 3, 0);
   Correct(graded, JumpFilter::kCorroborated);
+  for (std::size_t j = 100; j < 108; ++j) EXPECT_EQ(graded[30][j].reading, 200) << j;
   for (std::size_t k = 0; k < pit.size(); ++k) {
     // Lost echoes take the thinner of the pit's readings beside them, not the wall around.
     EXPECT_EQ(graded[20][100 + k].reading, pit[k] == 0 ? 200 : pit[k]) << k;
@@ -132,7 +138,7 @@ TEST(CorroboratedFilter, WhatTheNextTurnShowsByChanceConfirmsNothing) {
   // thousandths where the wall reads alike (no spread to measure it against), lost echoes that
   // only touch the spike's end, a drop-out in the next turn just beside the place taken for a rim,
   // a reading at each end a little off the wall (within three times the scatter) taken for two
-  // sloped sides.
+  // sloped sides, drop-outs in the turns either side taken for two neighbours that show a pit.
   RevolutionList list = Wall();
   SetRun(list, 5, 100, 8, 200);
   SetRun(list, 6, 106, 3, 200);
@@ -150,8 +156,11 @@ TEST(CorroboratedFilter, WhatTheNextTurnShowsByChanceConfirmsNothing) {
   SetRun(list, 25, 100, 8, 200);
   SetRun(list, 25, 99, 1, list[25][99].reading - 9);
   SetRun(list, 25, 108, 1, list[25][108].reading - 9);
+  SetRun(list, 15, 100, 8, 200);  // drop-outs in both turns beside it, one piece of evidence
+  SetRun(list, 14, 102, 3, 0);
+  SetRun(list, 16, 104, 3, 0);
   Correct(list, JumpFilter::kCorroborated);
-  for (const std::size_t turn : {5, 12, 20, 25, 30, 33}) {
+  for (const std::size_t turn : {5, 12, 15, 20, 25, 30, 33}) {
     for (std::size_t j = 100; j < 108; ++j) EXPECT_GT(list[turn][j].reading, 330) << turn << " " << j;
   }
 }

@@ -50,8 +50,9 @@ class TurnScatter {
   std::vector<double> measured_;
 };
 
-// What a neighbouring turn shows of a run: nothing, the rim of a pit, or the run itself.
-enum class Sight { kNone, kRim, kSees };
+// What a neighbouring turn shows of a run: nothing, a short lost echo, the rim of a pit, or the run
+// itself.
+enum class Sight { kNone, kLostEcho, kRim, kSees };
 
 // One pass over the channel, forward (step 1) or backward (step -1).
 class CorroboratedPass {
@@ -184,11 +185,12 @@ class CorroboratedPass {
                : seesBefore || seesAfter)
       return true;
     // A pit centred on one turn and less than two pitches across passes its neighbours by, or at
-    // its rim, so a run at least a pitch wide may be confirmed by its own shape too: by two of a
-    // neighbour that sees it or its rim, a sloped side, a bowl (inside its end readings, which a
-    // sloped side already weighed), and an echo lost within it. A reading scattered twice the
-    // scatter off at either end makes one sloped side; both sides count only when one of them is
-    // clear of both levels by three times it.
+    // its rim, so a run at least a pitch wide may be confirmed by its own shape too: by two of each
+    // neighbour that shows it (its rim or a lost echo there), a sloped side, a bowl (inside its end
+    // readings, which a sloped side already weighed), and an echo lost within it. A fault shows in
+    // both neighbours only by chance, but drop-outs cluster where a gauge fails: lost echoes in
+    // both are one sign. A reading scattered twice the scatter off at either end makes one sloped
+    // side; both sides count only when one of them is clear of both levels by three times it.
     if (narrow) return false;
     const std::vector<std::int32_t>& turn = seen_[i];
     const double scatter = scatter_.of(i);
@@ -198,7 +200,10 @@ class CorroboratedPass {
     };
     const int twice = sloped(2.0);
     const int sides = twice == 2 && sloped(3.0) > 0 ? 2 : twice > 0;
-    const int evidence = (before != Sight::kNone || after != Sight::kNone) + sides +
+    const int shownBy = (before != Sight::kNone) + (after != Sight::kNone);
+    const int neighbours =
+        shownBy == 2 && before == Sight::kLostEcho && after == Sight::kLostEcho ? 1 : shownBy;
+    const int evidence = neighbours + sides +
                          DeeperInTheMiddle(turn, low + 1, high - 1, run.sign, scatter, rule_.wall) +
                          LostEchoWithin(turn, low, high, rule_.wall);
     return evidence >= 2;
@@ -280,7 +285,8 @@ class CorroboratedPass {
       departed = departsHere;
     }
     if (DipsThere(turn, from, to, run.sign, scatter, rule_.wall)) return Sight::kSees;
-    return lostEcho || RimThere(turn, from, to, run.sign, scatter, rule_.wall) ? Sight::kRim : Sight::kNone;
+    if (RimThere(turn, from, to, run.sign, scatter, rule_.wall)) return Sight::kRim;
+    return lostEcho ? Sight::kLostEcho : Sight::kNone;
   }
 
   RevolutionList& revolutions_;
