@@ -185,12 +185,13 @@ class CorroboratedPass {
                : seesBefore || seesAfter)
       return true;
     // A pit centred on one turn and less than two pitches across passes its neighbours by, or at
-    // its rim, so a run at least a pitch wide may be confirmed by its own shape too: by two of each
-    // neighbour that shows it (its rim or a lost echo there), a sloped side, a bowl (inside its end
-    // readings, which a sloped side already weighed), and an echo lost within it. A fault shows in
-    // both neighbours only by chance, but drop-outs cluster where a gauge fails: lost echoes in
-    // both are one sign. A reading scattered twice the scatter off at either end makes one sloped
-    // side; both sides count only when one of them is clear of both levels by three times it.
+    // its rim, so a run at least a pitch wide may be confirmed by its own shape too: by any two
+    // signs of a pit among each neighbour that shows it (its rim or a lost echo there), a sloped
+    // side, a bowl (inside its end readings, which a sloped side already weighed), and an echo lost
+    // within it. A fault shows in both neighbours only by chance, but drop-outs cluster where a
+    // gauge fails: lost echoes in both are one sign. A reading scattered twice the scatter off at
+    // either end makes one sloped side; both sides count only when one of them is clear of both
+    // levels by three times it.
     if (narrow) return false;
     const std::vector<std::int32_t>& turn = seen_[i];
     const double scatter = scatter_.of(i);
