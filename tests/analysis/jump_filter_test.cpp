@@ -44,10 +44,17 @@ TEST(CorroboratedFilter, KeepsWhatTheNextTurnSawAndReplacesWhatStandsAlone) {
   SetRun(pit, 20, 100, 8, 200);
   SetRun(pit, 21, 101, 8, 210);
   RevolutionList replaced = pit;
-  Correct(pit, JumpFilter::kCorroborated);
+  const WallCorrection kept = Correct(pit, JumpFilter::kCorroborated);
   Correct(replaced, JumpFilter::kReplace);
   EXPECT_EQ(pit[20][103].reading, 200);
   EXPECT_EQ(pit[21][104].reading, 210);
+  // Both turns' runs are counted and flagged, for the operator to find them.
+  EXPECT_EQ(kept.tally.runsKept, 2U);
+  EXPECT_EQ(kept.tally.readingsKept, 16U);
+  ASSERT_EQ(kept.kept.size(), pit.size());
+  EXPECT_EQ(kept.kept[20][100], 1);
+  EXPECT_EQ(kept.kept[21][108], 1);
+  EXPECT_EQ(kept.kept[20][108], 0);
   EXPECT_GT(replaced[20][103].reading, 330);  // the described filter erases it
 
   // The same run in one turn only is a spike of the gauge.
@@ -56,6 +63,8 @@ TEST(CorroboratedFilter, KeepsWhatTheNextTurnSawAndReplacesWhatStandsAlone) {
   const WallCorrection spikeTally = Correct(spike, JumpFilter::kCorroborated);
   for (std::size_t j = 100; j < 108; ++j) EXPECT_GT(spike[20][j].reading, 330) << j;
   EXPECT_EQ(spikeTally.tally.thinnest->reading, 200);
+  EXPECT_EQ(spikeTally.tally.runsKept, 0U);
+  EXPECT_TRUE(spikeTally.kept.empty());
 
   // Narrower than a pitch, a run needs both neighbouring turns; thicker than its turn, none helps.
   RevolutionList narrow = Wall();
@@ -215,7 +224,7 @@ TEST(NoReading, ARunWiderThanAPitchIsKeptAsAnAreaAndDropOutsAreFilled) {
 
   // On the grid: the cells whose nearest sample had no reading, and no others.
   PlaceSamples(list);
-  const std::vector<std::uint8_t> cells = NoReadingCells(list, result.noReading, 40, 360, 1.0 / 3.0, 1.0);
+  const std::vector<std::uint8_t> cells = FlaggedCells(list, result.noReading, 40, 360, 1.0 / 3.0, 1.0);
   EXPECT_EQ(cells[20 * 360 + 105], 1);
   EXPECT_EQ(cells[20 * 360 + 130], 0);
   EXPECT_EQ(cells[25 * 360 + 105], 0);

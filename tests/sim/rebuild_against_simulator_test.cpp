@@ -119,6 +119,26 @@ TEST_F(RebuildAgainstSimulator, RebuildsHaveTheStoredShapeAndMatchTheTrueGeometr
   }
 }
 
+TEST_F(RebuildAgainstSimulator, TheSummaryPlacesTheThinnestWallBuiltFromAKeptRun) {
+  // In the field a harsh gauge's pipe has its minimum wall on a run the filter kept (here a pit):
+  // the summary names it where the views show the cell, so that the operator can judge it.
+  SimOptions options = optionsOf(5, FaultLevel::kHarsh);
+  options.fieldFaults = true;
+  const Simulated simulated = simulate(dir, options);
+  PipeFile pipe;
+  ASSERT_TRUE(LoadPipeForUse(pipe, simulated.path).wallMatrixRead);
+  FilterSummary summary;
+  ASSERT_EQ(BuildWallMatrix(pipe, 0, "", JumpFilter::kCorroborated, &summary), BuildStatus::kBuilt);
+  EXPECT_GT(summary.runsKept, 0U);
+  ASSERT_TRUE(summary.thinnestKept);
+  const WallMatrix& wall = pipe.wallMatrix;
+  EXPECT_NEAR(summary.thinnestKept->reading, wall.minWall, 1e-6);
+  const auto row = std::lround((summary.thinnestKept->position - pipe.wallStart) / wall.deltaX);
+  const auto column = std::lround(summary.thinnestKept->angle / wall.deltaY);
+  EXPECT_NEAR(wall.at(static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column)) / 1000.0,
+              summary.thinnestKept->reading, 1e-9);
+}
+
 // The unit writes samples before the lead-in marks and after the last mark; a save keeps them.
 TEST_F(RebuildAgainstSimulator, OpeningAndSavingGivesBackTheUnitsFileByteForByte) {
   const Simulated simulated = simulate(dir, optionsOf(5, FaultLevel::kHarsh, 60.0));

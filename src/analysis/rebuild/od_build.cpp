@@ -106,7 +106,10 @@ BuildStatus BuildOdMatrix(PipeFile& pipe, std::int32_t odJumpSize, JumpFilter fi
       break;
     }
     const ChannelFilter rule{filter, odJumpSize, std::numbers::pi * pipe.header.nominalOd};
-    filtered.jumpsReplaced += CorrectOdChannel(channel.revolutions, rule).jumpsReplaced;
+    const FilterTally tally = CorrectOdChannel(channel.revolutions, rule);
+    filtered.jumpsReplaced += tally.jumpsReplaced;
+    filtered.runsKept += tally.runsKept;
+    filtered.readingsKept += tally.readingsKept;
     built[k] = BuildMatrix(channel.revolutions, kOdDeltaX, kOdDeltaY, MatrixKind::kOd);
     if (built[k].empty()) {
       status = BuildStatus::kNoGrid;

@@ -37,8 +37,54 @@ struct FilteredWall {
   BuiltMatrix matrix;
   std::vector<std::uint8_t> noReading;
   FilterTally tally;
-  std::optional<RawSample> thinnest;  // placed from the first sample of the channel
+  // Placed from the first sample of the channel: the thinnest reading replaced, and the thinnest
+  // cell on a run the corroborated filter kept.
+  std::optional<RawSample> thinnest;
+  std::optional<RawSample> thinnestKept;
 };
+
+std::optional<RawSample> ThinnestReplaced(const RevolutionList& corrected,
+                                          const std::optional<ReplacedReading>& replaced) {
+  if (!replaced || corrected[replaced->revolution].empty()) return std::nullopt;
+  const auto first =
+      std::find_if(corrected.begin(), corrected.end(), [](const auto& r) { return !r.empty(); });
+  RevolutionSamples turn = corrected[replaced->revolution];
+  PlaceRevolution(turn, first->front().axialCount);
+  RawSample placed = turn[replaced->sample];
+  placed.reading = replaced->reading;
+  return placed;
+}
+
+// The thinnest cell the build computed from a run the corroborated filter kept: it reads three
+// turns and seven samples around each cell, so a cell a row or a few columns off a kept sample's
+// own is built from it too. Where a kept fault sets the pipe's minimum wall, the operator should
+// compare it with a `replace` rebuild.
+std::optional<RawSample> ThinnestKept(const BuiltMatrix& matrix, const std::vector<std::uint8_t>& kept,
+                                      double deltaX, double deltaY) {
+  constexpr std::int64_t kRowReach = 1;
+  constexpr std::int64_t kColumnReach = 3;
+  const auto rows = static_cast<std::int64_t>(matrix.rows);
+  const auto columns = static_cast<std::int64_t>(matrix.columns);
+  std::optional<std::size_t> thinnest;
+  for (std::size_t flagged = 0; flagged < kept.size(); ++flagged) {
+    if (kept[flagged] == 0) continue;
+    const auto row = static_cast<std::int64_t>(flagged) / columns;
+    const auto column = static_cast<std::int64_t>(flagged) % columns;
+    for (std::int64_t r = std::max<std::int64_t>(0, row - kRowReach);
+         r <= std::min(rows - 1, row + kRowReach); ++r) {
+      for (std::int64_t c = column - kColumnReach; c <= column + kColumnReach; ++c) {
+        const auto cell = static_cast<std::size_t>(r * columns + (c + columns) % columns);
+        if (!thinnest || matrix.data[cell] < matrix.data[*thinnest]) thinnest = cell;
+      }
+    }
+  }
+  if (!thinnest) return std::nullopt;
+  RawSample placed;
+  placed.reading = matrix.data[*thinnest];
+  placed.position = static_cast<double>(*thinnest / matrix.columns) * deltaX;
+  placed.angle = static_cast<double>(*thinnest % matrix.columns) * deltaY;
+  return placed;
+}
 
 ChannelFilter FilterOf(const PipeFile& pipe, JumpFilter filter, std::int32_t jumpSize) {
   return {filter, jumpSize, std::numbers::pi * pipe.header.nominalOd};
@@ -48,25 +94,22 @@ FilteredWall BuildFiltered(RevolutionList& corrected, WallCorrection correction,
                            double deltaY) {
   FilteredWall wall;
   wall.tally = correction.tally;
-  if (const auto& replaced = correction.tally.thinnest;
-      replaced && !corrected[replaced->revolution].empty()) {
-    const auto first =
-        std::find_if(corrected.begin(), corrected.end(), [](const auto& r) { return !r.empty(); });
-    RevolutionSamples turn = corrected[replaced->revolution];
-    PlaceRevolution(turn, first->front().axialCount);
-    wall.thinnest = turn[replaced->sample];
-    wall.thinnest->reading = replaced->reading;
-  }
-  RemoveEmptyRevolutions(corrected, correction.noReading);
+  wall.thinnest = ThinnestReplaced(corrected, correction.tally.thinnest);
+  RemoveEmptyRevolutions(corrected, {&correction.noReading, &correction.kept});
   wall.matrix = BuildMatrix(corrected, deltaX, deltaY, MatrixKind::kWall);
   if (!wall.matrix.empty()) {
-    wall.noReading = NoReadingCells(corrected, correction.noReading, wall.matrix.rows, wall.matrix.columns,
-                                    deltaX, deltaY);
+    const auto cells = [&](const SampleFlags& flags) {
+      return FlaggedCells(corrected, flags, wall.matrix.rows, wall.matrix.columns, deltaX, deltaY);
+    };
+    wall.noReading = cells(correction.noReading);
+    if (!correction.kept.empty())
+      wall.thinnestKept = ThinnestKept(wall.matrix, cells(correction.kept), deltaX, deltaY);
   }
   return wall;
 }
 
-// Installs the matrix with its mask; the summary places what the filters replaced on the display.
+// Installs the matrix with its mask; the summary places what the filters replaced and kept on the
+// display.
 void InstallFiltered(PipeFile& pipe, double deltaX, FilteredWall wall, JumpFilter filter,
                      FilterSummary* summary) {
   SetWallMatrix(pipe, deltaX, wall.matrix.rows, wall.matrix.columns, std::move(wall.matrix.data));
@@ -76,20 +119,24 @@ void InstallFiltered(PipeFile& pipe, double deltaX, FilteredWall wall, JumpFilte
   if (summary == nullptr) {
     return;
   }
+  const DisplaySpan span = WallSpan(pipe);
+  const auto onDisplay = [&](const std::optional<RawSample>& sample) -> std::optional<PlacedReading> {
+    if (!sample) return std::nullopt;
+    const double along = sample->position;
+    return PlacedReading{sample->reading / 1000.0,
+                         span.reversed ? span.start + span.length - along : span.start + along,
+                         pipe.flipped() ? 360.0 - sample->angle : sample->angle};
+  };
   *summary =
       FilterSummary{matrix.jumpFilter,
                     wall.tally.zerosFilled,
                     wall.tally.jumpsReplaced,
-                    std::nullopt,
+                    onDisplay(wall.thinnest),
                     static_cast<std::size_t>(std::count(matrix.noReading.begin(), matrix.noReading.end(), 1)),
-                    true};
-  if (wall.thinnest) {
-    const DisplaySpan span = WallSpan(pipe);
-    const double along = wall.thinnest->position;
-    summary->thinnest = PlacedReading{wall.thinnest->reading / 1000.0,
-                                      span.reversed ? span.start + span.length - along : span.start + along,
-                                      pipe.flipped() ? 360.0 - wall.thinnest->angle : wall.thinnest->angle};
-  }
+                    true,
+                    wall.tally.runsKept,
+                    wall.tally.readingsKept,
+                    onDisplay(wall.thinnestKept)};
 }
 
 }  // namespace

@@ -10,15 +10,16 @@ namespace ductora {
 
 namespace {
 
-void JumpPasses(RevolutionList& revolutions, const ChannelReadings& seen, const ChannelFilter& filter,
-                bool wall, FilterTally& tally) {
+// The samples of the runs the corroborated filter kept; none for `replace`.
+SampleFlags JumpPasses(RevolutionList& revolutions, const ChannelReadings& seen, const ChannelFilter& filter,
+                       bool wall, FilterTally& tally) {
   if (filter.jumpFilter == JumpFilter::kReplace) {
     ForwardJumpPass(revolutions, filter.jumpSize, &tally);
     BackwardJumpPass(revolutions, filter.jumpSize, &tally);
-    return;
+    return {};
   }
   const Corroboration rule{filter.jumpSize, PitchSamples(revolutions, filter.circumference), wall};
-  CorroboratedJumpPasses(revolutions, seen, rule, &tally);
+  return CorroboratedJumpPasses(revolutions, seen, rule, &tally);
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ WallCorrection CorrectWallChannel(RevolutionList& revolutions, const ChannelFilt
   result.noReading =
       FindNoReadingRuns(seen, ShortestNoReadingRun(PitchSamples(revolutions, filter.circumference)));
   ZeroPass(revolutions, &result.tally);
-  JumpPasses(revolutions, seen, filter, true, result.tally);
+  result.kept = JumpPasses(revolutions, seen, filter, true, result.tally);
   if (!encoderLog.empty()) {
     AppendEncoderCounts(revolutions, encoderLog);
   }

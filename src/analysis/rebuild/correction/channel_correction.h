@@ -25,7 +25,8 @@ struct ChannelFilter {
 
 struct WallCorrection {
   FilterTally tally;
-  NoReadingSamples noReading;
+  SampleFlags noReading;
+  SampleFlags kept;  // the thinner runs the corroborated filter kept
 };
 
 // Samples that cover one pitch of the circumference, from the channel's own turns: their mean

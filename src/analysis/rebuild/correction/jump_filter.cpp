@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 #include "analysis/rebuild/correction/channel_filter.h"
 #include "analysis/rebuild/correction/run_evidence.h"
@@ -58,8 +59,14 @@ enum class Sight { kNone, kLostEcho, kRim, kSees };
 class CorroboratedPass {
  public:
   CorroboratedPass(RevolutionList& revolutions, const ChannelReadings& seen, TurnScatter& scatter,
-                   const Corroboration& rule, FilterTally* tally, int step)
-      : revolutions_(revolutions), seen_(seen), scatter_(scatter), rule_(rule), tally_(tally), step_(step) {}
+                   const Corroboration& rule, FilterTally* tally, SampleFlags& kept, int step)
+      : revolutions_(revolutions),
+        seen_(seen),
+        scatter_(scatter),
+        rule_(rule),
+        tally_(tally),
+        kept_(kept),
+        step_(step) {}
 
   void run() {
     const std::size_t count = revolutions_.size();
@@ -97,6 +104,9 @@ class CorroboratedPass {
         const Run run = runAt(i, j, SixteenBitDifference(reading, level) > 0 ? 1 : -1);
         if (confirmed(i, run)) {
           fillLostEchoes(i, run.low, run.high);
+          // A wall run thicker than the level it left is the wall beyond a pit's far edge.
+          if (!rule_.wall || run.sign < 0)
+            std::fill(kept_[i].begin() + run.low, kept_[i].begin() + run.high + 1, std::uint8_t{1});
           j = run.end;  // the run and its return edge are kept
           continue;
         }
@@ -295,9 +305,32 @@ class CorroboratedPass {
   TurnScatter& scatter_;
   const Corroboration& rule_;
   FilterTally* tally_;
+  SampleFlags& kept_;
   int step_;
   std::optional<std::int32_t> median_;
 };
+
+// Of the samples in runs a pass kept, those whose reading stands after both passes (one pass may
+// replace what the other kept), lost echoes aside; each run that stands is tallied.
+SampleFlags StandingKept(const RevolutionList& revolutions, const ChannelReadings& seen, SampleFlags marked,
+                         bool wall, FilterTally* tally) {
+  bool any = false;
+  for (std::size_t i = 0; i < seen.size(); ++i) {
+    std::size_t readings = 0;
+    for (std::size_t j = 0; j <= seen[i].size(); ++j) {
+      if (j < seen[i].size() && marked[i][j] != 0) {
+        const std::int32_t reading = seen[i][j];
+        marked[i][j] = !(wall && reading == 0) && revolutions[i][j].reading == reading;
+        readings += marked[i][j];
+        continue;
+      }
+      if (readings > 0 && tally != nullptr) tally->noteKeptRun(readings);
+      any = any || readings > 0;
+      readings = 0;
+    }
+  }
+  return any ? marked : SampleFlags{};
+}
 
 }  // namespace
 
@@ -320,11 +353,14 @@ ChannelReadings ReadingsOf(const RevolutionList& revolutions) {
   return readings;
 }
 
-void CorroboratedJumpPasses(RevolutionList& revolutions, const ChannelReadings& seen,
-                            const Corroboration& rule, FilterTally* tally) {
+SampleFlags CorroboratedJumpPasses(RevolutionList& revolutions, const ChannelReadings& seen,
+                                   const Corroboration& rule, FilterTally* tally) {
   TurnScatter scatter(seen, rule);
-  CorroboratedPass(revolutions, seen, scatter, rule, tally, 1).run();
-  CorroboratedPass(revolutions, seen, scatter, rule, tally, -1).run();
+  SampleFlags kept(seen.size());
+  for (std::size_t i = 0; i < seen.size(); ++i) kept[i].assign(seen[i].size(), 0);
+  CorroboratedPass(revolutions, seen, scatter, rule, tally, kept, 1).run();
+  CorroboratedPass(revolutions, seen, scatter, rule, tally, kept, -1).run();
+  return StandingKept(revolutions, seen, std::move(kept), rule.wall, tally);
 }
 
 }  // namespace ductora

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/rebuild/correction/filter_tally.h"
+#include "analysis/rebuild/correction/sample_flags.h"
 #include "data/format/pipe_file.h"
 
 namespace ductora {
@@ -40,12 +41,14 @@ ChannelReadings ReadingsOf(const RevolutionList& revolutions);
 // narrower than a pitch, the size of the gauge's spikes, need both turns; a run of one reading,
 // or of one value repeated on a noisy gauge, is never kept. A pit under two pitches across may
 // sit on one turn and pass the others by, so a run at least a pitch wide is also kept on two of:
-// a neighbour sees it or its rim, a sloped side, a bowl deeper in the middle, an echo lost within
-// it (run_evidence.h). A wall run thicker than its turn's median by more than the jump size is no
+// each neighbour that sees it or its rim, a sloped side, a bowl deeper in the middle, an echo lost
+// within it (run_evidence.h). A wall run thicker than its turn's median by more than the jump size is no
 // defect and is always replaced. `seen` holds the readings as the passes found them (no-readings
 // still 0), in the same revolutions. Runs that are not confirmed are replaced as the plain passes
-// replace them; a lost echo within a kept run takes the run's readings beside it.
-void CorroboratedJumpPasses(RevolutionList& revolutions, const ChannelReadings& seen,
-                            const Corroboration& rule, FilterTally* tally);
+// replace them; a lost echo within a kept run takes the run's readings beside it. Returns the
+// samples of the kept runs (on a wall, those thinner than the level they left) whose readings
+// stand, which the tally counts run by run.
+SampleFlags CorroboratedJumpPasses(RevolutionList& revolutions, const ChannelReadings& seen,
+                                   const Corroboration& rule, FilterTally* tally);
 
 }  // namespace ductora
