@@ -1,6 +1,7 @@
 #include "analysis/rebuild/wall_build.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <optional>
 #include <utility>
@@ -56,34 +57,37 @@ std::optional<RawSample> ThinnestReplaced(const RevolutionList& corrected,
 }
 
 // The thinnest cell the build computed from a run the corroborated filter kept: it reads three
-// turns and seven samples around each cell, so a cell a row or a few columns off a kept sample's
-// own is built from it too. Where a kept fault sets the pipe's minimum wall, the operator should
-// compare it with a `replace` rebuild.
-std::optional<RawSample> ThinnestKept(const BuiltMatrix& matrix, const std::vector<std::uint8_t>& kept,
-                                      double deltaX, double deltaY) {
+// turns and seven samples around each cell, so the cells a row or a few columns off a kept
+// sample's own are built from it too. Where a kept fault sets the pipe's minimum wall, the operator
+// should compare it with a `replace` rebuild.
+std::optional<RawSample> ThinnestKept(const BuiltMatrix& matrix, const RevolutionList& placed,
+                                      const SampleFlags& kept, double deltaX, double deltaY) {
   constexpr std::int64_t kRowReach = 1;
   constexpr std::int64_t kColumnReach = 3;
   const auto rows = static_cast<std::int64_t>(matrix.rows);
   const auto columns = static_cast<std::int64_t>(matrix.columns);
   std::optional<std::size_t> thinnest;
-  for (std::size_t flagged = 0; flagged < kept.size(); ++flagged) {
-    if (kept[flagged] == 0) continue;
-    const auto row = static_cast<std::int64_t>(flagged) / columns;
-    const auto column = static_cast<std::int64_t>(flagged) % columns;
-    for (std::int64_t r = std::max<std::int64_t>(0, row - kRowReach);
-         r <= std::min(rows - 1, row + kRowReach); ++r) {
-      for (std::int64_t c = column - kColumnReach; c <= column + kColumnReach; ++c) {
-        const auto cell = static_cast<std::size_t>(r * columns + (c + columns) % columns);
-        if (!thinnest || matrix.data[cell] < matrix.data[*thinnest]) thinnest = cell;
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    for (std::size_t j = 0; j < kept[i].size(); ++j) {
+      if (kept[i][j] == 0) continue;
+      const std::int64_t row =
+          std::clamp<std::int64_t>(std::llround(placed[i][j].position / deltaX), 0, rows - 1);
+      const std::int64_t column = std::llround(placed[i][j].angle / deltaY);
+      for (std::int64_t r = std::max<std::int64_t>(0, row - kRowReach);
+           r <= std::min(rows - 1, row + kRowReach); ++r) {
+        for (std::int64_t c = column - kColumnReach; c <= column + kColumnReach; ++c) {
+          const auto cell = static_cast<std::size_t>(r * columns + ((c % columns) + columns) % columns);
+          if (!thinnest || matrix.data[cell] < matrix.data[*thinnest]) thinnest = cell;
+        }
       }
     }
   }
   if (!thinnest) return std::nullopt;
-  RawSample placed;
-  placed.reading = matrix.data[*thinnest];
-  placed.position = static_cast<double>(*thinnest / matrix.columns) * deltaX;
-  placed.angle = static_cast<double>(*thinnest % matrix.columns) * deltaY;
-  return placed;
+  RawSample cell;
+  cell.reading = matrix.data[*thinnest];
+  cell.position = static_cast<double>(*thinnest / matrix.columns) * deltaX;
+  cell.angle = static_cast<double>(*thinnest % matrix.columns) * deltaY;
+  return cell;
 }
 
 ChannelFilter FilterOf(const PipeFile& pipe, JumpFilter filter, std::int32_t jumpSize) {
@@ -98,12 +102,9 @@ FilteredWall BuildFiltered(RevolutionList& corrected, WallCorrection correction,
   RemoveEmptyRevolutions(corrected, {&correction.noReading, &correction.kept});
   wall.matrix = BuildMatrix(corrected, deltaX, deltaY, MatrixKind::kWall);
   if (!wall.matrix.empty()) {
-    const auto cells = [&](const SampleFlags& flags) {
-      return FlaggedCells(corrected, flags, wall.matrix.rows, wall.matrix.columns, deltaX, deltaY);
-    };
-    wall.noReading = cells(correction.noReading);
-    if (!correction.kept.empty())
-      wall.thinnestKept = ThinnestKept(wall.matrix, cells(correction.kept), deltaX, deltaY);
+    wall.noReading =
+        FlaggedCells(corrected, correction.noReading, wall.matrix.rows, wall.matrix.columns, deltaX, deltaY);
+    wall.thinnestKept = ThinnestKept(wall.matrix, corrected, correction.kept, deltaX, deltaY);
   }
   return wall;
 }
