@@ -28,6 +28,7 @@
 #include <QStyleOptionTitleBar>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
