@@ -69,10 +69,11 @@ std::optional<RawSample> ThinnestKept(const BuiltMatrix& matrix, const Revolutio
   std::optional<std::size_t> thinnest;
   for (std::size_t i = 0; i < kept.size(); ++i) {
     for (std::size_t j = 0; j < kept[i].size(); ++j) {
+      if (kept[i][j] == 0) continue;
       const double along = placed[i][j].position / deltaX;
       const double around = placed[i][j].angle / deltaY;
       // A damaged file's counts may place a sample nowhere.
-      if (kept[i][j] == 0 || !std::isfinite(along) || !std::isfinite(around)) continue;
+      if (!std::isfinite(along) || !std::isfinite(around)) continue;
       const auto row =
           static_cast<std::int64_t>(std::lround(std::clamp(along, 0.0, static_cast<double>(rows - 1))));
       const auto column =
